@@ -1,0 +1,207 @@
+#include "Canvas.h"
+
+#include <QFontMetrics>
+#include <cstdlib>
+
+namespace vt {
+
+namespace {
+
+// Canvas colours become opaque pixels, except the key colour, which stays the exact
+// transparent key (see the alpha policy in Canvas.h).
+uint32_t CanvasPixel(TColor color) {
+  return ColorToRGB(color) == kKeyColor ? kKeyPixel : ColorToPixel(color);
+}
+
+QColor ToQColor(TColor color) {
+  const TColor rgb = ColorToRGB(color);
+  return QColor(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
+}
+
+bool IsMemoryFormat(QImage::Format f) {
+  return f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 ||
+         f == QImage::Format_ARGB32_Premultiplied;
+}
+
+Qt::Alignment ToQtAlignment(uint32_t format) {
+  Qt::Alignment a = Qt::AlignAbsolute;
+  if (format & dtCenter)
+    a |= Qt::AlignHCenter;
+  else if (format & dtRight)
+    a |= Qt::AlignRight;
+  else
+    a |= Qt::AlignLeft;
+  if (format & dtVCenter)
+    a |= Qt::AlignVCenter;
+  else if (format & dtBottom)
+    a |= Qt::AlignBottom;
+  else
+    a |= Qt::AlignTop;
+  return a;
+}
+
+}  // namespace
+
+TCanvas::TCanvas(const TPixelSurface& surface) : FSurface(surface) {}
+
+TCanvas::TCanvas(QImage& image) {
+  if (IsMemoryFormat(image.format()) && !image.isNull()) {
+    FSurface = TPixelSurface{reinterpret_cast<uint32_t*>(image.bits()), image.width(),
+                             image.height(), static_cast<int32_t>(image.bytesPerLine() / 4)};
+  } else {
+    FOwnPainter = std::make_unique<QPainter>(&image);
+    FPainter = FOwnPainter.get();
+  }
+}
+
+TCanvas::TCanvas(QPainter& painter) : FPainter(&painter) {}
+
+TCanvas::~TCanvas() {
+  EndPainter();
+}
+
+void TCanvas::EndPainter() {
+  if (FOwnPainter && FOwnPainter->isActive()) FOwnPainter->end();
+  FOwnPainter.reset();
+  FImageView.reset();
+  FPainter = nullptr;
+}
+
+QPainter& TCanvas::Painter() {
+  if (!FPainter) {
+    // RGB32 view of the same bytes: Qt then writes opaque pixels and leaves the alpha of
+    // everything it does not touch, which is the canvas's alpha policy.
+    FImageView = std::make_unique<QImage>(
+        reinterpret_cast<uchar*>(FSurface->Bits), FSurface->Width, FSurface->Height,
+        static_cast<qsizetype>(FSurface->StridePixels) * 4, QImage::Format_RGB32);
+    FOwnPainter = std::make_unique<QPainter>(FImageView.get());
+    FPainter = FOwnPainter.get();
+  }
+  return *FPainter;
+}
+
+void TCanvas::SetOrigin(TPoint origin) {
+  FOrigin = origin;
+}
+
+void TCanvas::SetClipRect(std::optional<TRect> clip) {
+  FClip = clip;
+}
+
+TRect TCanvas::DeviceClip() const {
+  TRect bounds;
+  if (FSurface) {
+    bounds = {0, 0, FSurface->Width, FSurface->Height};
+  } else if (FPainter && FPainter->device()) {
+    bounds = {0, 0, FPainter->device()->width(), FPainter->device()->height()};
+  }
+  return FClip ? IntersectRect(bounds, LogicalToDevice(*FClip)) : bounds;
+}
+
+void TCanvas::FillRect(const TRect& rect, TColor color) {
+  if (color == clNone) return;
+  const TRect r = IntersectRect(LogicalToDevice(rect), DeviceClip());
+  if (r.IsEmpty()) return;
+  if (!FSurface) {
+    FPainter->fillRect(r.ToQRect(), ToQColor(color));
+    return;
+  }
+  const uint32_t pixel = CanvasPixel(color);
+  for (int y = r.Top; y < r.Bottom; ++y)
+    std::fill(FSurface->Row(y) + r.Left, FSurface->Row(y) + r.Right, pixel);
+}
+
+void TCanvas::FrameRect(const TRect& rect, TColor color) {
+  if (rect.IsEmpty()) return;
+  FillRect({rect.Left, rect.Top, rect.Right, rect.Top + 1}, color);
+  FillRect({rect.Left, rect.Bottom - 1, rect.Right, rect.Bottom}, color);
+  FillRect({rect.Left, rect.Top + 1, rect.Left + 1, rect.Bottom - 1}, color);
+  FillRect({rect.Right - 1, rect.Top + 1, rect.Right, rect.Bottom - 1}, color);
+}
+
+void TCanvas::SetPixel(int x, int y, uint32_t pixel, bool xorMode) {
+  const TPoint d = LogicalToDevice(TPoint{x, y});
+  if (!DeviceClip().Contains(d)) return;
+  if (FSurface) {
+    uint32_t& p = FSurface->Row(d.Y)[d.X];
+    p = xorMode ? (p ^ (pixel & 0x00FFFFFFu)) : pixel;
+    return;
+  }
+  QPainter& painter = *FPainter;
+  painter.save();
+  if (xorMode) painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+  painter.fillRect(QRect(d.X, d.Y, 1, 1), QColor::fromRgb(pixel));
+  painter.restore();
+}
+
+void TCanvas::LineTo(int x, int y) {
+  // Bresenham without the end point, as the platform draws lines; a dotted pen sets every
+  // second pixel, counted from the start.
+  const TPoint from = FPenPos;
+  FPenPos = {x, y};
+  if (PenStyle == TPenStyle::psClear) return;
+  const uint32_t pixel = CanvasPixel(PenColor);
+  const bool xorMode = PenMode == TPenMode::pmXor;
+  int x0 = from.X, y0 = from.Y;
+  const int dx = std::abs(x - x0), dy = -std::abs(y - y0);
+  const int sx = x0 < x ? 1 : -1, sy = y0 < y ? 1 : -1;
+  int err = dx + dy;
+  for (int step = 0; x0 != x || y0 != y; ++step) {
+    if (PenStyle == TPenStyle::psSolid || step % 2 == 0) SetPixel(x0, y0, pixel, xorMode);
+    const int e2 = 2 * err;
+    if (e2 >= dy) {
+      err += dy;
+      x0 += sx;
+    }
+    if (e2 <= dx) {
+      err += dx;
+      y0 += sy;
+    }
+  }
+}
+
+QFont TCanvas::CurrentQFont() const {
+  return FFont.ToQFont();
+}
+
+QSize TCanvas::TextExtent(const QString& text) {
+  const QFontMetrics fm(CurrentQFont());
+  return QSize(fm.horizontalAdvance(text), fm.height());
+}
+
+void TCanvas::TextOut(int x, int y, const QString& text) {
+  TRect r{x, y, x + TextWidth(text), y + TextHeight(text)};
+  DrawText(text, r, dtLeft | dtTop | dtSingleLine | dtNoPrefix);
+}
+
+int TCanvas::DrawText(const QString& text, TRect& rect, uint32_t format) {
+  const QFont font = CurrentQFont();
+  const QFontMetrics fm(font);
+  if (format & dtCalcRect) {
+    rect.Right = rect.Left + fm.horizontalAdvance(text);
+    rect.Bottom = rect.Top + fm.height();
+    return fm.height();
+  }
+  const TRect clip = DeviceClip();
+  const TRect target = LogicalToDevice(rect);
+  if (text.isEmpty() || clip.IsEmpty() || !RectsIntersect(clip, target)) return fm.height();
+  const QString shown = (format & dtEndEllipsis)
+                            ? fm.elidedText(text, Qt::ElideRight, std::max(0, rect.Width()))
+                            : text;
+  QPainter& p = Painter();
+  p.save();
+  p.setClipRect(clip.ToQRect());
+  p.setFont(font);
+  p.setPen(ToQColor(FFont.GetColor()));
+  p.setLayoutDirection((format & dtRtlReading) ? Qt::RightToLeft : Qt::LeftToRight);
+  p.drawText(target.ToQRect(), int(ToQtAlignment(format) | Qt::TextSingleLine), shown);
+  p.restore();
+  return fm.height();
+}
+
+QSize ScreenTextExtent(const TFont& font, const QString& text) {
+  const QFontMetrics fm(font.ToQFont());
+  return QSize(fm.horizontalAdvance(text), fm.height());
+}
+
+}  // namespace vt

@@ -1,0 +1,162 @@
+#pragma once
+// Skin images: 32-bit pixels with alpha and a transparent key, the named references
+// (links) into them, and the owning list. See docs/pixel-math.md for the blending formulas.
+#include <QImage>
+#include <QRegion>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "rtl/Canvas.h"
+#include "rtl/Classes.h"
+#include "rtl/Streams.h"
+#include "rtl/Types.h"
+
+namespace vt {
+
+class TteBitmap : public TPersistent {
+ public:
+  TteBitmap();
+  ~TteBitmap() override;
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  static const TClassInfo& StaticClassInfo();
+
+  // Absolute values are used; nothing happens when either is 0 or the size is unchanged.
+  // EOutOfResources "Can't allocate the DIB handle" when the memory cannot be had.
+  void SetSize(int32_t width, int32_t height);
+  bool Empty() const { return FBits.empty(); }
+  int32_t Width() const { return FWidth; }
+  int32_t Height() const { return FHeight; }
+  const std::string& Name() const { return FName; }
+  void SetName(const std::string& name) { FName = name; }
+
+  // Name, width, height, pixels. A height below 1 means bottom-up rows. A size that is
+  // negative beyond that convention, or pixels whose bytes are not in the stream, fail
+  // with EReadError before anything is allocated.
+  void LoadFromStream(TStream& stream);
+  void SaveToStream(TStream& stream) const;
+
+  // From another TteBitmap: size, pixels, both flags. From a QImage-holding persistent
+  // (TImageHolder): a 32-bit image with its alpha, then CheckAlpha; any other format is
+  // converted with alpha 255.
+  void Assign(const TPersistent& source) override;
+  void AssignImage(const QImage& image);
+  // A 32-bit ARGB copy of the pixels (the platform bitmap of AssignTo).
+  QImage ToImage() const;
+  // A bitmap resource of a module: here a file of the Qt resource system or a path.
+  void LoadFromResource(const QString& module, const QString& resourceName);
+
+  void FillColor(uint32_t pixel);
+  void FillRect(const TRect& rect, uint32_t pixel);
+  uint32_t Pixels(int x, int y) const;
+  void SetPixel(int x, int y, uint32_t pixel);
+  uint32_t* ScanLine(int row);
+  const uint32_t* ScanLine(int row) const;
+  TPixelSurface Surface();
+
+  bool AlphaFlag() const { return FAlpha; }
+  void SetAlphaFlag(bool value) { FAlpha = value; }
+  bool KeyFlag() const { return FKey; }
+  void SetKeyFlag(bool value) { FKey = value; }
+
+  void CheckAlpha();
+  void ReplaceWithKey(TColor color);
+  void SetAlpha(uint8_t value);
+  void ChangeBrightness(int delta);
+  void ChangeHue(int delta);
+  // Magenta to key, near-key to exact key, then CheckAlpha: the processing of loading.
+  void ProcessKeyOnLoad();
+
+  // Unscaled copy of the whole image / of `source` to (x, y).
+  void Draw(TCanvas& canvas, int x, int y) const;
+  void Draw(TCanvas& canvas, int x, int y, const TRect& source) const;
+  // `source` stretched (nearest neighbour) over `dest`.
+  void Draw(TCanvas& canvas, const TRect& dest, const TRect& source) const;
+  void Tile(TCanvas& canvas, const TRect& dest, const TRect& source) const;
+  void TileClip(TCanvas& canvas, const TRect& dest, const TRect& source, const TRect& clip) const;
+
+  // Every pixel that is not the key pixel, offset by (x, y).
+  QRegion CreateRegion(int x, int y) const;
+
+  // Every image that is alive; a canvas over one of them draws into its memory.
+  static bool IsRegistered(const TteBitmap* bitmap);
+
+ private:
+  int32_t FWidth = 0;
+  int32_t FHeight = 0;
+  std::string FName;
+  std::vector<uint32_t> FBits;
+  bool FAlpha = false;
+  bool FKey = false;
+};
+
+// A persistent wrapper of a QImage, the platform bitmap that TteBitmap assigns from.
+class TImageHolder : public TPersistent {
+ public:
+  explicit TImageHolder(QImage image) : Image(std::move(image)) {}
+  QImage Image;
+};
+
+class TteBitmapLink : public TPersistent {
+ public:
+  TteBitmapLink() = default;
+  TteBitmapLink(TteBitmap* bitmap, const TRect& rect);
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  static const TClassInfo& StaticClassInfo();
+
+  void Assign(const TPersistent& source) override;
+  bool IsValid() const;
+  void CheckMasked();
+  void CheckMasked(int marginLeft, int marginTop, int marginRight, int marginBottom);
+
+  const std::string& GetName() const { return FName; }
+  void SetName(const std::string& v) { FName = v; }
+  int32_t GetLeft() const { return FRect.Left; }
+  void SetLeft(int32_t v) { FRect.Left = v; }
+  int32_t GetTop() const { return FRect.Top; }
+  void SetTop(int32_t v) { FRect.Top = v; }
+  int32_t GetRight() const { return FRect.Right; }
+  void SetRight(int32_t v) { FRect.Right = v; }
+  int32_t GetBottom() const { return FRect.Bottom; }
+  void SetBottom(int32_t v) { FRect.Bottom = v; }
+  TRect Rect() const { return FRect; }
+  void SetRect(const TRect& r) { FRect = r; }
+
+  TteBitmap* Bitmap() const { return FBitmap; }
+  void SetBitmap(TteBitmap* b) { FBitmap = b; }
+  bool MaskedBorder = false;
+  bool MaskedAngles = false;
+  bool Masked = false;  // the centre flag
+
+ private:
+  std::string FName;
+  TRect FRect;
+  TteBitmap* FBitmap = nullptr;
+};
+
+class TteBitmapList {
+ public:
+  TteBitmapList() = default;
+  ~TteBitmapList() { Clear(); }
+  TteBitmapList(const TteBitmapList&) = delete;
+  TteBitmapList& operator=(const TteBitmapList&) = delete;
+
+  int Count() const { return static_cast<int>(FItems.size()); }
+  TteBitmap* Bitmaps(int index) const;
+  void Add(TteBitmap* bitmap);  // takes ownership
+  void Insert(int index, TteBitmap* bitmap);
+  int IndexOf(const TteBitmap* bitmap) const;
+  // Removes without freeing: the caller owns the image again.
+  TteBitmap* Extract(int index);
+  void Delete(int index);
+  void Clear();
+  TteBitmap* GetBitmapByName(const std::string& name) const;
+  // A new link (owned by the caller) to the first image of that name, or nullptr.
+  std::unique_ptr<TteBitmapLink> GetLink(const std::string& name, const TRect& rect) const;
+
+ private:
+  std::vector<TteBitmap*> FItems;
+};
+
+}  // namespace vt
