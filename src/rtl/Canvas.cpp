@@ -40,6 +40,24 @@ Qt::Alignment ToQtAlignment(uint32_t format) {
   return a;
 }
 
+std::vector<uint32_t> CopyPixels(const TPixelSurface& s, const TRect& r) {
+  std::vector<uint32_t> copy;
+  copy.reserve(size_t(r.Width()) * size_t(r.Height()));
+  for (int y = r.Top; y < r.Bottom; ++y)
+    copy.insert(copy.end(), s.Row(y) + r.Left, s.Row(y) + r.Right);
+  return copy;
+}
+
+void MakeChangedPixelsOpaque(const TPixelSurface& s, const TRect& r,
+                             const std::vector<uint32_t>& before) {
+  const uint32_t* old = before.data();
+  for (int y = r.Top; y < r.Bottom; ++y) {
+    uint32_t* row = s.Row(y);
+    for (int x = r.Left; x < r.Right; ++x, ++old)
+      if (row[x] != *old) row[x] |= 0xFF000000u;
+  }
+}
+
 }  // namespace
 
 TCanvas::TCanvas(const TPixelSurface& surface) : FSurface(surface) {}
@@ -188,6 +206,11 @@ int TCanvas::DrawText(const QString& text, TRect& rect, uint32_t format) {
   const QString shown = (format & dtEndEllipsis)
                             ? fm.elidedText(text, Qt::ElideRight, std::max(0, rect.Width()))
                             : text;
+  // Qt blends antialiased text into all four bytes of an RGB32 view, so the alpha of the
+  // touched pixels is made opaque afterwards by comparing with what was there before.
+  const TRect touched = IntersectRect(clip, target);
+  const std::vector<uint32_t> before =
+      FSurface ? CopyPixels(*FSurface, touched) : std::vector<uint32_t>{};
   QPainter& p = Painter();
   p.save();
   p.setClipRect(clip.ToQRect());
@@ -196,6 +219,7 @@ int TCanvas::DrawText(const QString& text, TRect& rect, uint32_t format) {
   p.setLayoutDirection((format & dtRtlReading) ? Qt::RightToLeft : Qt::LeftToRight);
   p.drawText(target.ToQRect(), int(ToQtAlignment(format) | Qt::TextSingleLine), shown);
   p.restore();
+  if (FSurface) MakeChangedPixelsOpaque(*FSurface, touched, before);
   return fm.height();
 }
 

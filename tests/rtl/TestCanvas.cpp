@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "rtl/Canvas.h"
+
+using namespace vt;
+
+namespace {
+
+struct TPixels {
+  TPixels(int w, int h, uint32_t fill = 0) : W(w), H(h), Data(size_t(w) * h, fill) {}
+  TPixelSurface Surface() { return {Data.data(), W, H, W}; }
+  uint32_t At(int x, int y) const { return Data[size_t(y) * W + x]; }
+  int W, H;
+  std::vector<uint32_t> Data;
+};
+
+int CountNot(const TPixels& p, uint32_t value, const TRect& area) {
+  int n = 0;
+  for (int y = area.Top; y < area.Bottom; ++y)
+    for (int x = area.Left; x < area.Right; ++x) n += p.At(x, y) != value;
+  return n;
+}
+
+}  // namespace
+
+TEST(Canvas, FillsAreOpaqueButTheKeyColourStaysTheExactKey) {
+  TPixels p(4, 4, 0x11223344);
+  TCanvas c(p.Surface());
+  c.FillRect({0, 0, 2, 4}, RGB(1, 2, 3));
+  c.FillRect({2, 0, 4, 4}, kKeyColor);
+  EXPECT_EQ(p.At(0, 0), 0xFF010203u);
+  EXPECT_EQ(p.At(3, 3), kKeyPixel);
+  c.FillRect({0, 0, 4, 4}, clNone);
+  EXPECT_EQ(p.At(0, 0), 0xFF010203u);
+}
+
+TEST(Canvas, OriginAndClipRectangleLimitDrawing) {
+  TPixels p(8, 8);
+  TCanvas c(p.Surface());
+  c.SetOrigin({10, 20});  // logical (10, 20) is device (0, 0)
+  c.SetClipRect(TRect{10, 20, 14, 22});
+  c.FillRect({0, 0, 100, 100}, clWhite);
+  EXPECT_EQ(CountNot(p, 0, {0, 0, 8, 8}), 4 * 2);
+  EXPECT_EQ(p.At(3, 1), 0xFFFFFFFFu);
+  EXPECT_EQ(p.At(4, 1), 0u);
+}
+
+TEST(Canvas, FrameRectDrawsOnlyTheBorder) {
+  TPixels p(5, 5);
+  TCanvas c(p.Surface());
+  c.FrameRect({0, 0, 5, 5}, clWhite);
+  EXPECT_EQ(CountNot(p, 0, {0, 0, 5, 5}), 16);
+  EXPECT_EQ(p.At(2, 2), 0u);
+}
+
+TEST(Canvas, LinesLeaveOutTheEndPointAndXorUndoesItself) {
+  TPixels p(6, 3, 0xFF102030);
+  TCanvas c(p.Surface());
+  c.PenColor = RGB(0xFF, 0, 0);
+  c.MoveTo(0, 1);
+  c.LineTo(5, 1);
+  EXPECT_EQ(p.At(4, 1), 0xFFFF0000u);
+  EXPECT_EQ(p.At(5, 1), 0xFF102030u);
+
+  TPixels q(6, 1, 0x80102030);
+  TCanvas x(q.Surface());
+  x.PenMode = TPenMode::pmXor;
+  x.PenStyle = TPenStyle::psDot;
+  x.PenColor = clWhite;
+  x.MoveTo(0, 0);
+  x.LineTo(6, 0);
+  EXPECT_EQ(q.At(0, 0), 0x80EFDFCFu);  // colour flipped, alpha kept
+  EXPECT_EQ(q.At(1, 0), 0x80102030u);  // dotted: every second pixel
+  x.MoveTo(0, 0);
+  x.LineTo(6, 0);
+  EXPECT_EQ(q.At(0, 0), 0x80102030u);
+}
+
+TEST(Canvas, TahomaIsTheRealFaceAtNinetySixDpi) {
+  TPixels p(1, 1);
+  TCanvas c(p.Surface());
+  // The free Tahoma measures 36 pixels here; a substituted face would be wider.
+  EXPECT_EQ(c.TextWidth("Sample"), 36);
+  EXPECT_EQ(ScreenTextExtent(c.Font(), "Sample").width(), 36);
+}
+
+TEST(Canvas, TextStaysInsideItsRectangleAndIsOpaque) {
+  TPixels p(60, 20, kKeyPixel);
+  TCanvas c(p.Surface());
+  c.Font().SetColor(clBlack);
+  TRect r{5, 2, 55, 18};
+  c.DrawText("Sample", r, dtLeft | dtVCenter | dtSingleLine);
+  int inked = 0;
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 60; ++x) {
+      if (p.At(x, y) == kKeyPixel) continue;
+      ++inked;
+      EXPECT_TRUE(r.Contains({x, y})) << x << "," << y;
+      EXPECT_EQ(p.At(x, y) >> 24, 0xFFu);
+    }
+  EXPECT_GT(inked, 20);
+}
+
+TEST(Canvas, AlignmentAndEllipsisPlaceTheText) {
+  auto inkBounds = [](const TPixels& p) {
+    TRect b{p.W, p.H, 0, 0};
+    for (int y = 0; y < p.H; ++y)
+      for (int x = 0; x < p.W; ++x)
+        if (p.At(x, y) != 0) {
+          b.Left = std::min(b.Left, x);
+          b.Top = std::min(b.Top, y);
+          b.Right = std::max(b.Right, x + 1);
+          b.Bottom = std::max(b.Bottom, y + 1);
+        }
+    return b;
+  };
+  TPixels right(100, 30);
+  {
+    TCanvas c(right.Surface());
+    TRect r{0, 0, 100, 30};
+    c.DrawText("Sample", r, dtRight | dtBottom | dtSingleLine);
+  }
+  const TRect rb = inkBounds(right);
+  EXPECT_GE(rb.Left, 100 - 37);
+  EXPECT_GE(rb.Top, 30 - 14);
+
+  TPixels clipped(30, 14);
+  TCanvas c(clipped.Surface());
+  TRect r{0, 0, 30, 14};
+  c.DrawText("A rather long caption", r, dtLeft | dtSingleLine | dtEndEllipsis);
+  EXPECT_LE(inkBounds(clipped).Right, 30);
+  TRect calc{3, 4, 3, 4};
+  c.DrawText("Sample", calc, dtCalcRect);
+  EXPECT_EQ(calc.Width(), 36);
+  EXPECT_EQ(calc.Left, 3);
+}
+
+TEST(Canvas, NonMemoryImagesGoThroughThePainter) {
+  QImage img(4, 4, QImage::Format_RGB16);
+  img.fill(Qt::black);
+  {
+    TCanvas c(img);
+    EXPECT_EQ(c.Surface(), nullptr);
+    c.FillRect({1, 1, 3, 3}, clWhite);
+  }
+  EXPECT_EQ(img.pixel(1, 1), 0xFFFFFFFFu);
+  EXPECT_EQ(img.pixel(0, 0), 0xFF000000u);
+}

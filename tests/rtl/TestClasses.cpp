@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "rtl/Classes.h"
+
+using namespace vt;
+
+namespace {
+
+// Records its own destruction and the removals it is told about.
+class TProbe : public TComponent {
+ public:
+  TProbe(TComponent* owner, std::string name, std::vector<std::string>* log)
+      : TComponent(owner), FLog(log) {
+    SetName(name);
+  }
+  ~TProbe() override { FLog->push_back("free " + GetName()); }
+  void Notification(TComponent* c, TOperation op) override {
+    if (op == TOperation::opRemove) FLog->push_back(GetName() + " told " + c->GetName());
+  }
+
+ private:
+  std::vector<std::string>* FLog;
+};
+
+}  // namespace
+
+TEST(Components, OwnerKeepsOwnershipOrderAndFreesLastFirst) {
+  std::vector<std::string> log;
+  auto* root = new TProbe(nullptr, "root", &log);
+  auto* a = new TProbe(root, "a", &log);
+  new TProbe(root, "b", &log);
+  new TProbe(a, "a1", &log);
+  ASSERT_EQ(root->ComponentCount(), 2);
+  EXPECT_EQ(root->Components(0)->GetName(), "a");
+  EXPECT_EQ(root->Components(1)->GetName(), "b");
+  EXPECT_EQ(root->Components(2), nullptr);
+  EXPECT_EQ(root->FindComponent("B"), root->Components(1));
+  EXPECT_EQ(a->ComponentIndex(), 0);
+  delete root;
+  // The owned components go last first; each logs before its own children go.
+  const std::vector<std::string> frees = [&] {
+    std::vector<std::string> f;
+    for (auto& s : log)
+      if (s.rfind("free", 0) == 0) f.push_back(s);
+    return f;
+  }();
+  EXPECT_EQ(frees, (std::vector<std::string>{"free root", "free b", "free a", "free a1"}));
+}
+
+TEST(Components, FreedChildLeavesItsOwner) {
+  std::vector<std::string> log;
+  TProbe root(nullptr, "root", &log);
+  auto* child = new TProbe(&root, "child", &log);
+  delete child;
+  EXPECT_EQ(root.ComponentCount(), 0);
+}
+
+TEST(Components, FreeNotificationTellsThePeerOnce) {
+  std::vector<std::string> log;
+  TProbe watcher(nullptr, "watcher", &log);
+  auto* shown = new TProbe(nullptr, "shown", &log);
+  watcher.FreeNotification(shown);
+  delete shown;
+  EXPECT_EQ(std::count(log.begin(), log.end(), "watcher told shown"), 1);
+  // After the peer is gone the watcher no longer refers to it: destroying the watcher
+  // must not call into freed memory (AddressSanitizer would report it).
+}
+
+TEST(Components, RemovedFreeNotificationIsNotCalled) {
+  std::vector<std::string> log;
+  TProbe watcher(nullptr, "watcher", &log);
+  auto* shown = new TProbe(nullptr, "shown", &log);
+  watcher.FreeNotification(shown);
+  watcher.RemoveFreeNotification(shown);
+  delete shown;
+  EXPECT_EQ(std::count(log.begin(), log.end(), "watcher told shown"), 0);
+}
+
+TEST(Persistent, AssignBetweenUnrelatedClassesNamesBoth) {
+  TComponent a(nullptr), b(nullptr);
+  try {
+    a.Assign(b);
+    FAIL() << "expected EConvertError";
+  } catch (const EConvertError& e) {
+    EXPECT_STREQ(e.what(), "Cannot assign a TComponent to a TComponent");
+  }
+}

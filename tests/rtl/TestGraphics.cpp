@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include "rtl/Graphics.h"
+
+using namespace vt;
+
+TEST(Colors, TextFormUsesIdentifiersElseEightHexDigits) {
+  EXPECT_EQ(ColorToString(clWhite), "clWhite");
+  EXPECT_EQ(ColorToString(clSilver), "clSilver");
+  EXPECT_EQ(ColorToString(clBtnFace), "clBtnFace");
+  EXPECT_EQ(ColorToString(clNone), "clNone");
+  EXPECT_EQ(ColorToString(clDefault), "clDefault");
+  EXPECT_EQ(ColorToString(0x00123456), "$00123456");
+  EXPECT_EQ(ColorToString(MakeSysColor(25)), "$FF000019");
+}
+
+TEST(Colors, ReadingAcceptsIdentifiersHexAndDecimal) {
+  EXPECT_EQ(StringToColor("clwindowtext"), clWindowText);
+  EXPECT_EQ(StringToColor("$00FF8000"), 0x00FF8000);
+  EXPECT_EQ(StringToColor("$FF00000F"), clBtnFace);
+  EXPECT_EQ(StringToColor("255"), 255);
+  EXPECT_EQ(StringToColor("-16777201"), clBtnFace);
+  for (const char* bad : {"", "$", "clNothing", "12x", "$1FFFFFFFF", "99999999999"})
+    EXPECT_THROW(StringToColor(bad), EConvertError) << bad;
+}
+
+TEST(Colors, EveryIdentifierRoundTrips) {
+  for (const std::string& name : ColorIdents()) {
+    const TColor c = StringToColor(name);
+    // Aliases are not in the list, so every identifier is its value's first name.
+    EXPECT_EQ(ColorToString(c), name);
+  }
+  EXPECT_EQ(ColorIdents().size(), 52u);
+}
+
+TEST(Colors, PixelsAreOpaqueBgraOfTheResolvedColour) {
+  EXPECT_EQ(ColorToPixel(RGB(1, 2, 3)), 0xFF010203u);
+  EXPECT_EQ(PixelToColor(0x12345678u), RGB(0x34, 0x56, 0x78));
+  const TColor face = ColorToRGB(clBtnFace);
+  EXPECT_FALSE(IsSysColor(face));
+  EXPECT_EQ(ColorToPixel(clBtnFace) & 0x00FFFFFF, ColorToPixel(face) & 0x00FFFFFF);
+  EXPECT_EQ(ColorToRGB(clNone), 0);
+}
+
+TEST(Charsets, IdentifiersBothWays) {
+  EXPECT_EQ(CharsetToIdent(DEFAULT_CHARSET), "DEFAULT_CHARSET");
+  EXPECT_EQ(CharsetToIdent(RUSSIAN_CHARSET), "RUSSIAN_CHARSET");
+  EXPECT_EQ(CharsetToIdent(3), std::nullopt);
+  EXPECT_EQ(IdentToCharset("easteurope_charset"), 238);
+  EXPECT_EQ(CharsetIdents().size(), 19u);
+}
+
+TEST(Fonts, SizeAndHeightConvertAtNinetySixDpi) {
+  EXPECT_EQ(PointsToHeight(8), -11);
+  EXPECT_EQ(PointsToHeight(10), -13);
+  EXPECT_EQ(PointsToHeight(9), -12);
+  EXPECT_EQ(HeightToPoints(-11), 8);
+  EXPECT_EQ(HeightToPoints(-13), 10);
+  TFont f;
+  EXPECT_EQ(f.GetName(), "Tahoma");
+  EXPECT_EQ(f.GetSize(), 8);
+  EXPECT_EQ(f.GetHeight(), -11);
+  EXPECT_EQ(f.GetColor(), clWindowText);
+  EXPECT_EQ(f.GetCharset(), DEFAULT_CHARSET);
+}
+
+TEST(Fonts, AssignCopiesEverythingAndNotifiesOnce) {
+  TFont a, b;
+  int changes = 0;
+  b.OnChange = [&](TFont&) { ++changes; };
+  a.SetName("Verdana");
+  a.SetSize(12);
+  a.SetColor(clRed);
+  a.SetStyle({TFontStyle::fsBold, TFontStyle::fsStrikeOut});
+  a.SetPitch(TFontPitch::fpFixed);
+  a.SetCharset(GREEK_CHARSET);
+  b.Assign(a);
+  EXPECT_TRUE(a == b);
+  EXPECT_EQ(changes, 1);
+  b.Assign(a);
+  EXPECT_EQ(changes, 1);
+  b.SetColor(clRed);
+  EXPECT_EQ(changes, 1);
+  b.SetColor(clBlue);
+  EXPECT_EQ(changes, 2);
+}
+
+TEST(Fonts, QtFontFollowsStyleAndPixelHeight) {
+  TFont f;
+  f.SetStyle({TFontStyle::fsBold, TFontStyle::fsUnderline});
+  const QFont q = f.ToQFont();
+  EXPECT_EQ(q.pixelSize(), 11);
+  EXPECT_TRUE(q.bold());
+  EXPECT_TRUE(q.underline());
+  EXPECT_FALSE(q.italic());
+  EXPECT_EQ(q.family(), "Tahoma");
+}
