@@ -1,0 +1,105 @@
+#include "te_png.h"
+
+#include <png.h>
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace vt {
+
+namespace {
+
+// The simplified libpng interface keeps its own error state (no longjmp into our
+// frames) and frees everything in png_image_free.
+struct TPngImage {
+  png_image Image{};
+  TPngImage() { Image.version = PNG_IMAGE_VERSION; }
+  ~TPngImage() { png_image_free(&Image); }
+  std::string Message() const { return Image.message[0] ? Image.message : "unknown PNG error"; }
+};
+
+void CheckDimensions(uint32_t width, uint32_t height) {
+  if (width == 0 || height == 0 || width > kMaxPngDimension || height > kMaxPngDimension ||
+      uint64_t{width} * height > kMaxPngPixels)
+    throw EPngError("PNG picture size " + std::to_string(width) + "x" + std::to_string(height) +
+                    " is outside the supported range");
+}
+
+}  // namespace
+
+QImage ReadPngImage(const uint8_t* data, size_t size) {
+  TPngImage png;
+  if (!png_image_begin_read_from_memory(&png.Image, data, size))
+    throw EPngError("Not a readable PNG picture: " + png.Message());
+  CheckDimensions(png.Image.width, png.Image.height);
+  png.Image.format = PNG_FORMAT_BGRA;  // little-endian 0xAARRGGBB, as QImage::Format_ARGB32
+  QImage image(static_cast<int>(png.Image.width), static_cast<int>(png.Image.height),
+               QImage::Format_ARGB32);
+  if (image.isNull()) throw EPngError("Not enough memory for the PNG picture");
+  if (!png_image_finish_read(&png.Image, nullptr, image.bits(),
+                             static_cast<png_int_32>(image.bytesPerLine()), nullptr))
+    throw EPngError("Damaged PNG picture: " + png.Message());
+  return image;
+}
+
+QImage LoadPngFile(const std::string& fileName) {
+  QFile file(QString::fromStdString(fileName));
+  if (!file.open(QIODevice::ReadOnly))
+    throw EPngError("Cannot open \"" + fileName + "\": " + file.errorString().toStdString());
+  const QByteArray bytes = file.readAll();
+  try {
+    return ReadPngImage(reinterpret_cast<const uint8_t*>(bytes.constData()),
+                        static_cast<size_t>(bytes.size()));
+  } catch (const EPngError& e) {
+    throw EPngError("\"" + fileName + "\": " + e.what());
+  }
+}
+
+std::vector<uint8_t> WritePngImage(const QImage& source, TPngAlpha alpha) {
+  const QImage image = source.convertToFormat(QImage::Format_ARGB32);
+  CheckDimensions(static_cast<uint32_t>(image.width()), static_cast<uint32_t>(image.height()));
+  TPngImage png;
+  png.Image.width = static_cast<png_uint_32>(image.width());
+  png.Image.height = static_cast<png_uint_32>(image.height());
+  png.Image.format = PNG_FORMAT_BGRA;
+  // Opaque pictures are written without the alpha channel: the format then says BGR but
+  // the rows keep their 4-byte stride, so the pixels are repacked first.
+  std::vector<uint8_t> packed;
+  const void* rows = image.constBits();
+  png_int_32 stride = static_cast<png_int_32>(image.bytesPerLine());
+  if (alpha == TPngAlpha::Opaque) {
+    png.Image.format = PNG_FORMAT_BGR;
+    packed.resize(size_t(image.width()) * image.height() * 3);
+    uint8_t* out = packed.data();
+    for (int y = 0; y < image.height(); ++y) {
+      const auto* row = reinterpret_cast<const uint32_t*>(image.constScanLine(y));
+      for (int x = 0; x < image.width(); ++x) {
+        *out++ = uint8_t(row[x]);
+        *out++ = uint8_t(row[x] >> 8);
+        *out++ = uint8_t(row[x] >> 16);
+      }
+    }
+    rows = packed.data();
+    stride = image.width() * 3;
+  }
+  png_alloc_size_t size = 0;
+  if (!png_image_write_get_memory_size(png.Image, size, 0, rows, stride, nullptr))
+    throw EPngError("Cannot encode the PNG picture: " + png.Message());
+  std::vector<uint8_t> bytes(size);
+  if (!png_image_write_to_memory(&png.Image, bytes.data(), &size, 0, rows, stride, nullptr))
+    throw EPngError("Cannot encode the PNG picture: " + png.Message());
+  bytes.resize(size);
+  return bytes;
+}
+
+void SavePngFile(const QImage& image, const std::string& fileName, TPngAlpha alpha) {
+  const std::vector<uint8_t> bytes = WritePngImage(image, alpha);
+  QSaveFile file(QString::fromStdString(fileName));
+  if (!file.open(QIODevice::WriteOnly) ||
+      file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())) !=
+          qint64(bytes.size()) ||
+      !file.commit())
+    throw EPngError("Cannot write \"" + fileName + "\": " + file.errorString().toStdString());
+}
+
+}  // namespace vt
