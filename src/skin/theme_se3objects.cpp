@@ -1,0 +1,811 @@
+// The skin object base class, its layout and painting, and the class registry.
+//
+// Sections: enumerations and process-wide switches - TSeSkinObject: creation, published
+// properties, assignment - geometry and layout - the tree (find, hit test, links, colours)
+// - regions - painting - class registry and cloning.
+// The sixteen subclasses and the bitmap painting live in theme_se3objects_classes.cpp.
+#include "skin/theme_se3objects.h"
+
+#include <QLocale>
+#include <algorithm>
+#include <utility>
+
+#include "rtl/Regions.h"
+#include "skin/theme_se3objects_support.h"
+
+namespace vt {
+
+// ---- Enumerations and process-wide switches -----------------------------------------
+
+const TTypeInfo& EnumTypeInfo<TSeKind>::Info() {
+  static const TTypeInfo info = MakeEnumTypeInfo("TSeKind", {"skNone",
+                                                             "skForm",
+                                                             "skCaption",
+                                                             "skTitle",
+                                                             "skTop",
+                                                             "skLeft",
+                                                             "skRight",
+                                                             "skBottom",
+                                                             "skTopLeft",
+                                                             "skTopRight",
+                                                             "skBottomLeft",
+                                                             "skBottomRight",
+                                                             "skSysButton",
+                                                             "skClient",
+                                                             "skMenuBar",
+                                                             "skMenuBarItem",
+                                                             "skMenuBarItemText",
+                                                             "skPopupMenu",
+                                                             "skPopupMenuItem",
+                                                             "skPopupMenuItemText",
+                                                             "skItemText",
+                                                             "skTranparent"});
+  return info;
+}
+
+const TTypeInfo& EnumTypeInfo<TSeAlign>::Info() {
+  static const TTypeInfo info = MakeEnumTypeInfo(
+      "TSeAlign", {"saNone", "saLeft", "saMostLeft", "saTop", "saMostTop", "saRight", "saMostRight",
+                   "saBottom", "saMostBottom", "saClient", "saTopLeft", "saTopRight",
+                   "saBottomLeft", "saBottomRight", "saCenter", "saText"});
+  return info;
+}
+
+const TTypeInfo& EnumTypeInfo<TSeTextAlign>::Info() {
+  static const TTypeInfo info = MakeEnumTypeInfo(
+      "TSeTextAlign", {"taTopLeft", "taTopCenter", "taTopRight", "taLeft", "taCenter", "taRight",
+                       "taBottomLeft", "taBottomCenter", "taBottomRight"});
+  return info;
+}
+
+const TTypeInfo& EnumTypeInfo<TSeTextEffect>::Info() {
+  static const TTypeInfo info = MakeEnumTypeInfo("TSeTextEffect", {"teNone", "teShadow"});
+  return info;
+}
+
+const TTypeInfo& EnumTypeInfo<TscTileStyle>::Info() {
+  static const TTypeInfo info = MakeEnumTypeInfo(
+      "TscTileStyle", {"tsTile", "tsStretch", "tsCenter", "tsVertCenterStretch", "tsVertCenterTile",
+                       "tsHorzCenterStretch", "tsHorzCenterTile"});
+  return info;
+}
+
+const TTypeInfo& EnumTypeInfo<TSeAction>::Info() {
+  static const TTypeInfo info =
+      MakeEnumTypeInfo("TSeAction", {"sbaNone", "sbaClose", "sbaHelp", "sbaMinimize", "sbaMaximize",
+                                     "sbaRestore", "sbaRollUp", "sbaRollDown", "sbaTray",
+                                     "sbaSysMenu", "sbaRollPanel", "sbaCustom"});
+  return info;
+}
+
+const TTypeInfo& EnumTypeInfo<TSeRollKind>::Info() {
+  static const TTypeInfo info =
+      MakeEnumTypeInfo("TSeRollKind", {"rkLeft", "rkTop", "rkRight", "rkBottom"});
+  return info;
+}
+
+bool SkinDesignMode = false;
+bool SysLocaleRightToLeft = QLocale::system().textDirection() == Qt::RightToLeft;
+
+namespace {
+
+using TA = TSeAlign;
+
+int32_t ClampCoordinate(int64_t value) {
+  return static_cast<int32_t>(
+      std::clamp<int64_t>(value, -TSeSkinObject::kMaxCoordinate, TSeSkinObject::kMaxCoordinate));
+}
+
+int32_t ClampExtent(int64_t value) {
+  return static_cast<int32_t>(std::clamp<int64_t>(value, 0, TSeSkinObject::kMaxCoordinate));
+}
+
+// Masks larger than this (an 8K screen is half of it) are not painted: the region of
+// such an object is its rectangle, so that a stored size cannot demand gigabytes.
+constexpr int64_t kMaxMaskPixels = int64_t{1} << 26;
+
+constexpr TColor kGrayText = 0x808080;
+const QString kEllipsis = QStringLiteral("...");
+
+uint32_t HorizontalFlags(TSeTextAlign align) {
+  switch (align) {
+    case TSeTextAlign::taTopCenter:
+    case TSeTextAlign::taCenter:
+    case TSeTextAlign::taBottomCenter:
+      return dtCenter;
+    case TSeTextAlign::taTopRight:
+    case TSeTextAlign::taRight:
+    case TSeTextAlign::taBottomRight:
+      return dtRight;
+    default:
+      return dtLeft;
+  }
+}
+
+uint32_t VerticalFlags(TSeTextAlign align) {
+  switch (align) {
+    case TSeTextAlign::taLeft:
+    case TSeTextAlign::taCenter:
+    case TSeTextAlign::taRight:
+      return dtVCenter;
+    case TSeTextAlign::taBottomLeft:
+    case TSeTextAlign::taBottomCenter:
+    case TSeTextAlign::taBottomRight:
+      return dtBottom;
+    default:
+      return dtTop;
+  }
+}
+
+// Left becomes right and right left; centred text stays centred.
+uint32_t MirrorHorizontal(uint32_t horizontal) {
+  if (horizontal == dtLeft) return dtRight;
+  if (horizontal == dtRight) return dtLeft;
+  return horizontal;
+}
+
+// The longest start of `text` that fits `maxWidth` together with "...". Text widths grow
+// with the number of characters, so a binary search over the length finds it.
+QString ShortenWithEllipsis(TCanvas& canvas, const QString& text, int maxWidth) {
+  if (canvas.TextWidth(text) <= maxWidth) return text;
+  qsizetype fitting = 0;
+  qsizetype tooLong = text.size();
+  while (tooLong - fitting > 1) {
+    const qsizetype middle = (fitting + tooLong) / 2;
+    if (canvas.TextWidth(text.left(middle) + kEllipsis) <= maxWidth)
+      fitting = middle;
+    else
+      tooLong = middle;
+  }
+  // Never cut a surrogate pair in half.
+  if (fitting > 0 && text.at(fitting - 1).isHighSurrogate()) --fitting;
+  return text.left(fitting) + kEllipsis;
+}
+
+// The colour of a one-pixel image after a pixel operation of the skin images, so that
+// object colours shift exactly as the images around them do.
+TColor ShiftedColor(TColor color, int delta, void (TteBitmap::*operation)(int)) {
+  TteBitmap pixel;
+  pixel.SetSize(1, 1);
+  pixel.SetPixel(0, 0, ColorToPixel(color));
+  (pixel.*operation)(delta);
+  return PixelToColor(pixel.Pixels(0, 0));
+}
+
+}  // namespace
+
+// ---- TSeSkinObject: creation, published properties, assignment -----------------------
+
+TSeSkinObject::TSeSkinObject(TComponent* owner)
+    : TComponent(owner), FFont(std::make_unique<TFont>()) {}
+
+TSeSkinObject::~TSeSkinObject() = default;
+
+const TClassInfo& TSeSkinObject::StaticClassInfo() {
+  using C = TSeSkinObject;
+  static const TClassInfo info =
+      TClassInfoBuilder<C>("TSeSkinObject", &TComponent::StaticClassInfo())
+          .Property("Align", &C::GetAlign, &C::SetAlign)
+          .Property<TColorType>("Color", &C::GetColor, &C::SetColor)
+          .Property("DrawIfOwner", &C::GetDrawIfOwner, &C::SetDrawIfOwner)
+          .Property("Font", &C::Font, &C::SetFont)
+          .Property("Kind", &C::GetKind, &C::SetKind)
+          .Property("Masked", &C::GetMasked, &C::SetMasked)
+          .Property("Left", &C::GetLeft, &C::SetLeft)
+          .Property("Top", &C::GetTop, &C::SetTop)
+          .Property("Height", &C::GetHeight, &C::SetHeight)
+          .Property("Width", &C::GetWidth, &C::SetWidth)
+          .Property("MarginLeft", &C::GetMarginLeft, &C::SetMarginLeft)
+          .Property("MarginRight", &C::GetMarginRight, &C::SetMarginRight)
+          .Property("MarginTop", &C::GetMarginTop, &C::SetMarginTop)
+          .Property("MarginBottom", &C::GetMarginBottom, &C::SetMarginBottom)
+          .Property("TextAlign", &C::GetTextAlign, &C::SetTextAlign)
+          .Property("TextEffect", &C::GetTextEffect, &C::SetTextEffect)
+          .Property("TextMarginLeft", &C::GetTextMarginLeft, &C::SetTextMarginLeft)
+          .Property("TextMarginRight", &C::GetTextMarginRight, &C::SetTextMarginRight)
+          .Property("TextMarginRightStretch", &C::GetTextMarginRightStretch,
+                    &C::SetTextMarginRightStretch)
+          .Property("TextMarginTop", &C::GetTextMarginTop, &C::SetTextMarginTop)
+          .Creatable()
+          .Build();
+  return info;
+}
+
+void TSeSkinObject::DefineProperties(TFiler& filer) {
+  TComponent::DefineProperties(filer);
+  if (DefineObjectsProperty) DefineObjectsProperty(*this, filer);
+}
+
+void TSeSkinObject::Assign(const TPersistent& source) {
+  const auto* other = dynamic_cast<const TSeSkinObject*>(&source);
+  if (!other) {
+    TComponent::Assign(source);
+    return;
+  }
+  if (other == this) return;
+  AssignSettings(*other);
+  CloneChildrenOf(*other);
+  // The bounds are copied as they are: the cloned children already carry their places.
+  FLeft = other->FLeft;
+  FTop = other->FTop;
+  FWidth = other->FWidth;
+  FHeight = other->FHeight;
+}
+
+// The name and tag are published properties too and travel with the copy, so that a
+// cloned tree can still be searched by name.
+void TSeSkinObject::AssignSettings(const TSeSkinObject& source) {
+  SetName(source.GetName());
+  SetTag(source.GetTag());
+  FMasked = source.FMasked;
+  FAlign = source.FAlign;
+  FKind = source.FKind;
+  FBitmapList = source.FBitmapList;
+  FColor = source.FColor;
+  FDrawIfOwner = source.FDrawIfOwner;
+  FFont->Assign(*source.FFont);
+  FTextAlign = source.FTextAlign;
+  FTextEffect = source.FTextEffect;
+  FTextMarginLeft = source.FTextMarginLeft;
+  FTextMarginRight = source.FTextMarginRight;
+  FTextMarginTop = source.FTextMarginTop;
+  FTextMarginRightStretch = source.FTextMarginRightStretch;
+  FMarginLeft = source.FMarginLeft;
+  FMarginRight = source.FMarginRight;
+  FMarginTop = source.FMarginTop;
+  FMarginBottom = source.FMarginBottom;
+}
+
+void TSeSkinObject::CloneChildrenOf(const TSeSkinObject& source) {
+  // A snapshot: when the source is this object's ancestor, the clones join this object,
+  // which may be one of the source's children.
+  std::vector<TSeSkinObject*> originals;
+  for (int i = 0; i < source.ChildCount(); ++i)
+    if (TSeSkinObject* child = source.Children(i)) originals.push_back(child);
+  for (TSeSkinObject* child : originals) CloneSkinObject(*child, this);
+}
+
+// ---- Geometry and layout ---------------------------------------------------------
+
+void TSeSkinObject::SetLeft(int32_t value) {
+  SetBounds({value, FTop, ClampCoordinate(int64_t{value} + FWidth), FTop + FHeight});
+}
+
+void TSeSkinObject::SetTop(int32_t value) {
+  SetBounds({FLeft, value, FLeft + FWidth, ClampCoordinate(int64_t{value} + FHeight)});
+}
+
+void TSeSkinObject::SetWidth(int32_t value) {
+  SetBounds({FLeft, FTop, ClampCoordinate(int64_t{FLeft} + value), FTop + FHeight});
+}
+
+void TSeSkinObject::SetHeight(int32_t value) {
+  SetBounds({FLeft, FTop, FLeft + FWidth, ClampCoordinate(int64_t{FTop} + value)});
+}
+
+void TSeSkinObject::SetMarginLeft(int32_t value) {
+  FMarginLeft = ClampCoordinate(value);
+}
+void TSeSkinObject::SetMarginRight(int32_t value) {
+  FMarginRight = ClampCoordinate(value);
+}
+void TSeSkinObject::SetMarginTop(int32_t value) {
+  FMarginTop = ClampCoordinate(value);
+}
+void TSeSkinObject::SetMarginBottom(int32_t value) {
+  FMarginBottom = ClampCoordinate(value);
+}
+void TSeSkinObject::SetTextMarginLeft(int32_t value) {
+  FTextMarginLeft = ClampCoordinate(value);
+}
+void TSeSkinObject::SetTextMarginRight(int32_t value) {
+  FTextMarginRight = ClampCoordinate(value);
+}
+void TSeSkinObject::SetTextMarginTop(int32_t value) {
+  FTextMarginTop = ClampCoordinate(value);
+}
+
+TRect TSeSkinObject::BoundsRect() const {
+  return {FLeft, FTop, FLeft + FWidth, FTop + FHeight};
+}
+
+void TSeSkinObject::SetBounds(const TRect& rect) {
+  const int32_t left = ClampCoordinate(rect.Left);
+  const int32_t top = ClampCoordinate(rect.Top);
+  const int32_t width = ClampExtent(int64_t{rect.Right} - rect.Left);
+  const int32_t height = ClampExtent(int64_t{rect.Bottom} - rect.Top);
+  if (left == FLeft && top == FTop && width == FWidth && height == FHeight) return;
+  FPrevLeft = FLeft;
+  FPrevTop = FTop;
+  FPrevWidth = FWidth;
+  FPrevHeight = FHeight;
+  FLeft = left;
+  FTop = top;
+  FWidth = width;
+  FHeight = height;
+  AlignChildren();
+  FPrevLeft = FLeft;
+  FPrevTop = FTop;
+  FPrevWidth = FWidth;
+  FPrevHeight = FHeight;
+}
+
+// The part of the object not yet taken by edge-aligned children. It is kept in 64 bits:
+// many tall children can push it far beyond the object.
+struct TSeSkinObject::TFreeRect {
+  int64_t Left, Top, Right, Bottom;
+  int64_t Width() const { return Right - Left; }
+  int64_t Height() const { return Bottom - Top; }
+};
+
+namespace {
+
+TRect ClampedRect(int64_t left, int64_t top, int64_t right, int64_t bottom) {
+  return {ClampCoordinate(left), ClampCoordinate(top), ClampCoordinate(right),
+          ClampCoordinate(bottom)};
+}
+
+}  // namespace
+
+std::vector<TSeSkinObject*> TSeSkinObject::VisibleChildren() const {
+  std::vector<TSeSkinObject*> visible;
+  visible.reserve(static_cast<size_t>(ChildCount()));
+  for (int i = 0; i < ChildCount(); ++i) {
+    TSeSkinObject* child = Children(i);
+    if (child && child->FVisible) visible.push_back(child);
+  }
+  return visible;
+}
+
+// Every placement goes through the child's SetBounds, so the grandchildren follow.
+void TSeSkinObject::AlignChildren() {
+  if (ChildCount() == 0) return;
+  TFreeRect free{FLeft, FTop, int64_t{FLeft} + FWidth, int64_t{FTop} + FHeight};
+  AlignEdgeChildren(free, TA::saMostTop, TA::saMostBottom, true);
+  AlignEdgeChildren(free, TA::saMostLeft, TA::saMostRight, false);
+  AlignEdgeChildren(free, TA::saTop, TA::saBottom, true);
+  AlignEdgeChildren(free, TA::saLeft, TA::saRight, false);
+  AlignTextChildren();
+  AlignCenterChildren(free);
+  AlignClientChildren(free);
+  AlignAnchoredChildren();
+}
+
+// One pass of edge alignment: children aligned to the near edge take a strip from the
+// start of the free rectangle, those aligned to the far edge from its end.
+void TSeSkinObject::AlignEdgeChildren(TFreeRect& free, TSeAlign nearEdge, TSeAlign farEdge,
+                                      bool vertical) {
+  for (TSeSkinObject* child : VisibleChildren()) {
+    const int64_t height = child->FHeight;
+    const int64_t width = child->FWidth;
+    if (child->FAlign == nearEdge && vertical) {
+      child->SetBounds(ClampedRect(free.Left, free.Top, free.Right, free.Top + height));
+      free.Top += height;
+    } else if (child->FAlign == farEdge && vertical) {
+      child->SetBounds(ClampedRect(free.Left, free.Bottom - height, free.Right, free.Bottom));
+      free.Bottom -= height;
+    } else if (child->FAlign == nearEdge) {
+      child->SetBounds(ClampedRect(free.Left, free.Top, free.Left + width, free.Bottom));
+      free.Left += width;
+    } else if (child->FAlign == farEdge) {
+      child->SetBounds(ClampedRect(free.Right - width, free.Top, free.Right, free.Bottom));
+      free.Right -= width;
+    }
+  }
+}
+
+// saText children are as wide as their text plus the text margins; they stay in place.
+void TSeSkinObject::AlignTextChildren() {
+  const std::vector<TSeSkinObject*> children = VisibleChildren();
+  for (auto it = children.rbegin(); it != children.rend(); ++it) {
+    TSeSkinObject* child = *it;
+    if (child->FAlign != TA::saText) continue;
+    const int64_t width = int64_t{ScreenTextExtent(*child->GetFont(), child->FText).width()} +
+                          child->FTextMarginLeft + child->FTextMarginRight;
+    child->SetBounds(ClampedRect(child->FLeft, child->FTop, child->FLeft + width,
+                                 int64_t{child->FTop} + child->FHeight));
+  }
+}
+
+void TSeSkinObject::AlignCenterChildren(const TFreeRect& free) {
+  const std::vector<TSeSkinObject*> children = VisibleChildren();
+  for (auto it = children.rbegin(); it != children.rend(); ++it) {
+    TSeSkinObject* child = *it;
+    if (child->FAlign != TA::saCenter) continue;
+    // Integer division rounds toward zero, as the offsets are defined.
+    const int64_t left = free.Left + (free.Width() - child->FWidth) / 2;
+    const int64_t top = free.Top + (free.Height() - child->FHeight) / 2;
+    child->SetBounds(ClampedRect(left, top, left + child->FWidth, top + child->FHeight));
+  }
+}
+
+void TSeSkinObject::AlignClientChildren(const TFreeRect& free) {
+  for (TSeSkinObject* child : VisibleChildren())
+    if (child->FAlign == TA::saClient)
+      child->SetBounds(ClampedRect(free.Left, free.Top, free.Right, free.Bottom));
+}
+
+// Anchored children keep their size and follow the edges they are anchored to:
+//   saTopLeft     follows the parent's left and top edges (a move of the parent);
+//   saTopRight    follows the parent's right and top edges;
+//   saBottomLeft  follows the parent's left and bottom edges;
+//   saBottomRight follows the parent's right and bottom edges.
+// Each child moves by exactly the distance its anchor edges moved between the previous
+// and the new bounds, so its distance to those edges stays the same whether the parent
+// was resized, moved or both. A parent that had no width before has no edges to keep a
+// distance to, and its anchored children stay where they are.
+void TSeSkinObject::AlignAnchoredChildren() {
+  if (FPrevWidth <= 0) return;
+  const int64_t leftMove = int64_t{FLeft} - FPrevLeft;
+  const int64_t topMove = int64_t{FTop} - FPrevTop;
+  const int64_t rightMove = (int64_t{FLeft} + FWidth) - (int64_t{FPrevLeft} + FPrevWidth);
+  const int64_t bottomMove = (int64_t{FTop} + FHeight) - (int64_t{FPrevTop} + FPrevHeight);
+  for (TSeSkinObject* child : VisibleChildren()) {
+    int64_t dx = 0;
+    int64_t dy = 0;
+    switch (child->FAlign) {
+      case TA::saTopLeft:
+        dx = leftMove, dy = topMove;
+        break;
+      case TA::saTopRight:
+        dx = rightMove, dy = topMove;
+        break;
+      case TA::saBottomLeft:
+        dx = leftMove, dy = bottomMove;
+        break;
+      case TA::saBottomRight:
+        dx = rightMove, dy = bottomMove;
+        break;
+      default:
+        continue;
+    }
+    const int64_t left = child->FLeft + dx;
+    const int64_t top = child->FTop + dy;
+    child->SetBounds(ClampedRect(left, top, left + child->FWidth, top + child->FHeight));
+  }
+}
+
+// ---- The tree ----------------------------------------------------------------------
+
+TSeSkinObject* TSeSkinObject::Children(int index) const {
+  return dynamic_cast<TSeSkinObject*>(Components(index));
+}
+
+TSeSkinObject* TSeSkinObject::FindByKind(TSeKind kind) {
+  if (FKind == kind) return this;
+  for (int i = 0; i < ChildCount(); ++i)
+    if (TSeSkinObject* child = Children(i))
+      if (TSeSkinObject* found = child->FindByKind(kind)) return found;
+  return nullptr;
+}
+
+TSeSkinObject* TSeSkinObject::FindByName(const std::string& name) {
+  if (SameText(GetName(), name)) return this;
+  for (int i = 0; i < ChildCount(); ++i)
+    if (TSeSkinObject* child = Children(i))
+      if (TSeSkinObject* found = child->FindByName(name)) return found;
+  return nullptr;
+}
+
+TSeSkinObject* TSeSkinObject::FindSysButton(TSeAction action) {
+  if (auto* button = dynamic_cast<TSeSystemButton*>(this); button && button->GetAction() == action)
+    return this;
+  if (auto* button = dynamic_cast<TSeSysButtonSkinObject*>(this);
+      button && button->GetAction() == action)
+    return this;
+  for (int i = 0; i < ChildCount(); ++i)
+    if (TSeSkinObject* child = Children(i))
+      if (TSeSkinObject* found = child->FindSysButton(action)) return found;
+  return nullptr;
+}
+
+TSeSkinObject* TSeSkinObject::HitTest(TPoint point) {
+  return HitTestIn(point, true);
+}
+
+TSeSkinObject* TSeSkinObject::HitTestAll(TPoint point) {
+  return HitTestIn(point, false);
+}
+
+TSeSkinObject* TSeSkinObject::HitTestIn(TPoint point, bool visibleOnly) {
+  if (visibleOnly && !FVisible) return nullptr;
+  if (!BoundsRect().Contains(point)) return nullptr;
+  if (FKind == TSeKind::skTranparent && !SkinDesignMode) return nullptr;
+  TSeSkinObject* hit = HitTestChildren(point, visibleOnly);
+  return hit ? hit : this;
+}
+
+// Later children are painted over earlier ones, so the last answer wins.
+TSeSkinObject* TSeSkinObject::HitTestChildren(TPoint point, bool visibleOnly) {
+  TSeSkinObject* hit = nullptr;
+  for (int i = 0; i < ChildCount(); ++i)
+    if (TSeSkinObject* child = Children(i))
+      if (TSeSkinObject* childHit = child->HitTestIn(point, visibleOnly)) hit = childHit;
+  return hit;
+}
+
+void TSeSkinObject::SetBitmapList(TteBitmapList* list) {
+  FBitmapList = list;
+  for (int i = 0; i < ChildCount(); ++i)
+    if (TSeSkinObject* child = Children(i)) child->SetBitmapList(list);
+}
+
+void TSeSkinObject::SetActive(bool value) {
+  if (FActive == value) return;
+  FActive = value;
+  for (int i = 0; i < ChildCount(); ++i)
+    if (TSeSkinObject* child = Children(i)) child->SetActive(value);
+}
+
+TFont* TSeSkinObject::GetFont() const {
+  return FFont.get();
+}
+
+void TSeSkinObject::SetBorderIcons(TSeBorderIcons icons) {
+  FBorderIcons = icons;
+  for (int i = 0; i < ChildCount(); ++i)
+    if (TSeSkinObject* child = Children(i)) child->SetBorderIcons(icons);
+}
+
+void TSeSkinObject::SetState(TSeState state) {
+  FState = state;
+  SetChildrenState(state);
+}
+
+void TSeSkinObject::SetChildrenState(TSeState state) {
+  for (int i = 0; i < ChildCount(); ++i)
+    if (TSeSkinObject* child = Children(i)) child->SetState(state);
+}
+
+void TSeSkinObject::UpdateLinks() {
+  for (int i = 0; i < ChildCount(); ++i)
+    if (TSeSkinObject* child = Children(i)) child->UpdateLinks();
+}
+
+void TSeSkinObject::ResolveLink(TteBitmapLink& link) const {
+  if (!FBitmapList) return;
+  const std::unique_ptr<TteBitmapLink> found = FBitmapList->GetLink(link.GetName(), link.Rect());
+  if (!found) {
+    // The image is gone from the list (deleted or renamed): keeping the old pointer
+    // would paint from freed memory.
+    link.SetBitmap(nullptr);
+    return;
+  }
+  found->CheckMasked(FMarginLeft, FMarginTop, FMarginRight, FMarginBottom);
+  link.Assign(*found);
+}
+
+void TSeSkinObject::ShiftColorHue(TColor& color, int delta) const {
+  if (color != clNone && delta != 0) color = ShiftedColor(color, delta, &TteBitmap::ChangeHue);
+}
+
+void TSeSkinObject::ShiftColorBrightness(TColor& color, int delta) const {
+  if (color != clNone && delta != 0)
+    color = ShiftedColor(color, delta, &TteBitmap::ChangeBrightness);
+}
+
+void TSeSkinObject::ShiftFontHue(TFont& font, int delta) const {
+  TColor color = font.GetColor();
+  ShiftColorHue(color, delta);
+  if (color != font.GetColor()) font.SetColor(color);
+}
+
+void TSeSkinObject::ShiftFontBrightness(TFont& font, int delta) const {
+  TColor color = font.GetColor();
+  ShiftColorBrightness(color, delta);
+  if (color != font.GetColor()) font.SetColor(color);
+}
+
+void TSeSkinObject::ChangeHue(int delta) {
+  ShiftColorHue(FColor, delta);
+  ShiftFontHue(*FFont, delta);
+  for (int i = 0; i < ChildCount(); ++i)
+    if (TSeSkinObject* child = Children(i)) child->ChangeHue(delta);
+}
+
+void TSeSkinObject::ChangeBrightness(int delta) {
+  ShiftColorBrightness(FColor, delta);
+  ShiftFontBrightness(*FFont, delta);
+  for (int i = 0; i < ChildCount(); ++i)
+    if (TSeSkinObject* child = Children(i)) child->ChangeBrightness(delta);
+}
+
+void TSeSkinObject::SetCharset(TFontCharset charset) {
+  GetFont()->SetCharset(charset);
+  for (int i = 0; i < ChildCount(); ++i)
+    if (TSeSkinObject* child = Children(i)) child->SetCharset(charset);
+}
+
+bool TSeSkinObject::HasMargins() const {
+  return FMarginLeft != 0 || FMarginTop != 0 || FMarginRight != 0 || FMarginBottom != 0;
+}
+
+// ---- Regions -----------------------------------------------------------------------
+
+QRegion TSeSkinObject::GetRegion() {
+  if (FWidth <= 0 || FHeight <= 0) return QRegion();
+  if (ChildCount() == 0 || FDrawIfOwner || !FMasked) return GetMaskRegion();
+  QRegion united;
+  for (TSeSkinObject* child : VisibleChildren()) united += child->GetRegion();
+  return united;
+}
+
+QRegion TSeSkinObject::GetMaskRegion() {
+  return BoundsRegion();
+}
+
+QRegion TSeSkinObject::BoundsRegion() const {
+  return RegionFromRect(BoundsRect());
+}
+
+bool TSeSkinObject::MaskRegionWanted() const {
+  return FWidth >= 1 && FHeight >= 1 && FKind != TSeKind::skClient && FMasked;
+}
+
+QRegion TSeSkinObject::PaintedMaskRegion() {
+  if (int64_t{FWidth} * FHeight > kMaxMaskPixels) return BoundsRegion();
+  const TRect placed = BoundsRect();
+  TteBitmap image;
+  image.SetSize(FWidth, FHeight);
+  image.FillColor(kKeyPixel);
+  {
+    SetBounds({0, 0, FWidth, FHeight});
+    const TScopeExit moveBack([&] { SetBounds(placed); });
+    TCanvas canvas(image.Surface());
+    Draw(canvas, TRect{});
+  }
+  return image.CreateRegion(placed.Left, placed.Top);
+}
+
+// ---- Painting ----------------------------------------------------------------------
+
+bool TSeSkinObject::MeetsClip(const TRect& clip) const {
+  return clip.IsEmpty() || RectsIntersect(clip, BoundsRect());
+}
+
+void TSeSkinObject::Draw(TCanvas& canvas, const TRect& clip) {
+  if (!FVisible || FWidth <= 0 || FHeight <= 0 || !MeetsClip(clip)) return;
+  const TCanvasClipScope clipScope(canvas, clip);
+  if (ChildCount() == 0 || FDrawIfOwner) PaintSelf(canvas);
+  PaintChildren(canvas, clip);
+}
+
+void TSeSkinObject::PaintSelf(TCanvas& canvas) {
+  PaintBackground(canvas);
+  PaintText(canvas);
+}
+
+void TSeSkinObject::PaintBackground(TCanvas& canvas) {
+  if (FColor != clNone)
+    canvas.FillRect(BoundsRect(), FColor);
+  else if (SkinDesignMode)
+    canvas.FillRect(BoundsRect(), kKeyColor);
+}
+
+void TSeSkinObject::PaintChildren(TCanvas& canvas, const TRect& clip) {
+  for (int i = 0; i < ChildCount(); ++i) {
+    TSeSkinObject* child = Children(i);
+    if (!child || !child->FVisible || child->FWidth <= 0 || child->FHeight <= 0) continue;
+    if (child->MeetsClip(clip)) child->Draw(canvas, clip);
+  }
+}
+
+void TSeSkinObject::PaintText(TCanvas& canvas) {
+  if (FText == QLatin1String("-")) {
+    PaintSeparator(canvas);
+    return;
+  }
+  if (FText.isEmpty() && FOppositeText.isEmpty()) return;
+  const TRect textRect{FLeft + FTextMarginLeft, FTop + FTextMarginTop,
+                       FLeft + FWidth - FTextMarginRight, FTop + FHeight};
+  canvas.Font().Assign(*FFont);
+  if (!FEnabled) canvas.Font().SetColor(kGrayText);
+  if (!FText.isEmpty()) PaintCaption(canvas, textRect);
+  if (!FOppositeText.isEmpty()) PaintOppositeText(canvas, textRect);
+}
+
+// A one-pixel line across the middle, 3 pixels in from each side, in the font colour.
+void TSeSkinObject::PaintSeparator(TCanvas& canvas) {
+  const int32_t top = FTop + FHeight / 2 - 1;
+  canvas.FillRect({FLeft + 3, top, FLeft + FWidth - 3, top + 1}, GetFont()->GetColor());
+}
+
+void TSeSkinObject::PaintCaption(TCanvas& canvas, const TRect& textRect) {
+  uint32_t horizontal = HorizontalFlags(FTextAlign);
+  uint32_t format = dtSingleLine | dtNoPrefix | VerticalFlags(FTextAlign);
+  if (SysLocaleRightToLeft && FBiDiMode != TBiDiMode::bdLeftToRight) {
+    horizontal = MirrorHorizontal(horizontal);
+    if (FBiDiMode == TBiDiMode::bdRightToLeft) format |= dtRtlReading;
+  }
+  format |= horizontal;
+  const QString shown =
+      FKind == TSeKind::skTitle
+          ? ShortenWithEllipsis(canvas, FText, FWidth - FTextMarginLeft - FTextMarginRight)
+          : FText;
+  if (FTextEffect == TSeTextEffect::teShadow) {
+    const TColor textColor = canvas.Font().GetColor();
+    canvas.Font().SetColor(kGrayText);
+    TRect shadowRect = textRect.Offset(1, 1);
+    canvas.DrawText(shown, shadowRect, format);
+    canvas.Font().SetColor(textColor);
+  }
+  TRect rect = textRect;
+  canvas.DrawText(shown, rect, format);
+}
+
+void TSeSkinObject::PaintOppositeText(TCanvas& canvas, const TRect& textRect) {
+  uint32_t format = dtSingleLine | dtNoPrefix | VerticalFlags(FTextAlign) |
+                    MirrorHorizontal(HorizontalFlags(FTextAlign));
+  if (FControl) format = FControl->DrawTextBiDiModeFlags(format);
+  TRect rect = textRect;
+  canvas.DrawText(FOppositeText, rect, format);
+}
+
+// ---- Class registry and cloning ----------------------------------------------------
+
+namespace {
+
+std::vector<const TClassInfo*>& SkinObjectClassList() {
+  static std::vector<const TClassInfo*> classes;
+  return classes;
+}
+
+}  // namespace
+
+void RegisterSkinObjectClasses() {
+  static int startCount = 0;
+  if (startCount++ != 0) return;
+  for (const TClassInfo* cls : {
+           &TSeSkinObject::StaticClassInfo(),
+           &TSeActiveObject::StaticClassInfo(),
+           &TSeBitmapObject::StaticClassInfo(),
+           &TSeActiveBitmap::StaticClassInfo(),
+           &TSeSystemButton::StaticClassInfo(),
+           &TSeButtonObject::StaticClassInfo(),
+           &TSeTextObject::StaticClassInfo(),
+           &TSeLinkSkinObject::StaticClassInfo(),
+           &TSeBitmapSkinObject::StaticClassInfo(),
+           &TSeFormBitmapSkinObject::StaticClassInfo(),
+           &TSeSysButtonSkinObject::StaticClassInfo(),
+           &TSeActiveSkinObject::StaticClassInfo(),
+           &TSeColorButtonObject::StaticClassInfo(),
+           &TSeBitmapBoxObject::StaticClassInfo(),
+           &TSeActiveBitmapBoxObject::StaticClassInfo(),
+           &TSeButtonBitmapBoxObject::StaticClassInfo(),
+           &TSeRollPanelObject::StaticClassInfo(),
+       })
+    SkinObjectClassList().push_back(cls);
+}
+
+void RegisterSkinObjectClass(const TClassInfo& cls) {
+  RegisterSkinObjectClasses();
+  SkinObjectClassList().push_back(&cls);
+}
+
+const TClassInfo* FindSkinObjectClass(const std::string& name) {
+  RegisterSkinObjectClasses();
+  for (const TClassInfo* cls : SkinObjectClassList())
+    if (cls->Name == name) return cls;
+  return nullptr;
+}
+
+const std::vector<const TClassInfo*>& SkinObjectClasses() {
+  RegisterSkinObjectClasses();
+  return SkinObjectClassList();
+}
+
+// The clone is assigned before it joins its owner: assigning an object into its own
+// subtree then never meets the clone among the children it copies.
+TSeSkinObject* CloneSkinObject(const TSeSkinObject& object, TComponent* owner) {
+  const TClassInfo* cls = FindSkinObjectClass(object.ClassName());
+  if (!cls || !cls->Create) return nullptr;
+  std::unique_ptr<TComponent> created(cls->Create(nullptr));
+  auto* clone = dynamic_cast<TSeSkinObject*>(created.get());
+  if (!clone) return nullptr;
+  clone->Assign(object);
+  created.release();
+  if (owner) owner->InsertComponent(clone);
+  return clone;
+}
+
+}  // namespace vt
