@@ -1,6 +1,8 @@
 #pragma once
 // Colours, charsets and fonts as the skin files store them.
 #include <QFont>
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -105,6 +107,68 @@ TColor StringToColor(std::string_view text);
 std::optional<std::string> ColorToIdent(int32_t color);
 std::optional<int32_t> IdentToColor(std::string_view ident);
 std::vector<std::string> ColorIdents();  // every identifier, in the standard order
+
+// ---- Hue and brightness shifts ------------------------------------------------------
+// One definition shared by skin images (per pixel) and the theme's colour tables (per
+// entry), so that a shifted theme and its shifted images agree to the last bit.
+//
+// Brightness adds `delta` to red, green and blue, each clamped to 0..255.
+// Hue converts to hue/saturation/lightness (hue on 0..1), adds delta / 255 to the hue,
+// wrapping into 0..1, and converts back, rounding each component to the nearest integer
+// (halves away from zero); the same operations, in the same order, as TteBitmap::ChangeHue. Greys have no hue and stay as they are. The arithmetic is in
+// double precision without fused or reordered operations, so it gives the same result on
+// every build.
+inline void ChangeRGBBrightness(uint8_t& r, uint8_t& g, uint8_t& b, int delta) {
+  auto shift = [delta](uint8_t v) {
+    return static_cast<uint8_t>(std::clamp(int64_t{v} + delta, int64_t{0}, int64_t{255}));
+  };
+  r = shift(r);
+  g = shift(g);
+  b = shift(b);
+}
+
+namespace detail {
+inline double HueToChannel(double p, double q, double t) {
+  if (t < 0) t += 1;
+  if (t > 1) t -= 1;
+  if (t < 1.0 / 6) return p + (q - p) * 6 * t;
+  if (t < 0.5) return q;
+  if (t < 2.0 / 3) return p + (q - p) * (2.0 / 3 - t) * 6;
+  return p;
+}
+inline uint8_t UnitToByte(double v) {
+  return static_cast<uint8_t>(std::lround(std::clamp(v, 0.0, 1.0) * 255));
+}
+}  // namespace detail
+
+inline void ChangeRGBHue(uint8_t& r, uint8_t& g, uint8_t& b, int delta) {
+  const double rf = r / 255.0, gf = g / 255.0, bf = b / 255.0;
+  const double maxc = std::max({rf, gf, bf}), minc = std::min({rf, gf, bf});
+  if (maxc == minc) return;
+  const double d = maxc - minc, l = (maxc + minc) / 2;
+  const double s = l > 0.5 ? d / (2 - maxc - minc) : d / (maxc + minc);
+  double h = maxc == rf ? (gf - bf) / d + (gf < bf ? 6 : 0)
+             : maxc == gf ? (bf - rf) / d + 2
+                          : (rf - gf) / d + 4;
+  h = std::fmod(h / 6 + delta / 255.0, 1.0);
+  if (h < 0) h += 1;
+  const double q = l < 0.5 ? l * (1 + s) : l + s - l * s, p = 2 * l - q;
+  r = detail::UnitToByte(detail::HueToChannel(p, q, h + 1.0 / 3));
+  g = detail::UnitToByte(detail::HueToChannel(p, q, h));
+  b = detail::UnitToByte(detail::HueToChannel(p, q, h - 1.0 / 3));
+}
+
+// The same on a direct colour (0x00BBGGRR); the top byte is kept.
+inline TColor ChangeColorHue(TColor color, int delta) {
+  uint8_t r = GetRValue(color), g = GetGValue(color), b = GetBValue(color);
+  ChangeRGBHue(r, g, b, delta);
+  return static_cast<TColor>((uint32_t(color) & 0xFF000000u) | uint32_t(RGB(r, g, b)));
+}
+inline TColor ChangeColorBrightness(TColor color, int delta) {
+  uint8_t r = GetRValue(color), g = GetGValue(color), b = GetBValue(color);
+  ChangeRGBBrightness(r, g, b, delta);
+  return static_cast<TColor>((uint32_t(color) & 0xFF000000u) | uint32_t(RGB(r, g, b)));
+}
 
 // The 32-bit pixel (blue, green, red, alpha bytes in memory: 0xAARRGGBB as a number) of a
 // colour, alpha 255; system colours are resolved first.
