@@ -1,0 +1,629 @@
+// Sections: warnings and nesting guard; binary input; binary output; the writer; the
+// reader. The text conversions are in PropText.cpp.
+#include "PropStream.h"
+
+#include <QtGlobal>
+#include <cstring>
+
+#include "PropStreamIO.h"
+#include "TypInfo.h"
+
+namespace vt {
+
+// ---- Warnings and nesting guard -------------------------------------------------------
+
+namespace {
+thread_local TReadWarnings* gInnermostWarnings = nullptr;
+thread_local int gNestingDepth = 0;
+}  // namespace
+
+TReadWarnings::TReadWarnings() : FOuter(gInnermostWarnings) {
+  gInnermostWarnings = this;
+}
+
+TReadWarnings::~TReadWarnings() {
+  gInnermostWarnings = FOuter;
+}
+
+void TReadWarnings::Report(const std::string& message) {
+  if (gInnermostWarnings)
+    gInnermostWarnings->FItems.push_back(message);
+  else
+    qWarning("%s", message.c_str());
+}
+
+TNestingGuard::TNestingGuard(const char* what) {
+  if (gNestingDepth >= kMaxDepth)
+    throw EReadError(std::string(what) + " nested more than " + std::to_string(kMaxDepth) +
+                     " levels deep");
+  ++gNestingDepth;
+}
+
+TNestingGuard::~TNestingGuard() {
+  --gNestingDepth;
+}
+
+namespace propstream {
+
+// ---- Binary input ---------------------------------------------------------------------
+
+bool IsIntType(TValueType type) {
+  return type == TValueType::vaInt8 || type == TValueType::vaInt16 || type == TValueType::vaInt32 ||
+         type == TValueType::vaInt64;
+}
+
+bool IsStringType(TValueType type) {
+  return type == TValueType::vaString || type == TValueType::vaLString ||
+         type == TValueType::vaWString || type == TValueType::vaUTF8String;
+}
+
+TBinaryInput::TBinaryInput(TStream& stream) : FStream(stream), FStart(stream.Position()) {}
+
+TBinaryInput::TBinaryInput(TStream& stream, int64_t start) : FStream(stream), FStart(start) {}
+
+int64_t TBinaryInput::Offset() {
+  return FStream.Position() - FStart;
+}
+
+void TBinaryInput::Fail(const std::string& what) {
+  throw EReadError("Invalid property stream: " + what + " at offset " + std::to_string(Offset()));
+}
+
+void TBinaryInput::ReadSignature() {
+  char signature[4];
+  if (FStream.Read(signature, 4) != 4 || std::memcmp(signature, kSignature, 4) != 0)
+    throw EReadError("Invalid property stream: \"TPF0\" signature missing");
+}
+
+uint8_t TBinaryInput::ReadByte(const char* what) {
+  uint8_t value;
+  if (FStream.Read(&value, 1) != 1) Fail(std::string("stream ends where ") + what + " belongs");
+  return value;
+}
+
+TValueType TBinaryInput::ReadValueType() {
+  const uint8_t type = ReadByte("a value type");
+  if (type > static_cast<uint8_t>(TValueType::vaUTF8String))
+    Fail("unknown value type " + std::to_string(type));
+  return static_cast<TValueType>(type);
+}
+
+std::string TBinaryInput::ReadShortString(const char* what) {
+  return ReadShortStringBody(ReadByte(what), what);
+}
+
+std::string TBinaryInput::ReadShortStringBody(uint8_t length, const char* what) {
+  std::string text(length, '\0');
+  if (FStream.Read(text.data(), length) != length) Fail(std::string("stream ends inside ") + what);
+  return text;
+}
+
+int64_t TBinaryInput::ReadIntBody(TValueType type) {
+  uint8_t bytes[8] = {};
+  const int size = type == TValueType::vaInt8    ? 1
+                   : type == TValueType::vaInt16 ? 2
+                   : type == TValueType::vaInt32 ? 4
+                                                 : 8;
+  if (FStream.Read(bytes, size) != size) Fail("stream ends inside an integer");
+  uint64_t value = 0;
+  for (int i = 0; i < size; ++i) value |= uint64_t{bytes[i]} << (8 * i);
+  // Sign-extend from the stored width.
+  const int unused = 64 - 8 * size;
+  return static_cast<int64_t>(value << unused) >> unused;
+}
+
+namespace {
+std::string Utf16ToAnsi(const std::vector<uint8_t>& bytes) {
+  std::string text;
+  for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    uint32_t code = bytes[i] | (uint32_t{bytes[i + 1]} << 8);
+    if (code >= 0xD800 && code <= 0xDBFF && i + 3 < bytes.size()) {
+      const uint32_t low = bytes[i + 2] | (uint32_t{bytes[i + 3]} << 8);
+      if (low >= 0xDC00 && low <= 0xDFFF) {
+        code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
+        i += 2;
+      }
+    }
+    text += CodeToAnsi(code);
+  }
+  return text;
+}
+
+// Decodes UTF-8 to 8-bit text; a malformed sequence gives '?' for its first byte.
+std::string Utf8ToAnsi(const std::vector<uint8_t>& bytes) {
+  std::string text;
+  for (size_t i = 0; i < bytes.size();) {
+    const uint8_t lead = bytes[i];
+    const int extra = lead < 0x80             ? 0
+                      : (lead & 0xE0) == 0xC0 ? 1
+                      : (lead & 0xF0) == 0xE0 ? 2
+                      : (lead & 0xF8) == 0xF0 ? 3
+                                              : -1;
+    bool valid = extra >= 0 && i + static_cast<size_t>(extra) < bytes.size();
+    uint32_t code = extra > 0 ? lead & (0x3F >> extra) : lead;
+    for (int k = 1; valid && k <= extra; ++k) {
+      valid = (bytes[i + k] & 0xC0) == 0x80;
+      code = (code << 6) | (bytes[i + k] & 0x3F);
+    }
+    text += valid ? CodeToAnsi(code) : '?';
+    i += valid ? static_cast<size_t>(extra) + 1 : 1;
+  }
+  return text;
+}
+}  // namespace
+
+std::string TBinaryInput::ReadStringBody(TValueType type) {
+  if (type == TValueType::vaString) return ReadShortString("a string");
+  const int32_t length = ReadInt32(FStream);
+  if (type == TValueType::vaWString) {
+    if (length < 0 || length > INT32_MAX / 2) Fail("invalid wide string length");
+    return Utf16ToAnsi(ReadBytes(FStream, int64_t{length} * 2, "wide string"));
+  }
+  std::vector<uint8_t> bytes = ReadBytes(FStream, length, "string");
+  if (type == TValueType::vaUTF8String) return Utf8ToAnsi(bytes);
+  return std::string(bytes.begin(), bytes.end());
+}
+
+std::vector<uint8_t> TBinaryInput::ReadBinaryBody() {
+  return ReadBytes(FStream, ReadInt32(FStream), "binary property");
+}
+
+std::vector<std::string> TBinaryInput::ReadSetBody() {
+  std::vector<std::string> names;
+  for (;;) {
+    std::string name = ReadShortString("a set element");
+    if (name.empty()) return names;
+    names.push_back(std::move(name));
+  }
+}
+
+void TBinaryInput::SkipValue(TValueType type) {
+  auto skipBytes = [this](int64_t count) { ReadBytes(FStream, count, "value"); };
+  switch (type) {
+    case TValueType::vaNull:
+    case TValueType::vaFalse:
+    case TValueType::vaTrue:
+    case TValueType::vaNil:
+      return;
+    case TValueType::vaList: {
+      TNestingGuard guard("Lists");
+      for (TValueType item = ReadValueType(); item != TValueType::vaNull; item = ReadValueType())
+        SkipValue(item);
+      return;
+    }
+    case TValueType::vaInt8:
+    case TValueType::vaInt16:
+    case TValueType::vaInt32:
+    case TValueType::vaInt64:
+      ReadIntBody(type);
+      return;
+    case TValueType::vaExtended:
+      return skipBytes(10);
+    case TValueType::vaSingle:
+      return skipBytes(4);
+    case TValueType::vaCurrency:
+    case TValueType::vaDate:
+      return skipBytes(8);
+    case TValueType::vaString:
+    case TValueType::vaLString:
+    case TValueType::vaWString:
+    case TValueType::vaUTF8String:
+      ReadStringBody(type);
+      return;
+    case TValueType::vaIdent:
+      ReadShortString("an identifier");
+      return;
+    case TValueType::vaBinary:
+      ReadBinaryBody();
+      return;
+    case TValueType::vaSet:
+      ReadSetBody();
+      return;
+    case TValueType::vaCollection: {
+      TNestingGuard guard("Collections");
+      for (TValueType item = ReadValueType(); item != TValueType::vaNull; item = ReadValueType()) {
+        if (IsIntType(item)) {
+          ReadIntBody(item);
+          item = ReadValueType();
+        }
+        if (item != TValueType::vaList) Fail("collection item expected");
+        while (!ReadShortString("a property name").empty()) SkipValue(ReadValueType());
+      }
+      return;
+    }
+  }
+}
+
+TBinaryInput::THeader TBinaryInput::ReadHeaderAfter(uint8_t firstByte) {
+  THeader header;
+  if ((firstByte & 0xF0) == 0xF0) {
+    header.Flags = firstByte & 0x0F;
+    if (header.Flags & ffChildPos) {
+      const TValueType type = ReadValueType();
+      if (!IsIntType(type)) Fail("child position expected");
+      header.ChildPos = ReadIntBody(type);
+    }
+    firstByte = ReadByte("a class name");
+  }
+  header.ClassName = ReadShortStringBody(firstByte, "a class name");
+  header.ObjectName = ReadShortString("an object name");
+  if (header.ClassName.empty()) Fail("empty class name");
+  return header;
+}
+
+// ---- Binary output --------------------------------------------------------------------
+
+void TBinaryOutput::WriteByte(uint8_t value) {
+  FStream.WriteBuffer(&value, 1);
+}
+
+void TBinaryOutput::WriteShortString(const std::string& text, const char* what) {
+  if (text.size() > 255)
+    throw EWriteError(std::string("Cannot store ") + what + " \"" + text.substr(0, 40) +
+                      "...\": longer than 255 characters");
+  WriteByte(static_cast<uint8_t>(text.size()));
+  FStream.WriteBuffer(text.data(), static_cast<int64_t>(text.size()));
+}
+
+void TBinaryOutput::WriteInteger(int64_t value) {
+  if (value >= INT8_MIN && value <= INT8_MAX) {
+    WriteValueType(TValueType::vaInt8);
+    WriteByte(static_cast<uint8_t>(value));
+  } else if (value >= INT16_MIN && value <= INT16_MAX) {
+    WriteValueType(TValueType::vaInt16);
+    WriteInt16(FStream, static_cast<int16_t>(value));
+  } else if (value >= INT32_MIN && value <= INT32_MAX) {
+    WriteValueType(TValueType::vaInt32);
+    WriteInt32(FStream, static_cast<int32_t>(value));
+  } else {
+    WriteValueType(TValueType::vaInt64);
+    WriteUInt32(FStream, static_cast<uint32_t>(value));
+    WriteUInt32(FStream, static_cast<uint32_t>(static_cast<uint64_t>(value) >> 32));
+  }
+}
+
+void TBinaryOutput::WriteString(const std::string& text) {
+  if (text.size() <= 255) {
+    WriteValueType(TValueType::vaString);
+    WriteShortString(text, "a string");
+  } else {
+    WriteValueType(TValueType::vaLString);
+    WriteLengthString(FStream, text);
+  }
+}
+
+void TBinaryOutput::WriteIdent(const std::string& ident) {
+  WriteValueType(TValueType::vaIdent);
+  WriteShortString(ident, "an identifier");
+}
+
+void TBinaryOutput::WriteBinary(const std::vector<uint8_t>& bytes) {
+  WriteBinary(bytes.data(), static_cast<int64_t>(bytes.size()));
+}
+
+void TBinaryOutput::WriteBinary(const uint8_t* bytes, int64_t size) {
+  if (size > INT32_MAX) throw EWriteError("Binary property larger than 2 GB");
+  WriteValueType(TValueType::vaBinary);
+  WriteInt32(FStream, static_cast<int32_t>(size));
+  FStream.WriteBuffer(bytes, size);
+}
+
+void TBinaryOutput::WriteHeader(uint8_t flags, int64_t childPos, const std::string& className,
+                                const std::string& objectName) {
+  if (flags != 0) {
+    WriteByte(0xF0 | flags);
+    if (flags & ffChildPos) WriteInteger(childPos);
+  }
+  if (className.empty()) throw EWriteError("Cannot store an object without a class name");
+  WriteShortString(className, "the class name");
+  WriteShortString(objectName, "the object name");
+}
+
+namespace {
+// Unicode code points of the Windows-1252 bytes 0x80..0x9F (0 where the byte is unused).
+constexpr uint16_t kCp1252High[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+}  // namespace
+
+char CodeToAnsi(uint32_t code) {
+  if (code <= 0xFF) return static_cast<char>(code);
+  for (int i = 0; i < 32; ++i)
+    if (kCp1252High[i] == code) return static_cast<char>(0x80 + i);
+  return '?';
+}
+
+}  // namespace propstream
+
+using propstream::TBinaryInput;
+using propstream::TBinaryOutput;
+
+// ---- Writer ---------------------------------------------------------------------------
+
+void TWriter::WriteRootComponent(const TPersistent& instance) {
+  TBinaryOutput out(FStream);
+  const auto* component = dynamic_cast<const TComponent*>(&instance);
+  out.WriteHeader(0, 0, instance.ClassName(), component ? component->GetName() : std::string());
+  WriteProperties(instance, "");
+  out.WriteByte(0);  // end of the properties
+  out.WriteByte(0);  // end of the (empty) list of child objects
+}
+
+void TWriter::WriteProperties(const TPersistent& instance, const std::string& prefix) {
+  for (const TPropInfo* prop : instance.ClassInfo().AllProperties())
+    if (!prop->ReadOnly() && prop->Stored(instance)) WriteProperty(instance, *prop, prefix);
+  // Binary properties follow the published ones, under the same dotted path.
+  const std::string outerPrefix = FPrefix;
+  FPrefix = prefix;
+  const_cast<TPersistent&>(instance).DefineProperties(*this);
+  FPrefix = outerPrefix;
+}
+
+void TWriter::WriteProperty(const TPersistent& instance, const TPropInfo& prop,
+                            const std::string& prefix) {
+  TBinaryOutput out(FStream);
+  const TTypeInfo& type = *prop.PropType;
+  const std::string name = prefix + prop.Name;
+  switch (type.Kind) {
+    case TTypeKind::Class:
+      if (TPersistent* sub = prop.GetObject(instance)) WriteProperties(*sub, name + ".");
+      return;
+    case TTypeKind::String: {
+      const std::string value = prop.GetStr(instance);
+      if (value.empty()) return;  // an empty string is the default of every string
+      out.WriteShortString(name, "a property name");
+      out.WriteString(value);
+      return;
+    }
+    case TTypeKind::Set: {
+      const int64_t mask = prop.GetOrd(instance);
+      if (mask == 0) return;  // an empty set is the default of every set
+      out.WriteShortString(name, "a property name");
+      out.WriteValueType(TValueType::vaSet);
+      for (size_t i = 0; i < type.Names.size(); ++i)
+        if (mask & (int64_t{1} << i)) out.WriteShortString(type.Names[i], "a set element");
+      out.WriteByte(0);
+      return;
+    }
+    case TTypeKind::Boolean:
+      out.WriteShortString(name, "a property name");
+      out.WriteValueType(prop.GetOrd(instance) ? TValueType::vaTrue : TValueType::vaFalse);
+      return;
+    case TTypeKind::Enumeration: {
+      const int64_t ordinal = prop.GetOrd(instance);
+      out.WriteShortString(name, "a property name");
+      if (const std::string ident = type.NameOf(ordinal); !ident.empty())
+        out.WriteIdent(ident);
+      else
+        out.WriteInteger(ordinal);  // out of range: keep the number rather than lose it
+      return;
+    }
+    case TTypeKind::Integer: {
+      const int64_t value = prop.GetOrd(instance);
+      out.WriteShortString(name, "a property name");
+      if (type.IntToIdent)
+        if (auto ident = type.IntToIdent(static_cast<int32_t>(value)))
+          return out.WriteIdent(*ident);
+      out.WriteInteger(value);
+      return;
+    }
+  }
+}
+
+void TWriter::DefineBinaryProperty(const std::string& name, const TStreamProc& /*readData*/,
+                                   const TStreamProc& writeData, bool hasData) {
+  if (!hasData || !writeData) return;
+  TMemoryStream data;
+  writeData(data);
+  TBinaryOutput out(FStream);
+  out.WriteShortString(FPrefix + name, "a property name");
+  out.WriteBinary(data.Bytes());
+}
+
+void WriteComponent(TStream& stream, const TPersistent& instance) {
+  stream.WriteBuffer(propstream::kSignature, 4);
+  TWriter(stream).WriteRootComponent(instance);
+}
+
+// ---- Reader ---------------------------------------------------------------------------
+
+namespace {
+
+// A value read ahead of applying it, so that a value its property cannot take is passed
+// over whole and the stream stays in step.
+struct TReadValue {
+  TValueType Type = TValueType::vaNull;
+  int64_t Int = 0;
+  std::string Text;                // strings and identifiers
+  std::vector<std::string> Names;  // sets
+};
+
+TReadValue ReadValue(TBinaryInput& in, TValueType type) {
+  TReadValue value;
+  value.Type = type;
+  if (propstream::IsIntType(type))
+    value.Int = in.ReadIntBody(type);
+  else if (propstream::IsStringType(type))
+    value.Text = in.ReadStringBody(type);
+  else if (type == TValueType::vaIdent)
+    value.Text = in.ReadShortString("an identifier");
+  else if (type == TValueType::vaSet)
+    value.Names = in.ReadSetBody();
+  else
+    in.SkipValue(type);  // kinds no published property of this engine takes
+  return value;
+}
+
+// Applies the value; returns the reason it cannot be applied, or "" on success.
+std::string ApplyIntegerValue(TPersistent& instance, const TPropInfo& prop,
+                              const TReadValue& value) {
+  const TTypeInfo& type = *prop.PropType;
+  int64_t number = value.Int;
+  if (value.Type == TValueType::vaIdent) {
+    auto known = type.IdentToInt ? type.IdentToInt(value.Text) : std::nullopt;
+    if (!known) return "unknown identifier " + value.Text;
+    number = *known;
+  } else if (!propstream::IsIntType(value.Type)) {
+    return "an integer is expected";
+  }
+  if (number < type.MinValue || number > type.MaxValue)
+    return "value " + std::to_string(number) + " out of range";
+  prop.SetOrd(instance, number);
+  return {};
+}
+
+std::string ApplySetValue(TPersistent& instance, const TPropInfo& prop, const TReadValue& value) {
+  if (value.Type != TValueType::vaSet) return "a set is expected";
+  int64_t mask = 0;
+  std::string unknown;
+  for (const std::string& element : value.Names) {
+    if (auto ordinal = prop.PropType->OrdinalOf(element); ordinal && *ordinal < 63)
+      mask |= int64_t{1} << *ordinal;
+    else
+      unknown += (unknown.empty() ? "" : ", ") + element;
+  }
+  prop.SetOrd(instance, mask);
+  return unknown.empty() ? std::string() : "unknown set elements ignored: " + unknown;
+}
+
+std::string ApplyValue(TPersistent& instance, const TPropInfo& prop, const TReadValue& value) {
+  switch (prop.Kind()) {
+    case TTypeKind::Integer:
+      return ApplyIntegerValue(instance, prop, value);
+    case TTypeKind::Enumeration: {
+      if (value.Type != TValueType::vaIdent) return "an identifier is expected";
+      auto ordinal = prop.PropType->OrdinalOf(value.Text);
+      if (!ordinal) return "unknown identifier " + value.Text;
+      prop.SetOrd(instance, *ordinal);
+      return {};
+    }
+    case TTypeKind::Boolean:
+      if (value.Type != TValueType::vaTrue && value.Type != TValueType::vaFalse)
+        return "True or False is expected";
+      prop.SetOrd(instance, value.Type == TValueType::vaTrue ? 1 : 0);
+      return {};
+    case TTypeKind::Set:
+      return ApplySetValue(instance, prop, value);
+    case TTypeKind::String:
+      if (!propstream::IsStringType(value.Type)) return "a string is expected";
+      prop.SetStr(instance, value.Text);
+      return {};
+    case TTypeKind::Class:
+      return "an object property takes no value";
+  }
+  return "unsupported property";
+}
+
+std::vector<std::string> SplitDotted(const std::string& name) {
+  std::vector<std::string> parts;
+  size_t start = 0;
+  for (size_t dot; (dot = name.find('.', start)) != std::string::npos; start = dot + 1)
+    parts.push_back(name.substr(start, dot - start));
+  parts.push_back(name.substr(start));
+  return parts;
+}
+
+// The object that holds the last part of a dotted name: the root itself, or the published
+// sub-object the leading parts name; nullptr when they name none.
+TPersistent* ResolveOwner(TPersistent& root, const std::vector<std::string>& parts) {
+  TPersistent* current = &root;
+  for (size_t i = 0; i + 1 < parts.size() && current; ++i) {
+    const TPropInfo* prop = current->ClassInfo().FindProperty(parts[i]);
+    current = prop && prop->Kind() == TTypeKind::Class ? prop->GetObject(*current) : nullptr;
+  }
+  return current;
+}
+
+void SkipChildObject(TBinaryInput& in, uint8_t first) {
+  TNestingGuard guard("Objects");
+  in.ReadHeaderAfter(first);
+  while (!in.ReadShortString("a property name").empty()) in.SkipValue(in.ReadValueType());
+  for (uint8_t next = in.ReadByte("the end of an object"); next != 0;
+       next = in.ReadByte("the end of an object"))
+    SkipChildObject(in, next);
+}
+
+}  // namespace
+
+TReader::TReader(TStream& stream) : FStream(stream), FStart(stream.Position()) {}
+
+std::string TReader::ReadRootComponent(TPersistent& instance) {
+  TNestingGuard guard("Objects");
+  TBinaryInput in(FStream, FStart);
+  const auto header = in.ReadHeaderAfter(in.ReadByte("the object header"));
+  FClassName = header.ClassName;
+  FObjectName = header.ObjectName;
+  if (auto* component = dynamic_cast<TComponent*>(&instance)) component->SetName(FObjectName);
+  while (true) {
+    const int64_t offset = in.Offset();
+    const std::string name = in.ReadShortString("a property name");
+    if (name.empty()) break;
+    ReadProperty(instance, name, offset);
+  }
+  // Children of a skin object travel in its "Objects" property; children in the header
+  // list come only from other writers and have no place to go here.
+  for (uint8_t first = in.ReadByte("the end of the object"); first != 0;
+       first = in.ReadByte("the end of the object")) {
+    TReadWarnings::Report("Child object in the stored form of " + Where() + " skipped");
+    SkipChildObject(in, first);
+  }
+  return FClassName;
+}
+
+void TReader::ReadProperty(TPersistent& root, const std::string& name, int64_t offset) {
+  TBinaryInput in(FStream, FStart);
+  const std::vector<std::string> parts = SplitDotted(name);
+  TPersistent* owner = ResolveOwner(root, parts);
+  const TPropInfo* prop = owner ? owner->ClassInfo().FindProperty(parts.back()) : nullptr;
+  std::string problem;
+  if (prop && !prop->ReadOnly() && prop->Kind() != TTypeKind::Class) {
+    problem = ApplyValue(*owner, *prop, ReadValue(in, in.ReadValueType()));
+  } else if (owner && ReadDefinedProperty(*owner, parts.back())) {
+    return;
+  } else {
+    in.SkipValue(in.ReadValueType());
+    problem = "unknown property";
+  }
+  if (!problem.empty())
+    TReadWarnings::Report("Property " + name + " of " + Where() + " at offset " +
+                          std::to_string(offset) + ": " + problem);
+}
+
+bool TReader::ReadDefinedProperty(TPersistent& owner, const std::string& name) {
+  FPendingName = name;
+  FPendingFound = false;
+  owner.DefineProperties(*this);
+  FPendingName.clear();
+  return FPendingFound;
+}
+
+void TReader::DefineBinaryProperty(const std::string& name, const TStreamProc& readData,
+                                   const TStreamProc& /*writeData*/, bool /*hasData*/) {
+  if (FPendingFound || FPendingName.empty() || !SameText(name, FPendingName)) return;
+  FPendingFound = true;
+  TBinaryInput in(FStream, FStart);
+  const TValueType type = in.ReadValueType();
+  if (type != TValueType::vaBinary) {
+    in.SkipValue(type);
+    TReadWarnings::Report("Property " + name + " of " + Where() + ": binary data expected");
+    return;
+  }
+  // The handler reads from its own bounded stream, so that it can neither run past its
+  // data nor leave the outer stream out of step.
+  const std::vector<uint8_t> bytes = in.ReadBinaryBody();
+  TReadOnlyMemoryStream data(bytes.data(), static_cast<int64_t>(bytes.size()));
+  if (readData) readData(data);
+}
+
+std::string TReader::Where() const {
+  return FObjectName.empty() ? FClassName : FClassName + " \"" + FObjectName + "\"";
+}
+
+std::string ReadComponent(TStream& stream, TPersistent& instance) {
+  TReader reader(stream);
+  TBinaryInput(stream).ReadSignature();
+  return reader.ReadRootComponent(instance);
+}
+
+}  // namespace vt

@@ -1,0 +1,639 @@
+// Property text: the conversions between a property stream and its text form.
+//
+// Sections: binary to text (the writer's layout choices); the text tokenizer; text to
+// binary (the grammar and the forms of other writers it accepts).
+#include <cstring>
+
+#include "PropStream.h"
+#include "PropStreamIO.h"
+
+namespace vt {
+
+using propstream::TBinaryInput;
+using propstream::TBinaryOutput;
+
+namespace {
+
+// ---- Binary to text -------------------------------------------------------------------
+//
+// Layout: two spaces of indentation per level, CR LF line ends. A string of more than
+// kStringBytesPerLine bytes starts on the next line and continues in pieces of that many
+// source bytes, one per line, joined by " +"; binary data is written kBinaryBytesPerLine
+// bytes (twice as many hexadecimal digits) to a line. Characters below 32 are written as
+// "#" and their decimal code outside the quotes; all other bytes, those of 128 and above
+// included, stand for themselves inside the quotes.
+
+constexpr size_t kStringBytesPerLine = 64;
+constexpr size_t kBinaryBytesPerLine = 32;
+
+class TTextOutput {
+ public:
+  explicit TTextOutput(TBinaryInput& in) : FIn(in) {}
+
+  void ConvertObject(uint8_t firstByte, int level) {
+    TNestingGuard guard("Objects");
+    const auto header = FIn.ReadHeaderAfter(firstByte);
+    Indent(level);
+    Write(header.Flags & ffInherited ? "inherited "
+          : header.Flags & ffInline  ? "inline "
+                                     : "object ");
+    // An unnamed object is written as its class alone: "object : TClass" is not read by
+    // every reader of this format.
+    Write(header.ObjectName.empty() ? header.ClassName
+                                    : header.ObjectName + ": " + header.ClassName);
+    if (header.Flags & ffChildPos) Write(" [" + std::to_string(header.ChildPos) + "]");
+    NewLine();
+    for (std::string name = FIn.ReadShortString("a property name"); !name.empty();
+         name = FIn.ReadShortString("a property name"))
+      ConvertProperty(name, level + 1);
+    for (uint8_t first = FIn.ReadByte("the end of an object"); first != 0;
+         first = FIn.ReadByte("the end of an object"))
+      ConvertObject(first, level + 1);
+    Indent(level);
+    Write("end");
+    NewLine();
+  }
+
+  std::string Take() { return std::move(FText); }
+
+ private:
+  void ConvertProperty(const std::string& name, int level) {
+    Indent(level);
+    Write(name + " = ");
+    ConvertValue(FIn.ReadValueType(), level);
+    NewLine();
+  }
+
+  void ConvertValue(TValueType type, int level) {
+    switch (type) {
+      case TValueType::vaInt8:
+      case TValueType::vaInt16:
+      case TValueType::vaInt32:
+      case TValueType::vaInt64:
+        return Write(std::to_string(FIn.ReadIntBody(type)));
+      case TValueType::vaString:
+      case TValueType::vaLString:
+      case TValueType::vaWString:
+      case TValueType::vaUTF8String:
+        return WriteString(FIn.ReadStringBody(type), level);
+      case TValueType::vaIdent:
+        return Write(FIn.ReadShortString("an identifier"));
+      case TValueType::vaFalse:
+        return Write("False");
+      case TValueType::vaTrue:
+        return Write("True");
+      case TValueType::vaNil:
+        return Write("nil");
+      case TValueType::vaSet:
+        return WriteSet(FIn.ReadSetBody());
+      case TValueType::vaBinary:
+        return WriteBinary(FIn.ReadBinaryBody(), level);
+      case TValueType::vaList:
+        return ConvertList(level);
+      case TValueType::vaCollection:
+        return ConvertCollection(level);
+      case TValueType::vaNull:
+      case TValueType::vaExtended:
+      case TValueType::vaSingle:
+      case TValueType::vaCurrency:
+      case TValueType::vaDate:
+        break;
+    }
+    FIn.Fail("value type " + std::to_string(static_cast<int>(type)) +
+             " has no text form here (floating-point and date values are not supported)");
+  }
+
+  void ConvertList(int level) {
+    TNestingGuard guard("Lists");
+    Write("(");
+    for (TValueType item = FIn.ReadValueType(); item != TValueType::vaNull;
+         item = FIn.ReadValueType()) {
+      NewLine();
+      Indent(level + 1);
+      ConvertValue(item, level + 1);
+    }
+    Write(")");
+  }
+
+  void ConvertCollection(int level) {
+    TNestingGuard guard("Collections");
+    Write("<");
+    for (TValueType item = FIn.ReadValueType(); item != TValueType::vaNull;
+         item = FIn.ReadValueType()) {
+      NewLine();
+      Indent(level + 1);
+      Write("item");
+      if (propstream::IsIntType(item)) {
+        Write(" [" + std::to_string(FIn.ReadIntBody(item)) + "]");
+        item = FIn.ReadValueType();
+      }
+      if (item != TValueType::vaList) FIn.Fail("collection item expected");
+      NewLine();
+      for (std::string name = FIn.ReadShortString("a property name"); !name.empty();
+           name = FIn.ReadShortString("a property name"))
+        ConvertProperty(name, level + 2);
+      Indent(level + 1);
+      Write("end");
+    }
+    Write(">");
+  }
+
+  void WriteSet(const std::vector<std::string>& names) {
+    Write("[");
+    for (size_t i = 0; i < names.size(); ++i) Write((i ? ", " : "") + names[i]);
+    Write("]");
+  }
+
+  void WriteBinary(const std::vector<uint8_t>& bytes, int level) {
+    static const char kHex[] = "0123456789ABCDEF";
+    Write("{");
+    for (size_t start = 0; start < bytes.size(); start += kBinaryBytesPerLine) {
+      NewLine();
+      Indent(level + 1);
+      const size_t end = std::min(bytes.size(), start + kBinaryBytesPerLine);
+      for (size_t i = start; i < end; ++i) {
+        FText += kHex[bytes[i] >> 4];
+        FText += kHex[bytes[i] & 15];
+      }
+    }
+    Write("}");
+  }
+
+  void WriteString(const std::string& text, int level) {
+    if (text.size() <= kStringBytesPerLine) return Write(QuotedPiece(text));
+    for (size_t start = 0; start < text.size(); start += kStringBytesPerLine) {
+      if (start) Write(" +");
+      NewLine();
+      Indent(level + 1);
+      Write(QuotedPiece(text.substr(start, kStringBytesPerLine)));
+    }
+  }
+
+  static std::string QuotedPiece(const std::string& piece) {
+    if (piece.empty()) return "''";
+    std::string out;
+    bool quoted = false;
+    for (char c : piece) {
+      const auto code = static_cast<unsigned char>(c);
+      if (code < 32) {
+        if (quoted) out += '\'';
+        quoted = false;
+        out += '#' + std::to_string(code);
+        continue;
+      }
+      if (!quoted) out += '\'';
+      quoted = true;
+      out += c;
+      if (c == '\'') out += '\'';
+    }
+    if (quoted) out += '\'';
+    return out;
+  }
+
+  void Write(const std::string& text) { FText += text; }
+  void Indent(int level) { FText.append(static_cast<size_t>(level) * 2, ' '); }
+  // A value that starts on the next line leaves "Name =" without a trailing blank.
+  void NewLine() {
+    while (!FText.empty() && FText.back() == ' ') FText.pop_back();
+    FText += "\r\n";
+  }
+
+  TBinaryInput& FIn;
+  std::string FText;
+};
+
+// ---- Text tokenizer -------------------------------------------------------------------
+
+enum class TToken { EndOfText, Symbol, String, Integer, Float, Char };
+
+class TTokenizer {
+ public:
+  explicit TTokenizer(std::string_view text) : FText(text) {}
+
+  TToken Token() const { return FToken; }
+  const std::string& Text() const { return FTokenText; }  // symbols and strings
+  int64_t Int() const { return FTokenInt; }
+  char Char() const { return FToken == TToken::Char ? FTokenText[0] : '\0'; }
+  bool IsChar(char c) const { return FToken == TToken::Char && FTokenText[0] == c; }
+  bool IsSymbol(const char* word) const {
+    return FToken == TToken::Symbol && SameText(FTokenText, word);
+  }
+  int Line() const { return FTokenLine; }
+
+  [[noreturn]] void Fail(const std::string& what) const {
+    throw EReadError("Invalid property text at line " + std::to_string(FTokenLine) + ": " + what);
+  }
+  [[noreturn]] void Expected(const std::string& what) const {
+    Fail(what + " expected, found " + Describe());
+  }
+
+  void Next() {
+    SkipBlanks();
+    FTokenLine = FLine;
+    FTokenText.clear();
+    if (FPos >= FText.size()) {
+      FToken = TToken::EndOfText;
+      return;
+    }
+    const char c = FText[FPos];
+    if (IsIdentStart(c)) return ReadSymbol();
+    if (c == '\'' || c == '#') return ReadString();
+    if (IsDigit(c) || ((c == '-' || c == '+') && IsDigit(At(FPos + 1))) ||
+        (c == '$' && IsHexDigit(At(FPos + 1))) ||
+        ((c == '-' || c == '+') && At(FPos + 1) == '$' && IsHexDigit(At(FPos + 2))))
+      return ReadNumber();
+    FToken = TToken::Char;
+    FTokenText = std::string(1, c);
+    ++FPos;
+  }
+
+  // The bytes of "{ ... }" after the opening brace: hexadecimal digit pairs with any
+  // blanks and line breaks between them.
+  std::vector<uint8_t> ReadBinaryBody() {
+    std::vector<uint8_t> bytes;
+    int pending = -1;
+    for (;; ++FPos) {
+      if (FPos >= FText.size()) Fail("binary data without a closing \"}\"");
+      const char c = FText[FPos];
+      if (c == '}') break;
+      if (c == '\n' || (c == '\r' && At(FPos + 1) != '\n')) ++FLine;
+      if (static_cast<unsigned char>(c) <= ' ') continue;
+      if (!IsHexDigit(c)) {
+        FTokenLine = FLine;
+        Fail(std::string("hexadecimal digit expected in binary data, found \"") + c + "\"");
+      }
+      const int digit = HexValue(c);
+      if (pending < 0) {
+        pending = digit;
+      } else {
+        bytes.push_back(static_cast<uint8_t>(pending * 16 + digit));
+        pending = -1;
+      }
+    }
+    ++FPos;
+    if (pending >= 0) {
+      FTokenLine = FLine;
+      Fail("binary data with an odd number of hexadecimal digits");
+    }
+    return bytes;
+  }
+
+ private:
+  static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+  static bool IsHexDigit(char c) {
+    return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+  }
+  static int HexValue(char c) { return IsDigit(c) ? c - '0' : (c | 0x20) - 'a' + 10; }
+  static bool IsIdentStart(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+  }
+  char At(size_t pos) const { return pos < FText.size() ? FText[pos] : '\0'; }
+
+  void SkipBlanks() {
+    for (; FPos < FText.size() && static_cast<unsigned char>(FText[FPos]) <= ' '; ++FPos)
+      if (FText[FPos] == '\n' || (FText[FPos] == '\r' && At(FPos + 1) != '\n')) ++FLine;
+  }
+
+  void ReadSymbol() {
+    const size_t start = FPos;
+    while (IsIdentStart(At(FPos)) || IsDigit(At(FPos)) || At(FPos) == '.') ++FPos;
+    FToken = TToken::Symbol;
+    FTokenText = std::string(FText.substr(start, FPos - start));
+  }
+
+  // Adjacent quoted runs and "#nn" codes form one string: 'It''s'#13#10'done'.
+  void ReadString() {
+    FToken = TToken::String;
+    while (At(FPos) == '\'' || At(FPos) == '#') {
+      if (FText[FPos] == '#')
+        ReadCharCode();
+      else
+        ReadQuotedRun();
+    }
+  }
+
+  void ReadQuotedRun() {
+    for (++FPos;; ++FPos) {
+      const char c = At(FPos);
+      if (FPos >= FText.size() || c == '\r' || c == '\n') Fail("unterminated string");
+      if (c == '\'') {
+        if (At(FPos + 1) != '\'') break;
+        ++FPos;
+      }
+      FTokenText += c;
+    }
+    ++FPos;
+  }
+
+  void ReadCharCode() {
+    ++FPos;
+    const bool hex = At(FPos) == '$';
+    if (hex) ++FPos;
+    uint32_t code = 0;
+    const size_t start = FPos;
+    while (hex ? IsHexDigit(At(FPos)) : IsDigit(At(FPos))) {
+      code = code * (hex ? 16 : 10) + static_cast<uint32_t>(HexValue(At(FPos)));
+      if (code > 0x10FFFF) Fail("character code out of range");
+      ++FPos;
+    }
+    if (FPos == start) Fail("character code expected after \"#\"");
+    FTokenText += propstream::CodeToAnsi(code);
+  }
+
+  void ReadNumber() {
+    bool negative = false;
+    if (FText[FPos] == '-' || FText[FPos] == '+') negative = FText[FPos++] == '-';
+    if (At(FPos) == '$') return ReadHexNumber(negative);
+    uint64_t magnitude = 0;
+    constexpr uint64_t kLimit = uint64_t{INT64_MAX} + 1;  // the magnitude of INT64_MIN
+    for (; IsDigit(At(FPos)); ++FPos) {
+      const auto digit = static_cast<uint64_t>(At(FPos) - '0');
+      if (magnitude > (kLimit - digit) / 10) Fail("integer out of range");
+      magnitude = magnitude * 10 + digit;
+    }
+    if (At(FPos) == '.' || At(FPos) == 'e' || At(FPos) == 'E') {
+      while (IsDigit(At(FPos)) || At(FPos) == '.' || At(FPos) == 'e' || At(FPos) == 'E' ||
+             ((At(FPos) == '-' || At(FPos) == '+') && (At(FPos - 1) | 0x20) == 'e'))
+        ++FPos;
+      FToken = TToken::Float;
+      return;
+    }
+    if (!negative && magnitude > uint64_t{INT64_MAX}) Fail("integer out of range");
+    FToken = TToken::Integer;
+    FTokenInt = negative ? static_cast<int64_t>(0 - magnitude) : static_cast<int64_t>(magnitude);
+  }
+
+  // "$hex": up to eight digits are a 32-bit pattern ($FF000010 is the system colour it
+  // reads as), longer ones a 64-bit one.
+  void ReadHexNumber(bool negative) {
+    ++FPos;
+    uint64_t value = 0;
+    int digits = 0;
+    for (; IsHexDigit(At(FPos)); ++FPos, ++digits) {
+      if (digits == 16) Fail("integer out of range");
+      value = value * 16 + static_cast<uint64_t>(HexValue(At(FPos)));
+    }
+    int64_t number = digits <= 8 ? int64_t{static_cast<int32_t>(static_cast<uint32_t>(value))}
+                                 : static_cast<int64_t>(value);
+    FToken = TToken::Integer;
+    FTokenInt = negative ? static_cast<int64_t>(0 - static_cast<uint64_t>(number)) : number;
+  }
+
+  std::string Describe() const {
+    switch (FToken) {
+      case TToken::EndOfText:
+        return "the end of the text";
+      case TToken::Symbol:
+        return "\"" + FTokenText + "\"";
+      case TToken::String:
+        return "a string";
+      case TToken::Integer:
+      case TToken::Float:
+        return "a number";
+      case TToken::Char:
+        return "\"" + FTokenText + "\"";
+    }
+    return "?";
+  }
+
+  std::string_view FText;
+  size_t FPos = 0;
+  int FLine = 1;
+  TToken FToken = TToken::EndOfText;
+  std::string FTokenText;
+  int64_t FTokenInt = 0;
+  int FTokenLine = 1;
+};
+
+// ---- Text to binary -------------------------------------------------------------------
+//
+// object   = ("object" | "inherited" | "inline") [name ":"] class ["[" integer "]"]
+//            property* object* "end"
+// property = name "=" value            (names may be dotted: Font.Name)
+// value    = integer | string ("+" string)* | identifier | "[" names "]"
+//          | "(" value* ")" | "{" hex digits "}" | "<" ("item" ["[" integer "]"]
+//            property* "end")* ">"
+//
+// Also accepted: "object : TClass" (an empty name), identifiers in any letter case,
+// integers with a sign or in "$" hexadecimal, strings made of quoted runs and "#nn" or
+// "#$hh" codes (codes above 255 are taken as Unicode and mapped to Windows-1252),
+// blanks, indentation and line breaks anywhere between tokens.
+
+class TTextInput {
+ public:
+  TTextInput(std::string_view text, TStream& output) : FTokens(text), FOut(output) {}
+
+  void Convert() {
+    FTokens.Next();
+    ConvertObject();
+  }
+
+ private:
+  bool AtObjectStart() const {
+    return FTokens.IsSymbol("object") || FTokens.IsSymbol("inherited") ||
+           FTokens.IsSymbol("inline");
+  }
+
+  std::string ExpectSymbol(const char* what) {
+    if (FTokens.Token() != TToken::Symbol) FTokens.Expected(what);
+    std::string text = FTokens.Text();
+    FTokens.Next();
+    return text;
+  }
+
+  void ExpectChar(char c) {
+    if (!FTokens.IsChar(c)) FTokens.Expected(std::string("\"") + c + "\"");
+    FTokens.Next();
+  }
+
+  int64_t ExpectInteger() {
+    if (FTokens.Token() != TToken::Integer) FTokens.Expected("an integer");
+    const int64_t value = FTokens.Int();
+    FTokens.Next();
+    return value;
+  }
+
+  void ConvertObject() {
+    TNestingGuard guard("Objects");
+    if (!AtObjectStart()) FTokens.Expected("\"object\"");
+    uint8_t flags = FTokens.IsSymbol("inherited") ? ffInherited
+                    : FTokens.IsSymbol("inline")  ? ffInline
+                                                  : 0;
+    FTokens.Next();
+    std::string name, className;
+    if (FTokens.IsChar(':')) {
+      FTokens.Next();
+      className = ExpectSymbol("a class name");
+    } else {
+      className = ExpectSymbol("an object name or a class name");
+      if (FTokens.IsChar(':')) {
+        FTokens.Next();
+        name = std::move(className);
+        className = ExpectSymbol("a class name");
+      }
+    }
+    int64_t childPos = 0;
+    if (FTokens.IsChar('[')) {
+      FTokens.Next();
+      childPos = ExpectInteger();
+      flags |= ffChildPos;
+      ExpectChar(']');
+    }
+    FOut.WriteHeader(flags, childPos, className, name);
+    while (!FTokens.IsSymbol("end") && !AtObjectStart()) ConvertProperty();
+    FOut.WriteByte(0);
+    while (!FTokens.IsSymbol("end")) ConvertObject();
+    FOut.WriteByte(0);
+    FTokens.Next();
+  }
+
+  void ConvertProperty() {
+    const std::string name = ExpectSymbol("a property name or \"end\"");
+    FOut.WriteShortString(name, "a property name");
+    ExpectChar('=');
+    ConvertValue();
+  }
+
+  void ConvertValue() {
+    switch (FTokens.Token()) {
+      case TToken::Integer:
+        FOut.WriteInteger(FTokens.Int());
+        return FTokens.Next();
+      case TToken::String:
+        return ConvertString();
+      case TToken::Symbol:
+        return ConvertIdent();
+      case TToken::Float:
+        FTokens.Fail("floating-point values are not supported");
+      case TToken::Char:
+        if (FTokens.IsChar('[')) return ConvertSet();
+        if (FTokens.IsChar('(')) return ConvertList();
+        if (FTokens.IsChar('{')) return ConvertBinary();
+        if (FTokens.IsChar('<')) return ConvertCollection();
+        break;
+      case TToken::EndOfText:
+        break;
+    }
+    FTokens.Expected("a property value");
+  }
+
+  void ConvertString() {
+    std::string text = FTokens.Text();
+    FTokens.Next();
+    while (FTokens.IsChar('+')) {
+      FTokens.Next();
+      if (FTokens.Token() != TToken::String) FTokens.Expected("a string after \"+\"");
+      text += FTokens.Text();
+      FTokens.Next();
+    }
+    FOut.WriteString(text);
+  }
+
+  void ConvertIdent() {
+    if (FTokens.IsSymbol("True"))
+      FOut.WriteValueType(TValueType::vaTrue);
+    else if (FTokens.IsSymbol("False"))
+      FOut.WriteValueType(TValueType::vaFalse);
+    else if (FTokens.IsSymbol("nil"))
+      FOut.WriteValueType(TValueType::vaNil);
+    else
+      FOut.WriteIdent(FTokens.Text());
+    FTokens.Next();
+  }
+
+  void ConvertSet() {
+    FTokens.Next();
+    FOut.WriteValueType(TValueType::vaSet);
+    while (!FTokens.IsChar(']')) {
+      FOut.WriteShortString(ExpectSymbol("a set element"), "a set element");
+      if (FTokens.IsChar(',')) {
+        FTokens.Next();
+      } else if (!FTokens.IsChar(']')) {
+        FTokens.Expected("\",\" or \"]\"");
+      }
+    }
+    FOut.WriteByte(0);
+    FTokens.Next();
+  }
+
+  void ConvertList() {
+    TNestingGuard guard("Lists");
+    FTokens.Next();
+    FOut.WriteValueType(TValueType::vaList);
+    while (!FTokens.IsChar(')')) ConvertValue();
+    FOut.WriteByte(0);
+    FTokens.Next();
+  }
+
+  void ConvertBinary() {
+    FOut.WriteBinary(FTokens.ReadBinaryBody());
+    FTokens.Next();
+  }
+
+  void ConvertCollection() {
+    TNestingGuard guard("Collections");
+    FTokens.Next();
+    FOut.WriteValueType(TValueType::vaCollection);
+    while (!FTokens.IsChar('>')) {
+      if (!FTokens.IsSymbol("item")) FTokens.Expected("\"item\" or \">\"");
+      FTokens.Next();
+      if (FTokens.IsChar('[')) {
+        FTokens.Next();
+        FOut.WriteInteger(ExpectInteger());
+        ExpectChar(']');
+      }
+      FOut.WriteValueType(TValueType::vaList);
+      while (!FTokens.IsSymbol("end")) ConvertProperty();
+      FOut.WriteByte(0);
+      FTokens.Next();
+    }
+    FOut.WriteByte(0);
+    FTokens.Next();
+  }
+
+  TTokenizer FTokens;
+  TBinaryOutput FOut;
+};
+
+std::string ReadRest(TStream& input) {
+  std::string text;
+  char buffer[16384];
+  for (int64_t n; (n = input.Read(buffer, sizeof buffer)) > 0;)
+    text.append(buffer, static_cast<size_t>(n));
+  return text;
+}
+
+}  // namespace
+
+void ObjectBinaryToText(TStream& input, TStream& output) {
+  TBinaryInput in(input);
+  in.ReadSignature();
+  TTextOutput text(in);
+  text.ConvertObject(in.ReadByte("the object header"), 0);
+  const std::string result = text.Take();
+  output.WriteBuffer(result.data(), static_cast<int64_t>(result.size()));
+}
+
+void ObjectTextToBinary(TStream& input, TStream& output) {
+  const std::string text = ReadRest(input);
+  TMemoryStream binary;
+  binary.WriteBuffer(propstream::kSignature, 4);
+  TTextInput(text, binary).Convert();
+  output.WriteBuffer(binary.Memory(), binary.Size());
+}
+
+std::string ObjectBinaryToText(const std::vector<uint8_t>& binary) {
+  TReadOnlyMemoryStream input(binary.data(), static_cast<int64_t>(binary.size()));
+  TMemoryStream output;
+  ObjectBinaryToText(input, output);
+  return std::string(output.Bytes().begin(), output.Bytes().end());
+}
+
+std::vector<uint8_t> ObjectTextToBinary(const std::string& text) {
+  TReadOnlyMemoryStream input(text.data(), static_cast<int64_t>(text.size()));
+  TMemoryStream output;
+  ObjectTextToBinary(input, output);
+  return std::move(output.Bytes());
+}
+
+}  // namespace vt

@@ -1,0 +1,540 @@
+// The property stream and the property text: exact bytes and lines, round trips, the
+// forms of other writers, and damaged input.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "rtl/Graphics.h"
+#include "rtl/PropStream.h"
+#include "rtl/TypInfo.h"
+
+using namespace vt;
+
+namespace {
+enum class TPsShape { psNone, psBox, psRound };
+enum class TPsFlag { pfA, pfB, pfC };
+}  // namespace
+
+template <>
+struct vt::EnumTypeInfo<TPsShape> {
+  static const TTypeInfo& Info() {
+    static const TTypeInfo info = MakeEnumTypeInfo("TPsShape", {"psNone", "psBox", "psRound"});
+    return info;
+  }
+};
+template <>
+struct vt::EnumTypeInfo<TPsFlag> {
+  static const TTypeInfo& Info() {
+    static const TTypeInfo info = MakeEnumTypeInfo("TPsFlag", {"pfA", "pfB", "pfC"});
+    return info;
+  }
+};
+template <>
+struct vt::SetTypeInfo<TPsFlag> {
+  static const TTypeInfo& Info() {
+    static const TTypeInfo info = MakeSetTypeInfo("TPsFlags", EnumTypeInfo<TPsFlag>::Info());
+    return info;
+  }
+};
+
+namespace {
+
+using TPsFlags = TSetOf<TPsFlag>;
+
+// A component with one property of every kind, a published font and a binary property.
+class TSample : public TComponent {
+ public:
+  using TComponent::TComponent;
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  static const TClassInfo& StaticClassInfo() {
+    static const TClassInfo info =
+        TClassInfoBuilder<TSample>("TSample", &TComponent::StaticClassInfo())
+            .Property("Count", &TSample::GetCount, &TSample::SetCount)
+            .Property("Shape", &TSample::GetShape, &TSample::SetShape)
+            .Property("Visible", &TSample::GetVisible, &TSample::SetVisible)
+            .Property("Caption", &TSample::GetCaption, &TSample::SetCaption)
+            .Property("Flags", &TSample::GetFlags, &TSample::SetFlags)
+            .Property<TColorType>("Color", &TSample::GetColor, &TSample::SetColor)
+            .Property("Font", &TSample::GetFont, &TSample::SetFont)
+            .Creatable()
+            .Build();
+    return info;
+  }
+  void DefineProperties(TFiler& filer) override {
+    filer.DefineBinaryProperty(
+        "Data",
+        [this](TStream& s) {
+          Data.resize(static_cast<size_t>(s.Size()));
+          s.ReadBuffer(Data.data(), s.Size());
+        },
+        [this](TStream& s) { s.WriteBuffer(Data.data(), static_cast<int64_t>(Data.size())); },
+        !Data.empty());
+  }
+
+  int32_t GetCount() const { return Count; }
+  void SetCount(int32_t v) { Count = v; }
+  TPsShape GetShape() const { return Shape; }
+  void SetShape(TPsShape v) { Shape = v; }
+  bool GetVisible() const { return Visible; }
+  void SetVisible(bool v) { Visible = v; }
+  const std::string& GetCaption() const { return Caption; }
+  void SetCaption(const std::string& v) { Caption = v; }
+  TPsFlags GetFlags() const { return Flags; }
+  void SetFlags(TPsFlags v) { Flags = v; }
+  TColor GetColor() const { return Color; }
+  void SetColor(TColor v) { Color = v; }
+  TFont* GetFont() const { return const_cast<TFont*>(&Font); }
+  void SetFont(const TFont& v) { Font.Assign(v); }
+
+  int32_t Count = 0;
+  TPsShape Shape = TPsShape::psBox;
+  bool Visible = true;
+  std::string Caption;
+  TPsFlags Flags;
+  TColor Color = clNone;
+  TFont Font;
+  std::vector<uint8_t> Data;
+};
+
+std::vector<uint8_t> ToBinary(const TPersistent& object) {
+  TMemoryStream stream;
+  WriteComponent(stream, object);
+  return stream.Bytes();
+}
+
+void FromBinary(const std::vector<uint8_t>& bytes, TPersistent& object) {
+  TReadOnlyMemoryStream stream(bytes.data(), static_cast<int64_t>(bytes.size()));
+  ReadComponent(stream, object);
+}
+
+std::vector<uint8_t> Bytes(std::initializer_list<int> values) {
+  std::vector<uint8_t> bytes;
+  for (int v : values) bytes.push_back(static_cast<uint8_t>(v));
+  return bytes;
+}
+
+void Append(std::vector<uint8_t>& bytes, const std::string& text) {
+  bytes.insert(bytes.end(), text.begin(), text.end());
+}
+
+void AppendShort(std::vector<uint8_t>& bytes, const std::string& text) {
+  bytes.push_back(static_cast<uint8_t>(text.size()));
+  Append(bytes, text);
+}
+
+void ExpectSame(const TSample& a, const TSample& b) {
+  EXPECT_EQ(a.GetName(), b.GetName());
+  EXPECT_EQ(a.GetTag(), b.GetTag());
+  EXPECT_EQ(a.Count, b.Count);
+  EXPECT_EQ(a.Shape, b.Shape);
+  EXPECT_EQ(a.Visible, b.Visible);
+  EXPECT_EQ(a.Caption, b.Caption);
+  EXPECT_EQ(a.Flags, b.Flags);
+  EXPECT_EQ(a.Color, b.Color);
+  EXPECT_TRUE(a.Font == b.Font);
+  EXPECT_EQ(a.Data, b.Data);
+}
+
+TSample& Filled(TSample& s) {
+  s.SetName("Sample1");
+  s.SetTag(7);
+  s.Count = 300;
+  s.Shape = TPsShape::psRound;
+  s.Caption = "It's\r\nok";
+  s.Flags = {TPsFlag::pfA, TPsFlag::pfC};
+  s.Color = clWhite;
+  s.Font.SetStyle({TFontStyle::fsBold});
+  s.Data = {1, 2, 0xFF};
+  return s;
+}
+
+// ---- The binary form ------------------------------------------------------------------
+
+TEST(PropStream, WritesTheDocumentedBytes) {
+  TSample sample(nullptr);
+  sample.SetName("S");
+  sample.Count = -2;
+  sample.Color = 0x123456;  // no identifier
+  sample.Caption = "";  // empty strings are not written
+  std::vector<uint8_t> expected;
+  Append(expected, "TPF0");
+  AppendShort(expected, "TSample");
+  AppendShort(expected, "S");
+  AppendShort(expected, "Count");
+  expected.insert(expected.end(), {2, 0xFE});
+  AppendShort(expected, "Shape");
+  expected.push_back(7);
+  AppendShort(expected, "psBox");
+  AppendShort(expected, "Visible");
+  expected.push_back(9);
+  AppendShort(expected, "Color");
+  expected.push_back(4);
+  expected.insert(expected.end(), {0x56, 0x34, 0x12, 0x00});
+  AppendShort(expected, "Font.Charset");
+  expected.push_back(7);
+  AppendShort(expected, "DEFAULT_CHARSET");
+  AppendShort(expected, "Font.Color");
+  expected.push_back(7);
+  AppendShort(expected, "clWindowText");
+  AppendShort(expected, "Font.Height");
+  expected.insert(expected.end(), {2, 0xF5});
+  AppendShort(expected, "Font.Name");
+  expected.push_back(6);
+  AppendShort(expected, "Tahoma");
+  expected.insert(expected.end(), {0, 0});
+  EXPECT_EQ(ToBinary(sample), expected);
+}
+
+TEST(PropStream, IntegersTakeTheSmallestTypeThatHoldsThem) {
+  const std::pair<int32_t, std::vector<uint8_t>> cases[] = {
+      {127, Bytes({2, 0x7F})},
+      {-128, Bytes({2, 0x80})},
+      {128, Bytes({3, 0x80, 0x00})},
+      {-32768, Bytes({3, 0x00, 0x80})},
+      {32768, Bytes({4, 0x00, 0x80, 0x00, 0x00})},
+      {INT32_MIN, Bytes({4, 0x00, 0x00, 0x00, 0x80})},
+  };
+  for (const auto& [value, valueBytes] : cases) {
+    TSample sample(nullptr);
+    sample.Count = value;
+    const std::vector<uint8_t> bytes = ToBinary(sample);
+    std::vector<uint8_t> name;
+    AppendShort(name, "Count");
+    auto at = std::search(bytes.begin(), bytes.end(), name.begin(), name.end()) + name.size();
+    EXPECT_TRUE(std::equal(valueBytes.begin(), valueBytes.end(), at)) << value;
+    TSample back(nullptr);
+    FromBinary(bytes, back);
+    EXPECT_EQ(back.Count, value);
+  }
+}
+
+TEST(PropStream, StringsUpTo255BytesAreShortStrings) {
+  for (size_t length : {size_t{255}, size_t{256}, size_t{70000}}) {
+    TSample sample(nullptr);
+    sample.Caption = std::string(length, 'x');
+    const std::vector<uint8_t> bytes = ToBinary(sample);
+    std::vector<uint8_t> name;
+    AppendShort(name, "Caption");
+    auto at = std::search(bytes.begin(), bytes.end(), name.begin(), name.end()) + name.size();
+    EXPECT_EQ(*at, length <= 255 ? 6 : 12);
+    TSample back(nullptr);
+    FromBinary(bytes, back);
+    EXPECT_EQ(back.Caption, sample.Caption);
+  }
+}
+
+TEST(PropStream, RoundTripsEveryKindOfProperty) {
+  TSample sample(nullptr), back(nullptr);
+  Filled(sample);
+  sample.Font.SetPitch(TFontPitch::fpFixed);
+  sample.Font.SetCharset(RUSSIAN_CHARSET);
+  sample.Font.SetColor(0x123456);
+  FromBinary(ToBinary(sample), back);
+  ExpectSame(sample, back);
+}
+
+TEST(PropStream, ReadsPropertiesInAnyOrderAndLeavesOthersAlone) {
+  std::vector<uint8_t> bytes;
+  Append(bytes, "TPF0");
+  AppendShort(bytes, "TSample");
+  AppendShort(bytes, "");
+  AppendShort(bytes, "font.name");  // names ignore letter case
+  bytes.push_back(6);
+  AppendShort(bytes, "Arial");
+  AppendShort(bytes, "Count");
+  bytes.insert(bytes.end(), {2, 5});
+  AppendShort(bytes, "Shape");
+  bytes.push_back(7);
+  AppendShort(bytes, "PSROUND");
+  bytes.insert(bytes.end(), {0, 0});
+  TSample back(nullptr);
+  back.Caption = "kept";
+  FromBinary(bytes, back);
+  EXPECT_EQ(back.Font.GetName(), "Arial");
+  EXPECT_EQ(back.Count, 5);
+  EXPECT_EQ(back.Shape, TPsShape::psRound);
+  EXPECT_EQ(back.Caption, "kept");
+  EXPECT_EQ(back.Color, clNone);
+}
+
+TEST(PropStream, SkipsUnknownPropertiesAndUnfitValuesWithWarnings) {
+  std::vector<uint8_t> bytes;
+  Append(bytes, "TPF0");
+  AppendShort(bytes, "TSample");
+  AppendShort(bytes, "x");
+  AppendShort(bytes, "Future");  // a property of a later version
+  bytes.push_back(1);            // a list of two values
+  bytes.insert(bytes.end(), {2, 1, 6, 1, 'a', 0});
+  AppendShort(bytes, "Shape");
+  bytes.push_back(7);
+  AppendShort(bytes, "psHexagon");
+  AppendShort(bytes, "Count");
+  bytes.push_back(6);
+  AppendShort(bytes, "12");
+  AppendShort(bytes, "Font.Charset");
+  bytes.insert(bytes.end(), {3, 0x00, 0x01});  // 256 does not fit a charset
+  AppendShort(bytes, "Flags");
+  bytes.push_back(11);
+  AppendShort(bytes, "pfB");
+  AppendShort(bytes, "pfZ");
+  bytes.push_back(0);
+  AppendShort(bytes, "Caption");
+  bytes.push_back(6);
+  AppendShort(bytes, "after");
+  bytes.insert(bytes.end(), {0, 0});
+  TSample back(nullptr);
+  TReadWarnings warnings;
+  FromBinary(bytes, back);
+  EXPECT_EQ(back.Caption, "after");
+  EXPECT_EQ(back.Shape, TPsShape::psBox);
+  EXPECT_EQ(back.Count, 0);
+  EXPECT_EQ(back.Font.GetCharset(), DEFAULT_CHARSET);
+  EXPECT_EQ(back.Flags, TPsFlags{TPsFlag::pfB});
+  ASSERT_EQ(warnings.Items().size(), 5u);
+  EXPECT_NE(warnings.Items()[0].find("Future"), std::string::npos);
+  EXPECT_NE(warnings.Items()[0].find("TSample \"x\""), std::string::npos);
+  EXPECT_NE(warnings.Items()[1].find("psHexagon"), std::string::npos);
+  EXPECT_NE(warnings.Items()[3].find("out of range"), std::string::npos);
+  EXPECT_NE(warnings.Items()[4].find("pfZ"), std::string::npos);
+}
+
+TEST(PropStream, DamagedStreamsFailWithAnOffset) {
+  TSample sample(nullptr);
+  const std::vector<uint8_t> good = ToBinary(Filled(sample));
+  // Every truncation fails cleanly.
+  for (size_t length = 0; length < good.size(); ++length) {
+    std::vector<uint8_t> cut(good.begin(), good.begin() + static_cast<long>(length));
+    TSample back(nullptr);
+    TReadWarnings warnings;
+    EXPECT_THROW(FromBinary(cut, back), EReadError) << length;
+  }
+  std::vector<uint8_t> badType = good;
+  badType[4 + 1 + 7 + 1 + 7 + 1 + 3] = 99;  // the value type of "Tag"
+  TSample back(nullptr);
+  try {
+    FromBinary(badType, back);
+    FAIL();
+  } catch (const EReadError& e) {
+    EXPECT_STREQ(e.what(), "Invalid property stream: unknown value type 99 at offset 25");
+  }
+  std::vector<uint8_t> badSignature = good;
+  badSignature[3] = '1';
+  EXPECT_THROW(FromBinary(badSignature, back), EReadError);
+}
+
+TEST(PropStream, HugeLengthsFailBeforeAllocating) {
+  std::vector<uint8_t> bytes;
+  Append(bytes, "TPF0");
+  AppendShort(bytes, "TSample");
+  AppendShort(bytes, "");
+  AppendShort(bytes, "Caption");
+  bytes.insert(bytes.end(), {12, 0xFF, 0xFF, 0xFF, 0x7F});
+  TSample back(nullptr);
+  EXPECT_THROW(FromBinary(bytes, back), EReadError);
+  bytes.back() = 0xFF;  // negative
+  EXPECT_THROW(FromBinary(bytes, back), EReadError);
+}
+
+TEST(PropStream, NamesTooLongForTheFormatRaise) {
+  TSample sample(nullptr);
+  sample.SetName(std::string(256, 'n'));
+  TMemoryStream stream;
+  EXPECT_THROW(WriteComponent(stream, sample), EWriteError);
+}
+
+// ---- The text form --------------------------------------------------------------------
+
+TEST(PropText, WritesTheDocumentedLines) {
+  TSample sample(nullptr);
+  const std::string text = ObjectBinaryToText(ToBinary(Filled(sample)));
+  EXPECT_EQ(text,
+            "object Sample1: TSample\r\n"
+            "  Tag = 7\r\n"
+            "  Count = 300\r\n"
+            "  Shape = psRound\r\n"
+            "  Visible = True\r\n"
+            "  Caption = 'It''s'#13#10'ok'\r\n"
+            "  Flags = [pfA, pfC]\r\n"
+            "  Color = clWhite\r\n"
+            "  Font.Charset = DEFAULT_CHARSET\r\n"
+            "  Font.Color = clWindowText\r\n"
+            "  Font.Height = -11\r\n"
+            "  Font.Name = 'Tahoma'\r\n"
+            "  Font.Style = [fsBold]\r\n"
+            "  Data = {\r\n"
+            "    0102FF}\r\n"
+            "end\r\n");
+}
+
+TEST(PropText, AnUnnamedObjectIsWrittenAsItsClassAlone) {
+  TSample sample(nullptr);
+  const std::string text = ObjectBinaryToText(ToBinary(sample));
+  EXPECT_EQ(text.substr(0, 16), "object TSample\r\n");
+}
+
+TEST(PropText, BreaksLongStringsAndBinaryData) {
+  TSample sample(nullptr);
+  sample.Caption = std::string(64, 'a') + std::string(10, 'b');
+  sample.Data.assign(40, 0xAB);
+  const std::string text = ObjectBinaryToText(ToBinary(sample));
+  EXPECT_NE(
+      text.find("  Caption =\r\n    '" + std::string(64, 'a') + "' +\r\n    'bbbbbbbbbb'\r\n"),
+      std::string::npos);
+  std::string hexLine;
+  for (int i = 0; i < 32; ++i) hexLine += "AB";
+  EXPECT_NE(text.find("  Data = {\r\n    " + hexLine + "\r\n    ABABABABABABABAB}\r\n"),
+            std::string::npos);
+}
+
+TEST(PropText, RoundTripsExactly) {
+  TSample sample(nullptr);
+  Filled(sample);
+  std::string caption;
+  for (int c = 0; c < 256; ++c) caption += static_cast<char>(c);
+  sample.Caption = caption + "''" + caption;
+  sample.Data.resize(1000);
+  for (size_t i = 0; i < sample.Data.size(); ++i) sample.Data[i] = static_cast<uint8_t>(i * 7);
+  sample.Count = INT32_MIN;
+  sample.Color = 0x00123456;
+  const std::vector<uint8_t> binary = ToBinary(sample);
+  const std::string text = ObjectBinaryToText(binary);
+  EXPECT_EQ(ObjectTextToBinary(text), binary);
+  EXPECT_EQ(ObjectBinaryToText(ObjectTextToBinary(text)), text);
+  TSample back(nullptr);
+  FromBinary(ObjectTextToBinary(text), back);
+  ExpectSame(sample, back);
+}
+
+TEST(PropText, RandomStringsAndIntegersRoundTrip) {
+  std::mt19937 random(20240611);
+  for (int round = 0; round < 200; ++round) {
+    TSample sample(nullptr);
+    sample.SetName(round % 3 ? "n" + std::to_string(round) : "");
+    sample.Count = static_cast<int32_t>(random());
+    sample.Caption.resize(random() % 300);
+    for (char& c : sample.Caption) c = static_cast<char>(random() % 256);
+    if (random() % 2) sample.Caption += "'";
+    sample.Color = static_cast<TColor>(random() % 2 ? random() : random() % 20);
+    sample.Flags = TPsFlags::FromMask(random() % 8);
+    sample.Data.resize(random() % 100);
+    for (uint8_t& b : sample.Data) b = static_cast<uint8_t>(random());
+    const std::vector<uint8_t> binary = ToBinary(sample);
+    const std::string text = ObjectBinaryToText(binary);
+    ASSERT_EQ(ObjectTextToBinary(text), binary) << text;
+    TSample back(nullptr);
+    FromBinary(binary, back);
+    ExpectSame(sample, back);
+  }
+}
+
+TEST(PropText, ReadsTheFormsOfOtherWriters) {
+  const std::string text =
+      "\n\tOBJECT TSample\n"  // no name, keyword in capitals, tab indentation
+      "\n"
+      "      caption = 'first line'#13#10 +\n"
+      "   'second '#39'quoted'#39 + #233't'#233' '#8364\n"
+      "  COUNT = +42\n"
+      "  shape = PSROUND\n"
+      "  visible = false\n"
+      "  Color = $FF000010\n"
+      "  Flags = [ pfc ,pfA ]\n"
+      "  Data = {01\n"
+      "   0203 04\n"
+      "       05}\n"
+      "End";
+  TSample back(nullptr);
+  FromBinary(ObjectTextToBinary(text), back);
+  EXPECT_EQ(back.GetName(), "");
+  EXPECT_EQ(back.Caption, "first line\r\nsecond 'quoted'\xE9t\xE9 \x80");
+  EXPECT_EQ(back.Count, 42);
+  EXPECT_EQ(back.Shape, TPsShape::psRound);
+  EXPECT_FALSE(back.Visible);
+  EXPECT_EQ(back.Color, clBtnShadow);
+  EXPECT_EQ(back.Flags, (TPsFlags{TPsFlag::pfA, TPsFlag::pfC}));
+  EXPECT_EQ(back.Data, Bytes({1, 2, 3, 4, 5}));
+
+  TSample colon(nullptr);
+  FromBinary(ObjectTextToBinary("object : TSample\r\n  Count = -7\r\nend\r\n"), colon);
+  EXPECT_EQ(colon.Count, -7);
+  TSample named(nullptr);
+  FromBinary(ObjectTextToBinary("object Btn: TSample\rCount = $10\rend"), named);
+  EXPECT_EQ(named.GetName(), "Btn");
+  EXPECT_EQ(named.Count, 16);
+}
+
+TEST(PropText, ConvertsListsCollectionsAndNestedObjects) {
+  const std::string text =
+      "inherited Outer: TSample [3]\r\n"
+      "  Strings = (\r\n"
+      "    'a'\r\n"
+      "    5\r\n"
+      "    nil)\r\n"
+      "  Items = <\r\n"
+      "    item [1]\r\n"
+      "      Caption = 'x'\r\n"
+      "    end\r\n"
+      "    item\r\n"
+      "    end>\r\n"
+      "  object Inner: TSample\r\n"
+      "    Count = 1\r\n"
+      "  end\r\n"
+      "end\r\n";
+  const std::vector<uint8_t> binary = ObjectTextToBinary(text);
+  EXPECT_EQ(ObjectBinaryToText(binary), text);
+  // The reader has no place for lists, collections or child objects: it passes over
+  // them with warnings and keeps reading.
+  TSample back(nullptr);
+  TReadWarnings warnings;
+  FromBinary(binary, back);
+  EXPECT_EQ(back.GetName(), "Outer");
+  EXPECT_EQ(warnings.Items().size(), 3u);
+}
+
+TEST(PropText, ErrorsNameTheLine) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"object A: TSample\r\n  Count 5\r\nend",
+       "Invalid property text at line 2: \"=\" expected, found a number"},
+      {"object A: TSample\r\n  Caption = 'open\r\nend",
+       "Invalid property text at line 2: unterminated string"},
+      {"object A: TSample\r\n\r\n  Data = {0G}\r\nend",
+       "Invalid property text at line 3: hexadecimal digit expected in binary data, found \"G\""},
+      {"object A: TSample\r\n  Data = {012}\r\nend",
+       "Invalid property text at line 2: binary data with an odd number of hexadecimal digits"},
+      {"object A: TSample\r\n  Count = 1.5\r\nend",
+       "Invalid property text at line 2: floating-point values are not supported"},
+      {"object A: TSample\r\n  Count = 99999999999999999999\r\nend",
+       "Invalid property text at line 2: integer out of range"},
+      {"object A: TSample\r\n  Count = 1\r\n",
+       "Invalid property text at line 3: a property name or \"end\" expected, found the end of the "
+       "text"},
+      {"thing", "Invalid property text at line 1: \"object\" expected, found \"thing\""},
+  };
+  for (const auto& [text, message] : cases) {
+    try {
+      ObjectTextToBinary(text);
+      ADD_FAILURE() << text;
+    } catch (const EReadError& e) {
+      EXPECT_STREQ(e.what(), message);
+    }
+  }
+}
+
+TEST(PropText, DeepNestingFailsInsteadOfOverflowingTheStack) {
+  std::string text = "object A: TSample\r\n  L = " + std::string(5000, '(') +
+                     std::string(5000, ')') + "\r\nend\r\n";
+  EXPECT_THROW(ObjectTextToBinary(text), EReadError);
+  std::string objects;
+  for (int i = 0; i < 5000; ++i) objects += "object T\r\n";
+  EXPECT_THROW(ObjectTextToBinary(objects), EReadError);
+  // The same depth in binary form.
+  std::vector<uint8_t> binary;
+  Append(binary, "TPF0");
+  AppendShort(binary, "TSample");
+  AppendShort(binary, "");
+  AppendShort(binary, "L");
+  binary.insert(binary.end(), 5000, 1);
+  TSample back(nullptr);
+  EXPECT_THROW(FromBinary(binary, back), EReadError);
+}
+
+}  // namespace
