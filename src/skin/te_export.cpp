@@ -1,0 +1,64 @@
+#include "te_export.h"
+
+#include <QSaveFile>
+
+#include "skin/te_png.h"
+
+namespace vt {
+
+std::string ExportFolderText(std::string folder) {
+  if (folder.empty() || folder.back() != '/') folder += '/';
+  return folder;
+}
+
+std::string ExportNameProblem(const std::string& name) {
+  if (name.empty()) return "the image has no name";
+  if (name == "." || name == "..") return "the name \"" + name + "\" would leave the folder";
+  if (name.find('/') != std::string::npos)
+    return "the name \"" + name + "\" contains \"/\" and would leave the folder";
+  if (name.find('\0') != std::string::npos) return "the name contains a NUL character";
+  return {};
+}
+
+QImage ExportPicture(const TteBitmap& bitmap) {
+  if (bitmap.AlphaFlag()) return bitmap.ToImage();
+  // Transparent parts stay magenta: the image is drawn with its own transparency over a
+  // magenta picture of its size.
+  QImage picture(bitmap.Width(), bitmap.Height(), QImage::Format_RGB32);
+  picture.fill(QColor(255, 0, 255));
+  TCanvas canvas(picture);
+  bitmap.Draw(canvas, 0, 0);
+  return picture;
+}
+
+static void SaveBmp(const QImage& picture, const std::string& fileName) {
+  QSaveFile file(QString::fromStdString(fileName));
+  if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "BMP") || !file.commit())
+    throw EFCreateError("Cannot create file \"" + fileName + "\". " +
+                        file.errorString().toStdString());
+}
+
+int ExportBitmaps(const TteBitmapList& bitmaps, const std::string& folder,
+                  const TExportCallbacks& callbacks) {
+  const std::string base = ExportFolderText(folder);
+  int written = 0;
+  for (int i = 0; i < bitmaps.Count(); ++i) {
+    const TteBitmap& bitmap = *bitmaps.Bitmaps(i);
+    if (bitmap.Empty()) continue;
+    if (const std::string problem = ExportNameProblem(bitmap.Name()); !problem.empty()) {
+      if (callbacks.Refused) callbacks.Refused("Bitmap not exported: " + problem);
+      continue;
+    }
+    const bool alpha = bitmap.AlphaFlag();
+    const std::string fileName = base + bitmap.Name() + (alpha ? ".png" : ".bmp");
+    if (alpha)
+      SavePngFile(ExportPicture(bitmap), fileName, TPngAlpha::WithAlpha);
+    else
+      SaveBmp(ExportPicture(bitmap), fileName);
+    ++written;
+    if (callbacks.Saved) callbacks.Saved("Bitmap " + bitmap.Name() + " saved as " + fileName);
+  }
+  return written;
+}
+
+}  // namespace vt
