@@ -8,12 +8,19 @@
 #include <string>
 #include <vector>
 
+#include "rtl/Assert.h"
 #include "rtl/Canvas.h"
 #include "rtl/Classes.h"
 #include "rtl/Streams.h"
 #include "rtl/Types.h"
 
 namespace vt {
+
+// A named bitmap resource that does not exist.
+class EResNotFound : public Exception {
+ public:
+  using Exception::Exception;
+};
 
 class TteBitmap : public TPersistent {
  public:
@@ -41,10 +48,15 @@ class TteBitmap : public TPersistent {
   // (TImageHolder): a 32-bit image with its alpha, then CheckAlpha; any other format is
   // converted with alpha 255.
   void Assign(const TPersistent& source) override;
+  // Into a TImageHolder: a zeroed 32-bit ARGB image of the same size that the bitmap is
+  // drawn into (so its flags decide how pixels arrive, as on any target).
+  void AssignTo(TPersistent& dest) const override;
   void AssignImage(const QImage& image);
   // A 32-bit ARGB copy of the pixels (the platform bitmap of AssignTo).
   QImage ToImage() const;
-  // A bitmap resource of a module: here a file of the Qt resource system or a path.
+  // A bitmap resource of a module: the file `module`/`resourceName` (a Qt resource
+  // prefix such as ":/skins" or a folder), tried as named, then with ".bmp" and ".png".
+  // 32-bit bitmap files keep their alpha bytes. EResNotFound when there is no such file.
   void LoadFromResource(const QString& module, const QString& resourceName);
 
   void FillColor(uint32_t pixel);
@@ -68,21 +80,30 @@ class TteBitmap : public TPersistent {
   // Magenta to key, near-key to exact key, then CheckAlpha: the processing of loading.
   void ProcessKeyOnLoad();
 
+  // Drawing combines pixels by the flags: alpha flag -> blend, else key flag -> key copy,
+  // else plain copy (docs/pixel-math.md). A canvas over memory is written directly, any
+  // other canvas through its painter. Parts of `source` outside the image draw nothing.
   // Unscaled copy of the whole image / of `source` to (x, y).
   void Draw(TCanvas& canvas, int x, int y) const;
   void Draw(TCanvas& canvas, int x, int y, const TRect& source) const;
-  // `source` stretched (nearest neighbour) over `dest`.
+  // `source` stretched (nearest neighbour) over `dest`: destination column i of W takes
+  // source column source.Left + ((2i+1) * source.Width()) / (2W), rows likewise.
   void Draw(TCanvas& canvas, const TRect& dest, const TRect& source) const;
+  // `source` (cut to the image) repeated from dest's top-left corner, cut at dest's
+  // right and bottom edges, and for TileClip also at `clip` (logical coordinates).
   void Tile(TCanvas& canvas, const TRect& dest, const TRect& source) const;
   void TileClip(TCanvas& canvas, const TRect& dest, const TRect& source, const TRect& clip) const;
 
   // Every pixel that is not the key pixel, offset by (x, y).
   QRegion CreateRegion(int x, int y) const;
 
-  // Every image that is alive; a canvas over one of them draws into its memory.
+  // Whether `bitmap` is a live image that owns pixel memory (the registry of images).
   static bool IsRegistered(const TteBitmap* bitmap);
 
  private:
+  void AdoptPixels(int32_t width, int32_t height, std::vector<uint32_t> bits);
+  void Reset();
+
   int32_t FWidth = 0;
   int32_t FHeight = 0;
   std::string FName;
@@ -144,7 +165,7 @@ class TteBitmapList {
 
   int Count() const { return static_cast<int>(FItems.size()); }
   TteBitmap* Bitmaps(int index) const;
-  void Add(TteBitmap* bitmap);  // takes ownership
+  void Add(TteBitmap* bitmap);  // takes ownership; never nullptr
   void Insert(int index, TteBitmap* bitmap);
   int IndexOf(const TteBitmap* bitmap) const;
   // Removes without freeing: the caller owns the image again.

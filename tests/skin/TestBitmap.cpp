@@ -1,0 +1,369 @@
+// TteBitmap storage, stream form, platform images, resources and colour operations.
+#include <QFile>
+
+#include "TestBitmapUtil.h"
+#include "rtl/Streams.h"
+
+namespace vt {
+namespace {
+
+using test::AllPixels;
+using test::MakeBitmap;
+using test::RowOf;
+
+// ---- Size and pixel access ---------------------------------------------------------------
+
+TEST(TteBitmap, SetSizeUsesAbsoluteValuesAndIgnoresZero) {
+  TteBitmap bitmap;
+  EXPECT_TRUE(bitmap.Empty());
+  EXPECT_FALSE(TteBitmap::IsRegistered(&bitmap));
+  bitmap.SetSize(-3, 2);
+  EXPECT_EQ(bitmap.Width(), 3);
+  EXPECT_EQ(bitmap.Height(), 2);
+  EXPECT_TRUE(TteBitmap::IsRegistered(&bitmap));
+  EXPECT_EQ(AllPixels(bitmap), std::vector<uint32_t>(6, 0u));
+
+  bitmap.SetPixel(1, 1, 0xFF123456);
+  bitmap.SetSize(3, -2);  // unchanged: pixels stay
+  EXPECT_EQ(bitmap.Pixels(1, 1), 0xFF123456u);
+  bitmap.SetSize(0, 7);  // ignored
+  EXPECT_EQ(bitmap.Width(), 3);
+  EXPECT_EQ(bitmap.Height(), 2);
+}
+
+TEST(TteBitmap, AbsurdSizeFailsWithTheAllocationMessage) {
+  TteBitmap bitmap;
+  try {
+    bitmap.SetSize(100000, 100000);
+    FAIL() << "no exception";
+  } catch (const EOutOfResources& e) {
+    EXPECT_STREQ(e.what(), "Can't allocate the DIB handle");
+  }
+  EXPECT_TRUE(bitmap.Empty());
+  EXPECT_THROW(bitmap.SetSize(INT32_MIN, 1), EOutOfResources);
+}
+
+TEST(TteBitmap, PixelAccessOutsideIsZeroOrIgnored) {
+  TteBitmap empty;
+  EXPECT_EQ(empty.Pixels(0, 0), 0u);
+  EXPECT_EQ(empty.ScanLine(0), nullptr);
+  auto bitmap = MakeBitmap(2, {1, 2, 3, 4});
+  EXPECT_EQ(bitmap->Pixels(1, 1), 4u);
+  EXPECT_EQ(bitmap->Pixels(2, 0), 0u);
+  EXPECT_EQ(bitmap->Pixels(-1, 0), 0u);
+  EXPECT_EQ(bitmap->Pixels(0, 2), 0u);
+  bitmap->SetPixel(2, 0, 9);
+  bitmap->SetPixel(0, -1, 9);
+  EXPECT_EQ(AllPixels(*bitmap), (std::vector<uint32_t>{1, 2, 3, 4}));
+  EXPECT_EQ(bitmap->ScanLine(1)[0], 3u);
+  EXPECT_EQ(bitmap->ScanLine(2), nullptr);
+}
+
+TEST(TteBitmap, FillRectIsClippedToTheImage) {
+  auto bitmap = MakeBitmap(3, {0, 0, 0, 0, 0, 0, 0, 0, 0});
+  bitmap->FillRect(TRect{-5, -5, 2, 1}, 7);
+  bitmap->FillRect(TRect{2, 2, 50, 50}, 8);
+  bitmap->FillRect(TRect{2, 0, 1, 3}, 9);  // empty
+  EXPECT_EQ(AllPixels(*bitmap), (std::vector<uint32_t>{7, 7, 0, 0, 0, 0, 0, 0, 8}));
+  bitmap->FillColor(5);
+  EXPECT_EQ(AllPixels(*bitmap), std::vector<uint32_t>(9, 5u));
+}
+
+// ---- Stream form --------------------------------------------------------------------------
+
+TMemoryStream StoredImage(const std::string& name, int32_t width, int32_t height,
+                          const std::vector<uint32_t>& pixels) {
+  TMemoryStream stream;
+  WriteLengthString(stream, name);
+  WriteInt32(stream, width);
+  WriteInt32(stream, height);
+  stream.WriteBuffer(pixels.data(), int64_t(pixels.size()) * 4);
+  stream.SetPosition(0);
+  return stream;
+}
+
+TEST(TteBitmapStream, SaveAndLoadRoundTrip) {
+  auto bitmap = MakeBitmap(3, {1, 2, 3, 0xFF000004, 5, kKeyPixel}, "Frame");
+  TMemoryStream stream;
+  bitmap->SaveToStream(stream);
+  EXPECT_EQ(stream.Size(), 4 + 5 + 4 + 4 + 6 * 4);
+  stream.SetPosition(0);
+  TteBitmap loaded;
+  loaded.LoadFromStream(stream);
+  EXPECT_EQ(loaded.Name(), "Frame");
+  EXPECT_EQ(loaded.Width(), 3);
+  EXPECT_EQ(loaded.Height(), 2);
+  EXPECT_EQ(AllPixels(loaded), AllPixels(*bitmap));
+  EXPECT_EQ(stream.Position(), stream.Size());
+}
+
+TEST(TteBitmapStream, NegativeHeightMeansBottomUpRows) {
+  const uint32_t a = 0xFF0000AA, b = 0xFF0000BB;
+  TMemoryStream stream = StoredImage("x", 1, -2, {a, b});
+  TteBitmap loaded;
+  loaded.LoadFromStream(stream);
+  EXPECT_EQ(loaded.Height(), 2);
+  EXPECT_EQ(AllPixels(loaded), (std::vector<uint32_t>{b, a}));
+
+  TMemoryStream three = StoredImage("y", 2, -3, {1, 2, 3, 4, 5, 6});
+  loaded.LoadFromStream(three);
+  EXPECT_EQ(AllPixels(loaded), (std::vector<uint32_t>{5, 6, 3, 4, 1, 2}));
+  // Saving writes top-down with a positive height.
+  TMemoryStream saved;
+  loaded.SaveToStream(saved);
+  saved.SetPosition(4 + 1 + 4);
+  EXPECT_EQ(ReadInt32(saved), 3);
+}
+
+TEST(TteBitmapStream, StoredSizeWithoutPixelsLoadsEmpty) {
+  auto bitmap = MakeBitmap(1, {1, 2});
+  TMemoryStream stream = StoredImage("none", 4, 0, {});
+  stream.Seek(0, TSeekOrigin::soEnd);
+  WriteInt32(stream, 77);  // what follows must stay in step
+  stream.SetPosition(0);
+  bitmap->LoadFromStream(stream);
+  EXPECT_TRUE(bitmap->Empty());
+  EXPECT_FALSE(TteBitmap::IsRegistered(bitmap.get()));
+  EXPECT_EQ(bitmap->Name(), "none");
+  EXPECT_EQ(ReadInt32(stream), 77);
+}
+
+void ExpectReadError(TStream& stream, const std::string& fragment) {
+  TteBitmap bitmap;
+  try {
+    bitmap.LoadFromStream(stream);
+    FAIL() << "no exception, expected one mentioning: " << fragment;
+  } catch (const EReadError& e) {
+    EXPECT_NE(std::string(e.what()).find(fragment), std::string::npos) << e.what();
+  }
+  EXPECT_TRUE(bitmap.Empty());
+}
+
+TEST(TteBitmapStream, DamagedStreamsFailBeforeAllocating) {
+  TMemoryStream negativeWidth = StoredImage("w", -1, 2, {1, 2});
+  ExpectReadError(negativeWidth, "Bitmap \"w\": stored width -1 is negative");
+  TMemoryStream minHeight = StoredImage("h", 1, INT32_MIN, {});
+  ExpectReadError(minHeight, "stored height -2147483648 is out of range");
+  TMemoryStream huge = StoredImage("huge", 1 << 20, 1 << 20, {});
+  ExpectReadError(huge, "too large");
+  TMemoryStream hugeBottomUp = StoredImage("big", INT32_MAX, -INT32_MAX, {});
+  ExpectReadError(hugeBottomUp, "too large");
+  TMemoryStream truncated = StoredImage("t", 2, 2, {1, 2, 3});
+  ExpectReadError(truncated, "the pixels need 16 bytes but the stream holds only 12");
+  TMemoryStream noName;
+  WriteInt32(noName, 1000);
+  noName.SetPosition(0);
+  EXPECT_THROW(TteBitmap().LoadFromStream(noName), EReadError);
+}
+
+// A stream that cannot tell how much is left, as a decompressor.
+class TUnsizedStream : public TStream {
+ public:
+  explicit TUnsizedStream(TMemoryStream& inner) : FInner(inner) {}
+  int64_t Read(void* buffer, int64_t count) override { return FInner.Read(buffer, count); }
+  int64_t Write(const void*, int64_t) override { return 0; }
+  int64_t Seek(int64_t offset, TSeekOrigin origin) override { return FInner.Seek(offset, origin); }
+
+ private:
+  TMemoryStream& FInner;
+};
+
+TEST(TteBitmapStream, UnsizedStreamsReadInPieces) {
+  std::vector<uint32_t> pixels(600 * 500);
+  for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = uint32_t(i * 2654435761u);
+  TMemoryStream whole = StoredImage("big", 600, 500, pixels);
+  TUnsizedStream unsized(whole);
+  TteBitmap bitmap;
+  bitmap.LoadFromStream(unsized);
+  EXPECT_EQ(AllPixels(bitmap), pixels);
+
+  // 10000 x 10000 promised, a few bytes present: an error, not 400 MB of memory.
+  TMemoryStream lying = StoredImage("lie", 10000, 10000, {1, 2, 3});
+  TUnsizedStream unsizedLying(lying);
+  ExpectReadError(unsizedLying, "Bitmap \"lie\": the stream ends inside the pixels");
+}
+
+// ---- Platform images and resources --------------------------------------------------------------
+
+TEST(TteBitmapAssign, FromAnotherBitmapCopiesSizePixelsAndFlags) {
+  auto source = MakeBitmap(2, {1, 2, 3, 4}, "source");
+  source->SetKeyFlag(true);
+  source->SetAlphaFlag(true);
+  TteBitmap copy;
+  copy.SetName("copy");
+  copy.Assign(*source);
+  EXPECT_EQ(copy.Name(), "copy");
+  EXPECT_EQ(AllPixels(copy), AllPixels(*source));
+  EXPECT_TRUE(copy.KeyFlag());
+  EXPECT_TRUE(copy.AlphaFlag());
+  source->SetPixel(0, 0, 99);
+  EXPECT_EQ(copy.Pixels(0, 0), 1u);
+
+  TteBitmap empty;
+  copy.Assign(empty);
+  EXPECT_TRUE(copy.Empty());
+  EXPECT_FALSE(copy.KeyFlag());
+
+  TteBitmapLink link;
+  EXPECT_THROW(copy.Assign(link), EConvertError);
+}
+
+TEST(TteBitmapAssign, ThirtyTwoBitImagesKeepAlpha) {
+  QImage argb(2, 1, QImage::Format_ARGB32);
+  argb.setPixel(0, 0, 0x80102030);
+  argb.setPixel(1, 0, 0xFF405060);
+  TteBitmap bitmap;
+  bitmap.Assign(TImageHolder(argb));
+  EXPECT_EQ(RowOf(bitmap, 0), (std::vector<uint32_t>{0x80102030, 0xFF405060}));
+  EXPECT_TRUE(bitmap.AlphaFlag());
+
+  // Premultiplied pixels come back to straight alpha.
+  QImage premultiplied = argb.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  bitmap.Assign(TImageHolder(premultiplied));
+  EXPECT_EQ(bitmap.Pixels(1, 0), 0xFF405060u);
+  EXPECT_EQ(bitmap.Pixels(0, 0) >> 24, 0x80u);
+}
+
+TEST(TteBitmapAssign, OtherImagesBecomeOpaque) {
+  QImage rgb(2, 1, QImage::Format_RGB888);
+  rgb.setPixel(0, 0, qRgb(1, 2, 3));
+  rgb.setPixel(1, 0, qRgb(200, 100, 50));
+  TteBitmap bitmap;
+  bitmap.SetKeyFlag(true);
+  bitmap.AssignImage(rgb);
+  EXPECT_EQ(RowOf(bitmap, 0), (std::vector<uint32_t>{0xFF010203, 0xFFC86432}));
+  EXPECT_FALSE(bitmap.AlphaFlag());
+  EXPECT_FALSE(bitmap.KeyFlag());
+  bitmap.AssignImage(QImage());
+  EXPECT_TRUE(bitmap.Empty());
+}
+
+TEST(TteBitmapAssign, AssignToDrawsIntoAZeroedImage) {
+  auto bitmap = MakeBitmap(3, {kKeyPixel, 0x00123456, 0xFF0000FF});
+  bitmap->SetKeyFlag(true);
+  TImageHolder holder{QImage()};
+  bitmap->AssignTo(holder);
+  ASSERT_EQ(holder.Image.format(), QImage::Format_ARGB32);
+  ASSERT_EQ(holder.Image.size(), QSize(3, 1));
+  EXPECT_EQ(holder.Image.pixel(0, 0), 0u);  // the key leaves the zeroed target
+  EXPECT_EQ(holder.Image.pixel(1, 0), 0xFF123456u);
+  EXPECT_EQ(holder.Image.pixel(2, 0), 0xFF0000FFu);
+  // ToImage is the raw copy.
+  EXPECT_EQ(bitmap->ToImage().pixel(0, 0), kKeyPixel);
+}
+
+const std::vector<uint32_t> kResourcePixels{0x80FF0000, 0xFF00FF00, 0x000000FF,
+                                            0x007F007F, 0x40102030, 0xFFFFFFFF};
+
+TEST(TteBitmapResource, ThirtyTwoBitResourceKeepsAlphaFromQtResources) {
+  TteBitmap bitmap;
+  bitmap.LoadFromResource(":/bitmaps", "alpha-32bit-bottom-up");
+  EXPECT_EQ(bitmap.Width(), 3);
+  EXPECT_EQ(AllPixels(bitmap), kResourcePixels);
+  EXPECT_TRUE(bitmap.AlphaFlag());
+}
+
+TEST(TteBitmapResource, OtherResourcesAreOpaque) {
+  TteBitmap bitmap;
+  bitmap.LoadFromResource(QString(VTSKIN_TEST_DATA) + "/data/bitmap", "rgb-24bit.bmp");
+  std::vector<uint32_t> opaque;
+  for (uint32_t p : kResourcePixels) opaque.push_back(p | 0xFF000000u);
+  EXPECT_EQ(AllPixels(bitmap), opaque);
+  EXPECT_FALSE(bitmap.AlphaFlag());
+}
+
+TEST(TteBitmapResource, MissingResourceIsReported) {
+  TteBitmap bitmap;
+  try {
+    bitmap.LoadFromResource(":/bitmaps", "NOSUCH");
+    FAIL();
+  } catch (const EResNotFound& e) {
+    EXPECT_STREQ(e.what(), "Resource NOSUCH not found");
+  }
+}
+
+// ---- Transparency and colour operations
+// ----------------------------------------------------------
+
+TEST(TteBitmapFlags, AlphaFlagNeedsAPartlyTransparentPixel) {
+  auto bitmap = MakeBitmap(3, {0x00000000, 0xFFFFFFFF, kKeyPixel});
+  bitmap->CheckAlpha();
+  EXPECT_FALSE(bitmap->AlphaFlag());
+  bitmap->SetPixel(0, 0, 0x80000000);
+  bitmap->CheckAlpha();
+  EXPECT_TRUE(bitmap->AlphaFlag());
+  bitmap->SetPixel(0, 0, 0xFE000000);
+  bitmap->CheckAlpha();
+  EXPECT_TRUE(bitmap->AlphaFlag());
+  bitmap->SetPixel(0, 0, 0x01000000);
+  bitmap->CheckAlpha();
+  EXPECT_TRUE(bitmap->AlphaFlag());
+}
+
+constexpr uint32_t Bgr(int r, int g, int b, int a = 255) {
+  return uint32_t(a) << 24 | uint32_t(r) << 16 | uint32_t(g) << 8 | uint32_t(b);
+}
+
+TEST(TteBitmapFlags, ReplaceWithKeyUsesAToleranceBelowSix) {
+  auto bitmap =
+      MakeBitmap(4, {Bgr(250, 4, 251), Bgr(249, 0, 255), Bgr(255, 0, 255, 0x20), Bgr(255, 5, 250)});
+  bitmap->ReplaceWithKey(RGB(255, 0, 255));
+  EXPECT_EQ(RowOf(*bitmap, 0),
+            (std::vector<uint32_t>{kKeyPixel, Bgr(249, 0, 255), kKeyPixel, kKeyPixel}));
+  EXPECT_TRUE(bitmap->KeyFlag());
+  bitmap->ReplaceWithKey(clLime);  // nothing near: the flag drops
+  EXPECT_FALSE(bitmap->KeyFlag());
+}
+
+TEST(TteBitmapFlags, KeyProcessingOfLoading) {
+  auto bitmap =
+      MakeBitmap(4, {Bgr(255, 0, 255), Bgr(125, 2, 129), Bgr(10, 20, 30, 0x80), Bgr(40, 50, 60)});
+  bitmap->ProcessKeyOnLoad();
+  EXPECT_EQ(RowOf(*bitmap, 0),
+            (std::vector<uint32_t>{kKeyPixel, kKeyPixel, Bgr(10, 20, 30, 0x80), Bgr(40, 50, 60)}));
+  EXPECT_TRUE(bitmap->KeyFlag());
+  EXPECT_TRUE(bitmap->AlphaFlag());
+}
+
+TEST(TteBitmapColour, SetAlphaKeepsColours) {
+  auto bitmap = MakeBitmap(2, {0x12345678, kKeyPixel});
+  bitmap->SetAlpha(0x80);
+  EXPECT_EQ(RowOf(*bitmap, 0), (std::vector<uint32_t>{0x80345678, 0x807F007F}));
+}
+
+TEST(TteBitmapColour, BrightnessClampsAndSkipsTransparentPixels) {
+  auto bitmap = MakeBitmap(3, {Bgr(250, 10, 128, 0x80), kKeyPixel, Bgr(1, 2, 3, 0)});
+  bitmap->ChangeBrightness(10);
+  EXPECT_EQ(RowOf(*bitmap, 0),
+            (std::vector<uint32_t>{Bgr(255, 20, 138, 0x80), kKeyPixel, Bgr(1, 2, 3, 0)}));
+  bitmap->ChangeBrightness(-30);
+  EXPECT_EQ(bitmap->Pixels(0, 0), Bgr(225, 0, 108, 0x80));
+}
+
+TEST(TteBitmapColour, HueTurnsByDeltaOver255) {
+  auto bitmap = MakeBitmap(5, {Bgr(255, 0, 0), Bgr(128, 128, 128, 0x40), Bgr(0, 0, 255, 0x80),
+                               Bgr(255, 0, 0, 0), kKeyPixel});
+  bitmap->ChangeHue(85);  // a third of a turn: red -> green, blue -> red
+  EXPECT_EQ(RowOf(*bitmap, 0),
+            (std::vector<uint32_t>{Bgr(0, 255, 0), Bgr(128, 128, 128, 0x40), Bgr(255, 0, 0, 0x80),
+                                   Bgr(255, 0, 0, 0), kKeyPixel}));
+  bitmap->ChangeHue(-85);  // and back, wrapping below zero
+  EXPECT_EQ(bitmap->Pixels(0, 0), Bgr(255, 0, 0));
+  EXPECT_EQ(bitmap->Pixels(2, 0), Bgr(0, 0, 255, 0x80));
+}
+
+TEST(TteBitmapColour, HueRoundTripsAndZeroChangesNothing) {
+  test::TRandom random(7);
+  TteBitmap bitmap;
+  bitmap.SetSize(64, 64);
+  for (int y = 0; y < 64; ++y)
+    for (int x = 0; x < 64; ++x) bitmap.SetPixel(x, y, random.Next() | 0xFF000000u);
+  const std::vector<uint32_t> before = AllPixels(bitmap);
+  bitmap.ChangeHue(0);
+  EXPECT_EQ(AllPixels(bitmap), before);
+  bitmap.ChangeHue(255);  // a whole turn
+  EXPECT_EQ(AllPixels(bitmap), before);
+}
+
+}  // namespace
+}  // namespace vt
