@@ -1,0 +1,225 @@
+// The base theme's drawing families: every family undefined, plain shapes in the theme's
+// own system colours (so deltas and overrides show), the plain window-frame geometry, and
+// a golden sampler of the plain parts.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+
+#include "theme/te_thememanager.h"
+
+namespace vt {
+namespace {
+
+// Classic desktop colours, so that the pictures do not depend on the platform palette.
+void UseClassicColours(TteTheme& theme) {
+  const std::pair<TColor, TColor> classic[] = {
+      {clBtnFace, 0xC0C0C0},    {clBtnHighlight, 0xFFFFFF},  {clBtnShadow, 0x808080},
+      {cl3DLight, 0xE0E0E0},    {cl3DDkShadow, 0x404040},    {clWindow, 0xFFFFFF},
+      {clWindowText, 0x000000}, {clWindowFrame, 0x000000},   {clGrayText, 0x808080},
+      {clHighlight, 0x800000},  {clActiveCaption, 0x800000}, {clInactiveCaption, 0x808080},
+      {clScrollBar, 0xD0D0D0},  {clMenu, 0xC0C0C0},          {clInfoBk, 0xE1FFFF},
+  };
+  for (const auto& [system, value] : classic) theme.SysColors().SetThemeSysColor(system, value);
+}
+
+QImage Blank(int width, int height) {
+  QImage image(width, height, QImage::Format_ARGB32);
+  image.fill(qRgb(0x12, 0x34, 0x56));
+  return image;
+}
+
+uint32_t Pixel(TColor color) {
+  return ColorToPixel(color);
+}
+
+TEST(ThemeDrawing, TheBaseThemeDefinesNoFamily) {
+  using Q = TteThemeManager::TIsDefinedQuery;
+  const Q queries[] = {
+      &TteTheme::IsWindowDefined,    &TteTheme::IsHintDefined,      &TteTheme::IsTextDefined,
+      &TteTheme::IsContainerDefined, &TteTheme::IsButtonDefined,    &TteTheme::IsCheckDefined,
+      &TteTheme::IsSplitterDefined,  &TteTheme::IsScrollDefined,    &TteTheme::IsProgressDefined,
+      &TteTheme::IsTrackDefined,     &TteTheme::IsHeaderDefined,    &TteTheme::IsStatusDefined,
+      &TteTheme::IsEditDefined,      &TteTheme::IsGroupBoxDefined,  &TteTheme::IsEditFrameDefined,
+      &TteTheme::IsBevelDefined,     &TteTheme::IsMenuDefined,      &TteTheme::IsControlBarDefined,
+      &TteTheme::IsToolBarDefined,   &TteTheme::IsScrollBoxDefined, &TteTheme::IsPanelDefined,
+      &TteTheme::IsTabDefined,       &TteTheme::IsListBoxDefined,   &TteTheme::IsItemListDefined,
+      &TteTheme::IsGridDefined};
+  const TteTheme theme;
+  for (Q query : queries)
+    for (uint8_t kind : {0, 1, 5, 6, 255})
+      for (const char* name : {"default", "Form", ""}) EXPECT_FALSE((theme.*query)(kind, name));
+}
+
+TEST(ThemeDrawing, ButtonsUseTheThemesSystemColoursAndDeltas) {
+  TteTheme theme;
+  UseClassicColours(theme);
+  QImage image = Blank(8, 8);
+  {
+    TCanvas canvas(image);
+    theme.ButtonDraw(canvas, kbkPushButton, {{0, 0, 8, 8}, kbpFace, kpsNormal}, "default");
+  }
+  EXPECT_EQ(image.pixel(0, 0), Pixel(0xE0E0E0));  // raised: light outside
+  EXPECT_EQ(image.pixel(1, 1), Pixel(0xFFFFFF));
+  EXPECT_EQ(image.pixel(7, 7), Pixel(0x404040));
+  EXPECT_EQ(image.pixel(6, 6), Pixel(0x808080));
+  EXPECT_EQ(image.pixel(3, 4), Pixel(0xC0C0C0));
+
+  theme.SysColors().SetThemeSysColor(clBtnFace, 0x0000FF);
+  theme.SetDeltaBrightness(16);
+  {
+    TCanvas canvas(image);
+    theme.ButtonDraw(canvas, kbkPushButton, {{0, 0, 8, 8}, kbpFace, kpsPressed}, "default");
+  }
+  EXPECT_EQ(image.pixel(0, 0), Pixel(0x909090));  // sunken: shadow outside, brightened
+  EXPECT_EQ(image.pixel(3, 4), Pixel(0x1010FF));
+
+  TtePartInfo defaultButton{{0, 0, 8, 8}, kbpFace, kpsNormal};
+  defaultButton.Flags = kpfDefault;
+  {
+    TCanvas canvas(image);
+    theme.ButtonDraw(canvas, kbkPushButton, defaultButton, "default");
+  }
+  EXPECT_EQ(image.pixel(0, 0), Pixel(0x101010));  // the window frame colour around it
+}
+
+TEST(ThemeDrawing, CheckMarksPaintByMarkByteAndIgnoreUnknownOnes) {
+  TteTheme theme;
+  UseClassicColours(theme);
+  auto centreOf = [&](uint8_t kind, uint8_t mark) {
+    QImage image = Blank(13, 13);
+    TCanvas canvas(image);
+    theme.CheckDraw(canvas, kind, {{0, 0, 13, 13}, mark}, "default");
+    return image.pixel(6, 6);
+  };
+  const uint32_t untouched = qRgb(0x12, 0x34, 0x56);
+  EXPECT_EQ(centreOf(kckCheckBox, kcmUncheckedNormal), Pixel(0xFFFFFF));
+  EXPECT_EQ(centreOf(kckCheckBox, kcmUncheckedPressed), Pixel(0xC0C0C0));
+  EXPECT_EQ(centreOf(kckCheckBox, kcmCheckedHot), Pixel(0x000000));
+  EXPECT_EQ(centreOf(kckCheckBox, kcmCheckedDisabled), Pixel(0x808080));
+  EXPECT_EQ(centreOf(kckCheckBox, kcmMixedNormal), Pixel(0x808080));
+  EXPECT_EQ(centreOf(kckRadioButton, kcmCheckedNormal), Pixel(0x000000));
+  EXPECT_EQ(centreOf(kckRadioButton, kcmMixedNormal), untouched);
+  for (uint8_t invalid : {4, 9, 14, 15, 200})
+    EXPECT_EQ(centreOf(kckCheckBox, invalid), untouched) << int(invalid);
+}
+
+TEST(ThemeDrawing, PlainWindowFrameGeometry) {
+  TteTheme theme;
+  TteWindowInfo info;
+  info.Rect = {0, 0, 200, 100};
+  info.BorderIcons = BorderIconBit(kbiSysMenu) | BorderIconBit(kbiClose) |
+                     BorderIconBit(kbiMaximize) | BorderIconBit(kbiMinimize);
+  EXPECT_EQ(theme.WindowGetClientRect(kwkSizeable, info, "default"), (TRect{4, 23, 196, 96}));
+  EXPECT_EQ(theme.WindowGetCaptionRect(kwkSizeable, info, "default"), (TRect{4, 4, 196, 23}));
+  EXPECT_EQ(theme.WindowGetClientRect(kwkToolWindow, info, "default"), (TRect{3, 18, 197, 97}));
+  EXPECT_EQ(theme.WindowGetClientRect(kwkNone, info, "default"), info.Rect);
+
+  auto icon = [&](TteBorderIcon i) {
+    return theme.WindowGetBorderIconRect(kwkSizeable, info, i, "default");
+  };
+  EXPECT_EQ(icon(kbiClose), (TRect{179, 6, 194, 21}));
+  EXPECT_EQ(icon(kbiMaximize), (TRect{162, 6, 177, 21}));
+  EXPECT_EQ(icon(kbiMinimize), (TRect{145, 6, 160, 21}));
+  EXPECT_EQ(icon(kbiSysMenu), (TRect{6, 6, 21, 21}));
+  EXPECT_TRUE(icon(kbiHelp).IsEmpty());
+
+  auto hit = [&](uint8_t kind, int x, int y) {
+    return theme.WindowGetHitTest(kind, info, {x, y}, "default");
+  };
+  EXPECT_EQ(hit(kwkSizeable, 100, 50), kwhClient);
+  EXPECT_EQ(hit(kwkSizeable, 100, 10), kwhCaption);
+  EXPECT_EQ(hit(kwkSizeable, 185, 10), kwhBorderIcon);
+  EXPECT_EQ(hit(kwkSizeable, 1, 1), kwhTopLeft);
+  EXPECT_EQ(hit(kwkSizeable, 100, 1), kwhTop);
+  EXPECT_EQ(hit(kwkSizeable, 1, 50), kwhLeft);
+  EXPECT_EQ(hit(kwkSizeable, 199, 99), kwhBottomRight);
+  EXPECT_EQ(hit(kwkSizeable, 250, 50), kwhNowhere);
+  EXPECT_EQ(hit(kwkDialog, 1, 50), kwhBorder);
+}
+
+TEST(ThemeDrawing, TextRequestsUseTheCanvasFont) {
+  TteTheme theme;
+  QImage image = Blank(60, 20);
+  TCanvas canvas(image);
+  const TteTextInfo info{"Hello", {3, 4, 60, 20}, dtLeft | dtSingleLine};
+  const TRect needed = theme.TextCalcRect(canvas, 0, info, "default");
+  EXPECT_EQ(needed.Left, 3);
+  EXPECT_EQ(needed.Top, 4);
+  EXPECT_GT(needed.Width(), 10);
+  EXPECT_GT(needed.Height(), 5);
+}
+
+// ---- Golden sampler -----------------------------------------------------------------
+
+// Compares with tests/golden/theme/<name>.png exactly (nothing here draws text). With
+// VTSKIN_UPDATE_GOLDEN=1 the reference is rewritten; on a mismatch the actual image and
+// a diff (red where pixels differ) go into the build folder.
+void ExpectGolden(const QImage& actual, const QString& name) {
+  const QString golden = QString(VTSKIN_TEST_DATA) + "/golden/theme/" + name + ".png";
+  const QImage image = actual.convertToFormat(QImage::Format_ARGB32);
+  if (qgetenv("VTSKIN_UPDATE_GOLDEN") == "1") {
+    QDir().mkpath(QFileInfo(golden).path());
+    ASSERT_TRUE(image.save(golden)) << golden.toStdString();
+    return;
+  }
+  const QImage expected = QImage(golden).convertToFormat(QImage::Format_ARGB32);
+  ASSERT_FALSE(expected.isNull()) << "missing golden image " << golden.toStdString();
+  ASSERT_EQ(expected.size(), image.size());
+  QImage diff(image.size(), QImage::Format_ARGB32);
+  int differing = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      const bool same = image.pixel(x, y) == expected.pixel(x, y);
+      differing += same ? 0 : 1;
+      diff.setPixel(x, y, same ? qRgb(255, 255, 255) : qRgb(255, 0, 0));
+    }
+  if (differing > 0) {
+    const QString base = QString(VTSKIN_BUILD_DIR) + "/" + name;
+    image.save(base + "-actual.png");
+    diff.save(base + "-diff.png");
+  }
+  EXPECT_EQ(differing, 0) << name.toStdString() << ": see " << VTSKIN_BUILD_DIR;
+}
+
+TEST(ThemeDrawing, PlainPartsSampler) {
+  TteTheme theme;
+  UseClassicColours(theme);
+  QImage image = Blank(96, 64);
+  TCanvas canvas(image);
+  const std::string d = kDefaultObjectName;
+  canvas.FillRect({0, 0, 96, 64}, theme.SysColors().GetThemeSysColor(clBtnFace));
+  // Row 1: push buttons (normal, pressed, default), an edit field, a disabled one.
+  theme.ButtonDraw(canvas, kbkPushButton, {{2, 2, 18, 14}, kbpFace, kpsNormal}, d);
+  theme.ButtonDraw(canvas, kbkPushButton, {{20, 2, 36, 14}, kbpFace, kpsPressed}, d);
+  theme.ButtonDraw(canvas, kbkPushButton,
+                   {{38, 2, 54, 14}, kbpFace, kpsNormal, koHorizontal, kpfDefault}, d);
+  theme.EditDraw(canvas, kekEdit, {{56, 2, 74, 14}, 0, kpsNormal}, d);
+  theme.EditDraw(canvas, kekEdit, {{76, 2, 94, 14}, 0, kpsDisabled}, d);
+  // Row 2: check marks and radio buttons.
+  int x = 2;
+  for (uint8_t mark : {kcmUncheckedNormal, kcmCheckedNormal, kcmCheckedDisabled, kcmMixedNormal}) {
+    theme.CheckDraw(canvas, kckCheckBox, {TRect::FromSize(x, 17, 13, 13), mark}, d);
+    x += 15;
+  }
+  for (uint8_t mark : {kcmUncheckedNormal, kcmCheckedNormal}) {
+    theme.CheckDraw(canvas, kckRadioButton, {TRect::FromSize(x, 17, 13, 13), mark}, d);
+    x += 15;
+  }
+  // Row 3: scroll bar pieces, a progress bar, a group frame, a separator, a size grip.
+  theme.ScrollDrawButton(canvas, 0, {{2, 33, 14, 45}, kspTopButton, kpsNormal}, d);
+  theme.ScrollDrawTrack(canvas, 0, {{2, 45, 14, 58}, 0, kpsNormal, koVertical}, d);
+  theme.ScrollDrawButton(canvas, 0, {{2, 50, 14, 54}, kspVertSlider, kpsPressed}, d);
+  theme.ProgressDraw(canvas, 0, {{18, 33, 50, 43}, kppFrameHorz, kpsNormal}, d);
+  theme.ProgressDraw(canvas, 0, {{20, 35, 36, 41}, kppBarHorz, kpsNormal}, d);
+  theme.GroupBoxDrawFrame(canvas, 0, {{18, 46, 50, 62}, 0, kpsNormal}, d);
+  theme.MenuDrawSeparator(canvas, 0, {{54, 33, 76, 39}, 0, kpsNormal}, d);
+  theme.TabDrawTab(canvas, 0, {{54, 42, 66, 58}, ktpTop, kpsSelected}, d);
+  theme.TabDrawTab(canvas, 0, {{66, 42, 78, 58}, ktpTop, kpsNormal}, d);
+  theme.WindowDrawSizeGrip(canvas, 0, {78, 46, 94, 62}, d);
+  ExpectGolden(image, "plain-parts");
+}
+
+}  // namespace
+}  // namespace vt

@@ -1,0 +1,627 @@
+// The theme manager with small test theme classes: the IsXxxDefined rule, change
+// broadcasts and their receivers, deltas, the open filter, loading by extension and by
+// content, parent backgrounds and saved object states. Most cases use a manager of their
+// own; the free functions are checked against the process-wide one.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPaintDeviceWindow>
+#include <QPalette>
+#include <QRasterWindow>
+#include <QTemporaryDir>
+#include <QWindow>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "theme/te_thememanager.h"
+
+namespace vt {
+namespace {
+
+// ---- Test theme classes ---------------------------------------------------------------
+
+// A theme stored as a four-byte signature and its name as a length-prefixed string.
+class TStoredTheme : public TteTheme {
+ public:
+  explicit TStoredTheme(std::string signature) : FSignature(std::move(signature)) {}
+  ~TStoredTheme() override {
+    if (OnDestroy) OnDestroy();
+  }
+  static bool StartsWith(TStream& stream, const std::string& signature) {
+    std::string bytes(4, '\0');
+    stream.ReadBuffer(bytes.data(), 4);
+    return bytes == signature;
+  }
+  bool LoadFromStream(TStream& stream) override {
+    if (!StartsWith(stream, FSignature)) return false;
+    SetName(ReadLengthString(stream));
+    return true;
+  }
+  bool SaveToStream(TStream& stream) override {
+    stream.WriteBuffer(FSignature.data(), 4);
+    WriteLengthString(stream, GetName());
+    return true;
+  }
+  bool LoadFromFile(const std::string& fileName) override {
+    TFileStream stream(fileName, TFileMode::fmOpenRead);
+    if (!LoadFromStream(stream)) return false;
+    SetFileName(fileName);
+    return true;
+  }
+  void UpdateTheme() override {
+    ++UpdateCount;
+    TteTheme::UpdateTheme();
+  }
+  int UpdateCount = 0;
+  std::function<void()> OnDestroy;
+
+ private:
+  std::string FSignature;
+};
+
+// Paints buttons for "default" and "special", check boxes for "special" only.
+class TThemeA : public TStoredTheme {
+ public:
+  TThemeA() : TStoredTheme("TSA1") {}
+  const TteThemeClass& ThemeClass() const override { return ThemeClassOf<TThemeA>(); }
+  static std::string GetThemeTypeName() { return "Test A"; }
+  static TteThemeFileInfo GetThemeFileInfo() { return {false, true, true, "Test A themes", "tsa"}; }
+  static bool CanLoadFromStream(TStream& stream) { return StartsWith(stream, "TSA1"); }
+  bool IsButtonDefined(uint8_t kind, const std::string& name) const override {
+    return kind == 0 && (name == "default" || name == "special");
+  }
+  bool IsCheckDefined(uint8_t, const std::string& name) const override { return name == "special"; }
+};
+
+// Defines nothing and cannot save.
+class TThemeB : public TStoredTheme {
+ public:
+  TThemeB() : TStoredTheme("TSB1") {}
+  const TteThemeClass& ThemeClass() const override { return ThemeClassOf<TThemeB>(); }
+  static std::string GetThemeTypeName() { return "Test B"; }
+  static TteThemeFileInfo GetThemeFileInfo() {
+    return {false, false, true, "Test B themes", "tsb; .TSBX"};
+  }
+  static bool CanLoadFromStream(TStream& stream) { return StartsWith(stream, "TSB1"); }
+};
+
+class TBuiltInTheme : public TteTheme {
+ public:
+  const TteThemeClass& ThemeClass() const override { return ThemeClassOf<TBuiltInTheme>(); }
+  static std::string GetThemeTypeName() { return "Built-in"; }
+  static TteThemeFileInfo GetThemeFileInfo() { return {true, false, false, "", ""}; }
+};
+
+class TListedTheme : public TteTheme {
+ public:
+  static TteThemeFileInfo GetThemeFileInfo() {
+    return {false, true, true, "One (*.sk1)|*.sk1|Two (*.sk2)|*.sk2", "sk1"};
+  }
+};
+
+class TTestLink : public TteCustomThemeLink {
+ public:
+  TTestLink() : TteCustomThemeLink(nullptr) {}
+  TteTheme* GetTheme() const override { return Theme.get(); }
+  std::unique_ptr<TteTheme> Theme;
+};
+
+// ---- Receivers --------------------------------------------------------------------------
+
+using TLog = std::vector<std::string>;
+
+std::string Entry(const std::string& who, const TteThemeMessage& m) {
+  return who + ":" + std::to_string(m.WParam) + (m.LParam ? "/" + std::to_string(m.LParam) : "");
+}
+
+template <class Base>
+class TRecording : public Base {
+ public:
+  TRecording(TLog& log, std::string name) : FLog(log), FName(std::move(name)) {}
+  bool event(QEvent* e) override {
+    if (e->type() != TteThemeChangeEvent::EventType()) return Base::event(e);
+    const TteThemeMessage& m = static_cast<TteThemeChangeEvent*>(e)->Message();
+    Messages.push_back(m);
+    FLog.push_back(Entry(FName, m));
+    if (OnMessage) OnMessage();
+    return true;
+  }
+  std::vector<TteThemeMessage> Messages;
+  std::function<void()> OnMessage;
+
+ private:
+  TLog& FLog;
+  std::string FName;
+};
+using TRecordingObject = TRecording<QObject>;
+using TRecordingWindow = TRecording<QWindow>;
+
+class TRecordingTarget : public TteThemeNotifiable {
+ public:
+  TRecordingTarget(TLog& log, std::string name) : FLog(log), FName(std::move(name)) {}
+  void ThemeMessage(const TteThemeMessage& m) override {
+    Messages.push_back(m);
+    FLog.push_back(Entry(FName, m));
+  }
+  std::vector<TteThemeMessage> Messages;
+
+ private:
+  TLog& FLog;
+  std::string FName;
+};
+
+// ---- The IsXxxDefined rule --------------------------------------------------------------
+
+using TResolver = bool (*)(uint8_t, const std::string&, const TteCustomThemeLink*);
+constexpr TResolver kResolvers[] = {
+    &IsWindowDefined, &IsTextDefined,    &IsContainerDefined, &IsButtonDefined,
+    &IsCheckDefined,  &IsScrollDefined,  &IsProgressDefined,  &IsTrackDefined,
+    &IsHeaderDefined, &IsStatusDefined,  &IsEditDefined,      &IsGroupBoxDefined,
+    &IsMenuDefined,   &IsToolBarDefined, &IsScrollBoxDefined, &IsPanelDefined,
+    &IsTabDefined,    &IsListBoxDefined, &IsItemListDefined,  &IsGridDefined,
+};
+
+class ThemeResolvers : public testing::Test {
+ protected:
+  void SetUp() override { ClearCurrentTheme(); }
+  void TearDown() override { ClearCurrentTheme(); }
+};
+
+TEST_F(ThemeResolvers, EveryResolverAnswersFalseWithoutThemeOrWithTheBaseTheme) {
+  for (TResolver resolve : kResolvers) EXPECT_FALSE(resolve(0, "default", nullptr));
+  SetCurrentTheme(std::make_unique<TteTheme>());
+  TTestLink emptyLink;
+  for (TResolver resolve : kResolvers) {
+    EXPECT_FALSE(resolve(0, "default", nullptr));
+    EXPECT_FALSE(resolve(1, "anything", &emptyLink));
+  }
+}
+
+TEST_F(ThemeResolvers, AMissingObjectNameFallsBackToDefault) {
+  SetCurrentTheme(std::make_unique<TThemeA>());
+  EXPECT_TRUE(IsButtonDefined(0, "default"));
+  EXPECT_TRUE(IsButtonDefined(0, "special"));
+  EXPECT_TRUE(IsButtonDefined(0, "mispelt"));  // paints like an unnamed button
+  EXPECT_FALSE(IsButtonDefined(1, "special"));
+  EXPECT_TRUE(IsCheckDefined(0, "special"));
+  EXPECT_FALSE(IsCheckDefined(0, "other"));  // the retry with "default" says no too
+  EXPECT_FALSE(IsCheckDefined(0, "default"));
+}
+
+TEST_F(ThemeResolvers, ALinkWithAThemeDecidesAloneWithoutTheDefaultRetry) {
+  SetCurrentTheme(std::make_unique<TThemeA>());
+  TTestLink link;
+  link.Theme = std::make_unique<TThemeB>();
+  EXPECT_FALSE(IsButtonDefined(0, "default", &link));  // the current theme would say yes
+
+  link.Theme = std::make_unique<TThemeA>();
+  EXPECT_FALSE(IsCheckDefined(0, "other", &link));
+  EXPECT_TRUE(IsCheckDefined(0, "special", &link));
+  EXPECT_FALSE(IsButtonDefined(0, "mispelt", &link));  // no retry through a link
+
+  link.Theme.reset();  // a link without a theme leaves the question to the current one
+  EXPECT_TRUE(IsButtonDefined(0, "mispelt", &link));
+  EXPECT_EQ(TteThemeManager::Instance().ThemeFor(&link), CurrentTheme());
+}
+
+// ---- Broadcasts -------------------------------------------------------------------------
+
+TEST(ThemeBroadcasts, ChangeSequencesAndTheOldThemeFreedBeforeCodeZero) {
+  TteThemeManager manager;
+  TLog log;
+  TRecordingObject receiver(log, "r");
+  manager.AddThemeNotification(&receiver);
+  EXPECT_TRUE(log.empty());  // no theme yet: nothing to announce
+
+  auto first = std::make_unique<TThemeA>();
+  first->OnDestroy = [&log] { log.push_back("first freed"); };
+  TteTheme* firstTheme = first.get();
+  manager.SetCurrentTheme(std::move(first));
+  EXPECT_EQ(log, (TLog{"r:1", "r:3", "r:2"}));
+  EXPECT_TRUE(manager.IsThemeAvailable(firstTheme));
+
+  log.clear();
+  manager.SetCurrentTheme(std::make_unique<TThemeB>());
+  EXPECT_EQ(log, (TLog{"r:1", "first freed", "r:0", "r:2"}));
+  EXPECT_FALSE(manager.IsThemeAvailable(nullptr));
+
+  log.clear();
+  manager.ClearCurrentTheme();
+  EXPECT_EQ(log, (TLog{"r:1", "r:4", "r:2"}));
+  EXPECT_EQ(manager.CurrentTheme(), nullptr);
+  log.clear();
+  manager.ClearCurrentTheme();
+  EXPECT_TRUE(log.empty());
+}
+
+TEST(ThemeBroadcasts, RegisteringWhileAThemeExistsSendsCodeThreeAtOnceToThatReceiverOnly) {
+  TteThemeManager manager;
+  TLog log;
+  TRecordingObject early(log, "early");
+  manager.AddThemeNotification(&early);
+  manager.SetCurrentTheme(std::make_unique<TThemeA>());
+  log.clear();
+
+  TRecordingTarget late(log, "late");
+  manager.AddThemeNotification(&late);
+  EXPECT_EQ(log, (TLog{"late:3"}));
+  manager.AddThemeNotification(&late);  // a second registration changes nothing
+  manager.AddThemeNotification(&early);
+  EXPECT_EQ(log.size(), 1u);
+  EXPECT_EQ(manager.NotificationCount(), 2);
+}
+
+TEST(ThemeBroadcasts, DeliveryFollowsRegistrationOrderAcrossReceiverKinds) {
+  TteThemeManager manager;
+  TLog log;
+  TRecordingObject a(log, "a");
+  TRecordingTarget b(log, "b");
+  TRecordingObject c(log, "c");
+  manager.AddThemeNotification(&a);
+  manager.AddThemeNotification(&b);
+  manager.AddThemeNotification(&c);
+  manager.BroadcastThemeNotify(42);
+  EXPECT_EQ(log, (TLog{"a:42/42", "b:42/42", "c:42/42"}));
+  EXPECT_EQ(a.Messages.back().Msg, kThemeNotifyMessage);
+  EXPECT_EQ(b.Messages.back().Msg, kThemeNotifyMessage);
+
+  manager.RemoveThemeNotification(&b);
+  log.clear();
+  manager.BroadcastThemeChange(tccAfterChange);
+  EXPECT_EQ(log, (TLog{"a:2", "c:2"}));
+  EXPECT_EQ(a.Messages.back().Msg, kThemeChangeMessage);
+}
+
+TEST(ThemeBroadcasts, DestroyedReceiversAreNeverCalledAgain) {
+  TteThemeManager manager;
+  TLog log;
+  auto object = std::make_unique<TRecordingObject>(log, "object");
+  auto target = std::make_unique<TRecordingTarget>(log, "target");
+  TRecordingObject survivor(log, "survivor");
+  manager.AddThemeNotification(object.get());
+  manager.AddThemeNotification(target.get());
+  manager.AddThemeNotification(&survivor);
+  object.reset();
+  target.reset();
+  EXPECT_EQ(manager.NotificationCount(), 1);
+  manager.BroadcastThemeChange(tccBeforeChange);
+  EXPECT_EQ(log, (TLog{"survivor:1"}));
+}
+
+TEST(ThemeBroadcasts, AReceiverMayDestroyALaterOneWhileHandlingTheMessage) {
+  TteThemeManager manager;
+  TLog log;
+  TRecordingObject first(log, "first");
+  auto second = std::make_unique<TRecordingObject>(log, "second");
+  auto third = std::make_unique<TRecordingTarget>(log, "third");
+  TRecordingObject fourth(log, "fourth");
+  first.OnMessage = [&] {
+    second.reset();
+    third.reset();
+  };
+  for (QObject* o : {static_cast<QObject*>(&first), static_cast<QObject*>(second.get())})
+    manager.AddThemeNotification(o);
+  manager.AddThemeNotification(third.get());
+  manager.AddThemeNotification(&fourth);
+  manager.BroadcastThemeChange(tccAfterChange);
+  EXPECT_EQ(log, (TLog{"first:2", "fourth:2"}));
+}
+
+TEST(ThemeBroadcasts, DataChangesReachOnlyVisibleControls) {
+  TteThemeManager manager;
+  TLog log;
+  TRecordingWindow hiddenWindow(log, "hidden");
+  TRecordingWindow shownWindow(log, "shown");
+  shownWindow.resize(20, 20);
+  shownWindow.show();
+  TRecordingObject invisibleWidget(log, "invisible");
+  invisibleWidget.setProperty("visible", false);
+  TRecordingObject plainObject(log, "plain");
+  TRecordingTarget target(log, "target");
+  for (QObject* o :
+       std::initializer_list<QObject*>{&hiddenWindow, &shownWindow, &invisibleWidget, &plainObject})
+    manager.AddThemeNotification(o);
+  manager.AddThemeNotification(&target);
+
+  manager.BroadcastThemeChange(tccDataChanged, 1);
+  EXPECT_EQ(log, (TLog{"shown:5/1", "plain:5/1", "target:5/1"}));
+  log.clear();
+  manager.BroadcastThemeChange(tccBeforeChange);  // other codes reach everyone
+  EXPECT_EQ(log.size(), 5u);
+}
+
+TEST(ThemeBroadcasts, DeltasBroadcastCodeFiveAndIgnoreZeroes) {
+  TteThemeManager manager;
+  TLog log;
+  TRecordingTarget receiver(log, "r");
+  manager.AddThemeNotification(&receiver);
+  manager.SetThemeDeltaHue(10);  // no theme: nothing happens
+  EXPECT_TRUE(log.empty());
+
+  auto owned = std::make_unique<TThemeA>();
+  TThemeA* theme = owned.get();
+  manager.SetCurrentTheme(std::move(owned));
+  log.clear();
+  const int updates = theme->UpdateCount;
+  manager.SetThemeDeltaHue(0);
+  manager.SetThemeDeltaBrightness(0);
+  manager.SetThemeDeltas(0, 0);
+  EXPECT_TRUE(log.empty());
+
+  manager.SetThemeDeltaHue(10);
+  EXPECT_EQ(theme->GetDeltaHue(), 10);
+  EXPECT_EQ(theme->UpdateCount, updates + 1);
+  manager.SetThemeDeltaHue(10);  // same value: broadcast again, no new update
+  EXPECT_EQ(theme->UpdateCount, updates + 1);
+  manager.SetThemeDeltaBrightness(-5);
+  EXPECT_EQ(theme->GetDeltaHue(), 10);
+  EXPECT_EQ(theme->GetDeltaBrightness(), -5);
+  manager.SetThemeDeltas(0, 7);  // both are stored, with one update
+  EXPECT_EQ(theme->GetDeltaHue(), 0);
+  EXPECT_EQ(theme->GetDeltaBrightness(), 7);
+  EXPECT_EQ(theme->UpdateCount, updates + 3);
+  EXPECT_EQ(log, (TLog{"r:5/1", "r:5/1", "r:5/1", "r:5/1"}));
+}
+
+TEST(ThemeBroadcasts, ADesktopPaletteChangeBroadcastsCodeFive) {
+  TteThemeManager manager;
+  TLog log;
+  TRecordingTarget receiver(log, "r");
+  manager.AddThemeNotification(&receiver);
+  const QPalette original = QGuiApplication::palette();
+  QGuiApplication::setPalette(QPalette(Qt::darkCyan));
+  QGuiApplication::setPalette(original);
+  ASSERT_FALSE(log.empty());
+  EXPECT_EQ(log.front(), "r:5");
+}
+
+// ---- Theme classes and files ------------------------------------------------------------
+
+TEST(ThemeFilter, ListsTheOpenableClassesAfterTheAllEntry) {
+  TteThemeManager manager;
+  EXPECT_EQ(manager.GetThemeFilter(), "");
+  manager.RegisterThemeClass(ThemeClassOf<TThemeA>());
+  manager.RegisterThemeClass(ThemeClassOf<TBuiltInTheme>());
+  manager.RegisterThemeClass(ThemeClassOf<TThemeB>());
+  manager.RegisterThemeClass(ThemeClassOf<TThemeA>());  // keeps its first place
+  EXPECT_EQ(manager.ThemeClasses().size(), 3u);
+  EXPECT_EQ(manager.GetThemeFilter(),
+            "All (*.tsa;*.tsb;*.tsbx)|*.tsa;*.tsb;*.tsbx|Test A themes|*.tsa|"
+            "Test B themes|*.tsb;*.tsbx");
+
+  manager.UnregisterThemeClass(ThemeClassOf<TThemeA>());
+  manager.RegisterThemeClass(ThemeClassOf<TListedTheme>());
+  EXPECT_EQ(manager.GetThemeFilter(),
+            "All (*.tsb;*.tsbx;*.sk1)|*.tsb;*.tsbx;*.sk1|Test B themes|*.tsb;*.tsbx|"
+            "One (*.sk1)|*.sk1|Two (*.sk2)|*.sk2");
+}
+
+void WriteFile(const QString& path, const std::string& bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+  file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+std::string StoredTheme(const std::string& signature, const std::string& name) {
+  TMemoryStream stream;
+  stream.WriteBuffer(signature.data(), 4);
+  WriteLengthString(stream, name);
+  return std::string(stream.Bytes().begin(), stream.Bytes().end());
+}
+
+class ThemeFiles : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(FDir.isValid());
+    FManager.RegisterThemeClass(ThemeClassOf<TThemeA>());
+    FManager.RegisterThemeClass(ThemeClassOf<TThemeB>());
+  }
+  std::string Path(const QString& name) { return FDir.filePath(name).toStdString(); }
+  std::string Write(const QString& name, const std::string& bytes) {
+    WriteFile(FDir.filePath(name), bytes);
+    return Path(name);
+  }
+  QTemporaryDir FDir;
+  TteThemeManager FManager;
+};
+
+TEST_F(ThemeFiles, TheExtensionChoosesTheClassIgnoringCase) {
+  const std::string path = Write("one.TSA", StoredTheme("TSA1", "Sunny"));
+  auto theme = FManager.LoadThemeFromFile(path);
+  ASSERT_NE(dynamic_cast<TThemeA*>(theme.get()), nullptr);
+  EXPECT_EQ(theme->GetName(), "Sunny");
+  EXPECT_EQ(theme->GetFileName(), path);
+
+  // The class that claims the extension fails: no other class is asked.
+  EXPECT_EQ(FManager.LoadThemeFromFile(Write("wrong.tsa", StoredTheme("TSB1", "x"))), nullptr);
+  auto second = FManager.LoadThemeFromFile(Write("two.tsbx", StoredTheme("TSB1", "Misty")));
+  ASSERT_NE(dynamic_cast<TThemeB*>(second.get()), nullptr);
+}
+
+TEST_F(ThemeFiles, AnUnclaimedExtensionIsLoadedByContent) {
+  auto theme = FManager.LoadThemeFromFile(Write("three.dat", StoredTheme("TSB1", "Rainy")));
+  ASSERT_NE(dynamic_cast<TThemeB*>(theme.get()), nullptr);
+  EXPECT_EQ(theme->GetName(), "Rainy");
+  EXPECT_EQ(FManager.LoadThemeFromFile(Write("noext", StoredTheme("TSA1", "x")))->GetName(), "x");
+  EXPECT_EQ(FManager.LoadThemeFromFile(Write("four.dat", "XXXXXXXX")), nullptr);
+  EXPECT_EQ(FManager.LoadThemeFromFile(Write("short.dat", "TS")), nullptr);
+}
+
+TEST_F(ThemeFiles, MissingNamesAnswerNoneAndRelativeOnesAreRetriedInTheProgramDirectory) {
+  EXPECT_EQ(FManager.LoadThemeFromFile(""), nullptr);
+  EXPECT_EQ(FManager.LoadThemeFromFile(Path("absent.tsa")), nullptr);
+  EXPECT_EQ(FManager.LoadThemeFromFile(FDir.path().toStdString()), nullptr);  // a folder
+
+  const QString name = "vt-theme-relative-test.tsa";
+  const QString inProgramDir = QDir(QCoreApplication::applicationDirPath()).filePath(name);
+  WriteFile(inProgramDir, StoredTheme("TSA1", "Found"));
+  const QString oldCurrent = QDir::currentPath();
+  QDir::setCurrent(FDir.path());
+  auto theme = FManager.LoadThemeFromFile(name.toStdString());
+  // An absolute name is never retried elsewhere.
+  auto absolute = FManager.LoadThemeFromFile(QDir(FDir.path()).filePath(name).toStdString());
+  QDir::setCurrent(oldCurrent);
+  QFile::remove(inProgramDir);
+  ASSERT_NE(theme, nullptr);
+  EXPECT_EQ(theme->GetName(), "Found");
+  EXPECT_EQ(absolute, nullptr);
+}
+
+TEST_F(ThemeFiles, StreamsAreRecognisedFromWhereTheyStand) {
+  TMemoryStream stream;
+  stream.WriteBuffer("pre", 3);
+  const std::string stored = StoredTheme("TSB1", "Foggy");
+  stream.WriteBuffer(stored.data(), static_cast<int64_t>(stored.size()));
+  stream.SetPosition(3);
+  auto theme = FManager.LoadThemeFromStream(stream);
+  ASSERT_NE(dynamic_cast<TThemeB*>(theme.get()), nullptr);
+  EXPECT_EQ(theme->GetName(), "Foggy");
+
+  TMemoryStream unknown(std::vector<uint8_t>{'T', 'S'});
+  EXPECT_EQ(FManager.LoadThemeFromStream(unknown), nullptr);
+  EXPECT_EQ(unknown.Position(), 0);
+}
+
+TEST_F(ThemeFiles, SavingGoesThroughThemesWhoseClassCanSave) {
+  TThemeA a;
+  a.SetName("Stored");
+  TMemoryStream stream;
+  EXPECT_TRUE(FManager.SaveThemeToStream(a, stream));
+  stream.SetPosition(0);
+  auto reloaded = FManager.LoadThemeFromStream(stream);
+  ASSERT_NE(reloaded, nullptr);
+  EXPECT_EQ(reloaded->GetName(), "Stored");
+
+  TThemeB b;
+  TMemoryStream untouched;
+  EXPECT_FALSE(FManager.SaveThemeToStream(b, untouched));
+  EXPECT_EQ(untouched.Size(), 0);
+}
+
+TEST(ThemeManagerFreeFunctions, ForwardToTheProcessWideManager) {
+  RegisterThemeClass(ThemeClassOf<TThemeA>());
+  EXPECT_NE(GetThemeFilter().find("Test A themes|*.tsa"), std::string::npos);
+  TLog log;
+  TRecordingTarget receiver(log, "r");
+  AddThemeNotification(&receiver);
+  SetCurrentTheme(std::make_unique<TThemeA>());
+  SetThemeDeltas(3, 4);
+  EXPECT_EQ(CurrentTheme()->GetDeltaBrightness(), 4);
+  BroadcastThemeNotify(9);
+  ClearCurrentTheme();
+  RemoveThemeNotification(&receiver);
+  UnregisterThemeClass(ThemeClassOf<TThemeA>());
+  EXPECT_EQ(log, (TLog{"r:1", "r:3", "r:2", "r:5/1", "r:9/9", "r:1", "r:4", "r:2"}));
+  EXPECT_EQ(GetThemeFilter().find("Test A"), std::string::npos);
+}
+
+// ---- Parent backgrounds -----------------------------------------------------------------
+
+class ThemeParentBackground : public testing::Test {
+ protected:
+  void SetUp() override { FControl.setProperty("geometry", QRect(5, 6, 10, 8)); }
+  QRasterWindow FParent;  // a QPaintDeviceWindow, a QWindow, a QObject
+  QObject FControl{&FParent};
+  TteThemeManager FManager;
+  QImage FImage{10, 8, QImage::Format_ARGB32};
+};
+
+TEST_F(ThemeParentBackground, ThePainterOfTheMostDerivedClassPaintsInParentCoordinates) {
+  std::vector<std::string> calls;
+  FManager.RegisterBackgroundPainter(
+      QObject::staticMetaObject,
+      [&](QObject&, QPainter&, const QRect&) { calls.push_back("object"); });
+  FManager.RegisterBackgroundPainter(
+      QPaintDeviceWindow::staticMetaObject, [&](QObject& parent, QPainter& p, const QRect& bounds) {
+        calls.push_back("paint device");
+        EXPECT_EQ(&parent, &FParent);
+        EXPECT_EQ(bounds, QRect(5, 6, 10, 8));
+        p.fillRect(QRect(5, 6, 1, 1), Qt::red);  // the control's top-left in the parent
+      });
+  FManager.RegisterBackgroundPainter(
+      QPaintDeviceWindow::staticMetaObject,
+      [&](QObject&, QPainter&, const QRect&) { calls.push_back("later"); });
+  FManager.RegisterBackgroundPainter(
+      QWindow::staticMetaObject,
+      [&](QObject&, QPainter&, const QRect&) { calls.push_back("window"); });
+  FImage.fill(Qt::white);
+  QPainter painter(&FImage);
+  FManager.DrawParentBackground(&FControl, painter);
+  EXPECT_TRUE(painter.transform().isIdentity());
+  painter.end();
+  EXPECT_EQ(calls, (std::vector<std::string>{"paint device"}));
+  EXPECT_EQ(FImage.pixel(0, 0), qRgb(255, 0, 0));
+  EXPECT_EQ(FImage.pixel(1, 0), qRgb(255, 255, 255));
+}
+
+TEST_F(ThemeParentBackground, PaintingThatReachesTheControlAgainStops) {
+  int calls = 0;
+  FManager.SetDefaultBackgroundPainter([&](QObject&, QPainter& p, const QRect&) {
+    ++calls;
+    FManager.DrawParentBackground(&FControl, p);  // as a parent painting its children would
+  });
+  QPainter painter(&FImage);
+  FManager.DrawParentBackground(&FControl, painter);
+  FManager.DrawParentBackground(&FControl, painter);  // the guard was cleared in between
+  EXPECT_EQ(calls, 2);
+}
+
+TEST_F(ThemeParentBackground, NothingHappensWithoutControlParentSizeOrPainter) {
+  int calls = 0;
+  QPainter painter(&FImage);
+  FManager.DrawParentBackground(&FControl, painter);  // no painter at all yet
+  FManager.SetDefaultBackgroundPainter([&](QObject&, QPainter&, const QRect&) { ++calls; });
+  QObject orphan;
+  orphan.setProperty("geometry", QRect(0, 0, 4, 4));
+  FManager.DrawParentBackground(nullptr, painter);
+  FManager.DrawParentBackground(&orphan, painter);
+  FControl.setProperty("geometry", QRect(5, 6, 0, 8));
+  FManager.DrawParentBackground(&FControl, painter);
+  EXPECT_EQ(calls, 0);
+  FControl.setProperty("geometry", QRect(5, 6, 1, 1));
+  FManager.DrawParentBackground(&FControl, painter);
+  EXPECT_EQ(calls, 1);
+}
+
+// ---- Saved object states ----------------------------------------------------------------
+
+TEST(ThemeSavedStates, FontsAndThemesAreCopiedAndRestored) {
+  TteThemeManager manager;
+  TFont font;
+  font.SetSize(12);
+  manager.SaveObjectState(font);
+  font.SetSize(20);
+  EXPECT_TRUE(manager.RestoreObjectState(font));
+  EXPECT_EQ(font.GetSize(), 12);
+  font.SetSize(14);
+  manager.SaveObjectState(font);  // a second save replaces the copy
+  font.SetSize(30);
+  manager.RestoreObjectState(font);
+  EXPECT_EQ(font.GetSize(), 14);
+  manager.ForgetObjectState(font);
+  font.SetSize(31);
+  EXPECT_FALSE(manager.RestoreObjectState(font));
+  EXPECT_EQ(font.GetSize(), 31);
+
+  TThemeA theme;
+  theme.SetName("Saved");
+  manager.SaveObjectState(theme);
+  theme.SetName("Changed");
+  manager.RestoreObjectState(theme);
+  EXPECT_EQ(theme.GetName(), "Saved");
+}
+
+TEST(ThemeSavedStates, ObjectsThatCannotBeCopiedAreRefused) {
+  TteThemeManager manager;
+  TteThemeColors colors;
+  EXPECT_THROW(manager.SaveObjectState(colors), EInvalidOperation);
+  EXPECT_FALSE(manager.RestoreObjectState(colors));
+}
+
+}  // namespace
+}  // namespace vt

@@ -1,0 +1,278 @@
+// The theme's tables: defaults as the base theme gives them, hue and brightness shifts
+// (exact values, never cumulative), the system colour lookup, assignment, and the font
+// and colour text forms the skin files store.
+#include <gtest/gtest.h>
+
+#include "theme/te_theme.h"
+#include "theme/te_thememanager.h"
+
+namespace vt {
+namespace {
+
+constexpr TColor kBlue = 0x00FF0000, kGreen = 0x0000FF00, kRed = 0x000000FF;
+
+TEST(ThemeTables, BaseThemeIdentityAndColourDefaults) {
+  TteTheme theme;
+  EXPECT_EQ(theme.GetName(), "Default theme");
+  EXPECT_EQ(theme.GetFileName(), "");
+  EXPECT_EQ(theme.GetDeltaHue(), 0);
+  EXPECT_EQ(theme.GetDeltaBrightness(), 0);
+  EXPECT_FALSE(theme.Options().GetOneObjectForEditButtons());
+  EXPECT_FALSE(theme.Options().GetOneObjectForComboBoxes());
+
+  const TColor expected[TteThemeColors::kCount] = {
+      0x00FF0000,  0x00C0C0C0, 0x00808080, 0x00C0C0C0, 0,        clBtnFace, clBtnFace, clBtnFace,
+      clBtnFace,   clBtnFace,  clBtnFace,  clBtnFace,  clWindow, clWindow,  clWindow,  clBtnFace,
+      clHighlight, clInfoBk,   clWindow,   clWindow,   clWindow, clBtnFace};
+  for (int i = 0; i < TteThemeColors::kCount; ++i)
+    EXPECT_EQ(theme.Colors().GetColor(i), expected[i]) << TteThemeColors::ColorName(i);
+  EXPECT_EQ(uint32_t(clBtnFace), 0xFF00000Fu);
+  EXPECT_EQ(uint32_t(clInfoBk), 0xFF000018u);
+}
+
+TEST(ThemeTables, BaseThemeFontDefaults) {
+  TteTheme theme;
+  const TteThemeFonts& fonts = theme.Fonts();
+  for (int i = 0; i < TteThemeFonts::kCount; ++i) EXPECT_EQ(fonts.Font(i).GetName(), "Tahoma");
+  auto expectFont = [&](int i, int size, TColor color, bool bold) {
+    const TFont& f = fonts.Font(i);
+    EXPECT_EQ(f.GetSize(), size) << TteThemeFonts::FontName(i);
+    EXPECT_EQ(f.GetColor(), color) << TteThemeFonts::FontName(i);
+    EXPECT_EQ(f.GetStyle().Contains(TFontStyle::fsBold), bold) << TteThemeFonts::FontName(i);
+  };
+  expectFont(fiCaptionTextNormal, 10, 0xFFFFFF, true);
+  expectFont(fiCaptionTextInactive, 10, 0xC0C0C0, true);
+  expectFont(fiSmCaptionTextNormal, 8, 0xFFFFFF, true);
+  expectFont(fiSmCaptionTextInactive, 8, 0xC0C0C0, true);
+  for (int i : {4, 7, 10, 13, 15, 25, 27, 29, 31, 46}) expectFont(i, 8, 0, false);
+  for (int i : {14, 26, 28, 32, 37, 41, 65}) expectFont(i, 8, clBtnShadow, false);
+  expectFont(fiEditBoxTextSelected, 8, 0xFFFFFF, false);
+  // Entries without a default keep the created font.
+  for (int i : {8, 9, 34, 47, 64}) expectFont(i, 8, clWindowText, false);
+}
+
+TEST(ThemeTables, SystemColoursStartAsTheDesktopsAndFollowTheFixedList) {
+  TteTheme theme;
+  EXPECT_EQ(TteThemeSysColors::SystemColor(0), clActiveBorder);
+  EXPECT_EQ(TteThemeSysColors::SystemColor(9), clDefault);
+  EXPECT_EQ(TteThemeSysColors::SystemColor(25), clWindowText);
+  EXPECT_EQ(TteThemeSysColors::SystemColorName(21), "cl3DDkShadow");
+  for (int i = 0; i < TteThemeSysColors::kCount; ++i)
+    EXPECT_EQ(theme.SysColors().GetColor(i), ColorToRGB(TteThemeSysColors::SystemColor(i)));
+}
+
+TEST(ThemeTables, TableNamesAndIndexChecks) {
+  EXPECT_STREQ(TteThemeColors::ColorName(ciCaptionNormal), "CaptionNormal");
+  EXPECT_STREQ(TteThemeColors::ColorName(ciEditSelection), "EditSelection");
+  EXPECT_STREQ(TteThemeColors::ColorName(ciBarDock), "BarDock");
+  EXPECT_STREQ(TteThemeFonts::FontName(fiHeaderSectionTextDraggedOut),
+               "HeaderSectionTextDraggedOut");
+  EXPECT_STREQ(TteThemeFonts::FontName(fiPopupMenuItemTextDisabled), "PopupMenuItemTextDisabled");
+
+  TteTheme theme;
+  // Indices come from files: out of range is an error, not a write past the table.
+  EXPECT_THROW(theme.Colors().SetColor(22, 0), Exception);
+  EXPECT_THROW(theme.Colors().GetColor(-1), Exception);
+  EXPECT_THROW(theme.SysColors().SetColor(26, 0), Exception);
+  EXPECT_THROW(theme.Fonts().Font(66), Exception);
+  EXPECT_THROW(TteThemeColors::ColorName(255), Exception);
+}
+
+TEST(ThemeTables, HueAndBrightnessHelpersGiveExactColours) {
+  EXPECT_EQ(ChangeColorHue(kRed, 85), kGreen);  // a third of the circle
+  EXPECT_EQ(ChangeColorHue(kRed, -85), kBlue);
+  EXPECT_EQ(ChangeColorHue(kRed, 255), kRed);             // a full turn wraps
+  EXPECT_EQ(ChangeColorHue(0x00808080, 40), 0x00808080);  // greys have no hue
+  EXPECT_EQ(ChangeColorBrightness(0x00F01020, 32), 0x00FF3040);
+  EXPECT_EQ(ChangeColorBrightness(0x00F01020, -32), 0x00D00000);
+  EXPECT_EQ(ChangeColorBrightness(0x00102030, INT32_MAX), 0x00FFFFFF);
+}
+
+TEST(ThemeTables, DeltasShiftEveryTableFromItsDefaultsNotCumulatively) {
+  TteTheme theme;
+  theme.SetDeltaHue(85);
+  EXPECT_EQ(theme.Colors().GetColor(ciCaptionNormal), kRed);  // blue + 120 degrees
+  theme.SetDeltaHue(170);
+  EXPECT_EQ(theme.Colors().GetColor(ciCaptionNormal), kGreen);  // from blue, not from red
+  theme.SetDeltaHue(0);
+  EXPECT_EQ(theme.Colors().GetColor(ciCaptionNormal), kBlue);
+  EXPECT_EQ(theme.Colors().GetColor(ciButtonNormal), clBtnFace);  // delta 0 leaves system colours
+
+  theme.SetDeltaBrightness(16);
+  theme.UpdateTheme();  // updating again must not shift again
+  EXPECT_EQ(theme.Colors().GetColor(ciBorder), 0x00101010);
+  // System colours are resolved to RGB before the shift.
+  EXPECT_EQ(theme.Colors().GetColor(ciButtonNormal),
+            ChangeColorBrightness(ColorToRGB(clBtnFace), 16));
+  for (int i = 0; i < TteThemeSysColors::kCount; ++i)
+    EXPECT_EQ(theme.SysColors().GetColor(i),
+              ChangeColorBrightness(ColorToRGB(TteThemeSysColors::SystemColor(i)), 16));
+  EXPECT_EQ(theme.Fonts().Font(fiStaticTextNormal).GetColor(), 0x00101010);
+  EXPECT_EQ(theme.Fonts().Font(fiPanelTextNormal).GetColor(),
+            ChangeColorBrightness(ColorToRGB(clWindowText), 16));
+
+  theme.SetDeltaBrightness(0);
+  EXPECT_EQ(theme.SysColors().GetColor(0), ColorToRGB(clActiveBorder));
+  EXPECT_EQ(theme.Fonts().Font(fiPanelTextNormal).GetColor(), clWindowText);
+}
+
+TEST(ThemeTables, ShiftsLeaveNoneAlone) {
+  TteThemeColors colors;
+  colors.SetColor(0, clNone);
+  colors.SetColor(1, kRed);
+  colors.ChangeHue(85);
+  colors.ChangeBrightness(10);
+  EXPECT_EQ(colors.GetColor(0), clNone);
+  EXPECT_EQ(colors.GetColor(1), ChangeColorBrightness(kGreen, 10));
+}
+
+TEST(ThemeTables, SystemColourLookupCoversOnlyTheTwentySix) {
+  TteTheme theme;
+  theme.SysColors().SetThemeSysColor(clBtnFace, 0x123456);
+  EXPECT_EQ(theme.SysColors().GetThemeSysColor(clBtnFace), 0x123456);
+  EXPECT_EQ(theme.SysColors().GetColor(4), 0x123456);
+  EXPECT_EQ(theme.SysColors().GetThemeSysColor(clHotLight), clNone);
+  EXPECT_EQ(theme.SysColors().GetThemeSysColor(kRed), clNone);
+
+  const TteThemeSysColors before;
+  theme.SysColors().Assign(before);
+  theme.SysColors().SetThemeSysColor(clHotLight, 0x654321);  // not one of the 26
+  for (int i = 0; i < TteThemeSysColors::kCount; ++i)
+    EXPECT_EQ(theme.SysColors().GetColor(i), before.GetColor(i));
+
+  // An override is itself shifted by the theme's deltas, and survives them.
+  theme.SysColors().SetThemeSysColor(clWindow, 0x00101010);
+  theme.SetDeltaBrightness(16);
+  theme.SetDeltaBrightness(32);
+  EXPECT_EQ(theme.SysColors().GetThemeSysColor(clWindow), 0x00303030);
+}
+
+TEST(ThemeTables, AssignCopiesNameTablesAndOptionsOnly) {
+  TteTheme source;
+  source.SetName("Source");
+  source.SetFileName("source.mskn");
+  source.SetDeltaHue(20);
+  source.Colors().SetColor(ciHint, 0x010203);
+  source.SysColors().SetColor(3, 0x040506);
+  source.Fonts().Font(fiButtonTextHot).SetName("Verdana");
+  source.Options().SetOneObjectForComboBoxes(true);
+
+  TteTheme target;
+  target.Assign(source);
+  EXPECT_EQ(target.GetName(), "Source");
+  EXPECT_EQ(target.GetFileName(), "");
+  EXPECT_EQ(target.GetDeltaHue(), 0);
+  EXPECT_EQ(target.Colors().GetColor(ciHint), 0x010203);
+  EXPECT_EQ(target.SysColors().GetColor(3), 0x040506);
+  EXPECT_EQ(target.Fonts().Font(fiButtonTextHot).GetName(), "Verdana");
+  EXPECT_TRUE(target.Options().GetOneObjectForComboBoxes());
+  EXPECT_THROW(target.Assign(source.Colors()), Exception);
+}
+
+// ---- Text forms -----------------------------------------------------------------------
+
+TEST(ThemeTextForms, FontToStringListsFaceSizeCharsetRgbAndStyles) {
+  TteTheme theme;
+  EXPECT_EQ(FontToString(theme.Fonts().Font(0)), "Tahoma,10,1,255,255,255,bold");
+  TFont font;
+  font.SetName("Arial");
+  font.SetSize(12);
+  font.SetCharset(RUSSIAN_CHARSET);
+  font.SetColor(RGB(1, 2, 3));
+  font.SetStyle(
+      {TFontStyle::fsStrikeOut, TFontStyle::fsBold, TFontStyle::fsUnderline, TFontStyle::fsItalic});
+  EXPECT_EQ(FontToString(font), "Arial,12,204,1,2,3,bold,italic,underline,strikeout");
+  font.SetColor(clBtnShadow);  // system colours are written as their RGB value
+  const TColor rgb = ColorToRGB(clBtnShadow);
+  EXPECT_EQ(FontToString(font).substr(0, 13), "Arial,12,204,");
+  EXPECT_NE(FontToString(font).find(std::to_string(GetBValue(rgb)) + ",bold"), std::string::npos);
+}
+
+TEST(ThemeTextForms, EveryDefaultFontRoundTrips) {
+  TteTheme theme;
+  theme.Fonts().Font(5).SetStyle({TFontStyle::fsItalic, TFontStyle::fsStrikeOut});
+  for (int i = 0; i < TteThemeFonts::kCount; ++i) {
+    const TFont& original = theme.Fonts().Font(i);
+    TFont read;
+    read.SetStyle({TFontStyle::fsUnderline});
+    StringToFont(FontToString(original), read);
+    EXPECT_EQ(read.GetName(), original.GetName());
+    EXPECT_EQ(read.GetSize(), original.GetSize());
+    EXPECT_EQ(read.GetCharset(), original.GetCharset());
+    EXPECT_EQ(read.GetColor(), ColorToRGB(original.GetColor()));
+    EXPECT_EQ(read.GetStyle(), original.GetStyle()) << TteThemeFonts::FontName(i);
+  }
+}
+
+TEST(ThemeTextForms, StringToFontSplitsAtSemicolonsAndCommasAndKeepsMissingFields) {
+  TFont font;
+  StringToFont("Courier New;9;0;16;32;48;italic", font);
+  EXPECT_EQ(font.GetName(), "Courier New");
+  EXPECT_EQ(font.GetSize(), 9);
+  EXPECT_EQ(font.GetCharset(), ANSI_CHARSET);
+  EXPECT_EQ(font.GetColor(), RGB(16, 32, 48));
+  EXPECT_EQ(font.GetStyle(), TFontStyles{TFontStyle::fsItalic});
+
+  StringToFont("Verdana", font);  // only the face is given
+  EXPECT_EQ(font.GetName(), "Verdana");
+  EXPECT_EQ(font.GetSize(), 9);
+  EXPECT_EQ(font.GetStyle(), TFontStyles{TFontStyle::fsItalic});
+
+  StringToFont("Verdana,,,1,2,3,BOLD,", font);  // empty fields keep the value
+  EXPECT_EQ(font.GetSize(), 9);
+  EXPECT_EQ(font.GetColor(), RGB(1, 2, 3));
+  EXPECT_EQ(font.GetStyle(), TFontStyles{TFontStyle::fsBold});
+}
+
+TEST(ThemeTextForms, MalformedFontTextFailsWithAMessage) {
+  TFont font;
+  for (const char* bad : {"Tahoma,eight", "Tahoma,8,1,0,0,256", "Tahoma,8,-1", "Tahoma,99999",
+                          "Tahoma,8,1,0,0,0,wide", "Tahoma,8x"}) {
+    try {
+      StringToFont(bad, font);
+      ADD_FAILURE() << bad << " was accepted";
+    } catch (const EConvertError& e) {
+      EXPECT_NE(std::string(e.what()).find(bad), std::string::npos) << e.what();
+    }
+  }
+  EXPECT_EQ(font.GetName(), "Tahoma");  // nothing was half-applied
+  EXPECT_EQ(font.GetSize(), 8);
+}
+
+TEST(ThemeTextForms, ColourTableEntriesRoundTripThroughTheirText) {
+  TteTheme theme;
+  theme.Colors().SetColor(ciGrid, 0x00123456);
+  theme.Colors().SetColor(ciTree, clNone);
+  for (int i = 0; i < TteThemeColors::kCount; ++i) {
+    const TColor c = theme.Colors().GetColor(i);
+    EXPECT_EQ(StringToColor(ColorToString(c)), c);
+  }
+  EXPECT_EQ(ColorToString(theme.Colors().GetColor(ciButtonNormal)), "clBtnFace");
+  EXPECT_EQ(ColorToString(theme.Colors().GetColor(ciGrid)), "$00123456");
+}
+
+// ---- GetThemeFont -----------------------------------------------------------------------
+
+class TBigFontTheme : public TteTheme {
+ public:
+  void GetFont(TFont& font, int index, const std::string& objectName) override {
+    TteTheme::GetFont(font, index, objectName);
+    if (objectName == "big") font.SetSize(20);
+  }
+};
+
+TEST(ThemeTables, GetThemeFontFillsTheScratchFontForNamedObjects) {
+  TBigFontTheme theme;
+  TteThemeFonts& fonts = theme.Fonts();
+  EXPECT_EQ(&GetThemeFont(fonts, 4, "default"), &fonts.Font(4));
+  TFont& named = GetThemeFont(fonts, 4, "big");
+  EXPECT_EQ(&named, &fonts.Scratch());
+  EXPECT_EQ(named.GetSize(), 20);
+  EXPECT_EQ(fonts.Font(4).GetSize(), 8);  // the table itself is untouched
+
+  TteThemeFonts ownerless;
+  EXPECT_EQ(&GetThemeFont(ownerless, 4, "big"), &ownerless.Font(4));
+}
+
+}  // namespace
+}  // namespace vt
