@@ -268,19 +268,16 @@ void TSeSkinObject::CloneChildrenOf(const TSeSkinObject& source) {
 // ---- Geometry and layout ---------------------------------------------------------
 
 void TSeSkinObject::SetLeft(int32_t value) {
-  SetBounds({value, FTop, ClampCoordinate(int64_t{value} + FWidth), FTop + FHeight});
+  PlaceAt(value, FTop, FWidth, FHeight);
 }
-
 void TSeSkinObject::SetTop(int32_t value) {
-  SetBounds({FLeft, value, FLeft + FWidth, ClampCoordinate(int64_t{value} + FHeight)});
+  PlaceAt(FLeft, value, FWidth, FHeight);
 }
-
 void TSeSkinObject::SetWidth(int32_t value) {
-  SetBounds({FLeft, FTop, ClampCoordinate(int64_t{FLeft} + value), FTop + FHeight});
+  PlaceAt(FLeft, FTop, value, FHeight);
 }
-
 void TSeSkinObject::SetHeight(int32_t value) {
-  SetBounds({FLeft, FTop, FLeft + FWidth, ClampCoordinate(int64_t{FTop} + value)});
+  PlaceAt(FLeft, FTop, FWidth, value);
 }
 
 void TSeSkinObject::SetMarginLeft(int32_t value) {
@@ -310,19 +307,24 @@ TRect TSeSkinObject::BoundsRect() const {
 }
 
 void TSeSkinObject::SetBounds(const TRect& rect) {
-  const int32_t left = ClampCoordinate(rect.Left);
-  const int32_t top = ClampCoordinate(rect.Top);
-  const int32_t width = ClampExtent(int64_t{rect.Right} - rect.Left);
-  const int32_t height = ClampExtent(int64_t{rect.Bottom} - rect.Top);
-  if (left == FLeft && top == FTop && width == FWidth && height == FHeight) return;
+  PlaceAt(rect.Left, rect.Top, int64_t{rect.Right} - rect.Left, int64_t{rect.Bottom} - rect.Top);
+}
+
+// SetBounds in 64-bit terms: the layout computes places that may lie far outside.
+void TSeSkinObject::PlaceAt(int64_t left, int64_t top, int64_t width, int64_t height) {
+  const int32_t newLeft = ClampCoordinate(left);
+  const int32_t newTop = ClampCoordinate(top);
+  const int32_t newWidth = ClampExtent(width);
+  const int32_t newHeight = ClampExtent(height);
+  if (newLeft == FLeft && newTop == FTop && newWidth == FWidth && newHeight == FHeight) return;
   FPrevLeft = FLeft;
   FPrevTop = FTop;
   FPrevWidth = FWidth;
   FPrevHeight = FHeight;
-  FLeft = left;
-  FTop = top;
-  FWidth = width;
-  FHeight = height;
+  FLeft = newLeft;
+  FTop = newTop;
+  FWidth = newWidth;
+  FHeight = newHeight;
   AlignChildren();
   FPrevLeft = FLeft;
   FPrevTop = FTop;
@@ -338,15 +340,6 @@ struct TSeSkinObject::TFreeRect {
   int64_t Height() const { return Bottom - Top; }
 };
 
-namespace {
-
-TRect ClampedRect(int64_t left, int64_t top, int64_t right, int64_t bottom) {
-  return {ClampCoordinate(left), ClampCoordinate(top), ClampCoordinate(right),
-          ClampCoordinate(bottom)};
-}
-
-}  // namespace
-
 std::vector<TSeSkinObject*> TSeSkinObject::VisibleChildren() const {
   std::vector<TSeSkinObject*> visible;
   visible.reserve(static_cast<size_t>(ChildCount()));
@@ -357,7 +350,8 @@ std::vector<TSeSkinObject*> TSeSkinObject::VisibleChildren() const {
   return visible;
 }
 
-// Every placement goes through the child's SetBounds, so the grandchildren follow.
+// Every placement goes through the child's SetBounds (PlaceAt), so the grandchildren
+// are laid out in turn.
 void TSeSkinObject::AlignChildren() {
   if (ChildCount() == 0) return;
   TFreeRect free{FLeft, FTop, int64_t{FLeft} + FWidth, int64_t{FTop} + FHeight};
@@ -379,16 +373,16 @@ void TSeSkinObject::AlignEdgeChildren(TFreeRect& free, TSeAlign nearEdge, TSeAli
     const int64_t height = child->FHeight;
     const int64_t width = child->FWidth;
     if (child->FAlign == nearEdge && vertical) {
-      child->SetBounds(ClampedRect(free.Left, free.Top, free.Right, free.Top + height));
+      child->PlaceAt(free.Left, free.Top, free.Width(), height);
       free.Top += height;
     } else if (child->FAlign == farEdge && vertical) {
-      child->SetBounds(ClampedRect(free.Left, free.Bottom - height, free.Right, free.Bottom));
+      child->PlaceAt(free.Left, free.Bottom - height, free.Width(), height);
       free.Bottom -= height;
     } else if (child->FAlign == nearEdge) {
-      child->SetBounds(ClampedRect(free.Left, free.Top, free.Left + width, free.Bottom));
+      child->PlaceAt(free.Left, free.Top, width, free.Height());
       free.Left += width;
     } else if (child->FAlign == farEdge) {
-      child->SetBounds(ClampedRect(free.Right - width, free.Top, free.Right, free.Bottom));
+      child->PlaceAt(free.Right - width, free.Top, width, free.Height());
       free.Right -= width;
     }
   }
@@ -402,8 +396,7 @@ void TSeSkinObject::AlignTextChildren() {
     if (child->FAlign != TA::saText) continue;
     const int64_t width = int64_t{ScreenTextExtent(*child->GetFont(), child->FText).width()} +
                           child->FTextMarginLeft + child->FTextMarginRight;
-    child->SetBounds(ClampedRect(child->FLeft, child->FTop, child->FLeft + width,
-                                 int64_t{child->FTop} + child->FHeight));
+    child->PlaceAt(child->FLeft, child->FTop, width, child->FHeight);
   }
 }
 
@@ -415,14 +408,14 @@ void TSeSkinObject::AlignCenterChildren(const TFreeRect& free) {
     // Integer division rounds toward zero, as the offsets are defined.
     const int64_t left = free.Left + (free.Width() - child->FWidth) / 2;
     const int64_t top = free.Top + (free.Height() - child->FHeight) / 2;
-    child->SetBounds(ClampedRect(left, top, left + child->FWidth, top + child->FHeight));
+    child->PlaceAt(left, top, child->FWidth, child->FHeight);
   }
 }
 
 void TSeSkinObject::AlignClientChildren(const TFreeRect& free) {
   for (TSeSkinObject* child : VisibleChildren())
     if (child->FAlign == TA::saClient)
-      child->SetBounds(ClampedRect(free.Left, free.Top, free.Right, free.Bottom));
+      child->PlaceAt(free.Left, free.Top, free.Width(), free.Height());
 }
 
 // Anchored children keep their size and follow the edges they are anchored to:
@@ -461,7 +454,7 @@ void TSeSkinObject::AlignAnchoredChildren() {
     }
     const int64_t left = child->FLeft + dx;
     const int64_t top = child->FTop + dy;
-    child->SetBounds(ClampedRect(left, top, left + child->FWidth, top + child->FHeight));
+    child->PlaceAt(left, top, child->FWidth, child->FHeight);
   }
 }
 

@@ -391,6 +391,7 @@ class TSeSkinObject : public TComponent {
 
  private:
   struct TFreeRect;
+  void PlaceAt(int64_t left, int64_t top, int64_t width, int64_t height);
   TSeSkinObject* HitTestChildren(TPoint point, bool visibleOnly);
   TSeSkinObject* HitTestIn(TPoint point, bool visibleOnly);
   void AssignSettings(const TSeSkinObject& source);

@@ -1,0 +1,348 @@
+// The skin object classes as the stored form sees them: published properties in their
+// order, constructor defaults, enumerations, the class registry, cloning and Assign.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "TestSkinObjectHelpers.h"
+
+namespace vt {
+namespace {
+
+std::vector<std::string> DeclaredProperties(const TClassInfo& cls) {
+  std::vector<std::string> names;
+  for (const TPropInfo& prop : cls.Properties) names.push_back(prop.Name);
+  return names;
+}
+
+TEST(SkinObjectModel, RegistryHoldsTheSeventeenClassesInOrderWithTheirDeclaredProperties) {
+  // Class, parent, declared properties: the stored form writes them in this order.
+  struct TExpected {
+    std::string Name, Parent;
+    std::vector<std::string> Properties;
+  };
+  const std::vector<TExpected> expected = {
+      {"TSeSkinObject",
+       "TComponent",
+       {"Align",
+        "Color",
+        "DrawIfOwner",
+        "Font",
+        "Kind",
+        "Masked",
+        "Left",
+        "Top",
+        "Height",
+        "Width",
+        "MarginLeft",
+        "MarginRight",
+        "MarginTop",
+        "MarginBottom",
+        "TextAlign",
+        "TextEffect",
+        "TextMarginLeft",
+        "TextMarginRight",
+        "TextMarginRightStretch",
+        "TextMarginTop"}},
+      {"TSeActiveObject", "TSeSkinObject", {"ActiveColor", "ActiveFont", "DisabledFont"}},
+      {"TSeBitmapObject",
+       "TSeSkinObject",
+       {"Bitmap", "BorderTileStyle", "MaskedBorder", "MaskedAngles", "TileStyle"}},
+      {"TSeActiveBitmap", "TSeBitmapObject", {"ActiveBitmap", "ActiveFont"}},
+      {"TSeSystemButton", "TSeActiveBitmap", {"Action", "BitmapHot", "BitmapPressed"}},
+      {"TSeButtonObject",
+       "TSeBitmapObject",
+       {"BitmapHot", "BitmapFocused", "BitmapPressed", "BitmapDisabled"}},
+      {"TSeTextObject", "TSeSkinObject", {"FontHot", "FontFocused", "FontPressed", "FontDisabled"}},
+      {"TSeLinkSkinObject", "TSeSkinObject", {"LinkControl"}},
+      {"TSeBitmapSkinObject", "TSeSkinObject", {"Bitmap", "TileStyle"}},
+      {"TSeFormBitmapSkinObject", "TSeBitmapSkinObject", {"InactiveBitmap"}},
+      {"TSeSysButtonSkinObject",
+       "TSeBitmapSkinObject",
+       {"Action", "BitmapHover", "BitmapDown", "RollPanel"}},
+      {"TSeActiveSkinObject", "TSeSkinObject", {"ActiveColor", "ActiveFont"}},
+      {"TSeColorButtonObject",
+       "TSeSkinObject",
+       {"HotColor", "HotFont", "PressedColor", "PressedFont", "FocusedColor", "FocusedFont",
+        "DisabledColor", "DisabledFont"}},
+      {"TSeBitmapBoxObject", "TSeBitmapSkinObject", {"BorderTileStyle"}},
+      {"TSeActiveBitmapBoxObject", "TSeBitmapBoxObject", {"FocusedBitmap"}},
+      {"TSeButtonBitmapBoxObject",
+       "TSeBitmapBoxObject",
+       {"HotBitmap", "FocusedBitmap", "PressedBitmap", "DisabledBitmap"}},
+      {"TSeRollPanelObject", "TSeSkinObject", {"RollKind", "RollValue"}},
+  };
+  const std::vector<const TClassInfo*>& classes = SkinObjectClasses();
+  ASSERT_GE(classes.size(), expected.size());
+  for (size_t i = 0; i < expected.size(); ++i) {
+    SCOPED_TRACE(expected[i].Name);
+    EXPECT_EQ(classes[i]->Name, expected[i].Name);
+    ASSERT_NE(classes[i]->Parent, nullptr);
+    EXPECT_EQ(classes[i]->Parent->Name, expected[i].Parent);
+    EXPECT_EQ(DeclaredProperties(*classes[i]), expected[i].Properties);
+    ASSERT_TRUE(classes[i]->Create) << "not creatable by name";
+    std::unique_ptr<TComponent> made(classes[i]->Create(nullptr));
+    EXPECT_EQ(made->ClassName(), expected[i].Name);
+  }
+  // Base-class properties come first, after the component's own.
+  const auto& all = TSeSystemButton::StaticClassInfo().AllProperties();
+  EXPECT_EQ(all.front()->Name, "Name");
+  EXPECT_EQ(all[2]->Name, "Align");
+  EXPECT_EQ(all.back()->Name, "BitmapPressed");
+}
+
+TEST(SkinObjectModel, FindSkinObjectClassIsExactAndRegistrationAppends) {
+  EXPECT_EQ(FindSkinObjectClass("TSeTextObject"), &TSeTextObject::StaticClassInfo());
+  EXPECT_EQ(FindSkinObjectClass("tsetextobject"), nullptr);
+  EXPECT_EQ(FindSkinObjectClass("TSeUnknown"), nullptr);
+  const size_t before = SkinObjectClasses().size();
+  RegisterSkinObjectClasses();  // a second start does not register twice
+  EXPECT_EQ(SkinObjectClasses().size(), before);
+}
+
+TEST(SkinObjectModel, EnumerationsNameTheirValuesAsStored) {
+  const TTypeInfo& kind = EnumTypeInfo<TSeKind>::Info();
+  EXPECT_EQ(kind.Names.size(), 22u);
+  EXPECT_EQ(kind.Names.back(), "skTranparent");
+  EXPECT_EQ(kind.NameOf(int(TSeKind::skClient)), "skClient");
+  EXPECT_EQ(EnumTypeInfo<TSeAlign>::Info().Names.size(), 16u);
+  EXPECT_EQ(EnumTypeInfo<TSeAlign>::Info().NameOf(int(TSeAlign::saText)), "saText");
+  EXPECT_EQ(EnumTypeInfo<TSeTextAlign>::Info().NameOf(int(TSeTextAlign::taBottomRight)),
+            "taBottomRight");
+  EXPECT_EQ(EnumTypeInfo<TSeTextEffect>::Info().Names,
+            (std::vector<std::string>{"teNone", "teShadow"}));
+  EXPECT_EQ(EnumTypeInfo<TscTileStyle>::Info().NameOf(int(TscTileStyle::tsHorzCenterTile)),
+            "tsHorzCenterTile");
+  EXPECT_EQ(EnumTypeInfo<TSeAction>::Info().NameOf(int(TSeAction::sbaCustom)), "sbaCustom");
+  EXPECT_EQ(EnumTypeInfo<TSeRollKind>::Info().Names.size(), 4u);
+}
+
+TEST(SkinObjectModel, ConstructorsSetTheDefaults) {
+  TSeSkinObject base(nullptr);
+  EXPECT_EQ(base.GetAlign(), TSeAlign::saNone);
+  EXPECT_EQ(base.GetColor(), clWhite);
+  EXPECT_TRUE(base.GetMasked());
+  EXPECT_FALSE(base.GetDrawIfOwner());
+  EXPECT_EQ(base.Font()->GetName(), "Tahoma");
+  EXPECT_EQ(base.Font()->GetSize(), 8);
+  EXPECT_EQ(base.GetTextAlign(), TSeTextAlign::taLeft);
+  EXPECT_EQ(base.GetKind(), TSeKind::skNone);
+  EXPECT_TRUE(base.GetVisible());
+  EXPECT_TRUE(base.GetEnabled());
+  EXPECT_FALSE(base.GetActive());
+
+  TSeBitmapObject bitmap(nullptr);
+  EXPECT_TRUE(bitmap.GetMaskedBorder());
+  EXPECT_TRUE(bitmap.GetMaskedAngles());
+  EXPECT_EQ(bitmap.GetTileStyle(), TscTileStyle::tsTile);
+  EXPECT_FALSE(bitmap.Bitmap()->IsValid());
+
+  TSeActiveObject active(nullptr);
+  EXPECT_EQ(active.GetActiveColor(), clBlack);
+  EXPECT_EQ(active.DisabledFont()->GetName(), "Tahoma");
+
+  EXPECT_EQ(TSeSystemButton(nullptr).GetKind(), TSeKind::skSysButton);
+  EXPECT_EQ(TSeSysButtonSkinObject(nullptr).GetKind(), TSeKind::skSysButton);
+  EXPECT_EQ(TSeColorButtonObject(nullptr).GetDisabledColor(), clBlack);
+}
+
+TEST(SkinObjectModel, FontAndLinkPropertiesCopyIntoTheOwnedObjects) {
+  TSeActiveBitmap object(nullptr);
+  TFont font;
+  font.SetName("Verdana");
+  object.SetActiveFont(font);
+  font.SetName("Arial");
+  EXPECT_EQ(object.ActiveFont()->GetName(), "Verdana");
+  object.SetActiveBitmap(*test::LinkTo("img", {1, 2, 3, 4}));
+  EXPECT_EQ(object.ActiveBitmap()->Rect(), (TRect{1, 2, 3, 4}));
+  // Through the published-property description, as the stream and the inspector do.
+  const TPropInfo* prop = GetPropInfo(object, "ActiveFont");
+  ASSERT_NE(prop, nullptr);
+  prop->SetObject(object, font);
+  EXPECT_EQ(object.ActiveFont()->GetName(), "Arial");
+  EXPECT_EQ(prop->GetObject(object), object.ActiveFont());
+}
+
+// ---- Cloning and Assign -----------------------------------------------------------
+
+// Every published property of `a` and `b` has the same value, sub-objects compared
+// property by property.
+void ExpectSameProperties(const TPersistent& a, const TPersistent& b, const std::string& path) {
+  ASSERT_EQ(a.ClassName(), b.ClassName()) << path;
+  for (const TPropInfo* prop : a.ClassInfo().AllProperties()) {
+    const std::string where = path + "." + prop->Name;
+    if (prop->Kind() == TTypeKind::Class)
+      ExpectSameProperties(*prop->GetObject(a), *prop->GetObject(b), where);
+    else if (prop->Kind() == TTypeKind::String)
+      EXPECT_EQ(prop->GetStr(a), prop->GetStr(b)) << where;
+    else
+      EXPECT_EQ(prop->GetOrd(a), prop->GetOrd(b)) << where;
+  }
+}
+
+void ExpectSameTree(const TSeSkinObject& a, const TSeSkinObject& b, const std::string& path) {
+  ExpectSameProperties(a, b, path);
+  ASSERT_EQ(a.ChildCount(), b.ChildCount()) << path;
+  for (int i = 0; i < a.ChildCount(); ++i)
+    ExpectSameTree(*a.Children(i), *b.Children(i), path + "/" + a.Children(i)->GetName());
+}
+
+// Gives every published property of the object a value that differs from its default.
+void SetEveryProperty(TPersistent& object, int seed) {
+  for (const TPropInfo* prop : object.ClassInfo().AllProperties()) {
+    if (prop->ReadOnly()) continue;
+    const int value = seed + int(prop->Name.size());
+    switch (prop->Kind()) {
+      case TTypeKind::Class:
+        SetEveryProperty(*prop->GetObject(object), seed + 3);
+        break;
+      case TTypeKind::String:
+        prop->SetStr(object, prop->Name + std::to_string(seed));
+        break;
+      case TTypeKind::Boolean:
+        prop->SetOrd(object, (value & 1) != 0);
+        break;
+      case TTypeKind::Enumeration:
+        prop->SetOrd(object, value % int64_t(prop->PropType->Names.size()));
+        break;
+      case TTypeKind::Set:
+        prop->SetOrd(object, 1);
+        break;
+      case TTypeKind::Integer:
+        if (prop->Name == "Charset") break;  // only named charsets round-trip by name
+        prop->SetOrd(object,
+                     prop->Name == "Height" && object.ClassName() == "TFont" ? -value : value);
+        break;
+    }
+  }
+}
+
+TEST(SkinObjectModel, CloneKeepsEveryPublishedPropertyOfEveryClassAndTheWholeTree) {
+  int seed = 1;
+  for (const TClassInfo* cls : SkinObjectClasses()) {
+    SCOPED_TRACE(cls->Name);
+    std::unique_ptr<TComponent> made(cls->Create(nullptr));
+    auto& root = dynamic_cast<TSeSkinObject&>(*made);
+    SetEveryProperty(root, seed++);
+    root.SetName("root");
+    auto* child = new TSeButtonObject(&root);
+    SetEveryProperty(*child, seed++);
+    child->SetName("child");
+    auto* grandchild = new TSeTextObject(child);
+    SetEveryProperty(*grandchild, seed++);
+    grandchild->SetName("grandchild");
+    new TSeSkinObject(&root);
+
+    std::unique_ptr<TSeSkinObject> clone(CloneSkinObject(root, nullptr));
+    ASSERT_NE(clone, nullptr);
+    EXPECT_EQ(clone->Owner(), nullptr);
+    ExpectSameTree(root, *clone, cls->Name);
+  }
+}
+
+TEST(SkinObjectModel, AssignAddsClonesAfterExistingChildrenAndCopiesBoundsWithoutLayout) {
+  TSeSkinObject source(nullptr);
+  source.SetBounds({0, 0, 100, 50});
+  auto* client = new TSeSkinObject(&source);
+  client->SetName("client");
+  client->SetBounds({5, 5, 15, 15});  // not where saClient would put it
+  client->SetAlign(TSeAlign::saClient);
+
+  TSeSkinObject target(nullptr);
+  auto* existing = new TSeSkinObject(&target);
+  existing->SetName("existing");
+  target.Assign(source);
+  ASSERT_EQ(target.ChildCount(), 2);
+  EXPECT_EQ(target.Children(0), existing);
+  EXPECT_EQ(target.Children(1)->GetName(), "client");
+  EXPECT_EQ(target.Children(1)->BoundsRect(), (TRect{5, 5, 15, 15}));
+  EXPECT_EQ(target.BoundsRect(), (TRect{0, 0, 100, 50}));
+}
+
+TEST(SkinObjectModel, AssigningAnAncestorIntoADescendantTerminates) {
+  TSeSkinObject root(nullptr);
+  root.SetName("root");
+  auto* child = new TSeSkinObject(&root);
+  child->SetName("child");
+  new TSeSkinObject(child);
+  child->Assign(root);
+  // The child took a copy of root's children as they were: itself (with its one child),
+  // so it now has its own child and that copy, which has one child.
+  ASSERT_EQ(child->ChildCount(), 2);
+  EXPECT_EQ(child->Children(1)->ChildCount(), 1);
+  EXPECT_EQ(child->Children(1)->Children(0)->ChildCount(), 0);
+  root.Assign(root);  // assigning itself changes nothing
+  EXPECT_EQ(root.ChildCount(), 1);
+}
+
+class TUnregisteredObject : public TSeSkinObject {
+ public:
+  using TSeSkinObject::TSeSkinObject;
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  static const TClassInfo& StaticClassInfo() {
+    static const TClassInfo info = TClassInfoBuilder<TUnregisteredObject>(
+                                       "TUnregisteredObject", &TSeSkinObject::StaticClassInfo())
+                                       .Creatable()
+                                       .Build();
+    return info;
+  }
+};
+
+TEST(SkinObjectModel, CloneOfAnUnregisteredClassIsNothingAndAssignSkipsSuchChildren) {
+  TUnregisteredObject odd(nullptr);
+  EXPECT_EQ(CloneSkinObject(odd, nullptr), nullptr);
+  TSeSkinObject parent(nullptr);
+  new TUnregisteredObject(&parent);
+  new TSeTextObject(&parent);
+  TSeSkinObject copy(nullptr);
+  copy.Assign(parent);
+  ASSERT_EQ(copy.ChildCount(), 1);
+  EXPECT_EQ(copy.Children(0)->ClassName(), "TSeTextObject");
+}
+
+TEST(SkinObjectModel, CloneWithOwnerJoinsTheOwnerAndSubclassAssignTakesTheBaseFromAnyObject) {
+  TSeSkinObject owner(nullptr);
+  TSeBitmapObject bitmap(nullptr);
+  bitmap.SetColor(clRed);
+  TSeSkinObject* clone = CloneSkinObject(bitmap, &owner);
+  ASSERT_NE(clone, nullptr);
+  EXPECT_EQ(clone->Owner(), &owner);
+  EXPECT_EQ(owner.Children(0), clone);
+
+  TSeButtonObject button(nullptr);
+  button.SetTileStyle(TscTileStyle::tsStretch);
+  TSeSkinObject plain(nullptr);
+  plain.SetKind(TSeKind::skCaption);
+  button.Assign(plain);
+  EXPECT_EQ(button.GetKind(), TSeKind::skCaption);
+  EXPECT_EQ(button.GetTileStyle(), TscTileStyle::tsStretch);  // not in the source: kept
+}
+
+TEST(SkinObjectModel, AssignFromSomethingElseFails) {
+  TSeSkinObject object(nullptr);
+  TFont font;
+  EXPECT_THROW(object.Assign(font), EConvertError);
+}
+
+TEST(SkinObjectModel, TheObjectsPropertyGoesThroughTheInstalledHook) {
+  struct TRecordingFiler : TFiler {
+    std::vector<std::string> Names;
+    void DefineBinaryProperty(const std::string& name, const TStreamProc&, const TStreamProc&,
+                              bool) override {
+      Names.push_back(name);
+    }
+  } filer;
+  TSeSkinObject object(nullptr);
+  object.DefineProperties(filer);
+  EXPECT_TRUE(filer.Names.empty());
+  const auto saved = TSeSkinObject::DefineObjectsProperty;
+  TSeSkinObject::DefineObjectsProperty = [](TSeSkinObject&, TFiler& f) {
+    f.DefineBinaryProperty("Objects", {}, {}, true);
+  };
+  object.DefineProperties(filer);
+  TSeSkinObject::DefineObjectsProperty = saved;
+  EXPECT_EQ(filer.Names, std::vector<std::string>{"Objects"});
+}
+
+}  // namespace
+}  // namespace vt

@@ -1,0 +1,658 @@
+// Painting of skin objects: exact pixels for the rules, golden images for whole scenes.
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QPainter>
+
+#include "TestSkinObjectHelpers.h"
+
+namespace vt {
+namespace {
+
+using test::Argb;
+using test::ExpectGolden;
+using test::kBackgroundPixel;
+using test::LinkTo;
+using test::MakeBitmap;
+using test::PixelAt;
+using test::Render;
+using test::TGoldenCompare;
+
+constexpr uint32_t kWhitePixel = 0xFFFFFFFF;
+constexpr uint32_t kRedPixel = 0xFFFF0000;
+
+// The smallest rectangle holding every pixel that differs from `background`.
+TRect InkBounds(const QImage& image, uint32_t background) {
+  TRect ink{image.width(), image.height(), 0, 0};
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (PixelAt(image, x, y) != background) {
+        ink.Left = std::min(ink.Left, x);
+        ink.Top = std::min(ink.Top, y);
+        ink.Right = std::max(ink.Right, x + 1);
+        ink.Bottom = std::max(ink.Bottom, y + 1);
+      }
+  return ink;
+}
+
+// Several objects painted in turn on one surface.
+class TScene {
+ public:
+  TScene(int width, int height, uint32_t background = kBackgroundPixel) {
+    FSurface.SetSize(width, height);
+    FSurface.FillColor(background);
+  }
+  void Paint(TSeSkinObject& object, const TRect& clip = {}) {
+    TCanvas canvas(FSurface.Surface());
+    object.Draw(canvas, clip);
+  }
+  QImage Image() const { return FSurface.ToImage().convertToFormat(QImage::Format_ARGB32); }
+
+ private:
+  TteBitmap FSurface;
+};
+
+struct TPaintFixture : ::testing::Test {
+  TteBitmapList Images;
+  void TearDown() override {
+    SkinDesignMode = false;
+    SysLocaleRightToLeft = false;
+  }
+  void Attach(TSeSkinObject& object) {
+    object.SetBitmapList(&Images);
+    object.UpdateLinks();
+  }
+};
+
+// ---- Base painting ----
+
+TEST_F(TPaintFixture, BaseObjectFillsItsBoundsAndPaintsNothingWithoutColourUnlessDesigning) {
+  TSeSkinObject object(nullptr);
+  object.SetBounds({2, 3, 6, 5});
+  object.SetColor(clRed);
+  QImage image = Render(object, 8, 8);
+  EXPECT_EQ(InkBounds(image, kBackgroundPixel), (TRect{2, 3, 6, 5}));
+  EXPECT_EQ(PixelAt(image, 2, 3), kRedPixel);
+
+  object.SetColor(clNone);
+  EXPECT_EQ(InkBounds(Render(object, 8, 8), kBackgroundPixel), (TRect{8, 8, 0, 0}));
+  SkinDesignMode = true;
+  image = Render(object, 8, 8);
+  EXPECT_EQ(PixelAt(image, 3, 4), kKeyPixel);
+  EXPECT_EQ(InkBounds(image, kBackgroundPixel), (TRect{2, 3, 6, 5}));
+}
+
+TEST_F(TPaintFixture, AnOwnerPaintsOnlyItsVisibleChildrenUnlessDrawIfOwner) {
+  TSeSkinObject parent(nullptr);
+  parent.SetBounds({0, 0, 10, 10});
+  auto* child = new TSeSkinObject(&parent);
+  child->SetBounds({2, 2, 4, 4});
+  child->SetColor(clRed);
+  auto* hidden = new TSeSkinObject(&parent);
+  hidden->SetBounds({6, 6, 8, 8});
+  hidden->SetVisible(false);
+  EXPECT_EQ(InkBounds(Render(parent, 10, 10), kBackgroundPixel), (TRect{2, 2, 4, 4}));
+  parent.SetDrawIfOwner(true);
+  const QImage image = Render(parent, 10, 10);
+  EXPECT_EQ(PixelAt(image, 0, 0), kWhitePixel);
+  EXPECT_EQ(PixelAt(image, 2, 2), kRedPixel);
+  EXPECT_EQ(PixelAt(image, 7, 7), kWhitePixel);
+  parent.SetVisible(false);
+  EXPECT_EQ(InkBounds(Render(parent, 10, 10), kBackgroundPixel), (TRect{10, 10, 0, 0}));
+}
+
+TEST_F(TPaintFixture, TheClipRectangleLimitsEveryPixel) {
+  TSeSkinObject parent(nullptr);
+  parent.SetBounds({0, 0, 12, 12});
+  parent.SetDrawIfOwner(true);
+  auto* inside = new TSeSkinObject(&parent);
+  inside->SetBounds({1, 1, 5, 5});
+  inside->SetColor(clRed);
+  const QImage image = Render(parent, 12, 12, kBackgroundPixel, {3, 3, 9, 9});
+  EXPECT_EQ(InkBounds(image, kBackgroundPixel), (TRect{3, 3, 9, 9}));
+  EXPECT_EQ(PixelAt(image, 4, 4), kRedPixel);
+  EXPECT_EQ(PixelAt(image, 6, 6), kWhitePixel);
+  // Entirely outside the clip: nothing at all.
+  EXPECT_EQ(InkBounds(Render(parent, 12, 12, kBackgroundPixel, {20, 20, 30, 30}), kBackgroundPixel),
+            (TRect{12, 12, 0, 0}));
+}
+
+TEST_F(TPaintFixture, TextMinusPaintsAOnePixelLineAndNoText) {
+  TSeSkinObject separator(nullptr);
+  separator.SetBounds({10, 10, 50, 30});
+  separator.SetText("-");
+  separator.Font()->SetColor(clRed);
+  const QImage image = Render(separator, 60, 40);
+  // Top 10 + 20 / 2 - 1 = 19; 3 pixels in from each side.
+  for (int x = 10; x < 50; ++x) {
+    EXPECT_EQ(PixelAt(image, x, 19), x >= 13 && x < 47 ? kRedPixel : kWhitePixel) << x;
+    EXPECT_EQ(PixelAt(image, x, 18), kWhitePixel) << x;
+    EXPECT_EQ(PixelAt(image, x, 20), kWhitePixel) << x;
+  }
+  // An odd height rounds the half toward zero.
+  separator.SetHeight(7);
+  EXPECT_EQ(InkBounds(Render(separator, 60, 40, kWhitePixel), kWhitePixel),
+            (TRect{13, 12, 47, 13}));
+}
+
+TEST_F(TPaintFixture, RightToLeftReadingMirrorsTheAlignmentAndOppositeTextTakesTheOtherSide) {
+  TSeSkinObject label(nullptr);
+  label.SetBounds({0, 0, 120, 20});
+  label.Font()->SetColor(clBlack);
+  label.SetText("Ab");
+  const TRect leftInk = InkBounds(Render(label, 120, 20), kWhitePixel);
+  EXPECT_LT(leftInk.Right, 60);
+  label.SetBiDiMode(TBiDiMode::bdRightToLeft);
+  EXPECT_EQ(InkBounds(Render(label, 120, 20), kWhitePixel), leftInk);  // locale reads left to right
+  SysLocaleRightToLeft = true;
+  const TRect mirrored = InkBounds(Render(label, 120, 20), kWhitePixel);
+  EXPECT_GT(mirrored.Left, 60);
+  EXPECT_EQ(mirrored.Width(), leftInk.Width());
+
+  SysLocaleRightToLeft = false;
+  label.SetBiDiMode(TBiDiMode::bdLeftToRight);
+  label.SetText("");
+  label.SetOppositeText("Ab");
+  EXPECT_GT(InkBounds(Render(label, 120, 20), kWhitePixel).Left, 60);
+}
+
+TEST_F(TPaintFixture, TitlesEndWithAnEllipsisWithinTheirTextWidth) {
+  TSeSkinObject title(nullptr);
+  title.SetKind(TSeKind::skTitle);
+  title.SetBounds({0, 0, 60, 16});
+  title.SetTextMarginLeft(5);
+  title.SetTextMarginRight(15);
+  title.Font()->SetColor(clBlack);
+  title.SetText("A caption far too long for its place");
+  const QImage shortened = Render(title, 80, 16, kWhitePixel);
+  const TRect ink = InkBounds(shortened, kWhitePixel);
+  EXPECT_GE(ink.Left, 5);
+  EXPECT_LE(ink.Right, 45);
+  EXPECT_GT(ink.Right, 35);  // the dots end near the limit
+  // Other kinds are cut at the rectangle instead, without the dots.
+  title.SetKind(TSeKind::skCaption);
+  EXPECT_NE(Render(title, 80, 16, kWhitePixel), shortened);
+}
+
+// ---- Bitmap objects: rules ----
+
+TEST_F(TPaintFixture, BitmapObjectsPaintNothingAtAllWithoutAResolvedLink) {
+  TSeBitmapObject object(nullptr);
+  object.SetBounds({0, 0, 10, 10});
+  object.SetText("x");
+  auto* child = new TSeSkinObject(&object);
+  child->SetBounds({0, 0, 5, 5});
+  EXPECT_EQ(InkBounds(Render(object, 10, 10), kBackgroundPixel), (TRect{10, 10, 0, 0}));
+}
+
+TEST_F(TPaintFixture, SimpleDrawingWithoutColourPaintsAsAPlainObject) {
+  Images.Add(MakeBitmap("solid", 2, 2, [](int, int) { return Argb(0, 0, 255); }));
+  TSeBitmapObject object(nullptr);
+  object.SetBitmap(*LinkTo("solid", {0, 0, 2, 2}));
+  object.SetBounds({0, 0, 4, 4});
+  object.SetColor(clNone);
+  Attach(object);
+  EXPECT_EQ(InkBounds(Render(object, 4, 4), kBackgroundPixel), (TRect{4, 4, 0, 0}));
+  object.SetColor(clRed);  // any colour: the bitmap is drawn, the colour is not
+  EXPECT_EQ(PixelAt(Render(object, 4, 4), 1, 1), Argb(0, 0, 255));
+}
+
+TEST_F(TPaintFixture, BitmapObjectsAlignAndPaintChildrenButBitmapSkinObjectsDoNot) {
+  Images.Add(MakeBitmap("solid", 2, 2, [](int, int) { return Argb(0, 0, 255); }));
+  TSeBitmapObject object(nullptr);
+  object.SetBitmap(*LinkTo("solid", {0, 0, 2, 2}));
+  object.SetBounds({0, 0, 8, 8});
+  auto* child = new TSeSkinObject(&object);
+  child->SetColor(clRed);
+  child->SetAlign(TSeAlign::saClient);
+  child->SetBounds({0, 0, 1, 1});
+  Attach(object);
+  child->SetBounds({0, 0, 1, 1});  // out of place until painting aligns it
+  EXPECT_EQ(PixelAt(Render(object, 8, 8), 7, 7), kRedPixel);
+
+  TSeBitmapSkinObject skin(nullptr);
+  skin.SetBitmap(*LinkTo("solid", {0, 0, 2, 2}));
+  skin.SetBounds({0, 0, 8, 8});
+  auto* ignored = new TSeSkinObject(&skin);
+  ignored->SetColor(clRed);
+  ignored->SetBounds({0, 0, 8, 8});
+  Attach(skin);
+  EXPECT_EQ(PixelAt(Render(skin, 8, 8), 7, 7), Argb(0, 0, 255));
+}
+
+TEST_F(TPaintFixture, PiecesTakeTheirTransparencyFromTheLinkAndRestoreTheImageFlag) {
+  // Key pixels in the centre only; the link's centre flag makes them transparent.
+  Images.Add(MakeBitmap("holes", 4, 4, [](int x, int y) {
+    return (x == 1 && y == 1) ? kKeyPixel : Argb(0, 255, 0);
+  }));
+  TSeBitmapObject object(nullptr);
+  object.SetBitmap(*LinkTo("holes", {0, 0, 4, 4}));
+  object.SetBounds({0, 0, 4, 4});
+  Attach(object);
+  ASSERT_TRUE(object.Bitmap()->Masked);
+  Images.Bitmaps(0)->SetKeyFlag(false);
+  EXPECT_EQ(PixelAt(Render(object, 4, 4), 1, 1), kBackgroundPixel);
+  EXPECT_FALSE(Images.Bitmaps(0)->KeyFlag());
+  object.Bitmap()->Masked = false;  // an opaque centre copies the key pixel as it is
+  EXPECT_EQ(PixelAt(Render(object, 4, 4), 1, 1), kKeyPixel);
+}
+
+// ---- System-menu button ----
+
+class TFormStub : public TSeControl {
+ public:
+  bool Form = true;
+  QIcon Icon;
+  bool IsForm() const override { return Form; }
+  QIcon WindowIcon() const override { return Icon; }
+};
+
+QIcon SolidIcon(QColor color) {
+  QPixmap pixmap(16, 16);
+  pixmap.fill(color);
+  return QIcon(pixmap);
+}
+
+TEST_F(TPaintFixture, TheSystemMenuButtonShowsTheWindowIconOfAForm) {
+  TFormStub form;
+  form.Icon = SolidIcon(Qt::red);
+  for (TSeSkinObject* button : std::initializer_list<TSeSkinObject*>{
+           new TSeSystemButton(nullptr), new TSeSysButtonSkinObject(nullptr)}) {
+    std::unique_ptr<TSeSkinObject> owned(button);
+    if (auto* b = dynamic_cast<TSeSystemButton*>(button)) b->SetAction(TSeAction::sbaSysMenu);
+    if (auto* b = dynamic_cast<TSeSysButtonSkinObject*>(button))
+      b->SetAction(TSeAction::sbaSysMenu);
+    button->SetBounds({4, 2, 24, 22});
+    button->SetControl(&form);
+    QImage image = Render(*button, 30, 30);
+    EXPECT_EQ(InkBounds(image, kBackgroundPixel), (TRect{4, 2, 20, 18})) << button->ClassName();
+    EXPECT_EQ(PixelAt(image, 10, 10), kRedPixel);
+
+    form.Icon = QIcon();  // the application's icon next
+    const QIcon saved = QGuiApplication::windowIcon();
+    QGuiApplication::setWindowIcon(SolidIcon(Qt::green));
+    image = Render(*button, 30, 30);
+    QGuiApplication::setWindowIcon(saved);
+    EXPECT_EQ(PixelAt(image, 10, 10), 0xFF00FF00);
+    form.Icon = SolidIcon(Qt::red);
+
+    form.Form = false;
+    EXPECT_EQ(InkBounds(Render(*button, 30, 30), kBackgroundPixel), (TRect{30, 30, 0, 0}));
+    button->SetControl(nullptr);
+    EXPECT_EQ(InkBounds(Render(*button, 30, 30), kBackgroundPixel), (TRect{30, 30, 0, 0}));
+    form.Form = true;
+  }
+}
+
+TEST_F(TPaintFixture, WithoutAnyIconTheDefaultOneIsShown) {
+  TFormStub form;
+  TSeSystemButton button(nullptr);
+  button.SetAction(TSeAction::sbaSysMenu);
+  button.SetBounds({0, 0, 20, 20});
+  button.SetControl(&form);
+  const QIcon saved = QGuiApplication::windowIcon();
+  QGuiApplication::setWindowIcon(QIcon());
+  const QImage image = Render(button, 20, 20);
+  QGuiApplication::setWindowIcon(saved);
+  const TRect ink = InkBounds(image, kBackgroundPixel);
+  EXPECT_FALSE(ink.IsEmpty());
+  EXPECT_LE(ink.Right, 16);
+  EXPECT_LE(ink.Bottom, 16);
+}
+
+// ---- Golden scenes ----
+
+// A 6 x 4 image whose every pixel differs, so that placement, stretching and tiling show.
+TteBitmap* GradientImage() {
+  return MakeBitmap("gradient", 6, 4,
+                    [](int x, int y) { return Argb(30 + 40 * x, 40 + 60 * y, 160); });
+}
+
+// An 8 x 8 image cut by 2-pixel margins: corners red, edges green, centre blue, each
+// shaded by position, with one key pixel in a corner, an edge and the centre.
+TteBitmap* NinePartImage(bool keyInCentre) {
+  return MakeBitmap("nine", 8, 8, [keyInCentre](int x, int y) {
+    if ((x == 0 && y == 0) || (x == 4 && y == 0) || (keyInCentre && x == 3 && y == 4))
+      return kKeyPixel;
+    const bool edgeColumn = x < 2 || x >= 6;
+    const bool edgeRow = y < 2 || y >= 6;
+    const int shade = 90 + 20 * x + 10 * y;
+    if (edgeColumn && edgeRow) return Argb(shade, 30, 30);
+    if (edgeColumn || edgeRow) return Argb(30, shade, 30);
+    return Argb(30, 30, shade);
+  });
+}
+
+constexpr TscTileStyle kStyles[] = {
+    TscTileStyle::tsTile,           TscTileStyle::tsStretch,
+    TscTileStyle::tsCenter,         TscTileStyle::tsVertCenterStretch,
+    TscTileStyle::tsVertCenterTile, TscTileStyle::tsHorzCenterStretch,
+    TscTileStyle::tsHorzCenterTile};
+
+TEST_F(TPaintFixture, GoldenSimpleDrawingInEveryTileStyle) {
+  Images.Add(GradientImage());
+  TScene scene(7 * 22 + 2, 2 * 18 + 2);
+  for (int i = 0; i < 7; ++i) {
+    TSeBitmapObject object(nullptr);
+    object.SetBitmap(*LinkTo("gradient", {0, 0, 6, 4}));
+    object.SetTileStyle(kStyles[i]);
+    object.SetBounds(TRect::FromSize(2 + 22 * i, 2, 20, 16));
+    Attach(object);
+    scene.Paint(object);
+    // The same styles for the bitmap-skin family, where only three of them draw.
+    TSeBitmapSkinObject skin(nullptr);
+    skin.SetBitmap(*LinkTo("gradient", {0, 0, 6, 4}));
+    skin.SetTileStyle(kStyles[i]);
+    skin.SetBounds(TRect::FromSize(2 + 22 * i, 20, 20, 16));
+    Attach(skin);
+    scene.Paint(skin);
+  }
+  ExpectGolden(scene.Image(), "simple_tile_styles", TGoldenCompare::Exact);
+}
+
+TEST_F(TPaintFixture, GoldenTileCutAtTheClipRectangle) {
+  Images.Add(GradientImage());
+  TSeBitmapObject object(nullptr);
+  object.SetBitmap(*LinkTo("gradient", {1, 1, 5, 4}));
+  object.SetBounds({2, 2, 30, 20});
+  Attach(object);
+  TScene scene(32, 22);
+  scene.Paint(object, {5, 4, 24, 15});
+  ExpectGolden(scene.Image(), "tile_clipped", TGoldenCompare::Exact);
+}
+
+TEST_F(TPaintFixture, GoldenNinePartDrawingInEveryStyleWithTransparentPieces) {
+  Images.Add(NinePartImage(true));
+  TScene scene(7 * 28 + 2, 2 * 26 + 2);
+  for (int i = 0; i < 7; ++i) {
+    for (int row = 0; row < 2; ++row) {
+      // Row 0: the centre takes each style; row 1: the borders do.
+      TSeBitmapObject object(nullptr);
+      object.SetBitmap(*LinkTo("nine", {0, 0, 8, 8}));
+      object.SetTileStyle(row == 0 ? kStyles[i] : TscTileStyle::tsStretch);
+      object.SetBorderTileStyle(row == 0 ? TscTileStyle::tsTile : kStyles[i]);
+      object.SetMarginLeft(2);
+      object.SetMarginTop(2);
+      object.SetMarginRight(2);
+      object.SetMarginBottom(2);
+      object.SetBounds(TRect::FromSize(2 + 28 * i, 2 + 26 * row, 26, 24));
+      Attach(object);
+      ASSERT_TRUE(object.Bitmap()->Masked && object.Bitmap()->MaskedBorder &&
+                  object.Bitmap()->MaskedAngles);
+      scene.Paint(object);
+    }
+  }
+  ExpectGolden(scene.Image(), "ninepart_styles", TGoldenCompare::Exact);
+}
+
+TEST_F(TPaintFixture, GoldenBitmapBoxNinePartAndPlain) {
+  // Key pixels in an edge and a corner only: the box draws edges with the centre flag
+  // (opaque here, so the key pixel is copied) and corners with the image's own flag.
+  Images.Add(NinePartImage(false));
+  TScene scene(4 * 28 + 2, 26 + 2);
+  const TscTileStyle styles[] = {TscTileStyle::tsTile, TscTileStyle::tsStretch,
+                                 TscTileStyle::tsCenter};
+  for (int i = 0; i < 3; ++i) {
+    TSeBitmapBoxObject box(nullptr);
+    box.SetBitmap(*LinkTo("nine", {0, 0, 8, 8}));
+    box.SetTileStyle(styles[i]);
+    box.SetBorderTileStyle(TscTileStyle::tsStretch);
+    box.SetMarginLeft(2);
+    box.SetMarginTop(2);
+    box.SetMarginRight(2);
+    box.SetMarginBottom(2);
+    box.SetBounds(TRect::FromSize(2 + 28 * i, 2, 26, 24));
+    Attach(box);
+    ASSERT_FALSE(box.Bitmap()->Masked);
+    scene.Paint(box);
+  }
+  TSeBitmapBoxObject plain(nullptr);  // no margins: as a bitmap skin object
+  plain.SetBitmap(*LinkTo("nine", {0, 0, 8, 8}));
+  plain.SetTileStyle(TscTileStyle::tsStretch);
+  plain.SetBounds(TRect::FromSize(2 + 28 * 3, 2, 26, 24));
+  Attach(plain);
+  scene.Paint(plain);
+  ExpectGolden(scene.Image(), "bitmapbox", TGoldenCompare::Exact);
+}
+
+TEST_F(TPaintFixture, GoldenNineTextAlignmentsWithMargins) {
+  TScene scene(3 * 62 + 2, 3 * 32 + 2);
+  for (int i = 0; i < 9; ++i) {
+    TSeSkinObject label(nullptr);
+    label.SetBounds(TRect::FromSize(2 + 62 * (i % 3), 2 + 32 * (i / 3), 60, 30));
+    label.SetColor(RGB(255, 255, 224));
+    label.Font()->SetColor(clBlack);
+    label.SetTextAlign(static_cast<TSeTextAlign>(i));
+    label.SetTextMarginLeft(4);
+    label.SetTextMarginRight(7);
+    label.SetTextMarginTop(3);
+    label.SetText("Ab");
+    scene.Paint(label);
+  }
+  ExpectGolden(scene.Image(), "text_alignments", TGoldenCompare::Text);
+}
+
+TEST_F(TPaintFixture, GoldenSeparatorShadowDisabledTitleAndOppositeText) {
+  TScene scene(2 * 92 + 2, 3 * 22 + 2);
+  const auto cell = [](int index) {
+    return TRect::FromSize(2 + 92 * (index % 2), 2 + 22 * (index / 2), 90, 20);
+  };
+  std::vector<std::unique_ptr<TSeSkinObject>> objects;
+  for (int i = 0; i < 6; ++i) {
+    objects.push_back(std::make_unique<TSeSkinObject>(nullptr));
+    objects.back()->SetBounds(cell(i));
+    objects.back()->Font()->SetColor(RGB(0, 0, 160));
+    objects.back()->SetText("Weather");
+  }
+  objects[0]->SetText("-");
+  objects[1]->SetTextEffect(TSeTextEffect::teShadow);
+  objects[2]->SetEnabled(false);
+  objects[3]->SetKind(TSeKind::skTitle);
+  objects[3]->SetText("Veltrane weather forecast");
+  objects[4]->SetOppositeText("Ctrl+W");
+  objects[5]->SetTextAlign(TSeTextAlign::taCenter);
+  objects[5]->SetTextEffect(TSeTextEffect::teShadow);
+  objects[5]->Font()->SetStyle(TFontStyles{TFontStyle::fsBold});
+  for (auto& object : objects) scene.Paint(*object);
+  ExpectGolden(scene.Image(), "text_effects", TGoldenCompare::Text);
+}
+
+// One image with a solid 4 x 4 square per state, left to right: normal, hot, pressed,
+// focused, disabled, active, inactive.
+TteBitmap* StatesImage() {
+  static const uint32_t colours[] = {Argb(128, 128, 128), Argb(255, 140, 0),   Argb(0, 0, 140),
+                                     Argb(0, 160, 0),     Argb(210, 210, 210), Argb(140, 0, 160),
+                                     Argb(90, 60, 30)};
+  return MakeBitmap("states", 28, 4, [](int x, int) { return colours[x / 4]; });
+}
+
+TRect StateSquare(int index) {
+  return TRect::FromSize(4 * index, 0, 4, 4);
+}
+
+enum TStateSquare { kNormal, kHot, kPressed, kFocused, kDisabled, kActive, kInactive };
+
+TEST_F(TPaintFixture, GoldenStateSwapsOfTheBitmapClasses) {
+  Images.Add(StatesImage());
+  TScene scene(6 * 14 + 2, 6 * 14 + 2);
+  int row = 0;
+  const auto paintRow = [&](TSeSkinObject& object,
+                            const std::vector<std::pair<TSeState, bool>>& cases) {
+    for (size_t i = 0; i < cases.size(); ++i) {
+      object.SetState(cases[i].first);
+      object.SetActive(cases[i].second);
+      object.SetBounds(TRect::FromSize(2 + 14 * int(i), 2 + 14 * row, 12, 12));
+      scene.Paint(object);
+    }
+    ++row;
+  };
+  const std::vector<std::pair<TSeState, bool>> buttonStates = {
+      {ssNormal, false},  {ssHot, false},      {ssPressed, false},
+      {ssFocused, false}, {ssDisabled, false}, {ssPlaceholder, true}};
+
+  TSeActiveBitmap active(nullptr);
+  active.SetBitmap(*LinkTo("states", StateSquare(kNormal)));
+  active.SetActiveBitmap(*LinkTo("states", StateSquare(kActive)));
+  Attach(active);
+  paintRow(active, {{ssNormal, false},
+                    {ssNormal, true},
+                    {ssHot, false},
+                    {ssPressed, false},
+                    {ssFocused, false},
+                    {ssDisabled, false}});
+
+  TSeButtonObject button(nullptr);
+  button.SetBitmap(*LinkTo("states", StateSquare(kNormal)));
+  button.SetBitmapHot(*LinkTo("states", StateSquare(kHot)));
+  button.SetBitmapPressed(*LinkTo("states", StateSquare(kPressed)));
+  button.SetBitmapFocused(*LinkTo("states", StateSquare(kFocused)));
+  button.SetBitmapDisabled(*LinkTo("missing", StateSquare(kDisabled)));  // falls back
+  Attach(button);
+  paintRow(button, buttonStates);
+
+  TSeButtonBitmapBoxObject box(nullptr);
+  box.SetBitmap(*LinkTo("states", StateSquare(kNormal)));
+  box.SetHotBitmap(*LinkTo("states", StateSquare(kHot)));
+  box.SetPressedBitmap(*LinkTo("states", StateSquare(kPressed)));
+  box.SetFocusedBitmap(*LinkTo("states", StateSquare(kFocused)));
+  box.SetDisabledBitmap(*LinkTo("states", StateSquare(kDisabled)));
+  Attach(box);
+  paintRow(box, buttonStates);
+
+  TSeActiveBitmapBoxObject activeBox(nullptr);
+  activeBox.SetBitmap(*LinkTo("states", StateSquare(kNormal)));
+  activeBox.SetFocusedBitmap(*LinkTo("states", StateSquare(kFocused)));
+  Attach(activeBox);
+  paintRow(activeBox, buttonStates);
+
+  TSeFormBitmapSkinObject form(nullptr);
+  form.SetBitmap(*LinkTo("states", StateSquare(kActive)));
+  form.SetInactiveBitmap(*LinkTo("states", StateSquare(kInactive)));
+  Attach(form);
+  paintRow(form, {{ssNormal, true}, {ssNormal, false}});
+
+  TSeSysButtonSkinObject sysButton(nullptr);
+  sysButton.SetAction(TSeAction::sbaClose);
+  sysButton.SetBitmap(*LinkTo("states", StateSquare(kNormal)));
+  sysButton.SetBitmapHover(*LinkTo("states", StateSquare(kHot)));
+  sysButton.SetBitmapDown(*LinkTo("states", StateSquare(kPressed)));
+  Attach(sysButton);
+  for (int i = 0; i < 3; ++i) {
+    sysButton.SetButtonState(static_cast<TSeButtonState>(i));
+    sysButton.SetBounds(TRect::FromSize(2 + 14 * i, 2 + 14 * row, 12, 12));
+    scene.Paint(sysButton);
+  }
+  ExpectGolden(scene.Image(), "state_swaps_bitmaps", TGoldenCompare::Exact);
+}
+
+TEST_F(TPaintFixture, GoldenStateSwapsOfTheColourClasses) {
+  TScene scene(5 * 14 + 2, 3 * 14 + 2);
+  const std::vector<std::pair<TSeState, bool>> cases = {
+      {ssNormal, false}, {ssNormal, true}, {ssHot, false}, {ssPressed, false}, {ssDisabled, false}};
+  TSeActiveObject active(nullptr);
+  active.SetColor(RGB(128, 128, 128));
+  active.SetActiveColor(RGB(140, 0, 160));
+  TSeActiveSkinObject activeSkin(nullptr);
+  activeSkin.SetColor(RGB(128, 128, 128));
+  activeSkin.SetActiveColor(RGB(0, 160, 0));
+  TSeColorButtonObject colorButton(nullptr);
+  colorButton.SetColor(RGB(128, 128, 128));
+  colorButton.SetHotColor(RGB(255, 140, 0));
+  colorButton.SetPressedColor(RGB(0, 0, 140));
+  colorButton.SetDisabledColor(RGB(210, 210, 210));
+  int row = 0;
+  for (TSeSkinObject* object :
+       std::initializer_list<TSeSkinObject*>{&active, &activeSkin, &colorButton}) {
+    for (size_t i = 0; i < cases.size(); ++i) {
+      object->SetState(cases[i].first);
+      object->SetActive(cases[i].second);
+      object->SetBounds(TRect::FromSize(2 + 14 * int(i), 2 + 14 * row, 12, 12));
+      scene.Paint(*object);
+    }
+    EXPECT_EQ(object->GetColor(), RGB(128, 128, 128)) << "the swap is undone";
+    ++row;
+  }
+  ExpectGolden(scene.Image(), "state_swaps_colors", TGoldenCompare::Exact);
+}
+
+TEST_F(TPaintFixture, GoldenStateSwapsOfTheFonts) {
+  TScene scene(5 * 32 + 2, 2 * 22 + 2);
+  TSeTextObject text(nullptr);
+  text.Font()->SetColor(clBlack);
+  text.FontHot()->SetColor(RGB(255, 100, 0));
+  text.FontPressed()->SetColor(RGB(0, 0, 200));
+  text.FontPressed()->SetStyle(TFontStyles{TFontStyle::fsBold});
+  text.FontFocused()->SetColor(RGB(0, 150, 0));
+  text.FontFocused()->SetStyle(TFontStyles{TFontStyle::fsUnderline});
+  text.FontDisabled()->SetColor(RGB(160, 160, 160));
+  TSeActiveObject active(nullptr);
+  active.Font()->SetColor(clBlack);
+  active.ActiveFont()->SetColor(RGB(200, 0, 0));
+  active.ActiveFont()->SetStyle(TFontStyles{TFontStyle::fsItalic});
+  active.DisabledFont()->SetColor(RGB(0, 120, 120));
+  active.SetActiveColor(RGB(255, 255, 224));
+  const TSeState states[] = {ssNormal, ssHot, ssPressed, ssFocused, ssDisabled};
+  int row = 0;
+  for (TSeSkinObject* object : std::initializer_list<TSeSkinObject*>{&text, &active}) {
+    object->SetText("Tx");
+    object->SetTextAlign(TSeTextAlign::taCenter);
+    for (int i = 0; i < 5; ++i) {
+      object->SetState(states[i]);
+      object->SetBounds(TRect::FromSize(2 + 32 * i, 2 + 22 * row, 30, 20));
+      scene.Paint(*object);
+    }
+    EXPECT_EQ(object->Font()->GetColor(), clBlack) << "the swap is undone";
+    ++row;
+  }
+  ExpectGolden(scene.Image(), "state_swaps_fonts", TGoldenCompare::Text);
+}
+
+TEST_F(TPaintFixture, GoldenSystemButtonInItsThreeStatesAndInactive) {
+  Images.Add(StatesImage());
+  TScene scene(5 * 18 + 2, 18 + 2);
+  TSeSystemButton button(nullptr);
+  button.SetAction(TSeAction::sbaClose);
+  button.SetBitmap(*LinkTo("states", StateSquare(kNormal)));
+  button.SetActiveBitmap(*LinkTo("states", StateSquare(kActive)));
+  button.SetBitmapHot(*LinkTo("states", StateSquare(kHot)));
+  button.SetBitmapPressed(*LinkTo("states", StateSquare(kPressed)));
+  // The glyph: a colour button that shows the state the button hands it.
+  auto* glyph = new TSeColorButtonObject(&button);
+  glyph->SetAlign(TSeAlign::saCenter);
+  glyph->SetBounds({0, 0, 6, 6});
+  glyph->SetColor(RGB(255, 255, 255));
+  glyph->SetHotColor(RGB(255, 255, 0));
+  glyph->SetPressedColor(RGB(0, 255, 255));
+  glyph->SetDisabledColor(RGB(0, 0, 0));
+  Attach(button);
+  const auto paint = [&](int index, bool active, TSeButtonState state) {
+    button.SetActive(active);
+    button.SetButtonState(state);
+    button.SetBounds(TRect::FromSize(2 + 18 * index, 2, 16, 16));
+    scene.Paint(button);
+    EXPECT_EQ(glyph->GetState(), ssNormal);
+    EXPECT_EQ(button.GetActive(), active);
+  };
+  paint(0, true, TSeButtonState::bsNormal);
+  paint(1, true, TSeButtonState::bsHot);
+  paint(2, true, TSeButtonState::bsPressed);
+  paint(3, false, TSeButtonState::bsNormal);
+  paint(4, false, TSeButtonState::bsHot);  // inactive wins over the button state
+  ExpectGolden(scene.Image(), "system_button", TGoldenCompare::Exact);
+}
+
+TEST_F(TPaintFixture, GoldenLinkPlaceholder) {
+  TScene scene(84, 28);
+  TSeLinkSkinObject link(nullptr);
+  link.SetLinkControl("Grid1");
+  link.Font()->SetColor(clBlack);
+  link.SetBounds({2, 2, 82, 26});
+  scene.Paint(link);  // not the placeholder state: nothing
+  EXPECT_EQ(InkBounds(scene.Image(), kBackgroundPixel), (TRect{84, 28, 0, 0}));
+  link.SetState(ssPlaceholder);
+  scene.Paint(link);
+  ExpectGolden(scene.Image(), "link_placeholder", TGoldenCompare::Text);
+}
+
+}  // namespace
+}  // namespace vt
