@@ -289,7 +289,7 @@ int64_t SteadyMilliseconds() {
 
 TZPopupList::TZPopupList(TZListButton* button)
     : QListWidget(button), Clock(&SteadyMilliseconds), FButton(button) {
-  setWindowFlags(Qt::Popup);
+  setWindowFlags(Qt::Popup | Qt::FramelessWindowHint);
   setFrameStyle(QFrame::Box | QFrame::Plain);
   setLineWidth(1);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

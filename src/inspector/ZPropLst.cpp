@@ -72,7 +72,9 @@ TZPropList::TZPropList(QWidget* parent)
       FRemovalWatch(std::make_unique<TRemovalWatch>(this)),
       FDesigner(std::make_shared<TZFormDesigner>()) {
   setFont(TFont().ToQFont());
-  setFocusPolicy(Qt::StrongFocus);
+  // Tab reaches the list; a click does not take the focus from the edit (which would
+  // lose its selection), mousePressEvent hands it on instead.
+  setFocusPolicy(Qt::TabFocus);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   SetBorderStyle(TZBorderStyle::bsSingle);
@@ -87,6 +89,12 @@ TZPropList::TZPropList(QWidget* parent)
 
 TZPropList::~TZPropList() {
   FDestroying = true;
+  // The host is usually being torn down too: no event reaches it from here on.
+  OnNewObject = nullptr;
+  OnHint = nullptr;
+  OnChanging = nullptr;
+  OnAdvancedChange = nullptr;
+  OnChange = nullptr;
   FEdit->Button()->CloseUp(false);
   SetCurObj(nullptr);
   FRows.clear();
@@ -378,7 +386,7 @@ void TZPropList::resizeEvent(QResizeEvent* event) {
 
 void TZPropList::changeEvent(QEvent* event) {
   QAbstractScrollArea::changeEvent(event);
-  if (event->type() != QEvent::FontChange) return;
+  if (event->type() != QEvent::FontChange || !FEdit) return;
   UpdateRowHeight();
   UpdateScrollBar();
   PlaceEditor();
@@ -447,7 +455,7 @@ bool TZPropList::SelectRow(int index) {
   // A commit collapses the edited row; the pointer or key that asked for `index`
   // meant a row of the old layout, so the selection stays on the edited row.
   if (RowCount() != rowsBefore) return true;
-  index = std::clamp(index, 0, RowCount() - 1);
+  index = RowCount() == 0 ? -1 : std::clamp(index, 0, RowCount() - 1);
   if (index == FCurrent) return true;
   viewport()->update(RowRect(FCurrent).adjusted(0, -1, 0, 1));
   viewport()->update(RowRect(index).adjusted(0, -1, 0, 1));
@@ -660,6 +668,7 @@ void TZPropList::focusInEvent(QFocusEvent* event) {
 
 void TZPropList::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
+  if (!hasFocus() && !FEdit->hasFocus()) setFocus(Qt::MouseFocusReason);
   const QPoint pos = event->position().toPoint();
   if (NearSplitter(pos.x())) {
     FSplitterDrag = true;

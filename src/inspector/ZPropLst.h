@@ -293,7 +293,7 @@ class TZPropList : public QAbstractScrollArea {
   int FRowHeight = 0;
   int FNestingLevel = 0;
   int FInsertIndex = 0;
-  TZInplaceEdit* FEdit;
+  TZInplaceEdit* FEdit = nullptr;
   TDesignerRef FDesigner;
   bool FDestroying = false;
   bool FCommitting = false;

@@ -8,6 +8,8 @@
 #include <cctype>
 #include <limits>
 
+#include "ZSkinProps.h"
+
 namespace vt {
 
 using enum TPropertyAttribute;
@@ -468,6 +470,7 @@ void RegisterStockPropertyEditors() {
   RegisterPropertyEditor(TFontCharsetType::Info(), nullptr, "", EditorClass<TFontCharsetProperty>);
   RegisterPropertyEditor(TFontNameType::Info(), nullptr, "", EditorClass<TFontNameProperty>);
   RegisterPropertyEditor(ClassTypeInfo<TFont>(), nullptr, "", EditorClass<TFontProperty>);
+  RegisterSkinPropertyEditors();
 }
 
 }  // namespace vt

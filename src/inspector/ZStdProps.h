@@ -222,7 +222,8 @@ class TCaptionProperty : public TStringProperty {
 
 // The editor of a kind when nothing more specific is registered.
 TPropertyEditorClass DefaultEditorClass(TTypeKind kind);
-// Registers the editors of the named types for any class and any property name.
+// Registers the editors of the named types for any class and any property name, and
+// hides the skin objects' MaskedAngles and MaskedBorder (ZSkinProps.h).
 void RegisterStockPropertyEditors();
 
 }  // namespace vt

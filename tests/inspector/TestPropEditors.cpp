@@ -1,0 +1,420 @@
+// The property-editor framework: attribute bits, enumeration of properties, the editor
+// registry, and every stock editor's text round trip with its bad inputs.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "InspectorTestObjects.h"
+#include "inspector/ZPropEdit.h"
+#include "inspector/ZStdProps.h"
+#include "skin/theme_se3objects.h"
+
+namespace vt::test {
+namespace {
+
+using enum TPropertyAttribute;
+
+std::vector<TPropertyRef> EditorsOf(const TSelectionList& selection,
+                                    TDesignKinds filter = kAllPropertyKinds) {
+  std::vector<TPropertyRef> editors;
+  GetComponentProperties(selection, filter, std::make_shared<TZFormDesigner>(),
+                         [&editors](const TPropertyRef& p) { editors.push_back(p); });
+  return editors;
+}
+
+std::vector<std::string> NamesOf(const std::vector<TPropertyRef>& editors) {
+  std::vector<std::string> names;
+  for (const TPropertyRef& e : editors) names.push_back(e->GetName());
+  return names;
+}
+
+TPropertyRef EditorOf(TPersistent* object, const std::string& name) {
+  for (const TPropertyRef& e : EditorsOf(CreateSelectionList(object)))
+    if (e->GetName() == name) return e;
+  return nullptr;
+}
+
+TPropertyRef SubEditorOf(const TPropertyRef& parent, const std::string& name) {
+  TPropertyRef found;
+  parent->GetProperties([&](const TPropertyRef& p) {
+    if (p->GetName() == name) found = p;
+  });
+  return found;
+}
+
+std::vector<std::string> ValuesOf(const TPropertyRef& editor) {
+  std::vector<std::string> values;
+  editor->GetValues([&values](const std::string& v) { values.push_back(v); });
+  return values;
+}
+
+std::string ErrorOf(const TPropertyRef& editor, const std::string& text) {
+  try {
+    editor->SetValue(text);
+  } catch (const Exception& e) {
+    return e.what();
+  }
+  return "(accepted)";
+}
+
+// Writes `text` and answers the text the editor shows afterwards.
+std::string Reformat(const TPropertyRef& editor, const std::string& text) {
+  editor->SetValue(text);
+  return editor->GetValue();
+}
+
+class PropEditorsTest : public ::testing::Test {
+ protected:
+  void SetUp() override { RegisterTestEditors(); }
+  TTestComponent FObject;
+};
+
+TEST(PropertyAttributes, BitsAreTheDesignTimeValues) {
+  EXPECT_EQ(TPropertyAttributes{paValueList}.Mask(), 0x01u);
+  EXPECT_EQ(TPropertyAttributes{paSubProperties}.Mask(), 0x02u);
+  EXPECT_EQ(TPropertyAttributes{paDialog}.Mask(), 0x04u);
+  EXPECT_EQ(TPropertyAttributes{paAutoUpdate}.Mask(), 0x10u);
+  EXPECT_EQ(TPropertyAttributes{paSortList}.Mask(), 0x20u);
+  EXPECT_EQ(TPropertyAttributes{paReadOnly}.Mask(), 0x40u);
+  EXPECT_EQ(TPropertyAttributes{paRevertable}.Mask(), 0x80u);
+  EXPECT_EQ((TPropertyAttributes{paDialog, paReadOnly}.Mask()), 0x44u);
+  EXPECT_EQ(kAllPropertyKinds.Mask(), 261886u);
+  EXPECT_FALSE(kAllPropertyKinds.Contains(TDesignKind::tkUnknown));
+  EXPECT_FALSE(kAllPropertyKinds.Contains(TDesignKind::tkMethod));
+}
+
+TEST(FormDesigner, AnswersOnlyTheNameQueries) {
+  TZFormDesigner designer;
+  TTestComponent owner;
+  owner.SetName("Button1");
+  EXPECT_EQ(designer.GetObjectName(&owner), "IFormDesigner.GetObjectName");
+  EXPECT_EQ(designer.GetMethodName({nullptr, "Click"}), "");
+  EXPECT_EQ(designer.GetMethodName({&owner, "Click"}), "Button1.Click");
+  EXPECT_EQ(designer.GetComponent("Button1"), nullptr);
+  EXPECT_FALSE(designer.MethodExists("Click"));
+}
+
+TEST_F(PropEditorsTest, ListsPublishedPropertiesInDeclarationOrderThroughTheFilter) {
+  EXPECT_EQ(NamesOf(EditorsOf(CreateSelectionList(&FObject))),
+            (std::vector<std::string>{"Name", "Tag", "Caption", "Count", "Percent", "Title",
+                                      "Enabled", "Shape", "Month", "Styles", "Color", "Font",
+                                      "Charset", "Cursor", "Note", "Empty", "Serial", "Sub"}));
+  EXPECT_EQ(NamesOf(EditorsOf(CreateSelectionList(&FObject), TDesignKinds{TDesignKind::tkSet})),
+            (std::vector<std::string>{"Styles"}));
+  EXPECT_EQ(
+      NamesOf(EditorsOf(CreateSelectionList(&FObject), TDesignKinds{TDesignKind::tkEnumeration})),
+      (std::vector<std::string>{"Enabled", "Shape", "Month"}));
+  EXPECT_TRUE(EditorsOf(CreateSelectionList(&FObject), TDesignKinds{TDesignKind::tkFloat}).empty());
+  EXPECT_TRUE(EditorsOf(CreateSelectionList(nullptr)).empty());
+}
+
+TEST_F(PropEditorsTest, SeveralObjectsShareTheCommonMultiSelectProperties) {
+  TTestOther other;
+  const std::vector<TPropertyRef> editors = EditorsOf({&FObject, &other});
+  // Name is not multi-select; Width and the others exist on one side only.
+  EXPECT_EQ(NamesOf(editors), (std::vector<std::string>{"Tag", "Color", "Sub"}));
+  const TPropertyRef color = editors[1];
+  EXPECT_EQ(color->GetValue(), "");  // clRed and clBlue differ
+  color->SetValue("clLime");
+  EXPECT_EQ(FObject.Color, clLime);
+  EXPECT_EQ(other.Color, clLime);
+  EXPECT_EQ(color->GetValue(), "clLime");
+  const TPropertyRef depth = SubEditorOf(editors[2], "Depth");
+  ASSERT_TRUE(depth);
+  depth->SetValue("9");
+  EXPECT_EQ(FObject.Sub()->GetDepth(), 9);
+  EXPECT_EQ(other.Sub()->GetDepth(), 9);
+}
+
+TEST_F(PropEditorsTest, IntegersParseDecimalAndHexAndCheckTheRange) {
+  const TPropertyRef count = EditorOf(&FObject, "Count");
+  EXPECT_EQ(count->GetValue(), "5");
+  EXPECT_EQ(Reformat(count, " 42 "), "42");
+  EXPECT_EQ(Reformat(count, "$10"), "16");
+  EXPECT_EQ(Reformat(count, "-0x1f"), "-31");
+  EXPECT_EQ(Reformat(count, "-2147483648"), "-2147483648");
+  EXPECT_EQ(ErrorOf(count, "12a"), "'12a' is not a valid integer value");
+  EXPECT_EQ(ErrorOf(count, ""), "'' is not a valid integer value");
+  EXPECT_EQ(ErrorOf(count, "--1"), "'--1' is not a valid integer value");
+  EXPECT_EQ(ErrorOf(count, "99999999999999999999"),
+            "'99999999999999999999' is not a valid integer value");
+  EXPECT_EQ(ErrorOf(count, "2147483648"), "Value must be between -2147483648 and 2147483647");
+  const TPropertyRef percent = EditorOf(&FObject, "Percent");
+  EXPECT_EQ(ErrorOf(percent, "101"), "Value must be between 0 and 100");
+  EXPECT_EQ(ErrorOf(percent, "-1"), "Value must be between 0 and 100");
+  EXPECT_EQ(Reformat(percent, "100"), "100");
+  EXPECT_EQ(FObject.Count, -2147483647 - 1);
+  EXPECT_EQ(count->GetAttributes().Mask(),
+            (TPropertyAttributes{paMultiSelect, paRevertable}.Mask()));
+}
+
+TEST_F(PropEditorsTest, EnumerationsAndBooleansOfferTheirNames) {
+  const TPropertyRef shape = EditorOf(&FObject, "Shape");
+  EXPECT_EQ(shape->GetValue(), "shSquare");
+  EXPECT_EQ(ValuesOf(shape), (std::vector<std::string>{"shCircle", "shSquare", "shTriangle"}));
+  EXPECT_EQ(Reformat(shape, "SHTRIANGLE"), "shTriangle");
+  EXPECT_EQ(ErrorOf(shape, "shHexagon"), "Invalid property value");
+  EXPECT_EQ(ErrorOf(shape, "1"), "Invalid property value");
+  EXPECT_TRUE(shape->GetAttributes().Contains(paValueList));
+  EXPECT_TRUE(shape->GetAttributes().Contains(paSortList));
+
+  const TPropertyRef enabled = EditorOf(&FObject, "Enabled");
+  EXPECT_EQ(ValuesOf(enabled), (std::vector<std::string>{"False", "True"}));
+  EXPECT_EQ(Reformat(enabled, "false"), "False");
+  EXPECT_EQ(Reformat(enabled, "TRUE"), "True");
+  EXPECT_EQ(ErrorOf(enabled, "yes"), "Invalid property value");
+  // A double click steps a value list on.
+  enabled->Edit();
+  EXPECT_EQ(enabled->GetValue(), "False");
+  enabled->Edit();
+  EXPECT_EQ(enabled->GetValue(), "True");
+}
+
+TEST_F(PropEditorsTest, SetsFormatInBracketsAndExpandIntoElements) {
+  const TPropertyRef styles = EditorOf(&FObject, "Styles");
+  EXPECT_EQ(styles->GetValue(), "[fsBold]");
+  EXPECT_EQ(Reformat(styles, "[fsBold, fsItalic]"), "[fsBold,fsItalic]");
+  EXPECT_EQ(Reformat(styles, "[]"), "[]");
+  EXPECT_EQ(Reformat(styles, "[FSSTRIKEOUT,fsBold]"), "[fsBold,fsStrikeOut]");
+  EXPECT_NE(ErrorOf(styles, "[fsHeavy]"), "(accepted)");
+  EXPECT_EQ(FObject.Styles, (TFontStyles{TFontStyle::fsBold, TFontStyle::fsStrikeOut}));
+  EXPECT_TRUE(styles->GetAttributes().Contains(paSubProperties));
+
+  std::vector<TPropertyRef> elements;
+  styles->GetProperties([&elements](const TPropertyRef& p) { elements.push_back(p); });
+  EXPECT_EQ(NamesOf(elements),
+            (std::vector<std::string>{"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"}));
+  EXPECT_EQ(elements[0]->GetValue(), "True");
+  EXPECT_EQ(elements[1]->GetValue(), "False");
+  EXPECT_EQ(Reformat(elements[1], "true"), "True");
+  EXPECT_EQ(Reformat(elements[0], "False"), "False");
+  EXPECT_EQ(styles->GetValue(), "[fsItalic,fsStrikeOut]");
+  EXPECT_EQ(ErrorOf(elements[2], "maybe"), "Invalid property value");
+}
+
+TEST_F(PropEditorsTest, StringsKeepEveryByte) {
+  const TPropertyRef title = EditorOf(&FObject, "Title");
+  const std::string bytes = std::string("tab\there, \xE9t\xE9\x01", 15);
+  EXPECT_EQ(Reformat(title, bytes), bytes);
+  EXPECT_EQ(Reformat(title, ""), "");
+  EXPECT_EQ(FromQString(ToQString(bytes)), bytes);
+  EXPECT_EQ(title->GetEditLimit(), 0);
+  EXPECT_FALSE(title->GetAttributes().Contains(paAutoUpdate));
+  EXPECT_TRUE(EditorOf(&FObject, "Caption")->GetAttributes().Contains(paAutoUpdate));
+}
+
+TEST_F(PropEditorsTest, ColoursAcceptIdentifiersHexAndDecimal) {
+  const TPropertyRef color = EditorOf(&FObject, "Color");
+  EXPECT_EQ(color->GetValue(), "clRed");
+  EXPECT_EQ(Reformat(color, "clbtnface"), "clBtnFace");
+  EXPECT_EQ(Reformat(color, "$00FF0000"), "clBlue");
+  EXPECT_EQ(Reformat(color, "255"), "clRed");
+  EXPECT_EQ(Reformat(color, "$00123456"), "$00123456");
+  EXPECT_EQ(Reformat(color, "clNone"), "clNone");
+  EXPECT_NE(ErrorOf(color, "clNope"), "(accepted)");
+  EXPECT_NE(ErrorOf(color, "$1FFFFFFFF"), "(accepted)");
+  EXPECT_EQ(ValuesOf(color), ColorIdents());
+  EXPECT_EQ(color->GetAttributes().Mask(),
+            (TPropertyAttributes{paMultiSelect, paDialog, paValueList, paRevertable}.Mask()));
+
+  TPropertyDialogs saved = PropertyDialogs();
+  TColor offered = 0;
+  PropertyDialogs().PickColor = [&offered](TColor current) -> std::optional<TColor> {
+    offered = current;
+    return clTeal;
+  };
+  color->Edit();
+  PropertyDialogs() = saved;
+  EXPECT_EQ(offered, clNone);
+  EXPECT_EQ(FObject.Color, clTeal);
+}
+
+TEST_F(PropEditorsTest, CharsetsAndCursorsUseIdentifiersOrNumbers) {
+  const TPropertyRef charset = EditorOf(&FObject, "Charset");
+  EXPECT_EQ(charset->GetValue(), "DEFAULT_CHARSET");
+  EXPECT_EQ(Reformat(charset, "russian_charset"), "RUSSIAN_CHARSET");
+  EXPECT_EQ(Reformat(charset, "0"), "ANSI_CHARSET");
+  EXPECT_EQ(Reformat(charset, "7"), "7");
+  EXPECT_EQ(ErrorOf(charset, "256"), "Value must be between 0 and 255");
+  EXPECT_EQ(ErrorOf(charset, "KLINGON_CHARSET"), "'KLINGON_CHARSET' is not a valid integer value");
+  EXPECT_EQ(ValuesOf(charset), CharsetIdents());
+
+  const TPropertyRef cursor = EditorOf(&FObject, "Cursor");
+  EXPECT_EQ(cursor->GetValue(), "crDefault");
+  EXPECT_EQ(Reformat(cursor, "crhandpoint"), "crHandPoint");
+  EXPECT_EQ(Reformat(cursor, "-14"), "crHSplit");
+  EXPECT_EQ(Reformat(cursor, "5"), "5");
+  EXPECT_EQ(ErrorOf(cursor, "crWait"), "'crWait' is not a valid integer value");
+  EXPECT_EQ(ValuesOf(cursor).size(), 22u);
+}
+
+TEST_F(PropEditorsTest, ComponentNamesAreUniqueIdentifiers) {
+  TTestComponent owner;
+  auto* first = new TTestComponent(&owner);
+  auto* second = new TTestComponent(&owner);
+  first->SetName("First");
+  const TPropertyRef name = EditorOf(second, "Name");
+  EXPECT_EQ(Reformat(name, "Second_2"), "Second_2");
+  EXPECT_EQ(ErrorOf(name, "2nd"), "'2nd' is not a valid component name");
+  EXPECT_EQ(ErrorOf(name, "with space"), "'with space' is not a valid component name");
+  EXPECT_EQ(ErrorOf(name, "first"), "A component named first already exists");
+  EXPECT_EQ(Reformat(name, "SECOND_2"), "SECOND_2");  // its own name in another case
+  EXPECT_EQ(Reformat(name, ""), "");
+  EXPECT_EQ(second->GetName(), "");
+  EXPECT_FALSE(name->GetAttributes().Contains(paRevertable));
+  EXPECT_EQ(name->GetEditLimit(), 63);
+}
+
+TEST_F(PropEditorsTest, SubObjectsExpandAndFontsOpenTheirDialog) {
+  const TPropertyRef font = EditorOf(&FObject, "Font");
+  EXPECT_EQ(font->GetValue(), "(TFont)");
+  EXPECT_TRUE(font->GetAttributes().Contains(paSubProperties));
+  EXPECT_TRUE(font->GetAttributes().Contains(paDialog));
+  EXPECT_TRUE(font->GetAttributes().Contains(paReadOnly));
+  std::vector<TPropertyRef> fontProps;
+  font->GetProperties([&fontProps](const TPropertyRef& p) { fontProps.push_back(p); });
+  EXPECT_EQ(NamesOf(fontProps),
+            (std::vector<std::string>{"Charset", "Color", "Height", "Name", "Pitch", "Style"}));
+  const TPropertyRef fontName = SubEditorOf(font, "Name");
+  EXPECT_EQ(fontName->GetValue(), "Tahoma");
+  EXPECT_TRUE(fontName->GetAttributes().Contains(paValueList));
+  const std::vector<std::string> families = ValuesOf(fontName);
+  EXPECT_NE(std::find(families.begin(), families.end(), "Tahoma"), families.end());
+  EXPECT_EQ(Reformat(SubEditorOf(font, "Color"), "clGreen"), "clGreen");
+  EXPECT_EQ(FObject.Font()->GetColor(), clGreen);
+
+  TPropertyDialogs saved = PropertyDialogs();
+  PropertyDialogs().PickFont = [](TFont& f) {
+    f.SetName("DejaVu Sans");
+    f.SetStyle({TFontStyle::fsItalic});
+    return true;
+  };
+  font->Edit();
+  PropertyDialogs() = saved;
+  EXPECT_EQ(FObject.Font()->GetName(), "DejaVu Sans");
+  EXPECT_EQ(FObject.Font()->GetStyle(), TFontStyles{TFontStyle::fsItalic});
+  EXPECT_EQ(FObject.Font()->GetColor(), clGreen);
+
+  const TPropertyRef inner = SubEditorOf(EditorOf(&FObject, "Sub"), "Inner");
+  EXPECT_EQ(inner->GetValue(), "(TTestInner)");
+  EXPECT_FALSE(inner->GetAttributes().Contains(paDialog));
+  EXPECT_EQ(Reformat(SubEditorOf(inner, "Value"), "12"), "12");
+  EXPECT_EQ(FObject.Sub()->Inner()->GetValue(), 12);
+}
+
+TEST_F(PropEditorsTest, ReadOnlyPropertiesCannotBeWritten) {
+  const TPropertyRef serial = EditorOf(&FObject, "Serial");
+  EXPECT_EQ(serial->GetValue(), "77");
+  EXPECT_TRUE(serial->GetAttributes().Contains(paReadOnly));
+  EXPECT_NE(ErrorOf(serial, "78"), "(accepted)");
+}
+
+// ---- Registry ---------------------------------------------------------------------
+
+template <int N>
+class TMarkedProperty : public TIntegerProperty {
+ public:
+  using TIntegerProperty::TIntegerProperty;
+  std::string GetValue() override { return "editor " + std::to_string(N); }
+};
+
+struct TRegistryCountType : TPropTraits<int32_t> {
+  static const TTypeInfo& Info() {
+    static const TTypeInfo info = [] {
+      TTypeInfo t = IntegerTypeInfo();
+      t.Name = "TRegistryCount";
+      return t;
+    }();
+    return info;
+  }
+};
+
+class TRegistryBase : public TComponent {
+ public:
+  using TComponent::TComponent;
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  static const TClassInfo& StaticClassInfo() {
+    static const TClassInfo info =
+        TClassInfoBuilder<TRegistryBase>("TRegistryBase", &TComponent::StaticClassInfo())
+            .Property<TRegistryCountType>("Alpha", &TRegistryBase::Get, &TRegistryBase::Set)
+            .Property<TRegistryCountType>("Beta", &TRegistryBase::Get, &TRegistryBase::Set)
+            .Property<TRegistryCountType>("Gamma", &TRegistryBase::Get, &TRegistryBase::Set)
+            .Build();
+    return info;
+  }
+  int32_t Get() const { return 0; }
+  void Set(int32_t) {}
+};
+
+class TRegistryDerived : public TRegistryBase {
+ public:
+  using TRegistryBase::TRegistryBase;
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  static const TClassInfo& StaticClassInfo() {
+    static const TClassInfo info =
+        TClassInfoBuilder<TRegistryDerived>("TRegistryDerived", &TRegistryBase::StaticClassInfo())
+            .Build();
+    return info;
+  }
+};
+
+TEST(PropertyRegistry, TheMostSpecificRegistrationWins) {
+  const TTypeInfo& type = TRegistryCountType::Info();
+  RegisterPropertyEditor(type, nullptr, "", EditorClass<TMarkedProperty<1>>);
+  RegisterPropertyEditor(type, &TRegistryBase::StaticClassInfo(), "",
+                         EditorClass<TMarkedProperty<2>>);
+  RegisterPropertyEditor(type, &TRegistryDerived::StaticClassInfo(), "",
+                         EditorClass<TMarkedProperty<3>>);
+  RegisterPropertyEditor(type, nullptr, "beta", EditorClass<TMarkedProperty<4>>);
+  RegisterPropertyEditor(type, &TRegistryDerived::StaticClassInfo(), "GAMMA", kNoPropertyEditor);
+  // Registered first, so a later one for the same pattern takes over.
+  RegisterPropertyEditor(type, &TRegistryBase::StaticClassInfo(), "",
+                         EditorClass<TMarkedProperty<5>>);
+
+  TRegistryBase base(nullptr);
+  TRegistryDerived derived(nullptr);
+  EXPECT_EQ(EditorOf(&base, "Alpha")->GetValue(), "editor 5");
+  EXPECT_EQ(EditorOf(&derived, "Alpha")->GetValue(), "editor 3");
+  EXPECT_EQ(EditorOf(&base, "Beta")->GetValue(), "editor 4");
+  EXPECT_EQ(EditorOf(&derived, "Beta")->GetValue(), "editor 4");
+  EXPECT_EQ(EditorOf(&base, "Gamma")->GetValue(), "editor 5");
+  EXPECT_EQ(EditorOf(&derived, "Gamma"), nullptr);  // hidden
+  // Other types are untouched.
+  EXPECT_EQ(EditorOf(&derived, "Tag")->GetValue(), "0");
+}
+
+TEST(PropertyRegistry, ClassTypeRegistrationsCoverDescendants) {
+  TTestComponent object;
+  EXPECT_NE(dynamic_cast<TFontProperty*>(EditorOf(&object, "Font").get()), nullptr);
+  EXPECT_NE(dynamic_cast<TClassProperty*>(EditorOf(&object, "Sub").get()), nullptr);
+  EXPECT_EQ(dynamic_cast<TFontProperty*>(EditorOf(&object, "Sub").get()), nullptr);
+}
+
+TEST(PropertyRegistry, SkinObjectsHideTheirMaskedFlags) {
+  TSeButtonObject button(nullptr);
+  const std::vector<std::string> names = NamesOf(EditorsOf(CreateSelectionList(&button)));
+  EXPECT_EQ(std::count(names.begin(), names.end(), "MaskedAngles"), 0);
+  EXPECT_EQ(std::count(names.begin(), names.end(), "MaskedBorder"), 0);
+  EXPECT_EQ(std::count(names.begin(), names.end(), "Masked"), 1);
+  EXPECT_EQ(std::count(names.begin(), names.end(), "BitmapHot"), 1);
+  // Only for skin objects: the same names elsewhere stay visible.
+  EXPECT_NE(GetEditorClass(*TSeBitmapObject::StaticClassInfo().FindProperty("MaskedAngles"),
+                           TComponent::StaticClassInfo()),
+            nullptr);
+}
+
+TEST(IntegerText, ParsesSignsBasesAndRejectsTheRest) {
+  EXPECT_EQ(ParseInteger("0"), 0);
+  EXPECT_EQ(ParseInteger("+7"), 7);
+  EXPECT_EQ(ParseInteger("$FFFFFFFF"), 4294967295);
+  EXPECT_EQ(ParseInteger("-9223372036854775808"), INT64_MIN);
+  EXPECT_EQ(ParseInteger("9223372036854775807"), INT64_MAX);
+  EXPECT_THROW(ParseInteger("9223372036854775808"), EConvertError);
+  EXPECT_THROW(ParseInteger("$"), EConvertError);
+  EXPECT_THROW(ParseInteger("0x"), EConvertError);
+  EXPECT_THROW(ParseInteger("$12345678901234567"), EConvertError);
+  EXPECT_THROW(ParseInteger("1 2"), EConvertError);
+}
+
+}  // namespace
+}  // namespace vt::test

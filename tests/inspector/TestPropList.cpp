@@ -1,0 +1,730 @@
+// TZPropList driven by real key and mouse events on the offscreen platform, grouped by
+// behaviour: rows and paths, keyboard and scrolling, expansion, geometry, committing
+// and rejected values, the drop-down list, dialogs, hints and removal.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include "InspectorTestObjects.h"
+#include "inspector/ErrorReport.h"
+#include "inspector/ZPropLst.h"
+
+namespace vt::test {
+namespace {
+
+class PropListTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    RegisterTestEditors();
+    FSavedReport = SetErrorReport([this](const std::string& m) { Errors.push_back(m); });
+    FSavedDialogs = PropertyDialogs();
+    FObject.SetName("Object1");
+    List = new TZPropList();
+    List->resize(260, 400);
+    List->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(List));
+  }
+
+  void TearDown() override {
+    delete List;
+    SetErrorReport(FSavedReport);
+    PropertyDialogs() = FSavedDialogs;
+  }
+
+  int Row(const std::string& path) const {
+    for (int i = 0; i < List->RowCount(); ++i)
+      if (List->RowPath(i) == path) return i;
+    ADD_FAILURE() << "no row " << path;
+    return -1;
+  }
+  std::string CurrentPath() const { return List->RowPath(List->CurrentRow()); }
+  QPoint NamePoint(int row) const { return {40, List->RowRect(row).center().y()}; }
+  QPoint ValuePoint(int row) const {
+    return {List->GetMiddle() + 20, List->RowRect(row).center().y()};
+  }
+  void Click(int row) { QTest::mouseClick(List->viewport(), Qt::LeftButton, {}, NamePoint(row)); }
+  void DoubleClick(int row) { RealDoubleClick(List->viewport(), NamePoint(row)); }
+  // What the desktop sends for a double click: press, release, double click, release.
+  static void RealDoubleClick(QWidget* widget, QPoint pos) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, pos);
+    QTest::mouseDClick(widget, Qt::LeftButton, {}, pos);
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, pos);
+  }
+  // Selects through the list itself, scrolling as needed.
+  void Select(const std::string& path) { ASSERT_TRUE(List->SelectRow(Row(path))); }
+  TZInplaceEdit* Edit() const { return List->InplaceEdit(); }
+  TZListButton* Button() const { return Edit()->Button(); }
+  TZPopupList* Popup() const { return Button()->PopupList(); }
+  void Key(int key, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::keyClick(Edit(), static_cast<Qt::Key>(key), modifiers);
+  }
+  void Type(const QString& text) { QTest::keyClicks(Edit(), text); }
+  QString Text() const { return Edit()->text(); }
+
+  TTestComponent FObject;
+  TTestOther FOther;
+  TZPropList* List = nullptr;
+  std::vector<std::string> Errors;
+
+ private:
+  TErrorReport FSavedReport;
+  TPropertyDialogs FSavedDialogs;
+};
+
+// ---- Rows and paths ---------------------------------------------------------------
+
+TEST_F(PropListTest, ShowsEveryPropertyAndEditsTheFirstRow) {
+  List->SetCurObj(&FObject);
+  EXPECT_EQ(List->RowCount(), 18);
+  EXPECT_EQ(List->CurrentRow(), 0);
+  EXPECT_TRUE(Edit()->isVisible());
+  EXPECT_EQ(Text(), "Object1");
+  EXPECT_EQ(Edit()->geometry(), List->ValueRect(0));
+  EXPECT_FALSE(Button()->isVisible());
+  EXPECT_EQ(List->Rows(Row("Font")).HasSubProperties, true);
+  EXPECT_EQ(List->Rows(Row("Count")).HasSubProperties, false);
+}
+
+TEST_F(PropListTest, AnObjectWithoutPropertiesInTheFilterShowsNothing) {
+  List->SetFilter(TDesignKinds{TDesignKind::tkFloat});
+  List->SetCurObj(&FObject);
+  EXPECT_EQ(List->RowCount(), 0);
+  EXPECT_EQ(List->CurrentRow(), -1);
+  EXPECT_FALSE(Edit()->isVisible());
+  QTest::keyClick(List, Qt::Key_Down);
+  QTest::mouseClick(List->viewport(), Qt::LeftButton, {}, QPoint(40, 5));
+  EXPECT_EQ(List->CurrentRow(), -1);
+  List->SetFilter(kAllPropertyKinds);
+  EXPECT_EQ(List->RowCount(), 18);
+}
+
+TEST_F(PropListTest, SwitchingObjectsKeepsTheSelectedProperty) {
+  List->SetCurObj(&FObject);
+  Click(Row("Color"));
+  EXPECT_EQ(CurrentPath(), "Color");
+  List->SetCurObj(&FOther);
+  EXPECT_EQ(CurrentPath(), "Color");
+  EXPECT_EQ(Text(), "clBlue");
+  List->SetCurObj(&FObject);
+  EXPECT_EQ(CurrentPath(), "Color");
+  EXPECT_EQ(Text(), "clRed");
+}
+
+TEST_F(PropListTest, SwitchingObjectsReexpandsANestedPath) {
+  List->SetCurObj(&FObject);
+  Select("Sub");
+  DoubleClick(Row("Sub"));
+  Select("Sub\\Inner");
+  DoubleClick(Row("Sub\\Inner"));
+  Select("Sub\\Inner\\Value");
+  List->SetCurObj(&FOther);
+  EXPECT_EQ(CurrentPath(), "Sub\\Inner\\Value");
+  EXPECT_TRUE(List->Rows(Row("Sub")).Expanded);
+  EXPECT_TRUE(List->Rows(Row("Sub\\Inner")).Expanded);
+  EXPECT_EQ(List->Rows(List->CurrentRow()).Level, 2);
+  EXPECT_EQ(Text(), "3");
+  // No such path in a plain list: the first row.
+  TTestWide wide(5);
+  List->SetCurObj(&wide);
+  EXPECT_EQ(List->CurrentRow(), 0);
+}
+
+// ---- Keyboard and scrolling -------------------------------------------------------
+
+TEST_F(PropListTest, KeysStopAtTheFirstAndLastRow) {
+  TTestWide wide(40);
+  List->SetCurObj(&wide);
+  const int visible = List->VisibleRowCount();
+  ASSERT_GT(visible, 3);
+  Key(Qt::Key_Up);
+  EXPECT_EQ(List->CurrentRow(), 0);
+  Key(Qt::Key_Down);
+  EXPECT_EQ(List->CurrentRow(), 1);
+  Key(Qt::Key_PageDown);
+  EXPECT_EQ(List->CurrentRow(), visible);
+  for (int i = 0; i < 10; ++i) Key(Qt::Key_PageDown);
+  EXPECT_EQ(List->CurrentRow(), 39);
+  EXPECT_EQ(List->TopRow(), 40 - visible);
+  Key(Qt::Key_Down);
+  EXPECT_EQ(List->CurrentRow(), 39);
+  Key(Qt::Key_PageUp);
+  EXPECT_EQ(List->CurrentRow(), 39 - (visible - 1));
+  EXPECT_EQ(List->TopRow(), 40 - visible);
+  for (int i = 0; i < 10; ++i) Key(Qt::Key_PageUp);
+  EXPECT_EQ(List->CurrentRow(), 0);
+  EXPECT_EQ(List->TopRow(), 0);
+  // The list itself takes the same keys when it has no edit.
+  QTest::keyClick(List, Qt::Key_Down);
+  EXPECT_EQ(List->CurrentRow(), 1);
+}
+
+TEST_F(PropListTest, TheScrollBarCoversTheRowsThatDoNotFit) {
+  List->resize(260, 200);
+  TTestWide wide(40);
+  List->SetCurObj(&wide);
+  QApplication::processEvents();  // the area shows its bar once the range is known
+  QScrollBar* bar = List->verticalScrollBar();
+  const int visible = List->VisibleRowCount();
+  EXPECT_TRUE(bar->isVisible());
+  EXPECT_EQ(bar->maximum(), 40 - visible);
+  EXPECT_EQ(bar->pageStep(), visible);
+  bar->setValue(10);  // as the thumb does
+  EXPECT_EQ(List->TopRow(), 10);
+  EXPECT_EQ(Edit()->geometry().top(), List->ValueRect(0).top());
+  EXPECT_LT(Edit()->geometry().top(), 0);
+  bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+  EXPECT_EQ(List->TopRow(), 10 + visible);
+  bar->triggerAction(QAbstractSlider::SliderToMaximum);
+  EXPECT_EQ(List->TopRow(), 40 - visible);
+  // A row above the view scrolls in when selected.
+  List->SelectRow(5);
+  EXPECT_EQ(List->TopRow(), 5);
+  TTestWide narrow(3);
+  List->SetCurObj(&narrow);
+  QApplication::processEvents();
+  EXPECT_EQ(bar->maximum(), 0);
+  EXPECT_FALSE(bar->isVisible());
+}
+
+TEST_F(PropListTest, ControlCharactersAreShownAsDots) {
+  FObject.Note = "a\tb\r\nc";
+  List->SetCurObj(&FObject);
+  Click(Row("Note"));
+  EXPECT_EQ(Text(), "a.b..c");
+  EXPECT_EQ(VisibleValueText(QStringLiteral("x\x01y\x1fz")), "x.y.z");
+  // The hint shows the value as it is.
+  const std::optional<THintInfo> hint = List->ValueHintAt(ValuePoint(Row("Note")));
+  ASSERT_TRUE(hint);
+  EXPECT_EQ(hint->HintStr, QStringLiteral("a\tb\r\nc"));
+}
+
+// ---- Expansion --------------------------------------------------------------------
+
+TEST_F(PropListTest, DoubleClickExpandsAndCollapses) {
+  List->SetCurObj(&FObject);
+  const int font = Row("Font");
+  DoubleClick(font);
+  EXPECT_EQ(List->CurrentRow(), font);
+  EXPECT_TRUE(List->Rows(font).Expanded);
+  EXPECT_EQ(List->RowCount(), 24);
+  EXPECT_EQ(List->RowPath(font + 1), "Font\\Charset");
+  EXPECT_EQ(List->Rows(font + 6).Level, 1);
+  EXPECT_EQ(List->RowPath(font + 7), "Charset");
+  DoubleClick(font);
+  EXPECT_FALSE(List->Rows(font).Expanded);
+  EXPECT_EQ(List->RowCount(), 18);
+  // A row without sub-properties does not change.
+  DoubleClick(Row("Count"));
+  EXPECT_EQ(List->RowCount(), 18);
+}
+
+TEST_F(PropListTest, TheExpandBoxTogglesOnlyWithNewButtons) {
+  List->SetCurObj(&FObject);
+  const int styles = Row("Styles");
+  const QPoint box(5, List->RowRect(styles).center().y());
+  QTest::mouseClick(List->viewport(), Qt::LeftButton, {}, box);
+  EXPECT_TRUE(List->Rows(styles).Expanded);
+  EXPECT_EQ(List->RowPath(styles + 2), "Styles\\fsItalic");
+  // The box of a nested row sits one level further right.
+  const int bold = styles + 1;
+  QTest::mouseClick(List->viewport(), Qt::LeftButton, {},
+                    QPoint(5, List->RowRect(bold).center().y()));
+  EXPECT_EQ(List->CurrentRow(), bold);
+  QTest::mouseClick(List->viewport(), Qt::LeftButton, {}, box);
+  EXPECT_FALSE(List->Rows(styles).Expanded);
+  List->SetNewButtons(false);
+  QTest::mouseClick(List->viewport(), Qt::LeftButton, {}, box);
+  EXPECT_EQ(List->CurrentRow(), styles);
+  EXPECT_FALSE(List->Rows(styles).Expanded);
+}
+
+TEST_F(PropListTest, ExpandingNearTheBottomScrollsTheNewRowsIn) {
+  List->resize(260, 200);
+  List->SetCurObj(&FObject);
+  const int sub = Row("Sub");
+  Select("Sub");
+  const int visible = List->VisibleRowCount();
+  ASSERT_EQ(List->TopRow(), sub - visible + 1);
+  DoubleClick(sub);
+  EXPECT_EQ(List->TopRow(), std::min(sub + 3 - visible + 1, sub));
+  EXPECT_GE(List->RowRect(sub).top(), 0);
+  EXPECT_LE(List->RowRect(sub + 3).bottom(), List->viewport()->height());
+}
+
+// ---- Geometry ---------------------------------------------------------------------
+
+TEST_F(PropListTest, TheSplitterStaysThirtyTwoPixelsFromEitherSide) {
+  List->SetCurObj(&FObject);
+  QWidget* viewport = List->viewport();
+  const int y = List->RowRect(3).center().y();
+  QTest::mouseMove(viewport, QPoint(List->GetMiddle() + 2, y));
+  EXPECT_EQ(viewport->cursor().shape(), Qt::SplitHCursor);
+  QTest::mousePress(viewport, Qt::LeftButton, {}, QPoint(List->GetMiddle() + 2, y));
+  QTest::mouseMove(viewport, QPoint(120, y));
+  EXPECT_EQ(List->GetMiddle(), 120);
+  QTest::mouseMove(viewport, QPoint(5, y));
+  EXPECT_EQ(List->GetMiddle(), 32);
+  QTest::mouseMove(viewport, QPoint(viewport->width() - 1, y));
+  EXPECT_EQ(List->GetMiddle(), viewport->width() - 32);
+  QTest::mouseRelease(viewport, Qt::LeftButton, {}, QPoint(viewport->width() - 1, y));
+  EXPECT_EQ(Edit()->geometry().left(), List->GetMiddle() + 2);
+  QTest::mouseMove(viewport, QPoint(60, y));
+  EXPECT_EQ(viewport->cursor().shape(), Qt::ArrowCursor);
+  EXPECT_EQ(List->GetMiddle(), viewport->width() - 32);
+  List->resize(120, 200);
+  EXPECT_EQ(List->GetMiddle(), List->viewport()->width() - 32);
+  List->SetMiddle(0);
+  EXPECT_EQ(List->GetMiddle(), 32);
+}
+
+TEST_F(PropListTest, IntegralHeightKeepsWholeRows) {
+  List->SetCurObj(&FObject);
+  List->SetIntegralHeight(true);
+  const int frame = List->height() - List->viewport()->height();
+  for (int requested : {205, 180, 163}) {
+    List->resize(260, requested);
+    EXPECT_LE(List->height(), requested);
+    EXPECT_GT(List->height(), requested - List->RowHeight());
+    EXPECT_EQ((List->height() - frame) % List->RowHeight(), 0) << requested;
+  }
+  List->SetIntegralHeight(false);
+  List->resize(260, 205);
+  EXPECT_EQ(List->height(), 205);
+}
+
+// ---- Committing -------------------------------------------------------------------
+
+TEST_F(PropListTest, EnterCommitsAndFiresTheEventsInOrder) {
+  std::vector<std::string> events;
+  bool allow = true;
+  List->OnChanging = [&](TZPropList*, bool& canChange) {
+    events.push_back("changing");
+    canChange = allow;
+  };
+  List->OnAdvancedChange = [&](TZPropList*, const TPropertyRef& p) {
+    events.push_back("advanced " + p->GetName());
+  };
+  List->OnChange = [&](TZPropList*) { events.push_back("change"); };
+  List->SetCurObj(&FObject);
+  Click(Row("Count"));
+  Type("42");
+  EXPECT_EQ(FObject.Count, 5);
+  Key(Qt::Key_Return);
+  EXPECT_EQ(FObject.Count, 42);
+  EXPECT_EQ(events, (std::vector<std::string>{"changing", "advanced Count", "change"}));
+  EXPECT_FALSE(Edit()->isModified());
+  EXPECT_EQ(Edit()->selectedText(), "42");
+  // Enter without a change only selects the text.
+  events.clear();
+  Edit()->deselect();
+  Key(Qt::Key_Return);
+  EXPECT_TRUE(events.empty());
+  EXPECT_EQ(Edit()->selectedText(), "42");
+  // OnChanging can refuse.
+  allow = false;
+  Type("7");
+  Key(Qt::Key_Return);
+  EXPECT_EQ(FObject.Count, 42);
+  EXPECT_EQ(events, (std::vector<std::string>{"changing"}));
+  EXPECT_EQ(Text(), "42");
+}
+
+TEST_F(PropListTest, LeavingTheRowCommits) {
+  List->SetCurObj(&FObject);
+  Click(Row("Title"));
+  Type("World");
+  Key(Qt::Key_Down);
+  EXPECT_EQ(FObject.Title, "World");
+  EXPECT_EQ(CurrentPath(), "Enabled");
+  Type("False");
+  Click(Row("Count"));
+  EXPECT_FALSE(FObject.Enabled);
+  EXPECT_TRUE(Errors.empty());
+}
+
+TEST_F(PropListTest, ARejectedValueIsReportedAndKeepsTheRowAndText) {
+  List->SetCurObj(&FObject);
+  const int count = Row("Count");
+  Click(count);
+  Type("abc");
+  Key(Qt::Key_Down);
+  EXPECT_EQ(Errors, (std::vector<std::string>{"'abc' is not a valid integer value"}));
+  EXPECT_EQ(List->CurrentRow(), count);
+  EXPECT_EQ(Text(), "abc");
+  Click(Row("Title"));
+  EXPECT_EQ(Errors.size(), 2u);
+  EXPECT_EQ(List->CurrentRow(), count);
+  Key(Qt::Key_Escape);
+  EXPECT_EQ(Text(), "5");
+  Key(Qt::Key_Down);
+  EXPECT_EQ(List->CurrentRow(), count + 1);
+  Type("101");
+  Key(Qt::Key_Return);
+  EXPECT_EQ(Errors.back(), "Value must be between 0 and 100");
+  EXPECT_EQ(Text(), "101");
+  EXPECT_EQ(FObject.Percent, 50);
+}
+
+TEST_F(PropListTest, EscapeRevertsOnlyRevertableProperties) {
+  List->SetCurObj(&FObject);
+  Click(Row("Title"));
+  Type("xyz");
+  Key(Qt::Key_Escape);
+  EXPECT_EQ(Text(), "Hello");
+  EXPECT_FALSE(Edit()->isModified());
+  Click(Row("Name"));
+  Type("Renamed");
+  Key(Qt::Key_Escape);
+  EXPECT_EQ(Text(), "Renamed");
+  Key(Qt::Key_Return);
+  EXPECT_EQ(FObject.GetName(), "Renamed");
+}
+
+TEST_F(PropListTest, AutoUpdateWritesEveryKeystroke) {
+  int changes = 0;
+  List->OnChange = [&changes](TZPropList*) { ++changes; };
+  List->SetCurObj(&FObject);
+  Click(Row("Caption"));
+  Type("O");
+  EXPECT_EQ(FObject.Caption, "O");
+  Type("K");
+  EXPECT_EQ(FObject.Caption, "OK");
+  EXPECT_EQ(Text(), "OK");
+  EXPECT_EQ(Edit()->cursorPosition(), 2);
+  EXPECT_EQ(changes, 2);
+}
+
+TEST_F(PropListTest, ACommitCollapsesTheEditedRow) {
+  List->SetCurObj(&FObject);
+  const int styles = Row("Styles");
+  DoubleClick(styles);
+  ASSERT_TRUE(List->Rows(styles).Expanded);
+  Type("[fsItalic]");
+  Key(Qt::Key_Return);
+  EXPECT_FALSE(List->Rows(styles).Expanded);
+  EXPECT_EQ(List->RowCount(), 18);
+  EXPECT_EQ(FObject.Styles, TFontStyles{TFontStyle::fsItalic});
+  EXPECT_EQ(Text(), "[fsItalic]");
+}
+
+TEST_F(PropListTest, SetElementRowsEditTheirBit) {
+  List->SetCurObj(&FObject);
+  const int styles = Row("Styles");
+  DoubleClick(styles);
+  Click(Row("Styles\\fsUnderline"));
+  EXPECT_EQ(Text(), "False");
+  EXPECT_EQ(Button()->Kind(), TZButtonKind::bkDropDown);
+  Type("T");  // completes to True
+  EXPECT_EQ(Text(), "True");
+  Key(Qt::Key_Return);
+  EXPECT_EQ(FObject.Styles, (TFontStyles{TFontStyle::fsBold, TFontStyle::fsUnderline}));
+  EXPECT_EQ(List->Rows(styles).Prop->GetValue(), "[fsBold,fsUnderline]");
+}
+
+TEST_F(PropListTest, LeavingTheEditCommitsAndARejectedValueTakesTheFocusBack) {
+  QWidget window;
+  auto* layout = new QVBoxLayout(&window);
+  auto* list = new TZPropList(&window);
+  auto* other = new QLineEdit(&window);
+  layout->addWidget(list);
+  layout->addWidget(other);
+  window.resize(260, 300);
+  window.show();
+  QApplication::setActiveWindow(&window);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  list->SetCurObj(&FObject);
+  list->setFocus();
+  ASSERT_TRUE(list->InplaceEdit()->hasFocus());
+  list->SelectRow(3);  // Count
+  QTest::keyClicks(list->InplaceEdit(), "17");
+  other->setFocus();
+  EXPECT_EQ(FObject.Count, 17);
+  list->InplaceEdit()->setFocus();
+  QTest::keyClicks(list->InplaceEdit(), "x");
+  other->setFocus();
+  EXPECT_EQ(Errors, (std::vector<std::string>{"'x' is not a valid integer value"}));
+  QApplication::processEvents();
+  EXPECT_TRUE(list->InplaceEdit()->hasFocus());
+  EXPECT_EQ(list->InplaceEdit()->text(), "x");
+}
+
+// ---- Mouse ------------------------------------------------------------------------
+
+TEST_F(PropListTest, DraggingWithTheButtonHeldSelectsTheRowUnderThePointer) {
+  List->SetCurObj(&FObject);
+  QWidget* viewport = List->viewport();
+  QTest::mousePress(viewport, Qt::LeftButton, {}, NamePoint(1));
+  EXPECT_EQ(List->CurrentRow(), 1);
+  QMouseEvent move(QEvent::MouseMove, NamePoint(4), viewport->mapToGlobal(NamePoint(4)),
+                   Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(viewport, &move);
+  EXPECT_EQ(List->CurrentRow(), 4);
+  QTest::mouseRelease(viewport, Qt::LeftButton, {}, NamePoint(4));
+  QTest::mouseMove(viewport, NamePoint(6));
+  EXPECT_EQ(List->CurrentRow(), 4);
+}
+
+// ---- Drop-down list ---------------------------------------------------------------
+
+TEST_F(PropListTest, TheDropDownShowsAtMostEightRows) {
+  List->SetCurObj(&FObject);
+  const int itemHeight = Edit()->ItemHeight();
+  Click(Row("Month"));
+  Key(Qt::Key_Down, Qt::AltModifier);
+  ASSERT_TRUE(Popup()->isVisible());
+  EXPECT_TRUE(Button()->DroppedDown());
+  EXPECT_EQ(Popup()->count(), 20);
+  EXPECT_EQ(Popup()->height(), 8 * itemHeight + 2);
+  EXPECT_TRUE(Popup()->verticalScrollBar()->isVisible());
+  EXPECT_EQ(Popup()->currentItem()->text(), "tmMar");
+  EXPECT_GE(Popup()->width(), Edit()->width() + Button()->width() + 1);
+  EXPECT_LE(Popup()->width(), List->viewport()->width());
+  QTest::keyClick(Popup(), Qt::Key_Escape);
+  EXPECT_FALSE(Popup()->isVisible());
+  EXPECT_FALSE(Button()->DroppedDown());
+
+  Click(Row("Empty"));
+  Key(Qt::Key_Down, Qt::AltModifier);
+  EXPECT_EQ(Popup()->count(), 0);
+  EXPECT_EQ(Popup()->height(), itemHeight + 2);
+  QTest::keyClick(Popup(), Qt::Key_Return);  // nothing to take
+  EXPECT_FALSE(Popup()->isVisible());
+  EXPECT_EQ(FObject.Empty, "");
+
+  Click(Row("Shape"));
+  Key(Qt::Key_Down, Qt::AltModifier);
+  EXPECT_EQ(Popup()->height(), 3 * itemHeight + 2);
+  EXPECT_FALSE(Popup()->verticalScrollBar()->isVisible());
+  QTest::keyClick(Popup(), Qt::Key_Escape);
+}
+
+TEST_F(PropListTest, TheDropDownAcceptsWithEnterOrAClick) {
+  int changes = 0;
+  List->OnChange = [&changes](TZPropList*) { ++changes; };
+  List->SetCurObj(&FObject);
+  Click(Row("Shape"));
+  QTest::mouseClick(Button(), Qt::LeftButton);
+  ASSERT_TRUE(Popup()->isVisible());
+  QTest::keyClick(Popup(), Qt::Key_Down);
+  QTest::keyClick(Popup(), Qt::Key_Return);
+  EXPECT_EQ(FObject.Shape, TTestShape::shTriangle);
+  EXPECT_EQ(Text(), "shTriangle");
+  EXPECT_EQ(changes, 1);
+
+  Key(Qt::Key_Down, Qt::AltModifier);
+  QWidget* items = Popup()->viewport();
+  const QRect first = Popup()->visualItemRect(Popup()->item(0));
+  QTest::mouseClick(items, Qt::LeftButton, {}, first.center());
+  EXPECT_FALSE(Popup()->isVisible());
+  EXPECT_EQ(FObject.Shape, TTestShape::shCircle);
+
+  // Escape and a press outside cancel.
+  Key(Qt::Key_Down, Qt::AltModifier);
+  QTest::keyClick(Popup(), Qt::Key_Down);
+  QTest::keyClick(Popup(), Qt::Key_Escape);
+  EXPECT_EQ(FObject.Shape, TTestShape::shCircle);
+  Key(Qt::Key_Down, Qt::AltModifier);
+  QTest::keyClick(Popup(), Qt::Key_Down);
+  QTest::mouseClick(Popup(), Qt::LeftButton, {}, QPoint(-20, -20));
+  EXPECT_FALSE(Popup()->isVisible());
+  EXPECT_EQ(FObject.Shape, TTestShape::shCircle);
+  EXPECT_EQ(changes, 2);
+}
+
+TEST_F(PropListTest, TheDropDownOpensAboveTheRowWhenTheScreenEndsBelow) {
+  List->resize(260, 200);
+  List->SetCurObj(&FObject);
+  const QRect screen = List->screen()->geometry();
+  Click(Row("Month"));
+  const int rowTop = List->viewport()->mapToGlobal(List->RowRect(List->CurrentRow()).topLeft()).y();
+  Key(Qt::Key_Down, Qt::AltModifier);
+  EXPECT_EQ(Popup()->geometry().top(), rowTop + List->RowHeight());
+  EXPECT_EQ(Popup()->geometry().right(),
+            Button()->mapToGlobal(QPoint(Button()->width() - 1, 0)).x());
+  QTest::keyClick(Popup(), Qt::Key_Escape);
+
+  List->move(List->x(), screen.bottom() - List->height() + 1);
+  QApplication::processEvents();
+  const int lowRowTop =
+      List->viewport()->mapToGlobal(List->RowRect(List->CurrentRow()).topLeft()).y();
+  ASSERT_GT(lowRowTop + List->RowHeight() + Popup()->height(), screen.bottom() + 1);
+  Key(Qt::Key_Down, Qt::AltModifier);
+  EXPECT_EQ(Popup()->geometry().bottom() + 1, lowRowTop);
+  QTest::keyClick(Popup(), Qt::Key_Escape);
+}
+
+TEST_F(PropListTest, TheDropDownSearchesAsYouTypeAndRestartsAfterAPause) {
+  int64_t now = 100000;
+  Popup()->Clock = [&now] { return now; };
+  List->SetCurObj(&FObject);
+  Click(Row("Month"));
+  Key(Qt::Key_Down, Qt::AltModifier);
+  QTest::keyClicks(Popup(), "tmq");
+  EXPECT_EQ(Popup()->currentItem()->text(), "tmQ1");
+  now += 2000;
+  QTest::keyClicks(Popup(), "3");
+  EXPECT_EQ(Popup()->currentItem()->text(), "tmQ3");
+  EXPECT_EQ(Popup()->SearchText(), "tmq3");
+  now += 2001;
+  QTest::keyClicks(Popup(), "tmd");
+  EXPECT_EQ(Popup()->currentItem()->text(), "tmDec");
+  QTest::keyClick(Popup(), Qt::Key_Backspace);
+  EXPECT_EQ(Popup()->SearchText(), "");
+  QTest::keyClicks(Popup(), QString(40, u'x'));
+  EXPECT_EQ(Popup()->SearchText().size(), TZPopupList::kMaxSearchLength);
+  EXPECT_EQ(Popup()->currentItem()->text(), "tmDec");  // nothing starts with x
+  QTest::keyClick(Popup(), Qt::Key_Return);
+  EXPECT_EQ(FObject.Month, TTestMonth::tmDec);
+}
+
+TEST_F(PropListTest, TypingCompletesFromTheValuesButNotAfterBackspace) {
+  List->SetCurObj(&FObject);
+  Click(Row("Color"));
+  Type("cl");
+  EXPECT_EQ(Text(), "clBlack");  // the first identifier in the colours' own order
+  EXPECT_EQ(Edit()->selectedText(), "Black");
+  Type("a");
+  EXPECT_EQ(Text(), "clAqua");
+  EXPECT_EQ(Edit()->selectedText(), "qua");
+  EXPECT_TRUE(Edit()->isModified());
+  Key(Qt::Key_Backspace);  // removes the completed tail only
+  EXPECT_EQ(Text(), "clA");
+  Key(Qt::Key_Backspace);
+  EXPECT_EQ(Text(), "cl");
+  Type("aq");
+  Key(Qt::Key_Return);
+  EXPECT_EQ(FObject.Color, clAqua);
+  // Rows without a value list never complete.
+  Click(Row("Title"));
+  Type("c");
+  EXPECT_EQ(Text(), "c");
+}
+
+// ---- Dialogs ----------------------------------------------------------------------
+
+TEST_F(PropListTest, TheEllipsisOpensTheDialogWhenReleasedOverIt) {
+  int opened = 0;
+  PropertyDialogs().PickFont = [&opened](TFont& font) {
+    ++opened;
+    font.SetName("DejaVu Sans");
+    return true;
+  };
+  List->SetCurObj(&FObject);
+  Click(Row("Font"));
+  ASSERT_TRUE(Button()->isVisible());
+  EXPECT_EQ(Button()->Kind(), TZButtonKind::bkEllipsis);
+  EXPECT_EQ(Button()->geometry().left(), Edit()->geometry().right() + 1);
+  EXPECT_EQ(Button()->height(), Edit()->height());
+  const QPoint inside = Button()->rect().center();
+  QTest::mousePress(Button(), Qt::LeftButton, {}, inside);
+  EXPECT_TRUE(Button()->Pressed());
+  QTest::mouseMove(Button(), QPoint(-30, 5));
+  EXPECT_FALSE(Button()->Pressed());
+  QTest::mouseRelease(Button(), Qt::LeftButton, {}, QPoint(-30, 5));
+  EXPECT_EQ(opened, 0);
+  QTest::mouseClick(Button(), Qt::LeftButton, {}, inside);
+  EXPECT_EQ(opened, 1);
+  EXPECT_FALSE(Button()->Pressed());
+  EXPECT_EQ(FObject.Font()->GetName(), "DejaVu Sans");
+}
+
+TEST_F(PropListTest, CtrlEnterAndDoubleClicksOpenTheDialog) {
+  int opened = 0;
+  PropertyDialogs().PickColor = [&opened](TColor) -> std::optional<TColor> {
+    ++opened;
+    return opened == 1 ? clTeal : clOlive;
+  };
+  List->SetCurObj(&FObject);
+  Click(Row("Color"));
+  Key(Qt::Key_Return, Qt::ControlModifier);
+  EXPECT_EQ(opened, 1);
+  EXPECT_EQ(FObject.Color, clTeal);
+  EXPECT_EQ(Text(), "clTeal");
+  RealDoubleClick(Edit(), Edit()->rect().center());
+  EXPECT_EQ(opened, 2);
+  EXPECT_EQ(FObject.Color, clOlive);
+
+  // A press on the list and one on the edit just after it make a double click.
+  Click(Row("Count"));
+  const int color = Row("Color");
+  const QPoint onList = ValuePoint(color);
+  QMouseEvent press(QEvent::MouseButtonPress, onList, List->viewport()->mapToGlobal(onList),
+                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  press.setTimestamp(5000);
+  QApplication::sendEvent(List->viewport(), &press);
+  QMouseEvent release(QEvent::MouseButtonRelease, onList, List->viewport()->mapToGlobal(onList),
+                      Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(List->viewport(), &release);
+  ASSERT_EQ(List->CurrentRow(), color);
+  const QPoint onEdit = Edit()->rect().center();
+  QMouseEvent second(QEvent::MouseButtonPress, onEdit, Edit()->mapToGlobal(onEdit), Qt::LeftButton,
+                     Qt::LeftButton, Qt::NoModifier);
+  second.setTimestamp(5000 + 50);
+  QApplication::sendEvent(Edit(), &second);
+  EXPECT_EQ(opened, 3);
+  // A typed value goes in before the dialog opens.
+  PropertyDialogs().PickColor = [](TColor current) -> std::optional<TColor> {
+    EXPECT_EQ(current, clYellow);
+    return std::nullopt;
+  };
+  Type("clYellow");
+  Key(Qt::Key_Return, Qt::ControlModifier);
+  EXPECT_EQ(FObject.Color, clYellow);
+}
+
+// ---- Hints and removal ------------------------------------------------------------
+
+TEST_F(PropListTest, ValueHintsAppearOnlyForValuesThatDoNotFit) {
+  FObject.Title = std::string(80, 'w');
+  List->SetCurObj(&FObject);
+  const int title = Row("Title");
+  std::optional<THintInfo> hint = List->ValueHintAt(ValuePoint(title));
+  ASSERT_TRUE(hint);
+  EXPECT_EQ(hint->HintStr, QString(80, u'w'));
+  EXPECT_EQ(hint->CursorRect.top(), List->RowRect(title).top());
+  EXPECT_FALSE(List->ValueHintAt(NamePoint(title)));
+  EXPECT_FALSE(List->ValueHintAt(ValuePoint(Row("Count"))));
+  EXPECT_FALSE(List->ValueHintAt(QPoint(200, List->RowRect(List->RowCount()).center().y())));
+  List->OnHint = [](TZPropList*, const TPropertyRef& prop, THintInfo& info) {
+    info.HintStr = ToQString(prop->GetName()) + ": long";
+  };
+  hint = List->ValueHintAt(ValuePoint(title));
+  ASSERT_TRUE(hint);
+  EXPECT_EQ(hint->HintStr, "Title: long");
+}
+
+TEST_F(PropListTest, DestroyingTheShownComponentClearsTheList) {
+  std::vector<std::pair<TPersistent*, TPersistent*>> switches;
+  List->OnNewObject = [&switches](TZPropList*, TPersistent* oldObj, TPersistent* newObj) {
+    switches.emplace_back(oldObj, newObj);
+  };
+  auto* doomed = new TTestComponent();
+  List->SetCurObj(doomed);
+  Click(Row("Count"));
+  Type("9");
+  delete doomed;
+  EXPECT_EQ(List->CurObj(), nullptr);
+  EXPECT_EQ(List->RowCount(), 0);
+  EXPECT_EQ(List->CurrentRow(), -1);
+  EXPECT_FALSE(Edit()->isVisible());
+  EXPECT_FALSE(Edit()->isModified());
+  ASSERT_EQ(switches.size(), 2u);
+  EXPECT_EQ(switches[1], (std::pair<TPersistent*, TPersistent*>{doomed, nullptr}));
+  EXPECT_FALSE(List->grab().isNull());
+  // A component shown before and freed after another was shown stays harmless.
+  auto* earlier = new TTestComponent();
+  List->SetCurObj(earlier);
+  List->SetCurObj(&FObject);
+  delete earlier;
+  EXPECT_EQ(List->CurObj(), &FObject);
+  EXPECT_EQ(List->RowCount(), 18);
+  List->OnNewObject = nullptr;
+}
+
+}  // namespace
+}  // namespace vt::test
