@@ -3,6 +3,7 @@
 // and colour text forms the skin files store.
 #include <gtest/gtest.h>
 
+#include "skin/te_bitmap.h"
 #include "theme/te_theme.h"
 #include "theme/te_thememanager.h"
 
@@ -86,6 +87,32 @@ TEST(ThemeTables, HueAndBrightnessHelpersGiveExactColours) {
   EXPECT_EQ(ChangeColorBrightness(0x00F01020, 32), 0x00FF3040);
   EXPECT_EQ(ChangeColorBrightness(0x00F01020, -32), 0x00D00000);
   EXPECT_EQ(ChangeColorBrightness(0x00102030, INT32_MAX), 0x00FFFFFF);
+}
+
+// A shifted theme must match its shifted skin images: the table shifts and the bitmap's
+// pixel shifts give the same bytes for every colour of a 16-level grid.
+TEST(ThemeTables, TableShiftsMatchSkinBitmapPixelShifts) {
+  std::vector<TColor> colours;
+  for (int r = 0; r < 256; r += 17)
+    for (int g = 0; g < 256; g += 17)
+      for (int b = 0; b < 256; b += 17) colours.push_back(RGB(r, g, b));
+  for (int delta : {1, 40, 85, -100, 300}) {
+    TteBitmap hue, brightness;
+    hue.SetSize(static_cast<int>(colours.size()), 1);
+    brightness.SetSize(static_cast<int>(colours.size()), 1);
+    for (size_t x = 0; x < colours.size(); ++x) {
+      hue.SetPixel(static_cast<int>(x), 0, ColorToPixel(colours[x]));
+      brightness.SetPixel(static_cast<int>(x), 0, ColorToPixel(colours[x]));
+    }
+    hue.ChangeHue(delta);
+    brightness.ChangeBrightness(delta);
+    for (size_t x = 0; x < colours.size(); ++x) {
+      ASSERT_EQ(hue.Pixels(static_cast<int>(x), 0), ColorToPixel(ChangeColorHue(colours[x], delta)))
+          << std::hex << colours[x] << " hue " << std::dec << delta;
+      ASSERT_EQ(brightness.Pixels(static_cast<int>(x), 0),
+                ColorToPixel(ChangeColorBrightness(colours[x], delta)));
+    }
+  }
 }
 
 TEST(ThemeTables, DeltasShiftEveryTableFromItsDefaultsNotCumulatively) {
