@@ -115,9 +115,9 @@ std::vector<std::string> ColorIdents();  // every identifier, in the standard or
 // Brightness adds `delta` to red, green and blue, each clamped to 0..255.
 // Hue converts to hue/saturation/lightness (hue on 0..1), adds delta / 255 to the hue,
 // wrapping into 0..1, and converts back, rounding each component to the nearest integer
-// (halves away from zero); the same operations, in the same order, as TteBitmap::ChangeHue. Greys have no hue and stay as they are. The arithmetic is in
-// double precision without fused or reordered operations, so it gives the same result on
-// every build.
+// (halves away from zero). Greys have no hue and stay as they are. These are the same
+// operations, in the same order, as TteBitmap::ChangeHue (a theme test holds the two to
+// the same bytes), in double precision without fused or reordered operations.
 inline void ChangeRGBBrightness(uint8_t& r, uint8_t& g, uint8_t& b, int delta) {
   auto shift = [delta](uint8_t v) {
     return static_cast<uint8_t>(std::clamp(int64_t{v} + delta, int64_t{0}, int64_t{255}));
