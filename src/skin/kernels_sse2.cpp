@@ -1,6 +1,6 @@
-// SSE2 row kernels, four pixels at a time. Compiled with -msse2 on its own; everything
-// here has internal linkage so that no SSE2-compiled copy of a shared inline function can
-// replace the portable one elsewhere. Results equal the portable kernels bit for bit:
+// SSE2 row kernels, four pixels per vector, decided in blocks of 32. Compiled with -msse2 on its
+// own; everything here has internal linkage so that no SSE2-compiled copy of a shared inline
+// function can replace the portable one elsewhere. Results equal the portable kernels bit for bit:
 // the formulas and their rounding are in docs/pixel-math.md.
 #include <emmintrin.h>
 
@@ -10,75 +10,108 @@ namespace vt {
 
 namespace {
 
-// All four alphas are 0 / all four are 255: the groups that need no arithmetic.
-constexpr int kAllLanes = 0xF;
-
 inline int LaneMask(__m128i laneCompare) {
   return _mm_movemask_ps(_mm_castsi128_ps(laneCompare));
 }
 
-// (s*a + d*(255-a)) >> 8 on the colour bytes of two pixels widened to 16-bit lanes. The
-// sum is at most 255*255, so 16 unsigned bits hold it and the shift is exact.
-inline __m128i BlendWide(__m128i s16, __m128i d16) {
-  const __m128i alpha = _mm_shufflehi_epi16(_mm_shufflelo_epi16(s16, 0xFF), 0xFF);
-  const __m128i inverse = _mm_xor_si128(alpha, _mm_set1_epi16(0xFF));
-  const __m128i sum = _mm_add_epi16(_mm_mullo_epi16(s16, alpha), _mm_mullo_epi16(d16, inverse));
-  return _mm_srli_epi16(sum, 8);
+inline __m128i Load(const uint32_t* p) {
+  return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+}
+inline void Store(uint32_t* p, __m128i v) {
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(p), v);
+}
+
+inline __m128i Splat(uint32_t v) {
+  return _mm_set1_epi32(static_cast<int>(v));
 }
 
 inline __m128i Select(__m128i mask, __m128i ifSet, __m128i ifClear) {
   return _mm_or_si128(_mm_and_si128(mask, ifSet), _mm_andnot_si128(mask, ifClear));
 }
 
-// Four pixels with mixed alphas: the arithmetic result, then the two exact cases.
-inline __m128i BlendMixed(__m128i s, __m128i d, __m128i transparent, __m128i opaque) {
-  const __m128i zero = _mm_setzero_si128();
-  const __m128i low = BlendWide(_mm_unpacklo_epi8(s, zero), _mm_unpacklo_epi8(d, zero));
-  const __m128i high = BlendWide(_mm_unpackhi_epi8(s, zero), _mm_unpackhi_epi8(d, zero));
-  const __m128i alphaMask = _mm_set1_epi32(static_cast<int>(kAlphaMask));
-  const __m128i blended = _mm_or_si128(_mm_packus_epi16(low, high), alphaMask);
-  return Select(opaque, s, Select(transparent, d, blended));
+// Four pixels blended without branches (docs/pixel-math.md, "Blend", packed form). The
+// bytes are split into blue/red and green/alpha 16-bit lanes; each is multiplied by
+// (a + [a = 255]) for the source and (255 - a + [a = 0]) for the target, summed and
+// shifted right by 8. The two corrections make a = 255 give s and a = 0 give d exactly
+// (weights 256 and 0), and leave every other alpha on the reference formula. No sum
+// exceeds 255 * 256, so 16 unsigned bits hold it.
+inline __m128i BlendFour(__m128i s, __m128i d) {
+  const __m128i lowBytes = _mm_set1_epi16(0xFF);
+  const __m128i alpha32 = _mm_srli_epi32(s, 24);
+  const __m128i alpha = _mm_or_si128(alpha32, _mm_slli_epi32(alpha32, 16));  // in both lanes
+  const __m128i transparent = _mm_cmpeq_epi16(alpha, _mm_setzero_si128());
+  const __m128i sourceWeight = _mm_sub_epi16(alpha, _mm_cmpeq_epi16(alpha, lowBytes));
+  const __m128i targetWeight = _mm_sub_epi16(_mm_xor_si128(alpha, lowBytes), transparent);
+  const __m128i blueRed =
+      _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(_mm_and_si128(s, lowBytes), sourceWeight),
+                                   _mm_mullo_epi16(_mm_and_si128(d, lowBytes), targetWeight)),
+                     8);
+  const __m128i greenAlpha = _mm_add_epi16(_mm_mullo_epi16(_mm_srli_epi16(s, 8), sourceWeight),
+                                           _mm_mullo_epi16(_mm_srli_epi16(d, 8), targetWeight));
+  // Blended pixels become opaque; a = 0 keeps the target's own alpha.
+  const __m128i opaqueAlpha = _mm_andnot_si128(transparent, Splat(kAlphaMask));
+  return _mm_or_si128(_mm_or_si128(blueRed, _mm_andnot_si128(lowBytes, greenAlpha)), opaqueAlpha);
 }
 
+// Blocks of 32 pixels whose alphas are all 0 are skipped and those whose alphas are all
+// 255 copied; everything else is computed without branches. Deciding per block keeps
+// mispredicted branches rare on images whose transparency changes every few pixels,
+// while large transparent or opaque areas still cost next to nothing.
+constexpr int kBlock = 32, kVectors = kBlock / 4;
+
 void BlendRowSse2(uint32_t* dst, const uint32_t* src, int width) {
-  const __m128i alphaMask = _mm_set1_epi32(static_cast<int>(kAlphaMask));
-  const __m128i zero = _mm_setzero_si128();
+  const __m128i alphaMask = Splat(kAlphaMask);
   int i = 0;
-  for (; i + 4 <= width; i += 4) {
-    const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i));
-    const __m128i alpha = _mm_and_si128(s, alphaMask);
-    const __m128i transparent = _mm_cmpeq_epi32(alpha, zero);
-    const int transparentLanes = LaneMask(transparent);
-    if (transparentLanes == kAllLanes) continue;
-    const __m128i opaque = _mm_cmpeq_epi32(alpha, alphaMask);
-    __m128i* target = reinterpret_cast<__m128i*>(dst + i);
-    if (LaneMask(opaque) == kAllLanes) {
-      _mm_storeu_si128(target, s);
+  for (; i + kBlock <= width; i += kBlock) {
+    __m128i any = _mm_setzero_si128(), all = alphaMask;
+    _Pragma("GCC unroll 8") for (int v = 0; v < kVectors; ++v) {
+      const __m128i s = Load(src + i + 4 * v);
+      any = _mm_or_si128(any, s);
+      all = _mm_and_si128(all, s);
+    }
+    if (LaneMask(_mm_cmpeq_epi32(_mm_and_si128(any, alphaMask), _mm_setzero_si128())) == 0xF)
+      continue;
+    if (LaneMask(_mm_cmpeq_epi32(all, alphaMask)) == 0xF) {
+      _Pragma("GCC unroll 8") for (int v = 0; v < kVectors; ++v)
+          Store(dst + i + 4 * v, Load(src + i + 4 * v));
       continue;
     }
-    const __m128i d = _mm_loadu_si128(target);
-    _mm_storeu_si128(target, BlendMixed(s, d, transparent, opaque));
+    _Pragma("GCC unroll 8") for (int v = 0; v < kVectors; ++v)
+        Store(dst + i + 4 * v, BlendFour(Load(src + i + 4 * v), Load(dst + i + 4 * v)));
   }
+  for (; i + 4 <= width; i += 4) Store(dst + i, BlendFour(Load(src + i), Load(dst + i)));
   for (; i < width; ++i) dst[i] = BlendPixel(dst[i], src[i]);
 }
 
+// Lanes whose colour is the key (the alpha byte is not compared).
+inline __m128i KeyMask(__m128i s) {
+  return _mm_cmpeq_epi32(_mm_and_si128(s, Splat(kColorMask)), Splat(kKeyPixelValue));
+}
+
+// Blocks of 32 that are all key are skipped, blocks without a key are stored opaque,
+// the rest is selected per pixel without branches (docs/pixel-math.md, "Key copy").
 void KeyCopyRowSse2(uint32_t* dst, const uint32_t* src, int width) {
-  const __m128i alphaMask = _mm_set1_epi32(static_cast<int>(kAlphaMask));
-  const __m128i colorMask = _mm_set1_epi32(static_cast<int>(kColorMask));
-  const __m128i key = _mm_set1_epi32(static_cast<int>(kKeyPixelValue));
+  const __m128i alphaMask = Splat(kAlphaMask);
   int i = 0;
-  for (; i + 4 <= width; i += 4) {
-    const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i));
-    const __m128i isKey = _mm_cmpeq_epi32(_mm_and_si128(s, colorMask), key);
-    const int keyLanes = LaneMask(isKey);
-    if (keyLanes == kAllLanes) continue;
-    __m128i* target = reinterpret_cast<__m128i*>(dst + i);
-    const __m128i opaqueSource = _mm_or_si128(s, alphaMask);
-    if (keyLanes == 0) {
-      _mm_storeu_si128(target, opaqueSource);
-      continue;
+  for (; i + kBlock <= width; i += kBlock) {
+    __m128i anyKey = _mm_setzero_si128(), allKey = _mm_set1_epi32(-1);
+    _Pragma("GCC unroll 8") for (int v = 0; v < kVectors; ++v) {
+      const __m128i isKey = KeyMask(Load(src + i + 4 * v));
+      anyKey = _mm_or_si128(anyKey, isKey);
+      allKey = _mm_and_si128(allKey, isKey);
     }
-    _mm_storeu_si128(target, Select(isKey, _mm_loadu_si128(target), opaqueSource));
+    if (LaneMask(allKey) == 0xF) continue;
+    const bool noKey = LaneMask(anyKey) == 0;
+    _Pragma("GCC unroll 8") for (int v = 0; v < kVectors; ++v) {
+      const __m128i s = Load(src + i + 4 * v);
+      const __m128i opaqueSource = _mm_or_si128(s, alphaMask);
+      Store(dst + i + 4 * v,
+            noKey ? opaqueSource : Select(KeyMask(s), Load(dst + i + 4 * v), opaqueSource));
+    }
+  }
+  for (; i + 4 <= width; i += 4) {
+    const __m128i s = Load(src + i);
+    Store(dst + i, Select(KeyMask(s), Load(dst + i), _mm_or_si128(s, alphaMask)));
   }
   for (; i < width; ++i) dst[i] = KeyCopyPixel(dst[i], src[i]);
 }

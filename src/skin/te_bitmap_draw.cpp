@@ -186,6 +186,12 @@ void Compose(const TPixelSurface& target, const TDrawPlan& plan) {
   const int width = area.Width();
   if (plan.X.Mapping == TMapping::Shift) {
     const int64_t sourceLeft = plan.X.SourceOf(area.Left);
+    // Whole rows of both images lie back to back: one call covers them all.
+    if (width == target.StridePixels && width == plan.ImageWidth) {
+      plan.Kernel(target.Row(area.Top), plan.SourceRow(plan.Y.SourceOf(area.Top)),
+                  width * area.Height());
+      return;
+    }
     for (int y = area.Top; y < area.Bottom; ++y)
       plan.Kernel(target.Row(y) + area.Left, plan.SourceRow(plan.Y.SourceOf(y)) + sourceLeft,
                   width);
