@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <cstdlib>
+#include <cstring>
 
 namespace vt {
 
@@ -124,9 +125,14 @@ void TCanvas::FillRect(const TRect& rect, TColor color) {
     FPainter->fillRect(r.ToQRect(), ToQColor(color));
     return;
   }
+  // Only the first row is filled pixel by pixel; the others are block copies of it, which
+  // the C library does several times faster than a pixel loop over a whole window.
   const uint32_t pixel = CanvasPixel(color);
-  for (int y = r.Top; y < r.Bottom; ++y)
-    std::fill(FSurface->Row(y) + r.Left, FSurface->Row(y) + r.Right, pixel);
+  uint32_t* firstRow = FSurface->Row(r.Top) + r.Left;
+  std::fill(firstRow, firstRow + r.Width(), pixel);
+  const size_t rowBytes = static_cast<size_t>(r.Width()) * sizeof(uint32_t);
+  for (int y = r.Top + 1; y < r.Bottom; ++y)
+    std::memcpy(FSurface->Row(y) + r.Left, firstRow, rowBytes);
 }
 
 void TCanvas::FrameRect(const TRect& rect, TColor color) {
