@@ -26,10 +26,16 @@ TReadWarnings::~TReadWarnings() {
 }
 
 void TReadWarnings::Report(const std::string& message) {
-  if (gInnermostWarnings)
-    gInnermostWarnings->FItems.push_back(message);
-  else
+  TReadWarnings* sink = gInnermostWarnings;
+  if (!sink) {
     qWarning("%s", message.c_str());
+    return;
+  }
+  // A damaged stream can repeat the same problem endlessly; the list stays readable.
+  if (sink->FItems.size() < kMaxItems)
+    sink->FItems.push_back(message);
+  else if (sink->FItems.size() == kMaxItems)
+    sink->FItems.push_back("Further warnings suppressed");
 }
 
 TNestingGuard::TNestingGuard(const char* what) {
@@ -367,7 +373,10 @@ void TWriter::WriteProperty(const TPersistent& instance, const TPropInfo& prop,
   const std::string name = prefix + prop.Name;
   switch (type.Kind) {
     case TTypeKind::Class:
-      if (TPersistent* sub = prop.GetObject(instance)) WriteProperties(*sub, name + ".");
+      if (auto* collection = dynamic_cast<const TCollection*>(prop.GetObject(instance)))
+        WriteCollection(*collection, name);
+      else if (TPersistent* sub = prop.GetObject(instance))
+        WriteProperties(*sub, name + ".");
       return;
     case TTypeKind::String: {
       const std::string value = prop.GetStr(instance);
@@ -409,6 +418,20 @@ void TWriter::WriteProperty(const TPersistent& instance, const TPropInfo& prop,
       return;
     }
   }
+}
+
+// The collection value: each item a list of its properties (binary ones included, under
+// their own names), the whole ended by an empty list marker.
+void TWriter::WriteCollection(const TCollection& collection, const std::string& name) {
+  TBinaryOutput out(FStream);
+  out.WriteShortString(name, "a property name");
+  out.WriteValueType(TValueType::vaCollection);
+  for (int i = 0; i < collection.ItemCount(); ++i) {
+    out.WriteValueType(TValueType::vaList);
+    WriteProperties(collection.ItemAt(i), "");
+    out.WriteByte(0);
+  }
+  out.WriteByte(0);
 }
 
 void TWriter::DefineBinaryProperty(const std::string& name, const TStreamProc& /*readData*/,
@@ -577,7 +600,12 @@ void TReader::ReadProperty(TPersistent& root, const std::string& name, int64_t o
   TPersistent* owner = ResolveOwner(root, parts);
   const TPropInfo* prop = owner ? owner->ClassInfo().FindProperty(parts.back()) : nullptr;
   std::string problem;
-  if (prop && !prop->ReadOnly() && prop->Kind() != TTypeKind::Class) {
+  auto* collection = prop && prop->Kind() == TTypeKind::Class
+                         ? dynamic_cast<TCollection*>(prop->GetObject(*owner))
+                         : nullptr;
+  if (collection) {
+    return ReadCollection(*collection, name);
+  } else if (prop && !prop->ReadOnly() && prop->Kind() != TTypeKind::Class) {
     problem = ApplyValue(*owner, *prop, ReadValue(in, in.ReadValueType()));
   } else if (owner && ReadDefinedProperty(*owner, parts.back())) {
     return;
@@ -588,6 +616,34 @@ void TReader::ReadProperty(TPersistent& root, const std::string& name, int64_t o
   if (!problem.empty())
     TReadWarnings::Report("Property " + name + " of " + Where() + " at offset " +
                           std::to_string(offset) + ": " + problem);
+}
+
+// A collection value replaces the items; a value of another type is passed over.
+void TReader::ReadCollection(TCollection& collection, const std::string& name) {
+  TBinaryInput in(FStream, FStart);
+  const TValueType type = in.ReadValueType();
+  if (type != TValueType::vaCollection) {
+    in.SkipValue(type);
+    TReadWarnings::Report("Property " + name + " of " + Where() + ": a collection is expected");
+    return;
+  }
+  TNestingGuard guard("Collections");
+  collection.ClearItems();
+  for (TValueType item = in.ReadValueType(); item != TValueType::vaNull;
+       item = in.ReadValueType()) {
+    if (propstream::IsIntType(item)) {
+      in.ReadIntBody(item);  // the item's position, which the order already gives
+      item = in.ReadValueType();
+    }
+    if (item != TValueType::vaList) in.Fail("collection item expected");
+    TPersistent& target = collection.AddItem();
+    while (true) {
+      const int64_t offset = in.Offset();
+      const std::string property = in.ReadShortString("a property name");
+      if (property.empty()) break;
+      ReadProperty(target, property, offset);
+    }
+  }
 }
 
 bool TReader::ReadDefinedProperty(TPersistent& owner, const std::string& name) {

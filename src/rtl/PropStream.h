@@ -60,6 +60,7 @@ enum TFilerFlag : uint8_t { ffInherited = 1, ffChildPos = 2, ffInline = 4 };
 // thread receives them. Without a collector they go to the Qt message log.
 class TReadWarnings {
  public:
+  static constexpr size_t kMaxItems = 1000;  // then one "Further warnings suppressed"
   TReadWarnings();
   ~TReadWarnings();
   TReadWarnings(const TReadWarnings&) = delete;
@@ -100,6 +101,7 @@ class TWriter : public TFiler {
  private:
   void WriteProperties(const TPersistent& instance, const std::string& prefix);
   void WriteProperty(const TPersistent& instance, const TPropInfo& prop, const std::string& prefix);
+  void WriteCollection(const TCollection& collection, const std::string& name);
 
   TStream& FStream;
   std::string FPrefix;  // dotted path of the object whose binary properties are defined
@@ -118,6 +120,7 @@ class TReader : public TFiler {
 
  private:
   void ReadProperty(TPersistent& root, const std::string& name, int64_t offset);
+  void ReadCollection(TCollection& collection, const std::string& name);
   bool ReadDefinedProperty(TPersistent& owner, const std::string& name);
   std::string Where() const;
 

@@ -2,6 +2,7 @@
 //
 // Sections: binary to text (the writer's layout choices); the text tokenizer; text to
 // binary (the grammar and the forms of other writers it accepts).
+#include <algorithm>
 #include <cstring>
 
 #include "PropStream.h"
@@ -24,6 +25,29 @@ namespace {
 // included, stand for themselves inside the quotes.
 
 constexpr size_t kStringBytesPerLine = 64;
+
+// Letters, digits, "_" and "." (dotted property names); bytes of 128 and above count as
+// letters, as in identifiers of 8-bit text.
+bool IsSymbolStart(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' ||
+         static_cast<unsigned char>(c) >= 0x80;
+}
+bool IsSymbolChar(char c) {
+  return IsSymbolStart(c) || (c >= '0' && c <= '9') || c == '.';
+}
+bool IsSymbol(const std::string& text) {
+  return !text.empty() && IsSymbolStart(text[0]) &&
+         std::all_of(text.begin(), text.end(), IsSymbolChar);
+}
+
+// Text that the reader would not take back as one identifier cannot be written: failing
+// here keeps a writer from producing a file that does not load.
+const std::string& RequireSymbol(const std::string& text, const char* what) {
+  if (!IsSymbol(text))
+    throw EWriteError(std::string("Cannot write ") + what + " \"" + text.substr(0, 40) +
+                      "\" as property text: it is not an identifier");
+  return text;
+}
 constexpr size_t kBinaryBytesPerLine = 32;
 
 class TTextOutput {
@@ -39,8 +63,10 @@ class TTextOutput {
                                      : "object ");
     // An unnamed object is written as its class alone: "object : TClass" is not read by
     // every reader of this format.
-    Write(header.ObjectName.empty() ? header.ClassName
-                                    : header.ObjectName + ": " + header.ClassName);
+    const std::string& className = RequireSymbol(header.ClassName, "the class name");
+    Write(header.ObjectName.empty()
+              ? className
+              : RequireSymbol(header.ObjectName, "the object name") + ": " + className);
     if (header.Flags & ffChildPos) Write(" [" + std::to_string(header.ChildPos) + "]");
     NewLine();
     for (std::string name = FIn.ReadShortString("a property name"); !name.empty();
@@ -59,7 +85,7 @@ class TTextOutput {
  private:
   void ConvertProperty(const std::string& name, int level) {
     Indent(level);
-    Write(name + " = ");
+    Write(RequireSymbol(name, "the property name") + " = ");
     ConvertValue(FIn.ReadValueType(), level);
     NewLine();
   }
@@ -77,7 +103,7 @@ class TTextOutput {
       case TValueType::vaUTF8String:
         return WriteString(FIn.ReadStringBody(type), level);
       case TValueType::vaIdent:
-        return Write(FIn.ReadShortString("an identifier"));
+        return Write(RequireSymbol(FIn.ReadShortString("an identifier"), "the identifier"));
       case TValueType::vaFalse:
         return Write("False");
       case TValueType::vaTrue:
@@ -140,7 +166,8 @@ class TTextOutput {
 
   void WriteSet(const std::vector<std::string>& names) {
     Write("[");
-    for (size_t i = 0; i < names.size(); ++i) Write((i ? ", " : "") + names[i]);
+    for (size_t i = 0; i < names.size(); ++i)
+      Write((i ? ", " : "") + RequireSymbol(names[i], "the set element"));
     Write("]");
   }
 
@@ -236,7 +263,7 @@ class TTokenizer {
       return;
     }
     const char c = FText[FPos];
-    if (IsIdentStart(c)) return ReadSymbol();
+    if (IsSymbolStart(c)) return ReadSymbol();
     if (c == '\'' || c == '#') return ReadString();
     if (IsDigit(c) || ((c == '-' || c == '+') && IsDigit(At(FPos + 1))) ||
         (c == '$' && IsHexDigit(At(FPos + 1))) ||
@@ -284,9 +311,6 @@ class TTokenizer {
     return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
   }
   static int HexValue(char c) { return IsDigit(c) ? c - '0' : (c | 0x20) - 'a' + 10; }
-  static bool IsIdentStart(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
-  }
   char At(size_t pos) const { return pos < FText.size() ? FText[pos] : '\0'; }
 
   void SkipBlanks() {
@@ -296,7 +320,7 @@ class TTokenizer {
 
   void ReadSymbol() {
     const size_t start = FPos;
-    while (IsIdentStart(At(FPos)) || IsDigit(At(FPos)) || At(FPos) == '.') ++FPos;
+    while (FPos < FText.size() && IsSymbolChar(FText[FPos])) ++FPos;
     FToken = TToken::Symbol;
     FTokenText = std::string(FText.substr(start, FPos - start));
   }

@@ -1,0 +1,218 @@
+// Skin filters: registries, tags and envelopes of each variant, streams without a tag or
+// at an offset, and files: extension choice, program-folder retry, atomic saving.
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "SkinFileTestUtil.h"
+
+using namespace vt;
+using namespace vt::skintest;
+
+namespace {
+
+std::unique_ptr<TSeSkinSource> SmallSkin() {
+  auto source = std::make_unique<TSeSkinSource>();
+  source->SetSkinName("Small");
+  auto* bitmap = new TteBitmap;
+  bitmap->SetName("img");
+  bitmap->SetSize(2, 2);
+  bitmap->FillColor(0xFF102030);
+  source->Bitmaps().Add(bitmap);
+  auto* form = new TSeBitmapObject(nullptr);
+  form->SetName("Form");
+  form->SetKind(TSeKind::skForm);
+  auto* client = new TSeSkinObject(form);
+  client->SetKind(TSeKind::skClient);
+  source->AddObject(form);
+  return source;
+}
+
+std::string Head(const std::vector<uint8_t>& bytes, size_t count) {
+  return std::string(bytes.begin(), bytes.begin() + static_cast<long>(count));
+}
+
+TEST(SkinFilters, RegistryOrderAndFilterString) {
+  const auto& filters = SkinFilters();
+  ASSERT_GE(filters.size(), 4u);
+  for (size_t i = 0; i < 4; ++i) EXPECT_EQ(filters[i], Variants()[i]);
+  EXPECT_EQ(GetSkinFilterString(),
+            "Uncompressed Skin (*.uskn)|*.uskn|Compressed Skin (*.kskn)|*.kskn|Ultra Compressed "
+            "Skin (*.xskn)|*.xskn|Maximum Compressed (*.mskn)|*.mskn");
+  EXPECT_EQ(DefaultSkinFilter(), &SkinFilterClassOf<TSeSkinFilterCompressed>());
+  EXPECT_EQ(TSeSkinFilter().SkinTag(), (TSeSkinFilter::TSkinTag{'0', '0', '0', '0', '\0'}));
+}
+
+TEST(SkinFilters, FindByExtensionIgnoresCaseAndFolders) {
+  EXPECT_EQ(FindSkinFilterByExtension("a.USKN"), Variants()[0]);
+  EXPECT_EQ(FindSkinFilterByExtension("/x.y/theme.kskn"), Variants()[1]);
+  EXPECT_EQ(FindSkinFilterByExtension("C:\\skins.v2\\t.Xskn"), Variants()[2]);
+  EXPECT_EQ(FindSkinFilterByExtension("t.tar.mskn"), Variants()[3]);
+  EXPECT_EQ(FindSkinFilterByExtension("mskn"), nullptr);
+  EXPECT_EQ(FindSkinFilterByExtension("dir.mskn/file"), nullptr);
+  EXPECT_EQ(FindSkinFilterByExtension("t.msk"), nullptr);
+}
+
+TEST(SkinFilters, FindByStreamRestoresThePosition) {
+  const std::vector<uint8_t> bytes = TBytes().Raw("xx_TCT").U8(0).Raw("rest").Data;
+  TReadOnlyMemoryStream stream(bytes.data(), static_cast<int64_t>(bytes.size()));
+  stream.SetPosition(2);
+  EXPECT_EQ(FindSkinFilterByStream(stream), Variants()[2]);
+  EXPECT_EQ(stream.Position(), 2);
+  stream.SetPosition(0);
+  EXPECT_EQ(FindSkinFilterByStream(stream), nullptr);
+  EXPECT_EQ(stream.Position(), 0);
+  stream.SetPosition(static_cast<int64_t>(bytes.size()) - 2);  // fewer than five bytes left
+  EXPECT_EQ(FindSkinFilterByStream(stream), nullptr);
+  EXPECT_EQ(stream.Position(), static_cast<int64_t>(bytes.size()) - 2);
+}
+
+class TTestFilter : public TSeSkinFilterUncompressed {
+ public:
+  static std::string GetFileExtension() { return "tskn"; }
+  static std::string GetFileTypeName() { return "Test Skin"; }
+};
+
+TEST(SkinFilters, FiltersCanBeRegisteredAndRemoved) {
+  const TSeSkinFilterClass& cls = SkinFilterClassOf<TTestFilter>();
+  RegisterSkinFilter(cls);
+  EXPECT_EQ(FindSkinFilterByExtension("a.tskn"), &cls);
+  EXPECT_NE(GetSkinFilterString().find("|Test Skin (*.tskn)|*.tskn"), std::string::npos);
+  UnregisterSkinFilter(cls);
+  EXPECT_EQ(FindSkinFilterByExtension("a.tskn"), nullptr);
+  EXPECT_EQ(SkinFilters().size(), 4u);
+}
+
+TEST(SkinFilters, EachVariantStartsWithItsTagAndEnvelope) {
+  const auto source = SmallSkin();
+  const std::vector<uint8_t> uskn = SaveWith(*source, *Variants()[0]);
+  EXPECT_EQ(Head(uskn, 14), std::string("_UCT\0\x05\0\0\0Small", 14));
+  const std::pair<size_t, uint8_t> levels[] = {{1, 0x01}, {2, 0x9C}, {3, 0x9C}};
+  const char* tags[] = {"", "_DCT", "_TCT", "_MCT"};
+  for (auto [variant, levelByte] : levels) {
+    const std::vector<uint8_t> bytes = SaveWith(*source, *Variants()[variant]);
+    EXPECT_EQ(Head(bytes, 9), std::string(tags[variant]) + std::string(1, '\0') + "QXLZ");
+    EXPECT_EQ(bytes[9], 0x78);
+    EXPECT_EQ(bytes[10], levelByte);
+  }
+}
+
+TEST(SkinFilters, AStreamWithoutTagIsReadFromItsFirstByte) {
+  const auto source = SmallSkin();
+  for (const TSeSkinFilterClass* cls : Variants()) {
+    const TSeSkinFilterClass* saved = DefaultSkinFilter();
+    DefaultSkinFilter() = cls;
+    std::vector<uint8_t> bytes = SaveWith(*source, *cls);
+    bytes.erase(bytes.begin(), bytes.begin() + 5);  // no tag
+    TSeSkinSource loaded;
+    LoadBytes(loaded, bytes);
+    DefaultSkinFilter() = saved;
+    EXPECT_EQ(loaded.GetSkinName(), "Small") << cls->GetFileTypeName();
+    EXPECT_EQ(loaded.Count(), 1);
+  }
+}
+
+TEST(SkinFilters, ASavedSkinLoadsFromAnyOffset) {
+  const auto source = SmallSkin();
+  for (const TSeSkinFilterClass* cls : Variants()) {
+    for (size_t offset : {size_t{1}, size_t{9}, size_t{8200}}) {
+      TMemoryStream stream;
+      stream.WriteBuffer(std::vector<uint8_t>(offset, 'Z').data(), static_cast<int64_t>(offset));
+      auto filter = cls->Create();
+      filter->SetSkinSource(source.get());
+      filter->SaveToStream(stream);
+      stream.SetPosition(static_cast<int64_t>(offset));
+      TSeSkinSource loaded;
+      loaded.LoadFromStream(stream);
+      EXPECT_EQ(loaded.GetSkinName(), "Small");
+      ASSERT_EQ(loaded.Bitmaps().Count(), 1);
+      EXPECT_EQ(loaded.Bitmaps().Bitmaps(0)->Pixels(1, 1), 0xFF102030u);
+    }
+  }
+}
+
+TEST(SkinFilters, LoadingAppliesTheClientAreaFix) {
+  const auto source = SmallSkin();
+  source->Objects(0)->Children(0)->SetMasked(true);
+  for (const TSeSkinFilterClass* cls : Variants()) {
+    TSeSkinSource loaded;
+    LoadBytes(loaded, SaveWith(*source, *cls));
+    EXPECT_TRUE(loaded.Objects(0)->GetMasked());
+    EXPECT_FALSE(loaded.Objects(0)->Children(0)->GetMasked());
+  }
+}
+
+// ---- Files ---------------------------------------------------------------------------------
+
+std::vector<uint8_t> FileBytes(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  const QByteArray data = file.readAll();
+  return std::vector<uint8_t>(data.begin(), data.end());
+}
+
+TEST(SkinFiles, SaveChoosesTheFilterByExtensionElseTheDefault) {
+  QTemporaryDir dir;
+  const auto source = SmallSkin();
+  const std::pair<const char*, const char*> cases[] = {{"a.uskn", "_UCT"}, {"a.KSKN", "_DCT"},
+                                                       {"a.xskn", "_TCT"}, {"a.mskn", "_MCT"},
+                                                       {"a.skin", "_DCT"}, {"noextension", "_DCT"}};
+  for (auto [name, tag] : cases) {
+    const QString path = dir.filePath(name);
+    source->SaveToFile(path.toStdString());
+    EXPECT_EQ(Head(FileBytes(path), 4), tag) << name;
+  }
+  TSeSkinSource loaded;
+  loaded.LoadFromFile(dir.filePath("a.xskn").toStdString());
+  EXPECT_EQ(loaded.GetSkinName(), "Small");
+}
+
+TEST(SkinFiles, LoadingDoesNothingForMissingFilesAndUnknownExtensions) {
+  QTemporaryDir dir;
+  const auto source = SmallSkin();
+  source->SaveToFile(dir.filePath("a.skin").toStdString());  // a valid skin, unknown extension
+  TSeSkinSource target;
+  target.SetSkinName("kept");
+  target.AddObject(new TSeSkinObject(nullptr));
+  for (const QString& name : {QString(), dir.filePath("missing.mskn"), dir.filePath("a.skin")})
+    target.LoadFromFile(name.toStdString());
+  EXPECT_EQ(target.GetSkinName(), "kept");
+  EXPECT_EQ(target.Count(), 1);
+}
+
+TEST(SkinFiles, RelativeNamesAreRetriedInTheProgramFolder) {
+  const QString name =
+      "vt-format-test-" + QString::number(QCoreApplication::applicationPid()) + ".mskn";
+  const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(name);
+  SmallSkin()->SaveToFile(path.toStdString());
+  const QString oldDir = QDir::currentPath();
+  QTemporaryDir elsewhere;
+  QDir::setCurrent(elsewhere.path());
+  TSeSkinSource loaded;
+  loaded.LoadFromFile(name.toStdString());
+  QDir::setCurrent(oldDir);
+  QFile::remove(path);
+  EXPECT_EQ(loaded.GetSkinName(), "Small");
+}
+
+TEST(SkinFiles, AFailedSaveLeavesThePreviousFileUntouched) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("keep.mskn");
+  const auto source = SmallSkin();
+  source->SaveToFile(path.toStdString());
+  const std::vector<uint8_t> before = FileBytes(path);
+  // A name the binary record cannot hold makes the writer fail half way through.
+  source->Objects(0)->SetName(std::string(300, 'n'));
+  EXPECT_THROW(source->SaveToFile(path.toStdString()), EWriteError);
+  EXPECT_EQ(FileBytes(path), before);
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+  try {
+    source->SaveToFile(dir.filePath("no/such/folder/x.mskn").toStdString());
+    FAIL();
+  } catch (const EFCreateError& e) {
+    EXPECT_NE(std::string(e.what()).find("Cannot create file"), std::string::npos);
+  }
+}
+
+}  // namespace

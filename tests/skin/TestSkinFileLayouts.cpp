@@ -1,0 +1,522 @@
+// Skin bodies of every layout, built byte by byte as older writers stored them: the three
+// object words, the three bitmap words with the Windows bitmap files of the oldest one,
+// the table forms, and the class-name fall-backs of object records.
+#include "SkinFileTestUtil.h"
+#include "skin/se_zlib.h"
+
+using namespace vt;
+using namespace vt::skintest;
+
+namespace {
+
+TBytes& TextRecord(TBytes& b, const std::string& className, const std::string& text) {
+  return b.Str(className).Str(text);
+}
+
+TBytes& ColorTable(TBytes& b, int highest, TColor first) {
+  b.U8(highest);
+  for (int i = 0; i <= highest; ++i)
+    b.Str(i == 3 ? "NotWindow" : "Name").Str(":").Str(ColorToString(first + i));
+  return b;
+}
+
+TBytes& SysColorTable(TBytes& b, int count) {
+  b.U32(static_cast<uint32_t>(count));
+  for (int i = 0; i < count; ++i) b.Str("cl").Str(":").Str(ColorToString(0x10 + i));
+  return b;
+}
+
+TBytes& FontTable(TBytes& b, int highest) {
+  b.U8(highest);
+  for (int i = 0; i <= highest; ++i)
+    b.Str("F").Str(":").Str("Arial," + std::to_string(8 + i % 5) + ",0,1,2,3" +
+                            (i % 2 ? ",bold" : ""));
+  return b;
+}
+
+// Loads a body through the filter's envelope.
+std::unique_ptr<TSeSkinSource> LoadVariant(const TSeSkinFilterClass& cls, const TBytes& body) {
+  TMemoryStream stream;
+  auto filter = cls.Create();
+  stream.WriteBuffer(filter->SkinTag().data(), 5);
+  if (&cls == Variants()[0]) {
+    stream.WriteBuffer(body.Data.data(), static_cast<int64_t>(body.Data.size()));
+  } else {
+    stream.WriteBuffer("QXLZ", 4);
+    TCompressionStream z(TCompressionLevel::clDefault, stream);
+    z.WriteBuffer(body.Data.data(), static_cast<int64_t>(body.Data.size()));
+    z.Finish();
+  }
+  auto source = std::make_unique<TSeSkinSource>();
+  LoadBytes(*source, stream.Bytes());
+  return source;
+}
+
+const std::string kFormText =
+    "object Form: TSeSkinObject\r\n  Kind = skForm\r\n  Color = clRed\r\nend\r\n";
+
+// ---- Object words ---------------------------------------------------------------------------
+
+TEST(SkinLayouts, ObjectWordWithAllThreeTables) {
+  TBytes body;
+  body.Strings().U32(0).U32(2 | 0x00FF0000);
+  TextRecord(body, "TSeSkinObject", kFormText);
+  TextRecord(body, "TSeTextObject", "object TSeTextObject\r\n  Width = 7\r\nend\r\n");
+  ColorTable(body, 21, 0x100);
+  SysColorTable(body, 26);
+  FontTable(body, 65);
+  for (const TSeSkinFilterClass* cls : {Variants()[0], Variants()[1], Variants()[2]}) {
+    const auto source = LoadVariant(*cls, body);
+    ASSERT_EQ(source->Count(), 2);
+    EXPECT_EQ(source->Objects(0)->GetName(), "Form");
+    EXPECT_EQ(source->Objects(0)->GetColor(), clRed);
+    EXPECT_EQ(source->Objects(1)->GetWidth(), 7);
+    EXPECT_EQ(source->Objects(0)->BitmapList(), &source->Bitmaps());
+    EXPECT_EQ(source->Colors().GetColor(3), 0x103);  // by position, whatever the name
+    EXPECT_EQ(source->Colors().GetColor(21), 0x100 + 21);
+    EXPECT_EQ(source->SysColors().GetColor(25), 0x10 + 25);
+    EXPECT_EQ(source->Fonts().Font(1).GetName(), "Arial");
+    EXPECT_EQ(source->Fonts().Font(1).GetSize(), 9);
+    EXPECT_EQ(source->Fonts().Font(1).GetColor(), RGB(1, 2, 3));
+    EXPECT_EQ(source->Fonts().Font(1).GetStyle(), TFontStyles{TFontStyle::fsBold});
+  }
+}
+
+TEST(SkinLayouts, ObjectWordWithColoursAndFontsOnly) {
+  TBytes text;
+  text.Strings().U32(0).U32(1 | 0x000F0000);
+  TextRecord(text, "TSeSkinObject", kFormText);
+  ColorTable(text, 21, 0x200);
+  FontTable(text, 65);  // and nothing after it: a system colour table would be missing
+  const auto source = LoadVariant(*Variants()[0], text);
+  ASSERT_EQ(source->Count(), 1);
+  EXPECT_EQ(source->Colors().GetColor(0), 0x200);
+  EXPECT_EQ(source->Fonts().Font(65).GetName(), "Arial");
+  // No system colour table was read: the entries keep the desktop's values.
+  EXPECT_EQ(source->SysColors().GetColor(4), ColorToRGB(clBtnFace));
+}
+
+std::string Hex(const std::vector<uint8_t>& bytes) {
+  static const char kHex[] = "0123456789ABCDEF";
+  std::string hex;
+  for (uint8_t byte : bytes) {
+    hex += kHex[byte >> 4];
+    hex += kHex[byte & 15];
+  }
+  return hex;
+}
+
+TEST(SkinLayouts, APlainObjectCountBuildsTheTablesFromNamedObjects) {
+  // "form" has one child, a skTitle text object, stored as one binary record.
+  TSeTextObject title(nullptr);
+  title.SetKind(TSeKind::skTitle);
+  title.SetColor(clNavy);
+  title.FontFocused()->SetName("Focused Face");
+  TMemoryStream child;
+  WriteUInt32(child, 1 | kBinaryRecordsFlag);
+  WriteSkinObjectBinary(child, title);
+  TBytes fixed;
+  fixed.Strings().U32(0).U32(3);
+  TextRecord(fixed, "TSeSkinObject",
+             "object form: TSeSkinObject\r\n  Color = clTeal\r\n  Objects = {" +
+                 Hex(child.Bytes()) + "}\r\nend\r\n");
+  TextRecord(fixed, "TSeActiveObject",
+             "object Button: TSeActiveObject\r\n  Color = clLime\r\n"
+             "  ActiveFont.Name = 'Hot Face'\r\nend\r\n");
+  TextRecord(fixed, "TSeSkinObject", "object EDIT: TSeSkinObject\r\n  Color = clAqua\r\nend\r\n");
+
+  const auto source = LoadVariant(*Variants()[0], fixed);
+  ASSERT_EQ(source->Count(), 3);
+  const TteThemeColors& colors = source->Colors();
+  EXPECT_EQ(colors.GetColor(ciWindow), clTeal);
+  EXPECT_EQ(colors.GetColor(ciCaptionNormal), clNavy);
+  EXPECT_EQ(colors.GetColor(ciCaptionInactive), clNavy);
+  EXPECT_EQ(colors.GetColor(ciButtonHot), clLime);
+  EXPECT_EQ(colors.GetColor(ciEditDisabled), clAqua);
+  EXPECT_EQ(colors.GetColor(ciEditSelection), clHighlight);
+  EXPECT_EQ(colors.GetColor(ciHint), clInfoBk);
+  EXPECT_EQ(colors.GetColor(ciBorder), 0);
+  EXPECT_EQ(source->Fonts().Font(fiCaptionTextNormal).GetName(), "Focused Face");
+  EXPECT_EQ(source->Fonts().Font(fiCaptionTextInactive).GetName(), "Tahoma");
+  EXPECT_EQ(source->Fonts().Font(fiWindowTextNormal).GetSize(), 8);
+}
+
+TEST(SkinLayouts, BuildDefaultColorsAndFontsFollowsEachObjectsStateFonts) {
+  TSeSkinSource source;
+  auto* button = new TSeSkinObject(nullptr);
+  button->SetName("button");
+  auto* text = new TSeTextObject(button);
+  text->SetName("Text");
+  text->Font()->SetName("N");
+  text->FontPressed()->SetName("P");
+  text->FontHot()->SetName("H");
+  text->FontFocused()->SetName("F");
+  text->FontDisabled()->SetName("D");
+  source.AddObject(button);
+  auto* edit = new TSeSkinObject(nullptr);
+  edit->SetName("edit");
+  auto* editText = new TSeActiveObject(edit);
+  editText->SetName("text");
+  editText->Font()->SetName("EN");
+  editText->ActiveFont()->SetName("EA");
+  editText->DisabledFont()->SetName("ED");
+  source.AddObject(edit);
+  auto* popup = new TSeSkinObject(nullptr);
+  popup->SetName("PopupMenu");
+  auto* item = new TSeActiveBitmap(popup);
+  item->SetName("item");
+  item->Font()->SetName("IN");
+  item->ActiveFont()->SetName("IA");
+  source.AddObject(popup);
+  auto* hint = new TSeSkinObject(nullptr);
+  hint->SetName("Hint");
+  hint->SetColor(0x123456);
+  source.AddObject(hint);
+  source.BuildDefaultColorsAndFonts();
+  const TteThemeFonts& f = source.Fonts();
+  const std::pair<int, const char*> expected[] = {{fiButtonTextNormal, "N"},
+                                                  {fiButtonTextPressed, "P"},
+                                                  {fiButtonTextHot, "H"},
+                                                  {fiButtonTextFocused, "F"},
+                                                  {fiButtonTextDisabled, "D"},
+                                                  {fiEditBoxTextNormal, "EN"},
+                                                  {fiEditBoxTextFocused, "EA"},
+                                                  {fiEditBoxTextHot, "EA"},
+                                                  {fiEditBoxTextSelected, "EN"},
+                                                  {fiEditBoxTextDisabled, "ED"},
+                                                  {fiPopupMenuItemTextNormal, "IN"},
+                                                  {fiPopupMenuItemTextHot, "IA"},
+                                                  {fiPopupMenuItemTextSelected, "IA"},
+                                                  {fiPopupMenuItemTextDisabled, "IN"},
+                                                  {fiCheckBoxTextNormal, "Tahoma"}};
+  for (auto [index, name] : expected) EXPECT_EQ(f.Font(index).GetName(), name) << index;
+  EXPECT_EQ(f.Font(fiEditBoxTextSelected).GetColor(), clWhite);
+  EXPECT_EQ(f.Font(fiPopupMenuItemTextDisabled).GetColor(), 0x808080);
+  EXPECT_EQ(source.Colors().GetColor(ciHint), 0x123456);
+}
+
+// ---- Bitmap words ---------------------------------------------------------------------------
+
+TBytes& StreamBitmap(TBytes& b, const std::string& name, std::vector<uint32_t> pixels, int width) {
+  b.Str(name)
+      .U32(static_cast<uint32_t>(width))
+      .U32(static_cast<uint32_t>(pixels.size()) / static_cast<uint32_t>(width));
+  for (uint32_t p : pixels) b.U32(p);
+  return b;
+}
+
+TBytes TablesAfterObjects(TBytes body) {
+  body.U32(0x00FF0000);
+  ColorTable(body, 21, 0);
+  SysColorTable(body, 26);
+  FontTable(body, 65);
+  return body;
+}
+
+constexpr uint32_t kNearKey = 0xFF80017E;
+constexpr uint32_t kNearMagenta = 0xFFFC02FE;
+
+TEST(SkinLayouts, BitmapsWithFlagBytesAreTakenAsStored) {
+  TBytes body;
+  body.Strings().U32(2 | 0x00FFF000);
+  StreamBitmap(body, "a", {kNearKey, kNearMagenta}, 2).U8(1).U8(0);
+  StreamBitmap(body, "b", {0x80FFFFFF}, 1).U8(0).U8(1);
+  const auto source = LoadVariant(*Variants()[3], TablesAfterObjects(body));
+  ASSERT_EQ(source->Bitmaps().Count(), 2);
+  const TteBitmap& a = *source->Bitmaps().Bitmaps(0);
+  EXPECT_EQ(a.Pixels(0, 0), kNearKey);
+  EXPECT_EQ(a.Pixels(1, 0), kNearMagenta);
+  EXPECT_TRUE(a.KeyFlag());
+  EXPECT_FALSE(a.AlphaFlag());
+  EXPECT_TRUE(source->Bitmaps().Bitmaps(1)->AlphaFlag());
+}
+
+TEST(SkinLayouts, BitmapsWithoutFlagBytesAreKeyProcessed) {
+  TBytes body;
+  body.Strings().U32(1 | 0x000F0000);
+  StreamBitmap(body, "a", {kNearKey, kNearMagenta, 0xFF112233, 0x40112233}, 2);
+  const auto source = LoadVariant(*Variants()[3], TablesAfterObjects(body));
+  ASSERT_EQ(source->Bitmaps().Count(), 1);
+  const TteBitmap& a = *source->Bitmaps().Bitmaps(0);
+  EXPECT_EQ(a.Pixels(0, 0), kKeyPixel);
+  EXPECT_EQ(a.Pixels(1, 0), kKeyPixel);
+  EXPECT_EQ(a.Pixels(0, 1), 0xFF112233u);
+  EXPECT_TRUE(a.KeyFlag());
+  EXPECT_TRUE(a.AlphaFlag());
+  // The text layout processes its plain count the same way.
+  TBytes text;
+  text.Strings().U32(1);
+  StreamBitmap(text, "a", {kNearKey, 0xFF000000}, 1);
+  const auto fromText = LoadVariant(*Variants()[1], TablesAfterObjects(text));
+  EXPECT_EQ(fromText->Bitmaps().Bitmaps(0)->Pixels(0, 0), kKeyPixel);
+  EXPECT_EQ(fromText->Bitmaps().Bitmaps(0)->Height(), 2);
+}
+
+// A Windows bitmap file: palette (for 8 bits and fewer) from `palette`, rows given top
+// first as lists of palette indices or pixel values, stored bottom-up unless `topDown`.
+std::vector<uint8_t> BmpFile(int bits, const std::vector<std::vector<uint32_t>>& rows,
+                             const std::vector<uint32_t>& palette, bool topDown) {
+  const int width = static_cast<int>(rows[0].size()), height = static_cast<int>(rows.size());
+  const int stride = (width * bits + 31) / 32 * 4;
+  const int paletteSize = bits <= 8 ? (1 << bits) * 4 : 0;
+  const int offset = 14 + 40 + paletteSize;
+  TBytes b;
+  b.Raw("BM")
+      .U32(static_cast<uint32_t>(offset + stride * height))
+      .U32(0)
+      .U32(static_cast<uint32_t>(offset));
+  b.U32(40)
+      .U32(static_cast<uint32_t>(width))
+      .U32(static_cast<uint32_t>(topDown ? -height : height));
+  b.U16(1).U16(static_cast<uint32_t>(bits)).U32(0).U32(static_cast<uint32_t>(stride * height));
+  b.U32(2835).U32(2835).U32(0).U32(0);
+  for (int i = 0; i < paletteSize / 4; ++i) b.U32(i < int(palette.size()) ? palette[i] : 0);
+  for (int r = 0; r < height; ++r) {
+    const auto& row = rows[static_cast<size_t>(topDown ? r : height - 1 - r)];
+    std::vector<uint8_t> line(static_cast<size_t>(stride), 0);
+    for (int x = 0; x < width; ++x) {
+      const uint32_t v = row[static_cast<size_t>(x)];
+      if (bits < 8) {
+        const int shift = 8 - bits - (x * bits) % 8;
+        line[static_cast<size_t>(x * bits / 8)] |= static_cast<uint8_t>(v << shift);
+      } else {
+        for (int k = 0; k < bits / 8; ++k)
+          line[static_cast<size_t>(x * bits / 8 + k)] = static_cast<uint8_t>(v >> (8 * k));
+      }
+    }
+    b.Raw(line);
+  }
+  return b.Data;
+}
+
+TEST(SkinLayouts, TheOldestBitmapWordHoldsWindowsBitmapFiles) {
+  const std::vector<uint32_t> palette = {0x000000, 0xFFFFFF, 0x7F007F, 0x102030,
+                                         0x00FF00, 0x0000FF, 0xFF0000, 0x808080};
+  struct TCase {
+    int Bits;
+    std::vector<std::vector<uint32_t>> Rows;  // indices or values as the file stores them
+    std::vector<uint32_t> Expected;           // the loaded pixels, top row first
+  };
+  const TCase cases[] = {
+      {1,
+       {{0, 1, 1}, {1, 0, 0}},
+       {0xFF000000, 0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, 0xFF000000, 0xFF000000}},
+      {4,
+       {{2, 3, 4}, {5, 6, 7}},
+       {kKeyPixel, 0xFF102030, 0xFF00FF00, 0xFF0000FF, 0xFFFF0000, 0xFF808080}},
+      {8,
+       {{7, 2, 0}, {1, 3, 5}},
+       {0xFF808080, kKeyPixel, 0xFF000000, 0xFFFFFFFF, 0xFF102030, 0xFF0000FF}},
+      {16,
+       {{0x7C00, 0x03E0, 0x001F}, {0x7FFF, 0, 0x4010}},  // 5-5-5, each value shifted up
+       {0xFFF80000, 0xFF00F800, 0xFF0000F8, 0xFFF8F8F8, 0xFF000000, kKeyPixel}},
+      {24,
+       {{0x7E017F, 0x102030, 0xABCDEF}, {0, 0xFFFFFF, 0x010203}},
+       {kKeyPixel, 0xFF102030, 0xFFABCDEF, 0xFF000000, 0xFFFFFFFF, 0xFF010203}},
+      {32,
+       {{0x00102030, 0x00FFFFFF, 0x007F007F}, {0, 0x00ABCDEF, 0x00808080}},
+       {0xFF102030, 0xFFFFFFFF, kKeyPixel, 0xFF000000, 0xFFABCDEF, 0xFF808080}},
+  };
+  for (const TCase& c : cases) {
+    for (bool topDown : {false, true}) {
+      SCOPED_TRACE(std::to_string(c.Bits) + (topDown ? " bits, top-down" : " bits, bottom-up"));
+      const std::vector<uint8_t> file = BmpFile(c.Bits, c.Rows, palette, topDown);
+      TBytes body;
+      body.Strings().U32(1).Str("old.bmp").U32(static_cast<uint32_t>(file.size())).Raw(file);
+      const auto source = LoadVariant(*Variants()[3], TablesAfterObjects(body));
+      ASSERT_EQ(source->Bitmaps().Count(), 1);
+      const TteBitmap& bitmap = *source->Bitmaps().Bitmaps(0);
+      EXPECT_EQ(bitmap.Name(), "old.bmp");
+      ASSERT_EQ(bitmap.Width(), 3);
+      ASSERT_EQ(bitmap.Height(), 2);
+      for (int i = 0; i < 6; ++i) EXPECT_EQ(bitmap.Pixels(i % 3, i / 3), c.Expected[i]) << i;
+      const bool hasKey = std::count(c.Expected.begin(), c.Expected.end(), kKeyPixel) > 0;
+      EXPECT_EQ(bitmap.KeyFlag(), hasKey);
+      EXPECT_FALSE(bitmap.AlphaFlag());
+    }
+  }
+}
+
+TEST(SkinLayouts, DamagedWindowsBitmapFilesFailBeforeDecoding) {
+  const std::vector<uint8_t> good = BmpFile(24, {{1, 2}, {3, 4}}, {}, false);
+  auto patched = [&good](size_t at, std::vector<uint8_t> bytes) {
+    std::vector<uint8_t> file = good;
+    std::copy(bytes.begin(), bytes.end(), file.begin() + static_cast<long>(at));
+    return file;
+  };
+  const std::pair<std::vector<uint8_t>, const char*> cases[] = {
+      {patched(0, {'X', 'M'}), "no \"BM\" header"},
+      {patched(18, {0xFF, 0xFF, 0x00, 0x00}), "pixel data missing"},  // width 65535
+      {patched(18, {0x00, 0x00, 0x00, 0x40}), "too large"},           // width 2^30
+      {patched(18, {0, 0, 0, 0}), "size 0 x 2"},                      // no width
+      {patched(28, {7, 0}), "7 bits per pixel"},
+      {patched(30, {9, 0, 0, 0}), "compression 9"},
+      {patched(14, {20, 0, 0, 0}), "unknown header"},
+      {std::vector<uint8_t>(good.begin(), good.begin() + 20), "no \"BM\" header"},
+  };
+  for (const auto& [file, why] : cases) {
+    TBytes body;
+    body.Strings().U32(1).Str("bad").U32(static_cast<uint32_t>(file.size())).Raw(file);
+    try {
+      LoadVariant(*Variants()[3], TablesAfterObjects(body));
+      ADD_FAILURE() << why;
+    } catch (const EReadError& e) {
+      EXPECT_NE(std::string(e.what()).find(std::string("Bitmap \"bad\": not a usable Windows "
+                                                       "bitmap file (") +
+                                           why + ")"),
+                std::string::npos)
+          << e.what();
+      EXPECT_NE(std::string(e.what()).find("in bitmap 1 of 1"), std::string::npos) << e.what();
+    }
+  }
+}
+
+// ---- Table forms and records -----------------------------------------------------------------
+
+TEST(SkinLayouts, ASmallerColourTableSetsTheEntriesItHas) {
+  TBytes body;
+  body.Strings().U32(0).U32(0x00FF0000);
+  ColorTable(body, 20, 0x300);
+  SysColorTable(body, 3);
+  FontTable(body, 1);
+  const auto source = LoadVariant(*Variants()[0], body);
+  EXPECT_EQ(source->Colors().GetColor(20), 0x300 + 20);
+  EXPECT_EQ(source->Colors().GetColor(21), 0);  // as the table was created
+  EXPECT_EQ(source->SysColors().GetColor(2), 0x12);
+  EXPECT_EQ(source->SysColors().GetColor(3), ColorToRGB(clBackground));
+  EXPECT_EQ(source->Fonts().Font(1).GetName(), "Arial");
+  EXPECT_EQ(source->Fonts().Font(2).GetSize(), 8);
+}
+
+TEST(SkinLayouts, UnreadableTableEntriesAreReportedAndSkipped) {
+  TBytes body;
+  body.Strings().U32(0).U32(0x00FF0000);
+  body.U8(1).Str("A").Str(":").Str("clNoSuchColour").Str("B").Str(":").Str("clRed");
+  SysColorTable(body, 0);
+  body.U8(1).Str("A").Str(":").Str("Arial,8,0,1,2,3,wobbly").Str("B").Str(":").Str("Arial,9");
+  const auto source = LoadVariant(*Variants()[0], body);
+  EXPECT_EQ(source->Colors().GetColor(1), clRed);
+  EXPECT_EQ(source->Fonts().Font(1).GetSize(), 9);
+  EXPECT_EQ(source->Fonts().Font(0).GetName(), "Tahoma");
+  ASSERT_EQ(source->Warnings.size(), 2u);
+  EXPECT_NE(source->Warnings[0].find("clNoSuchColour"), std::string::npos);
+  EXPECT_NE(source->Warnings[1].find("wobbly"), std::string::npos);
+}
+
+TEST(SkinLayouts, WritesTheTableFormsAsStored) {
+  TSeSkinSource source;
+  source.Colors().SetColor(0, clWhite);
+  source.Colors().SetColor(1, 0x00123456);
+  source.Fonts().Font(0).SetName("Verdana");
+  source.Fonts().Font(0).SetSize(10);
+  source.Fonts().Font(0).SetColor(clBtnShadow);
+  source.Fonts().Font(0).SetStyle({TFontStyle::fsBold, TFontStyle::fsStrikeOut});
+  const std::vector<uint8_t> bytes = SaveWith(source, *Variants()[0]);
+  const std::string text(bytes.begin(), bytes.end());
+  TBytes colors;
+  colors.U8(21)
+      .Str("CaptionNormal")
+      .Str(":")
+      .Str("clWhite")
+      .Str("CaptionInactive")
+      .Str(":")
+      .Str("$00123456");
+  EXPECT_NE(text.find(std::string(colors.Data.begin(), colors.Data.end())), std::string::npos);
+  TBytes sys;
+  sys.Str("clDefault").Str(":");
+  EXPECT_NE(text.find(std::string(sys.Data.begin(), sys.Data.end())), std::string::npos);
+  TBytes eleventh;
+  eleventh.Str("clActiveCaption").Str(":");
+  const std::string e(eleventh.Data.begin(), eleventh.Data.end());
+  EXPECT_NE(text.find(e, text.find(e) + 1), std::string::npos);  // named twice
+  const TColor shadow = ColorToRGB(clBtnShadow);
+  TBytes font;
+  font.U8(65)
+      .Str("CaptionTextNormal")
+      .Str(":")
+      .Str("Verdana,10,1," + std::to_string(GetRValue(shadow)) + "," +
+           std::to_string(GetGValue(shadow)) + "," + std::to_string(GetBValue(shadow)) +
+           ",bold,strikeout");
+  EXPECT_NE(text.find(std::string(font.Data.begin(), font.Data.end())), std::string::npos);
+}
+
+TEST(SkinLayouts, RecordClassNamesFallBackToRelatedClasses) {
+  EXPECT_EQ(ResolveSkinObjectClass("TXyTextObject"), &TSeTextObject::StaticClassInfo());
+  EXPECT_EQ(ResolveSkinObjectClass("TTwButtonObject"), &TSeButtonObject::StaticClassInfo());
+  EXPECT_EQ(ResolveSkinObjectClass("TSe"), nullptr);
+  EXPECT_EQ(ResolveSkinObjectClass("tsetextobject"), nullptr);  // names are case-sensitive
+
+  TBytes body;
+  body.Strings().U32(0).U32(3 | 0x00FF0000);
+  TextRecord(body, "TQwTextObject", "object Caption: TQwTextObject\r\n  Width = 3\r\nend\r\n");
+  TextRecord(body, "TSeFancyObject", "anything at all, never parsed");
+  TextRecord(body, "TSeSkinObject", kFormText);
+  ColorTable(body, 21, 0);
+  SysColorTable(body, 26);
+  FontTable(body, 65);
+  const auto source = LoadVariant(*Variants()[2], body);
+  ASSERT_EQ(source->Count(), 2);
+  EXPECT_EQ(source->Objects(0)->ClassName(), "TSeTextObject");
+  EXPECT_EQ(source->Objects(0)->GetWidth(), 3);
+  EXPECT_EQ(source->Objects(1)->GetName(), "Form");
+  ASSERT_EQ(source->Warnings.size(), 1u);
+  EXPECT_EQ(source->Warnings[0], "Skin object of the unknown class \"TSeFancyObject\" skipped");
+}
+
+TEST(SkinLayouts, UnknownBinaryRecordsAreSkippedByTheirLength) {
+  TSeSkinObject form(nullptr);
+  form.SetName("Form");
+  auto* child = new TSeSkinObject(&form);
+  child->SetName("Kid");
+  TMemoryStream records;
+  WriteSkinObjectBinary(records, form);
+  std::vector<uint8_t> bytes = records.Bytes();
+  // Rename the child's class inside the parent's record: same length, unknown name.
+  const std::string known = std::string("\x0D\0\0\0", 4) + "TSeSkinObject";
+  const std::string unknown = "TZzUnknownXyz";
+  auto at = std::search(bytes.begin() + 4, bytes.end(), known.begin(), known.end());
+  ASSERT_NE(at, bytes.end());
+  std::copy(unknown.begin(), unknown.end(), at + 4);
+  TReadOnlyMemoryStream stream(bytes.data(), static_cast<int64_t>(bytes.size()));
+  TReadWarnings warnings;
+  std::unique_ptr<TSeSkinObject> back(ReadSkinObjectBinary(stream, nullptr));
+  ASSERT_TRUE(back);
+  EXPECT_EQ(back->ChildCount(), 0);
+  EXPECT_EQ(stream.Position(), stream.Size());
+  ASSERT_EQ(warnings.Items().size(), 1u);
+  EXPECT_NE(warnings.Items()[0].find("TZzUnknownXyz"), std::string::npos);
+}
+
+TEST(SkinLayouts, ChildrenMayTravelAsTextRecords) {
+  TBytes objects;
+  objects.U32(2);  // no flag bits: text records
+  TextRecord(objects, "TSeTextObject", "object A: TSeTextObject\r\nend\r\n");
+  TextRecord(objects, "TSeSkinObject", "object B: TSeSkinObject\r\n  Kind = skClient\r\nend\r\n");
+  std::string hex = Hex(objects.Data);  // one long line, in lower case
+  for (char& c : hex) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  TBytes record;
+  TextRecord(record, "TSeSkinObject",
+             "object Form: TSeSkinObject\r\n  Objects = {" + hex + "}\r\nend\r\n");
+  TReadOnlyMemoryStream stream(record.Data.data(), static_cast<int64_t>(record.Data.size()));
+  std::unique_ptr<TSeSkinObject> form(ReadSkinObjectText(stream, nullptr));
+  ASSERT_EQ(form->ChildCount(), 2);
+  EXPECT_EQ(form->Children(0)->ClassName(), "TSeTextObject");
+  EXPECT_EQ(form->Children(1)->GetName(), "B");
+  EXPECT_EQ(form->Children(1)->GetKind(), TSeKind::skClient);
+}
+
+TEST(SkinLayouts, ReadingSetsTheDefaultCharset) {
+  TSeTextObject text(nullptr);
+  text.Font()->SetCharset(RUSSIAN_CHARSET);
+  text.FontHot()->SetCharset(GREEK_CHARSET);
+  TMemoryStream stream;
+  WriteSkinObjectText(stream, text);
+  stream.SetPosition(0);
+  std::unique_ptr<TSeSkinObject> back(ReadSkinObjectText(stream, nullptr));
+  auto* read = dynamic_cast<TSeTextObject*>(back.get());
+  ASSERT_TRUE(read);
+  EXPECT_EQ(read->Font()->GetCharset(), DEFAULT_CHARSET);
+  EXPECT_EQ(read->FontHot()->GetCharset(), DEFAULT_CHARSET);
+}
+
+}  // namespace

@@ -1,0 +1,167 @@
+// The compression envelope's stream adaptors.
+#include <gtest/gtest.h>
+
+#include <numeric>
+#include <random>
+
+#include "skin/se_zlib.h"
+
+using namespace vt;
+
+namespace {
+
+std::vector<uint8_t> Compress(const std::vector<uint8_t>& data, TCompressionLevel level,
+                              size_t prefix = 0) {
+  TMemoryStream out;
+  out.WriteBuffer(std::vector<uint8_t>(prefix, 0xEE).data(), static_cast<int64_t>(prefix));
+  TCompressionStream z(level, out);
+  z.WriteBuffer(data.data(), static_cast<int64_t>(data.size()));
+  z.Finish();
+  return out.Bytes();
+}
+
+std::vector<uint8_t> Sample(size_t size, uint32_t seed = 1) {
+  std::mt19937 random(seed);
+  std::vector<uint8_t> data(size);
+  // Half noise, half runs: both the stored and the matching paths of deflate.
+  for (size_t i = 0; i < size; ++i) data[i] = (i / 1000) % 2 ? uint8_t(random()) : uint8_t(i / 7);
+  return data;
+}
+
+std::vector<uint8_t> ReadAll(TStream& stream, int64_t piece) {
+  std::vector<uint8_t> data;
+  std::vector<uint8_t> buffer(static_cast<size_t>(piece));
+  for (int64_t n; (n = stream.Read(buffer.data(), piece)) > 0;)
+    data.insert(data.end(), buffer.begin(), buffer.begin() + n);
+  return data;
+}
+
+TEST(Zlib, HeaderBytesFollowTheLevel) {
+  const std::vector<uint8_t> data = Sample(100);
+  EXPECT_EQ(Compress(data, TCompressionLevel::clFastest)[1], 0x01);
+  EXPECT_EQ(Compress(data, TCompressionLevel::clDefault)[1], 0x9C);
+  EXPECT_EQ(Compress(data, TCompressionLevel::clMax)[1], 0xDA);
+  EXPECT_EQ(Compress(data, TCompressionLevel::clNone)[1], 0x01);
+  EXPECT_EQ(Compress(data, TCompressionLevel::clDefault)[0], 0x78);
+}
+
+TEST(Zlib, RoundTripsAcrossBufferBoundariesInAnyPieces) {
+  const std::vector<uint8_t> data = Sample(100000);
+  const std::vector<uint8_t> packed = Compress(data, TCompressionLevel::clDefault);
+  for (int64_t piece : {1, 7, 8192, 8193, 100000, 300000}) {
+    TReadOnlyMemoryStream source(packed.data(), static_cast<int64_t>(packed.size()));
+    TDecompressionStream z(source);
+    EXPECT_EQ(ReadAll(z, piece), data) << piece;
+  }
+}
+
+TEST(Zlib, ReleasingAnUnusedCompressorWritesAnEmptyStream) {
+  TMemoryStream out;
+  { TCompressionStream z(TCompressionLevel::clFastest, out); }
+  ASSERT_GE(out.Size(), 8);
+  out.SetPosition(0);
+  TDecompressionStream z(out);
+  uint8_t byte;
+  EXPECT_EQ(z.Read(&byte, 1), 0);
+}
+
+TEST(Zlib, CompressorRejectsReadingAndSeeking) {
+  TMemoryStream out;
+  TCompressionStream z(TCompressionLevel::clDefault, out);
+  z.WriteBuffer("abcdef", 6);
+  EXPECT_EQ(z.Position(), 6);
+  uint8_t byte;
+  try {
+    z.Read(&byte, 1);
+    FAIL();
+  } catch (const ECompressionError& e) {
+    EXPECT_STREQ(e.what(), "Invalid stream operation");
+  }
+  EXPECT_THROW(z.Seek(0, TSeekOrigin::soBeginning), ECompressionError);
+  EXPECT_THROW(z.Seek(1, TSeekOrigin::soCurrent), ECompressionError);
+}
+
+TEST(Zlib, DecompressorSeeksForwardAndBackToItsStart) {
+  const std::vector<uint8_t> data = Sample(50000);
+  const std::vector<uint8_t> packed = Compress(data, TCompressionLevel::clFastest, 11);
+  TReadOnlyMemoryStream source(packed.data(), static_cast<int64_t>(packed.size()));
+  source.SetPosition(11);
+  TDecompressionStream z(source);
+  EXPECT_EQ(z.Seek(10000, TSeekOrigin::soBeginning), 10000);
+  uint8_t byte;
+  z.ReadBuffer(&byte, 1);
+  EXPECT_EQ(byte, data[10000]);
+  EXPECT_EQ(z.Seek(4999, TSeekOrigin::soCurrent), 15000);
+  EXPECT_EQ(z.Seek(0, TSeekOrigin::soCurrent), 15000);
+  // Back to 0 restarts at the zlib stream's own start, not at the start of the source.
+  EXPECT_EQ(z.Seek(0, TSeekOrigin::soBeginning), 0);
+  EXPECT_EQ(ReadAll(z, 4096), data);
+  for (auto [offset, origin] : {std::pair{int64_t{10}, TSeekOrigin::soBeginning},
+                                {int64_t{-1}, TSeekOrigin::soCurrent},
+                                {int64_t{0}, TSeekOrigin::soEnd}}) {
+    try {
+      z.Seek(offset, origin);
+      ADD_FAILURE();
+    } catch (const EDecompressionError& e) {
+      EXPECT_STREQ(e.what(), "Invalid stream operation");
+    }
+  }
+  EXPECT_THROW(z.Write("x", 1), EDecompressionError);
+}
+
+TEST(Zlib, TruncatedDataReadsShortAndCorruptDataRaisesZlibsMessage) {
+  const std::vector<uint8_t> data = Sample(20000);
+  std::vector<uint8_t> packed = Compress(data, TCompressionLevel::clDefault);
+  std::vector<uint8_t> cut(packed.begin(), packed.begin() + static_cast<long>(packed.size() / 2));
+  TReadOnlyMemoryStream shortSource(cut.data(), static_cast<int64_t>(cut.size()));
+  TDecompressionStream shortStream(shortSource);
+  std::vector<uint8_t> buffer(data.size());
+  const int64_t got = shortStream.Read(buffer.data(), static_cast<int64_t>(buffer.size()));
+  EXPECT_GT(got, 0);
+  EXPECT_LT(got, static_cast<int64_t>(data.size()));
+
+  packed[0] = 0x77;
+  TReadOnlyMemoryStream badSource(packed.data(), static_cast<int64_t>(packed.size()));
+  TDecompressionStream bad(badSource);
+  try {
+    bad.Read(buffer.data(), 10);
+    FAIL();
+  } catch (const EDecompressionError& e) {
+    EXPECT_STREQ(e.what(), "incorrect header check");
+  }
+}
+
+TEST(Zlib, StopsAtTheEndOfTheZlibStream) {
+  const std::vector<uint8_t> data = Sample(3000);
+  std::vector<uint8_t> packed = Compress(data, TCompressionLevel::clDefault);
+  const size_t zlibSize = packed.size();
+  packed.insert(packed.end(), {'t', 'a', 'i', 'l'});
+  TReadOnlyMemoryStream source(packed.data(), static_cast<int64_t>(packed.size()));
+  {
+    TDecompressionStream z(source);
+    EXPECT_EQ(ReadAll(z, 1000), data);
+  }
+  // The source is left at the first byte after the zlib stream.
+  EXPECT_EQ(source.Position(), static_cast<int64_t>(zlibSize));
+}
+
+TEST(Zlib, StreamsThatNeedADictionaryFail) {
+  z_stream z{};
+  deflateInit(&z, 6);
+  const char dictionary[] = "skin";
+  deflateSetDictionary(&z, reinterpret_cast<const Bytef*>(dictionary), 4);
+  uint8_t in[] = "skin skin", out[64];
+  z.next_in = in;
+  z.avail_in = sizeof in;
+  z.next_out = out;
+  z.avail_out = sizeof out;
+  deflate(&z, Z_FINISH);
+  const auto size = static_cast<int64_t>(sizeof out - z.avail_out);
+  deflateEnd(&z);
+  TReadOnlyMemoryStream source(out, size);
+  TDecompressionStream stream(source);
+  uint8_t buffer[16];
+  EXPECT_THROW(stream.Read(buffer, sizeof buffer), EDecompressionError);
+}
+
+}  // namespace
