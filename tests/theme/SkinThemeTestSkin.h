@@ -24,7 +24,9 @@ enum TStateCode : int {
   scDisabled = 50,
 };
 
-inline TColor CodedColor(int part, int stateCode) { return RGB(part, stateCode, 0x40); }
+inline TColor CodedColor(int part, int stateCode) {
+  return RGB(part, stateCode, 0x40);
+}
 
 // What a probed pixel says.
 struct TProbe {
@@ -82,7 +84,8 @@ class TTestSkin {
     form->SetColor(clNone);
     FIds[name] = FNextId++;
     AddPlain(form, "Top", TSeKind::skTop, TSeAlign::saMostTop, 0, 3);
-    TSeSkinObject* caption = AddPlain(form, "Caption", TSeKind::skCaption, TSeAlign::saMostTop, 0, 20);
+    TSeSkinObject* caption =
+        AddPlain(form, "Caption", TSeKind::skCaption, TSeAlign::saMostTop, 0, 20);
     AddCaptionButton(caption, "Close", TSeAction::sbaClose);
     AddCaptionButton(caption, "Max", TSeAction::sbaMaximize);
     AddCaptionButton(caption, "Restore", TSeAction::sbaRestore);
@@ -203,6 +206,8 @@ inline TProbe ProbeAt(const QImage& image, int x, int y) {
   return {int((pixel >> 16) & 0xFF), int((pixel >> 8) & 0xFF), true};
 }
 
-inline TProbe Expect(int part, int state) { return {part, state, true}; }
+inline TProbe Expect(int part, int state) {
+  return {part, state, true};
+}
 
 }  // namespace vt::testing

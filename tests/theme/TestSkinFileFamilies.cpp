@@ -53,7 +53,8 @@ TEST(SkinFileStates, RequestStatesMapToObjectStates) {
   EXPECT_EQ(TTeSkinFile::ObjectStateOf(1), ssPressed);
   EXPECT_EQ(TTeSkinFile::ObjectStateOf(2), ssHot);
   EXPECT_EQ(TTeSkinFile::ObjectStateOf(3), ssDisabled);
-  for (int other : {4, 5, 6, 7, 8, 255}) EXPECT_EQ(TTeSkinFile::ObjectStateOf(uint8_t(other)), ssNormal);
+  for (int other : {4, 5, 6, 7, 8, 255})
+    EXPECT_EQ(TTeSkinFile::ObjectStateOf(uint8_t(other)), ssNormal);
 }
 
 TEST_F(SkinFileFamilies, ScrollBarPartsAndStates) {
@@ -61,11 +62,11 @@ TEST_F(SkinFileFamilies, ScrollBarPartsAndStates) {
     uint8_t Part;
     const char* Name;
   };
-  const TCase cases[] = {{0, "TopButton"},  {1, "BottomButton"}, {4, "LeftButton"},
-                         {5, "RightButton"}, {8, "HorzSlider"},  {9, "VertSlider"}};
-  const std::pair<uint8_t, int> states[] = {
-      {kpsNormal, scNormal}, {kpsPressed, scPressed}, {kpsHot, scHot}, {kpsDisabled, scDisabled},
-      {kpsFocused, scNormal}, {kpsSelected, scNormal}};
+  const TCase cases[] = {{0, "TopButton"},   {1, "BottomButton"}, {4, "LeftButton"},
+                         {5, "RightButton"}, {8, "HorzSlider"},   {9, "VertSlider"}};
+  const std::pair<uint8_t, int> states[] = {{kpsNormal, scNormal},  {kpsPressed, scPressed},
+                                            {kpsHot, scHot},        {kpsDisabled, scDisabled},
+                                            {kpsFocused, scNormal}, {kpsSelected, scNormal}};
   for (const TCase& c : cases)
     for (auto [request, code] : states)
       EXPECT_EQ(Paint([&](TTeSkinFile& t, TCanvas& cv, const TRect& r) {
@@ -101,8 +102,10 @@ TEST_F(SkinFileFamilies, NamedObjectsAndMisspeltNames) {
     theme->ScrollDrawButton(canvas, 0, Part(kProbeRect, part, kpsHot), name);
     return ProbeAt(image, 32, 32);
   };
-  EXPECT_EQ(paint("BlueScroll", kspTopButton), Expect(skin->IdOf("BlueScroll", "TopButton"), scHot));
-  EXPECT_EQ(paint("bluescroll", kspTopButton), Expect(skin->IdOf("BlueScroll", "TopButton"), scHot));
+  EXPECT_EQ(paint("BlueScroll", kspTopButton),
+            Expect(skin->IdOf("BlueScroll", "TopButton"), scHot));
+  EXPECT_EQ(paint("bluescroll", kspTopButton),
+            Expect(skin->IdOf("BlueScroll", "TopButton"), scHot));
   // A named object without the part paints nothing: the default is not consulted for parts.
   EXPECT_FALSE(paint("BlueScroll", kspBottomButton).Painted);
   // A misspelt name paints like an unnamed control.
@@ -249,7 +252,9 @@ TEST_F(SkinFileFamilies, EveryMemberPaintsItsPart) {
          t.EditDrawButton(c, kekComboBoxRight, Part(r, 1, kpsPressed), d);
        }},
       {"EditDrawButton edit", "Edit", "Button", scNormal,
-       [&](auto& t, auto& c, auto& r) { t.EditDrawButton(c, kekEditButtonLeft, Part(r, 0, 0), d); }},
+       [&](auto& t, auto& c, auto& r) {
+         t.EditDrawButton(c, kekEditButtonLeft, Part(r, 0, 0), d);
+       }},
       {"GroupBoxDrawFrame", "GroupBox", "Frame", scDisabled,
        [&](auto& t, auto& c, auto& r) { t.GroupBoxDrawFrame(c, 0, Part(r, 0, kpsDisabled), d); }},
       {"EditFrameDraw", "Edit", "Frame", scHot,
@@ -331,17 +336,18 @@ TEST_F(SkinFileFamilies, EveryMemberPaintsItsPart) {
       {"TabDrawTab right falls back", "Tabs", "Tab", scNormal,
        [&](auto& t, auto& c, auto& r) { t.TabDrawTab(c, 0, Part(r, ktpRight, 0), d); }},
       {"TabDrawScrollButton left", "Tabs", "LeftButton", scHot,
-       [&](auto& t, auto& c, auto& r) { t.TabDrawScrollButton(c, 0, Part(r, ktsLeft, kpsHot), d); }},
+       [&](auto& t, auto& c,
+           auto& r) { t.TabDrawScrollButton(c, 0, Part(r, ktsLeft, kpsHot), d); }},
       {"TabDrawScrollButton right", "Tabs", "RightButton", scHot,
-       [&](auto& t, auto& c, auto& r) {
-         t.TabDrawScrollButton(c, 0, Part(r, ktsRight, kpsHot), d);
-       }},
+       [&](auto& t, auto& c,
+           auto& r) { t.TabDrawScrollButton(c, 0, Part(r, ktsRight, kpsHot), d); }},
       {"ListBoxDrawFrame", "ListBox", "Frame", scNormal,
        [&](auto& t, auto& c, auto& r) { t.ListBoxDrawFrame(c, 0, Part(r, 0, 0), d); }},
       {"ListBoxDrawItem selected", "ListBox", "Item", scPressed,
        [&](auto& t, auto& c, auto& r) { t.ListBoxDrawItem(c, 0, Part(r, 0, kpsSelected), d); }},
       {"ListBoxDrawCheck", "Checkbox", "Mixed", scHot,
-       [&](auto& t, auto& c, auto& r) { t.ListBoxDrawCheck(c, 0, TteCheckInfo{r, kcmMixedHot}, d); }},
+       [&](auto& t, auto& c,
+           auto& r) { t.ListBoxDrawCheck(c, 0, TteCheckInfo{r, kcmMixedHot}, d); }},
       {"ItemListDrawFrame", "ListBox", "Frame", scNormal,
        [&](auto& t, auto& c, auto& r) { t.ItemListDrawFrame(c, 0, Part(r, 0, 0), d); }},
       {"ItemListDrawItem", "ListBox", "Item", scHot,
@@ -352,8 +358,7 @@ TEST_F(SkinFileFamilies, EveryMemberPaintsItsPart) {
        [&](auto& t, auto& c, auto& r) { t.GridDrawFixedCell(c, 0, Part(r, 0, kpsHot), d); }},
       {"GridDrawCell selected", "Grid", "Cell", scPressed,
        [&](auto& t, auto& c, auto& r) { t.GridDrawCell(c, 0, Part(r, 0, kpsSelected), d); }},
-      {"HintDraw", "Hint", "", scNormal,
-       [&](auto& t, auto& c, auto& r) { t.HintDraw(c, r, d); }},
+      {"HintDraw", "Hint", "", scNormal, [&](auto& t, auto& c, auto& r) { t.HintDraw(c, r, d); }},
   };
   for (const TFamilyCase& c : cases)
     EXPECT_EQ(Paint(c.Request), Expect(Id(c.Object, c.PartName), c.StateCode)) << c.Member;
@@ -417,7 +422,8 @@ TEST_F(SkinFileFamilies, MissingObjectsPaintNothingAndAnswerTheBase) {
   EXPECT_TRUE(paint([&](TCanvas& c) { theme->ScrollDrawButton(c, 0, Part(kProbeRect, 0, 0), d); }));
   EXPECT_TRUE(paint([&](TCanvas& c) { theme->SplitterDraw(c, 0, Part(kProbeRect, 0, 0), d); }));
   EXPECT_TRUE(paint([&](TCanvas& c) { theme->WindowDrawSizeGrip(c, 0, kProbeRect, d); }));
-  EXPECT_EQ(theme->ButtonGetClientRect(0, kProbeRect, d), base.ButtonGetClientRect(0, kProbeRect, d));
+  EXPECT_EQ(theme->ButtonGetClientRect(0, kProbeRect, d),
+            base.ButtonGetClientRect(0, kProbeRect, d));
   EXPECT_EQ(theme->ButtonIsMasked(0, d), base.ButtonIsMasked(0, d));
   EXPECT_EQ(theme->ScrollGetSize(0, koVertical, d), base.ScrollGetSize(0, koVertical, d));
   EXPECT_EQ(theme->HeaderGetHeight(0, d), base.HeaderGetHeight(0, d));

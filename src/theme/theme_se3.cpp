@@ -1,0 +1,362 @@
+// TTeSkinFile: the two skin sources, loading and saving, the object cache, and the helpers
+// every drawing family shares. The families are in theme_se3_window.cpp,
+// theme_se3_controls.cpp and theme_se3_bars.cpp.
+#include "theme/theme_se3.h"
+
+#include "skin/se_skinfilters.h"
+#include "skin/se_skinsource.h"
+#include "theme/te_flattheme.h"
+#include "theme/te_thememanager.h"
+
+namespace vt {
+
+namespace {
+
+// The names of the named cache entries, by entry; the form entries and 37..49 have none.
+constexpr std::array<const char*, kSkinCacheSize> kCacheNames = [] {
+  std::array<const char*, kSkinCacheSize> names{};
+  names[ceForm] = "Form";
+  names[ceButton] = "Button";
+  names[ceCheckbox] = "Checkbox";
+  names[ceRadioButton] = "RadioButton";
+  names[ceGroupBox] = "GroupBox";
+  names[ceScrollBar] = "ScrollBar";
+  names[ceProgressBar] = "ProgressBar";
+  names[ceEdit] = "Edit";
+  names[ceComboBox] = "ComboBox";
+  names[ceTrackBar] = "TrackBar";
+  names[ceMenuBar] = "MenuBar";
+  names[cePopupMenu] = "PopupMenu";
+  names[ceHeader] = "Header";
+  names[ceStatusBar] = "StatusBar";
+  names[ceTabs] = "Tabs";
+  names[ceContainer] = "Container";
+  names[ceFrame] = "Frame";
+  names[ceScrollBoxFrame] = "ScrollBox";
+  names[ceSplitter] = "Splitter";
+  names[ceSpinButton] = "SpinButton";
+  names[ceControlBar] = "ControlBar";
+  names[ceGrid] = "Grid";
+  names[ceListBox] = "ListBox";
+  names[ceHint] = "Hint";
+  names[ceSpeedButton] = "SpeedButton";
+  names[ceToolBar] = "ToolBar";
+  names[ceToolWindow] = "ToolWindow";
+  names[cePanel] = "Panel";
+  names[ceScrollBox] = "ScrollBox";
+  return names;
+}();
+
+constexpr TSeAction kHiddenSystemButtons[] = {
+    TSeAction::sbaSysMenu,  TSeAction::sbaClose,    TSeAction::sbaHelp,
+    TSeAction::sbaMinimize, TSeAction::sbaMaximize, TSeAction::sbaRestore,
+    TSeAction::sbaRollUp,   TSeAction::sbaRollDown, TSeAction::sbaTray,
+};
+
+// Sets the skin filter that the skin source falls back to, as the theme's loads, saves and
+// updates expect it.
+template <class Filter>
+void UseDefaultSkinFilter() {
+  DefaultSkinFilter() = &SkinFilterClassOf<Filter>();
+}
+
+}  // namespace
+
+const char* SkinCacheName(int entry) {
+  return entry >= 0 && entry < kSkinCacheSize ? kCacheNames[entry] : nullptr;
+}
+
+// ---- Creation and identity ------------------------------------------------------------
+
+TTeSkinFile::TTeSkinFile()
+    : FWorkingSource(std::make_unique<TSeSkinSource>(nullptr)),
+      FLoadedSource(std::make_unique<TSeSkinSource>(nullptr)) {}
+
+TTeSkinFile::~TTeSkinFile() {
+  ClearCache();
+}
+
+const TClassInfo& TTeSkinFile::StaticClassInfo() {
+  static const TClassInfo info =
+      TClassInfoBuilder<TTeSkinFile>("TTeSkinFile", &TteTheme::StaticClassInfo()).Build();
+  return info;
+}
+
+void TTeSkinFile::Assign(const TPersistent& source) {
+  TteTheme::Assign(source);
+  if (auto* skin = dynamic_cast<const TTeSkinFile*>(&source)) {
+    ClearCache();
+    FLoadedSource->Assign(*skin->FLoadedSource);
+    UpdateTheme();
+  }
+}
+
+TteThemeFileInfo TTeSkinFile::GetThemeFileInfo() {
+  TteThemeFileInfo info;
+  info.BuiltIn = false;
+  info.CanSave = true;
+  info.InOpenFilter = true;
+  info.Description = GetSkinFilterString();
+  info.Extension = "mskn";
+  return info;
+}
+
+bool TTeSkinFile::CanLoadFromStream(TStream& stream) {
+  if (FindSkinFilterByStream(stream)) return true;
+  char marker[4] = {};
+  return stream.Read(marker, 4) == 4 && std::string_view(marker, 4) == "QXLZ";
+}
+
+// ---- Loading and saving ---------------------------------------------------------------
+
+template <class Load>
+bool TTeSkinFile::LoadSource(Load&& load) {
+  auto fresh = std::make_unique<TSeSkinSource>(nullptr);
+  load(*fresh);
+  if (fresh->Count() < 1) return false;
+  ClearCache();
+  FLoadedSource = std::move(fresh);
+  return true;
+}
+
+bool TTeSkinFile::LoadFromStream(TStream& stream) {
+  UseDefaultSkinFilter<TSeSkinFilterCompressed>();
+  if (!LoadSource([&](TSeSkinSource& source) { source.LoadFromStream(stream); })) return false;
+  UpdateTheme();
+  return true;
+}
+
+bool TTeSkinFile::LoadFromFile(const std::string& fileName) {
+  if (!LoadSource([&](TSeSkinSource& source) { source.LoadFromFile(fileName); })) return false;
+  SetFileName(fileName);
+  UpdateTheme();
+  return true;
+}
+
+bool TTeSkinFile::LoadFromSkinSource(const TSeSkinSource& source) {
+  if (!LoadSource([&](TSeSkinSource& fresh) { fresh.Assign(source); })) return false;
+  UpdateTheme();
+  return true;
+}
+
+bool TTeSkinFile::SaveToStream(TStream& stream) {
+  UseDefaultSkinFilter<TSeSkinFilterMaxCompression>();
+  // With a shift in effect the theme's tables hold shifted values; writing them into the
+  // loaded skin would shift them once more at the next update.
+  if (GetDeltaHue() == 0 && GetDeltaBrightness() == 0) {
+    FLoadedSource->Fonts().Assign(Fonts());
+    FLoadedSource->Colors().Assign(Colors());
+  }
+  FLoadedSource->SaveToStream(stream);
+  return true;
+}
+
+bool TTeSkinFile::SaveToFile(const std::string& fileName) {
+  UseDefaultSkinFilter<TSeSkinFilterMaxCompression>();
+  if (GetDeltaHue() == 0 && GetDeltaBrightness() == 0) {
+    FLoadedSource->Fonts().Assign(Fonts());
+    FLoadedSource->Colors().Assign(Colors());
+  }
+  FLoadedSource->SaveToFile(fileName);
+  return true;
+}
+
+// ---- Updating -------------------------------------------------------------------------
+
+void TTeSkinFile::UpdateTheme() {
+  UseDefaultSkinFilter<TSeSkinFilterUncompressed>();
+  // The cache points into the working source; it goes before the source is rebuilt.
+  ClearCache();
+  FWorkingSource->Assign(*FLoadedSource);
+  LoadSkinObjects();
+  SetName(FWorkingSource->GetSkinName());
+  TteTheme::UpdateTheme();
+}
+
+void TTeSkinFile::SetDefaultColors() {
+  Colors().Assign(FWorkingSource->Colors());
+  SysColors().Assign(FWorkingSource->SysColors());
+  Colors().ChangeHue(GetDeltaHue());
+  Colors().ChangeBrightness(GetDeltaBrightness());
+}
+
+void TTeSkinFile::SetDefaultFonts() {
+  Fonts().Assign(FWorkingSource->Fonts());
+  Fonts().ChangeHue(GetDeltaHue());
+  Fonts().ChangeBrightness(GetDeltaBrightness());
+}
+
+// ---- The object cache -----------------------------------------------------------------
+
+void TTeSkinFile::ClearCache() {
+  // The placeholders belong to their forms; freeing one takes it out of its form.
+  for (TSkinCacheEntry placeholder : {ceFormClient, ceToolWindowClient}) delete FCache[placeholder];
+  for (auto& clone : FOwnedClones) clone.reset();
+  FCache.fill(nullptr);
+}
+
+void TTeSkinFile::LoadSkinObjects() {
+  ClearCache();
+  if (!FWorkingSource || FWorkingSource->Count() == 0) return;
+  if (GetDeltaHue() != 0) FWorkingSource->ChangeHue(GetDeltaHue());
+  if (GetDeltaBrightness() != 0) FWorkingSource->ChangeBrightness(GetDeltaBrightness());
+  PrepareForm("Form", {ceForm, ceFormClient, ceFormHitTest, ceFormIcons, ceFormClientObject});
+  PrepareForm("ToolWindow", {ceToolWindow, ceToolWindowClient, ceToolWindowHitTest,
+                             ceToolWindowIcons, ceToolWindowClientObject});
+  LookUpNamedEntries();
+}
+
+void TTeSkinFile::PrepareForm(const char* name, const TFormEntries& entries) {
+  TSeSkinObject* form = FWorkingSource->GetObjectByName(name);
+  FCache[entries.Form] = form;
+  if (!form) return;
+  TSeSkinObject* client = FindChildOfKind(*form, TSeKind::skClient);
+  if (!client) return;
+  auto adopt = [this](TSkinCacheEntry entry, TSeSkinObject* clone) {
+    FOwnedClones[entry].reset(clone);
+    FCache[entry] = clone;
+  };
+  adopt(entries.ClientObject, CloneSkinObject(*client, nullptr));
+  const TSeAlign clientAlign = client->GetAlign();
+  delete client;
+  auto* placeholder = new TSeSkinObject(form);
+  placeholder->SetColor(clNone);
+  placeholder->SetAlign(clientAlign);
+  placeholder->SetKind(TSeKind::skClient);
+  placeholder->SetBitmapList(form->BitmapList());
+  FCache[entries.Client] = placeholder;
+  adopt(entries.HitTest, CloneSkinObject(*form, nullptr));
+  adopt(entries.Icons, CloneSkinObject(*form, nullptr));
+  for (TSeAction action : kHiddenSystemButtons)
+    if (TSeSkinObject* button = form->FindSysButton(action)) button->SetVisible(false);
+}
+
+void TTeSkinFile::LookUpNamedEntries() {
+  for (int entry = ceButton; entry <= ceToolBar; ++entry)
+    FCache[entry] = FWorkingSource->GetObjectByName(kCacheNames[entry]);
+  FCache[cePanel] = FWorkingSource->GetObjectByName(kCacheNames[cePanel]);
+  FCache[ceScrollBox] = FWorkingSource->GetObjectByName(kCacheNames[ceScrollBox]);
+}
+
+TSeSkinObject* TTeSkinFile::CachedObject(int entry) const {
+  return entry >= 0 && entry < kSkinCacheSize ? FCache[entry] : nullptr;
+}
+
+// ---- Shared helpers -------------------------------------------------------------------
+
+TSeState TTeSkinFile::ObjectStateOf(uint8_t requestState) {
+  switch (requestState) {
+    case kpsPressed:
+      return ssPressed;
+    case kpsHot:
+      return ssHot;
+    case kpsDisabled:
+      return ssDisabled;
+    default:
+      return ssNormal;
+  }
+}
+
+TSeSkinObject* TTeSkinFile::NamedObject(const std::string& objectName) const {
+  return objectName == kDefaultObjectName ? nullptr : FWorkingSource->GetObjectByName(objectName);
+}
+
+TSeSkinObject* TTeSkinFile::FindChildOfKind(TSeSkinObject& object, TSeKind kind) {
+  for (int i = 0; i < object.ChildCount(); ++i)
+    if (TSeSkinObject* child = object.Children(i))
+      if (TSeSkinObject* found = child->FindByKind(kind)) return found;
+  return nullptr;
+}
+
+bool TTeSkinFile::IsDefinedBy(uint8_t kind, const std::string& objectName, TNameRule rule,
+                              std::initializer_list<TKindEntry> kinds) const {
+  const TKindEntry* listed = nullptr;
+  for (const TKindEntry& candidate : kinds)
+    if (candidate.Kind == kind) listed = &candidate;
+  const bool nameCounts = rule == TNameRule::AnyKind || (rule == TNameRule::ListedKinds && listed);
+  if (nameCounts && HasNamedObject(objectName)) return true;
+  return listed && FCache[listed->Entry];
+}
+
+TSeSkinObject* TTeSkinFile::ChooseObject(const std::string& objectName,
+                                         TSkinCacheEntry entry) const {
+  if (TSeSkinObject* named = NamedObject(objectName)) return named;
+  return FCache[entry];
+}
+
+TSeSkinObject* TTeSkinFile::FindPart(TSeSkinObject* object,
+                                     std::initializer_list<const char*> names) {
+  if (!object) return nullptr;
+  for (const char* name : names)
+    if (TSeSkinObject* part = object->FindByName(name)) return part;
+  return nullptr;
+}
+
+TSeSkinObject* TTeSkinFile::ChoosePart(const std::string& objectName, TSkinCacheEntry entry,
+                                       std::initializer_list<const char*> names) const {
+  return FindPart(ChooseObject(objectName, entry), names);
+}
+
+namespace {
+void AlignTree(TSeSkinObject& object) {
+  object.AlignChildren();
+  for (int i = 0; i < object.ChildCount(); ++i)
+    if (TSeSkinObject* child = object.Children(i)) AlignTree(*child);
+}
+}  // namespace
+
+void TTeSkinFile::PlaceObject(TSeSkinObject& object, const TRect& rect, bool wholeTree) {
+  const bool moved = object.BoundsRect() != rect;
+  if (moved) object.SetBounds(rect);
+  if (wholeTree)
+    AlignTree(object);
+  else if (!moved)
+    object.AlignChildren();
+}
+
+void TTeSkinFile::PaintPart(TCanvas& canvas, TSeSkinObject* part, const TRect& rect,
+                            TSeState state) {
+  if (!part || rect.IsEmpty()) return;
+  part->SetState(state);
+  PlaceObject(*part, rect);
+  part->Draw(canvas, TRect{});
+}
+
+std::optional<TRect> TTeSkinFile::PartClientRect(TSeSkinObject* part, const TRect& rect) {
+  if (!part) return std::nullopt;
+  TSeSkinObject* client = FindChildOfKind(*part, TSeKind::skClient);
+  if (!client) return std::nullopt;
+  PlaceObject(*part, rect);
+  return client->BoundsRect();
+}
+
+std::optional<QSize> TTeSkinFile::PartSize(const TSeSkinObject* part) {
+  if (!part) return std::nullopt;
+  return QSize(part->GetWidth(), part->GetHeight());
+}
+
+void TTeSkinFile::PaintRequest(TCanvas& canvas, const std::string& objectName,
+                               TSkinCacheEntry entry, std::initializer_list<const char*> names,
+                               const TRect& rect, uint8_t requestState) {
+  PaintPart(canvas, ChoosePart(objectName, entry, names), rect, ObjectStateOf(requestState));
+}
+
+std::optional<TRect> TTeSkinFile::RequestClientRect(const std::string& objectName,
+                                                    TSkinCacheEntry entry,
+                                                    std::initializer_list<const char*> names,
+                                                    const TRect& rect) {
+  return PartClientRect(ChoosePart(objectName, entry, names), rect);
+}
+
+// ---- Registration ---------------------------------------------------------------------
+
+void RegisterSkinTheme() {
+  static const bool registered = [] {
+    RegisterThemeClass(ThemeClassOf<TTeSkinFile>());
+    RegisterThemeClass(ThemeClassOf<TTeFlatTheme>());
+    return true;
+  }();
+  (void)registered;
+}
+
+}  // namespace vt
