@@ -66,6 +66,18 @@ class TPersistent {
   bool InheritsFrom(const TClassInfo& cls) const;
 };
 
+// A persistent list of items that the stored forms write as one collection value (the
+// "<" item ... ">" of property text): each item with its published and binary properties.
+// A class-typed published property whose object is a TCollection is stored this way.
+class TCollection : public TPersistent {
+ public:
+  virtual int ItemCount() const = 0;
+  virtual TPersistent& ItemAt(int index) const = 0;
+  // Appends an item with its defaults and returns it; reading fills it in.
+  virtual TPersistent& AddItem() = 0;
+  virtual void ClearItems() = 0;
+};
+
 enum class TOperation { opInsert, opRemove };
 
 class TComponent : public TPersistent {
