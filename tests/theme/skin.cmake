@@ -2,4 +2,5 @@
 vtskin_add_gtest(vt_theme_skin_tests
   TestSkinFileFamilies.cpp
   TestSkinFileWindow.cpp
+  TestSkinFileLoad.cpp
   LIBS vt_theme)

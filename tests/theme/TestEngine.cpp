@@ -1,0 +1,321 @@
+// Theme components: the engine's three ways of choosing the current theme and how they
+// reset each other, theme lists and the bytes of their theme streams (also through the
+// property stream and its text), and the link that keeps a theme of its own.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "SkinThemeTestSkin.h"
+#include "rtl/PropStream.h"
+#include "theme/te_engine.h"
+#include "theme/te_flattheme.h"
+
+namespace vt {
+namespace {
+
+using namespace vt::testing;
+
+class TRecorder : public TteThemeNotifiable {
+ public:
+  void ThemeMessage(const TteThemeMessage& message) override { Messages.push_back(message); }
+  std::vector<TteThemeMessage> Messages;
+};
+
+std::vector<uint8_t> SavedSkin(const std::string& skinName) {
+  auto skin = TTestSkin::Full();
+  skin->Source().SetSkinName(skinName);
+  TMemoryStream stream;
+  skin->Theme()->SaveToStream(stream);
+  return stream.Bytes();
+}
+
+void Store(TTeThemeStream& item, const std::vector<uint8_t>& bytes, const std::string& name) {
+  TMemoryStream data;
+  WriteUInt8(data, 2);
+  WriteLengthString(data, name);
+  const uint64_t size = bytes.size();
+  for (int i = 0; i < 8; ++i) WriteUInt8(data, uint8_t(size >> (8 * i)));
+  data.WriteBuffer(bytes.data(), int64_t(bytes.size()));
+  data.SetPosition(0);
+  item.ReadData(data);
+}
+
+class Engine : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ClearCurrentTheme();
+    ASSERT_TRUE(FDir.isValid());
+    FFileA = FDir.filePath("a.mskn").toStdString();
+    const std::vector<uint8_t> a = SavedSkin("Skin A");
+    TFileStream(FFileA, TFileMode::fmCreate).WriteBuffer(a.data(), int64_t(a.size()));
+    FList = new TTeThemeList(&FOwner);
+    Store(FList->Themes()->Add(), SavedSkin("Skin B"), "Skin B");
+    Store(FList->Themes()->Add(), SavedSkin("Skin C"), "Skin C");
+  }
+  void TearDown() override { ClearCurrentTheme(); }
+
+  static std::string CurrentName() { return CurrentTheme() ? CurrentTheme()->GetName() : "-"; }
+
+  QTemporaryDir FDir;
+  std::string FFileA;
+  TComponent FOwner{nullptr};
+  TTeThemeList* FList = nullptr;
+};
+
+TEST_F(Engine, PublishedPropertiesAndDefaults) {
+  TTeRidadIveror engine(nullptr);
+  EXPECT_EQ(engine.GetThemeIndex(), -1);
+  EXPECT_EQ(engine.GetThemeBuilding(), "No theme");
+  EXPECT_EQ(engine.GetThemeFile(), "");
+  EXPECT_EQ(engine.GetDeltaHue(), 0);
+  EXPECT_EQ(engine.GetDeltaBrightness(), 0);
+  EXPECT_EQ(engine.GetVersion(), "5.02");
+  EXPECT_EQ(engine.GetThemeList(), nullptr);
+  for (const char* name :
+       {"DeltaHue", "DeltaBrightness", "ThemeFile", "ThemeIndex", "ThemeBuilding", "Version"})
+    EXPECT_TRUE(engine.ClassInfo().FindProperty(name)) << name;
+  EXPECT_TRUE(engine.ClassInfo().FindProperty("Version")->ReadOnly());
+  TTeThemeLink link(nullptr);
+  EXPECT_EQ(link.GetThemeIndex(), -1);
+  EXPECT_EQ(link.GetTheme(), nullptr);
+  for (const char* name :
+       {"DeltaHue", "DeltaBrightness", "ThemeFile", "ThemeIndex", "ThemeBuilding"})
+    EXPECT_TRUE(link.ClassInfo().FindProperty(name)) << name;
+  EXPECT_EQ(FList->GetVersion(), "5.02");
+  EXPECT_EQ(TTeThemeStream().GetName(), "(empty)");
+}
+
+TEST_F(Engine, BuiltInThemesByTypeName) {
+  TTeRidadIveror engine(nullptr);
+  engine.SetThemeFile(FFileA);
+  ASSERT_EQ(CurrentName(), "Skin A");
+  engine.SetThemeBuilding("flat");
+  EXPECT_TRUE(dynamic_cast<TTeFlatTheme*>(CurrentTheme()));
+  EXPECT_EQ(engine.GetThemeBuilding(), "Flat") << "the class's own spelling";
+  EXPECT_EQ(engine.GetThemeFile(), "");
+  EXPECT_EQ(engine.GetThemeIndex(), -1);
+
+  engine.SetThemeBuilding("Nothing like it");
+  EXPECT_EQ(engine.GetThemeBuilding(), "No theme");
+  EXPECT_TRUE(dynamic_cast<TTeFlatTheme*>(CurrentTheme())) << "an unknown name changes nothing";
+  engine.SetThemeBuilding("VezeDaruvo 3 theme");
+  EXPECT_EQ(engine.GetThemeBuilding(), "No theme") << "the skin theme is not built in";
+}
+
+TEST_F(Engine, ThemeFilesResetTheOtherChoices) {
+  TTeRidadIveror engine(nullptr);
+  engine.SetDeltaHue(30);
+  engine.SetThemeBuilding("Flat");
+  engine.SetThemeFile(FFileA);
+  EXPECT_EQ(CurrentName(), "Skin A");
+  EXPECT_TRUE(dynamic_cast<TTeSkinFile*>(CurrentTheme()));
+  EXPECT_EQ(CurrentTheme()->GetDeltaHue(), 30);
+  EXPECT_EQ(engine.GetThemeBuilding(), "No theme");
+  EXPECT_EQ(engine.GetThemeIndex(), -1);
+
+  // A file that cannot be loaded clears the theme when no list entry is in use...
+  engine.SetThemeFile(FDir.filePath("missing.mskn").toStdString());
+  EXPECT_EQ(CurrentTheme(), nullptr);
+  // ... and keeps it when one is.
+  engine.SetThemeList(FList);
+  engine.SetThemeIndex(0);
+  ASSERT_EQ(CurrentName(), "Skin B");
+  engine.SetThemeFile(FDir.filePath("missing.mskn").toStdString());
+  EXPECT_EQ(CurrentName(), "Skin B");
+  EXPECT_EQ(engine.GetThemeIndex(), 0);
+}
+
+TEST_F(Engine, ListEntriesClampAndResetTheOtherChoices) {
+  TTeRidadIveror engine(nullptr);
+  engine.SetThemeFile(FFileA);
+  engine.SetThemeList(FList);
+  engine.SetThemeIndex(5);
+  EXPECT_EQ(engine.GetThemeIndex(), 1);
+  EXPECT_EQ(CurrentName(), "Skin C");
+  EXPECT_EQ(engine.GetThemeFile(), "");
+  EXPECT_EQ(engine.GetThemeBuilding(), "No theme");
+
+  // An entry without a theme changes nothing.
+  FList->Themes()->Add();
+  engine.SetThemeIndex(2);
+  EXPECT_EQ(CurrentName(), "Skin C");
+  // No entry and no file: no theme.
+  engine.SetThemeIndex(-1);
+  EXPECT_EQ(CurrentTheme(), nullptr);
+}
+
+TEST_F(Engine, RemovingTheListClearsTheTheme) {
+  TTeRidadIveror engine(nullptr);
+  engine.SetThemeList(FList);
+  engine.SetThemeIndex(0);
+  ASSERT_EQ(CurrentName(), "Skin B");
+  delete FList;
+  FList = nullptr;
+  EXPECT_EQ(engine.GetThemeList(), nullptr);
+  EXPECT_EQ(engine.GetThemeIndex(), -1);
+  EXPECT_EQ(CurrentTheme(), nullptr);
+}
+
+TEST_F(Engine, StoredIndexWaitsForTheList) {
+  TTeRidadIveror engine(nullptr);
+  engine.SetThemeBuilding("Flat");
+  engine.BeginLoading();
+  engine.SetThemeIndex(1);
+  EXPECT_TRUE(dynamic_cast<TTeFlatTheme*>(CurrentTheme())) << "nothing happens while loading";
+  engine.SetThemeList(FList);
+  engine.Loaded();
+  EXPECT_EQ(CurrentName(), "Skin C");
+}
+
+TEST_F(Engine, ThemeChangedEvent) {
+  TTeRidadIveror engine(nullptr);
+  int changes = 0;
+  engine.OnThemeChanged = [&](TTeRidadIveror& sender) {
+    EXPECT_EQ(&sender, &engine);
+    ++changes;
+  };
+  engine.SetThemeBuilding("Flat");
+  EXPECT_EQ(changes, 1);
+  SetThemeDeltaHue(10);
+  EXPECT_EQ(changes, 2);
+}
+
+TEST(ThemeStream, StoredBytes) {
+  TTeThemeStream item;
+  TMemoryStream empty;
+  item.WriteData(empty);
+  EXPECT_EQ(empty.Bytes(), std::vector<uint8_t>{0});
+
+  const std::vector<uint8_t> theme = {'a', 'b', 'c'};
+  Store(item, theme, "Name");
+  TMemoryStream stored;
+  item.WriteData(stored);
+  const std::vector<uint8_t> expected = {2, 4, 0, 0, 0, 'N', 'a', 'm', 'e', 3,
+                                         0, 0, 0, 0, 0, 0,   0,   'a', 'b', 'c'};
+  EXPECT_EQ(stored.Bytes(), expected);
+  EXPECT_EQ(item.GetName(), "Name");
+  EXPECT_EQ(item.GetThemeStore(), "Name");
+  item.SetThemeStore("ignored");
+  EXPECT_EQ(item.GetThemeStore(), "Name");
+
+  TTeThemeStream copy;
+  stored.SetPosition(0);
+  copy.ReadData(stored);
+  EXPECT_EQ(copy.Stream().Bytes(), theme);
+  TMemoryStream zero(std::vector<uint8_t>{0});
+  copy.ReadData(zero);
+  EXPECT_TRUE(copy.IsEmpty());
+}
+
+TEST(ThemeStream, DirectlyStoredThemesAreLoadedAndSaved) {
+  RegisterSkinTheme();
+  const std::vector<uint8_t> skin = SavedSkin("Direct");
+  TMemoryStream data;
+  WriteUInt8(data, 1);
+  data.WriteBuffer(skin.data(), int64_t(skin.size()));
+  data.SetPosition(0);
+  TTeThemeStream item;
+  item.ReadData(data);
+  EXPECT_EQ(item.GetName(), "Direct");
+  ASSERT_FALSE(item.IsEmpty());
+  std::unique_ptr<TteTheme> theme = item.CreateTheme();
+  ASSERT_TRUE(dynamic_cast<TTeSkinFile*>(theme.get()));
+  EXPECT_EQ(theme->GetName(), "Direct");
+}
+
+TEST(ThemeStream, DamagedFormsFail) {
+  TTeThemeStream item;
+  TMemoryStream unknown(std::vector<uint8_t>{7});
+  EXPECT_THROW(item.ReadData(unknown), EReadError);
+  // A size beyond the data, and a negative one.
+  for (uint8_t top : {0x00, 0x80}) {
+    std::vector<uint8_t> bytes = {2, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0x7F, 0, 0, 0, top, 'x'};
+    TMemoryStream stream(bytes);
+    EXPECT_THROW(item.ReadData(stream), EReadError) << int(top);
+  }
+  TMemoryStream truncated(std::vector<uint8_t>{2, 10, 0, 0, 0, 'a'});
+  EXPECT_THROW(item.ReadData(truncated), EReadError);
+  TMemoryStream noTheme(std::vector<uint8_t>{1, 'n', 'o', 'p', 'e'});
+  EXPECT_THROW(item.ReadData(noTheme), EReadError);
+  EXPECT_TRUE(item.IsEmpty());
+}
+
+TEST(ThemeList, PropertyStreamRoundTrip) {
+  RegisterSkinTheme();
+  TTeThemeList list(nullptr);
+  list.SetName("Themes1");
+  Store(list.Themes()->Add(), SavedSkin("First"), "First");
+  list.Themes()->Add();
+  Store(list.Themes()->Add(), {1, 2, 3}, "Third");
+  list.Themes()->Items(2)->SetTag(-7);
+
+  TMemoryStream binary;
+  WriteComponent(binary, list);
+  const std::string text = ObjectBinaryToText(binary.Bytes());
+  EXPECT_NE(text.find("ThemeStream = {"), std::string::npos) << text.substr(0, 300);
+
+  for (const std::vector<uint8_t>& form : {binary.Bytes(), ObjectTextToBinary(text)}) {
+    TTeThemeList copy(nullptr);
+    TMemoryStream input(form);
+    EXPECT_EQ(ReadComponent(input, copy), "TTeThemeList");
+    EXPECT_EQ(copy.GetName(), "Themes1");
+    ASSERT_EQ(copy.Themes()->Count(), 3);
+    for (int i = 0; i < 3; ++i) {
+      EXPECT_EQ(copy.Themes()->Items(i)->GetName(), list.Themes()->Items(i)->GetName());
+      EXPECT_EQ(copy.Themes()->Items(i)->Stream().Bytes(),
+                list.Themes()->Items(i)->Stream().Bytes());
+      EXPECT_EQ(copy.Themes()->Items(i)->GetTag(), list.Themes()->Items(i)->GetTag());
+    }
+    std::unique_ptr<TteTheme> theme = copy.Themes()->Items(0)->CreateTheme();
+    ASSERT_TRUE(theme);
+    EXPECT_EQ(theme->GetName(), "First");
+  }
+}
+
+TEST_F(Engine, LinkKeepsItsOwnThemeAndTellsItsControls) {
+  TRecorder recorder;
+  AddThemeNotification(&recorder);
+  TTeThemeLink link(nullptr);
+  const auto linkValue = reinterpret_cast<intptr_t>(static_cast<TteCustomThemeLink*>(&link));
+  auto notifications = [&] {
+    return std::count_if(recorder.Messages.begin(), recorder.Messages.end(), [&](auto& m) {
+      return m.Msg == kThemeNotifyMessage && m.WParam == linkValue && m.LParam == linkValue;
+    });
+  };
+
+  link.SetThemeBuilding("Flat");
+  EXPECT_TRUE(dynamic_cast<TTeFlatTheme*>(link.GetTheme()));
+  EXPECT_EQ(CurrentTheme(), nullptr) << "the current theme is not the link's business";
+  EXPECT_EQ(notifications(), 1);
+
+  link.SetDeltaHue(25);
+  EXPECT_EQ(link.GetTheme()->GetDeltaHue(), 25);
+  EXPECT_EQ(notifications(), 2);
+
+  link.SetThemeFile(FFileA);
+  ASSERT_TRUE(link.GetTheme());
+  EXPECT_EQ(link.GetTheme()->GetName(), "Skin A");
+  EXPECT_EQ(link.GetTheme()->GetDeltaHue(), 25);
+  EXPECT_EQ(link.GetThemeBuilding(), "No theme");
+  EXPECT_EQ(notifications(), 3);
+
+  link.SetThemeList(FList);
+  link.SetThemeIndex(9);
+  EXPECT_EQ(link.GetThemeIndex(), 1);
+  EXPECT_EQ(link.GetTheme()->GetName(), "Skin C");
+  EXPECT_EQ(link.GetThemeFile(), "");
+  EXPECT_EQ(notifications(), 4);
+
+  delete FList;
+  FList = nullptr;
+  EXPECT_EQ(link.GetThemeList(), nullptr);
+  ASSERT_TRUE(link.GetTheme()) << "removing the list keeps the link's theme";
+
+  link.SetThemeIndex(-1);
+  EXPECT_EQ(link.GetTheme(), nullptr);
+  EXPECT_EQ(notifications(), 5);
+  RemoveThemeNotification(&recorder);
+}
+
+}  // namespace
+}  // namespace vt

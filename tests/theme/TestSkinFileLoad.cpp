@@ -1,0 +1,241 @@
+// The skin-backed theme's identity, loading and saving, the default-filter switching, the
+// "QXLZ" stream, hue and brightness shifts derived afresh from the loaded skin, and its
+// registration with the theme manager.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "SkinThemeTestSkin.h"
+#include "skin/se_skinfilters.h"
+#include "theme/te_flattheme.h"
+#include "theme/te_thememanager.h"
+
+namespace vt {
+namespace {
+
+using namespace vt::testing;
+
+std::vector<uint8_t> SavedBytes(TTeSkinFile& theme) {
+  TMemoryStream stream;
+  EXPECT_TRUE(theme.SaveToStream(stream));
+  return stream.Bytes();
+}
+
+// The skin's body in the compressed envelope, without the 5-byte tag: "QXLZ" first.
+std::vector<uint8_t> TaglessBytes(TSeSkinSource& source) {
+  DefaultSkinFilter() = &SkinFilterClassOf<TSeSkinFilterCompressed>();
+  TMemoryStream stream;
+  source.SaveToStream(stream);
+  const std::vector<uint8_t>& bytes = stream.Bytes();
+  return bytes.size() < 5 ? std::vector<uint8_t>()
+                          : std::vector<uint8_t>(bytes.begin() + 5, bytes.end());
+}
+
+QImage PaintCloseButton(TTeSkinFile& theme) {
+  QImage image = BlankImage(200, 150);
+  TCanvas canvas(image);
+  TteWindowInfo info;
+  info.Rect = {0, 0, 200, 150};
+  info.BorderIcons = BorderIconBit(kbiClose);
+  theme.WindowDraw(canvas, kwkSizeable, info, "default");
+  return image;
+}
+
+TEST(SkinFileIdentity, TypeNameFileInfoAndRegistration) {
+  EXPECT_EQ(TTeSkinFile::GetThemeTypeName(), "VezeDaruvo 3 theme");
+  const TteThemeFileInfo info = TTeSkinFile::GetThemeFileInfo();
+  EXPECT_FALSE(info.BuiltIn);
+  EXPECT_TRUE(info.CanSave);
+  EXPECT_TRUE(info.InOpenFilter);
+  EXPECT_EQ(info.Description, GetSkinFilterString());
+  EXPECT_EQ(info.Extension, "mskn");
+  EXPECT_TRUE(TTeFlatTheme::GetThemeFileInfo().BuiltIn);
+
+  RegisterSkinTheme();
+  RegisterSkinTheme();
+  const auto& classes = TteThemeManager::Instance().ThemeClasses();
+  EXPECT_EQ(std::count(classes.begin(), classes.end(), &ThemeClassOf<TTeSkinFile>()), 1);
+  EXPECT_EQ(std::count(classes.begin(), classes.end(), &ThemeClassOf<TTeFlatTheme>()), 1);
+  TTeSkinFile theme;
+  EXPECT_EQ(&theme.ThemeClass(), &ThemeClassOf<TTeSkinFile>());
+  EXPECT_EQ(theme.ClassName(), "TTeSkinFile");
+}
+
+TEST(SkinFileLoad, SaveAndLoadThroughStreamsWithTheDefaultFilterSwitching) {
+  auto skin = TTestSkin::Full();
+  skin->Source().SetSkinName("Coded");
+  auto theme = skin->Theme();
+  EXPECT_EQ(DefaultSkinFilter(), &SkinFilterClassOf<TSeSkinFilterUncompressed>())
+      << "UpdateTheme leaves the uncompressed filter as the default";
+  EXPECT_EQ(theme->GetName(), "Coded");
+
+  const std::vector<uint8_t> bytes = SavedBytes(*theme);
+  EXPECT_EQ(DefaultSkinFilter(), &SkinFilterClassOf<TSeSkinFilterMaxCompression>());
+  ASSERT_GE(bytes.size(), 9u);
+  EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 9), std::string("_MCT\0QXLZ", 9));
+
+  TMemoryStream input(bytes);
+  EXPECT_TRUE(TTeSkinFile::CanLoadFromStream(input));
+  input.SetPosition(0);
+  TTeSkinFile loaded;
+  ASSERT_TRUE(loaded.LoadFromStream(input));
+  EXPECT_EQ(DefaultSkinFilter(), &SkinFilterClassOf<TSeSkinFilterUncompressed>());
+  EXPECT_EQ(loaded.GetName(), "Coded");
+  EXPECT_EQ(loaded.LoadedSource().Count(), skin->Source().Count());
+  EXPECT_EQ(PaintCloseButton(loaded), PaintCloseButton(*theme));
+  EXPECT_EQ(loaded.GetFileName(), "") << "streams do not name a file";
+}
+
+TEST(SkinFileLoad, StreamsStartingWithQxlzAreAccepted) {
+  auto skin = TTestSkin::Full();
+  const std::vector<uint8_t> tagless = TaglessBytes(skin->Source());
+  ASSERT_EQ(std::string(tagless.begin(), tagless.begin() + 4), "QXLZ");
+  TMemoryStream stream(tagless);
+  EXPECT_TRUE(TTeSkinFile::CanLoadFromStream(stream));
+  stream.SetPosition(0);
+  TTeSkinFile theme;
+  EXPECT_TRUE(theme.LoadFromStream(stream));
+  EXPECT_EQ(theme.LoadedSource().Count(), skin->Source().Count());
+
+  stream.SetPosition(0);
+  std::unique_ptr<TteTheme> viaManager = LoadThemeFromStream(stream);
+  ASSERT_TRUE(viaManager);
+  EXPECT_TRUE(dynamic_cast<TTeSkinFile*>(viaManager.get()));
+
+  for (std::string junk : {std::string("JUNKJUNKJUNK"), std::string("QX"), std::string()}) {
+    TMemoryStream other(std::vector<uint8_t>(junk.begin(), junk.end()));
+    EXPECT_FALSE(TTeSkinFile::CanLoadFromStream(other)) << junk;
+  }
+}
+
+TEST(SkinFileLoad, AFailedLoadKeepsTheThemeAsItWas) {
+  auto skin = TTestSkin::Full();
+  auto theme = skin->Theme();
+  theme->SetFileName("kept.mskn");
+  const QImage before = PaintCloseButton(*theme);
+
+  // A skin without objects is no theme.
+  TSeSkinSource empty;
+  DefaultSkinFilter() = &SkinFilterClassOf<TSeSkinFilterMaxCompression>();
+  TMemoryStream emptyStream;
+  empty.SaveToStream(emptyStream);
+  emptyStream.SetPosition(0);
+  EXPECT_FALSE(theme->LoadFromStream(emptyStream));
+  EXPECT_FALSE(theme->LoadFromSkinSource(empty));
+  EXPECT_FALSE(theme->LoadFromFile("/nonexistent/folder/none.mskn"));
+  EXPECT_EQ(theme->GetFileName(), "kept.mskn");
+  EXPECT_EQ(PaintCloseButton(*theme), before);
+
+  // A damaged stream raises, and the theme still paints its skin.
+  std::vector<uint8_t> damaged = SavedBytes(*theme);
+  for (size_t i = 20; i < damaged.size(); i += 7) damaged[i] ^= 0x5A;
+  TMemoryStream damagedStream(damaged);
+  EXPECT_THROW(theme->LoadFromStream(damagedStream), Exception);
+  EXPECT_EQ(PaintCloseButton(*theme), before);
+}
+
+TEST(SkinFileLoad, FilesRoundTripAndSetTheFileName) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  auto skin = TTestSkin::Full();
+  auto theme = skin->Theme();
+  const std::string name = dir.filePath("coded.mskn").toStdString();
+  EXPECT_TRUE(theme->SaveToFile(name));
+  TTeSkinFile loaded;
+  ASSERT_TRUE(loaded.LoadFromFile(name));
+  EXPECT_EQ(loaded.GetFileName(), name);
+  EXPECT_EQ(PaintCloseButton(loaded), PaintCloseButton(*theme));
+  std::unique_ptr<TteTheme> viaManager = LoadThemeFromFile(name);
+  ASSERT_TRUE(viaManager);
+  EXPECT_TRUE(dynamic_cast<TTeSkinFile*>(viaManager.get()));
+}
+
+TEST(SkinFileLoad, TablesComeFromTheSkin) {
+  auto skin = TTestSkin::Full();
+  skin->Source().Colors().SetColor(ciButtonHot, RGB(1, 2, 3));
+  skin->Source().SysColors().SetColor(4, RGB(4, 5, 6));
+  skin->Source().Fonts().Font(fiButtonTextHot).SetName("Courier");
+  auto theme = skin->Theme();
+  EXPECT_EQ(theme->Colors().GetColor(ciButtonHot), RGB(1, 2, 3));
+  EXPECT_EQ(theme->SysColors().GetColor(4), RGB(4, 5, 6));
+  EXPECT_EQ(theme->Fonts().Font(fiButtonTextHot).GetName(), "Courier");
+
+  // Saving writes the theme's own tables into the skin.
+  theme->Colors().SetColor(ciButtonHot, RGB(7, 8, 9));
+  TMemoryStream stream;
+  theme->SaveToStream(stream);
+  stream.SetPosition(0);
+  TTeSkinFile reloaded;
+  ASSERT_TRUE(reloaded.LoadFromStream(stream));
+  EXPECT_EQ(reloaded.Colors().GetColor(ciButtonHot), RGB(7, 8, 9));
+}
+
+TEST(SkinFileShift, HueAndBrightnessAreDerivedAfreshEachTime) {
+  auto skin = TTestSkin::Full();
+  skin->Source().Colors().SetColor(ciButtonHot, RGB(200, 40, 40));
+  auto stepped = skin->Theme();
+  stepped->SetDeltaHue(40);
+  stepped->SetDeltaHue(80);
+  stepped->SetDeltaBrightness(-10);
+  stepped->SetDeltaBrightness(20);
+  stepped->UpdateTheme();
+  auto direct = skin->Theme();
+  direct->SetDeltas(80, 20);
+
+  EXPECT_EQ(stepped->Colors().GetColor(ciButtonHot), direct->Colors().GetColor(ciButtonHot));
+  EXPECT_EQ(stepped->Colors().GetColor(ciButtonHot),
+            ChangeColorBrightness(ChangeColorHue(RGB(200, 40, 40), 80), 20));
+  EXPECT_EQ(stepped->Fonts().Font(fiButtonTextHot).GetColor(),
+            direct->Fonts().Font(fiButtonTextHot).GetColor());
+  EXPECT_EQ(PaintCloseButton(*stepped), PaintCloseButton(*direct));
+
+  // The skin's images and object colours are shifted once, from the loaded skin.
+  uint8_t r = 0x10, g = 0x20, b = 0x30;  // ButtonPixel(0)
+  ChangeRGBHue(r, g, b, 80);
+  ChangeRGBBrightness(r, g, b, 20);
+  EXPECT_EQ(PaintCloseButton(*stepped).pixel(190, 10), 0xFF000000u | (r << 16) | (g << 8) | b);
+  const TSeSkinObject* top = stepped->CachedObject(ceForm)->FindByName("Top");
+  EXPECT_EQ(top->GetColor(),
+            ChangeColorBrightness(
+                ChangeColorHue(CodedColor(skin->IdOf("Form", "Top"), scNormal), 80), 20));
+  // The loaded skin itself is never shifted.
+  EXPECT_EQ(stepped->LoadedSource().Bitmaps().Bitmaps(0)->Pixels(0, 0), TTestSkin::ButtonPixel(0));
+
+  stepped->SetDeltas(0, 0);
+  EXPECT_EQ(PaintCloseButton(*stepped), PaintCloseButton(*skin->Theme()));
+}
+
+TEST(SkinFileShift, SavingAShiftedThemeKeepsTheSkinUnshifted) {
+  auto skin = TTestSkin::Full();
+  skin->Source().Colors().SetColor(ciButtonHot, RGB(200, 40, 40));
+  auto theme = skin->Theme();
+  theme->SetDeltaHue(60);
+  TMemoryStream stream;
+  theme->SaveToStream(stream);
+  stream.SetPosition(0);
+  TTeSkinFile reloaded;
+  ASSERT_TRUE(reloaded.LoadFromStream(stream));
+  EXPECT_EQ(reloaded.Colors().GetColor(ciButtonHot), RGB(200, 40, 40));
+}
+
+TEST(SkinFileAssign, CopiesTheLoadedSkin) {
+  auto skin = TTestSkin::Full();
+  auto original = skin->Theme();
+  TTeSkinFile copy;
+  copy.Assign(*original);
+  EXPECT_EQ(copy.GetName(), original->GetName());
+  EXPECT_EQ(copy.LoadedSource().Count(), original->LoadedSource().Count());
+  const QImage expected = PaintCloseButton(*original);
+  original.reset();
+  EXPECT_EQ(PaintCloseButton(copy), expected) << "the copy owns its skin";
+  EXPECT_NE(copy.CachedObject(ceForm), nullptr);
+
+  // From a theme of another kind only the base part is copied.
+  TTeFlatTheme flat;
+  copy.Assign(flat);
+  EXPECT_EQ(copy.GetName(), "Flat");
+  EXPECT_NE(copy.CachedObject(ceForm), nullptr);
+}
+
+}  // namespace
+}  // namespace vt
