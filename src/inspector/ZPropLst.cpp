@@ -349,7 +349,8 @@ void TZPropList::ScrollIntoView(int row) {
 }
 
 int TZPropList::ClampMiddle(int value) const {
-  const int width = viewport()->width();
+  // Before the first show the viewport has not been laid out yet; the frame has.
+  const int width = isVisible() ? viewport()->width() : contentsRect().width();
   return std::clamp(value, kSplitterMargin, std::max(kSplitterMargin, width - kSplitterMargin));
 }
 

@@ -280,6 +280,13 @@ TEST_F(PropListTest, TheSplitterStaysThirtyTwoPixelsFromEitherSide) {
   EXPECT_EQ(List->GetMiddle(), List->viewport()->width() - 32);
   List->SetMiddle(0);
   EXPECT_EQ(List->GetMiddle(), 32);
+  // A list not shown yet measures its frame, not the unlaid viewport.
+  TZPropList hidden;
+  hidden.resize(300, 200);
+  hidden.SetMiddle(150);
+  EXPECT_EQ(hidden.GetMiddle(), 150);
+  hidden.SetMiddle(290);
+  EXPECT_EQ(hidden.GetMiddle(), hidden.contentsRect().width() - 32);
 }
 
 TEST_F(PropListTest, IntegralHeightKeepsWholeRows) {
