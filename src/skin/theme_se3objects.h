@@ -31,84 +31,32 @@ namespace vt {
 // ---- Enumerations (stored in files by value name; order and spelling are the format) ----
 
 // `skTranparent` is spelled as the files store it.
+// clang-format off
 enum class TSeKind {
-  skNone,
-  skForm,
-  skCaption,
-  skTitle,
-  skTop,
-  skLeft,
-  skRight,
-  skBottom,
-  skTopLeft,
-  skTopRight,
-  skBottomLeft,
-  skBottomRight,
-  skSysButton,
-  skClient,
-  skMenuBar,
-  skMenuBarItem,
-  skMenuBarItemText,
-  skPopupMenu,
-  skPopupMenuItem,
-  skPopupMenuItemText,
-  skItemText,
+  skNone, skForm, skCaption, skTitle, skTop, skLeft, skRight, skBottom, skTopLeft, skTopRight,
+  skBottomLeft, skBottomRight, skSysButton, skClient, skMenuBar, skMenuBarItem,
+  skMenuBarItemText, skPopupMenu, skPopupMenuItem, skPopupMenuItemText, skItemText,
   skTranparent
 };
 enum class TSeAlign {
-  saNone,
-  saLeft,
-  saMostLeft,
-  saTop,
-  saMostTop,
-  saRight,
-  saMostRight,
-  saBottom,
-  saMostBottom,
-  saClient,
-  saTopLeft,
-  saTopRight,
-  saBottomLeft,
-  saBottomRight,
-  saCenter,
-  saText
+  saNone, saLeft, saMostLeft, saTop, saMostTop, saRight, saMostRight, saBottom, saMostBottom,
+  saClient, saTopLeft, saTopRight, saBottomLeft, saBottomRight, saCenter, saText
 };
 enum class TSeTextAlign {
-  taTopLeft,
-  taTopCenter,
-  taTopRight,
-  taLeft,
-  taCenter,
-  taRight,
-  taBottomLeft,
-  taBottomCenter,
+  taTopLeft, taTopCenter, taTopRight, taLeft, taCenter, taRight, taBottomLeft, taBottomCenter,
   taBottomRight
 };
 enum class TSeTextEffect { teNone, teShadow };
 enum class TscTileStyle {
-  tsTile,
-  tsStretch,
-  tsCenter,
-  tsVertCenterStretch,
-  tsVertCenterTile,
-  tsHorzCenterStretch,
+  tsTile, tsStretch, tsCenter, tsVertCenterStretch, tsVertCenterTile, tsHorzCenterStretch,
   tsHorzCenterTile
 };
 enum class TSeAction {
-  sbaNone,
-  sbaClose,
-  sbaHelp,
-  sbaMinimize,
-  sbaMaximize,
-  sbaRestore,
-  sbaRollUp,
-  sbaRollDown,
-  sbaTray,
-  sbaSysMenu,
-  sbaRollPanel,
-  sbaCustom
+  sbaNone, sbaClose, sbaHelp, sbaMinimize, sbaMaximize, sbaRestore, sbaRollUp, sbaRollDown,
+  sbaTray, sbaSysMenu, sbaRollPanel, sbaCustom
 };
 enum class TSeRollKind { rkLeft, rkTop, rkRight, rkBottom };
+// clang-format on
 
 template <>
 struct EnumTypeInfo<TSeKind> {
@@ -158,18 +106,12 @@ enum TSeStateValue : TSeState {
 };
 
 // The bits of the border-icon set handed to SetBorderIcons.
+// clang-format off
 enum class TSeBorderIcon {
-  biSysMenu = 0,
-  biClose = 1,
-  biHelp = 2,
-  biMinimize = 3,
-  biRestore = 4,
-  biMaximize = 5,
-  biRestoreMaximized = 6,
-  biRollUp = 7,
-  biRollDown = 8,
-  biTray = 9
+  biSysMenu = 0, biClose = 1, biHelp = 2, biMinimize = 3, biRestore = 4, biMaximize = 5,
+  biRestoreMaximized = 6, biRollUp = 7, biRollDown = 8, biTray = 9
 };
+// clang-format on
 using TSeBorderIcons = uint16_t;
 constexpr TSeBorderIcons BorderIconBit(TSeBorderIcon icon) {
   return static_cast<TSeBorderIcons>(1u << static_cast<unsigned>(icon));

@@ -183,35 +183,35 @@ int SmallIconSize() {
 }
 
 // A plain window pictogram, the icon of applications that have none.
-QIcon DefaultApplicationIcon() {
-  static const QIcon icon = [] {
-    QImage image(32, 32, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
+// A plain window pictogram, the icon of applications that have none. Kept as an image:
+// pixmaps must not outlive the application object, statics do.
+const QImage& DefaultApplicationImage() {
+  static const QImage image = [] {
+    QImage picture(32, 32, QImage::Format_ARGB32);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
     painter.fillRect(QRect(2, 4, 28, 24), QColor(0x20, 0x40, 0x80));
     painter.fillRect(QRect(4, 10, 24, 16), Qt::white);
     painter.end();
-    return QIcon(QPixmap::fromImage(image));
+    return picture;
   }();
-  return icon;
+  return image;
 }
 
-QIcon FormIcon(const TSeControl& control) {
+// The form's icon, else the application's, else the default one, as 32-bit pixels.
+QImage FormIconImage(const TSeControl& control, int size) {
   QIcon icon = control.WindowIcon();
   if (icon.isNull()) icon = QGuiApplication::windowIcon();
-  if (icon.isNull()) icon = DefaultApplicationIcon();
-  return icon;
+  const QImage picture =
+      icon.isNull() ? DefaultApplicationImage() : icon.pixmap(QSize(size, size), 1.0).toImage();
+  return picture.convertToFormat(QImage::Format_ARGB32);
 }
 
-// Only forms show an icon: the form's, else the application's, else a default one, at
-// the top-left corner of the bounds at the small-icon size.
+// Only forms show an icon, at the top-left corner of the bounds at the small-icon size.
 void DrawWindowIcon(TCanvas& canvas, const TSeControl* control, const TRect& bounds) {
   if (!control || !control->IsForm()) return;
   const int size = SmallIconSize();
-  const QImage picture = FormIcon(*control)
-                             .pixmap(QSize(size, size), 1.0)
-                             .toImage()
-                             .convertToFormat(QImage::Format_ARGB32);
+  const QImage picture = FormIconImage(*control, size);
   if (picture.isNull()) return;
   TteBitmap image;
   image.AssignImage(picture);

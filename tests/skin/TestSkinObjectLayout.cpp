@@ -103,7 +103,7 @@ TEST(SkinObjectLayout, NegativeSizesBecomeZeroAndHugeValuesAreClamped) {
 
 // ---- Anchored children ----
 
-struct TAnchoredFixture : ::testing::Test {
+struct SkinObjectAnchored : ::testing::Test {
   TSeSkinObject Parent{nullptr};
   TSeSkinObject* Place(TSeAlign align, const TRect& bounds) {
     auto* child = new TSeSkinObject(&Parent);
@@ -113,7 +113,7 @@ struct TAnchoredFixture : ::testing::Test {
   }
 };
 
-TEST_F(TAnchoredFixture, ChildrenKeepTheirDistanceToTheirAnchorEdgesOnResize) {
+TEST_F(SkinObjectAnchored, ChildrenKeepTheirDistanceToTheirAnchorEdgesOnResize) {
   Parent.SetBounds({0, 0, 100, 80});
   TSeSkinObject* topLeft = Place(TSeAlign::saTopLeft, {5, 6, 15, 16});
   TSeSkinObject* topRight = Place(TSeAlign::saTopRight, {80, 6, 95, 16});
@@ -129,7 +129,7 @@ TEST_F(TAnchoredFixture, ChildrenKeepTheirDistanceToTheirAnchorEdgesOnResize) {
   EXPECT_EQ(bottomRight->BoundsRect(), (TRect{80, 60, 95, 75}));
 }
 
-TEST_F(TAnchoredFixture, ChildrenFollowAMoveOfTheParent) {
+TEST_F(SkinObjectAnchored, ChildrenFollowAMoveOfTheParent) {
   Parent.SetBounds({0, 0, 100, 80});
   TSeSkinObject* topRight = Place(TSeAlign::saTopRight, {80, 6, 95, 16});
   TSeSkinObject* bottomLeft = Place(TSeAlign::saBottomLeft, {5, 60, 15, 75});
@@ -140,13 +140,13 @@ TEST_F(TAnchoredFixture, ChildrenFollowAMoveOfTheParent) {
   EXPECT_EQ(bottomRight->BoundsRect(), (TRect{110, 100, 125, 115}));
 }
 
-TEST_F(TAnchoredFixture, AParentWithoutPreviousWidthLeavesThemInPlace) {
+TEST_F(SkinObjectAnchored, AParentWithoutPreviousWidthLeavesThemInPlace) {
   TSeSkinObject* bottomRight = Place(TSeAlign::saBottomRight, {80, 60, 95, 75});
   Parent.SetBounds({0, 0, 100, 80});  // from zero size: nothing to keep a distance to
   EXPECT_EQ(bottomRight->BoundsRect(), (TRect{80, 60, 95, 75}));
 }
 
-TEST_F(TAnchoredFixture, TheirOwnChildrenAreLaidOutAgain) {
+TEST_F(SkinObjectAnchored, TheirOwnChildrenAreLaidOutAgain) {
   Parent.SetBounds({0, 0, 100, 80});
   TSeSkinObject* bottomRight = Place(TSeAlign::saBottomRight, {80, 60, 95, 75});
   auto* glyph = new TSeSkinObject(bottomRight);
@@ -156,7 +156,7 @@ TEST_F(TAnchoredFixture, TheirOwnChildrenAreLaidOutAgain) {
   EXPECT_EQ(glyph->BoundsRect(), (TRect{100, 70, 115, 85}));
 }
 
-TEST_F(TAnchoredFixture, PaintingAlignsAgainWithoutMovingAnchoredChildren) {
+TEST_F(SkinObjectAnchored, PaintingAlignsAgainWithoutMovingAnchoredChildren) {
   Parent.SetBounds({0, 0, 100, 80});
   TSeSkinObject* bottomLeft = Place(TSeAlign::saBottomLeft, {5, 60, 15, 75});
   Parent.AlignChildren();

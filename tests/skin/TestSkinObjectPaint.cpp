@@ -52,7 +52,7 @@ class TScene {
   TteBitmap FSurface;
 };
 
-struct TPaintFixture : ::testing::Test {
+struct SkinObjectPaint : ::testing::Test {
   TteBitmapList Images;
   void TearDown() override {
     SkinDesignMode = false;
@@ -66,7 +66,7 @@ struct TPaintFixture : ::testing::Test {
 
 // ---- Base painting ----
 
-TEST_F(TPaintFixture, BaseObjectFillsItsBoundsAndPaintsNothingWithoutColourUnlessDesigning) {
+TEST_F(SkinObjectPaint, BaseObjectFillsItsBoundsAndPaintsNothingWithoutColourUnlessDesigning) {
   TSeSkinObject object(nullptr);
   object.SetBounds({2, 3, 6, 5});
   object.SetColor(clRed);
@@ -82,7 +82,7 @@ TEST_F(TPaintFixture, BaseObjectFillsItsBoundsAndPaintsNothingWithoutColourUnles
   EXPECT_EQ(InkBounds(image, kBackgroundPixel), (TRect{2, 3, 6, 5}));
 }
 
-TEST_F(TPaintFixture, AnOwnerPaintsOnlyItsVisibleChildrenUnlessDrawIfOwner) {
+TEST_F(SkinObjectPaint, AnOwnerPaintsOnlyItsVisibleChildrenUnlessDrawIfOwner) {
   TSeSkinObject parent(nullptr);
   parent.SetBounds({0, 0, 10, 10});
   auto* child = new TSeSkinObject(&parent);
@@ -101,7 +101,7 @@ TEST_F(TPaintFixture, AnOwnerPaintsOnlyItsVisibleChildrenUnlessDrawIfOwner) {
   EXPECT_EQ(InkBounds(Render(parent, 10, 10), kBackgroundPixel), (TRect{10, 10, 0, 0}));
 }
 
-TEST_F(TPaintFixture, TheClipRectangleLimitsEveryPixel) {
+TEST_F(SkinObjectPaint, TheClipRectangleLimitsEveryPixel) {
   TSeSkinObject parent(nullptr);
   parent.SetBounds({0, 0, 12, 12});
   parent.SetDrawIfOwner(true);
@@ -117,7 +117,7 @@ TEST_F(TPaintFixture, TheClipRectangleLimitsEveryPixel) {
             (TRect{12, 12, 0, 0}));
 }
 
-TEST_F(TPaintFixture, TextMinusPaintsAOnePixelLineAndNoText) {
+TEST_F(SkinObjectPaint, TextMinusPaintsAOnePixelLineAndNoText) {
   TSeSkinObject separator(nullptr);
   separator.SetBounds({10, 10, 50, 30});
   separator.SetText("-");
@@ -135,7 +135,7 @@ TEST_F(TPaintFixture, TextMinusPaintsAOnePixelLineAndNoText) {
             (TRect{13, 12, 47, 13}));
 }
 
-TEST_F(TPaintFixture, RightToLeftReadingMirrorsTheAlignmentAndOppositeTextTakesTheOtherSide) {
+TEST_F(SkinObjectPaint, RightToLeftReadingMirrorsTheAlignmentAndOppositeTextTakesTheOtherSide) {
   TSeSkinObject label(nullptr);
   label.SetBounds({0, 0, 120, 20});
   label.Font()->SetColor(clBlack);
@@ -156,7 +156,7 @@ TEST_F(TPaintFixture, RightToLeftReadingMirrorsTheAlignmentAndOppositeTextTakesT
   EXPECT_GT(InkBounds(Render(label, 120, 20), kWhitePixel).Left, 60);
 }
 
-TEST_F(TPaintFixture, TitlesEndWithAnEllipsisWithinTheirTextWidth) {
+TEST_F(SkinObjectPaint, TitlesEndWithAnEllipsisWithinTheirTextWidth) {
   TSeSkinObject title(nullptr);
   title.SetKind(TSeKind::skTitle);
   title.SetBounds({0, 0, 60, 16});
@@ -176,7 +176,7 @@ TEST_F(TPaintFixture, TitlesEndWithAnEllipsisWithinTheirTextWidth) {
 
 // ---- Bitmap objects: rules ----
 
-TEST_F(TPaintFixture, BitmapObjectsPaintNothingAtAllWithoutAResolvedLink) {
+TEST_F(SkinObjectPaint, BitmapObjectsPaintNothingAtAllWithoutAResolvedLink) {
   TSeBitmapObject object(nullptr);
   object.SetBounds({0, 0, 10, 10});
   object.SetText("x");
@@ -185,7 +185,7 @@ TEST_F(TPaintFixture, BitmapObjectsPaintNothingAtAllWithoutAResolvedLink) {
   EXPECT_EQ(InkBounds(Render(object, 10, 10), kBackgroundPixel), (TRect{10, 10, 0, 0}));
 }
 
-TEST_F(TPaintFixture, SimpleDrawingWithoutColourPaintsAsAPlainObject) {
+TEST_F(SkinObjectPaint, SimpleDrawingWithoutColourPaintsAsAPlainObject) {
   Images.Add(MakeBitmap("solid", 2, 2, [](int, int) { return Argb(0, 0, 255); }));
   TSeBitmapObject object(nullptr);
   object.SetBitmap(*LinkTo("solid", {0, 0, 2, 2}));
@@ -197,7 +197,7 @@ TEST_F(TPaintFixture, SimpleDrawingWithoutColourPaintsAsAPlainObject) {
   EXPECT_EQ(PixelAt(Render(object, 4, 4), 1, 1), Argb(0, 0, 255));
 }
 
-TEST_F(TPaintFixture, BitmapObjectsAlignAndPaintChildrenButBitmapSkinObjectsDoNot) {
+TEST_F(SkinObjectPaint, BitmapObjectsAlignAndPaintChildrenButBitmapSkinObjectsDoNot) {
   Images.Add(MakeBitmap("solid", 2, 2, [](int, int) { return Argb(0, 0, 255); }));
   TSeBitmapObject object(nullptr);
   object.SetBitmap(*LinkTo("solid", {0, 0, 2, 2}));
@@ -220,7 +220,7 @@ TEST_F(TPaintFixture, BitmapObjectsAlignAndPaintChildrenButBitmapSkinObjectsDoNo
   EXPECT_EQ(PixelAt(Render(skin, 8, 8), 7, 7), Argb(0, 0, 255));
 }
 
-TEST_F(TPaintFixture, PiecesTakeTheirTransparencyFromTheLinkAndRestoreTheImageFlag) {
+TEST_F(SkinObjectPaint, PiecesTakeTheirTransparencyFromTheLinkAndRestoreTheImageFlag) {
   // Key pixels in the centre only; the link's centre flag makes them transparent.
   Images.Add(MakeBitmap("holes", 4, 4, [](int x, int y) {
     return (x == 1 && y == 1) ? kKeyPixel : Argb(0, 255, 0);
@@ -253,7 +253,7 @@ QIcon SolidIcon(QColor color) {
   return QIcon(pixmap);
 }
 
-TEST_F(TPaintFixture, TheSystemMenuButtonShowsTheWindowIconOfAForm) {
+TEST_F(SkinObjectPaint, TheSystemMenuButtonShowsTheWindowIconOfAForm) {
   TFormStub form;
   form.Icon = SolidIcon(Qt::red);
   for (TSeSkinObject* button : std::initializer_list<TSeSkinObject*>{
@@ -284,7 +284,7 @@ TEST_F(TPaintFixture, TheSystemMenuButtonShowsTheWindowIconOfAForm) {
   }
 }
 
-TEST_F(TPaintFixture, WithoutAnyIconTheDefaultOneIsShown) {
+TEST_F(SkinObjectPaint, WithoutAnyIconTheDefaultOneIsShown) {
   TFormStub form;
   TSeSystemButton button(nullptr);
   button.SetAction(TSeAction::sbaSysMenu);
@@ -329,7 +329,7 @@ constexpr TscTileStyle kStyles[] = {
     TscTileStyle::tsVertCenterTile, TscTileStyle::tsHorzCenterStretch,
     TscTileStyle::tsHorzCenterTile};
 
-TEST_F(TPaintFixture, GoldenSimpleDrawingInEveryTileStyle) {
+TEST_F(SkinObjectPaint, GoldenSimpleDrawingInEveryTileStyle) {
   Images.Add(GradientImage());
   TScene scene(7 * 22 + 2, 2 * 18 + 2);
   for (int i = 0; i < 7; ++i) {
@@ -350,7 +350,7 @@ TEST_F(TPaintFixture, GoldenSimpleDrawingInEveryTileStyle) {
   ExpectGolden(scene.Image(), "simple_tile_styles", TGoldenCompare::Exact);
 }
 
-TEST_F(TPaintFixture, GoldenTileCutAtTheClipRectangle) {
+TEST_F(SkinObjectPaint, GoldenTileCutAtTheClipRectangle) {
   Images.Add(GradientImage());
   TSeBitmapObject object(nullptr);
   object.SetBitmap(*LinkTo("gradient", {1, 1, 5, 4}));
@@ -361,7 +361,7 @@ TEST_F(TPaintFixture, GoldenTileCutAtTheClipRectangle) {
   ExpectGolden(scene.Image(), "tile_clipped", TGoldenCompare::Exact);
 }
 
-TEST_F(TPaintFixture, GoldenNinePartDrawingInEveryStyleWithTransparentPieces) {
+TEST_F(SkinObjectPaint, GoldenNinePartDrawingInEveryStyleWithTransparentPieces) {
   Images.Add(NinePartImage(true));
   TScene scene(7 * 28 + 2, 2 * 26 + 2);
   for (int i = 0; i < 7; ++i) {
@@ -385,7 +385,7 @@ TEST_F(TPaintFixture, GoldenNinePartDrawingInEveryStyleWithTransparentPieces) {
   ExpectGolden(scene.Image(), "ninepart_styles", TGoldenCompare::Exact);
 }
 
-TEST_F(TPaintFixture, GoldenBitmapBoxNinePartAndPlain) {
+TEST_F(SkinObjectPaint, GoldenBitmapBoxNinePartAndPlain) {
   // Key pixels in an edge and a corner only: the box draws edges with the centre flag
   // (opaque here, so the key pixel is copied) and corners with the image's own flag.
   Images.Add(NinePartImage(false));
@@ -415,7 +415,7 @@ TEST_F(TPaintFixture, GoldenBitmapBoxNinePartAndPlain) {
   ExpectGolden(scene.Image(), "bitmapbox", TGoldenCompare::Exact);
 }
 
-TEST_F(TPaintFixture, GoldenNineTextAlignmentsWithMargins) {
+TEST_F(SkinObjectPaint, GoldenNineTextAlignmentsWithMargins) {
   TScene scene(3 * 62 + 2, 3 * 32 + 2);
   for (int i = 0; i < 9; ++i) {
     TSeSkinObject label(nullptr);
@@ -432,7 +432,7 @@ TEST_F(TPaintFixture, GoldenNineTextAlignmentsWithMargins) {
   ExpectGolden(scene.Image(), "text_alignments", TGoldenCompare::Text);
 }
 
-TEST_F(TPaintFixture, GoldenSeparatorShadowDisabledTitleAndOppositeText) {
+TEST_F(SkinObjectPaint, GoldenSeparatorShadowDisabledTitleAndOppositeText) {
   TScene scene(2 * 92 + 2, 3 * 22 + 2);
   const auto cell = [](int index) {
     return TRect::FromSize(2 + 92 * (index % 2), 2 + 22 * (index / 2), 90, 20);
@@ -472,7 +472,7 @@ TRect StateSquare(int index) {
 
 enum TStateSquare { kNormal, kHot, kPressed, kFocused, kDisabled, kActive, kInactive };
 
-TEST_F(TPaintFixture, GoldenStateSwapsOfTheBitmapClasses) {
+TEST_F(SkinObjectPaint, GoldenStateSwapsOfTheBitmapClasses) {
   Images.Add(StatesImage());
   TScene scene(6 * 14 + 2, 6 * 14 + 2);
   int row = 0;
@@ -545,7 +545,7 @@ TEST_F(TPaintFixture, GoldenStateSwapsOfTheBitmapClasses) {
   ExpectGolden(scene.Image(), "state_swaps_bitmaps", TGoldenCompare::Exact);
 }
 
-TEST_F(TPaintFixture, GoldenStateSwapsOfTheColourClasses) {
+TEST_F(SkinObjectPaint, GoldenStateSwapsOfTheColourClasses) {
   TScene scene(5 * 14 + 2, 3 * 14 + 2);
   const std::vector<std::pair<TSeState, bool>> cases = {
       {ssNormal, false}, {ssNormal, true}, {ssHot, false}, {ssPressed, false}, {ssDisabled, false}};
@@ -575,7 +575,7 @@ TEST_F(TPaintFixture, GoldenStateSwapsOfTheColourClasses) {
   ExpectGolden(scene.Image(), "state_swaps_colors", TGoldenCompare::Exact);
 }
 
-TEST_F(TPaintFixture, GoldenStateSwapsOfTheFonts) {
+TEST_F(SkinObjectPaint, GoldenStateSwapsOfTheFonts) {
   TScene scene(5 * 32 + 2, 2 * 22 + 2);
   TSeTextObject text(nullptr);
   text.Font()->SetColor(clBlack);
@@ -607,7 +607,7 @@ TEST_F(TPaintFixture, GoldenStateSwapsOfTheFonts) {
   ExpectGolden(scene.Image(), "state_swaps_fonts", TGoldenCompare::Text);
 }
 
-TEST_F(TPaintFixture, GoldenSystemButtonInItsThreeStatesAndInactive) {
+TEST_F(SkinObjectPaint, GoldenSystemButtonInItsThreeStatesAndInactive) {
   Images.Add(StatesImage());
   TScene scene(5 * 18 + 2, 18 + 2);
   TSeSystemButton button(nullptr);
@@ -641,7 +641,7 @@ TEST_F(TPaintFixture, GoldenSystemButtonInItsThreeStatesAndInactive) {
   ExpectGolden(scene.Image(), "system_button", TGoldenCompare::Exact);
 }
 
-TEST_F(TPaintFixture, GoldenLinkPlaceholder) {
+TEST_F(SkinObjectPaint, GoldenLinkPlaceholder) {
   TScene scene(84, 28);
   TSeLinkSkinObject link(nullptr);
   link.SetLinkControl("Grid1");

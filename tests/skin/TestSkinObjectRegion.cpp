@@ -10,7 +10,7 @@ using test::Argb;
 using test::LinkTo;
 using test::MakeBitmap;
 
-struct TRegionFixture : ::testing::Test {
+struct SkinObjectRegion : ::testing::Test {
   TteBitmapList Images;
   void SetUp() override {
     // A 4 x 4 image with its left column transparent.
@@ -28,14 +28,14 @@ struct TRegionFixture : ::testing::Test {
   }
 };
 
-TEST_F(TRegionFixture, MaskRegionLeavesOutTheKeyPixelsAtTheObjectsPlace) {
+TEST_F(SkinObjectRegion, MaskRegionLeavesOutTheKeyPixelsAtTheObjectsPlace) {
   std::unique_ptr<TSeBitmapObject> object(ShapedObject(nullptr, {10, 20, 18, 24}));
   // Stretched twice as wide: the two left columns are transparent.
   EXPECT_EQ(object->GetMaskRegion(), QRegion(12, 20, 6, 4));
   EXPECT_EQ(object->BoundsRect(), (TRect{10, 20, 18, 24}));
 }
 
-TEST_F(TRegionFixture, TheMaskIsTheRectangleForClientsUnmaskedObjectsAndUnresolvedLinks) {
+TEST_F(SkinObjectRegion, TheMaskIsTheRectangleForClientsUnmaskedObjectsAndUnresolvedLinks) {
   std::unique_ptr<TSeBitmapObject> object(ShapedObject(nullptr, {0, 0, 4, 4}));
   object->SetKind(TSeKind::skClient);
   EXPECT_EQ(object->GetMaskRegion(), QRegion(0, 0, 4, 4));
@@ -50,7 +50,7 @@ TEST_F(TRegionFixture, TheMaskIsTheRectangleForClientsUnmaskedObjectsAndUnresolv
   EXPECT_EQ(plain.GetMaskRegion(), QRegion(1, 2, 2, 2));
 }
 
-TEST_F(TRegionFixture, BitmapSkinObjectsHaveMasksToo) {
+TEST_F(SkinObjectRegion, BitmapSkinObjectsHaveMasksToo) {
   TSeBitmapSkinObject object(nullptr);
   object.SetBitmap(*LinkTo("shape", {0, 0, 4, 4}));
   object.SetBounds({0, 0, 4, 4});
@@ -59,7 +59,7 @@ TEST_F(TRegionFixture, BitmapSkinObjectsHaveMasksToo) {
   EXPECT_EQ(object.GetMaskRegion(), QRegion(1, 0, 3, 4));
 }
 
-TEST_F(TRegionFixture, ATreeIsTheUnionOfItsVisibleChildren) {
+TEST_F(SkinObjectRegion, ATreeIsTheUnionOfItsVisibleChildren) {
   TSeSkinObject form(nullptr);
   form.SetBounds({0, 0, 20, 10});
   ShapedObject(&form, {0, 0, 4, 4});
@@ -82,7 +82,7 @@ TEST_F(TRegionFixture, ATreeIsTheUnionOfItsVisibleChildren) {
   EXPECT_TRUE(form.GetRegion().isEmpty());
 }
 
-TEST_F(TRegionFixture, ChildrenWithoutAnyShapeGiveAnEmptyRegion) {
+TEST_F(SkinObjectRegion, ChildrenWithoutAnyShapeGiveAnEmptyRegion) {
   TSeSkinObject form(nullptr);
   form.SetBounds({0, 0, 20, 10});
   auto* hidden = new TSeSkinObject(&form);
@@ -91,7 +91,7 @@ TEST_F(TRegionFixture, ChildrenWithoutAnyShapeGiveAnEmptyRegion) {
   EXPECT_TRUE(form.GetRegion().isEmpty());
 }
 
-TEST_F(TRegionFixture, MaskPaintingPutsAnchoredChildrenBack) {
+TEST_F(SkinObjectRegion, MaskPaintingPutsAnchoredChildrenBack) {
   std::unique_ptr<TSeBitmapObject> caption(ShapedObject(nullptr, {30, 40, 70, 50}));
   auto* button = new TSeSkinObject(caption.get());
   button->SetBounds({60, 42, 68, 48});

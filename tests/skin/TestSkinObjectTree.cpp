@@ -12,7 +12,7 @@ using test::MakeBitmap;
 
 // ---- Find and hit test ----
 
-struct TTreeFixture : ::testing::Test {
+struct SkinObjectTree : ::testing::Test {
   TSeSkinObject Root{nullptr};
   TSeSkinObject* Caption = nullptr;
   TSeSkinObject* Title = nullptr;
@@ -41,7 +41,7 @@ struct TTreeFixture : ::testing::Test {
   void TearDown() override { SkinDesignMode = false; }
 };
 
-TEST_F(TTreeFixture, FindOperationsSearchDepthFirstFromTheObjectItself) {
+TEST_F(SkinObjectTree, FindOperationsSearchDepthFirstFromTheObjectItself) {
   EXPECT_EQ(Root.FindByKind(TSeKind::skNone), &Root);
   EXPECT_EQ(Root.FindByKind(TSeKind::skTitle), Title);
   EXPECT_EQ(Root.FindByKind(TSeKind::skMenuBar), nullptr);
@@ -56,7 +56,7 @@ TEST_F(TTreeFixture, FindOperationsSearchDepthFirstFromTheObjectItself) {
   EXPECT_EQ(Root.FindSysButton(TSeAction::sbaNone), nullptr);  // plain objects have no action
 }
 
-TEST_F(TTreeFixture, HitTestFindsTheDeepestLastChildAndSkipsTransparentOnes) {
+TEST_F(SkinObjectTree, HitTestFindsTheDeepestLastChildAndSkipsTransparentOnes) {
   EXPECT_EQ(Root.HitTest({85, 5}), Close);
   EXPECT_EQ(Root.HitTest({10, 5}), Title);
   EXPECT_EQ(Root.HitTest({10, 50}), &Root);    // the transparent overlay does not answer
@@ -66,7 +66,7 @@ TEST_F(TTreeFixture, HitTestFindsTheDeepestLastChildAndSkipsTransparentOnes) {
   EXPECT_EQ(Root.HitTest({85, 5}), Overlay);  // the later child wins
 }
 
-TEST_F(TTreeFixture, HitTestAllIgnoresVisibility) {
+TEST_F(SkinObjectTree, HitTestAllIgnoresVisibility) {
   Close->SetVisible(false);
   EXPECT_EQ(Root.HitTest({85, 5}), Caption);
   EXPECT_EQ(Root.HitTestAll({85, 5}), Close);
@@ -75,7 +75,7 @@ TEST_F(TTreeFixture, HitTestAllIgnoresVisibility) {
   EXPECT_EQ(Root.HitTestAll({85, 5}), Close);
 }
 
-TEST_F(TTreeFixture, ActiveAndBitmapListReachEveryDescendant) {
+TEST_F(SkinObjectTree, ActiveAndBitmapListReachEveryDescendant) {
   TteBitmapList list;
   Root.SetBitmapList(&list);
   EXPECT_EQ(Close->BitmapList(), &list);
