@@ -151,8 +151,8 @@ class TPropertyEditor : public IProperty {
   // With a value list, steps to the value after the current one (a double click
   // toggles a Boolean); otherwise nothing.
   void Edit() override;
-  // The editor's own attributes; a property without a setter is always read-only and
-  // offers neither list, dialog nor auto-update.
+  // EditorAttributes() of the editor class (override that one); a property without a
+  // setter is always read-only and offers neither list, dialog nor auto-update.
   TPropertyAttributes GetAttributes() final;
   int GetEditLimit() override { return 255; }
   void Activate() override {}

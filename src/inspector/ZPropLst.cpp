@@ -724,7 +724,8 @@ std::optional<THintInfo> TZPropList::ValueHintAt(QPoint pos) {
 bool TZPropList::viewportEvent(QEvent* event) {
   if (event->type() != QEvent::ToolTip) return QAbstractScrollArea::viewportEvent(event);
   const auto* help = static_cast<QHelpEvent*>(event);
-  if (const std::optional<THintInfo> hint = ValueHintAt(help->pos())) {
+  const std::optional<THintInfo> hint = FShowHint ? ValueHintAt(help->pos()) : std::nullopt;
+  if (hint) {
     QToolTip::showText(hint->HintPos, hint->HintStr, viewport(), hint->CursorRect);
   } else {
     QToolTip::hideText();

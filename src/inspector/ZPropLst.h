@@ -187,6 +187,9 @@ class TZPropList : public QAbstractScrollArea {
   void SetBorderStyle(TZBorderStyle value);
   TColor GetColor() const { return FColor; }
   void SetColor(TColor value);
+  // Value hints for texts that do not fit their cell.
+  bool GetShowHint() const { return FShowHint; }
+  void SetShowHint(bool value) { FShowHint = value; }
 
   TNewObjectEvent OnNewObject;
   THintEvent OnHint;
@@ -309,6 +312,7 @@ class TZPropList : public QAbstractScrollArea {
   TZScrollBarStyle FScrollBarStyle = TZScrollBarStyle::ssRegular;
   TZBorderStyle FBorderStyle = TZBorderStyle::bsSingle;
   TColor FColor = clBtnFace;
+  bool FShowHint = true;
 };
 
 // Control characters (below 0x20) shown as ".", so that a value stays on one line.

@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include "InspectorTestObjects.h"
@@ -697,6 +699,18 @@ TEST_F(PropListTest, ValueHintsAppearOnlyForValuesThatDoNotFit) {
   EXPECT_FALSE(List->ValueHintAt(NamePoint(title)));
   EXPECT_FALSE(List->ValueHintAt(ValuePoint(Row("Count"))));
   EXPECT_FALSE(List->ValueHintAt(QPoint(200, List->RowRect(List->RowCount()).center().y())));
+  // The resting pointer asks through a tool-tip event.
+  const QPoint resting = ValuePoint(title);
+  QHelpEvent ask(QEvent::ToolTip, resting, List->viewport()->mapToGlobal(resting));
+  QApplication::sendEvent(List->viewport(), &ask);
+  EXPECT_TRUE(QToolTip::isVisible());
+  EXPECT_EQ(QToolTip::text(), QString(80, u'w'));
+  EXPECT_TRUE(ask.isAccepted());
+  List->SetShowHint(false);
+  QHelpEvent again(QEvent::ToolTip, resting, List->viewport()->mapToGlobal(resting));
+  QApplication::sendEvent(List->viewport(), &again);
+  EXPECT_FALSE(again.isAccepted());
+  List->SetShowHint(true);
   List->OnHint = [](TZPropList*, const TPropertyRef& prop, THintInfo& info) {
     info.HintStr = ToQString(prop->GetName()) + ": long";
   };
