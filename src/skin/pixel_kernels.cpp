@@ -47,7 +47,7 @@ constexpr TPixelKernels kPortable{"scalar", BlendRowPortable, KeyCopyRowPortable
 
 // __builtin_cpu_init makes the answers valid even when asked from a static constructor
 // (the benchmarks register themselves that way).
-bool CpuHasSse2() {
+[[maybe_unused]] bool CpuHasSse2() {
 #if defined(__x86_64__) || defined(__i386__)
   __builtin_cpu_init();
   return __builtin_cpu_supports("sse2");
@@ -56,7 +56,7 @@ bool CpuHasSse2() {
 #endif
 }
 
-bool CpuHasAvx2() {
+[[maybe_unused]] bool CpuHasAvx2() {
 #if defined(__x86_64__) || defined(__i386__)
   __builtin_cpu_init();
   return __builtin_cpu_supports("avx2");
