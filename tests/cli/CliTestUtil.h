@@ -1,0 +1,64 @@
+#pragma once
+// Running vtskin in-process and building small skins for its tests.
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <string>
+
+#include "cli/CliSkin.h"
+#include "cli/VtSkin.h"
+#include "skin/se_skinsource.h"
+
+namespace vt::test {
+
+struct TToolRun {
+  int Code = -1;
+  QString Out;
+  QString Err;
+};
+
+inline TToolRun RunTool(const QStringList& args, bool progress = false) {
+  TToolRun run;
+  QTextStream out(&run.Out), err(&run.Err);
+  TVtSkinOptions options;
+  options.ShowProgress = progress;
+  run.Code = RunVtSkin(args, out, err, options);
+  out.flush();
+  err.flush();
+  return run;
+}
+
+inline QString DemoSkin(const QString& stem, const QString& extension = "mskn") {
+  return QString(VTSKIN_DEMO_SKIN_DIR) + "/" + stem + "." + extension;
+}
+
+// A bitmap of `width` x `height` filled with one pixel value, named `name`.
+inline TteBitmap* MakeBitmap(const std::string& name, int width, int height, uint32_t pixel) {
+  auto* bitmap = new TteBitmap;
+  bitmap->SetName(name);
+  bitmap->SetSize(width, height);
+  bitmap->FillColor(pixel);
+  bitmap->CheckAlpha();
+  return bitmap;
+}
+
+// A top-level object of class T added to the source.
+template <class T = TSeSkinObject>
+T* AddTopLevel(TSeSkinSource& source, const std::string& name, int width = 40, int height = 20) {
+  auto* object = new T(nullptr);
+  object->SetName(name);
+  object->SetBounds({0, 0, width, height});
+  source.AddObject(object);
+  return object;
+}
+
+inline QString SaveSkin(TSeSkinSource& source, const QTemporaryDir& dir, const QString& name) {
+  const QString path = dir.filePath(name);
+  source.SaveToFile(path.toStdString());
+  return path;
+}
+
+}  // namespace vt::test

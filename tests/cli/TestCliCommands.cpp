@@ -1,0 +1,243 @@
+// info, convert, dump and layout, and how every command reports a bad input file.
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include "CliTestUtil.h"
+
+namespace vt::test {
+namespace {
+
+class CliCommands : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    PrepareSkinEngine();
+    ASSERT_TRUE(Dir.isValid());
+  }
+  QString WriteFile(const QString& name, const QByteArray& bytes) {
+    const QString path = Dir.filePath(name);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return path;
+  }
+  QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+  }
+  QTemporaryDir Dir;
+};
+
+QJsonObject InfoJson(const QString& file) {
+  const TToolRun run = RunTool({"info", file, "--json"});
+  EXPECT_EQ(run.Code, kExitOk) << run.Err.toStdString();
+  return QJsonDocument::fromJson(run.Out.toUtf8()).object();
+}
+
+QJsonObject FindChild(const QJsonObject& object, const QString& name) {
+  for (const QJsonValue& child : object["children"].toArray())
+    if (child.toObject()["name"] == name) return child.toObject();
+  return {};
+}
+
+TEST_F(CliCommands, InfoShowsVariantStringsImagesObjectsAndTables) {
+  const TToolRun run = RunTool({"info", DemoSkin("demo-light")});
+  ASSERT_EQ(run.Code, kExitOk) << run.Err.toStdString();
+  EXPECT_TRUE(run.Out.contains("Variant: mskn (Maximum Compressed), tag \"_MCT\""));
+  EXPECT_TRUE(run.Out.contains("Skin name: Veltrane Light\n"));
+  EXPECT_TRUE(run.Out.contains("Images: 28\n"));
+  EXPECT_TRUE(run.Out.contains("\n  form  102x248  key  alpha\n")) << run.Out.toStdString();
+  EXPECT_TRUE(run.Out.contains("\n  grid  92x52  key\n"));
+  EXPECT_TRUE(run.Out.contains("\n  Form  TSeSkinObject  skForm  saNone  at 0,0 size 320x220\n"));
+  EXPECT_TRUE(run.Out.contains(
+      "\n      Caption  TSeActiveBitmap  skCaption  saClient  at 8,4 size 304x24\n"));
+  EXPECT_TRUE(run.Out.contains("\n  EditSelection = $00D46F2E\n"));
+  EXPECT_TRUE(run.Out.contains("\n  clWindowText = $00221E1C\n"));
+  EXPECT_TRUE(run.Out.contains("\n  CaptionTextNormal = Tahoma,8,1,255,255,255,bold\n"));
+  EXPECT_TRUE(run.Out.endsWith("Warnings: 0\n"));
+}
+
+TEST_F(CliCommands, InfoJsonHoldsTheSameInMachineForm) {
+  const QJsonObject info = InfoJson(DemoSkin("demo-dark", "kskn"));
+  EXPECT_EQ(info["variant"], "kskn");
+  EXPECT_EQ(info["tag"], "_DCT");
+  EXPECT_EQ(info["skinName"], "Veltrane Dark");
+  EXPECT_EQ(info["images"].toArray().size(), 28);
+  const QJsonObject firstImage = info["images"].toArray()[0].toObject();
+  EXPECT_EQ(firstImage["name"], "form");
+  EXPECT_TRUE(firstImage["alpha"].toBool());
+  EXPECT_EQ(info["objects"].toArray().size(), 28);
+  const QJsonObject form = info["objects"].toArray()[0].toObject();
+  EXPECT_EQ(form["kind"], "skForm");
+  const QJsonObject client = FindChild(form, "Client");
+  EXPECT_EQ(client["align"], "saClient");
+  EXPECT_EQ(client["width"], 312);
+  EXPECT_EQ(info["colors"].toObject().size(), 22);
+  EXPECT_EQ(info["systemColors"].toObject().size(), 26);
+  EXPECT_EQ(info["fonts"].toObject().size(), 66);
+  EXPECT_EQ(info["warnings"].toArray().size(), 0);
+}
+
+TEST_F(CliCommands, BadInputFilesExitOneNamingTheFile) {
+  const QString missing = Dir.filePath("missing.mskn");
+  const QString unknownExtension = WriteFile("skin.zip", "PK");
+  const QString garbage = WriteFile("garbage.mskn", QByteArray(300, '\x5A'));
+  QByteArray demo = ReadFile(DemoSkin("demo-light"));
+  const QString truncated = WriteFile("truncated.mskn", demo.left(demo.size() / 2));
+  QByteArray uncompressed = ReadFile(DemoSkin("demo-light", "uskn"));
+  // The first image's height becomes about two thousand million rows: far more pixels than
+  // the file holds.
+  const qsizetype imageName = uncompressed.indexOf("form");
+  uncompressed[imageName + 10] = '\x7F';
+  uncompressed[imageName + 11] = '\x7F';
+  const QString damaged = WriteFile("damaged.uskn", uncompressed);
+  struct TCase {
+    QString File;
+    QString Message;
+  };
+  const TCase cases[] = {
+      {missing, missing + ": no such file"},
+      {Dir.path(), Dir.path() + ": is a folder"},
+      {unknownExtension,
+       unknownExtension + ": not a skin file name: the extension must be one of .uskn"},
+      {garbage, garbage + ": damaged skin file: "},
+      {truncated, truncated + ": damaged skin file: "},
+      {damaged, damaged + ": damaged skin file: "},
+  };
+  for (const TCase& c : cases)
+    for (const char* command : {"info", "dump", "check", "export"}) {
+      QStringList args{command, c.File};
+      if (QString(command) == "export") args << Dir.filePath("out");
+      const TToolRun run = RunTool(args);
+      EXPECT_EQ(run.Code, kExitProblem) << command << " " << c.File.toStdString();
+      EXPECT_TRUE(run.Err.startsWith("vtskin: " + c.Message)) << run.Err.toStdString();
+    }
+}
+
+TEST_F(CliCommands, ConvertWritesTheVariantOfTheTargetExtension) {
+  const QString uskn = Dir.filePath("light.uskn");
+  const TToolRun run = RunTool({"convert", DemoSkin("demo-light"), uskn});
+  ASSERT_EQ(run.Code, kExitOk) << run.Err.toStdString();
+  EXPECT_TRUE(run.Out.endsWith("light.uskn (Uncompressed Skin)\n"));
+  EXPECT_TRUE(ReadFile(uskn).startsWith(QByteArray("_UCT\0", 5)));
+  const QString kskn = Dir.filePath("light.KSKN");
+  ASSERT_EQ(RunTool({"convert", uskn, kskn}).Code, kExitOk);
+  EXPECT_EQ(ReadFile(kskn).mid(0, 11), QByteArray("_DCT\0QXLZ\x78\x01", 11));
+  // Everything but the file's own name, variant and tag survives both conversions.
+  QJsonObject original = InfoJson(DemoSkin("demo-light"));
+  QJsonObject converted = InfoJson(kskn);
+  for (const char* key : {"file", "variant", "variantName", "tag"}) {
+    original.remove(key);
+    converted.remove(key);
+  }
+  EXPECT_EQ(original, converted);
+}
+
+TEST_F(CliCommands, ConvertRefusesAnUnknownTargetExtension) {
+  const QString target = Dir.filePath("light.skin");
+  const TToolRun run = RunTool({"convert", DemoSkin("demo-light"), target});
+  EXPECT_EQ(run.Code, kExitUsage);
+  EXPECT_TRUE(run.Err.startsWith("vtskin: " + target + ": unknown skin file extension \"skin\""));
+  EXPECT_FALSE(QFile::exists(target));
+}
+
+TEST_F(CliCommands, ConvertIntoAMissingFolderFailsCleanly) {
+  const QString target = Dir.filePath("no/such/folder/light.mskn");
+  const TToolRun run = RunTool({"convert", DemoSkin("demo-light"), target});
+  EXPECT_EQ(run.Code, kExitProblem);
+  EXPECT_TRUE(run.Err.startsWith("vtskin: " + target + ": cannot save the skin: "));
+}
+
+TEST_F(CliCommands, DumpNestsChildrenAndRawKeepsTheStoredText) {
+  const TToolRun readable = RunTool({"dump", DemoSkin("demo-light"), "Button"});
+  ASSERT_EQ(readable.Code, kExitOk) << readable.Err.toStdString();
+  EXPECT_TRUE(readable.Out.startsWith("object Button: TSeSkinObject\n  Align = saNone\n"));
+  EXPECT_TRUE(readable.Out.contains("\n  object Face: TSeButtonObject\n    Align = saClient\n"));
+  EXPECT_TRUE(readable.Out.contains("\n    BitmapHot.Name = 'button'\n"));
+  EXPECT_TRUE(readable.Out.endsWith("\n  end\nend\n"));
+  EXPECT_FALSE(readable.Out.contains("Objects = {"));
+
+  const TToolRun raw = RunTool({"dump", DemoSkin("demo-light"), "Button", "--raw"});
+  ASSERT_EQ(raw.Code, kExitOk);
+  EXPECT_TRUE(raw.Out.contains("  Objects = {"));
+  EXPECT_FALSE(raw.Out.contains("object Face"));
+}
+
+TEST_F(CliCommands, DumpWithoutObjectPrintsEveryTopLevelObject) {
+  const TToolRun run = RunTool({"dump", DemoSkin("demo-dark", "xskn")});
+  ASSERT_EQ(run.Code, kExitOk);
+  EXPECT_EQ(run.Out.count(QRegularExpression("^object ", QRegularExpression::MultilineOption)), 28);
+}
+
+TEST_F(CliCommands, ObjectPathsReachPartsAndUnknownNamesAreReported) {
+  const TToolRun part =
+      RunTool({"dump", DemoSkin("demo-light"), "ScrollBar/LeftButton/LeftButtonGlyph"});
+  EXPECT_EQ(part.Code, kExitOk);
+  EXPECT_TRUE(part.Out.startsWith("object LeftButtonGlyph: TSeButtonObject\n"));
+
+  const TToolRun unknown = RunTool({"dump", DemoSkin("demo-light"), "Buton"});
+  EXPECT_EQ(unknown.Code, kExitProblem);
+  EXPECT_TRUE(unknown.Err.contains(
+      ": no top-level object \"Buton\" (the skin has: Form, ToolWindow, Button,"));
+  const TToolRun unknownPart = RunTool({"layout", DemoSkin("demo-light"), "Button/Knob", "10x10"});
+  EXPECT_EQ(unknownPart.Code, kExitProblem);
+  EXPECT_TRUE(unknownPart.Err.contains(": no object \"Knob\" below \"Button\""));
+}
+
+TEST_F(CliCommands, LayoutPlacesEveryObjectAtTheRequestedSize) {
+  const QJsonObject form = [] {
+    const TToolRun run = RunTool({"layout", DemoSkin("demo-light"), "Form", "640x480", "--json"});
+    EXPECT_EQ(run.Code, kExitOk) << run.Err.toStdString();
+    return QJsonDocument::fromJson(run.Out.toUtf8()).object();
+  }();
+  EXPECT_EQ(form["width"], 640);
+  EXPECT_EQ(form["height"], 480);
+  const QJsonObject client = FindChild(form, "Client");
+  EXPECT_EQ(client["left"], 4);
+  EXPECT_EQ(client["top"], 28);
+  EXPECT_EQ(client["width"], 632);
+  EXPECT_EQ(client["height"], 448);
+  const QJsonObject caption = FindChild(FindChild(form, "TopBand"), "Caption");
+  // An ordinary window: the system menu and three buttons, the title between them.
+  QStringList visible;
+  for (const QJsonValue& child : caption["children"].toArray())
+    visible << child.toObject()["name"].toString();
+  EXPECT_EQ(visible, (QStringList{"SysMenu", "Close", "Maximize", "Minimize", "Title"}));
+  const QJsonObject close = FindChild(caption, "Close");
+  EXPECT_EQ(close["left"], 608);
+  const QJsonObject title = FindChild(caption, "Title");
+  EXPECT_EQ(title["left"], 32);
+  EXPECT_EQ(title["width"], 608 - 2 * 24 - 32);
+
+  const TToolRun text = RunTool({"layout", DemoSkin("demo-light"), "Button", "100x30"});
+  EXPECT_EQ(text.Out, "Button (TSeSkinObject) 0,0 100x30\n  Face (TSeButtonObject) 0,0 100x30\n");
+}
+
+TEST_F(CliCommands, WarningsOfTheLoadAreShownAndTheCommandGoesOn) {
+  TSeSkinSource source;
+  AddTopLevel(source, "Form");
+  AddTopLevel(source, "Spare");
+  const QString path = SaveSkin(source, Dir, "unknown.uskn");
+  QByteArray bytes = ReadFile(path);
+  // The second record's class name (text records start with it) becomes one no filter
+  // knows, even after the related-product substitutions.
+  const qsizetype second = bytes.indexOf("TSeSkinObject", bytes.indexOf("TSeSkinObject") + 1);
+  const qsizetype third = bytes.indexOf("TSeSkinObject", second + 1);
+  ASSERT_GT(third, 0);
+  bytes.replace(third, 13, "TQqBogusThing");
+  WriteFile("unknown.uskn", bytes);
+  const TToolRun run = RunTool({"info", path});
+  EXPECT_EQ(run.Code, kExitOk);
+  EXPECT_TRUE(run.Out.contains("Objects: 1\n"));
+  EXPECT_TRUE(run.Out.contains("Warnings: 1\n  ")) << run.Out.toStdString();
+  EXPECT_TRUE(run.Out.contains("TQqBogusThing"));
+  const TToolRun dump = RunTool({"dump", path});
+  EXPECT_EQ(dump.Code, kExitOk);
+  EXPECT_TRUE(dump.Err.startsWith("vtskin: " + path + ": warning: "));
+  EXPECT_TRUE(dump.Err.contains("TQqBogusThing"));
+}
+
+}  // namespace
+}  // namespace vt::test

@@ -1,0 +1,144 @@
+// vtskin export: file names, formats read back, refused names, unusable folders.
+#include <QDir>
+#include <QFile>
+
+#include "CliTestUtil.h"
+#include "skin/te_png.h"
+
+namespace vt::test {
+namespace {
+
+class CliExport : public ::testing::Test {
+ protected:
+  void SetUp() override { PrepareSkinEngine(); }
+  QByteArray Head(const QString& path, int count) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.read(count);
+  }
+  QTemporaryDir Dir;
+};
+
+TEST_F(CliExport, DemoImagesComeBackPixelForPixel) {
+  const QString out = Dir.filePath("images");
+  const TToolRun run = RunTool({"export", DemoSkin("demo-light", "xskn"), out});
+  ASSERT_EQ(run.Code, kExitOk) << run.Err.toStdString();
+  const TLoadedSkin skin = LoadSkinFile(DemoSkin("demo-light", "xskn"));
+  const TteBitmapList& bitmaps = skin.Source->Bitmaps();
+  QStringList expectedLines;
+  for (int i = 0; i < bitmaps.Count(); ++i) {
+    const TteBitmap& bitmap = *bitmaps.Bitmaps(i);
+    const QString name = QString::fromStdString(bitmap.Name());
+    const QString file = out + "/" + name + (bitmap.AlphaFlag() ? ".png" : ".bmp");
+    expectedLines << "Bitmap " + name + " saved as " + file;
+    if (bitmap.AlphaFlag()) {
+      ASSERT_EQ(Head(file, 4), QByteArray("\x89PNG")) << name.toStdString();
+      const QImage image = LoadPngFile(file.toStdString());
+      ASSERT_EQ(image.size(), QSize(bitmap.Width(), bitmap.Height()));
+      for (int y = 0; y < bitmap.Height(); ++y)
+        for (int x = 0; x < bitmap.Width(); ++x)
+          if (qAlpha(bitmap.Pixels(x, y)) != 0)
+            ASSERT_EQ(image.pixel(x, y), bitmap.Pixels(x, y))
+                << name.toStdString() << " " << x << "," << y;
+          else
+            ASSERT_EQ(qAlpha(image.pixel(x, y)), 0);
+    } else {
+      ASSERT_EQ(Head(file, 2), QByteArray("BM")) << name.toStdString();
+      const QImage image(file);
+      ASSERT_EQ(image.size(), QSize(bitmap.Width(), bitmap.Height()));
+      for (int y = 0; y < bitmap.Height(); ++y)
+        for (int x = 0; x < bitmap.Width(); ++x) {
+          const uint32_t pixel = bitmap.Pixels(x, y);
+          const QRgb expected = pixel == kKeyPixel ? qRgb(255, 0, 255) : (pixel | 0xFF000000u);
+          ASSERT_EQ(image.pixel(x, y), expected) << name.toStdString() << " " << x << "," << y;
+        }
+    }
+  }
+  EXPECT_EQ(run.Out, expectedLines.join('\n') + "\n");
+  EXPECT_EQ(QDir(out).entryList(QDir::Files).size(), bitmaps.Count());
+}
+
+TEST_F(CliExport, NamesThatWouldLeaveTheFolderAreRefusedAndTheRestWritten) {
+  TSeSkinSource source;
+  source.Bitmaps().Add(MakeBitmap("../escape", 2, 2, 0xFF102030));
+  source.Bitmaps().Add(MakeBitmap("sub/dir", 2, 2, 0xFF102030));
+  source.Bitmaps().Add(MakeBitmap("..", 2, 2, 0xFF102030));
+  source.Bitmaps().Add(MakeBitmap("ok", 2, 2, 0xFF102030));
+  AddTopLevel(source, "Form");
+  const QString skin = SaveSkin(source, Dir, "names.mskn");
+  const QString out = Dir.filePath("out");
+  const TToolRun run = RunTool({"export", skin, out});
+  EXPECT_EQ(run.Code, kExitProblem);
+  EXPECT_EQ(run.Out, "Bitmap ok saved as " + out + "/ok.bmp\n");
+  EXPECT_EQ(run.Err.count("vtskin: " + skin + ": Bitmap not exported: "), 3)
+      << run.Err.toStdString();
+  EXPECT_TRUE(run.Err.contains("\"../escape\""));
+  EXPECT_TRUE(QFile::exists(out + "/ok.bmp"));
+  EXPECT_FALSE(QFile::exists(Dir.filePath("escape.bmp")));
+  EXPECT_EQ(QDir(out).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"ok.bmp"});
+}
+
+TEST_F(CliExport, TwoImagesOfOneNameWriteOneFileAndTheLaterWins) {
+  TSeSkinSource source;
+  source.Bitmaps().Add(MakeBitmap("twin", 1, 1, 0xFF0000FF));
+  source.Bitmaps().Add(MakeBitmap("twin", 1, 1, 0xFF00FF00));
+  AddTopLevel(source, "Form");
+  const QString skin = SaveSkin(source, Dir, "twins.kskn");
+  const QString out = Dir.filePath("out");
+  const TToolRun run = RunTool({"export", skin, out});
+  EXPECT_EQ(run.Code, kExitOk);
+  EXPECT_EQ(run.Out.count("Bitmap twin saved as"), 2);
+  EXPECT_EQ(QImage(out + "/twin.bmp").pixel(0, 0), qRgb(0, 255, 0));
+}
+
+TEST_F(CliExport, AFolderThatCannotBeMadeOrIsAFileIsAProblem) {
+  QFile blocker(Dir.filePath("blocker"));
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  const TToolRun intoFile = RunTool({"export", DemoSkin("demo-light"), blocker.fileName()});
+  EXPECT_EQ(intoFile.Code, kExitProblem);
+  EXPECT_TRUE(
+      intoFile.Err.startsWith("vtskin: " + blocker.fileName() + ": is a file, not a folder"));
+  const QString below = blocker.fileName() + "/images";
+  const TToolRun belowFile = RunTool({"export", DemoSkin("demo-light"), below});
+  EXPECT_EQ(belowFile.Code, kExitProblem);
+  EXPECT_TRUE(belowFile.Err.startsWith("vtskin: " + below + ": cannot create the folder"));
+}
+
+TEST_F(CliExport, AWriteFailureStopsTheExportAndKeepsWhatWasWritten) {
+  TSeSkinSource source;
+  source.Bitmaps().Add(MakeBitmap("first", 1, 1, 0xFF000000));
+  source.Bitmaps().Add(MakeBitmap("second", 1, 1, 0xFF000000));
+  source.Bitmaps().Add(MakeBitmap("third", 1, 1, 0xFF000000));
+  AddTopLevel(source, "Form");
+  const QString skin = SaveSkin(source, Dir, "three.uskn");
+  const QString out = Dir.filePath("out");
+  ASSERT_TRUE(QDir().mkpath(out + "/second.bmp"));  // a folder where the file should go
+  const TToolRun run = RunTool({"export", skin, out});
+  EXPECT_EQ(run.Code, kExitProblem);
+  EXPECT_EQ(run.Out, "Bitmap first saved as " + out + "/first.bmp\n");
+  EXPECT_TRUE(run.Err.startsWith("vtskin: " + out + ": export stopped: ")) << run.Err.toStdString();
+  EXPECT_TRUE(run.Err.contains("second.bmp"));
+  EXPECT_TRUE(QFile::exists(out + "/first.bmp"));
+  EXPECT_FALSE(QFile::exists(out + "/third.bmp"));
+}
+
+TEST_F(CliExport, ProgressIsShownOnlyWhenAskedAndNeverInTheLog) {
+  TSeSkinSource source;
+  source.Bitmaps().Add(MakeBitmap("a", 1, 1, 0xFF000000));
+  source.Bitmaps().Add(MakeBitmap("b", 1, 1, 0xFF000000));
+  AddTopLevel(source, "Form");
+  const QString skin = SaveSkin(source, Dir, "two.mskn");
+  const TToolRun quiet = RunTool({"export", skin, Dir.filePath("q")});
+  const TToolRun shown = RunTool({"export", skin, Dir.filePath("s")}, true);
+  EXPECT_TRUE(quiet.Err.isEmpty());
+  EXPECT_TRUE(shown.Err.contains("\rexporting 1/2"));
+  EXPECT_TRUE(shown.Err.contains("\rexporting 2/2"));
+  EXPECT_TRUE(shown.Err.endsWith('\r'));
+  EXPECT_EQ(quiet.Out.count('\n'), 2);
+  EXPECT_EQ(shown.Out.count('\n'), 2);
+  EXPECT_FALSE(shown.Out.contains('\r'));
+}
+
+}  // namespace
+}  // namespace vt::test
