@@ -25,6 +25,17 @@ void CheckDimensions(uint32_t width, uint32_t height) {
                     " is outside the supported range");
 }
 
+// Deflate packs at most 1032 bytes into one, and the smallest pixels are one bit: a PNG
+// of `size` bytes cannot hold more pixels than this. Checking it first keeps a few bytes
+// that claim a large picture from reserving its memory before libpng finds the data
+// missing.
+void CheckDataCanHoldPixels(uint32_t width, uint32_t height, size_t size) {
+  constexpr uint64_t kMaxDeflateRatio = 1032, kPixelsPerByte = 8;
+  if (uint64_t{width} * height > uint64_t{size} * kMaxDeflateRatio * kPixelsPerByte)
+    throw EPngError("PNG picture claims " + std::to_string(width) + "x" + std::to_string(height) +
+                    " pixels, more than its " + std::to_string(size) + " bytes can hold");
+}
+
 }  // namespace
 
 QImage ReadPngImage(const uint8_t* data, size_t size) {
@@ -32,6 +43,7 @@ QImage ReadPngImage(const uint8_t* data, size_t size) {
   if (!png_image_begin_read_from_memory(&png.Image, data, size))
     throw EPngError("Not a readable PNG picture: " + png.Message());
   CheckDimensions(png.Image.width, png.Image.height);
+  CheckDataCanHoldPixels(png.Image.width, png.Image.height, size);
   png.Image.format = PNG_FORMAT_BGRA;  // little-endian 0xAARRGGBB, as QImage::Format_ARGB32
   QImage image(static_cast<int>(png.Image.width), static_cast<int>(png.Image.height),
                QImage::Format_ARGB32);

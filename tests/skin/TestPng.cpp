@@ -93,3 +93,20 @@ TEST(Png, HugeClaimedSizesAreRefusedBeforeAllocating) {
     EXPECT_NE(std::string(e.what()).find("60000x60000"), std::string::npos) << e.what();
   }
 }
+
+TEST(Png, SmallDataClaimingALargePictureIsRefusedBeforeAllocating) {
+  std::vector<uint8_t> bytes = QtPng(Sample(8, 8));
+  auto put32 = [&](size_t at, uint32_t v) {
+    for (int i = 0; i < 4; ++i) bytes[at + i] = uint8_t(v >> (24 - 8 * i));
+  };
+  // Within the supported size, but no deflate stream of these few bytes can hold it.
+  put32(16, 4000);
+  put32(20, 4000);
+  put32(29, static_cast<uint32_t>(crc32(0, bytes.data() + 12, 17)));
+  try {
+    Read(bytes);
+    FAIL();
+  } catch (const EPngError& e) {
+    EXPECT_NE(std::string(e.what()).find("more than its"), std::string::npos) << e.what();
+  }
+}
