@@ -17,6 +17,7 @@ TCommandSpec RegionCommand();
 TCommandSpec ExportCommand();
 TCommandSpec CheckCommand();
 TCommandSpec ThumbnailCommand();
+TCommandSpec SheetCommand();
 
 // Every subcommand, in help order.
 const std::vector<TCommandSpec>& VtSkinCommands();

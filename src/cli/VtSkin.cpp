@@ -10,7 +10,7 @@ namespace vt {
 const std::vector<TCommandSpec>& VtSkinCommands() {
   static const std::vector<TCommandSpec> commands = {
       InfoCommand(),   ConvertCommand(), DumpCommand(),  LayoutCommand(),    RenderCommand(),
-      RegionCommand(), ExportCommand(),  CheckCommand(), ThumbnailCommand(),
+      RegionCommand(), ExportCommand(),  CheckCommand(), ThumbnailCommand(), SheetCommand(),
   };
   return commands;
 }

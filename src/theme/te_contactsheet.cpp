@@ -99,6 +99,12 @@ class TSheetBuilder {
     return {TCell{label, "normal", size, std::move(paint)}};
   }
 
+  TColor WindowColor() const {
+    const TColor window = FTheme.Colors().GetColor(ciWindow);
+    const TColor own = FTheme.SysColors().GetThemeSysColor(window);
+    return ColorToRGB(own == clNone ? window : own);
+  }
+
   TteWindowInfo Window(const TRect& rect, uint16_t icons, bool active) const {
     TteWindowInfo info;
     info.Rect = rect;
@@ -397,6 +403,8 @@ TSection TSheetBuilder::Build(const std::string& family) {
     }));
   } else if (family == "Text") {
     rows.push_back(SingleRow("Text Text", {100, 18}, [this](TCanvas& c, const TRect& r) {
+      // Static text stands on the window's colour: light text must not vanish.
+      c.FillRect(r, WindowColor());
       TteTextInfo info;
       info.Text = "Sample text";
       info.Rect = r;

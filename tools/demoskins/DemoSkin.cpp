@@ -58,9 +58,12 @@ TSeButtonObject* TDemoSkinBuilder::StatePart(TSeSkinObject* owner, const std::st
 TSeButtonObject* TDemoSkinBuilder::GlyphChild(TSeButtonObject* part, const TAtlas& atlas,
                                               const std::string& prefix) {
   // The glyph's name must differ from every part name, since parts are found by name
-  // anywhere below their control's object.
-  return StatePart(part, part->GetName() + "Glyph", part->BoundsRect(), atlas, prefix, {},
-                   TscTileStyle::tsCenter);
+  // anywhere below their control's object. It fills its part (saClient), so that it stays
+  // centred when the theme gives the part a control's bounds.
+  TSeButtonObject* glyph = StatePart(part, part->GetName() + "Glyph", part->BoundsRect(), atlas,
+                                     prefix, {}, TscTileStyle::tsCenter);
+  glyph->SetAlign(TSeAlign::saClient);
+  return glyph;
 }
 
 void RealignTree(TSeSkinObject& object) {
