@@ -321,6 +321,10 @@ void TBinaryOutput::WriteHeader(uint8_t flags, int64_t childPos, const std::stri
     if (flags & ffChildPos) WriteInteger(childPos);
   }
   if (className.empty()) throw EWriteError("Cannot store an object without a class name");
+  // A length byte of 0xF0 or more would read back as the flags byte.
+  if (className.size() >= 0xF0)
+    throw EWriteError("Cannot store the class name \"" + className.substr(0, 40) +
+                      "...\": longer than 239 characters");
   WriteShortString(className, "the class name");
   WriteShortString(objectName, "the object name");
 }

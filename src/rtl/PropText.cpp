@@ -84,6 +84,11 @@ class TTextOutput {
 
  private:
   void ConvertProperty(const std::string& name, int level) {
+    // The reader takes these words as the start or end of an object, not as a name.
+    for (const char* keyword : {"object", "inherited", "inline", "end"})
+      if (SameText(name, keyword))
+        throw EWriteError("Cannot write the property name \"" + name +
+                          "\" as property text: it is a keyword");
     Indent(level);
     Write(RequireSymbol(name, "the property name") + " = ");
     ConvertValue(FIn.ReadValueType(), level);
@@ -448,8 +453,13 @@ class TTextInput {
   TTextInput(std::string_view text, TStream& output) : FTokens(text), FOut(output) {}
 
   void Convert() {
-    FTokens.Next();
-    ConvertObject();
+    try {
+      FTokens.Next();
+      ConvertObject();
+    } catch (const EWriteError& e) {
+      // A name longer than the binary form holds is a fault of the text being read.
+      FTokens.Fail(e.what());
+    }
   }
 
  private:
@@ -458,9 +468,11 @@ class TTextInput {
            FTokens.IsSymbol("inline");
   }
 
+  // Names go into short strings of the binary form.
   std::string ExpectSymbol(const char* what) {
     if (FTokens.Token() != TToken::Symbol) FTokens.Expected(what);
     std::string text = FTokens.Text();
+    if (text.size() > 255) FTokens.Fail(std::string(what) + " longer than 255 characters");
     FTokens.Next();
     return text;
   }
@@ -561,7 +573,7 @@ class TTextInput {
     else if (FTokens.IsSymbol("nil"))
       FOut.WriteValueType(TValueType::vaNil);
     else
-      FOut.WriteIdent(FTokens.Text());
+      return FOut.WriteIdent(ExpectSymbol("an identifier"));
     FTokens.Next();
   }
 

@@ -140,7 +140,8 @@ constexpr int64_t kFreeRlePixels = int64_t{1} << 20;
 // Names the part of the body being read, so that a damaged file reports where it failed.
 class TBodyReader {
  public:
-  TBodyReader(TStream& stream, TSeSkinSource& source) : Stream(stream), Source(source) {}
+  TBodyReader(TStream& stream, TSeSkinSource& source)
+      : Stream(stream), Source(source), FStart(stream.Position()) {}
   void Section(std::string what) { FSection = std::move(what); }
 
   [[noreturn]] void Fail(const std::string& what) { throw EReadError(what); }
@@ -155,7 +156,7 @@ class TBodyReader {
   std::string Where() {
     int64_t offset = -1;
     try {
-      offset = Stream.Position();
+      offset = Stream.Position() - FStart;
     } catch (const Exception&) {
     }
     return "in " + FSection + (offset >= 0 ? " at byte " + std::to_string(offset) : "") +
@@ -166,6 +167,7 @@ class TBodyReader {
   TSeSkinSource& Source;
 
  private:
+  int64_t FStart;  // offsets count from the start of the body
   std::string FSection = "the skin strings";
 };
 

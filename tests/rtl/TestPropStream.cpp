@@ -2,7 +2,10 @@
 // forms of other writers, and damaged input.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <random>
+#include <sstream>
 
 #include "rtl/Graphics.h"
 #include "rtl/PropStream.h"
@@ -155,7 +158,7 @@ TEST(PropStream, WritesTheDocumentedBytes) {
   sample.SetName("S");
   sample.Count = -2;
   sample.Color = 0x123456;  // no identifier
-  sample.Caption = "";  // empty strings are not written
+  sample.Caption = "";      // empty strings are not written
   std::vector<uint8_t> expected;
   Append(expected, "TPF0");
   AppendShort(expected, "TSample");
@@ -508,6 +511,10 @@ TEST(PropText, ErrorsNameTheLine) {
        "Invalid property text at line 3: a property name or \"end\" expected, found the end of the "
        "text"},
       {"thing", "Invalid property text at line 1: \"object\" expected, found \"thing\""},
+      {"object A: TSample\r\n  Caption = 'a' + 5\r\nend",
+       "Invalid property text at line 2: a string after \"+\" expected, found a number"},
+      {"object A: TSample\r\n  Data = {01\r\n",
+       "Invalid property text at line 2: binary data without a closing \"}\""},
   };
   for (const auto& [text, message] : cases) {
     try {
@@ -535,6 +542,70 @@ TEST(PropText, DeepNestingFailsInsteadOfOverflowingTheStack) {
   binary.insert(binary.end(), 5000, 1);
   TSample back(nullptr);
   EXPECT_THROW(FromBinary(binary, back), EReadError);
+}
+
+TEST(PropText, LongNamesInTextAreReadErrors) {
+  try {
+    ObjectTextToBinary("object " + std::string(300, 'n') + ": TSample\r\nend\r\n");
+    FAIL();
+  } catch (const EReadError& e) {
+    EXPECT_STREQ(e.what(),
+                 "Invalid property text at line 1: an object name or a class name longer than "
+                 "255 characters");
+  }
+}
+
+TEST(PropText, RefusesToWriteTextThatWouldNotReadBack) {
+  auto stream = [](const std::string& objectName, const std::string& propName, TValueType type,
+                   const std::string& ident) {
+    std::vector<uint8_t> bytes;
+    Append(bytes, "TPF0");
+    AppendShort(bytes, "TSample");
+    AppendShort(bytes, objectName);
+    AppendShort(bytes, propName);
+    bytes.push_back(static_cast<uint8_t>(type));
+    if (type == TValueType::vaIdent) AppendShort(bytes, ident);
+    bytes.insert(bytes.end(), {0, 0});
+    return bytes;
+  };
+  EXPECT_THROW(ObjectBinaryToText(stream("two words", "P", TValueType::vaTrue, "")), EWriteError);
+  EXPECT_THROW(ObjectBinaryToText(stream("A", "9lives", TValueType::vaTrue, "")), EWriteError);
+  EXPECT_THROW(ObjectBinaryToText(stream("A", "End", TValueType::vaTrue, "")), EWriteError);
+  EXPECT_THROW(ObjectBinaryToText(stream("A", "P", TValueType::vaIdent, "a b")), EWriteError);
+  // Names with bytes of 128 and above are identifiers of 8-bit text.
+  const std::string text =
+      ObjectBinaryToText(stream("Fl\xE4"
+                                "che",
+                                "P", TValueType::vaTrue, ""));
+  EXPECT_EQ(ObjectBinaryToText(ObjectTextToBinary(text)), text);
+}
+
+// Inputs the fuzzers found (tests/data/format/prop-text-*): each converts cleanly or fails
+// with EReadError, and what converts comes back unchanged through the text form.
+TEST(PropText, FuzzFindingsStayFixed) {
+  int checked = 0;
+  for (const auto& entry :
+       std::filesystem::directory_iterator(std::string(VTSKIN_TEST_DATA) + "/data/format")) {
+    if (entry.path().filename().string().rfind("prop-text-", 0) != 0) continue;
+    std::ifstream file(entry.path(), std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    SCOPED_TRACE(entry.path().filename().string());
+    ++checked;
+    std::vector<uint8_t> binary;
+    try {
+      binary = ObjectTextToBinary(text.str());
+    } catch (const EReadError&) {
+      continue;
+    }
+    EXPECT_EQ(ObjectTextToBinary(ObjectBinaryToText(binary)), binary);
+  }
+  EXPECT_GT(checked, 0);
+}
+
+TEST(PropStream, ClassNamesThatWouldReadAsFlagsAreRefused) {
+  EXPECT_THROW(ObjectTextToBinary("object A: T" + std::string(239, 'x') + "\r\nend"), EReadError);
+  EXPECT_NO_THROW(ObjectTextToBinary("object A: T" + std::string(238, 'x') + "\r\nend"));
 }
 
 }  // namespace

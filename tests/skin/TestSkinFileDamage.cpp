@@ -1,0 +1,130 @@
+// Damaged skin files: every truncation and corruption fails with a message that says
+// what and where, keeps what was read before the damage, and never allocates ahead of
+// the data.
+#include "SkinFileTestUtil.h"
+
+using namespace vt;
+using namespace vt::skintest;
+
+namespace {
+
+std::string MessageOfLoad(const std::vector<uint8_t>& bytes, TSeSkinSource& target) {
+  try {
+    LoadBytes(target, bytes);
+  } catch (const EReadError& e) {
+    return e.what();
+  } catch (const EDecompressionError& e) {
+    return e.what();
+  }
+  return {};
+}
+
+TEST(SkinDamage, EveryTruncationFailsCleanly) {
+  TSkinGenerator generator(5);
+  const auto original = generator.Skin();
+  for (const TSeSkinFilterClass* cls : Variants()) {
+    const std::vector<uint8_t> bytes = SaveWith(*original, *cls);
+    const size_t step = std::max<size_t>(1, bytes.size() / 300);
+    for (size_t length = 9; length < bytes.size(); length += step) {
+      std::vector<uint8_t> cut(bytes.begin(), bytes.begin() + static_cast<long>(length));
+      TSeSkinSource target;
+      const std::string message = MessageOfLoad(cut, target);
+      ASSERT_FALSE(message.empty()) << cls->GetFileTypeName() << " cut at " << length;
+      EXPECT_EQ(message.rfind("Damaged skin: ", 0), 0u) << message;
+      EXPECT_NE(message.find(" of the skin body"), std::string::npos) << message;
+    }
+  }
+}
+
+TEST(SkinDamage, ACorruptZlibStreamRaisesAndKeepsWhatWasRead) {
+  TSkinGenerator generator(6);
+  const auto original = generator.Skin();
+  original->Bitmaps().Clear();
+  auto* big = new TteBitmap;
+  big->SetName("big");
+  big->SetSize(200, 200);
+  for (int y = 0; y < 200; ++y)
+    for (int x = 0; x < 200; ++x) big->SetPixel(x, y, 0xFF000000u | uint32_t(x * 7919 + y * 31));
+  original->Bitmaps().Add(big);
+  std::vector<uint8_t> bytes = SaveWith(*original, *Variants()[3]);
+  bytes[bytes.size() - 40] ^= 0x55;  // inside the objects, after the image
+  TSeSkinSource target;
+  const std::string message = MessageOfLoad(bytes, target);
+  EXPECT_EQ(message.rfind("Damaged skin: ", 0), 0u) << message;
+  EXPECT_EQ(target.GetSkinName(), original->GetSkinName());
+  ASSERT_EQ(target.Bitmaps().Count(), 1);
+  EXPECT_EQ(target.Bitmaps().Bitmaps(0)->Pixels(199, 199), big->Pixels(199, 199));
+}
+
+TEST(SkinDamage, HugeCountsAndSizesFailAtOnce) {
+  struct TCase {
+    TBytes Body;
+    const char* Expected;
+  };
+  TCase cases[] = {
+      {TBytes().Strings().U32(0x7FFFFFFF), "Bitmap count 2147483647 is more than a skin holds"},
+      {TBytes().Strings().U32(0).U32(0x7FFF0000 | 0xFF0000),
+       "Object count 2130706432 is more than a skin holds"},
+      {TBytes().Strings().U32(1).Str("x").U32(0x10000).U32(0x10000),
+       "Bitmap \"x\": stored size 65536 x 65536 is too large"},
+      {TBytes().Strings().U32(1).Str("x").U32(1000).U32(1000),
+       "the pixels need 4000000 bytes but the stream holds only 0"},
+      {TBytes().Str("abc").U32(0x7FFFFFF0), "Truncated skin version: 2147483632 bytes expected"},
+      {TBytes().Strings().U32(0).U32(1 | 0xFF0000).Str("TSeSkinObject").U32(0x40000000),
+       "Truncated object property text"},
+  };
+  for (const TCase& c : cases) {
+    std::vector<uint8_t> bytes = TBytes().Raw("_UCT").U8(0).Raw(c.Body.Data).Data;
+    TSeSkinSource target;
+    const std::string message = MessageOfLoad(bytes, target);
+    EXPECT_NE(message.find(c.Expected), std::string::npos) << message;
+  }
+}
+
+TEST(SkinDamage, DamagedPropertyTextNamesTheRecordAndLine) {
+  TBytes body;
+  body.Strings().U32(0).U32(1 | 0x00FF0000);
+  body.Str("TSeSkinObject").Str("object Form: TSeSkinObject\r\n  Width = 'x\r\nend\r\n");
+  TSeSkinSource target;
+  const std::string message = MessageOfLoad(TBytes().Raw("_UCT").U8(0).Raw(body.Data).Data, target);
+  EXPECT_EQ(message,
+            "Damaged skin: Skin object of class TSeSkinObject: Invalid property text at line 2: "
+            "unterminated string in object 1 of 1 at byte 141 of the skin body");
+}
+
+TEST(SkinDamage, WarningsAreCappedForStreamsFullOfUnknownRecords) {
+  TBytes body;
+  body.Strings().U32(0).U32(5000 | 0x00FF0000);
+  for (int i = 0; i < 5000; ++i) body.Str("TSeNothing").Str("");
+  TSeSkinSource target;
+  MessageOfLoad(TBytes().Raw("_UCT").U8(0).Raw(body.Data).Data, target);
+  ASSERT_EQ(target.Warnings.size(), TReadWarnings::kMaxItems + 1);
+  EXPECT_EQ(target.Warnings.back(), "Further warnings suppressed");
+}
+
+TEST(SkinDamage, DeeplyNestedObjectsFailInsteadOfOverflowingTheStack) {
+  // Each level's "Objects" holds one binary record of the next level.
+  std::vector<uint8_t> record;
+  for (int level = 0; level < 300; ++level) {
+    TBytes stream;
+    stream.Raw("TPF0").U8(13).Raw("TSeSkinObject").U8(0);
+    stream.U8(7).Raw("Objects").U8(10);
+    TBytes objects;
+    objects.U32(level == 0 ? 0x000F0000 : 1 | 0x000F0000).Raw(record);
+    stream.U32(static_cast<uint32_t>(objects.Data.size())).Raw(objects.Data).U8(0).U8(0);
+    record = TBytes()
+                 .Str("TSeSkinObject")
+                 .U32(static_cast<uint32_t>(stream.Data.size()))
+                 .Raw(stream.Data)
+                 .Data;
+  }
+  TReadOnlyMemoryStream in(record.data(), static_cast<int64_t>(record.size()));
+  try {
+    delete ReadSkinObjectBinary(in, nullptr);
+    FAIL();
+  } catch (const EReadError& e) {
+    EXPECT_NE(std::string(e.what()).find("nested more than 100 levels deep"), std::string::npos);
+  }
+}
+
+}  // namespace
