@@ -87,6 +87,7 @@ TEST(SkinFileLoad, SaveAndLoadThroughStreamsWithTheDefaultFilterSwitching) {
 }
 
 TEST(SkinFileLoad, StreamsStartingWithQxlzAreAccepted) {
+  RegisterSkinTheme();
   auto skin = TTestSkin::Full();
   const std::vector<uint8_t> tagless = TaglessBytes(skin->Source());
   ASSERT_EQ(std::string(tagless.begin(), tagless.begin() + 4), "QXLZ");
@@ -135,6 +136,7 @@ TEST(SkinFileLoad, AFailedLoadKeepsTheThemeAsItWas) {
 }
 
 TEST(SkinFileLoad, FilesRoundTripAndSetTheFileName) {
+  RegisterSkinTheme();
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
   auto skin = TTestSkin::Full();
