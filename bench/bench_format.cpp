@@ -1,7 +1,8 @@
 // Skin file benchmarks: loading and saving each variant of a skin with about 8 MB of
 // images, beside zlib alone doing the same work on the same body in the same run.
 //
-// Names: LoadSkin/<variant>, SaveSkin/<variant>, Inflate/zlib (the default-level body, as
+// Names: LoadSkin/<variant>, SaveSkin/<variant>, LoadSkin/uskn_images_only (the images
+// without the objects), Inflate/zlib (the default-level body, as
 // "xskn" and "mskn" store it), Inflate/zlib_level1 (the "kskn" body), Deflate/zlib_level1,
 // Deflate/zlib_level6, Memcpy/uskn (a copy of the uncompressed file's bytes). Items per
 // second are bytes of the uncompressed skin body.
@@ -58,6 +59,7 @@ std::unique_ptr<TSeSkinSource> MakeSkin() {
 struct TFixture {
   std::unique_ptr<TSeSkinSource> Skin = MakeSkin();
   std::vector<uint8_t> Files[4];
+  std::vector<uint8_t> ImagesOnlyUskn;  // the same images without objects
   std::vector<uint8_t> TextBody, BinaryBody;
   std::vector<uint8_t> TextBodyLevel1, BinaryBodyLevel6;
 
@@ -69,6 +71,14 @@ struct TFixture {
       filter->SaveToStream(stream);
       Files[v] = stream.Bytes();
     }
+    TSeSkinSource imagesOnly;
+    imagesOnly.Assign(*Skin);
+    while (imagesOnly.Count() > 0) imagesOnly.DeleteObject(imagesOnly.Objects(0));
+    TMemoryStream stream;
+    TSeSkinFilterUncompressed filter;
+    filter.SetSkinSource(&imagesOnly);
+    filter.SaveToStream(stream);
+    ImagesOnlyUskn = stream.Bytes();
     TextBody = Body(TSeSkinFilterUncompressed());
     BinaryBody = Body(TSeSkinFilterMaxCompression());
     TextBodyLevel1 = Deflate(TextBody, 1);
@@ -117,6 +127,18 @@ void LoadSkin(benchmark::State& state, int variant) {
   SetBodyBytes(state, f.BodyOf(variant).size());
 }
 
+// The pixel path of "uskn" alone: the same images, no objects to parse.
+void LoadSkinImagesOnly(benchmark::State& state) {
+  const std::vector<uint8_t>& file = Fixture().ImagesOnlyUskn;
+  for (auto _ : state) {
+    TReadOnlyMemoryStream stream(file.data(), static_cast<int64_t>(file.size()));
+    TSeSkinSource source;
+    source.LoadFromStream(stream);
+    benchmark::DoNotOptimize(source.Bitmaps().Count());
+  }
+  SetBodyBytes(state, file.size() - 5);
+}
+
 void SaveSkin(benchmark::State& state, int variant) {
   const TFixture& f = Fixture();
   for (auto _ : state) {
@@ -157,6 +179,8 @@ void Register() {
     benchmark::RegisterBenchmark((std::string("SaveSkin/") + names[v]).c_str(), SaveSkin, v)
         ->Unit(benchmark::kMillisecond);
   }
+  benchmark::RegisterBenchmark("LoadSkin/uskn_images_only", LoadSkinImagesOnly)
+      ->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("Inflate/zlib", [](benchmark::State& state) {
     Inflate(state, Fixture().BinaryBodyLevel6, Fixture().BinaryBody.size());
   })->Unit(benchmark::kMillisecond);

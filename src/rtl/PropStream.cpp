@@ -482,6 +482,14 @@ TReadValue ReadValue(TBinaryInput& in, TValueType type) {
   return value;
 }
 
+// Stored identifiers nearly always carry the declared spelling: an exact comparison finds
+// them without folding case character by character; any other letter case still matches.
+std::optional<int> OrdinalOfStored(const TTypeInfo& type, const std::string& name) {
+  for (size_t i = 0; i < type.Names.size(); ++i)
+    if (type.Names[i] == name) return static_cast<int>(i);
+  return type.OrdinalOf(name);
+}
+
 // Applies the value; returns the reason it cannot be applied, or "" on success.
 std::string ApplyIntegerValue(TPersistent& instance, const TPropInfo& prop,
                               const TReadValue& value) {
@@ -505,7 +513,7 @@ std::string ApplySetValue(TPersistent& instance, const TPropInfo& prop, const TR
   int64_t mask = 0;
   std::string unknown;
   for (const std::string& element : value.Names) {
-    if (auto ordinal = prop.PropType->OrdinalOf(element); ordinal && *ordinal < 63)
+    if (auto ordinal = OrdinalOfStored(*prop.PropType, element); ordinal && *ordinal < 63)
       mask |= int64_t{1} << *ordinal;
     else
       unknown += (unknown.empty() ? "" : ", ") + element;
@@ -520,7 +528,7 @@ std::string ApplyValue(TPersistent& instance, const TPropInfo& prop, const TRead
       return ApplyIntegerValue(instance, prop, value);
     case TTypeKind::Enumeration: {
       if (value.Type != TValueType::vaIdent) return "an identifier is expected";
-      auto ordinal = prop.PropType->OrdinalOf(value.Text);
+      auto ordinal = OrdinalOfStored(*prop.PropType, value.Text);
       if (!ordinal) return "unknown identifier " + value.Text;
       prop.SetOrd(instance, *ordinal);
       return {};
@@ -542,6 +550,15 @@ std::string ApplyValue(TPersistent& instance, const TPropInfo& prop, const TRead
   return "unsupported property";
 }
 
+// Stored names nearly always carry the declared letter case: an exact comparison finds
+// them without folding case character by character, which loading a skin would otherwise
+// do for every property of every object.
+const TPropInfo* FindStoredProperty(const TClassInfo& cls, const std::string& name) {
+  for (const TPropInfo* prop : cls.AllProperties())
+    if (prop->Name == name) return prop;
+  return cls.FindProperty(name);
+}
+
 std::vector<std::string> SplitDotted(const std::string& name) {
   std::vector<std::string> parts;
   size_t start = 0;
@@ -556,7 +573,7 @@ std::vector<std::string> SplitDotted(const std::string& name) {
 TPersistent* ResolveOwner(TPersistent& root, const std::vector<std::string>& parts) {
   TPersistent* current = &root;
   for (size_t i = 0; i + 1 < parts.size() && current; ++i) {
-    const TPropInfo* prop = current->ClassInfo().FindProperty(parts[i]);
+    const TPropInfo* prop = FindStoredProperty(current->ClassInfo(), parts[i]);
     current = prop && prop->Kind() == TTypeKind::Class ? prop->GetObject(*current) : nullptr;
   }
   return current;
@@ -602,7 +619,7 @@ void TReader::ReadProperty(TPersistent& root, const std::string& name, int64_t o
   TBinaryInput in(FStream, FStart);
   const std::vector<std::string> parts = SplitDotted(name);
   TPersistent* owner = ResolveOwner(root, parts);
-  const TPropInfo* prop = owner ? owner->ClassInfo().FindProperty(parts.back()) : nullptr;
+  const TPropInfo* prop = owner ? FindStoredProperty(owner->ClassInfo(), parts.back()) : nullptr;
   std::string problem;
   auto* collection = prop && prop->Kind() == TTypeKind::Class
                          ? dynamic_cast<TCollection*>(prop->GetObject(*owner))

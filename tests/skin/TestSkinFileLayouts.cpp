@@ -252,6 +252,39 @@ TEST(SkinLayouts, BitmapsWithoutFlagBytesAreKeyProcessed) {
   EXPECT_EQ(fromText->Bitmaps().Bitmaps(0)->Height(), 2);
 }
 
+TEST(SkinLayouts, KeyProcessingOfTheTextLayoutMatchesTheBitmapsOwn) {
+  // Every distance from 0 to 7 around magenta and the key colour on each channel, with
+  // several alphas, next to plain pixels.
+  std::vector<uint32_t> pixels;
+  for (uint32_t base : {0x00FF00FFu, 0x007F007Fu})
+    for (int channel = 0; channel < 3; ++channel)
+      for (int delta = -7; delta <= 7; ++delta)
+        for (uint32_t alpha : {0x00u, 0x80u, 0xFFu}) {
+          const int shift = 8 * channel;
+          const int value = static_cast<int>((base >> shift) & 0xFF) + delta;
+          if (value < 0 || value > 255) continue;
+          pixels.push_back((alpha << 24) | (base & ~(0xFFu << shift)) |
+                           (static_cast<uint32_t>(value) << shift));
+        }
+  pixels.push_back(0xFF123456);
+  TSeSkinSource source;
+  auto* bitmap = new TteBitmap;
+  bitmap->SetSize(static_cast<int>(pixels.size()), 1);
+  for (size_t i = 0; i < pixels.size(); ++i) bitmap->SetPixel(static_cast<int>(i), 0, pixels[i]);
+  source.Bitmaps().Add(bitmap);
+  TteBitmap expected;
+  expected.Assign(*bitmap);
+  expected.ProcessKeyOnLoad();
+  TSeSkinSource loaded;
+  LoadBytes(loaded, SaveWith(source, *Variants()[0]));
+  ExpectSameBitmap(expected, *loaded.Bitmaps().Bitmaps(0), "boundary pixels");
+  // Without key or partial alpha both flags are off.
+  bitmap->FillColor(0xFF123456);
+  LoadBytes(loaded, SaveWith(source, *Variants()[0]));
+  EXPECT_FALSE(loaded.Bitmaps().Bitmaps(0)->KeyFlag());
+  EXPECT_FALSE(loaded.Bitmaps().Bitmaps(0)->AlphaFlag());
+}
+
 // A Windows bitmap file: palette (for 8 bits and fewer) from `palette`, rows given top
 // first as lists of palette indices or pixel values, stored bottom-up unless `topDown`.
 std::vector<uint8_t> BmpFile(int bits, const std::vector<std::vector<uint32_t>>& rows,
