@@ -38,6 +38,16 @@ QString KnownExtensions() {
   return extensions.join(", ");
 }
 
+// The filter whose tag the file starts with, when that is another one than the extension
+// chose: a renamed file is then read with the wrong layout, and the message says why.
+QString TagHint(const QString& fileName, const TSeSkinFilterClass& chosen) {
+  TFileStream stream(fileName.toStdString(), TFileMode::fmOpenRead);
+  const TSeSkinFilterClass* byTag = FindSkinFilterByStream(stream);
+  if (!byTag || byTag == &chosen) return {};
+  return "the file starts with the tag of ." + QString::fromStdString(byTag->GetFileExtension()) +
+         " files, not of ." + QString::fromStdString(chosen.GetFileExtension()) + " files";
+}
+
 std::string ReadTag(const QString& fileName) {
   QFile file(fileName);
   if (!file.open(QIODevice::ReadOnly)) return {};
@@ -60,15 +70,18 @@ TLoadedSkin LoadSkinFile(const QString& fileName) {
     throw EInputProblem(fileName + ": not a skin file name: the extension must be one of " +
                         KnownExtensions());
   skin.Tag = ReadTag(fileName);
+  const QString hint = TagHint(fileName, *skin.Filter);
   skin.Source = std::make_unique<TSeSkinSource>();
   try {
     skin.Source->LoadFromFile(QFileInfo(fileName).absoluteFilePath().toStdString());
   } catch (const std::bad_alloc&) {
     throw EInputProblem(fileName + ": damaged skin file: it asks for more memory than there is");
   } catch (const std::exception& e) {
-    throw EInputProblem(fileName + ": damaged skin file: " + QString::fromStdString(e.what()));
+    throw EInputProblem(fileName + ": damaged skin file: " + QString::fromStdString(e.what()) +
+                        (hint.isEmpty() ? QString() : " (" + hint + ")"));
   }
   skin.Warnings = skin.Source->Warnings;
+  if (!hint.isEmpty()) skin.Warnings.push_back(hint.toStdString());
   return skin;
 }
 

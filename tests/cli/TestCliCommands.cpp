@@ -116,6 +116,15 @@ TEST_F(CliCommands, BadInputFilesExitOneNamingTheFile) {
     }
 }
 
+TEST_F(CliCommands, ARenamedFileIsReadWithTheWrongLayoutAndTheMessageSaysSo) {
+  const QString renamed = WriteFile("renamed.uskn", ReadFile(DemoSkin("demo-light", "mskn")));
+  const TToolRun run = RunTool({"info", renamed});
+  EXPECT_EQ(run.Code, kExitProblem);
+  EXPECT_TRUE(run.Err.startsWith("vtskin: " + renamed + ": damaged skin file: "));
+  EXPECT_TRUE(run.Err.contains("(the file starts with the tag of .mskn files, not of .uskn files)"))
+      << run.Err.toStdString();
+}
+
 TEST_F(CliCommands, ConvertWritesTheVariantOfTheTargetExtension) {
   const QString uskn = Dir.filePath("light.uskn");
   const TToolRun run = RunTool({"convert", DemoSkin("demo-light"), uskn});

@@ -11,6 +11,12 @@
 
 namespace {
 
+// Qt's start-up notes about the environment are noise in build logs.
+void FilterQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtDebugMsg || type == QtInfoMsg || message.startsWith("QStandardPaths:")) return;
+  std::fprintf(stderr, "make_demo_skins: %s\n", qPrintable(message));
+}
+
 int WriteSkins(const QString& folder) {
   using namespace vt;
   RegisterSkinObjectClasses();
@@ -35,6 +41,7 @@ int WriteSkins(const QString& folder) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  qInstallMessageHandler(FilterQtMessages);
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
   vt::RegisterApplicationFonts();
