@@ -86,12 +86,13 @@ TParsedArgs ParseCommandArgs(const TCommandSpec& command, const QStringList& arg
 QString CommandHelp(const TCommandSpec& command);
 
 // "WIDTHxHEIGHT" with both between 1 and kMaxRenderSide; EUsageError naming the text
-// otherwise.
+// otherwise. The limit keeps a render (three pictures of that size) within a few hundred
+// megabytes.
 struct TSize2 {
   int Width = 0;
   int Height = 0;
 };
-constexpr int kMaxRenderSide = 8192;
+constexpr int kMaxRenderSide = 4096;
 TSize2 ParseSize(const QString& text);
 // A positive integer no larger than `maximum`; EUsageError naming `what` otherwise.
 int ParsePositive(const QString& text, int maximum, const QString& what);
