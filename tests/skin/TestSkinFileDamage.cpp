@@ -24,7 +24,7 @@ TEST(SkinDamage, EveryTruncationFailsCleanly) {
   const auto original = generator.Skin();
   for (const TSeSkinFilterClass* cls : Variants()) {
     const std::vector<uint8_t> bytes = SaveWith(*original, *cls);
-    const size_t step = std::max<size_t>(1, bytes.size() / 300);
+    const size_t step = std::max<size_t>(1, bytes.size() / 80);
     for (size_t length = 9; length < bytes.size(); length += step) {
       std::vector<uint8_t> cut(bytes.begin(), bytes.begin() + static_cast<long>(length));
       TSeSkinSource target;
