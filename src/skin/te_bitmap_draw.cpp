@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 #include <optional>
+#include <vector>
 
 #include "skin/pixel_kernels.h"
 #include "skin/te_bitmap.h"
@@ -81,6 +82,89 @@ struct TAxis {
   }
 };
 
+// Walks the source coordinates of consecutive destination coordinates without a
+// division per step: the stretch keeps the numerator (2i+1)*SourceLength as quotient and
+// remainder of 2*DestLength and adds 2*SourceLength per step, so it gives exactly
+// SourceOf's values.
+class TSourceStepper {
+ public:
+  TSourceStepper(const TAxis& axis, int64_t device) : FAxis(axis) {
+    const int64_t i = device - axis.DestStart;
+    switch (axis.Mapping) {
+      case TMapping::Shift:
+        FSource = axis.SourceStart + i;
+        break;
+      case TMapping::Stretch: {
+        FDenominator = 2 * axis.DestLength;
+        const int64_t numerator = (2 * i + 1) * axis.SourceLength;
+        FSource = axis.SourceStart + numerator / FDenominator;
+        FRemainder = numerator % FDenominator;
+        FStep = 2 * axis.SourceLength / FDenominator;
+        FStepRemainder = 2 * axis.SourceLength % FDenominator;
+        break;
+      }
+      case TMapping::Tile:
+        FPhase = i % axis.SourceLength;
+        FSource = axis.SourceStart + FPhase;
+        break;
+    }
+  }
+
+  int64_t Source() const { return FSource; }
+  // The position of the source coordinate within a tile (tiles only).
+  int64_t Phase() const { return FPhase; }
+
+  void Next() {
+    switch (FAxis.Mapping) {
+      case TMapping::Shift:
+        Next<TMapping::Shift>();
+        break;
+      case TMapping::Stretch:
+        Next<TMapping::Stretch>();
+        break;
+      case TMapping::Tile:
+        Next<TMapping::Tile>();
+        break;
+    }
+  }
+
+  // The step for a mapping known where it is called (the row loops).
+  template <TMapping M>
+  void Next() {
+    if constexpr (M == TMapping::Shift) {
+      ++FSource;
+    } else if constexpr (M == TMapping::Stretch) {
+      FSource += FStep;
+      FRemainder += FStepRemainder;
+      if (FRemainder >= FDenominator) {
+        FRemainder -= FDenominator;
+        ++FSource;
+      }
+    } else {
+      ++FSource;
+      if (++FPhase == FAxis.SourceLength) {
+        FPhase = 0;
+        FSource = FAxis.SourceStart;
+      }
+    }
+  }
+
+ private:
+  const TAxis& FAxis;
+  int64_t FSource = 0;
+  int64_t FPhase = 0;
+  int64_t FRemainder = 0, FDenominator = 1, FStep = 0, FStepRemainder = 0;
+};
+
+// A stretch over an equal length and a tile no longer than its piece show every source
+// pixel once, in order: the same mapping as a shift, which needs no resampled rows.
+void SimplifyMapping(TAxis& axis) {
+  if (axis.Mapping == TMapping::Stretch && axis.DestLength == axis.SourceLength)
+    axis.Mapping = TMapping::Shift;
+  if (axis.Mapping == TMapping::Tile && axis.DestLength <= axis.SourceLength)
+    axis.Mapping = TMapping::Shift;
+}
+
 // Narrows [first, last) to the coordinates whose source lies in [0, limit). Shift and
 // stretch are monotonic, so that part is one interval; tiles are already inside.
 void TrimToSource(const TAxis& axis, int64_t limit, int64_t& first, int64_t& last) {
@@ -94,6 +178,7 @@ struct TDrawPlan {
   TAxis X, Y;
   TRect Visible;  // the device pixels written, inside the target
   TRowKernel Kernel = nullptr;
+  TDrawMode Mode = TDrawMode::Copy;
 
   const uint32_t* SourceRow(int64_t y) const { return Pixels + y * ImageWidth; }
 };
@@ -114,6 +199,8 @@ std::optional<TDrawPlan> MakePlan(const TteBitmap& image, TMapping mapping, cons
   plan.ImageWidth = image.Width();
   plan.X = {mapping, dest.Left, dest.Width(), source.Left, source.Width()};
   plan.Y = {mapping, dest.Top, dest.Height(), source.Top, source.Height()};
+  SimplifyMapping(plan.X);
+  SimplifyMapping(plan.Y);
   TBox visible = dest.Intersect(clip);
   TrimToSource(plan.X, bounds.Right, visible.Left, visible.Right);
   TrimToSource(plan.Y, bounds.Bottom, visible.Top, visible.Bottom);
@@ -124,30 +211,114 @@ std::optional<TDrawPlan> MakePlan(const TteBitmap& image, TMapping mapping, cons
   return plan;
 }
 
+// Rows this narrow are combined in place with the reference formulas: a call through the
+// kernel table and the vector set-up cost more than the few pixels. The results are the
+// same, since every table gives exactly the reference results.
+constexpr int kNarrowRow = 8;
+
+// Calls `fn` with the draw's row combiner: the kernel, or for narrow rows the mode's
+// reference formula inlined into the row loop.
+template <class Fn>
+void WithCombiner(const TDrawPlan& plan, int width, Fn&& fn) {
+  if (width >= kNarrowRow) {
+    fn([kernel = plan.Kernel](uint32_t* dst, const uint32_t* src, int n) { kernel(dst, src, n); });
+    return;
+  }
+  switch (plan.Mode) {
+    case TDrawMode::Blend:
+      fn([](uint32_t* dst, const uint32_t* src, int n) {
+        for (int i = 0; i < n; ++i) dst[i] = BlendPixel(dst[i], src[i]);
+      });
+      break;
+    case TDrawMode::KeyCopy:
+      fn([](uint32_t* dst, const uint32_t* src, int n) {
+        for (int i = 0; i < n; ++i) dst[i] = KeyCopyPixel(dst[i], src[i]);
+      });
+      break;
+    case TDrawMode::Copy:
+      fn([](uint32_t* dst, const uint32_t* src, int n) {
+        for (int i = 0; i < n; ++i) dst[i] = src[i];
+      });
+      break;
+  }
+}
+
+// Calls `rowFn(y, row)` for every visible row, `row` stepping the source rows; the
+// stepping is chosen once per draw rather than per row.
+template <TMapping M, class RowFn>
+void WalkRows(const TDrawPlan& plan, RowFn& rowFn) {
+  TSourceStepper row(plan.Y, plan.Visible.Top);
+  for (int y = plan.Visible.Top; y < plan.Visible.Bottom; ++y, row.Next<M>()) rowFn(y, row);
+}
+
+template <class RowFn>
+void ForEachRow(const TDrawPlan& plan, RowFn&& rowFn) {
+  switch (plan.Y.Mapping) {
+    case TMapping::Shift:
+      WalkRows<TMapping::Shift>(plan, rowFn);
+      break;
+    case TMapping::Stretch:
+      WalkRows<TMapping::Stretch>(plan, rowFn);
+      break;
+    case TMapping::Tile:
+      WalkRows<TMapping::Tile>(plan, rowFn);
+      break;
+  }
+}
+
+// Memory the row cache reuses from draw to draw on this thread (draws do not nest), so
+// that a draw allocates nothing once the buffers have grown; large buffers are returned
+// after the draw rather than kept.
+struct TRowScratch {
+  std::vector<int64_t> SlotRow;
+  std::vector<uint32_t> Pixels;
+
+  static TRowScratch& ForThisThread() {
+    thread_local TRowScratch scratch;
+    return scratch;
+  }
+};
+
 // Source rows resampled to the visible columns and kept for reuse: a stretched row
 // serves every destination row that maps to it, and a tile keeps every row of its piece
 // (when that fits the budget), so each destination row is one kernel call.
 class TRowCache {
  public:
-  explicit TRowCache(const TDrawPlan& plan) : FPlan(plan), FWidth(plan.Visible.Width()) {
+  explicit TRowCache(const TDrawPlan& plan)
+      : FPlan(plan), FWidth(plan.Visible.Width()), FScratch(TRowScratch::ForThisThread()) {
     constexpr int64_t kBudgetPixels = int64_t{1} << 20;
     const bool keepPiece =
         plan.Y.Mapping == TMapping::Tile && plan.Y.SourceLength * FWidth <= kBudgetPixels;
     FSlots = keepPiece ? plan.Y.SourceLength : 1;
-    FSlotRow.assign(static_cast<size_t>(FSlots), -1);
-    FPixels.resize(static_cast<size_t>(FSlots * FWidth));
+    FScratch.SlotRow.assign(static_cast<size_t>(FSlots), -1);
     if (plan.X.Mapping == TMapping::Stretch) {
-      FColumns.resize(static_cast<size_t>(FWidth));
-      for (int i = 0; i < FWidth; ++i)
-        FColumns[i] = int32_t(plan.X.SourceOf(plan.Visible.Left + i));
+      // The column map lives after the slots' pixels (source columns fit 32 bits).
+      FScratch.Pixels.resize(static_cast<size_t>((FSlots + 1) * FWidth));
+      FColumns = FScratch.Pixels.data() + FSlots * FWidth;
+      TSourceStepper column(plan.X, plan.Visible.Left);
+      for (int i = 0; i < FWidth; ++i, column.Next()) FColumns[i] = uint32_t(column.Source());
+    } else {
+      FScratch.Pixels.resize(static_cast<size_t>(FSlots * FWidth));
     }
+    FPixels = FScratch.Pixels.data();
   }
 
-  const uint32_t* Row(int64_t sourceRow) {
-    const int64_t slot = (sourceRow - FPlan.Y.SourceStart) % FSlots;
-    uint32_t* out = FPixels.data() + slot * FWidth;
-    if (FSlotRow[slot] != sourceRow) {
-      FSlotRow[slot] = sourceRow;
+  ~TRowCache() {
+    constexpr size_t kKeptPixels = size_t{1} << 16;
+    if (FScratch.Pixels.capacity() > kKeptPixels) FScratch.Pixels = {};
+    if (FScratch.SlotRow.capacity() > kKeptPixels) FScratch.SlotRow = {};
+  }
+
+  TRowCache(const TRowCache&) = delete;
+  TRowCache& operator=(const TRowCache&) = delete;
+
+  // The resampled row of `row` (the stepper's position on the vertical axis).
+  const uint32_t* Row(const TSourceStepper& row) {
+    const int64_t slot = FSlots == 1 ? 0 : row.Phase();
+    const int64_t sourceRow = row.Source();
+    uint32_t* out = FPixels + slot * FWidth;
+    if (FScratch.SlotRow[slot] != sourceRow) {
+      FScratch.SlotRow[slot] = sourceRow;
       if (FPlan.X.Mapping == TMapping::Tile)
         BuildTiled(FPlan.SourceRow(sourceRow), out);
       else
@@ -175,10 +346,10 @@ class TRowCache {
 
   const TDrawPlan& FPlan;
   int FWidth;
+  TRowScratch& FScratch;
   int64_t FSlots = 1;
-  std::vector<int64_t> FSlotRow;
-  std::vector<uint32_t> FPixels;
-  std::vector<int32_t> FColumns;
+  uint32_t* FPixels = nullptr;
+  uint32_t* FColumns = nullptr;
 };
 
 void Compose(const TPixelSurface& target, const TDrawPlan& plan) {
@@ -187,19 +358,25 @@ void Compose(const TPixelSurface& target, const TDrawPlan& plan) {
   if (plan.X.Mapping == TMapping::Shift) {
     const int64_t sourceLeft = plan.X.SourceOf(area.Left);
     // Whole rows of both images lie back to back: one call covers them all.
-    if (width == target.StridePixels && width == plan.ImageWidth) {
+    if (plan.Y.Mapping == TMapping::Shift && width == target.StridePixels &&
+        width == plan.ImageWidth) {
       plan.Kernel(target.Row(area.Top), plan.SourceRow(plan.Y.SourceOf(area.Top)),
                   width * area.Height());
       return;
     }
-    for (int y = area.Top; y < area.Bottom; ++y)
-      plan.Kernel(target.Row(y) + area.Left, plan.SourceRow(plan.Y.SourceOf(y)) + sourceLeft,
-                  width);
+    WithCombiner(plan, width, [&](auto combine) {
+      ForEachRow(plan, [&](int y, const TSourceStepper& row) {
+        combine(target.Row(y) + area.Left, plan.SourceRow(row.Source()) + sourceLeft, width);
+      });
+    });
     return;
   }
   TRowCache rows(plan);
-  for (int y = area.Top; y < area.Bottom; ++y)
-    plan.Kernel(target.Row(y) + area.Left, rows.Row(plan.Y.SourceOf(y)), width);
+  WithCombiner(plan, width, [&](auto combine) {
+    ForEachRow(plan, [&](int y, const TSourceStepper& row) {
+      combine(target.Row(y) + area.Left, rows.Row(row), width);
+    });
+  });
 }
 
 bool SharesMemory(const TPixelSurface& target, const TteBitmap& image) {
@@ -214,6 +391,7 @@ bool SharesMemory(const TPixelSurface& target, const TteBitmap& image) {
 void DrawIntoMemory(const TPixelSurface& target, const TteBitmap& image, TDrawPlan plan,
                     TDrawMode mode) {
   plan.Kernel = KernelFor(mode, ActiveKernels());
+  plan.Mode = mode;
   // Drawing an image onto itself reads from a copy, so that no row is read after it
   // was written.
   std::vector<uint32_t> snapshot;
@@ -237,6 +415,7 @@ QImage PieceForPainter(TDrawPlan plan, TDrawMode mode) {
   plan.Y.DestStart -= area.Top;
   plan.Visible = {0, 0, area.Width(), area.Height()};
   plan.Kernel = ActiveKernels().Copy;
+  plan.Mode = TDrawMode::Copy;
   Compose(surface, plan);
   if (mode == TDrawMode::Blend) return piece;
   for (int y = 0; y < surface.Height; ++y) {
