@@ -149,11 +149,11 @@ void CompareWithGolden(const QImage& actual, const QString& name) {
 }
 
 TEST_F(DemoSkins, LightSpecimenMatchesItsGoldenImage) {
-  CompareWithGolden(Specimen(DemoSkin("demo-light")), "demo-light-specimen");
+  CompareWithGolden(Specimen(DemoSkin("demo-light")), "demo-light-sampler");
 }
 
 TEST_F(DemoSkins, DarkSpecimenMatchesItsGoldenImage) {
-  CompareWithGolden(Specimen(DemoSkin("demo-dark")), "demo-dark-specimen");
+  CompareWithGolden(Specimen(DemoSkin("demo-dark")), "demo-dark-sampler");
 }
 
 }  // namespace
