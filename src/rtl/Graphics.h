@@ -147,7 +147,7 @@ inline void ChangeRGBHue(uint8_t& r, uint8_t& g, uint8_t& b, int delta) {
   if (maxc == minc) return;
   const double d = maxc - minc, l = (maxc + minc) / 2;
   const double s = l > 0.5 ? d / (2 - maxc - minc) : d / (maxc + minc);
-  double h = maxc == rf ? (gf - bf) / d + (gf < bf ? 6 : 0)
+  double h = maxc == rf   ? (gf - bf) / d + (gf < bf ? 6 : 0)
              : maxc == gf ? (bf - rf) / d + 2
                           : (rf - gf) / d + 4;
   h = std::fmod(h / 6 + delta / 255.0, 1.0);
