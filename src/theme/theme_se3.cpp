@@ -3,6 +3,8 @@
 // theme_se3_controls.cpp and theme_se3_bars.cpp.
 #include "theme/theme_se3.h"
 
+#include <cstring>
+
 #include "skin/se_skinfilters.h"
 #include "skin/se_skinsource.h"
 #include "theme/te_flattheme.h"
@@ -169,6 +171,8 @@ void TTeSkinFile::UpdateTheme() {
   ClearCache();
   FWorkingSource->Assign(*FLoadedSource);
   LoadSkinObjects();
+  // Preparing the forms changed their trees after the cache was emptied.
+  FPartLookups.clear();
   SetName(FWorkingSource->GetSkinName());
   TteTheme::UpdateTheme();
 }
@@ -193,6 +197,7 @@ void TTeSkinFile::ClearCache() {
   for (TSkinCacheEntry placeholder : {ceFormClient, ceToolWindowClient}) delete FCache[placeholder];
   for (auto& clone : FOwnedClones) clone.reset();
   FCache.fill(nullptr);
+  FPartLookups.clear();
 }
 
 void TTeSkinFile::LoadSkinObjects() {
@@ -294,7 +299,20 @@ TSeSkinObject* TTeSkinFile::FindPart(TSeSkinObject* object,
 
 TSeSkinObject* TTeSkinFile::ChoosePart(const std::string& objectName, TSkinCacheEntry entry,
                                        std::initializer_list<const char*> names) const {
-  return FindPart(ChooseObject(objectName, entry), names);
+  // The key spells the request unambiguously: the entry, the object name's length and
+  // bytes, then each part name closed by a zero byte.
+  constexpr size_t kMaxLookups = 1024;
+  FLookupKey.assign(1, char(entry));
+  const auto length = uint32_t(objectName.size());
+  FLookupKey.append(reinterpret_cast<const char*>(&length), sizeof length);
+  FLookupKey += objectName;
+  for (const char* name : names) FLookupKey.append(name, std::strlen(name) + 1);
+  if (auto known = FPartLookups.find(FLookupKey); known != FPartLookups.end()) return known->second;
+  TSeSkinObject* part = FindPart(ChooseObject(objectName, entry), names);
+  // Callers may pass any number of object names; the table never grows without bound.
+  if (FPartLookups.size() >= kMaxLookups) FPartLookups.clear();
+  FPartLookups.emplace(FLookupKey, part);
+  return part;
 }
 
 namespace {

@@ -31,6 +31,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "skin/theme_se3objects.h"
 #include "theme/te_theme.h"
@@ -552,6 +553,11 @@ class TTeSkinFile : public TteTheme {
   // The clones of entries 2, 3, 4, 32, 33, 34; the placeholders 1 and 31 belong to their
   // forms but are freed with the cache as well.
   std::array<std::unique_ptr<TSeSkinObject>, kSkinCacheSize> FOwnedClones;
+  // What ChoosePart found for each request (entry, object name, part names), so that a
+  // request repeated on every repaint does not search the object tree by name again. The
+  // trees change only while the cache is refilled, which forgets these.
+  mutable std::unordered_map<std::string, TSeSkinObject*> FPartLookups;
+  mutable std::string FLookupKey;
 };
 
 // ---- 4. Registration ----------------------------------------------------------------
