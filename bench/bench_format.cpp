@@ -2,10 +2,10 @@
 // images, beside zlib alone doing the same work on the same body in the same run.
 //
 // Names: LoadSkin/<variant>, SaveSkin/<variant>, LoadSkin/uskn_images_only (the images
-// without the objects), Inflate/zlib (the default-level body, as
-// "xskn" and "mskn" store it), Inflate/zlib_level1 (the "kskn" body), Deflate/zlib_level1,
-// Deflate/zlib_level6, Memcpy/uskn (a copy of the uncompressed file's bytes). Items per
-// second are bytes of the uncompressed skin body.
+// without the objects), LoadSkin/uskn_objects_only (the objects without the images), Inflate/zlib
+// (the default-level body, as "xskn" and "mskn" store it), Inflate/zlib_level1 (the "kskn" body),
+// Deflate/zlib_level1, Deflate/zlib_level6, Memcpy/uskn (a copy of the uncompressed file's bytes).
+// Items per second are bytes of the uncompressed skin body.
 #include <benchmark/benchmark.h>
 #include <zlib.h>
 
@@ -59,7 +59,8 @@ std::unique_ptr<TSeSkinSource> MakeSkin() {
 struct TFixture {
   std::unique_ptr<TSeSkinSource> Skin = MakeSkin();
   std::vector<uint8_t> Files[4];
-  std::vector<uint8_t> ImagesOnlyUskn;  // the same images without objects
+  std::vector<uint8_t> ImagesOnlyUskn;   // the same images without objects
+  std::vector<uint8_t> ObjectsOnlyUskn;  // the same objects without images
   std::vector<uint8_t> TextBody, BinaryBody;
   std::vector<uint8_t> TextBodyLevel1, BinaryBodyLevel6;
 
@@ -74,15 +75,23 @@ struct TFixture {
     TSeSkinSource imagesOnly;
     imagesOnly.Assign(*Skin);
     while (imagesOnly.Count() > 0) imagesOnly.DeleteObject(imagesOnly.Objects(0));
-    TMemoryStream stream;
-    TSeSkinFilterUncompressed filter;
-    filter.SetSkinSource(&imagesOnly);
-    filter.SaveToStream(stream);
-    ImagesOnlyUskn = stream.Bytes();
+    ImagesOnlyUskn = SaveUncompressed(imagesOnly);
+    TSeSkinSource objectsOnly;
+    objectsOnly.Assign(*Skin);
+    objectsOnly.Bitmaps().Clear();
+    ObjectsOnlyUskn = SaveUncompressed(objectsOnly);
     TextBody = Body(TSeSkinFilterUncompressed());
     BinaryBody = Body(TSeSkinFilterMaxCompression());
     TextBodyLevel1 = Deflate(TextBody, 1);
     BinaryBodyLevel6 = Deflate(BinaryBody, 6);
+  }
+
+  static std::vector<uint8_t> SaveUncompressed(TSeSkinSource& source) {
+    TMemoryStream stream;
+    TSeSkinFilterUncompressed filter;
+    filter.SetSkinSource(&source);
+    filter.SaveToStream(stream);
+    return std::move(stream.Bytes());
   }
 
   std::vector<uint8_t> Body(TSeSkinFilter&& filter) {
@@ -127,9 +136,10 @@ void LoadSkin(benchmark::State& state, int variant) {
   SetBodyBytes(state, f.BodyOf(variant).size());
 }
 
-// The pixel path of "uskn" alone: the same images, no objects to parse.
-void LoadSkinImagesOnly(benchmark::State& state) {
-  const std::vector<uint8_t>& file = Fixture().ImagesOnlyUskn;
+// The pixel path of "uskn" alone (the same images, no objects to parse), or the object
+// path alone (the same objects, no images).
+void LoadSkinPart(benchmark::State& state, bool images) {
+  const std::vector<uint8_t>& file = images ? Fixture().ImagesOnlyUskn : Fixture().ObjectsOnlyUskn;
   for (auto _ : state) {
     TReadOnlyMemoryStream stream(file.data(), static_cast<int64_t>(file.size()));
     TSeSkinSource source;
@@ -179,7 +189,9 @@ void Register() {
     benchmark::RegisterBenchmark((std::string("SaveSkin/") + names[v]).c_str(), SaveSkin, v)
         ->Unit(benchmark::kMillisecond);
   }
-  benchmark::RegisterBenchmark("LoadSkin/uskn_images_only", LoadSkinImagesOnly)
+  benchmark::RegisterBenchmark("LoadSkin/uskn_images_only", LoadSkinPart, true)
+      ->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("LoadSkin/uskn_objects_only", LoadSkinPart, false)
       ->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("Inflate/zlib", [](benchmark::State& state) {
     Inflate(state, Fixture().BinaryBodyLevel6, Fixture().BinaryBody.size());

@@ -12,7 +12,7 @@ namespace {
 
 struct TIdentEntry {
   int32_t Value;
-  const char* Name;
+  std::string_view Name;
 };
 
 // The standard colour identifiers in their customary order; the first entry for a value

@@ -4,6 +4,8 @@
 
 #include <QtGlobal>
 #include <cstring>
+#include <string_view>
+#include <utility>
 
 #include "PropStreamIO.h"
 #include "TypInfo.h"
@@ -553,30 +555,22 @@ std::string ApplyValue(TPersistent& instance, const TPropInfo& prop, const TRead
 // Stored names nearly always carry the declared letter case: an exact comparison finds
 // them without folding case character by character, which loading a skin would otherwise
 // do for every property of every object.
-const TPropInfo* FindStoredProperty(const TClassInfo& cls, const std::string& name) {
+const TPropInfo* FindStoredProperty(const TClassInfo& cls, std::string_view name) {
   for (const TPropInfo* prop : cls.AllProperties())
     if (prop->Name == name) return prop;
   return cls.FindProperty(name);
 }
 
-std::vector<std::string> SplitDotted(const std::string& name) {
-  std::vector<std::string> parts;
-  size_t start = 0;
-  for (size_t dot; (dot = name.find('.', start)) != std::string::npos; start = dot + 1)
-    parts.push_back(name.substr(start, dot - start));
-  parts.push_back(name.substr(start));
-  return parts;
-}
-
-// The object that holds the last part of a dotted name: the root itself, or the published
-// sub-object the leading parts name; nullptr when they name none.
-TPersistent* ResolveOwner(TPersistent& root, const std::vector<std::string>& parts) {
+// The object that holds the last part of a dotted name (the root itself, or the published
+// sub-object the leading parts name; nullptr when they name none), and that last part.
+std::pair<TPersistent*, std::string_view> ResolveOwner(TPersistent& root, std::string_view name) {
   TPersistent* current = &root;
-  for (size_t i = 0; i + 1 < parts.size() && current; ++i) {
-    const TPropInfo* prop = FindStoredProperty(current->ClassInfo(), parts[i]);
+  for (size_t dot; current && (dot = name.find('.')) != std::string_view::npos;
+       name.remove_prefix(dot + 1)) {
+    const TPropInfo* prop = FindStoredProperty(current->ClassInfo(), name.substr(0, dot));
     current = prop && prop->Kind() == TTypeKind::Class ? prop->GetObject(*current) : nullptr;
   }
-  return current;
+  return {current, name};
 }
 
 void SkipChildObject(TBinaryInput& in, uint8_t first) {
@@ -617,9 +611,8 @@ std::string TReader::ReadRootComponent(TPersistent& instance) {
 
 void TReader::ReadProperty(TPersistent& root, const std::string& name, int64_t offset) {
   TBinaryInput in(FStream, FStart);
-  const std::vector<std::string> parts = SplitDotted(name);
-  TPersistent* owner = ResolveOwner(root, parts);
-  const TPropInfo* prop = owner ? FindStoredProperty(owner->ClassInfo(), parts.back()) : nullptr;
+  const auto [owner, last] = ResolveOwner(root, name);
+  const TPropInfo* prop = owner ? FindStoredProperty(owner->ClassInfo(), last) : nullptr;
   std::string problem;
   auto* collection = prop && prop->Kind() == TTypeKind::Class
                          ? dynamic_cast<TCollection*>(prop->GetObject(*owner))
@@ -628,7 +621,7 @@ void TReader::ReadProperty(TPersistent& root, const std::string& name, int64_t o
     return ReadCollection(*collection, name);
   } else if (prop && !prop->ReadOnly() && prop->Kind() != TTypeKind::Class) {
     problem = ApplyValue(*owner, *prop, ReadValue(in, in.ReadValueType()));
-  } else if (owner && ReadDefinedProperty(*owner, parts.back())) {
+  } else if (owner && ReadDefinedProperty(*owner, std::string(last))) {
     return;
   } else {
     in.SkipValue(in.ReadValueType());

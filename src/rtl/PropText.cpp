@@ -3,6 +3,7 @@
 // Sections: binary to text (the writer's layout choices); the text tokenizer; text to
 // binary (the grammar and the forms of other writers it accepts).
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 #include "PropStream.h"
@@ -238,6 +239,17 @@ class TTextOutput {
 
 enum class TToken { EndOfText, Symbol, String, Integer, Float, Char };
 
+// The value of each character as a hexadecimal digit, -1 for any other character.
+constexpr std::array<int8_t, 256> kHexDigits = [] {
+  std::array<int8_t, 256> table{};
+  for (int c = 0; c < 256; ++c)
+    table[static_cast<size_t>(c)] = c >= '0' && c <= '9'   ? static_cast<int8_t>(c - '0')
+                                    : c >= 'a' && c <= 'f' ? static_cast<int8_t>(c - 'a' + 10)
+                                    : c >= 'A' && c <= 'F' ? static_cast<int8_t>(c - 'A' + 10)
+                                                           : int8_t{-1};
+  return table;
+}();
+
 class TTokenizer {
  public:
   explicit TTokenizer(std::string_view text) : FText(text) {}
@@ -280,33 +292,46 @@ class TTokenizer {
   }
 
   // The bytes of "{ ... }" after the opening brace: hexadecimal digit pairs with any
-  // blanks and line breaks between them.
+  // blanks and line breaks between them. Stored records of child objects make this the
+  // bulk of a skin's object text, so whole pairs are decoded through a table first.
   std::vector<uint8_t> ReadBinaryBody() {
-    std::vector<uint8_t> bytes;
+    const size_t close = FText.find('}', FPos);
+    const size_t end = close == std::string_view::npos ? FText.size() : close;
+    std::vector<uint8_t> bytes((end - FPos) / 2);  // each byte takes two digits
+    uint8_t* out = bytes.data();
     int pending = -1;
-    for (;; ++FPos) {
-      if (FPos >= FText.size()) Fail("binary data without a closing \"}\"");
-      const char c = FText[FPos];
-      if (c == '}') break;
-      if (c == '\n' || (c == '\r' && At(FPos + 1) != '\n')) ++FLine;
-      if (static_cast<unsigned char>(c) <= ' ') continue;
-      if (!IsHexDigit(c)) {
+    for (size_t pos = FPos; pos < end; ++pos) {
+      while (pending < 0 && pos + 1 < end) {
+        const int high = HexAt(pos), low = HexAt(pos + 1);
+        if ((high | low) < 0) break;
+        *out++ = static_cast<uint8_t>(high * 16 + low);
+        pos += 2;
+      }
+      if (pos >= end) break;
+      const char c = FText[pos];
+      if (const int digit = HexAt(pos); digit >= 0) {
+        if (pending < 0) {
+          pending = digit;
+        } else {
+          *out++ = static_cast<uint8_t>(pending * 16 + digit);
+          pending = -1;
+        }
+      } else if (c == '\n' || (c == '\r' && At(pos + 1) != '\n')) {
+        ++FLine;
+      } else if (static_cast<unsigned char>(c) > ' ') {
+        FPos = pos;
         FTokenLine = FLine;
         Fail(std::string("hexadecimal digit expected in binary data, found \"") + c + "\"");
       }
-      const int digit = HexValue(c);
-      if (pending < 0) {
-        pending = digit;
-      } else {
-        bytes.push_back(static_cast<uint8_t>(pending * 16 + digit));
-        pending = -1;
-      }
     }
+    FPos = end;
+    if (close == std::string_view::npos) Fail("binary data without a closing \"}\"");
     ++FPos;
     if (pending >= 0) {
       FTokenLine = FLine;
       Fail("binary data with an odd number of hexadecimal digits");
     }
+    bytes.resize(static_cast<size_t>(out - bytes.data()));
     return bytes;
   }
 
@@ -317,6 +342,7 @@ class TTokenizer {
   }
   static int HexValue(char c) { return IsDigit(c) ? c - '0' : (c | 0x20) - 'a' + 10; }
   char At(size_t pos) const { return pos < FText.size() ? FText[pos] : '\0'; }
+  int HexAt(size_t pos) const { return kHexDigits[static_cast<unsigned char>(FText[pos])]; }
 
   void SkipBlanks() {
     for (; FPos < FText.size() && static_cast<unsigned char>(FText[FPos]) <= ' '; ++FPos)
@@ -651,11 +677,8 @@ void ObjectBinaryToText(TStream& input, TStream& output) {
 }
 
 void ObjectTextToBinary(TStream& input, TStream& output) {
-  const std::string text = ReadRest(input);
-  TMemoryStream binary;
-  binary.WriteBuffer(propstream::kSignature, 4);
-  TTextInput(text, binary).Convert();
-  output.WriteBuffer(binary.Memory(), binary.Size());
+  const std::vector<uint8_t> binary = ObjectTextToBinary(ReadRest(input));
+  output.WriteBuffer(binary.data(), static_cast<int64_t>(binary.size()));
 }
 
 std::string ObjectBinaryToText(const std::vector<uint8_t>& binary) {
@@ -666,10 +689,10 @@ std::string ObjectBinaryToText(const std::vector<uint8_t>& binary) {
 }
 
 std::vector<uint8_t> ObjectTextToBinary(const std::string& text) {
-  TReadOnlyMemoryStream input(text.data(), static_cast<int64_t>(text.size()));
-  TMemoryStream output;
-  ObjectTextToBinary(input, output);
-  return std::move(output.Bytes());
+  TMemoryStream binary;
+  binary.WriteBuffer(propstream::kSignature, 4);
+  TTextInput(text, binary).Convert();
+  return std::move(binary.Bytes());
 }
 
 }  // namespace vt

@@ -185,19 +185,24 @@ void WriteUInt32(TStream& s, uint32_t v) {
   WriteLE(s, v);
 }
 
-std::vector<uint8_t> ReadBytes(TStream& s, int64_t count, const char* what) {
+namespace {
+
+// Reads `count` bytes into a byte container. A stream that cannot tell its size (a
+// decompressor) gets the bytes in bounded steps, so that a damaged length never reserves
+// more memory than data actually arrived.
+template <class TBytes>
+TBytes ReadCounted(TStream& s, int64_t count, const char* what) {
   if (count < 0)
     throw EReadError(std::string("Invalid ") + what + " length " + std::to_string(count));
-  if (auto left = s.Remaining(); left && count > *left)
+  const std::optional<int64_t> left = s.Remaining();
+  if (left && count > *left)
     throw EReadError(std::string("Truncated ") + what + ": " + std::to_string(count) +
                      " bytes expected, " + std::to_string(*left) + " present");
-  // A stream that cannot tell its size (a decompressor) gets the bytes in bounded steps,
-  // so that a damaged length never reserves more memory than data actually arrived.
-  constexpr int64_t kStep = 1 << 20;
-  std::vector<uint8_t> bytes;
+  const int64_t step = left ? count : int64_t{1} << 20;
+  TBytes bytes;
   while (static_cast<int64_t>(bytes.size()) < count) {
     const size_t have = bytes.size();
-    const int64_t want = std::min<int64_t>(kStep, count - static_cast<int64_t>(have));
+    const int64_t want = std::min<int64_t>(step, count - static_cast<int64_t>(have));
     bytes.resize(have + static_cast<size_t>(want));
     if (s.Read(bytes.data() + have, want) != want)
       throw EReadError(std::string("Truncated ") + what + ": " + std::to_string(count) +
@@ -206,10 +211,14 @@ std::vector<uint8_t> ReadBytes(TStream& s, int64_t count, const char* what) {
   return bytes;
 }
 
+}  // namespace
+
+std::vector<uint8_t> ReadBytes(TStream& s, int64_t count, const char* what) {
+  return ReadCounted<std::vector<uint8_t>>(s, count, what);
+}
+
 std::string ReadLengthString(TStream& s, const char* what) {
-  const int32_t length = ReadInt32(s);
-  const std::vector<uint8_t> bytes = ReadBytes(s, length, what);
-  return std::string(bytes.begin(), bytes.end());
+  return ReadCounted<std::string>(s, ReadInt32(s), what);
 }
 
 void WriteLengthString(TStream& s, const std::string& text) {

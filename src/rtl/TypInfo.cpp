@@ -1,15 +1,22 @@
 #include "TypInfo.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace vt {
 
+namespace {
+// ASCII letters only, whatever the C locale the GUI has set: names are ASCII, and bytes
+// of 128 and above must not fold differently from one machine to the next.
+char AsciiLower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+}  // namespace
+
 bool SameText(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
-         });
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (a[i] != b[i] && AsciiLower(a[i]) != AsciiLower(b[i])) return false;
+  return true;
 }
 
 std::optional<int> TTypeInfo::OrdinalOf(std::string_view name) const {

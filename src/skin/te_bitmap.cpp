@@ -79,7 +79,7 @@ void TteBitmap::SetSize(int32_t width, int32_t height) {
   const int64_t h = std::abs(int64_t{height});
   if (w == 0 || h == 0 || (w == FWidth && h == FHeight)) return;
   if (w * h > kMaxPixels) throw EOutOfResources("Can't allocate the DIB handle");
-  std::vector<uint32_t> bits;
+  TPixelVector bits;
   try {
     bits.assign(static_cast<size_t>(w * h), 0u);
   } catch (const std::bad_alloc&) {
@@ -88,7 +88,7 @@ void TteBitmap::SetSize(int32_t width, int32_t height) {
   AdoptPixels(static_cast<int32_t>(w), static_cast<int32_t>(h), std::move(bits));
 }
 
-void TteBitmap::AdoptPixels(int32_t width, int32_t height, std::vector<uint32_t> bits) {
+void TteBitmap::AdoptPixels(int32_t width, int32_t height, TPixelVector bits) {
   VT_ASSERT(static_cast<int64_t>(bits.size()) == int64_t{width} * height && "pixel count");
   FBits = std::move(bits);
   FWidth = width;
@@ -173,36 +173,52 @@ TStoredSize CheckStoredSize(const std::string& name, int32_t width, int32_t heig
   return size;
 }
 
+// Pixels arrive in pieces of this many: each is handed to the visitor while it is still
+// in the cache.
+constexpr int64_t kVisitPixels = int64_t{1} << 14;
+
+// Reads `count` pixels to `out`, visiting them piece by piece.
+void ReadVisited(TStream& stream, uint32_t* out, int64_t count, const TPixelVisitor& visit,
+                 const std::string& name) {
+  for (int64_t done = 0; done < count;) {
+    const int64_t piece = std::min(kVisitPixels, count - done);
+    if (stream.Read(out + done, piece * 4) != piece * 4)
+      throw EReadError(BitmapLabel(name) + ": the stream ends inside the pixels");
+    if (visit) visit(out + done, static_cast<size_t>(piece));
+    done += piece;
+  }
+}
+
 // Pixels of a stream that cannot tell its size (a decompressor) arrive in bounded
 // pieces, so memory only grows with data that is really there.
-std::vector<uint32_t> ReadPixelsInChunks(TStream& stream, int64_t count, const std::string& name) {
+TPixelVector ReadPixelsInChunks(TStream& stream, int64_t count, const TPixelVisitor& visit,
+                                const std::string& name) {
   constexpr int64_t kChunkPixels = int64_t{1} << 18;
-  std::vector<uint32_t> pixels;
+  TPixelVector pixels;
   while (static_cast<int64_t>(pixels.size()) < count) {
     const int64_t done = static_cast<int64_t>(pixels.size());
     const int64_t piece = std::min(kChunkPixels, count - done);
     pixels.resize(static_cast<size_t>(done + piece));
-    const int64_t bytes = piece * 4;
-    if (stream.Read(pixels.data() + done, bytes) != bytes)
-      throw EReadError(BitmapLabel(name) + ": the stream ends inside the pixels");
+    ReadVisited(stream, pixels.data() + done, piece, visit, name);
   }
   return pixels;
 }
 
-std::vector<uint32_t> ReadPixels(TStream& stream, int64_t count, const std::string& name) {
+TPixelVector ReadPixels(TStream& stream, int64_t count, const TPixelVisitor& visit,
+                        const std::string& name) {
   const int64_t bytes = count * 4;
   if (const std::optional<int64_t> remaining = stream.Remaining()) {
     if (*remaining < bytes)
       throw EReadError(BitmapLabel(name) + ": the pixels need " + std::to_string(bytes) +
                        " bytes but the stream holds only " + std::to_string(*remaining));
-    std::vector<uint32_t> pixels(static_cast<size_t>(count));
-    stream.ReadBuffer(pixels.data(), bytes);
+    TPixelVector pixels(static_cast<size_t>(count));  // not cleared: read over whole
+    ReadVisited(stream, pixels.data(), count, visit, name);
     return pixels;
   }
-  return ReadPixelsInChunks(stream, count, name);
+  return ReadPixelsInChunks(stream, count, visit, name);
 }
 
-void FlipRows(std::vector<uint32_t>& pixels, int32_t width, int32_t height) {
+void FlipRows(TPixelVector& pixels, int32_t width, int32_t height) {
   for (int32_t top = 0, bottom = height - 1; top < bottom; ++top, --bottom)
     std::swap_ranges(pixels.begin() + int64_t{top} * width,
                      pixels.begin() + int64_t{top + 1} * width,
@@ -212,6 +228,10 @@ void FlipRows(std::vector<uint32_t>& pixels, int32_t width, int32_t height) {
 }  // namespace
 
 void TteBitmap::LoadFromStream(TStream& stream) {
+  LoadFromStream(stream, nullptr);
+}
+
+void TteBitmap::LoadFromStream(TStream& stream, const TPixelVisitor& visit) {
   std::string name = ReadLengthString(stream, "bitmap name");
   const int32_t width = ReadInt32(stream);
   const int32_t height = ReadInt32(stream);
@@ -221,7 +241,7 @@ void TteBitmap::LoadFromStream(TStream& stream) {
     Reset();  // a stored image without pixels loads as an empty image
     return;
   }
-  std::vector<uint32_t> pixels = ReadPixels(stream, size.PixelCount(), FName);
+  TPixelVector pixels = ReadPixels(stream, size.PixelCount(), visit, FName);
   if (size.BottomUp) FlipRows(pixels, size.Width, size.Height);
   AdoptPixels(size.Width, size.Height, std::move(pixels));
 }
@@ -273,8 +293,8 @@ void TteBitmap::AssignTo(TPersistent& dest) const {
 namespace {
 
 // Copies the rows of a 32-bit image (stride may differ from the width) into pixels.
-std::vector<uint32_t> CopyImageRows(const QImage& image) {
-  std::vector<uint32_t> pixels(static_cast<size_t>(image.width()) * image.height());
+TPixelVector CopyImageRows(const QImage& image) {
+  TPixelVector pixels(static_cast<size_t>(image.width()) * image.height());
   for (int y = 0; y < image.height(); ++y)
     std::memcpy(pixels.data() + static_cast<size_t>(y) * image.width(), image.constScanLine(y),
                 static_cast<size_t>(image.width()) * 4);
@@ -372,8 +392,8 @@ std::optional<TBmp32> ParseBmp32(const QByteArray& data) {
   return bmp;
 }
 
-std::vector<uint32_t> Bmp32Pixels(const QByteArray& data, const TBmp32& bmp) {
-  std::vector<uint32_t> pixels(static_cast<size_t>(bmp.Width) * bmp.Height);
+TPixelVector Bmp32Pixels(const QByteArray& data, const TBmp32& bmp) {
+  TPixelVector pixels(static_cast<size_t>(bmp.Width) * bmp.Height);
   std::memcpy(pixels.data(), data.constData() + bmp.PixelOffset, pixels.size() * 4);
   if (bmp.BottomUp) FlipRows(pixels, bmp.Width, bmp.Height);
   return pixels;

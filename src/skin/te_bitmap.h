@@ -4,7 +4,10 @@
 #include <QImage>
 #include <QRegion>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -16,10 +19,51 @@
 
 namespace vt {
 
+// An allocator whose new elements are default-initialised: pixel memory that is about
+// to be overwritten whole (a loaded image) is not cleared first. Code that wants zeroed
+// pixels says so (assign(n, 0)).
+template <class T>
+struct TDefaultInitAllocator : std::allocator<T> {
+  template <class U>
+  struct rebind {
+    using other = TDefaultInitAllocator<U>;
+  };
+  using std::allocator<T>::allocator;
+  template <class U>
+  void construct(U* p) noexcept {
+    ::new (static_cast<void*>(p)) U;
+  }
+  template <class U, class... Args>
+  void construct(U* p, Args&&... args) {
+    ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+  }
+};
+
+using TPixelVector = std::vector<uint32_t, TDefaultInitAllocator<uint32_t>>;
+
+// Called with consecutive pieces of an image's stored pixels while they are read, each
+// piece still in the cache (loaders process pixels there instead of in a second pass).
+using TPixelVisitor = std::function<void(uint32_t* pixels, size_t count)>;
+
 // A named bitmap resource that does not exist.
 class EResNotFound : public Exception {
  public:
   using Exception::Exception;
+};
+
+// One piece of a band (TteBitmap::DrawBand): how `Source` reaches the canvas and with which
+// key flag.
+struct TteBandPiece {
+  enum class TScale : uint8_t {
+    Unscaled,  // `Source` at its own size at Dest's top-left corner, as Draw(canvas, x, y, source)
+    Stretch,   // as Draw(canvas, Dest, Source)
+    Tile,      // as Tile(canvas, Dest, Source), or TileClip when there is a Clip
+  };
+  TRect Dest;
+  TRect Source;
+  TScale Scale = TScale::Stretch;
+  bool KeyFlag = false;  // replaces the image's key flag for this piece
+  std::optional<TRect> Clip;
 };
 
 class TteBitmap : public TPersistent {
@@ -42,6 +86,8 @@ class TteBitmap : public TPersistent {
   // negative beyond that convention, or pixels whose bytes are not in the stream, fail
   // with EReadError before anything is allocated.
   void LoadFromStream(TStream& stream);
+  // The same, handing every piece of pixels to `visit` as it arrives, in stored order.
+  void LoadFromStream(TStream& stream, const TPixelVisitor& visit);
   void SaveToStream(TStream& stream) const;
 
   // From another TteBitmap: size, pixels, both flags. From a QImage-holding persistent
@@ -93,6 +139,12 @@ class TteBitmap : public TPersistent {
   // right and bottom edges, and for TileClip also at `clip` (logical coordinates).
   void Tile(TCanvas& canvas, const TRect& dest, const TRect& source) const;
   void TileClip(TCanvas& canvas, const TRect& dest, const TRect& source, const TRect& clip) const;
+  // Draws `pieces` one after the other exactly as the calls named by their scales would.
+  // Pieces that lie side by side over the same rows, show the same source rows there and
+  // combine pixels the same way (a band of a nine-part image) are drawn together instead:
+  // each source row is composed once for the whole band and each destination row is one
+  // pass over the band's width.
+  void DrawBand(TCanvas& canvas, std::span<const TteBandPiece> pieces) const;
 
   // Every pixel that is not the key pixel, offset by (x, y).
   QRegion CreateRegion(int x, int y) const;
@@ -101,13 +153,13 @@ class TteBitmap : public TPersistent {
   static bool IsRegistered(const TteBitmap* bitmap);
 
  private:
-  void AdoptPixels(int32_t width, int32_t height, std::vector<uint32_t> bits);
+  void AdoptPixels(int32_t width, int32_t height, TPixelVector bits);
   void Reset();
 
   int32_t FWidth = 0;
   int32_t FHeight = 0;
   std::string FName;
-  std::vector<uint32_t> FBits;
+  TPixelVector FBits;
   bool FAlpha = false;
   bool FKey = false;
 };
