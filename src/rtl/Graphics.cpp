@@ -101,8 +101,12 @@ std::optional<std::string> IdentOf(const TIdentEntry (&table)[N], int32_t value)
   return std::nullopt;
 }
 
+// Stored identifiers nearly always carry the declared spelling, which an exact comparison
+// finds without folding case; any other letter case still matches.
 template <size_t N>
 std::optional<int32_t> ValueOf(const TIdentEntry (&table)[N], std::string_view ident) {
+  for (const TIdentEntry& e : table)
+    if (e.Name == ident) return e.Value;
   for (const TIdentEntry& e : table)
     if (SameText(e.Name, ident)) return e.Value;
   return std::nullopt;

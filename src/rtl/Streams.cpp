@@ -50,6 +50,13 @@ int64_t TMemoryStream::Read(void* buffer, int64_t count) {
   return n;
 }
 
+const uint8_t* TMemoryStream::ReadInPlace(int64_t count) {
+  if (count < 0 || FPosition < 0 || count > Size() - FPosition) return nullptr;
+  const uint8_t* bytes = FData.data() + FPosition;
+  FPosition += count;
+  return bytes;
+}
+
 int64_t TMemoryStream::Write(const void* buffer, int64_t count) {
   if (count <= 0) return 0;
   const int64_t end = FPosition + count;
@@ -93,6 +100,13 @@ int64_t TReadOnlyMemoryStream::Read(void* buffer, int64_t count) {
   if (n > 0) std::memcpy(buffer, FData + FPosition, static_cast<size_t>(n));
   FPosition += n;
   return n;
+}
+
+const uint8_t* TReadOnlyMemoryStream::ReadInPlace(int64_t count) {
+  if (count < 0 || FPosition < 0 || count > FSize - FPosition) return nullptr;
+  const uint8_t* bytes = FData + FPosition;
+  FPosition += count;
+  return bytes;
 }
 
 int64_t TReadOnlyMemoryStream::Write(const void*, int64_t) {

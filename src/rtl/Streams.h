@@ -26,6 +26,10 @@ class TStream {
   // Bytes still to read when the stream knows its size; nullopt when it cannot tell
   // without reading (a decompressor).
   virtual std::optional<int64_t> Remaining();
+  // For streams that hold their bytes in memory: the next `count` bytes where they lie,
+  // consumed as by Read. nullptr, with nothing consumed, when the stream has no such
+  // memory or fewer bytes remain; readers then use Read.
+  virtual const uint8_t* ReadInPlace(int64_t /*count*/) { return nullptr; }
 
   int64_t Position() { return Seek(0, TSeekOrigin::soCurrent); }
   void SetPosition(int64_t pos) { Seek(pos, TSeekOrigin::soBeginning); }
@@ -46,6 +50,7 @@ class TMemoryStream : public TStream {
   int64_t Seek(int64_t offset, TSeekOrigin origin) override;
   int64_t Size() override { return static_cast<int64_t>(FData.size()); }
   std::optional<int64_t> Remaining() override { return Size() - FPosition; }
+  const uint8_t* ReadInPlace(int64_t count) override;
   void SetSize(int64_t size);
   void Clear();
   const std::vector<uint8_t>& Bytes() const { return FData; }
@@ -67,6 +72,7 @@ class TReadOnlyMemoryStream : public TStream {
   int64_t Seek(int64_t offset, TSeekOrigin origin) override;
   int64_t Size() override { return FSize; }
   std::optional<int64_t> Remaining() override { return FSize - FPosition; }
+  const uint8_t* ReadInPlace(int64_t count) override;
 
  private:
   const uint8_t* FData;

@@ -18,12 +18,16 @@
 //                          count (oldest)                records; tables built from objects
 #include "skin/se_skinfilters.h"
 
+#include <immintrin.h>
+
 #include <QByteArray>
 #include <QImage>
 #include <algorithm>
 #include <cstring>
+#include <string_view>
 
 #include "rtl/PropStream.h"
+#include "skin/pixel_kernels.h"
 #include "skin/se_skinrecords.h"
 #include "skin/se_skinsource.h"
 
@@ -344,53 +348,82 @@ TteBitmap* DecodeWindowsBitmap(const std::vector<uint8_t>& file, const std::stri
 
 enum class TBitmapForm { Processed, WithFlags, WindowsFile };
 
-// The processing of an image loaded without its flags, in one pass over each piece of
-// pixels as it is read: pixels within 5 of magenta or of the key colour (on each of red,
-// green and blue) become the key pixel, and the key and alpha flags are taken from the
-// result. The same result as TteBitmap::ProcessKeyOnLoad, which makes three passes (a
-// test compares them at every boundary). Eight pixels at a time in the compilers'
-// portable vector types, built once for AVX2 and once for any x86-64: comparisons give
-// all-ones lanes, so the choice of pixel is a mask and the loop has no branches.
-using TPixels8 = uint32_t __attribute__((vector_size(32)));
-
+// The processing of an image loaded without its flags, done to each piece of pixels as
+// it is moved from the stream into the image: pixels within 5 of magenta or of the key
+// colour (on each of red, green and blue) become the key pixel, and the key and alpha
+// flags are taken from the result. The same result as TteBitmap::ProcessKeyOnLoad, which
+// makes three passes; a test compares them at every boundary with each processing path.
 struct TLoadFlags {
   bool Key = false;
   bool Alpha = false;
 };
 
-__attribute__((target_clones("avx2", "default"))) void ProcessLoadedPixels(uint32_t* pixels,
-                                                                           size_t count,
-                                                                           TLoadFlags& flags) {
-  TPixels8 key{}, alpha{};
-  // Channels are at most 255, so "r >= 250" is the range 250..255; an unsigned
-  // difference puts both ends of a range into one comparison.
-  const auto run = [&](TPixels8 & p) __attribute__((always_inline)) {
-    const TPixels8 r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF, b = p & 0xFF;
-    const auto toKey = reinterpret_cast<TPixels8>(
-        (g <= 5) & (((r >= 250) & (b >= 250)) | ((r - 122 <= 10) & (b - 122 <= 10))));
-    p = (p & ~toKey) | (kKeyPixel & toKey);
-    key |= toKey;
-    alpha |= reinterpret_cast<TPixels8>((p >> 24) - 1 <= 253);
-  };
+uint32_t ProcessLoadedPixel(uint32_t p, TLoadFlags& flags) {
+  const uint32_t r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF, b = p & 0xFF;
+  const bool toKey = g <= 5 && ((r >= 250 && b >= 250) || (r - 122 <= 10 && b - 122 <= 10));
+  if (toKey) p = kKeyPixel;
+  flags.Key |= toKey;
+  flags.Alpha |= (p >> 24) - 1 <= 253;
+  return p;
+}
+
+void ProcessLoadedPixelsPortable(const uint8_t* from, uint32_t* to, size_t count,
+                                 TLoadFlags& flags) {
+  for (size_t i = 0; i < count; ++i) {
+    uint32_t p;
+    std::memcpy(&p, from + 4 * i, 4);
+    to[i] = ProcessLoadedPixel(p, flags);
+  }
+}
+
+// Eight pixels at a time. Only pixels whose green is at most 5 can become the key, and
+// most groups of eight hold none, so the colour tests run only for groups that do.
+// Channels are 0..255, so signed comparisons suffice. A pixel's alpha is partial when
+// the arithmetic shifts by 24 and by 31 differ (they agree for alpha 0 and 255 only).
+// Lanes of `value` in [low, high].
+__attribute__((target("avx2"), always_inline)) inline __m256i Within(__m256i value, int low,
+                                                                     int high) {
+  return _mm256_and_si256(_mm256_cmpgt_epi32(value, _mm256_set1_epi32(low - 1)),
+                          _mm256_cmpgt_epi32(_mm256_set1_epi32(high + 1), value));
+}
+
+__attribute__((target("avx2"))) void ProcessLoadedPixelsAvx2(const uint8_t* from, uint32_t* to,
+                                                             size_t count, TLoadFlags& flags) {
+  const __m256i byte = _mm256_set1_epi32(0xFF), key = _mm256_set1_epi32(int32_t(kKeyPixel));
+  __m256i keySeen = _mm256_setzero_si256(), alphaSeen = _mm256_setzero_si256();
   size_t i = 0;
   for (; i + 8 <= count; i += 8) {
-    TPixels8 p;
-    std::memcpy(&p, pixels + i, sizeof p);
-    run(p);
-    std::memcpy(pixels + i, &p, sizeof p);
+    __m256i p = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(from + 4 * i));
+    const __m256i dark =
+        _mm256_cmpgt_epi32(_mm256_set1_epi32(6), _mm256_and_si256(_mm256_srli_epi32(p, 8), byte));
+    if (!_mm256_testz_si256(dark, dark)) {
+      const __m256i r = _mm256_and_si256(_mm256_srli_epi32(p, 16), byte);
+      const __m256i b = _mm256_and_si256(p, byte);
+      const __m256i magenta = _mm256_and_si256(Within(r, 250, 255), Within(b, 250, 255));
+      const __m256i nearKey = _mm256_and_si256(Within(r, 122, 132), Within(b, 122, 132));
+      const __m256i toKey = _mm256_and_si256(dark, _mm256_or_si256(magenta, nearKey));
+      p = _mm256_blendv_epi8(p, key, toKey);
+      keySeen = _mm256_or_si256(keySeen, toKey);
+    }
+    alphaSeen = _mm256_or_si256(
+        alphaSeen, _mm256_xor_si256(_mm256_srai_epi32(p, 24), _mm256_srai_epi32(p, 31)));
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(to + i), p);
   }
-  if (i < count) {
-    // The rest goes through a copy padded with zero pixels, which are neither near a
-    // key colour nor partly transparent.
-    TPixels8 p{};
-    std::memcpy(&p, pixels + i, (count - i) * 4);
-    run(p);
-    std::memcpy(pixels + i, &p, (count - i) * 4);
-  }
-  for (int lane = 0; lane < 8; ++lane) {
-    flags.Key |= key[lane] != 0;
-    flags.Alpha |= alpha[lane] != 0;
-  }
+  flags.Key |= !_mm256_testz_si256(keySeen, keySeen);
+  flags.Alpha |= !_mm256_testz_si256(alphaSeen, alphaSeen);
+  ProcessLoadedPixelsPortable(from + 4 * i, to + i, count - i, flags);
+}
+
+// The AVX2 path runs where the drawing code runs its AVX2 kernels (so that
+// VTSKIN_DISABLE_SIMD and the tests' choice of kernels reach it too).
+TPixelTransfer LoadProcessing(TLoadFlags& flags) {
+  if (std::string_view(ActiveKernels().Name) == "avx2")
+    return [&flags](const uint8_t* from, uint32_t* to, size_t count) {
+      ProcessLoadedPixelsAvx2(from, to, count, flags);
+    };
+  return [&flags](const uint8_t* from, uint32_t* to, size_t count) {
+    ProcessLoadedPixelsPortable(from, to, count, flags);
+  };
 }
 
 TteBitmap* ReadBitmap(TStream& stream, TBitmapForm form) {
@@ -405,9 +438,7 @@ TteBitmap* ReadBitmap(TStream& stream, TBitmapForm form) {
     bitmap->SetAlphaFlag(ReadUInt8(stream) != 0);
   } else {
     TLoadFlags flags;
-    bitmap->LoadFromStream(stream, [&flags](uint32_t* pixels, size_t count) {
-      ProcessLoadedPixels(pixels, count, flags);
-    });
+    bitmap->LoadFromStream(stream, LoadProcessing(flags));
     bitmap->SetKeyFlag(flags.Key);
     bitmap->SetAlphaFlag(flags.Alpha);
   }

@@ -173,25 +173,34 @@ TStoredSize CheckStoredSize(const std::string& name, int32_t width, int32_t heig
   return size;
 }
 
-// Pixels arrive in pieces of this many: each is handed to the visitor while it is still
-// in the cache.
-constexpr int64_t kVisitPixels = int64_t{1} << 14;
+// A transfer takes pixels in pieces of this many, each small enough to stay in the cache.
+constexpr int64_t kTransferPixels = int64_t{1} << 14;
 
-// Reads `count` pixels to `out`, visiting them piece by piece.
-void ReadVisited(TStream& stream, uint32_t* out, int64_t count, const TPixelVisitor& visit,
-                 const std::string& name) {
+// Reads `count` pixels to `out`, through `transfer` when there is one.
+void ReadPixelsTo(TStream& stream, uint32_t* out, int64_t count, const TPixelTransfer& transfer,
+                  const std::string& name) {
+  const auto fail = [&] {
+    throw EReadError(BitmapLabel(name) + ": the stream ends inside the pixels");
+  };
+  if (!transfer) {
+    if (stream.Read(out, count * 4) != count * 4) fail();
+    return;
+  }
   for (int64_t done = 0; done < count;) {
-    const int64_t piece = std::min(kVisitPixels, count - done);
-    if (stream.Read(out + done, piece * 4) != piece * 4)
-      throw EReadError(BitmapLabel(name) + ": the stream ends inside the pixels");
-    if (visit) visit(out + done, static_cast<size_t>(piece));
+    const int64_t piece = std::min(kTransferPixels, count - done);
+    const uint8_t* from = stream.ReadInPlace(piece * 4);
+    if (!from) {
+      if (stream.Read(out + done, piece * 4) != piece * 4) fail();
+      from = reinterpret_cast<const uint8_t*>(out + done);
+    }
+    transfer(from, out + done, static_cast<size_t>(piece));
     done += piece;
   }
 }
 
 // Pixels of a stream that cannot tell its size (a decompressor) arrive in bounded
 // pieces, so memory only grows with data that is really there.
-TPixelVector ReadPixelsInChunks(TStream& stream, int64_t count, const TPixelVisitor& visit,
+TPixelVector ReadPixelsInChunks(TStream& stream, int64_t count, const TPixelTransfer& transfer,
                                 const std::string& name) {
   constexpr int64_t kChunkPixels = int64_t{1} << 18;
   TPixelVector pixels;
@@ -199,12 +208,12 @@ TPixelVector ReadPixelsInChunks(TStream& stream, int64_t count, const TPixelVisi
     const int64_t done = static_cast<int64_t>(pixels.size());
     const int64_t piece = std::min(kChunkPixels, count - done);
     pixels.resize(static_cast<size_t>(done + piece));
-    ReadVisited(stream, pixels.data() + done, piece, visit, name);
+    ReadPixelsTo(stream, pixels.data() + done, piece, transfer, name);
   }
   return pixels;
 }
 
-TPixelVector ReadPixels(TStream& stream, int64_t count, const TPixelVisitor& visit,
+TPixelVector ReadPixels(TStream& stream, int64_t count, const TPixelTransfer& transfer,
                         const std::string& name) {
   const int64_t bytes = count * 4;
   if (const std::optional<int64_t> remaining = stream.Remaining()) {
@@ -212,10 +221,10 @@ TPixelVector ReadPixels(TStream& stream, int64_t count, const TPixelVisitor& vis
       throw EReadError(BitmapLabel(name) + ": the pixels need " + std::to_string(bytes) +
                        " bytes but the stream holds only " + std::to_string(*remaining));
     TPixelVector pixels(static_cast<size_t>(count));  // not cleared: read over whole
-    ReadVisited(stream, pixels.data(), count, visit, name);
+    ReadPixelsTo(stream, pixels.data(), count, transfer, name);
     return pixels;
   }
-  return ReadPixelsInChunks(stream, count, visit, name);
+  return ReadPixelsInChunks(stream, count, transfer, name);
 }
 
 void FlipRows(TPixelVector& pixels, int32_t width, int32_t height) {
@@ -231,7 +240,7 @@ void TteBitmap::LoadFromStream(TStream& stream) {
   LoadFromStream(stream, nullptr);
 }
 
-void TteBitmap::LoadFromStream(TStream& stream, const TPixelVisitor& visit) {
+void TteBitmap::LoadFromStream(TStream& stream, const TPixelTransfer& transfer) {
   std::string name = ReadLengthString(stream, "bitmap name");
   const int32_t width = ReadInt32(stream);
   const int32_t height = ReadInt32(stream);
@@ -241,7 +250,7 @@ void TteBitmap::LoadFromStream(TStream& stream, const TPixelVisitor& visit) {
     Reset();  // a stored image without pixels loads as an empty image
     return;
   }
-  TPixelVector pixels = ReadPixels(stream, size.PixelCount(), visit, FName);
+  TPixelVector pixels = ReadPixels(stream, size.PixelCount(), transfer, FName);
   if (size.BottomUp) FlipRows(pixels, size.Width, size.Height);
   AdoptPixels(size.Width, size.Height, std::move(pixels));
 }

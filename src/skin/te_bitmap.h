@@ -41,9 +41,10 @@ struct TDefaultInitAllocator : std::allocator<T> {
 
 using TPixelVector = std::vector<uint32_t, TDefaultInitAllocator<uint32_t>>;
 
-// Called with consecutive pieces of an image's stored pixels while they are read, each
-// piece still in the cache (loaders process pixels there instead of in a second pass).
-using TPixelVisitor = std::function<void(uint32_t* pixels, size_t count)>;
+// Moves `count` stored pixels (4 bytes each, at any alignment) from `from` to `to`,
+// processing them on the way; `from` may be `to`. Loaders process each piece of an
+// image this way as it is read, while it is in the cache, instead of in another pass.
+using TPixelTransfer = std::function<void(const uint8_t* from, uint32_t* to, size_t count)>;
 
 // A named bitmap resource that does not exist.
 class EResNotFound : public Exception {
@@ -86,8 +87,9 @@ class TteBitmap : public TPersistent {
   // negative beyond that convention, or pixels whose bytes are not in the stream, fail
   // with EReadError before anything is allocated.
   void LoadFromStream(TStream& stream);
-  // The same, handing every piece of pixels to `visit` as it arrives, in stored order.
-  void LoadFromStream(TStream& stream, const TPixelVisitor& visit);
+  // The same, every piece of pixels arriving through `transfer`, in stored order: straight
+  // from a stream that holds its bytes in memory, else after reading them into place.
+  void LoadFromStream(TStream& stream, const TPixelTransfer& transfer);
   void SaveToStream(TStream& stream) const;
 
   // From another TteBitmap: size, pixels, both flags. From a QImage-holding persistent

@@ -2,6 +2,7 @@
 // object words, the three bitmap words with the Windows bitmap files of the oldest one,
 // the table forms, and the class-name fall-backs of object records.
 #include "SkinFileTestUtil.h"
+#include "skin/pixel_kernels.h"
 #include "skin/se_zlib.h"
 
 using namespace vt;
@@ -275,14 +276,34 @@ TEST(SkinLayouts, KeyProcessingOfTheTextLayoutMatchesTheBitmapsOwn) {
   TteBitmap expected;
   expected.Assign(*bitmap);
   expected.ProcessKeyOnLoad();
-  TSeSkinSource loaded;
-  LoadBytes(loaded, SaveWith(source, *Variants()[0]));
-  ExpectSameBitmap(expected, *loaded.Bitmaps().Bitmaps(0), "boundary pixels");
-  // Without key or partial alpha both flags are off.
-  bitmap->FillColor(0xFF123456);
-  LoadBytes(loaded, SaveWith(source, *Variants()[0]));
-  EXPECT_FALSE(loaded.Bitmaps().Bitmaps(0)->KeyFlag());
-  EXPECT_FALSE(loaded.Bitmaps().Bitmaps(0)->AlphaFlag());
+  // Each processing path (the vector one follows the drawing kernels), reading in place
+  // ("uskn") and through a decompressor ("kskn").
+  for (const TPixelKernels* kernels : AvailableKernels()) {
+    SetActiveKernels(kernels);
+    for (const TSeSkinFilterClass* variant : {Variants()[0], Variants()[1]}) {
+      SCOPED_TRACE(std::string(kernels->Name) + " " + variant->GetFileExtension());
+      TSeSkinSource loaded;
+      LoadBytes(loaded, SaveWith(source, *variant));
+      ExpectSameBitmap(expected, *loaded.Bitmaps().Bitmaps(0), "boundary pixels");
+      // A single key or partial-alpha pixel sets its flag wherever it lies.
+      for (int x : {0, 7, 8, bitmap->Width() / 2, bitmap->Width() - 1}) {
+        for (uint32_t odd : {0x00FF00FFu, 0xFE123456u}) {
+          TteBitmap plain;
+          plain.SetSize(bitmap->Width(), 1);
+          plain.FillColor(0xFF123456);
+          plain.SetPixel(x, 0, odd);
+          TSeSkinSource one;
+          auto* image = new TteBitmap;
+          image->Assign(plain);
+          one.Bitmaps().Add(image);
+          LoadBytes(loaded, SaveWith(one, *variant));
+          EXPECT_EQ(loaded.Bitmaps().Bitmaps(0)->KeyFlag(), odd == 0x00FF00FFu) << x;
+          EXPECT_EQ(loaded.Bitmaps().Bitmaps(0)->AlphaFlag(), odd == 0xFE123456u) << x;
+        }
+      }
+    }
+  }
+  SetActiveKernels(nullptr);
 }
 
 // A Windows bitmap file: palette (for 8 bits and fewer) from `palette`, rows given top
