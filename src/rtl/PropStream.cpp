@@ -84,6 +84,7 @@ void TBinaryInput::ReadSignature() {
 }
 
 uint8_t TBinaryInput::ReadByte(const char* what) {
+  if (const uint8_t* byte = FStream.ReadInPlace(1)) return *byte;
   uint8_t value;
   if (FStream.Read(&value, 1) != 1) Fail(std::string("stream ends where ") + what + " belongs");
   return value;
@@ -101,6 +102,8 @@ std::string TBinaryInput::ReadShortString(const char* what) {
 }
 
 std::string TBinaryInput::ReadShortStringBody(uint8_t length, const char* what) {
+  if (const uint8_t* bytes = FStream.ReadInPlace(length))
+    return std::string(reinterpret_cast<const char*>(bytes), length);
   std::string text(length, '\0');
   if (FStream.Read(text.data(), length) != length) Fail(std::string("stream ends inside ") + what);
   return text;
@@ -561,18 +564,6 @@ const TPropInfo* FindStoredProperty(const TClassInfo& cls, std::string_view name
   return cls.FindProperty(name);
 }
 
-// The object that holds the last part of a dotted name (the root itself, or the published
-// sub-object the leading parts name; nullptr when they name none), and that last part.
-std::pair<TPersistent*, std::string_view> ResolveOwner(TPersistent& root, std::string_view name) {
-  TPersistent* current = &root;
-  for (size_t dot; current && (dot = name.find('.')) != std::string_view::npos;
-       name.remove_prefix(dot + 1)) {
-    const TPropInfo* prop = FindStoredProperty(current->ClassInfo(), name.substr(0, dot));
-    current = prop && prop->Kind() == TTypeKind::Class ? prop->GetObject(*current) : nullptr;
-  }
-  return {current, name};
-}
-
 void SkipChildObject(TBinaryInput& in, uint8_t first) {
   TNestingGuard guard("Objects");
   in.ReadHeaderAfter(first);
@@ -611,7 +602,15 @@ std::string TReader::ReadRootComponent(TPersistent& instance) {
 
 void TReader::ReadProperty(TPersistent& root, const std::string& name, int64_t offset) {
   TBinaryInput in(FStream, FStart);
-  const auto [owner, last] = ResolveOwner(root, name);
+  // The object that holds the last part of a dotted name: the root itself, or the
+  // published sub-object the leading parts name (nullptr when they name none).
+  TPersistent* owner = &root;
+  std::string_view last = name;
+  for (size_t dot; owner && (dot = last.find('.')) != std::string_view::npos;
+       last.remove_prefix(dot + 1)) {
+    const TPropInfo* part = FindStoredProperty(owner->ClassInfo(), last.substr(0, dot));
+    owner = part && part->Kind() == TTypeKind::Class ? part->GetObject(*owner) : nullptr;
+  }
   const TPropInfo* prop = owner ? FindStoredProperty(owner->ClassInfo(), last) : nullptr;
   std::string problem;
   auto* collection = prop && prop->Kind() == TTypeKind::Class

@@ -60,8 +60,14 @@ const uint8_t* TMemoryStream::ReadInPlace(int64_t count) {
 int64_t TMemoryStream::Write(const void* buffer, int64_t count) {
   if (count <= 0) return 0;
   const int64_t end = FPosition + count;
-  if (end > Size()) FData.resize(static_cast<size_t>(end));
-  std::memcpy(FData.data() + FPosition, buffer, static_cast<size_t>(count));
+  const auto* bytes = static_cast<const uint8_t*>(buffer);
+  if (FPosition == Size()) {
+    // Appending, the usual case: no clearing of the new bytes before they are copied.
+    FData.insert(FData.end(), bytes, bytes + count);
+  } else {
+    if (end > Size()) FData.resize(static_cast<size_t>(end));
+    std::memcpy(FData.data() + FPosition, bytes, static_cast<size_t>(count));
+  }
   FPosition = end;
   return count;
 }
