@@ -51,6 +51,20 @@ inline __m256i BlendEight(__m256i s, __m256i d) {
                          opaqueAlpha);
 }
 
+// Lanes below `count` (1..7) set.
+inline __m256i FirstLanes(int count) {
+  return _mm256_cmpgt_epi32(_mm256_set1_epi32(count), _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7));
+}
+
+// The last 1..7 pixels of a row blended as one eight; the lanes past the row are neither
+// read nor written.
+inline void BlendTail(uint32_t* dst, const uint32_t* src, int count) {
+  const __m256i lanes = FirstLanes(count);
+  const __m256i s = _mm256_maskload_epi32(reinterpret_cast<const int*>(src), lanes);
+  const __m256i d = _mm256_maskload_epi32(reinterpret_cast<const int*>(dst), lanes);
+  _mm256_maskstore_epi32(reinterpret_cast<int*>(dst), lanes, BlendEight(s, d));
+}
+
 // Blocks of 32 pixels whose alphas are all 0 are skipped and those whose alphas are all
 // 255 copied; everything else is computed without branches. Deciding per block keeps
 // mispredicted branches rare on images whose transparency changes every few pixels,
@@ -72,7 +86,21 @@ void BlendRowAvx2(uint32_t* dst, const uint32_t* src, int width) {
     Store(dst + i + 16, opaque ? s2 : BlendEight(s2, Load(dst + i + 16)));
     Store(dst + i + 24, opaque ? s3 : BlendEight(s3, Load(dst + i + 24)));
   }
-  for (; i + 8 <= width; i += 8) Store(dst + i, BlendEight(Load(src + i), Load(dst + i)));
+  // Short rows (the pieces of skin objects are often 9 to 31 pixels wide) and the ends of
+  // long ones: eight at a time, an opaque or transparent eight taking the shortcut, then
+  // the last few pixels as one masked eight or one by one.
+  for (; i + 8 <= width; i += 8) {
+    const __m256i s = Load(src + i);
+    if (_mm256_testc_si256(s, alphaMask))
+      Store(dst + i, s);
+    else if (!_mm256_testz_si256(s, alphaMask))
+      Store(dst + i, BlendEight(s, Load(dst + i)));
+  }
+  // A masked eight costs about as much as three pixels done one by one.
+  if (width - i >= 4) {
+    BlendTail(dst + i, src + i, width - i);
+    return;
+  }
   for (; i < width; ++i) dst[i] = BlendPixel(dst[i], src[i]);
 }
 

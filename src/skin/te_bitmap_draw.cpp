@@ -1,8 +1,11 @@
 // Drawing skin images onto canvases. Every form (unscaled, stretched, tiled) has one
 // shape: map the destination to the source, clip once, return when nothing is left,
-// then loop over rows calling one row kernel chosen by the image's flags. The pixel
+// then loop over rows calling one row kernel chosen by the image's flags. A band (pieces
+// side by side over the same rows, as the three pieces of a nine-part image's row) is
+// drawn as one: its rows are composed once and combined in one pass each. The pixel
 // formulas are in docs/pixel-math.md.
 #include <QPainter>
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <optional>
@@ -17,9 +20,9 @@ namespace {
 
 enum class TDrawMode { Blend, KeyCopy, Copy };
 
-TDrawMode DrawModeOf(const TteBitmap& image) {
-  if (image.AlphaFlag()) return TDrawMode::Blend;
-  return image.KeyFlag() ? TDrawMode::KeyCopy : TDrawMode::Copy;
+TDrawMode DrawModeOf(bool alphaFlag, bool keyFlag) {
+  if (alphaFlag) return TDrawMode::Blend;
+  return keyFlag ? TDrawMode::KeyCopy : TDrawMode::Copy;
 }
 
 TRowKernel KernelFor(TDrawMode mode, const TPixelKernels& kernels) {
@@ -168,6 +171,9 @@ void SimplifyMapping(TAxis& axis) {
 // Narrows [first, last) to the coordinates whose source lies in [0, limit). Shift and
 // stretch are monotonic, so that part is one interval; tiles are already inside.
 void TrimToSource(const TAxis& axis, int64_t limit, int64_t& first, int64_t& last) {
+  // Most draws show a source that lies inside the image: every coordinate keeps its place
+  // without a division to find out.
+  if (axis.SourceStart >= 0 && axis.SourceStart + axis.SourceLength <= limit) return;
   while (first < last && axis.SourceOf(first) < 0) ++first;
   while (last > first && axis.SourceOf(last - 1) >= limit) --last;
 }
@@ -183,18 +189,18 @@ struct TDrawPlan {
   const uint32_t* SourceRow(int64_t y) const { return Pixels + y * ImageWidth; }
 };
 
-std::optional<TDrawPlan> MakePlan(const TteBitmap& image, TMapping mapping, const TBox& dest,
-                                  TBox source, const TBox& clip) {
+// Fills `plan` and tells whether anything is to be drawn.
+bool MakePlan(const TteBitmap& image, TMapping mapping, const TBox& dest, TBox source,
+              const TBox& clip, TDrawPlan& plan) {
   const TBox bounds{0, 0, image.Width(), image.Height()};
   if (mapping == TMapping::Tile) source = source.Intersect(bounds);
-  if (image.Empty() || dest.IsEmpty() || source.IsEmpty()) return std::nullopt;
+  if (image.Empty() || dest.IsEmpty() || source.IsEmpty()) return false;
   if (mapping == TMapping::Stretch && dest.Width() == source.Width() &&
       dest.Height() == source.Height())
     mapping = TMapping::Shift;  // the same pixels, without resampling
   if (mapping == TMapping::Stretch &&
       std::max({dest.Width(), dest.Height(), source.Width(), source.Height()}) > kMaxStretchExtent)
-    return std::nullopt;
-  TDrawPlan plan;
+    return false;
   plan.Pixels = image.ScanLine(0);
   plan.ImageWidth = image.Width();
   plan.X = {mapping, dest.Left, dest.Width(), source.Left, source.Width()};
@@ -204,11 +210,11 @@ std::optional<TDrawPlan> MakePlan(const TteBitmap& image, TMapping mapping, cons
   TBox visible = dest.Intersect(clip);
   TrimToSource(plan.X, bounds.Right, visible.Left, visible.Right);
   TrimToSource(plan.Y, bounds.Bottom, visible.Top, visible.Bottom);
-  if (visible.IsEmpty()) return std::nullopt;
+  if (visible.IsEmpty()) return false;
   // Inside the clip, which lies inside the target: 32 bits hold it.
   plan.Visible = {int32_t(visible.Left), int32_t(visible.Top), int32_t(visible.Right),
                   int32_t(visible.Bottom)};
-  return plan;
+  return true;
 }
 
 // Rows this narrow are combined in place with the reference formulas: a call through the
@@ -243,6 +249,29 @@ void WithCombiner(const TDrawPlan& plan, int width, Fn&& fn) {
   }
 }
 
+// What a row's alphas allow when it is blended: a row that is opaque throughout blends to
+// a copy of itself and one that is transparent throughout leaves the target as it is
+// (docs/pixel-math.md, "Blend": a = 255 gives s, a = 0 gives d).
+enum class TRowOpacity : uint8_t { Mixed, Opaque, Clear };
+
+TRowOpacity OpacityOf(const uint32_t* row, int width) {
+  uint32_t all = kAlphaMask;
+  uint32_t any = 0;
+  for (int i = 0; i < width; ++i) {
+    all &= row[i];
+    any |= row[i];
+  }
+  if ((any & kAlphaMask) == 0) return TRowOpacity::Clear;
+  return (all & kAlphaMask) == kAlphaMask ? TRowOpacity::Opaque : TRowOpacity::Mixed;
+}
+
+// Enlarging stretches and tiles show source rows more than once, so that what is worked
+// out about a source row once serves all its copies.
+bool RowsRepeat(const TAxis& y) {
+  return y.Mapping == TMapping::Tile ||
+         (y.Mapping == TMapping::Stretch && y.DestLength > y.SourceLength);
+}
+
 // Calls `rowFn(y, row)` for every visible row, `row` stepping the source rows; the
 // stepping is chosen once per draw rather than per row.
 template <TMapping M, class RowFn>
@@ -271,6 +300,7 @@ void ForEachRow(const TDrawPlan& plan, RowFn&& rowFn) {
 // after the draw rather than kept.
 struct TRowScratch {
   std::vector<int64_t> SlotRow;
+  std::vector<TRowOpacity> SlotOpacity;
   std::vector<uint32_t> Pixels;
 
   static TRowScratch& ForThisThread() {
@@ -279,104 +309,258 @@ struct TRowScratch {
   }
 };
 
-// Source rows resampled to the visible columns and kept for reuse: a stretched row
+// The most pieces drawn as one band: the three of a nine-part image's row.
+constexpr size_t kMaxBandPieces = 3;
+
+// Source rows composed for the visible columns of one or more pieces side by side (the
+// pieces share their rows and vertical mapping) and kept for reuse: a stretched row
 // serves every destination row that maps to it, and a tile keeps every row of its piece
-// (when that fits the budget), so each destination row is one kernel call.
+// (when that fits the budget), so each destination row is one kernel call. For blending,
+// each composed row also knows whether it is opaque or clear throughout.
 class TRowCache {
  public:
-  explicit TRowCache(const TDrawPlan& plan)
-      : FPlan(plan), FWidth(plan.Visible.Width()), FScratch(TRowScratch::ForThisThread()) {
+  struct TRow {
+    const uint32_t* Pixels;
+    TRowOpacity Opacity;
+  };
+
+  TRowCache(std::span<const TDrawPlan> pieces, const TRect& area, bool classify)
+      : FPieces(pieces),
+        FLeft(area.Left),
+        FWidth(area.Width()),
+        FClassify(classify),
+        FScratch(TRowScratch::ForThisThread()) {
     constexpr int64_t kBudgetPixels = int64_t{1} << 20;
-    const bool keepPiece =
-        plan.Y.Mapping == TMapping::Tile && plan.Y.SourceLength * FWidth <= kBudgetPixels;
-    FSlots = keepPiece ? plan.Y.SourceLength : 1;
+    const TAxis& y = pieces.front().Y;
+    const bool keepPiece = y.Mapping == TMapping::Tile && y.SourceLength * FWidth <= kBudgetPixels;
+    FSlots = keepPiece ? y.SourceLength : 1;
     FScratch.SlotRow.assign(static_cast<size_t>(FSlots), -1);
-    if (plan.X.Mapping == TMapping::Stretch) {
-      // The column map lives after the slots' pixels (source columns fit 32 bits).
-      FScratch.Pixels.resize(static_cast<size_t>((FSlots + 1) * FWidth));
-      FColumns = FScratch.Pixels.data() + FSlots * FWidth;
-      TSourceStepper column(plan.X, plan.Visible.Left);
-      for (int i = 0; i < FWidth; ++i, column.Next()) FColumns[i] = uint32_t(column.Source());
-    } else {
-      FScratch.Pixels.resize(static_cast<size_t>(FSlots * FWidth));
-    }
+    FScratch.SlotOpacity.resize(static_cast<size_t>(FSlots));
+    // The column maps of stretched pieces live after the slots' pixels (source columns fit
+    // 32 bits), each at its piece's place in the band.
+    FScratch.Pixels.resize(static_cast<size_t>((FSlots + 1) * FWidth));
     FPixels = FScratch.Pixels.data();
+    for (size_t k = 0; k < pieces.size(); ++k)
+      if (pieces[k].X.Mapping == TMapping::Stretch) FColumns[k] = MapColumns(pieces[k]);
   }
 
   ~TRowCache() {
     constexpr size_t kKeptPixels = size_t{1} << 16;
     if (FScratch.Pixels.capacity() > kKeptPixels) FScratch.Pixels = {};
-    if (FScratch.SlotRow.capacity() > kKeptPixels) FScratch.SlotRow = {};
+    if (FScratch.SlotRow.capacity() > kKeptPixels) {
+      FScratch.SlotRow = {};
+      FScratch.SlotOpacity = {};
+    }
   }
 
   TRowCache(const TRowCache&) = delete;
   TRowCache& operator=(const TRowCache&) = delete;
 
-  // The resampled row of `row` (the stepper's position on the vertical axis).
-  const uint32_t* Row(const TSourceStepper& row) {
-    const int64_t slot = FSlots == 1 ? 0 : row.Phase();
+  // The composed row of `row` (the stepper's position on the vertical axis).
+  TRow Row(const TSourceStepper& row) {
+    const auto slot = static_cast<size_t>(FSlots == 1 ? 0 : row.Phase());
     const int64_t sourceRow = row.Source();
-    uint32_t* out = FPixels + slot * FWidth;
+    uint32_t* out = FPixels + slot * size_t(FWidth);
     if (FScratch.SlotRow[slot] != sourceRow) {
       FScratch.SlotRow[slot] = sourceRow;
-      if (FPlan.X.Mapping == TMapping::Tile)
-        BuildTiled(FPlan.SourceRow(sourceRow), out);
-      else
-        BuildStretched(FPlan.SourceRow(sourceRow), out);
+      Build(FPieces.front().SourceRow(sourceRow), out);
+      FScratch.SlotOpacity[slot] = FClassify ? OpacityOf(out, FWidth) : TRowOpacity::Mixed;
     }
-    return out;
+    return {out, FScratch.SlotOpacity[slot]};
   }
 
  private:
-  void BuildStretched(const uint32_t* source, uint32_t* out) const {
-    for (int i = 0; i < FWidth; ++i) out[i] = source[FColumns[i]];
+  uint32_t* MapColumns(const TDrawPlan& piece) {
+    uint32_t* columns = FPixels + FSlots * FWidth + (piece.Visible.Left - FLeft);
+    TSourceStepper column(piece.X, piece.Visible.Left);
+    for (int i = 0; i < piece.Visible.Width(); ++i, column.Next())
+      columns[i] = uint32_t(column.Source());
+    return columns;
   }
 
-  // The piece's row repeated, starting at the phase of the first visible column.
-  void BuildTiled(const uint32_t* source, uint32_t* out) const {
-    const TAxis& x = FPlan.X;
-    int64_t phase = (FPlan.Visible.Left - x.DestStart) % x.SourceLength;
-    for (int done = 0; done < FWidth;) {
-      const int piece = int(std::min<int64_t>(x.SourceLength - phase, FWidth - done));
-      std::memcpy(out + done, source + x.SourceStart + phase, size_t(piece) * 4);
-      done += piece;
+  void Build(const uint32_t* source, uint32_t* out) const {
+    for (size_t k = 0; k < FPieces.size(); ++k) {
+      const TDrawPlan& piece = FPieces[k];
+      uint32_t* segment = out + (piece.Visible.Left - FLeft);
+      const int width = piece.Visible.Width();
+      switch (piece.X.Mapping) {
+        case TMapping::Shift:
+          std::memcpy(segment, source + piece.X.SourceOf(piece.Visible.Left), size_t(width) * 4);
+          break;
+        case TMapping::Stretch:
+          for (int i = 0; i < width; ++i) segment[i] = source[FColumns[k][i]];
+          break;
+        case TMapping::Tile:
+          BuildTiled(piece, source, segment);
+          break;
+      }
+    }
+  }
+
+  // The piece's row repeated, starting at the phase of its first visible column.
+  static void BuildTiled(const TDrawPlan& piece, const uint32_t* source, uint32_t* out) {
+    const TAxis& x = piece.X;
+    const int width = piece.Visible.Width();
+    int64_t phase = (piece.Visible.Left - x.DestStart) % x.SourceLength;
+    for (int done = 0; done < width;) {
+      const int run = int(std::min<int64_t>(x.SourceLength - phase, width - done));
+      std::memcpy(out + done, source + x.SourceStart + phase, size_t(run) * 4);
+      done += run;
       phase = 0;
     }
   }
 
-  const TDrawPlan& FPlan;
+  std::span<const TDrawPlan> FPieces;
+  int FLeft;
   int FWidth;
+  bool FClassify;
   TRowScratch& FScratch;
   int64_t FSlots = 1;
   uint32_t* FPixels = nullptr;
-  uint32_t* FColumns = nullptr;
+  std::array<uint32_t*, kMaxBandPieces> FColumns{};
 };
 
-void Compose(const TPixelSurface& target, const TDrawPlan& plan) {
+// A shifted piece's rows come straight from the image.
+void ComposeShifted(const TPixelSurface& target, const TDrawPlan& plan) {
   const TRect& area = plan.Visible;
   const int width = area.Width();
-  if (plan.X.Mapping == TMapping::Shift) {
-    const int64_t sourceLeft = plan.X.SourceOf(area.Left);
-    // Whole rows of both images lie back to back: one call covers them all.
-    if (plan.Y.Mapping == TMapping::Shift && width == target.StridePixels &&
-        width == plan.ImageWidth) {
-      plan.Kernel(target.Row(area.Top), plan.SourceRow(plan.Y.SourceOf(area.Top)),
-                  width * area.Height());
-      return;
-    }
-    WithCombiner(plan, width, [&](auto combine) {
-      ForEachRow(plan, [&](int y, const TSourceStepper& row) {
-        combine(target.Row(y) + area.Left, plan.SourceRow(row.Source()) + sourceLeft, width);
-      });
-    });
+  const int64_t sourceLeft = plan.X.SourceOf(area.Left);
+  // Whole rows of both images lie back to back: one call covers them all.
+  if (plan.Y.Mapping == TMapping::Shift && width == target.StridePixels &&
+      width == plan.ImageWidth) {
+    plan.Kernel(target.Row(area.Top), plan.SourceRow(plan.Y.SourceOf(area.Top)),
+                width * area.Height());
     return;
   }
-  TRowCache rows(plan);
   WithCombiner(plan, width, [&](auto combine) {
     ForEachRow(plan, [&](int y, const TSourceStepper& row) {
-      combine(target.Row(y) + area.Left, rows.Row(row), width);
+      combine(target.Row(y) + area.Left, plan.SourceRow(row.Source()) + sourceLeft, width);
     });
   });
+}
+
+// Copies rows of a few dozen pixels without a library call, which would cost more than
+// the copy; longer rows go to memcpy.
+inline void CopyPixels(uint32_t* dst, const uint32_t* src, int width) {
+  constexpr int kInlineCopy = 32;
+  if (width > kInlineCopy) {
+    std::memcpy(dst, src, size_t(width) * 4);
+    return;
+  }
+  int i = 0;
+  for (; i + 4 <= width; i += 4) {
+    uint32_t quad[4];
+    __builtin_memcpy(quad, src + i, sizeof quad);
+    __builtin_memcpy(dst + i, quad, sizeof quad);
+  }
+  for (; i < width; ++i) dst[i] = src[i];
+}
+
+// Destination rows are taken in runs that show the same source row, so that the composed
+// row and what its alphas allow are looked up once per run.
+template <TMapping M, class Combine>
+void ComposeRuns(const TPixelSurface& target, const TDrawPlan& first, const TRect& area,
+                 TRowCache& rows, Combine& combine) {
+  const int width = area.Width();
+  TSourceStepper row(first.Y, area.Top);
+  for (int y = area.Top; y < area.Bottom;) {
+    const TRowCache::TRow composed = rows.Row(row);
+    const int64_t source = row.Source();
+    int end = y;
+    do {
+      ++end;
+      row.Next<M>();
+    } while (end < area.Bottom && row.Source() == source);
+    switch (composed.Opacity) {
+      case TRowOpacity::Mixed:
+        for (; y < end; ++y) combine(target.Row(y) + area.Left, composed.Pixels, width);
+        break;
+      case TRowOpacity::Opaque:
+        for (; y < end; ++y) CopyPixels(target.Row(y) + area.Left, composed.Pixels, width);
+        break;
+      case TRowOpacity::Clear:
+        y = end;
+        break;
+    }
+  }
+}
+
+void ComposeCached(const TPixelSurface& target, std::span<const TDrawPlan> pieces) {
+  const TDrawPlan& first = pieces.front();
+  const TRect area{first.Visible.Left, first.Visible.Top, pieces.back().Visible.Right,
+                   first.Visible.Bottom};
+  TRowCache rows(pieces, area, first.Mode == TDrawMode::Blend && RowsRepeat(first.Y));
+  WithCombiner(first, area.Width(), [&](auto combine) {
+    switch (first.Y.Mapping) {
+      case TMapping::Shift:
+        ComposeRuns<TMapping::Shift>(target, first, area, rows, combine);
+        break;
+      case TMapping::Stretch:
+        ComposeRuns<TMapping::Stretch>(target, first, area, rows, combine);
+        break;
+      case TMapping::Tile:
+        ComposeRuns<TMapping::Tile>(target, first, area, rows, combine);
+        break;
+    }
+  });
+}
+
+// Shifted pieces side by side that show adjacent source columns are one shifted piece:
+// the first, widened over the others.
+bool MergeShifted(std::span<TDrawPlan> pieces) {
+  for (size_t k = 0; k < pieces.size(); ++k) {
+    if (pieces[k].X.Mapping != TMapping::Shift) return false;
+    if (k > 0 && pieces[k].X.SourceOf(pieces[k].Visible.Left) !=
+                     pieces[k - 1].X.SourceOf(pieces[k - 1].Visible.Right))
+      return false;
+  }
+  pieces.front().Visible.Right = pieces.back().Visible.Right;
+  return true;
+}
+
+// Draws one piece, or a band (pieces that FormBand accepted).
+void Compose(const TPixelSurface& target, std::span<TDrawPlan> pieces) {
+  if (pieces.size() > 1 && MergeShifted(pieces)) pieces = pieces.first(1);
+  const TDrawPlan& first = pieces.front();
+  // Blended rows shown more than once go through the cache, which learns once per source
+  // row whether the blend can be a copy or nothing.
+  if (pieces.size() == 1 && first.X.Mapping == TMapping::Shift &&
+      !(first.Mode == TDrawMode::Blend && RowsRepeat(first.Y)))
+    ComposeShifted(target, first);
+  else
+    ComposeCached(target, pieces);
+}
+
+// Whether two axes give every coordinate the same source coordinate.
+bool SameMapping(const TAxis& a, const TAxis& b) {
+  if (a.Mapping != b.Mapping) return false;
+  switch (a.Mapping) {
+    case TMapping::Shift:
+      return a.SourceStart - a.DestStart == b.SourceStart - b.DestStart;
+    case TMapping::Stretch:
+      return a.DestStart == b.DestStart && a.DestLength == b.DestLength &&
+             a.SourceStart == b.SourceStart && a.SourceLength == b.SourceLength;
+    case TMapping::Tile:
+      return a.DestStart == b.DestStart && a.SourceStart == b.SourceStart &&
+             a.SourceLength == b.SourceLength;
+  }
+  return false;
+}
+
+// Pieces are drawn as one band when, left to right and without gaps, they cover the same
+// rows with the same source rows and combine pixels the same way. Their pixels are then
+// disjoint, so the order in which they would have been drawn does not matter.
+bool FormBand(std::span<const TDrawPlan> pieces) {
+  if (pieces.size() < 2) return false;
+  const TDrawPlan& first = pieces.front();
+  for (size_t k = 1; k < pieces.size(); ++k) {
+    const TDrawPlan& piece = pieces[k];
+    if (piece.Mode != first.Mode || piece.Visible.Top != first.Visible.Top ||
+        piece.Visible.Bottom != first.Visible.Bottom || !SameMapping(piece.Y, first.Y) ||
+        piece.Visible.Left != pieces[k - 1].Visible.Right)
+      return false;
+  }
+  return true;
 }
 
 bool SharesMemory(const TPixelSurface& target, const TteBitmap& image) {
@@ -388,25 +572,24 @@ bool SharesMemory(const TPixelSurface& target, const TteBitmap& image) {
   return targetFirst < imageEnd && imageFirst < targetEnd;
 }
 
-void DrawIntoMemory(const TPixelSurface& target, const TteBitmap& image, TDrawPlan plan,
-                    TDrawMode mode) {
-  plan.Kernel = KernelFor(mode, ActiveKernels());
-  plan.Mode = mode;
+void DrawIntoMemory(const TPixelSurface& target, const TteBitmap& image,
+                    std::span<TDrawPlan> pieces) {
   // Drawing an image onto itself reads from a copy, so that no row is read after it
   // was written.
   std::vector<uint32_t> snapshot;
   if (SharesMemory(target, image)) {
     snapshot.assign(image.ScanLine(0), image.ScanLine(0) + size_t(image.Width()) * image.Height());
-    plan.Pixels = snapshot.data();
+    for (TDrawPlan& piece : pieces) piece.Pixels = snapshot.data();
   }
-  Compose(target, plan);
+  Compose(target, pieces);
 }
 
 // A painter cannot run the row kernels, so the visible pixels are first resampled into
 // a piece of the visible size and then handed over with the same three choices: blend
 // as straight alpha over the target, key copy as a piece whose key pixels are fully
 // transparent and all others opaque, plain copy as an opaque piece.
-QImage PieceForPainter(TDrawPlan plan, TDrawMode mode) {
+QImage PieceForPainter(TDrawPlan plan) {
+  const TDrawMode mode = plan.Mode;
   const TRect area = plan.Visible;
   QImage piece(area.Width(), area.Height(), QImage::Format_ARGB32);
   const TPixelSurface surface{reinterpret_cast<uint32_t*>(piece.bits()), piece.width(),
@@ -416,7 +599,7 @@ QImage PieceForPainter(TDrawPlan plan, TDrawMode mode) {
   plan.Visible = {0, 0, area.Width(), area.Height()};
   plan.Kernel = ActiveKernels().Copy;
   plan.Mode = TDrawMode::Copy;
-  Compose(surface, plan);
+  Compose(surface, std::span(&plan, 1));
   if (mode == TDrawMode::Blend) return piece;
   for (int y = 0; y < surface.Height; ++y) {
     uint32_t* row = surface.Row(y);
@@ -428,8 +611,8 @@ QImage PieceForPainter(TDrawPlan plan, TDrawMode mode) {
   return piece;
 }
 
-void DrawThroughPainter(TCanvas& canvas, const TDrawPlan& plan, TDrawMode mode) {
-  const QImage piece = PieceForPainter(plan, mode);
+void DrawThroughPainter(TCanvas& canvas, const TDrawPlan& plan) {
+  const QImage piece = PieceForPainter(plan);
   QPainter& painter = canvas.Painter();
   painter.save();
   painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -437,19 +620,55 @@ void DrawThroughPainter(TCanvas& canvas, const TDrawPlan& plan, TDrawMode mode) 
   painter.restore();
 }
 
-void DrawMapped(const TteBitmap& image, TCanvas& canvas, TMapping mapping, const TBox& dest,
-                const TBox& source, const std::optional<TRect>& clip) {
-  if (image.Empty()) return;
+// The plan of one draw on `canvas` (logical coordinates), combining pixels by `mode`;
+// false when nothing is to be drawn.
+bool PlanOnCanvas(const TteBitmap& image, const TCanvas& canvas, TMapping mapping, const TBox& dest,
+                  const TBox& source, const std::optional<TRect>& clip, TDrawMode mode,
+                  TDrawPlan& plan) {
+  if (image.Empty()) return false;
   const TPoint origin = canvas.Origin();
   TBox deviceClip = TBox::From(canvas.DeviceClip());
   if (clip) deviceClip = deviceClip.Intersect(TBox::From(*clip).Offset(-origin.X, -origin.Y));
-  const std::optional<TDrawPlan> plan =
-      MakePlan(image, mapping, dest.Offset(-origin.X, -origin.Y), source, deviceClip);
-  if (!plan) return;
+  if (!MakePlan(image, mapping, dest.Offset(-origin.X, -origin.Y), source, deviceClip, plan))
+    return false;
+  plan.Mode = mode;
+  plan.Kernel = KernelFor(mode, ActiveKernels());
+  return true;
+}
+
+void DrawPlanned(const TteBitmap& image, TCanvas& canvas, TDrawPlan& plan) {
   if (const TPixelSurface* surface = canvas.Surface())
-    DrawIntoMemory(*surface, image, *plan, DrawModeOf(image));
+    DrawIntoMemory(*surface, image, std::span(&plan, 1));
   else
-    DrawThroughPainter(canvas, *plan, DrawModeOf(image));
+    DrawThroughPainter(canvas, plan);
+}
+
+void DrawMapped(const TteBitmap& image, TCanvas& canvas, TMapping mapping, const TBox& dest,
+                const TBox& source, const std::optional<TRect>& clip) {
+  const TDrawMode mode = DrawModeOf(image.AlphaFlag(), image.KeyFlag());
+  TDrawPlan plan;
+  if (PlanOnCanvas(image, canvas, mapping, dest, source, clip, mode, plan))
+    DrawPlanned(image, canvas, plan);
+}
+
+bool PlanBandPiece(const TteBitmap& image, const TCanvas& canvas, const TteBandPiece& piece,
+                   TDrawPlan& plan) {
+  const TBox source = TBox::From(piece.Source);
+  const TDrawMode mode = DrawModeOf(image.AlphaFlag(), piece.KeyFlag);
+  switch (piece.Scale) {
+    case TteBandPiece::TScale::Unscaled: {
+      const TBox dest{piece.Dest.Left, piece.Dest.Top, piece.Dest.Left + source.Width(),
+                      piece.Dest.Top + source.Height()};
+      return PlanOnCanvas(image, canvas, TMapping::Shift, dest, source, std::nullopt, mode, plan);
+    }
+    case TteBandPiece::TScale::Stretch:
+      return PlanOnCanvas(image, canvas, TMapping::Stretch, TBox::From(piece.Dest), source,
+                          std::nullopt, mode, plan);
+    case TteBandPiece::TScale::Tile:
+      return PlanOnCanvas(image, canvas, TMapping::Tile, TBox::From(piece.Dest), source, piece.Clip,
+                          mode, plan);
+  }
+  return false;
 }
 
 }  // namespace
@@ -475,6 +694,30 @@ void TteBitmap::Tile(TCanvas& canvas, const TRect& dest, const TRect& source) co
 void TteBitmap::TileClip(TCanvas& canvas, const TRect& dest, const TRect& source,
                          const TRect& clip) const {
   DrawMapped(*this, canvas, TMapping::Tile, TBox::From(dest), TBox::From(source), clip);
+}
+
+// The pieces are planned first; when they form a band on a memory canvas they are drawn
+// together, otherwise one by one in their order.
+void TteBitmap::DrawBand(TCanvas& canvas, std::span<const TteBandPiece> pieces) const {
+  if (Empty()) return;
+  const bool together = canvas.Surface() && pieces.size() <= kMaxBandPieces;
+  std::array<TDrawPlan, kMaxBandPieces> plans;
+  size_t count = 0;
+  for (const TteBandPiece& piece : pieces) {
+    TDrawPlan& plan = plans[together ? count : 0];
+    if (!PlanBandPiece(*this, canvas, piece, plan)) continue;
+    if (together)
+      ++count;
+    else
+      DrawPlanned(*this, canvas, plan);
+  }
+  const std::span<TDrawPlan> planned(plans.data(), count);
+  // Drawn onto itself, each piece must see what the pieces before it wrote.
+  if (FormBand(planned) && !SharesMemory(*canvas.Surface(), *this)) {
+    DrawIntoMemory(*canvas.Surface(), *this, planned);
+    return;
+  }
+  for (TDrawPlan& plan : planned) DrawPlanned(*this, canvas, plan);
 }
 
 }  // namespace vt

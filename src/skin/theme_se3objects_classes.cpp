@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <array>
 #include <optional>
+#include <span>
 
 #include "skin/theme_se3objects.h"
 #include "skin/theme_se3objects_support.h"
@@ -42,62 +43,68 @@ bool IsHorizontalCenter(TscTileStyle style) {
   return style == TS::tsHorzCenterStretch || style == TS::tsHorzCenterTile;
 }
 
-// The image's key flag set from a link's transparency flag for one draw; without a value
-// the image keeps its own flag.
-class TScopedKeyFlag {
- public:
-  TScopedKeyFlag(TteBitmap& image, std::optional<bool> keyFlag)
-      : FImage(image), FSaved(image.KeyFlag()) {
-    if (keyFlag) FImage.SetKeyFlag(*keyFlag);
-  }
-  ~TScopedKeyFlag() { FImage.SetKeyFlag(FSaved); }
-  TScopedKeyFlag(const TScopedKeyFlag&) = delete;
-  TScopedKeyFlag& operator=(const TScopedKeyFlag&) = delete;
-
- private:
-  TteBitmap& FImage;
-  bool FSaved;
-};
-
 // Draws pieces of one image for one object. Stretch styles stretch a piece over its
 // target, tile styles tile it (cut at the clip rectangle), and tsCenter draws it unscaled,
-// centred in the object's bounds.
+// centred in the object's bounds. A piece is drawn with its link's transparency flag for
+// that kind of piece as the image's key flag; without a value the image keeps its own.
 class TPiecePainter {
  public:
-  TPiecePainter(TCanvas& canvas, TteBitmap& image, const TRect& objectBounds, const TRect& clip)
+  TPiecePainter(TCanvas& canvas, const TteBitmap& image, const TRect& objectBounds,
+                const TRect& clip)
       : FCanvas(canvas), FImage(image), FObjectBounds(objectBounds), FClip(clip) {}
 
-  void Draw(const TRect& target, const TRect& source, TscTileStyle style,
-            std::optional<bool> keyFlag) const {
-    if (target.IsEmpty() || source.IsEmpty()) return;
-    const TScopedKeyFlag key(FImage, keyFlag);
+  // The piece that draws `source` over `target` by `style`; none when either is empty.
+  std::optional<TteBandPiece> Piece(const TRect& target, const TRect& source, TscTileStyle style,
+                                    std::optional<bool> keyFlag) const {
+    if (target.IsEmpty() || source.IsEmpty()) return std::nullopt;
+    TteBandPiece piece{target, source, TteBandPiece::TScale::Stretch,
+                       keyFlag.value_or(FImage.KeyFlag()), std::nullopt};
     switch (ScaleOf(style)) {
       case TPieceScale::Stretch:
-        FImage.Draw(FCanvas, target, source);
         break;
       case TPieceScale::Tile:
-        if (FClip.IsEmpty())
-          FImage.Tile(FCanvas, target, source);
-        else
-          FImage.TileClip(FCanvas, target, source, FClip);
+        piece.Scale = TteBandPiece::TScale::Tile;
+        if (!FClip.IsEmpty()) piece.Clip = FClip;
         break;
       case TPieceScale::Center:
-        FImage.Draw(FCanvas, FObjectBounds.Left + (FObjectBounds.Width() - source.Width()) / 2,
-                    FObjectBounds.Top + (FObjectBounds.Height() - source.Height()) / 2, source);
+        piece.Scale = TteBandPiece::TScale::Unscaled;
+        piece.Dest =
+            TRect::FromSize(FObjectBounds.Left + (FObjectBounds.Width() - source.Width()) / 2,
+                            FObjectBounds.Top + (FObjectBounds.Height() - source.Height()) / 2,
+                            source.Width(), source.Height());
         break;
     }
+    return piece;
   }
 
   // A piece drawn at its own size at the target's top-left corner.
-  void DrawUnscaled(const TRect& target, const TRect& source, std::optional<bool> keyFlag) const {
-    if (target.IsEmpty() || source.IsEmpty()) return;
-    const TScopedKeyFlag key(FImage, keyFlag);
-    FImage.Draw(FCanvas, target.Left, target.Top, source);
+  std::optional<TteBandPiece> UnscaledPiece(const TRect& target, const TRect& source,
+                                            std::optional<bool> keyFlag) const {
+    if (target.IsEmpty() || source.IsEmpty()) return std::nullopt;
+    return TteBandPiece{target, source, TteBandPiece::TScale::Unscaled,
+                        keyFlag.value_or(FImage.KeyFlag()), std::nullopt};
+  }
+
+  void Draw(const TRect& target, const TRect& source, TscTileStyle style,
+            std::optional<bool> keyFlag) const {
+    DrawBand({Piece(target, source, style, keyFlag)});
+  }
+
+  bool DrawsIntoMemory() const { return FCanvas.Surface() != nullptr; }
+
+  // Pieces side by side, left to right (the missing ones left out), in one call so that
+  // the image can draw them as one band.
+  void DrawBand(std::initializer_list<std::optional<TteBandPiece>> pieces) const {
+    std::array<TteBandPiece, 3> present;
+    size_t count = 0;
+    for (const std::optional<TteBandPiece>& piece : pieces)
+      if (piece && count < present.size()) present[count++] = *piece;
+    if (count > 0) FImage.DrawBand(FCanvas, std::span(present.data(), count));
   }
 
  private:
   TCanvas& FCanvas;
-  TteBitmap& FImage;
+  const TteBitmap& FImage;
   TRect FObjectBounds;
   TRect FClip;
 };
@@ -145,6 +152,51 @@ TNineParts CutNineParts(const TRect& s, const TRect& r, const TMargins& m) {
   p.Corners[3] = {{s.Right - m.Right, s.Bottom - m.Bottom, s.Right, s.Bottom},
                   {r.Right - m.Right, r.Bottom - m.Bottom, r.Right, r.Bottom}};
   return p;
+}
+
+// How the pieces of a nine-part image are drawn: the styles of the centre and of the
+// edges (corners are unscaled), and each kind of piece's key flag (none: the image's own).
+struct TNinePartLook {
+  TscTileStyle CentreStyle;
+  TscTileStyle BorderStyle;
+  std::optional<bool> CentreKey, BorderKey, CornerKey;
+};
+
+// Whether the nine targets tile the frame without overlapping, with every piece inside
+// its target (tsCenter pieces are placed by the object's bounds instead). Then no pixel
+// is drawn twice and the pieces may be drawn row band by row band rather than centre,
+// edges, corners.
+bool NinePartsTileFrame(const TRect& frame, const TMargins& m, const TNinePartLook& look) {
+  if (m.Left < 0 || m.Top < 0 || m.Right < 0 || m.Bottom < 0) return false;
+  if (ScaleOf(look.CentreStyle) == TPieceScale::Center ||
+      ScaleOf(look.BorderStyle) == TPieceScale::Center)
+    return false;
+  return int64_t{m.Left} + m.Right <= frame.Width() && int64_t{m.Top} + m.Bottom <= frame.Height();
+}
+
+// The centre by its style, the edges by theirs, the corners unscaled. On a memory canvas
+// the three pieces of each row band go together when the pieces cannot overlap; a
+// painter gains nothing from bands and keeps the order centre, edges, corners.
+void DrawNineParts(const TPiecePainter& painter, const TNineParts& parts, const TRect& frame,
+                   const TMargins& margins, const TNinePartLook& look) {
+  auto corner = [&](int i) {
+    return painter.UnscaledPiece(parts.Corners[i].Target, parts.Corners[i].Source, look.CornerKey);
+  };
+  auto edge = [&](int i) {
+    return painter.Piece(parts.Edges[i].Target, parts.Edges[i].Source, look.BorderStyle,
+                         look.BorderKey);
+  };
+  auto centre =
+      painter.Piece(parts.Centre.Target, parts.Centre.Source, look.CentreStyle, look.CentreKey);
+  if (painter.DrawsIntoMemory() && NinePartsTileFrame(frame, margins, look)) {
+    painter.DrawBand({corner(0), edge(0), corner(1)});
+    painter.DrawBand({edge(2), centre, edge(3)});
+    painter.DrawBand({corner(2), edge(1), corner(3)});
+    return;
+  }
+  painter.DrawBand({centre});
+  for (int i = 0; i < 4; ++i) painter.DrawBand({edge(i)});
+  for (int i = 0; i < 4; ++i) painter.DrawBand({corner(i)});
 }
 
 // The frame the nine parts are laid into, relative to the object: the whole object for
@@ -635,14 +687,11 @@ void TSeBitmapObject::DrawSimple(TCanvas& canvas, const TRect& clip) {
 void TSeBitmapObject::DrawNinePart(TCanvas& canvas, const TRect& clip) {
   const TRect source = LinkSource(*FBitmap);
   const TRect frame = NinePartFrame(FTileStyle, FWidth, FHeight, source).Offset(FLeft, FTop);
-  const TNineParts parts =
-      CutNineParts(source, frame, {FMarginLeft, FMarginTop, FMarginRight, FMarginBottom});
+  const TMargins margins{FMarginLeft, FMarginTop, FMarginRight, FMarginBottom};
   const TPiecePainter painter(canvas, *FBitmap->Bitmap(), BoundsRect(), clip);
-  painter.Draw(parts.Centre.Target, parts.Centre.Source, FTileStyle, FBitmap->Masked);
-  for (const TPiece& edge : parts.Edges)
-    painter.Draw(edge.Target, edge.Source, FBorderTileStyle, FBitmap->MaskedBorder);
-  for (const TPiece& corner : parts.Corners)
-    painter.DrawUnscaled(corner.Target, corner.Source, FBitmap->MaskedAngles);
+  DrawNineParts(painter, CutNineParts(source, frame, margins), frame, margins,
+                {FTileStyle, FBorderTileStyle, FBitmap->Masked, FBitmap->MaskedBorder,
+                 FBitmap->MaskedAngles});
 }
 
 QRegion TSeBitmapObject::GetMaskRegion() {
@@ -999,14 +1048,11 @@ void TSeBitmapBoxObject::Draw(TCanvas& canvas, const TRect& clip) {
 // Nine parts over the whole object. Centre and edges take the link's centre flag; the
 // corners keep the image's own key flag.
 void TSeBitmapBoxObject::DrawBox(TCanvas& canvas, const TRect& clip) {
-  const TNineParts parts = CutNineParts(LinkSource(*FBitmap), BoundsRect(),
-                                        {FMarginLeft, FMarginTop, FMarginRight, FMarginBottom});
+  const TMargins margins{FMarginLeft, FMarginTop, FMarginRight, FMarginBottom};
   const TPiecePainter painter(canvas, *FBitmap->Bitmap(), BoundsRect(), clip);
-  painter.Draw(parts.Centre.Target, parts.Centre.Source, FTileStyle, FBitmap->Masked);
-  for (const TPiece& edge : parts.Edges)
-    painter.Draw(edge.Target, edge.Source, FBorderTileStyle, FBitmap->Masked);
-  for (const TPiece& corner : parts.Corners)
-    painter.DrawUnscaled(corner.Target, corner.Source, std::nullopt);
+  DrawNineParts(painter, CutNineParts(LinkSource(*FBitmap), BoundsRect(), margins), BoundsRect(),
+                margins,
+                {FTileStyle, FBorderTileStyle, FBitmap->Masked, FBitmap->Masked, std::nullopt});
   PaintText(canvas);
 }
 

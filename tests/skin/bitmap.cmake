@@ -2,6 +2,7 @@
 vtskin_add_gtest(vt_skin_bitmap_tests
   ${CMAKE_CURRENT_LIST_DIR}/TestBitmap.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TestBitmapDraw.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TestBitmapBand.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TestBitmapKernels.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TestBitmapLink.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TestBitmapRegion.cpp

@@ -4,5 +4,6 @@ vtskin_add_gtest(vt_skin_objects_tests
   ${CMAKE_CURRENT_LIST_DIR}/TestSkinObjectLayout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TestSkinObjectTree.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TestSkinObjectPaint.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TestSkinObjectNinePart.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TestSkinObjectRegion.cpp
   LIBS vt_skin)
