@@ -354,22 +354,25 @@ std::vector<TSeSkinObject*> TSeSkinObject::VisibleChildren() const {
 // are laid out in turn.
 void TSeSkinObject::AlignChildren() {
   if (ChildCount() == 0) return;
+  // Listed once: laying a child out never changes which children there are or whether
+  // they are visible, and the list costs more to build than most passes cost to run.
+  const std::vector<TSeSkinObject*> visible = VisibleChildren();
   TFreeRect free{FLeft, FTop, int64_t{FLeft} + FWidth, int64_t{FTop} + FHeight};
-  AlignEdgeChildren(free, TA::saMostTop, TA::saMostBottom, true);
-  AlignEdgeChildren(free, TA::saMostLeft, TA::saMostRight, false);
-  AlignEdgeChildren(free, TA::saTop, TA::saBottom, true);
-  AlignEdgeChildren(free, TA::saLeft, TA::saRight, false);
-  AlignTextChildren();
-  AlignCenterChildren(free);
-  AlignClientChildren(free);
-  AlignAnchoredChildren();
+  AlignEdgeChildren(visible, free, TA::saMostTop, TA::saMostBottom, true);
+  AlignEdgeChildren(visible, free, TA::saMostLeft, TA::saMostRight, false);
+  AlignEdgeChildren(visible, free, TA::saTop, TA::saBottom, true);
+  AlignEdgeChildren(visible, free, TA::saLeft, TA::saRight, false);
+  AlignTextChildren(visible);
+  AlignCenterChildren(visible, free);
+  AlignClientChildren(visible, free);
+  AlignAnchoredChildren(visible);
 }
 
 // One pass of edge alignment: children aligned to the near edge take a strip from the
 // start of the free rectangle, those aligned to the far edge from its end.
-void TSeSkinObject::AlignEdgeChildren(TFreeRect& free, TSeAlign nearEdge, TSeAlign farEdge,
-                                      bool vertical) {
-  for (TSeSkinObject* child : VisibleChildren()) {
+void TSeSkinObject::AlignEdgeChildren(TChildList children, TFreeRect& free, TSeAlign nearEdge,
+                                      TSeAlign farEdge, bool vertical) {
+  for (TSeSkinObject* child : children) {
     const int64_t height = child->FHeight;
     const int64_t width = child->FWidth;
     if (child->FAlign == nearEdge && vertical) {
@@ -389,8 +392,7 @@ void TSeSkinObject::AlignEdgeChildren(TFreeRect& free, TSeAlign nearEdge, TSeAli
 }
 
 // saText children are as wide as their text plus the text margins; they stay in place.
-void TSeSkinObject::AlignTextChildren() {
-  const std::vector<TSeSkinObject*> children = VisibleChildren();
+void TSeSkinObject::AlignTextChildren(TChildList children) {
   for (auto it = children.rbegin(); it != children.rend(); ++it) {
     TSeSkinObject* child = *it;
     if (child->FAlign != TA::saText) continue;
@@ -400,8 +402,7 @@ void TSeSkinObject::AlignTextChildren() {
   }
 }
 
-void TSeSkinObject::AlignCenterChildren(const TFreeRect& free) {
-  const std::vector<TSeSkinObject*> children = VisibleChildren();
+void TSeSkinObject::AlignCenterChildren(TChildList children, const TFreeRect& free) {
   for (auto it = children.rbegin(); it != children.rend(); ++it) {
     TSeSkinObject* child = *it;
     if (child->FAlign != TA::saCenter) continue;
@@ -412,8 +413,8 @@ void TSeSkinObject::AlignCenterChildren(const TFreeRect& free) {
   }
 }
 
-void TSeSkinObject::AlignClientChildren(const TFreeRect& free) {
-  for (TSeSkinObject* child : VisibleChildren())
+void TSeSkinObject::AlignClientChildren(TChildList children, const TFreeRect& free) {
+  for (TSeSkinObject* child : children)
     if (child->FAlign == TA::saClient)
       child->PlaceAt(free.Left, free.Top, free.Width(), free.Height());
 }
@@ -427,13 +428,13 @@ void TSeSkinObject::AlignClientChildren(const TFreeRect& free) {
 // and the new bounds, so its distance to those edges stays the same whether the parent
 // was resized, moved or both. A parent that had no width before has no edges to keep a
 // distance to, and its anchored children stay where they are.
-void TSeSkinObject::AlignAnchoredChildren() {
+void TSeSkinObject::AlignAnchoredChildren(TChildList children) {
   if (FPrevWidth <= 0) return;
   const int64_t leftMove = int64_t{FLeft} - FPrevLeft;
   const int64_t topMove = int64_t{FTop} - FPrevTop;
   const int64_t rightMove = (int64_t{FLeft} + FWidth) - (int64_t{FPrevLeft} + FPrevWidth);
   const int64_t bottomMove = (int64_t{FTop} + FHeight) - (int64_t{FPrevTop} + FPrevHeight);
-  for (TSeSkinObject* child : VisibleChildren()) {
+  for (TSeSkinObject* child : children) {
     int64_t dx = 0;
     int64_t dy = 0;
     switch (child->FAlign) {

@@ -17,6 +17,7 @@
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -338,11 +339,14 @@ class TSeSkinObject : public TComponent {
   TSeSkinObject* HitTestIn(TPoint point, bool visibleOnly);
   void AssignSettings(const TSeSkinObject& source);
   void CloneChildrenOf(const TSeSkinObject& source);
-  void AlignEdgeChildren(TFreeRect& free, TSeAlign top, TSeAlign bottom, bool vertical);
-  void AlignTextChildren();
-  void AlignCenterChildren(const TFreeRect& free);
-  void AlignClientChildren(const TFreeRect& free);
-  void AlignAnchoredChildren();
+  // The passes of AlignChildren over the visible children, which no pass changes.
+  using TChildList = std::span<TSeSkinObject* const>;
+  void AlignEdgeChildren(TChildList children, TFreeRect& free, TSeAlign top, TSeAlign bottom,
+                         bool vertical);
+  void AlignTextChildren(TChildList children);
+  void AlignCenterChildren(TChildList children, const TFreeRect& free);
+  void AlignClientChildren(TChildList children, const TFreeRect& free);
+  void AlignAnchoredChildren(TChildList children);
   void PaintSeparator(TCanvas& canvas);
   void PaintCaption(TCanvas& canvas, const TRect& textRect);
   void PaintOppositeText(TCanvas& canvas, const TRect& textRect);
