@@ -2,6 +2,8 @@
 // forms of other writers, and damaged input.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -522,6 +524,45 @@ TEST(PropText, ErrorsNameTheLine) {
       ADD_FAILURE() << text;
     } catch (const EReadError& e) {
       EXPECT_STREQ(e.what(), message);
+    }
+  }
+}
+
+// Hexadecimal bodies are decoded sixteen digits at a time where they can be, character by
+// character elsewhere: every split of the digits must give the same bytes, and a bad
+// character must be reported wherever it falls.
+TEST(PropText, BinaryDataDecodesTheSameHoweverItIsSplit) {
+  std::vector<uint8_t> bytes(256);
+  std::string upper, lower;
+  for (int i = 0; i < 256; ++i) {
+    bytes[static_cast<size_t>(i)] = static_cast<uint8_t>((i * 37 + 11) & 0xFF);
+    char pair[3];
+    std::snprintf(pair, sizeof pair, "%02X", bytes[static_cast<size_t>(i)]);
+    upper += pair;
+    std::snprintf(pair, sizeof pair, "%02x", bytes[static_cast<size_t>(i)]);
+    lower += pair;
+  }
+  const auto textOf = [](const std::string& body) {
+    return "object A: TSample\r\n  Data = {" + body + "}\r\nend\r\n";
+  };
+  const std::vector<uint8_t> expected = ObjectTextToBinary(textOf(upper));
+  ASSERT_NE(std::search(expected.begin(), expected.end(), bytes.begin(), bytes.end()),
+            expected.end());
+  for (size_t step : {1, 3, 15, 16, 17, 33}) {
+    std::string split;  // a line break after every `step` digits, pairs cut included
+    for (size_t i = 0; i < lower.size(); i += step) split += lower.substr(i, step) + "\r\n    ";
+    EXPECT_EQ(ObjectTextToBinary(textOf(split)), expected) << step;
+  }
+  for (size_t at = 0; at < 40; ++at) {
+    std::string damaged = upper.substr(0, 40);
+    damaged[at] = 'g';
+    try {
+      ObjectTextToBinary(textOf(damaged));
+      ADD_FAILURE() << at;
+    } catch (const EReadError& e) {
+      EXPECT_STREQ(e.what(),
+                   "Invalid property text at line 2: hexadecimal digit expected in binary data, "
+                   "found \"g\"");
     }
   }
 }
