@@ -106,7 +106,7 @@ std::optional<std::string> IdentOf(const TIdentEntry (&table)[N], int32_t value)
 template <size_t N>
 std::optional<int32_t> ValueOf(const TIdentEntry (&table)[N], std::string_view ident) {
   for (const TIdentEntry& e : table)
-    if (e.Name == ident) return e.Value;
+    if (SameName(e.Name, ident)) return e.Value;
   for (const TIdentEntry& e : table)
     if (SameText(e.Name, ident)) return e.Value;
   return std::nullopt;

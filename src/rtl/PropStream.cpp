@@ -491,7 +491,7 @@ TReadValue ReadValue(TBinaryInput& in, TValueType type) {
 // them without folding case character by character; any other letter case still matches.
 std::optional<int> OrdinalOfStored(const TTypeInfo& type, const std::string& name) {
   for (size_t i = 0; i < type.Names.size(); ++i)
-    if (type.Names[i] == name) return static_cast<int>(i);
+    if (SameName(type.Names[i], name)) return static_cast<int>(i);
   return type.OrdinalOf(name);
 }
 
@@ -555,12 +555,19 @@ std::string ApplyValue(TPersistent& instance, const TPropInfo& prop, const TRead
   return "unsupported property";
 }
 
+// Property names are short: a plain loop beats a call of the library's search.
+size_t FirstDot(std::string_view name) {
+  for (size_t i = 0; i < name.size(); ++i)
+    if (name[i] == '.') return i;
+  return std::string_view::npos;
+}
+
 // Stored names nearly always carry the declared letter case: an exact comparison finds
 // them without folding case character by character, which loading a skin would otherwise
 // do for every property of every object.
 const TPropInfo* FindStoredProperty(const TClassInfo& cls, std::string_view name) {
   for (const TPropInfo* prop : cls.AllProperties())
-    if (prop->Name == name) return prop;
+    if (SameName(prop->Name, name)) return prop;
   return cls.FindProperty(name);
 }
 
@@ -606,7 +613,7 @@ void TReader::ReadProperty(TPersistent& root, const std::string& name, int64_t o
   // published sub-object the leading parts name (nullptr when they name none).
   TPersistent* owner = &root;
   std::string_view last = name;
-  for (size_t dot; owner && (dot = last.find('.')) != std::string_view::npos;
+  for (size_t dot; owner && (dot = FirstDot(last)) != std::string_view::npos;
        last.remove_prefix(dot + 1)) {
     const TPropInfo* part = FindStoredProperty(owner->ClassInfo(), last.substr(0, dot));
     owner = part && part->Kind() == TTypeKind::Class ? part->GetObject(*owner) : nullptr;

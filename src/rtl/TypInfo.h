@@ -98,6 +98,11 @@ struct TClassInfo {
 
 // Case-insensitive ASCII comparison, as property and identifier names are compared.
 bool SameText(std::string_view a, std::string_view b);
+// Exact equality, quick to refuse: the lookups of stored names compare a name with many
+// candidates of which most differ in length or in their last character already.
+inline bool SameName(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && (a.empty() || (a.back() == b.back() && a == b));
+}
 
 // ---- Value types -----------------------------------------------------------------
 
