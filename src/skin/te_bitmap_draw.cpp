@@ -249,20 +249,27 @@ void WithCombiner(const TDrawPlan& plan, int width, Fn&& fn) {
   }
 }
 
-// What a row's alphas allow when it is blended: a row that is opaque throughout blends to
-// a copy of itself and one that is transparent throughout leaves the target as it is
-// (docs/pixel-math.md, "Blend": a = 255 gives s, a = 0 gives d).
+// What a row's alphas allow when it is blended: transparent pixels leave the target as it
+// is and opaque ones blend to copies of themselves (docs/pixel-math.md, "Blend": a = 0
+// gives d, a = 255 gives s). So the transparent ends of a row are left out, and what
+// remains is copied when it is opaque throughout.
 enum class TRowOpacity : uint8_t { Mixed, Opaque, Clear };
 
-TRowOpacity OpacityOf(const uint32_t* row, int width) {
+struct TRowShape {
+  int Begin = 0;  // the columns [Begin, End) that are combined
+  int End = 0;
+  TRowOpacity Opacity = TRowOpacity::Mixed;
+};
+
+TRowShape ShapeOf(const uint32_t* row, int width) {
+  TRowShape shape{0, width, TRowOpacity::Clear};
+  while (shape.Begin < width && (row[shape.Begin] & kAlphaMask) == 0) ++shape.Begin;
+  if (shape.Begin == width) return shape;
+  while ((row[shape.End - 1] & kAlphaMask) == 0) --shape.End;
   uint32_t all = kAlphaMask;
-  uint32_t any = 0;
-  for (int i = 0; i < width; ++i) {
-    all &= row[i];
-    any |= row[i];
-  }
-  if ((any & kAlphaMask) == 0) return TRowOpacity::Clear;
-  return (all & kAlphaMask) == kAlphaMask ? TRowOpacity::Opaque : TRowOpacity::Mixed;
+  for (int i = shape.Begin; i < shape.End; ++i) all &= row[i];
+  shape.Opacity = (all & kAlphaMask) == kAlphaMask ? TRowOpacity::Opaque : TRowOpacity::Mixed;
+  return shape;
 }
 
 // Enlarging stretches and tiles show source rows more than once, so that what is worked
@@ -300,7 +307,7 @@ void ForEachRow(const TDrawPlan& plan, RowFn&& rowFn) {
 // after the draw rather than kept.
 struct TRowScratch {
   std::vector<int64_t> SlotRow;
-  std::vector<TRowOpacity> SlotOpacity;
+  std::vector<TRowShape> SlotShape;
   std::vector<uint32_t> Pixels;
 
   static TRowScratch& ForThisThread() {
@@ -316,12 +323,12 @@ constexpr size_t kMaxBandPieces = 3;
 // pieces share their rows and vertical mapping) and kept for reuse: a stretched row
 // serves every destination row that maps to it, and a tile keeps every row of its piece
 // (when that fits the budget), so each destination row is one kernel call. For blending,
-// each composed row also knows whether it is opaque or clear throughout.
+// each composed row also knows its shape: which columns need combining, and how.
 class TRowCache {
  public:
   struct TRow {
     const uint32_t* Pixels;
-    TRowOpacity Opacity;
+    TRowShape Shape;
   };
 
   TRowCache(std::span<const TDrawPlan> pieces, const TRect& area, bool classify)
@@ -335,7 +342,7 @@ class TRowCache {
     const bool keepPiece = y.Mapping == TMapping::Tile && y.SourceLength * FWidth <= kBudgetPixels;
     FSlots = keepPiece ? y.SourceLength : 1;
     FScratch.SlotRow.assign(static_cast<size_t>(FSlots), -1);
-    FScratch.SlotOpacity.resize(static_cast<size_t>(FSlots));
+    FScratch.SlotShape.resize(static_cast<size_t>(FSlots));
     // The column maps of stretched pieces live after the slots' pixels (source columns fit
     // 32 bits), each at its piece's place in the band.
     FScratch.Pixels.resize(static_cast<size_t>((FSlots + 1) * FWidth));
@@ -349,7 +356,7 @@ class TRowCache {
     if (FScratch.Pixels.capacity() > kKeptPixels) FScratch.Pixels = {};
     if (FScratch.SlotRow.capacity() > kKeptPixels) {
       FScratch.SlotRow = {};
-      FScratch.SlotOpacity = {};
+      FScratch.SlotShape = {};
     }
   }
 
@@ -364,9 +371,10 @@ class TRowCache {
     if (FScratch.SlotRow[slot] != sourceRow) {
       FScratch.SlotRow[slot] = sourceRow;
       Build(FPieces.front().SourceRow(sourceRow), out);
-      FScratch.SlotOpacity[slot] = FClassify ? OpacityOf(out, FWidth) : TRowOpacity::Mixed;
+      FScratch.SlotShape[slot] =
+          FClassify ? ShapeOf(out, FWidth) : TRowShape{0, FWidth, TRowOpacity::Mixed};
     }
-    return {out, FScratch.SlotOpacity[slot]};
+    return {out, FScratch.SlotShape[slot]};
   }
 
  private:
@@ -457,11 +465,10 @@ inline void CopyPixels(uint32_t* dst, const uint32_t* src, int width) {
 }
 
 // Destination rows are taken in runs that show the same source row, so that the composed
-// row and what its alphas allow are looked up once per run.
+// row and its shape are looked up once per run.
 template <TMapping M, class Combine>
 void ComposeRuns(const TPixelSurface& target, const TDrawPlan& first, const TRect& area,
                  TRowCache& rows, Combine& combine) {
-  const int width = area.Width();
   TSourceStepper row(first.Y, area.Top);
   for (int y = area.Top; y < area.Bottom;) {
     const TRowCache::TRow composed = rows.Row(row);
@@ -471,12 +478,15 @@ void ComposeRuns(const TPixelSurface& target, const TDrawPlan& first, const TRec
       ++end;
       row.Next<M>();
     } while (end < area.Bottom && row.Source() == source);
-    switch (composed.Opacity) {
+    const int left = area.Left + composed.Shape.Begin;
+    const uint32_t* pixels = composed.Pixels + composed.Shape.Begin;
+    const int width = composed.Shape.End - composed.Shape.Begin;
+    switch (composed.Shape.Opacity) {
       case TRowOpacity::Mixed:
-        for (; y < end; ++y) combine(target.Row(y) + area.Left, composed.Pixels, width);
+        for (; y < end; ++y) combine(target.Row(y) + left, pixels, width);
         break;
       case TRowOpacity::Opaque:
-        for (; y < end; ++y) CopyPixels(target.Row(y) + area.Left, composed.Pixels, width);
+        for (; y < end; ++y) CopyPixels(target.Row(y) + left, pixels, width);
         break;
       case TRowOpacity::Clear:
         y = end;
