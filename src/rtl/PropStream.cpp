@@ -65,66 +65,123 @@ bool IsStringType(TValueType type) {
          type == TValueType::vaWString || type == TValueType::vaUTF8String;
 }
 
-TBinaryInput::TBinaryInput(TStream& stream) : FStream(stream), FStart(stream.Position()) {}
+TBinaryInput::TBinaryInput(TStream& stream) : TBinaryInput(stream, stream.Position()) {}
 
-TBinaryInput::TBinaryInput(TStream& stream, int64_t start) : FStream(stream), FStart(start) {}
+TBinaryInput::TBinaryInput(TStream& stream, int64_t start) : FStream(stream), FStart(start) {
+  const std::optional<int64_t> left = stream.Remaining();
+  if (!left || *left <= 0) return;
+  const int64_t position = stream.Position();
+  if (const uint8_t* bytes = stream.ReadInPlace(*left)) {
+    FBegin = FNext = bytes;
+    FEnd = bytes + *left;
+    FBeginPosition = position;
+  }
+}
 
-int64_t TBinaryInput::Offset() {
+TBinaryInput::~TBinaryInput() {
+  // Memory streams seek without failing; the guard keeps a destructor from throwing.
+  if (FBegin) try {
+      FStream.SetPosition(FBeginPosition + (FNext - FBegin));
+    } catch (...) {
+    }
+}
+
+int64_t TBinaryInput::Offset() const {
+  if (FBegin) return FBeginPosition + (FNext - FBegin) - FStart;
   return FStream.Position() - FStart;
 }
 
-void TBinaryInput::Fail(const std::string& what) {
+void TBinaryInput::Fail(const std::string& what) const {
   throw EReadError("Invalid property stream: " + what + " at offset " + std::to_string(Offset()));
+}
+
+void TBinaryInput::FailValueType(uint8_t type) const {
+  Fail("unknown value type " + std::to_string(type));
+}
+
+bool TBinaryInput::Take(void* target, size_t count) {
+  if (FBegin) {
+    if (static_cast<size_t>(FEnd - FNext) < count) return false;
+    std::memcpy(target, FNext, count);
+    FNext += count;
+    return true;
+  }
+  return FStream.Read(target, static_cast<int64_t>(count)) == static_cast<int64_t>(count);
+}
+
+std::span<const uint8_t> TBinaryInput::TakeCounted(int64_t count, const char* what,
+                                                   std::vector<uint8_t>& storage) {
+  if (!FBegin) {
+    storage = ReadBytes(FStream, count, what);
+    return storage;
+  }
+  if (count < 0)
+    throw EReadError(std::string("Invalid ") + what + " length " + std::to_string(count));
+  if (count > FEnd - FNext)
+    throw EReadError(std::string("Truncated ") + what + ": " + std::to_string(count) +
+                     " bytes expected, " + std::to_string(FEnd - FNext) + " present");
+  const uint8_t* bytes = FNext;
+  FNext += count;
+  return {bytes, static_cast<size_t>(count)};
+}
+
+int32_t TBinaryInput::ReadLength(const char* what) {
+  uint8_t bytes[4];
+  if (!Take(bytes, 4)) Fail(std::string("stream ends inside the length of ") + what);
+  return static_cast<int32_t>(bytes[0] | uint32_t{bytes[1]} << 8 | uint32_t{bytes[2]} << 16 |
+                              uint32_t{bytes[3]} << 24);
 }
 
 void TBinaryInput::ReadSignature() {
   char signature[4];
-  if (FStream.Read(signature, 4) != 4 || std::memcmp(signature, kSignature, 4) != 0)
+  if (!Take(signature, 4) || std::memcmp(signature, kSignature, 4) != 0)
     throw EReadError("Invalid property stream: \"TPF0\" signature missing");
 }
 
-uint8_t TBinaryInput::ReadByte(const char* what) {
-  if (const uint8_t* byte = FStream.ReadInPlace(1)) return *byte;
+uint8_t TBinaryInput::ReadByteFromStream(const char* what) {
   uint8_t value;
-  if (FStream.Read(&value, 1) != 1) Fail(std::string("stream ends where ") + what + " belongs");
+  if (FBegin || FStream.Read(&value, 1) != 1)
+    Fail(std::string("stream ends where ") + what + " belongs");
   return value;
-}
-
-TValueType TBinaryInput::ReadValueType() {
-  const uint8_t type = ReadByte("a value type");
-  if (type > static_cast<uint8_t>(TValueType::vaUTF8String))
-    Fail("unknown value type " + std::to_string(type));
-  return static_cast<TValueType>(type);
 }
 
 std::string TBinaryInput::ReadShortString(const char* what) {
   return ReadShortStringBody(ReadByte(what), what);
 }
 
+std::string_view TBinaryInput::ReadShortString(const char* what, std::string& storage) {
+  const uint8_t length = ReadByte(what);
+  if (FBegin && FEnd - FNext >= length) {
+    const char* text = reinterpret_cast<const char*>(FNext);
+    FNext += length;
+    return {text, length};
+  }
+  storage = ReadShortStringBody(length, what);
+  return storage;
+}
+
 std::string TBinaryInput::ReadShortStringBody(uint8_t length, const char* what) {
-  if (const uint8_t* bytes = FStream.ReadInPlace(length))
-    return std::string(reinterpret_cast<const char*>(bytes), length);
   std::string text(length, '\0');
-  if (FStream.Read(text.data(), length) != length) Fail(std::string("stream ends inside ") + what);
+  if (!Take(text.data(), length)) Fail(std::string("stream ends inside ") + what);
   return text;
 }
 
 int64_t TBinaryInput::ReadIntBody(TValueType type) {
   uint8_t bytes[8] = {};
-  const int size = type == TValueType::vaInt8    ? 1
-                   : type == TValueType::vaInt16 ? 2
-                   : type == TValueType::vaInt32 ? 4
-                                                 : 8;
-  if (FStream.Read(bytes, size) != size) Fail("stream ends inside an integer");
+  const size_t size = type == TValueType::vaInt8    ? 1
+                      : type == TValueType::vaInt16 ? 2
+                      : type == TValueType::vaInt32 ? 4
+                                                    : 8;
+  if (!Take(bytes, size)) Fail("stream ends inside an integer");
   uint64_t value = 0;
-  for (int i = 0; i < size; ++i) value |= uint64_t{bytes[i]} << (8 * i);
+  for (size_t i = 0; i < size; ++i) value |= uint64_t{bytes[i]} << (8 * i);
   // Sign-extend from the stored width.
-  const int unused = 64 - 8 * size;
+  const int unused = 64 - 8 * static_cast<int>(size);
   return static_cast<int64_t>(value << unused) >> unused;
 }
 
 namespace {
-std::string Utf16ToAnsi(const std::vector<uint8_t>& bytes) {
+std::string Utf16ToAnsi(std::span<const uint8_t> bytes) {
   std::string text;
   for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
     uint32_t code = bytes[i] | (uint32_t{bytes[i + 1]} << 8);
@@ -141,7 +198,7 @@ std::string Utf16ToAnsi(const std::vector<uint8_t>& bytes) {
 }
 
 // Decodes UTF-8 to 8-bit text; a malformed sequence gives '?' for its first byte.
-std::string Utf8ToAnsi(const std::vector<uint8_t>& bytes) {
+std::string Utf8ToAnsi(std::span<const uint8_t> bytes) {
   std::string text;
   for (size_t i = 0; i < bytes.size();) {
     const uint8_t lead = bytes[i];
@@ -165,18 +222,26 @@ std::string Utf8ToAnsi(const std::vector<uint8_t>& bytes) {
 
 std::string TBinaryInput::ReadStringBody(TValueType type) {
   if (type == TValueType::vaString) return ReadShortString("a string");
-  const int32_t length = ReadInt32(FStream);
+  const int32_t length = ReadLength("a string");
+  std::vector<uint8_t> storage;
   if (type == TValueType::vaWString) {
     if (length < 0 || length > INT32_MAX / 2) Fail("invalid wide string length");
-    return Utf16ToAnsi(ReadBytes(FStream, int64_t{length} * 2, "wide string"));
+    return Utf16ToAnsi(TakeCounted(int64_t{length} * 2, "wide string", storage));
   }
-  std::vector<uint8_t> bytes = ReadBytes(FStream, length, "string");
+  const std::span<const uint8_t> bytes = TakeCounted(length, "string", storage);
   if (type == TValueType::vaUTF8String) return Utf8ToAnsi(bytes);
   return std::string(bytes.begin(), bytes.end());
 }
 
 std::vector<uint8_t> TBinaryInput::ReadBinaryBody() {
-  return ReadBytes(FStream, ReadInt32(FStream), "binary property");
+  std::vector<uint8_t> storage;
+  const std::span<const uint8_t> bytes = ReadBinaryBody(storage);
+  if (bytes.data() != storage.data()) storage.assign(bytes.begin(), bytes.end());
+  return storage;
+}
+
+std::span<const uint8_t> TBinaryInput::ReadBinaryBody(std::vector<uint8_t>& storage) {
+  return TakeCounted(ReadLength("a binary property"), "binary property", storage);
 }
 
 std::vector<std::string> TBinaryInput::ReadSetBody() {
@@ -189,7 +254,10 @@ std::vector<std::string> TBinaryInput::ReadSetBody() {
 }
 
 void TBinaryInput::SkipValue(TValueType type) {
-  auto skipBytes = [this](int64_t count) { ReadBytes(FStream, count, "value"); };
+  auto skipBytes = [this](int64_t count) {
+    std::vector<uint8_t> storage;
+    TakeCounted(count, "value", storage);
+  };
   switch (type) {
     case TValueType::vaNull:
     case TValueType::vaFalse:
@@ -224,9 +292,11 @@ void TBinaryInput::SkipValue(TValueType type) {
     case TValueType::vaIdent:
       ReadShortString("an identifier");
       return;
-    case TValueType::vaBinary:
-      ReadBinaryBody();
+    case TValueType::vaBinary: {
+      std::vector<uint8_t> storage;
+      ReadBinaryBody(storage);
       return;
+    }
     case TValueType::vaSet:
       ReadSetBody();
       return;
@@ -467,29 +537,29 @@ namespace {
 struct TReadValue {
   TValueType Type = TValueType::vaNull;
   int64_t Int = 0;
-  std::string Text;                // strings and identifiers
+  std::string Text;                // strings
+  std::string_view Ident;          // identifiers, valid while the input is
+  std::string IdentStorage;        // behind Ident when the stream lends no memory
   std::vector<std::string> Names;  // sets
 };
 
-TReadValue ReadValue(TBinaryInput& in, TValueType type) {
-  TReadValue value;
+void ReadValue(TBinaryInput& in, TValueType type, TReadValue& value) {
   value.Type = type;
   if (propstream::IsIntType(type))
     value.Int = in.ReadIntBody(type);
   else if (propstream::IsStringType(type))
     value.Text = in.ReadStringBody(type);
   else if (type == TValueType::vaIdent)
-    value.Text = in.ReadShortString("an identifier");
+    value.Ident = in.ReadShortString("an identifier", value.IdentStorage);
   else if (type == TValueType::vaSet)
     value.Names = in.ReadSetBody();
   else
     in.SkipValue(type);  // kinds no published property of this engine takes
-  return value;
 }
 
 // Stored identifiers nearly always carry the declared spelling: an exact comparison finds
 // them without folding case character by character; any other letter case still matches.
-std::optional<int> OrdinalOfStored(const TTypeInfo& type, const std::string& name) {
+std::optional<int> OrdinalOfStored(const TTypeInfo& type, std::string_view name) {
   for (size_t i = 0; i < type.Names.size(); ++i)
     if (SameName(type.Names[i], name)) return static_cast<int>(i);
   return type.OrdinalOf(name);
@@ -501,8 +571,8 @@ std::string ApplyIntegerValue(TPersistent& instance, const TPropInfo& prop,
   const TTypeInfo& type = *prop.PropType;
   int64_t number = value.Int;
   if (value.Type == TValueType::vaIdent) {
-    auto known = type.IdentToInt ? type.IdentToInt(value.Text) : std::nullopt;
-    if (!known) return "unknown identifier " + value.Text;
+    auto known = type.IdentToInt ? type.IdentToInt(value.Ident) : std::nullopt;
+    if (!known) return "unknown identifier " + std::string(value.Ident);
     number = *known;
   } else if (!propstream::IsIntType(value.Type)) {
     return "an integer is expected";
@@ -533,8 +603,8 @@ std::string ApplyValue(TPersistent& instance, const TPropInfo& prop, const TRead
       return ApplyIntegerValue(instance, prop, value);
     case TTypeKind::Enumeration: {
       if (value.Type != TValueType::vaIdent) return "an identifier is expected";
-      auto ordinal = OrdinalOfStored(*prop.PropType, value.Text);
-      if (!ordinal) return "unknown identifier " + value.Text;
+      auto ordinal = OrdinalOfStored(*prop.PropType, value.Ident);
+      if (!ordinal) return "unknown identifier " + std::string(value.Ident);
       prop.SetOrd(instance, *ordinal);
       return {};
     }
@@ -562,19 +632,11 @@ size_t FirstDot(std::string_view name) {
   return std::string_view::npos;
 }
 
-// Stored names nearly always carry the declared letter case: an exact comparison finds
-// them without folding case character by character, which loading a skin would otherwise
-// do for every property of every object.
-const TPropInfo* FindStoredProperty(const TClassInfo& cls, std::string_view name) {
-  for (const TPropInfo* prop : cls.AllProperties())
-    if (SameName(prop->Name, name)) return prop;
-  return cls.FindProperty(name);
-}
-
 void SkipChildObject(TBinaryInput& in, uint8_t first) {
   TNestingGuard guard("Objects");
   in.ReadHeaderAfter(first);
-  while (!in.ReadShortString("a property name").empty()) in.SkipValue(in.ReadValueType());
+  std::string storage;
+  while (!in.ReadShortString("a property name", storage).empty()) in.SkipValue(in.ReadValueType());
   for (uint8_t next = in.ReadByte("the end of an object"); next != 0;
        next = in.ReadByte("the end of an object"))
     SkipChildObject(in, next);
@@ -582,33 +644,58 @@ void SkipChildObject(TBinaryInput& in, uint8_t first) {
 
 }  // namespace
 
-TReader::TReader(TStream& stream) : FStream(stream), FStart(stream.Position()) {}
+TReader::TReader(TStream& stream) : FIn(std::make_unique<TBinaryInput>(stream)) {}
+
+TReader::~TReader() = default;
+
+void TReader::ReadSignature() {
+  FIn->ReadSignature();
+}
 
 std::string TReader::ReadRootComponent(TPersistent& instance) {
   TNestingGuard guard("Objects");
-  TBinaryInput in(FStream, FStart);
-  const auto header = in.ReadHeaderAfter(in.ReadByte("the object header"));
+  const auto header = FIn->ReadHeaderAfter(FIn->ReadByte("the object header"));
   FClassName = header.ClassName;
   FObjectName = header.ObjectName;
   if (auto* component = dynamic_cast<TComponent*>(&instance)) component->SetName(FObjectName);
-  while (true) {
-    const int64_t offset = in.Offset();
-    const std::string name = in.ReadShortString("a property name");
-    if (name.empty()) break;
-    ReadProperty(instance, name, offset);
-  }
+  ReadProperties(instance);
   // Children of a skin object travel in its "Objects" property; children in the header
   // list come only from other writers and have no place to go here.
-  for (uint8_t first = in.ReadByte("the end of the object"); first != 0;
-       first = in.ReadByte("the end of the object")) {
+  for (uint8_t first = FIn->ReadByte("the end of the object"); first != 0;
+       first = FIn->ReadByte("the end of the object")) {
     TReadWarnings::Report("Child object in the stored form of " + Where() + " skipped");
-    SkipChildObject(in, first);
+    SkipChildObject(*FIn, first);
   }
   return FClassName;
 }
 
-void TReader::ReadProperty(TPersistent& root, const std::string& name, int64_t offset) {
-  TBinaryInput in(FStream, FStart);
+void TReader::ReadProperties(TPersistent& instance) {
+  while (true) {
+    const int64_t offset = FIn->Offset();
+    const std::string_view name = FIn->ReadShortString("a property name", FNameStorage);
+    if (name.empty()) return;
+    ReadProperty(instance, name, offset);
+  }
+}
+
+// Looks first where the last property of the class was found and just after it, then
+// everywhere; stored names nearly always carry the declared letter case, so an exact
+// comparison comes before the one that folds case.
+const TPropInfo* TReader::FindStoredProperty(const TClassInfo& cls, std::string_view name) {
+  const std::vector<const TPropInfo*>& all = cls.AllProperties();
+  TLookupHint& hint = FHints[(reinterpret_cast<uintptr_t>(&cls) >> 4) % std::size(FHints)];
+  const size_t start = hint.Class == &cls && hint.Index < all.size() ? hint.Index : 0;
+  for (size_t k = 0; k < all.size(); ++k) {
+    const size_t i = start + k < all.size() ? start + k : start + k - all.size();
+    if (SameName(all[i]->Name, name)) {
+      hint = {&cls, i};
+      return all[i];
+    }
+  }
+  return cls.FindProperty(name);
+}
+
+void TReader::ReadProperty(TPersistent& root, std::string_view name, int64_t offset) {
   // The object that holds the last part of a dotted name: the root itself, or the
   // published sub-object the leading parts name (nullptr when they name none).
   TPersistent* owner = &root;
@@ -624,23 +711,25 @@ void TReader::ReadProperty(TPersistent& root, const std::string& name, int64_t o
                          ? dynamic_cast<TCollection*>(prop->GetObject(*owner))
                          : nullptr;
   if (collection) {
-    return ReadCollection(*collection, name);
+    return ReadCollection(*collection, std::string(name));
   } else if (prop && !prop->ReadOnly() && prop->Kind() != TTypeKind::Class) {
-    problem = ApplyValue(*owner, *prop, ReadValue(in, in.ReadValueType()));
-  } else if (owner && ReadDefinedProperty(*owner, std::string(last))) {
+    TReadValue value;
+    ReadValue(*FIn, FIn->ReadValueType(), value);
+    problem = ApplyValue(*owner, *prop, value);
+  } else if (owner && ReadDefinedProperty(*owner, last)) {
     return;
   } else {
-    in.SkipValue(in.ReadValueType());
+    FIn->SkipValue(FIn->ReadValueType());
     problem = "unknown property";
   }
   if (!problem.empty())
-    TReadWarnings::Report("Property " + name + " of " + Where() + " at offset " +
+    TReadWarnings::Report("Property " + std::string(name) + " of " + Where() + " at offset " +
                           std::to_string(offset) + ": " + problem);
 }
 
 // A collection value replaces the items; a value of another type is passed over.
 void TReader::ReadCollection(TCollection& collection, const std::string& name) {
-  TBinaryInput in(FStream, FStart);
+  TBinaryInput& in = *FIn;
   const TValueType type = in.ReadValueType();
   if (type != TValueType::vaCollection) {
     in.SkipValue(type);
@@ -656,21 +745,15 @@ void TReader::ReadCollection(TCollection& collection, const std::string& name) {
       item = in.ReadValueType();
     }
     if (item != TValueType::vaList) in.Fail("collection item expected");
-    TPersistent& target = collection.AddItem();
-    while (true) {
-      const int64_t offset = in.Offset();
-      const std::string property = in.ReadShortString("a property name");
-      if (property.empty()) break;
-      ReadProperty(target, property, offset);
-    }
+    ReadProperties(collection.AddItem());
   }
 }
 
-bool TReader::ReadDefinedProperty(TPersistent& owner, const std::string& name) {
+bool TReader::ReadDefinedProperty(TPersistent& owner, std::string_view name) {
   FPendingName = name;
   FPendingFound = false;
   owner.DefineProperties(*this);
-  FPendingName.clear();
+  FPendingName = {};
   return FPendingFound;
 }
 
@@ -678,16 +761,16 @@ void TReader::DefineBinaryProperty(const std::string& name, const TStreamProc& r
                                    const TStreamProc& /*writeData*/, bool /*hasData*/) {
   if (FPendingFound || FPendingName.empty() || !SameText(name, FPendingName)) return;
   FPendingFound = true;
-  TBinaryInput in(FStream, FStart);
-  const TValueType type = in.ReadValueType();
+  const TValueType type = FIn->ReadValueType();
   if (type != TValueType::vaBinary) {
-    in.SkipValue(type);
+    FIn->SkipValue(type);
     TReadWarnings::Report("Property " + name + " of " + Where() + ": binary data expected");
     return;
   }
   // The handler reads from its own bounded stream, so that it can neither run past its
   // data nor leave the outer stream out of step.
-  const std::vector<uint8_t> bytes = in.ReadBinaryBody();
+  std::vector<uint8_t> storage;
+  const std::span<const uint8_t> bytes = FIn->ReadBinaryBody(storage);
   TReadOnlyMemoryStream data(bytes.data(), static_cast<int64_t>(bytes.size()));
   if (readData) readData(data);
 }
@@ -698,7 +781,7 @@ std::string TReader::Where() const {
 
 std::string ReadComponent(TStream& stream, TPersistent& instance) {
   TReader reader(stream);
-  TBinaryInput(stream).ReadSignature();
+  reader.ReadSignature();
   return reader.ReadRootComponent(instance);
 }
 

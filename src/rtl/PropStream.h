@@ -16,7 +16,9 @@
 // reported through the active TReadWarnings; damaged structure (an unknown value type,
 // missing bytes) raises EReadError with the offset or line where it was found.
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "Classes.h"
@@ -107,11 +109,17 @@ class TWriter : public TFiler {
   std::string FPrefix;  // dotted path of the object whose binary properties are defined
 };
 
+namespace propstream {
+class TBinaryInput;
+}
+
 // Reads a property stream into an existing object: the properties are applied by name in
 // any order; those not mentioned keep their current values.
 class TReader : public TFiler {
  public:
   explicit TReader(TStream& stream);
+  ~TReader() override;
+  void ReadSignature();
   // Returns the class name stored in the header (the object's class is not checked
   // against it: a record may have been resolved to a related class).
   std::string ReadRootComponent(TPersistent& instance);
@@ -119,16 +127,25 @@ class TReader : public TFiler {
                             const TStreamProc& writeData, bool hasData) override;
 
  private:
-  void ReadProperty(TPersistent& root, const std::string& name, int64_t offset);
+  void ReadProperties(TPersistent& instance);
+  void ReadProperty(TPersistent& root, std::string_view name, int64_t offset);
   void ReadCollection(TCollection& collection, const std::string& name);
-  bool ReadDefinedProperty(TPersistent& owner, const std::string& name);
+  bool ReadDefinedProperty(TPersistent& owner, std::string_view name);
+  const TPropInfo* FindStoredProperty(const TClassInfo& cls, std::string_view name);
   std::string Where() const;
 
-  TStream& FStream;
-  int64_t FStart;  // offsets in messages count from here
+  std::unique_ptr<propstream::TBinaryInput> FIn;
   std::string FClassName, FObjectName;
-  std::string FPendingName;    // the binary property being looked for
-  bool FPendingFound = false;  // set by DefineBinaryProperty when it took the value
+  std::string FNameStorage;       // property names of streams that lend no memory
+  std::string_view FPendingName;  // the binary property being looked for
+  bool FPendingFound = false;     // set by DefineBinaryProperty when it took the value
+  // Where the last property found in a class was: stored properties come in declaration
+  // order, so the next one is nearly always there or just after it.
+  struct TLookupHint {
+    const TClassInfo* Class = nullptr;
+    size_t Index = 0;
+  };
+  TLookupHint FHints[8];
 };
 
 // "TPF0" and the object (TStream.WriteComponent of the classic libraries).

@@ -2,7 +2,9 @@
 // Byte-level pieces of the property stream shared by the reader, the writer and the two
 // text conversions. Internal to the platform layer.
 #include <cstdint>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "PropStream.h"
@@ -13,25 +15,42 @@ constexpr char kSignature[4] = {'T', 'P', 'F', '0'};
 
 // Reads values from a property stream; every failure names what was expected and the
 // offset (from the start of the property stream) where it was met.
+//
+// A stream that holds its bytes in memory lends all the bytes it has left at once: reads
+// then move a pointer over them, strings and binary values can be taken in place, and
+// the stream is set to the position reached when the input is destroyed. Other streams
+// are read value by value. Only one input may read a stream at a time.
 class TBinaryInput {
  public:
   explicit TBinaryInput(TStream& stream);
   // Offsets in messages count from `start`.
   TBinaryInput(TStream& stream, int64_t start);
+  ~TBinaryInput();
+  TBinaryInput(const TBinaryInput&) = delete;
+  TBinaryInput& operator=(const TBinaryInput&) = delete;
 
-  int64_t Offset();
-  [[noreturn]] void Fail(const std::string& what);
+  int64_t Offset() const;
+  [[noreturn]] void Fail(const std::string& what) const;
 
   void ReadSignature();
-  uint8_t ReadByte(const char* what);
-  TValueType ReadValueType();
+  uint8_t ReadByte(const char* what) { return FNext != FEnd ? *FNext++ : ReadByteFromStream(what); }
+  TValueType ReadValueType() {
+    const uint8_t type = ReadByte("a value type");
+    if (type > static_cast<uint8_t>(TValueType::vaUTF8String)) FailValueType(type);
+    return static_cast<TValueType>(type);
+  }
   std::string ReadShortString(const char* what);
+  // The same without a copy where the bytes are in memory; otherwise the text is read
+  // into `storage`. The view lasts as long as the input and `storage` stay untouched.
+  std::string_view ReadShortString(const char* what, std::string& storage);
   // The bytes of a short string whose length byte has already been read.
   std::string ReadShortStringBody(uint8_t length, const char* what);
   int64_t ReadIntBody(TValueType type);
   // The value of any of the string types, as 8-bit text.
   std::string ReadStringBody(TValueType type);
   std::vector<uint8_t> ReadBinaryBody();
+  // In place where the bytes are in memory, otherwise read into `storage`.
+  std::span<const uint8_t> ReadBinaryBody(std::vector<uint8_t>& storage);
   std::vector<std::string> ReadSetBody();
   // Passes over a value of any type, nested lists and collections included.
   void SkipValue(TValueType type);
@@ -45,8 +64,25 @@ class TBinaryInput {
   THeader ReadHeaderAfter(uint8_t firstByte);
 
  private:
+  uint8_t ReadByteFromStream(const char* what);
+  [[noreturn]] void FailValueType(uint8_t type) const;
+  // Exactly `count` bytes into `target`; false, with nothing consumed from memory, when
+  // fewer are left.
+  bool Take(void* target, size_t count);
+  // `count` bytes counted by a stored length (checked against what is left before
+  // anything is allocated): in place where possible, otherwise in `storage`.
+  std::span<const uint8_t> TakeCounted(int64_t count, const char* what,
+                                       std::vector<uint8_t>& storage);
+  int32_t ReadLength(const char* what);
+
   TStream& FStream;
   int64_t FStart;
+  // The lent bytes (all null when the stream has none to lend) and the stream position
+  // of the first.
+  const uint8_t* FBegin = nullptr;
+  const uint8_t* FNext = nullptr;
+  const uint8_t* FEnd = nullptr;
+  int64_t FBeginPosition = 0;
 };
 
 bool IsIntType(TValueType type);
