@@ -5,6 +5,8 @@
 #include <array>
 #include <charconv>
 #include <cstdio>
+#include <span>
+#include <unordered_map>
 
 namespace vt {
 
@@ -101,16 +103,26 @@ std::optional<std::string> IdentOf(const TIdentEntry (&table)[N], int32_t value)
   return std::nullopt;
 }
 
-// Stored identifiers nearly always carry the declared spelling, which an exact comparison
-// finds without folding case; any other letter case still matches.
-template <size_t N>
-std::optional<int32_t> ValueOf(const TIdentEntry (&table)[N], std::string_view ident) {
-  for (const TIdentEntry& e : table)
-    if (SameName(e.Name, ident)) return e.Value;
-  for (const TIdentEntry& e : table)
-    if (SameText(e.Name, ident)) return e.Value;
-  return std::nullopt;
-}
+// Stored identifiers nearly always carry the declared spelling, which one hash lookup
+// finds (every colour property of every skin object is read this way); any other letter
+// case still matches.
+class TIdentIndex {
+ public:
+  template <size_t N>
+  explicit TIdentIndex(const TIdentEntry (&table)[N]) : FTable(table, N) {
+    for (const TIdentEntry& e : table) FExact.try_emplace(e.Name, e.Value);
+  }
+  std::optional<int32_t> ValueOf(std::string_view ident) const {
+    if (auto found = FExact.find(ident); found != FExact.end()) return found->second;
+    for (const TIdentEntry& e : FTable)
+      if (SameText(e.Name, ident)) return e.Value;
+    return std::nullopt;
+  }
+
+ private:
+  std::span<const TIdentEntry> FTable;
+  std::unordered_map<std::string_view, int32_t> FExact;
+};
 
 template <size_t N>
 std::vector<std::string> NamesOf(const TIdentEntry (&table)[N]) {
@@ -201,7 +213,8 @@ std::optional<std::string> ColorToIdent(int32_t color) {
   return IdentOf(kColorIdents, color);
 }
 std::optional<int32_t> IdentToColor(std::string_view ident) {
-  return ValueOf(kColorIdents, ident);
+  static const TIdentIndex index(kColorIdents);
+  return index.ValueOf(ident);
 }
 std::vector<std::string> ColorIdents() {
   return NamesOf(kColorIdents);
@@ -253,7 +266,8 @@ std::optional<std::string> CharsetToIdent(int32_t charset) {
   return IdentOf(kCharsetIdents, charset);
 }
 std::optional<int32_t> IdentToCharset(std::string_view ident) {
-  return ValueOf(kCharsetIdents, ident);
+  static const TIdentIndex index(kCharsetIdents);
+  return index.ValueOf(ident);
 }
 std::vector<std::string> CharsetIdents() {
   return NamesOf(kCharsetIdents);

@@ -5,6 +5,7 @@
 #include <QtGlobal>
 #include <cstring>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 
 #include "PropStreamIO.h"
@@ -54,16 +55,6 @@ TNestingGuard::~TNestingGuard() {
 namespace propstream {
 
 // ---- Binary input ---------------------------------------------------------------------
-
-bool IsIntType(TValueType type) {
-  return type == TValueType::vaInt8 || type == TValueType::vaInt16 || type == TValueType::vaInt32 ||
-         type == TValueType::vaInt64;
-}
-
-bool IsStringType(TValueType type) {
-  return type == TValueType::vaString || type == TValueType::vaLString ||
-         type == TValueType::vaWString || type == TValueType::vaUTF8String;
-}
 
 TBinaryInput::TBinaryInput(TStream& stream) : TBinaryInput(stream, stream.Position()) {}
 
@@ -632,6 +623,70 @@ size_t FirstDot(std::string_view name) {
   return std::string_view::npos;
 }
 
+std::string_view LastPart(std::string_view name) {
+  for (size_t i = name.size(); i-- > 0;)
+    if (name[i] == '.') return name.substr(i + 1);
+  return name;
+}
+
+// Stored names nearly always carry the declared letter case: an exact comparison finds
+// them without folding case character by character.
+const TPropInfo* FindStoredProperty(const TClassInfo& cls, std::string_view name) {
+  for (const TPropInfo* prop : cls.AllProperties())
+    if (SameName(prop->Name, name)) return prop;
+  return cls.FindProperty(name);
+}
+
+// What a stored property name stands for in objects of one class: the published
+// sub-objects that its leading parts name, each with the class it had, and the property
+// that its last part names (nullptr when none is published under that name).
+struct TResolvedName {
+  struct TStep {
+    const TPropInfo* Prop;
+    const TClassInfo* Class;
+  };
+  std::string Name;
+  std::vector<TStep> Path;
+  const TPropInfo* Prop = nullptr;
+};
+
+// Objects of a class are stored with the same names in the same order, so each name is
+// remembered, per class and place, with what it resolved to: the name in that place of
+// the next object of the class is then resolved by one comparison. The plans are per
+// thread, like the readers that use them, and bounded in length against hostile streams.
+using TNamePlan = std::vector<TResolvedName>;
+constexpr size_t kMaxPlanLength = 256;
+thread_local std::unordered_map<const TClassInfo*, TNamePlan> gNamePlans;
+
+// The owner that a remembered resolution gives in `root`; nullptr when a sub-object on
+// the way is missing or of another class than when the name was resolved.
+TPersistent* OwnerAlong(TPersistent& root, const TResolvedName& resolved) {
+  TPersistent* owner = &root;
+  for (const TResolvedName::TStep& step : resolved.Path) {
+    owner = step.Prop->GetObject(*owner);
+    if (!owner || &owner->ClassInfo() != step.Class) return nullptr;
+  }
+  return owner;
+}
+
+// Resolves the name from scratch; `owner` is nullptr when a leading part names no
+// published sub-object, and such a name is not remembered.
+std::optional<TResolvedName> Resolve(TPersistent& root, std::string_view name,
+                                     TPersistent*& owner) {
+  TResolvedName resolved;
+  owner = &root;
+  std::string_view last = name;
+  for (size_t dot; (dot = FirstDot(last)) != std::string_view::npos; last.remove_prefix(dot + 1)) {
+    const TPropInfo* part = FindStoredProperty(owner->ClassInfo(), last.substr(0, dot));
+    owner = part && part->Kind() == TTypeKind::Class ? part->GetObject(*owner) : nullptr;
+    if (!owner) return std::nullopt;
+    resolved.Path.push_back({part, &owner->ClassInfo()});
+  }
+  resolved.Prop = FindStoredProperty(owner->ClassInfo(), last);
+  resolved.Name = name;
+  return resolved;
+}
+
 void SkipChildObject(TBinaryInput& in, uint8_t first) {
   TNestingGuard guard("Objects");
   in.ReadHeaderAfter(first);
@@ -670,42 +725,29 @@ std::string TReader::ReadRootComponent(TPersistent& instance) {
 }
 
 void TReader::ReadProperties(TPersistent& instance) {
-  while (true) {
+  TNamePlan& plan = gNamePlans[&instance.ClassInfo()];
+  for (size_t place = 0;; ++place) {
     const int64_t offset = FIn->Offset();
     const std::string_view name = FIn->ReadShortString("a property name", FNameStorage);
     if (name.empty()) return;
-    ReadProperty(instance, name, offset);
-  }
-}
-
-// Looks first where the last property of the class was found and just after it, then
-// everywhere; stored names nearly always carry the declared letter case, so an exact
-// comparison comes before the one that folds case.
-const TPropInfo* TReader::FindStoredProperty(const TClassInfo& cls, std::string_view name) {
-  const std::vector<const TPropInfo*>& all = cls.AllProperties();
-  TLookupHint& hint = FHints[(reinterpret_cast<uintptr_t>(&cls) >> 4) % std::size(FHints)];
-  const size_t start = hint.Class == &cls && hint.Index < all.size() ? hint.Index : 0;
-  for (size_t k = 0; k < all.size(); ++k) {
-    const size_t i = start + k < all.size() ? start + k : start + k - all.size();
-    if (SameName(all[i]->Name, name)) {
-      hint = {&cls, i};
-      return all[i];
+    TPersistent* owner = nullptr;
+    const TPropInfo* prop = nullptr;
+    if (place < plan.size() && SameName(plan[place].Name, name) &&
+        (owner = OwnerAlong(instance, plan[place]))) {
+      prop = plan[place].Prop;
+    } else if (std::optional<TResolvedName> resolved = Resolve(instance, name, owner)) {
+      prop = resolved->Prop;
+      if (place < plan.size())
+        plan[place] = std::move(*resolved);
+      else if (place == plan.size() && place < kMaxPlanLength)
+        plan.push_back(std::move(*resolved));
     }
+    ReadProperty(owner, prop, name, offset);
   }
-  return cls.FindProperty(name);
 }
 
-void TReader::ReadProperty(TPersistent& root, std::string_view name, int64_t offset) {
-  // The object that holds the last part of a dotted name: the root itself, or the
-  // published sub-object the leading parts name (nullptr when they name none).
-  TPersistent* owner = &root;
-  std::string_view last = name;
-  for (size_t dot; owner && (dot = FirstDot(last)) != std::string_view::npos;
-       last.remove_prefix(dot + 1)) {
-    const TPropInfo* part = FindStoredProperty(owner->ClassInfo(), last.substr(0, dot));
-    owner = part && part->Kind() == TTypeKind::Class ? part->GetObject(*owner) : nullptr;
-  }
-  const TPropInfo* prop = owner ? FindStoredProperty(owner->ClassInfo(), last) : nullptr;
+void TReader::ReadProperty(TPersistent* owner, const TPropInfo* prop, std::string_view name,
+                           int64_t offset) {
   std::string problem;
   auto* collection = prop && prop->Kind() == TTypeKind::Class
                          ? dynamic_cast<TCollection*>(prop->GetObject(*owner))
@@ -716,7 +758,7 @@ void TReader::ReadProperty(TPersistent& root, std::string_view name, int64_t off
     TReadValue value;
     ReadValue(*FIn, FIn->ReadValueType(), value);
     problem = ApplyValue(*owner, *prop, value);
-  } else if (owner && ReadDefinedProperty(*owner, last)) {
+  } else if (owner && ReadDefinedProperty(*owner, LastPart(name))) {
     return;
   } else {
     FIn->SkipValue(FIn->ReadValueType());

@@ -128,10 +128,13 @@ class TReader : public TFiler {
 
  private:
   void ReadProperties(TPersistent& instance);
-  void ReadProperty(TPersistent& root, std::string_view name, int64_t offset);
+  // `owner` is the object that holds the property the (possibly dotted) name stands for,
+  // nullptr when a leading part names no published sub-object; `prop` is nullptr when the
+  // name is no published property of the owner.
+  void ReadProperty(TPersistent* owner, const TPropInfo* prop, std::string_view name,
+                    int64_t offset);
   void ReadCollection(TCollection& collection, const std::string& name);
   bool ReadDefinedProperty(TPersistent& owner, std::string_view name);
-  const TPropInfo* FindStoredProperty(const TClassInfo& cls, std::string_view name);
   std::string Where() const;
 
   std::unique_ptr<propstream::TBinaryInput> FIn;
@@ -139,13 +142,6 @@ class TReader : public TFiler {
   std::string FNameStorage;       // property names of streams that lend no memory
   std::string_view FPendingName;  // the binary property being looked for
   bool FPendingFound = false;     // set by DefineBinaryProperty when it took the value
-  // Where the last property found in a class was: stored properties come in declaration
-  // order, so the next one is nearly always there or just after it.
-  struct TLookupHint {
-    const TClassInfo* Class = nullptr;
-    size_t Index = 0;
-  };
-  TLookupHint FHints[8];
 };
 
 // "TPF0" and the object (TStream.WriteComponent of the classic libraries).

@@ -85,8 +85,15 @@ class TBinaryInput {
   int64_t FBeginPosition = 0;
 };
 
-bool IsIntType(TValueType type);
-bool IsStringType(TValueType type);
+inline bool IsIntType(TValueType type) {
+  return type == TValueType::vaInt8 || type == TValueType::vaInt16 || type == TValueType::vaInt32 ||
+         type == TValueType::vaInt64;
+}
+
+inline bool IsStringType(TValueType type) {
+  return type == TValueType::vaString || type == TValueType::vaLString ||
+         type == TValueType::vaWString || type == TValueType::vaUTF8String;
+}
 
 // Writes values in the forms the classic writers use.
 class TBinaryOutput {
