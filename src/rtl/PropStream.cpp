@@ -556,13 +556,42 @@ std::optional<int> OrdinalOfStored(const TTypeInfo& type, std::string_view name)
   return type.OrdinalOf(name);
 }
 
+}  // namespace
+
+// The last identifier met in one place and the number it stood for.
+struct propstream::TIdentMemo {
+  std::string Ident;
+  int64_t Number = 0;
+};
+
+namespace {
+
+using propstream::TIdentMemo;
+
+// The number an identifier stands for in an integer or enumeration property. The objects
+// of a skin repeat their identifiers (clNone, DEFAULT_CHARSET, taLeft) from one object
+// to the next, so the last one met in the same place is tried first.
+std::optional<int64_t> IdentNumber(const TPropInfo& prop, std::string_view ident,
+                                   TIdentMemo* memo) {
+  if (memo && !memo->Ident.empty() && SameName(memo->Ident, ident)) return memo->Number;
+  const TTypeInfo& type = *prop.PropType;
+  std::optional<int64_t> number;
+  if (prop.Kind() == TTypeKind::Enumeration) {
+    if (auto ordinal = OrdinalOfStored(type, ident)) number = *ordinal;
+  } else if (type.IdentToInt) {
+    if (auto known = type.IdentToInt(ident)) number = *known;
+  }
+  if (number && memo) *memo = {std::string(ident), *number};
+  return number;
+}
+
 // Applies the value; returns the reason it cannot be applied, or "" on success.
 std::string ApplyIntegerValue(TPersistent& instance, const TPropInfo& prop,
-                              const TReadValue& value) {
+                              const TReadValue& value, TIdentMemo* memo) {
   const TTypeInfo& type = *prop.PropType;
   int64_t number = value.Int;
   if (value.Type == TValueType::vaIdent) {
-    auto known = type.IdentToInt ? type.IdentToInt(value.Ident) : std::nullopt;
+    auto known = IdentNumber(prop, value.Ident, memo);
     if (!known) return "unknown identifier " + std::string(value.Ident);
     number = *known;
   } else if (!propstream::IsIntType(value.Type)) {
@@ -588,13 +617,14 @@ std::string ApplySetValue(TPersistent& instance, const TPropInfo& prop, const TR
   return unknown.empty() ? std::string() : "unknown set elements ignored: " + unknown;
 }
 
-std::string ApplyValue(TPersistent& instance, const TPropInfo& prop, const TReadValue& value) {
+std::string ApplyValue(TPersistent& instance, const TPropInfo& prop, const TReadValue& value,
+                       TIdentMemo* memo) {
   switch (prop.Kind()) {
     case TTypeKind::Integer:
-      return ApplyIntegerValue(instance, prop, value);
+      return ApplyIntegerValue(instance, prop, value, memo);
     case TTypeKind::Enumeration: {
       if (value.Type != TValueType::vaIdent) return "an identifier is expected";
-      auto ordinal = OrdinalOfStored(*prop.PropType, value.Ident);
+      auto ordinal = IdentNumber(prop, value.Ident, memo);
       if (!ordinal) return "unknown identifier " + std::string(value.Ident);
       prop.SetOrd(instance, *ordinal);
       return {};
@@ -648,6 +678,7 @@ struct TResolvedName {
   std::string Name;
   std::vector<TStep> Path;
   const TPropInfo* Prop = nullptr;
+  TIdentMemo Memo;
 };
 
 // Objects of a class are stored with the same names in the same order, so each name is
@@ -732,22 +763,27 @@ void TReader::ReadProperties(TPersistent& instance) {
     if (name.empty()) return;
     TPersistent* owner = nullptr;
     const TPropInfo* prop = nullptr;
+    TIdentMemo* memo = nullptr;
     if (place < plan.size() && SameName(plan[place].Name, name) &&
         (owner = OwnerAlong(instance, plan[place]))) {
       prop = plan[place].Prop;
+      memo = &plan[place].Memo;
     } else if (std::optional<TResolvedName> resolved = Resolve(instance, name, owner)) {
       prop = resolved->Prop;
       if (place < plan.size())
         plan[place] = std::move(*resolved);
       else if (place == plan.size() && place < kMaxPlanLength)
         plan.push_back(std::move(*resolved));
+      if (place < plan.size()) memo = &plan[place].Memo;
     }
-    ReadProperty(owner, prop, name, offset);
+    ReadProperty(owner, prop, name, offset, memo);
   }
 }
 
+// The memo belongs to the plan of the class, which the objects read by a nested reader
+// may change: it is used only before anything else is read.
 void TReader::ReadProperty(TPersistent* owner, const TPropInfo* prop, std::string_view name,
-                           int64_t offset) {
+                           int64_t offset, TIdentMemo* memo) {
   std::string problem;
   auto* collection = prop && prop->Kind() == TTypeKind::Class
                          ? dynamic_cast<TCollection*>(prop->GetObject(*owner))
@@ -757,7 +793,7 @@ void TReader::ReadProperty(TPersistent* owner, const TPropInfo* prop, std::strin
   } else if (prop && !prop->ReadOnly() && prop->Kind() != TTypeKind::Class) {
     TReadValue value;
     ReadValue(*FIn, FIn->ReadValueType(), value);
-    problem = ApplyValue(*owner, *prop, value);
+    problem = ApplyValue(*owner, *prop, value, memo);
   } else if (owner && ReadDefinedProperty(*owner, LastPart(name))) {
     return;
   } else {

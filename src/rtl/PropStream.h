@@ -111,6 +111,7 @@ class TWriter : public TFiler {
 
 namespace propstream {
 class TBinaryInput;
+struct TIdentMemo;
 }
 
 // Reads a property stream into an existing object: the properties are applied by name in
@@ -130,9 +131,10 @@ class TReader : public TFiler {
   void ReadProperties(TPersistent& instance);
   // `owner` is the object that holds the property the (possibly dotted) name stands for,
   // nullptr when a leading part names no published sub-object; `prop` is nullptr when the
-  // name is no published property of the owner.
+  // name is no published property of the owner. `memo`, when given, remembers the last
+  // identifier met under this name.
   void ReadProperty(TPersistent* owner, const TPropInfo* prop, std::string_view name,
-                    int64_t offset);
+                    int64_t offset, propstream::TIdentMemo* memo);
   void ReadCollection(TCollection& collection, const std::string& name);
   bool ReadDefinedProperty(TPersistent& owner, std::string_view name);
   std::string Where() const;
