@@ -325,46 +325,49 @@ TBinaryInput::THeader TBinaryInput::ReadHeaderAfter(uint8_t firstByte) {
 
 // ---- Binary output --------------------------------------------------------------------
 
-void TBinaryOutput::WriteByte(uint8_t value) {
-  FStream.WriteBuffer(&value, 1);
+void TBinaryOutput::PutLittleEndian(uint64_t value, size_t size) {
+  uint8_t bytes[8];
+  for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<uint8_t>(value >> (8 * i));
+  Put(bytes, size);
 }
 
-void TBinaryOutput::WriteShortString(const std::string& text, const char* what) {
+void TBinaryOutput::WriteShortString(std::string_view text, const char* what) {
   if (text.size() > 255)
-    throw EWriteError(std::string("Cannot store ") + what + " \"" + text.substr(0, 40) +
-                      "...\": longer than 255 characters");
+    throw EWriteError(std::string("Cannot store ") + what + " \"" +
+                      std::string(text.substr(0, 40)) + "...\": longer than 255 characters");
   WriteByte(static_cast<uint8_t>(text.size()));
-  FStream.WriteBuffer(text.data(), static_cast<int64_t>(text.size()));
+  Put(text.data(), text.size());
 }
 
 void TBinaryOutput::WriteInteger(int64_t value) {
   if (value >= INT8_MIN && value <= INT8_MAX) {
     WriteValueType(TValueType::vaInt8);
-    WriteByte(static_cast<uint8_t>(value));
+    PutLittleEndian(static_cast<uint64_t>(value), 1);
   } else if (value >= INT16_MIN && value <= INT16_MAX) {
     WriteValueType(TValueType::vaInt16);
-    WriteInt16(FStream, static_cast<int16_t>(value));
+    PutLittleEndian(static_cast<uint64_t>(value), 2);
   } else if (value >= INT32_MIN && value <= INT32_MAX) {
     WriteValueType(TValueType::vaInt32);
-    WriteInt32(FStream, static_cast<int32_t>(value));
+    PutLittleEndian(static_cast<uint64_t>(value), 4);
   } else {
     WriteValueType(TValueType::vaInt64);
-    WriteUInt32(FStream, static_cast<uint32_t>(value));
-    WriteUInt32(FStream, static_cast<uint32_t>(static_cast<uint64_t>(value) >> 32));
+    PutLittleEndian(static_cast<uint64_t>(value), 8);
   }
 }
 
-void TBinaryOutput::WriteString(const std::string& text) {
+void TBinaryOutput::WriteString(std::string_view text) {
   if (text.size() <= 255) {
     WriteValueType(TValueType::vaString);
     WriteShortString(text, "a string");
   } else {
+    if (text.size() > INT32_MAX) throw EWriteError("String larger than 2 GB");
     WriteValueType(TValueType::vaLString);
-    WriteLengthString(FStream, text);
+    PutLittleEndian(text.size(), 4);
+    Put(text.data(), text.size());
   }
 }
 
-void TBinaryOutput::WriteIdent(const std::string& ident) {
+void TBinaryOutput::WriteIdent(std::string_view ident) {
   WriteValueType(TValueType::vaIdent);
   WriteShortString(ident, "an identifier");
 }
@@ -376,8 +379,8 @@ void TBinaryOutput::WriteBinary(const std::vector<uint8_t>& bytes) {
 void TBinaryOutput::WriteBinary(const uint8_t* bytes, int64_t size) {
   if (size > INT32_MAX) throw EWriteError("Binary property larger than 2 GB");
   WriteValueType(TValueType::vaBinary);
-  WriteInt32(FStream, static_cast<int32_t>(size));
-  FStream.WriteBuffer(bytes, size);
+  PutLittleEndian(static_cast<uint64_t>(size), 4);
+  Put(bytes, static_cast<size_t>(size));
 }
 
 void TBinaryOutput::WriteHeader(uint8_t flags, int64_t childPos, const std::string& className,
@@ -586,8 +589,8 @@ std::optional<int64_t> IdentNumber(const TPropInfo& prop, std::string_view ident
 }
 
 // Applies the value; returns the reason it cannot be applied, or "" on success.
-std::string ApplyIntegerValue(TPersistent& instance, const TPropInfo& prop,
-                              const TReadValue& value, TIdentMemo* memo) {
+std::string ApplyIntegerValue(TPersistent& instance, const TPropInfo& prop, const TReadValue& value,
+                              TIdentMemo* memo) {
   const TTypeInfo& type = *prop.PropType;
   int64_t number = value.Int;
   if (value.Type == TValueType::vaIdent) {

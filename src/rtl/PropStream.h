@@ -112,7 +112,7 @@ class TWriter : public TFiler {
 namespace propstream {
 class TBinaryInput;
 struct TIdentMemo;
-}
+}  // namespace propstream
 
 // Reads a property stream into an existing object: the properties are applied by name in
 // any order; those not mentioned keep their current values.
@@ -160,6 +160,6 @@ void ObjectBinaryToText(TStream& input, TStream& output);
 void ObjectTextToBinary(TStream& input, TStream& output);
 
 std::string ObjectBinaryToText(const std::vector<uint8_t>& binary);
-std::vector<uint8_t> ObjectTextToBinary(const std::string& text);
+std::vector<uint8_t> ObjectTextToBinary(std::string_view text);
 
 }  // namespace vt

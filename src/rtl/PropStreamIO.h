@@ -95,26 +95,39 @@ inline bool IsStringType(TValueType type) {
          type == TValueType::vaWString || type == TValueType::vaUTF8String;
 }
 
-// Writes values in the forms the classic writers use.
+// Writes values in the forms the classic writers use, to a stream or straight to the end
+// of a byte vector (the text conversion builds whole property streams in memory).
 class TBinaryOutput {
  public:
-  explicit TBinaryOutput(TStream& stream) : FStream(stream) {}
-  void WriteByte(uint8_t value);
+  explicit TBinaryOutput(TStream& stream) : FStream(&stream) {}
+  explicit TBinaryOutput(std::vector<uint8_t>& bytes) : FBytes(&bytes) {}
+  void WriteByte(uint8_t value) { Put(&value, 1); }
   void WriteValueType(TValueType type) { WriteByte(static_cast<uint8_t>(type)); }
   // EWriteError when the text does not fit a short string.
-  void WriteShortString(const std::string& text, const char* what);
+  void WriteShortString(std::string_view text, const char* what);
   // The smallest of vaInt8, vaInt16, vaInt32 (vaInt64 beyond 32 bits) that holds it.
   void WriteInteger(int64_t value);
   // vaString up to 255 bytes, vaLString beyond.
-  void WriteString(const std::string& text);
-  void WriteIdent(const std::string& ident);
+  void WriteString(std::string_view text);
+  void WriteIdent(std::string_view ident);
   void WriteBinary(const std::vector<uint8_t>& bytes);
   void WriteBinary(const uint8_t* bytes, int64_t size);
   void WriteHeader(uint8_t flags, int64_t childPos, const std::string& className,
                    const std::string& objectName);
 
  private:
-  TStream& FStream;
+  void Put(const void* data, size_t size) {
+    if (FBytes) {
+      const auto* bytes = static_cast<const uint8_t*>(data);
+      FBytes->insert(FBytes->end(), bytes, bytes + size);
+    } else {
+      FStream->WriteBuffer(data, static_cast<int64_t>(size));
+    }
+  }
+  void PutLittleEndian(uint64_t value, size_t size);
+
+  TStream* FStream = nullptr;
+  std::vector<uint8_t>* FBytes = nullptr;
 };
 
 // A character code of text (decimal "#nnn" or UTF-16 of another writer) as 8-bit text:

@@ -324,37 +324,41 @@ class TTokenizer {
   // The bytes of "{ ... }" after the opening brace: hexadecimal digit pairs with any
   // blanks and line breaks between them. Stored records of child objects make this the
   // bulk of a skin's object text, so whole pairs are decoded through a table first.
-  std::vector<uint8_t> ReadBinaryBody() {
+  // Appends the decoded bytes to `out`.
+  void ReadBinaryBody(std::vector<uint8_t>& out) {
     const size_t close = FText.find('}', FPos);
     const size_t end = close == std::string_view::npos ? FText.size() : close;
-    std::vector<uint8_t> bytes((end - FPos) / 2);  // each byte takes two digits
-    uint8_t* out = bytes.data();
+    const size_t start = out.size();
+    out.resize(start + (end - FPos) / 2);  // each byte takes two digits
+    uint8_t* next = out.data() + start;
     int pending = -1;
-    for (size_t pos = FPos; pos < end; ++pos) {
-      for (; pending < 0 && pos + 16 <= end && DecodeHex16(FText.data() + pos, out); pos += 16)
-        out += 8;
-      while (pending < 0 && pos + 1 < end) {
-        const int high = HexAt(pos), low = HexAt(pos + 1);
-        if ((high | low) < 0) break;
-        *out++ = static_cast<uint8_t>(high * 16 + low);
-        pos += 2;
+    size_t pos = FPos;
+    while (pos < end) {
+      if (pending < 0) {
+        for (; pos + 16 <= end && DecodeHex16(FText.data() + pos, next); pos += 16) next += 8;
+        for (; pos + 1 < end && (HexAt(pos) | HexAt(pos + 1)) >= 0; pos += 2)
+          *next++ = static_cast<uint8_t>(HexAt(pos) * 16 + HexAt(pos + 1));
+        if (pos >= end) break;
       }
-      if (pos >= end) break;
       const char c = FText[pos];
       if (const int digit = HexAt(pos); digit >= 0) {
         if (pending < 0) {
           pending = digit;
         } else {
-          *out++ = static_cast<uint8_t>(pending * 16 + digit);
+          *next++ = static_cast<uint8_t>(pending * 16 + digit);
           pending = -1;
         }
-      } else if (c == '\n' || (c == '\r' && At(pos + 1) != '\n')) {
-        ++FLine;
-      } else if (static_cast<unsigned char>(c) > ' ') {
+        ++pos;
+        continue;
+      }
+      if (static_cast<unsigned char>(c) > ' ') {
         FPos = pos;
         FTokenLine = FLine;
         Fail(std::string("hexadecimal digit expected in binary data, found \"") + c + "\"");
       }
+      // A line break and the next line's indentation, passed over in one go.
+      for (; pos < end && static_cast<unsigned char>(FText[pos]) <= ' '; ++pos)
+        if (FText[pos] == '\n' || (FText[pos] == '\r' && At(pos + 1) != '\n')) ++FLine;
     }
     FPos = end;
     if (close == std::string_view::npos) Fail("binary data without a closing \"}\"");
@@ -363,8 +367,7 @@ class TTokenizer {
       FTokenLine = FLine;
       Fail("binary data with an odd number of hexadecimal digits");
     }
-    bytes.resize(static_cast<size_t>(out - bytes.data()));
-    return bytes;
+    out.resize(static_cast<size_t>(next - out.data()));
   }
 
  private:
@@ -508,7 +511,8 @@ class TTokenizer {
 
 class TTextInput {
  public:
-  TTextInput(std::string_view text, TStream& output) : FTokens(text), FOut(output) {}
+  TTextInput(std::string_view text, std::vector<uint8_t>& output)
+      : FTokens(text), FBytes(output), FOut(output) {}
 
   void Convert() {
     try {
@@ -659,8 +663,15 @@ class TTextInput {
     FTokens.Next();
   }
 
+  // The digits are decoded straight into the output, behind a length filled in after.
   void ConvertBinary() {
-    FOut.WriteBinary(FTokens.ReadBinaryBody());
+    FOut.WriteValueType(TValueType::vaBinary);
+    const size_t lengthAt = FBytes.size();
+    FBytes.resize(lengthAt + 4);
+    FTokens.ReadBinaryBody(FBytes);
+    const size_t length = FBytes.size() - lengthAt - 4;
+    if (length > INT32_MAX) throw EWriteError("Binary property larger than 2 GB");
+    for (size_t i = 0; i < 4; ++i) FBytes[lengthAt + i] = static_cast<uint8_t>(length >> (8 * i));
     FTokens.Next();
   }
 
@@ -686,6 +697,7 @@ class TTextInput {
   }
 
   TTokenizer FTokens;
+  std::vector<uint8_t>& FBytes;
   TBinaryOutput FOut;
 };
 
@@ -709,7 +721,8 @@ void ObjectBinaryToText(TStream& input, TStream& output) {
 }
 
 void ObjectTextToBinary(TStream& input, TStream& output) {
-  const std::vector<uint8_t> binary = ObjectTextToBinary(ReadRest(input));
+  const std::string text = ReadRest(input);
+  const std::vector<uint8_t> binary = ObjectTextToBinary(std::string_view(text));
   output.WriteBuffer(binary.data(), static_cast<int64_t>(binary.size()));
 }
 
@@ -720,11 +733,11 @@ std::string ObjectBinaryToText(const std::vector<uint8_t>& binary) {
   return std::string(output.Bytes().begin(), output.Bytes().end());
 }
 
-std::vector<uint8_t> ObjectTextToBinary(const std::string& text) {
-  TMemoryStream binary;
-  binary.WriteBuffer(propstream::kSignature, 4);
+std::vector<uint8_t> ObjectTextToBinary(std::string_view text) {
+  std::vector<uint8_t> binary(std::begin(propstream::kSignature), std::end(propstream::kSignature));
+  binary.reserve(text.size() / 2 + 64);  // hexadecimal bodies, the bulk, halve
   TTextInput(text, binary).Convert();
-  return std::move(binary.Bytes());
+  return binary;
 }
 
 }  // namespace vt

@@ -241,6 +241,22 @@ std::string ReadLengthString(TStream& s, const char* what) {
   return ReadCounted<std::string>(s, ReadInt32(s), what);
 }
 
+std::span<const uint8_t> ReadBytes(TStream& s, int64_t count, std::vector<uint8_t>& storage,
+                                   const char* what) {
+  if (const uint8_t* bytes = count > 0 ? s.ReadInPlace(count) : nullptr)
+    return {bytes, static_cast<size_t>(count)};
+  storage = ReadBytes(s, count, what);
+  return storage;
+}
+
+std::string_view ReadLengthString(TStream& s, std::string& storage, const char* what) {
+  const int32_t length = ReadInt32(s);
+  if (const uint8_t* bytes = length > 0 ? s.ReadInPlace(length) : nullptr)
+    return {reinterpret_cast<const char*>(bytes), static_cast<size_t>(length)};
+  storage = ReadCounted<std::string>(s, length, what);
+  return storage;
+}
+
 void WriteLengthString(TStream& s, const std::string& text) {
   WriteInt32(s, static_cast<int32_t>(text.size()));
   s.WriteBuffer(text.data(), static_cast<int64_t>(text.size()));

@@ -5,7 +5,9 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "Classes.h"
@@ -112,6 +114,11 @@ void WriteUInt32(TStream& s, uint32_t v);
 std::vector<uint8_t> ReadBytes(TStream& s, int64_t count, const char* what);
 // A signed 32-bit byte count and that many bytes.
 std::string ReadLengthString(TStream& s, const char* what = "string");
+// The same two without a copy where the stream holds its bytes in memory; otherwise the
+// bytes are read into `storage`. The result lasts as long as both stay untouched.
+std::span<const uint8_t> ReadBytes(TStream& s, int64_t count, std::vector<uint8_t>& storage,
+                                   const char* what);
+std::string_view ReadLengthString(TStream& s, std::string& storage, const char* what);
 void WriteLengthString(TStream& s, const std::string& text);
 
 }  // namespace vt

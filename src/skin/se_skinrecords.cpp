@@ -23,7 +23,7 @@ TSeSkinObject* SkipUnknownRecord(const std::string& className) {
 
 // Creates an object of the record's class and reads the property stream into it; the
 // object joins `owner` only once it is complete. nullptr for an unknown class.
-TSeSkinObject* CreateFromRecord(const std::string& className, const std::vector<uint8_t>& data,
+TSeSkinObject* CreateFromRecord(const std::string& className, std::span<const uint8_t> data,
                                 TComponent* owner) {
   const TClassInfo* cls = ResolveSkinObjectClass(className);
   if (!cls || !cls->Create) return SkipUnknownRecord(className);
@@ -96,7 +96,8 @@ void WriteSkinObjectText(TStream& stream, const TSeSkinObject& object) {
 TSeSkinObject* ReadSkinObjectText(TStream& stream, TComponent* owner) {
   InstallSkinObjectStreaming();
   const std::string className = ReadLengthString(stream, "object class name");
-  const std::string text = ReadLengthString(stream, "object property text");
+  std::string storage;
+  const std::string_view text = ReadLengthString(stream, storage, "object property text");
   if (!ResolveSkinObjectClass(className)) return SkipUnknownRecord(className);
   try {
     return CreateFromRecord(className, ObjectTextToBinary(text), owner);
@@ -116,7 +117,9 @@ void WriteSkinObjectBinary(TStream& stream, const TSeSkinObject& object) {
 TSeSkinObject* ReadSkinObjectBinary(TStream& stream, TComponent* owner) {
   InstallSkinObjectStreaming();
   const std::string className = ReadLengthString(stream, "object class name");
-  const std::vector<uint8_t> data = ReadBytes(stream, ReadInt32(stream), "object record");
+  std::vector<uint8_t> storage;
+  const std::span<const uint8_t> data =
+      ReadBytes(stream, ReadInt32(stream), storage, "object record");
   try {
     return CreateFromRecord(className, data, owner);
   } catch (const EReadError& e) {
