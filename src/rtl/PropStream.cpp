@@ -77,11 +77,6 @@ TBinaryInput::~TBinaryInput() {
     }
 }
 
-int64_t TBinaryInput::Offset() const {
-  if (FBegin) return FBeginPosition + (FNext - FBegin) - FStart;
-  return FStream.Position() - FStart;
-}
-
 void TBinaryInput::Fail(const std::string& what) const {
   throw EReadError("Invalid property stream: " + what + " at offset " + std::to_string(Offset()));
 }

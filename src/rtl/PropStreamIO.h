@@ -29,7 +29,9 @@ class TBinaryInput {
   TBinaryInput(const TBinaryInput&) = delete;
   TBinaryInput& operator=(const TBinaryInput&) = delete;
 
-  int64_t Offset() const;
+  int64_t Offset() const {
+    return FBegin ? FBeginPosition + (FNext - FBegin) - FStart : FStream.Position() - FStart;
+  }
   [[noreturn]] void Fail(const std::string& what) const;
 
   void ReadSignature();
@@ -119,7 +121,10 @@ class TBinaryOutput {
   void Put(const void* data, size_t size) {
     if (FBytes) {
       const auto* bytes = static_cast<const uint8_t*>(data);
-      FBytes->insert(FBytes->end(), bytes, bytes + size);
+      if (size == 1)
+        FBytes->push_back(*bytes);
+      else
+        FBytes->insert(FBytes->end(), bytes, bytes + size);
     } else {
       FStream->WriteBuffer(data, static_cast<int64_t>(size));
     }
