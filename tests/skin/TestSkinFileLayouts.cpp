@@ -268,6 +268,12 @@ TEST(SkinLayouts, KeyProcessingOfTheTextLayoutMatchesTheBitmapsOwn) {
                            (static_cast<uint32_t>(value) << shift));
         }
   pixels.push_back(0xFF123456);
+  // Repeated past the first blocks of pixels, so that the vector path meets these pixels
+  // again after it has found partial alpha and stopped looking for it.
+  const size_t block = pixels.size();
+  while (pixels.size() < 4 * block)
+    pixels.insert(pixels.end(), pixels.begin(),
+                  pixels.begin() + static_cast<std::ptrdiff_t>(block));
   TSeSkinSource source;
   auto* bitmap = new TteBitmap;
   bitmap->SetSize(static_cast<int>(pixels.size()), 1);
