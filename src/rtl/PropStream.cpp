@@ -135,18 +135,17 @@ std::string TBinaryInput::ReadShortString(const char* what) {
   return ReadShortStringBody(ReadByte(what), what);
 }
 
-std::string_view TBinaryInput::ReadShortString(const char* what, std::string& storage) {
-  const uint8_t length = ReadByte(what);
-  if (FBegin && FEnd - FNext >= length) {
-    const char* text = reinterpret_cast<const char*>(FNext);
-    FNext += length;
-    return {text, length};
-  }
-  storage = ReadShortStringBody(length, what);
+std::string_view TBinaryInput::ReadShortStringFromStream(const char* what, std::string& storage) {
+  storage = ReadShortString(what);
   return storage;
 }
 
 std::string TBinaryInput::ReadShortStringBody(uint8_t length, const char* what) {
+  if (FEnd - FNext >= length) {
+    const char* text = reinterpret_cast<const char*>(FNext);
+    FNext += length;
+    return std::string(text, length);
+  }
   std::string text(length, '\0');
   if (!Take(text.data(), length)) Fail(std::string("stream ends inside ") + what);
   return text;

@@ -44,7 +44,15 @@ class TBinaryInput {
   std::string ReadShortString(const char* what);
   // The same without a copy where the bytes are in memory; otherwise the text is read
   // into `storage`. The view lasts as long as the input and `storage` stay untouched.
-  std::string_view ReadShortString(const char* what, std::string& storage);
+  std::string_view ReadShortString(const char* what, std::string& storage) {
+    if (FNext != FEnd && FEnd - FNext > *FNext) {
+      const char* text = reinterpret_cast<const char*>(FNext + 1);
+      const uint8_t length = *FNext;
+      FNext += 1 + length;
+      return {text, length};
+    }
+    return ReadShortStringFromStream(what, storage);
+  }
   // The bytes of a short string whose length byte has already been read.
   std::string ReadShortStringBody(uint8_t length, const char* what);
   int64_t ReadIntBody(TValueType type);
@@ -67,6 +75,7 @@ class TBinaryInput {
 
  private:
   uint8_t ReadByteFromStream(const char* what);
+  std::string_view ReadShortStringFromStream(const char* what, std::string& storage);
   [[noreturn]] void FailValueType(uint8_t type) const;
   // Exactly `count` bytes into `target`; false, with nothing consumed from memory, when
   // fewer are left.

@@ -357,7 +357,8 @@ class TTokenizer {
         Fail(std::string("hexadecimal digit expected in binary data, found \"") + c + "\"");
       }
       // A line break and the next line's indentation, passed over in one go.
-      for (; pos < end && static_cast<unsigned char>(FText[pos]) <= ' '; ++pos)
+      for (; pos < end && static_cast<unsigned char>(FText[pos]) <= ' ';
+           pos = SkipSpaces(pos + 1, end))
         if (FText[pos] == '\n' || (FText[pos] == '\r' && At(pos + 1) != '\n')) ++FLine;
     }
     FPos = end;
@@ -371,13 +372,34 @@ class TTokenizer {
   }
 
  private:
-  static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+  // The position of the first character from `pos` on (before `end`) that is not a space.
+  size_t SkipSpaces(size_t pos, size_t end) const {
+#if defined(__SSE2__)
+    for (; pos + 16 <= end; pos += 16) {
+      const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(FText.data() + pos));
+      const int spaces = _mm_movemask_epi8(_mm_cmpeq_epi8(c, _mm_set1_epi8(' ')));
+      if (spaces != 0xFFFF) return pos + static_cast<size_t>(__builtin_ctz(~spaces));
+    }
+#endif
+    while (pos < end && FText[pos] == ' ') ++pos;
+    return pos;
+  }
+
+  static bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+  }
   static bool IsHexDigit(char c) {
     return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
   }
-  static int HexValue(char c) { return IsDigit(c) ? c - '0' : (c | 0x20) - 'a' + 10; }
-  char At(size_t pos) const { return pos < FText.size() ? FText[pos] : '\0'; }
-  int HexAt(size_t pos) const { return kHexDigits[static_cast<unsigned char>(FText[pos])]; }
+  static int HexValue(char c) {
+    return IsDigit(c) ? c - '0' : (c | 0x20) - 'a' + 10;
+  }
+  char At(size_t pos) const {
+    return pos < FText.size() ? FText[pos] : '\0';
+  }
+  int HexAt(size_t pos) const {
+    return kHexDigits[static_cast<unsigned char>(FText[pos])];
+  }
 
   void SkipBlanks() {
     for (; FPos < FText.size() && static_cast<unsigned char>(FText[FPos]) <= ' '; ++FPos)
