@@ -151,7 +151,7 @@ std::string TBinaryInput::ReadShortStringBody(uint8_t length, const char* what) 
   return text;
 }
 
-int64_t TBinaryInput::ReadIntBody(TValueType type) {
+int64_t TBinaryInput::ReadIntBodyFromStream(TValueType type) {
   uint8_t bytes[8] = {};
   const size_t size = type == TValueType::vaInt8    ? 1
                       : type == TValueType::vaInt16 ? 2

@@ -55,7 +55,16 @@ class TBinaryInput {
   }
   // The bytes of a short string whose length byte has already been read.
   std::string ReadShortStringBody(uint8_t length, const char* what);
-  int64_t ReadIntBody(TValueType type);
+  int64_t ReadIntBody(TValueType type) {
+    // The small integers that most properties hold, straight from memory.
+    if (type == TValueType::vaInt8 && FNext != FEnd) return static_cast<int8_t>(*FNext++);
+    if (type == TValueType::vaInt16 && FEnd - FNext >= 2) {
+      const auto value = static_cast<int16_t>(FNext[0] | FNext[1] << 8);
+      FNext += 2;
+      return value;
+    }
+    return ReadIntBodyFromStream(type);
+  }
   // The value of any of the string types, as 8-bit text.
   std::string ReadStringBody(TValueType type);
   std::vector<uint8_t> ReadBinaryBody();
@@ -75,6 +84,7 @@ class TBinaryInput {
 
  private:
   uint8_t ReadByteFromStream(const char* what);
+  int64_t ReadIntBodyFromStream(TValueType type);
   std::string_view ReadShortStringFromStream(const char* what, std::string& storage);
   [[noreturn]] void FailValueType(uint8_t type) const;
   // Exactly `count` bytes into `target`; false, with nothing consumed from memory, when

@@ -285,12 +285,13 @@ class TTokenizer {
   explicit TTokenizer(std::string_view text) : FText(text) {}
 
   TToken Token() const { return FToken; }
-  const std::string& Text() const { return FTokenText; }  // symbols and strings
+  // Symbols and strings; a symbol's text lies in the source, so it outlasts the token.
+  std::string_view Text() const { return FToken == TToken::String ? FTokenText : FSymbol; }
   int64_t Int() const { return FTokenInt; }
-  char Char() const { return FToken == TToken::Char ? FTokenText[0] : '\0'; }
-  bool IsChar(char c) const { return FToken == TToken::Char && FTokenText[0] == c; }
+  char Char() const { return FToken == TToken::Char ? FSymbol[0] : '\0'; }
+  bool IsChar(char c) const { return FToken == TToken::Char && FSymbol[0] == c; }
   bool IsSymbol(const char* word) const {
-    return FToken == TToken::Symbol && SameText(FTokenText, word);
+    return FToken == TToken::Symbol && SameText(FSymbol, word);
   }
   int Line() const { return FTokenLine; }
 
@@ -317,7 +318,7 @@ class TTokenizer {
         ((c == '-' || c == '+') && At(FPos + 1) == '$' && IsHexDigit(At(FPos + 2))))
       return ReadNumber();
     FToken = TToken::Char;
-    FTokenText = std::string(1, c);
+    FSymbol = FText.substr(FPos, 1);
     ++FPos;
   }
 
@@ -410,7 +411,7 @@ class TTokenizer {
     const size_t start = FPos;
     while (FPos < FText.size() && IsSymbolChar(FText[FPos])) ++FPos;
     FToken = TToken::Symbol;
-    FTokenText = std::string(FText.substr(start, FPos - start));
+    FSymbol = FText.substr(start, FPos - start);
   }
 
   // Adjacent quoted runs and "#nn" codes form one string: 'It''s'#13#10'done'.
@@ -496,14 +497,14 @@ class TTokenizer {
       case TToken::EndOfText:
         return "the end of the text";
       case TToken::Symbol:
-        return "\"" + FTokenText + "\"";
+        return "\"" + std::string(FSymbol) + "\"";
       case TToken::String:
         return "a string";
       case TToken::Integer:
       case TToken::Float:
         return "a number";
       case TToken::Char:
-        return "\"" + FTokenText + "\"";
+        return "\"" + std::string(FSymbol) + "\"";
     }
     return "?";
   }
@@ -512,7 +513,8 @@ class TTokenizer {
   size_t FPos = 0;
   int FLine = 1;
   TToken FToken = TToken::EndOfText;
-  std::string FTokenText;
+  std::string FTokenText;    // strings, built from their runs and codes
+  std::string_view FSymbol;  // symbols and single characters, in the source
   int64_t FTokenInt = 0;
   int FTokenLine = 1;
 };
@@ -553,9 +555,9 @@ class TTextInput {
   }
 
   // Names go into short strings of the binary form.
-  std::string ExpectSymbol(const char* what) {
+  std::string_view ExpectSymbol(const char* what) {
     if (FTokens.Token() != TToken::Symbol) FTokens.Expected(what);
-    std::string text = FTokens.Text();
+    const std::string_view text = FTokens.Text();
     if (text.size() > 255) FTokens.Fail(std::string(what) + " longer than 255 characters");
     FTokens.Next();
     return text;
@@ -608,7 +610,7 @@ class TTextInput {
   }
 
   void ConvertProperty() {
-    const std::string name = ExpectSymbol("a property name or \"end\"");
+    const std::string_view name = ExpectSymbol("a property name or \"end\"");
     FOut.WriteShortString(name, "a property name");
     ExpectChar('=');
     ConvertValue();
@@ -638,7 +640,7 @@ class TTextInput {
   }
 
   void ConvertString() {
-    std::string text = FTokens.Text();
+    std::string text(FTokens.Text());
     FTokens.Next();
     while (FTokens.IsChar('+')) {
       FTokens.Next();
