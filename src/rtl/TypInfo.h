@@ -100,20 +100,24 @@ struct TClassInfo {
 // Case-insensitive ASCII comparison, as property and identifier names are compared.
 bool SameText(std::string_view a, std::string_view b);
 // Exact equality, quick to refuse: the lookups of stored names compare a name with many
-// candidates of which most differ in length or in their last character already. Names
-// are short, so their bytes are compared eight at a time in place of a call of memcmp.
+// candidates of which most differ in length already. Names are short, so their bytes are
+// compared in words (the last word overlapping the one before) in place of a memcmp call.
 inline bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  if (a.empty()) return true;
-  if (a.back() != b.back()) return false;
-  size_t i = 0;
-  for (; i + 8 <= a.size(); i += 8) {
-    uint64_t x, y;
-    std::memcpy(&x, a.data() + i, 8);
-    std::memcpy(&y, b.data() + i, 8);
-    if (x != y) return false;
+  const size_t n = a.size();
+  if (n != b.size()) return false;
+  const auto word = [](const char* p, auto value) {
+    std::memcpy(&value, p, sizeof value);
+    return value;
+  };
+  if (n >= 8) {
+    for (size_t i = 0; i + 8 < n; i += 8)
+      if (word(a.data() + i, uint64_t{}) != word(b.data() + i, uint64_t{})) return false;
+    return word(a.data() + n - 8, uint64_t{}) == word(b.data() + n - 8, uint64_t{});
   }
-  for (; i < a.size(); ++i)
+  if (n >= 4)
+    return word(a.data(), uint32_t{}) == word(b.data(), uint32_t{}) &&
+           word(a.data() + n - 4, uint32_t{}) == word(b.data() + n - 4, uint32_t{});
+  for (size_t i = 0; i < n; ++i)
     if (a[i] != b[i]) return false;
   return true;
 }

@@ -182,3 +182,22 @@ TEST(TypeInfo, VirtualConstructorCreatesTheMostDerivedClassWithOwner) {
   EXPECT_EQ(made->Owner(), &owner);
   EXPECT_EQ(made->ClassName(), "TDerived");
 }
+
+// Names are compared in words: every length, with one byte changed at every position,
+// inside a longer buffer so that a word read past the name would show.
+TEST(TypeInfo, SameNameSeesEveryByteOfEveryLength) {
+  const std::string base = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghij";
+  for (size_t length = 0; length <= 24; ++length) {
+    const std::string_view a(base.data(), length);
+    std::string other = base;
+    EXPECT_TRUE(SameName(a, std::string_view(other.data(), length))) << length;
+    other[length] = '#';  // beyond the name: must not matter
+    EXPECT_TRUE(SameName(a, std::string_view(other.data(), length))) << length;
+    for (size_t i = 0; i < length; ++i) {
+      std::string changed = base;
+      changed[i] ^= 0x20;
+      EXPECT_FALSE(SameName(a, std::string_view(changed.data(), length))) << length << " " << i;
+    }
+    if (length > 0) EXPECT_FALSE(SameName(a, std::string_view(base.data(), length - 1)));
+  }
+}
