@@ -48,6 +48,7 @@ namespace {
 class TEmptyListProperty : public TStringProperty {
  public:
   using TStringProperty::TStringProperty;
+  void Activate() override { ++EmptyListActivations(); }
 
  protected:
   TPropertyAttributes EditorAttributes() override {
@@ -56,6 +57,11 @@ class TEmptyListProperty : public TStringProperty {
 };
 
 }  // namespace
+
+int& EmptyListActivations() {
+  static int count = 0;
+  return count;
+}
 
 void RegisterTestEditors() {
   static const bool registered = [] {

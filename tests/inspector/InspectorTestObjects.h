@@ -42,10 +42,12 @@ enum class TTestMonth {
 struct TPercentType : TPropTraits<int32_t> {
   static const TTypeInfo& Info();
 };
-// A string whose editor offers a value list with no values.
+// A string whose editor offers a value list with no values and counts how often a row
+// of it became current (EmptyListActivations).
 struct TEmptyListType : TPropTraits<std::string> {
   static const TTypeInfo& Info();
 };
+int& EmptyListActivations();
 // Registers the editor of TEmptyListType (once).
 void RegisterTestEditors();
 
