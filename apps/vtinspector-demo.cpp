@@ -1,7 +1,8 @@
 // Tries the property inspector by hand before the editor exists: a few skin objects to
 // choose from, their properties in a TZPropList, and the chosen object painted beside
 // it after every change. The objects are painted from two small generated images, so
-// that their bitmap links, margins and tile styles have something to show.
+// that their bitmap links, margins and tile styles have something to show, and the
+// links open the bitmap property dialog.
 #include <QApplication>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -12,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+#include "editor/BitmapProp.h"
 #include "inspector/ZPropLst.h"
 #include "rtl/Canvas.h"
 #include "rtl/Fonts.h"
@@ -111,6 +113,7 @@ QPixmap Painted(vt::TSeSkinObject& object) {
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   vt::RegisterApplicationFonts();
+  vt::RegisterBitmapPropertyEditors();
   vt::TteBitmapList images;
   AddImage(images, "button", ButtonFaces());
   AddImage(images, "close", CloseGlyph());
