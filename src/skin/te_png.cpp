@@ -3,7 +3,8 @@
 #include <png.h>
 
 #include <QFile>
-#include <QSaveFile>
+
+#include "rtl/FileOutput.h"
 
 namespace vt {
 
@@ -105,13 +106,7 @@ std::vector<uint8_t> WritePngImage(const QImage& source, TPngAlpha alpha) {
 }
 
 void SavePngFile(const QImage& image, const std::string& fileName, TPngAlpha alpha) {
-  const std::vector<uint8_t> bytes = WritePngImage(image, alpha);
-  QSaveFile file(QString::fromStdString(fileName));
-  if (!file.open(QIODevice::WriteOnly) ||
-      file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())) !=
-          qint64(bytes.size()) ||
-      !file.commit())
-    throw EPngError("Cannot write \"" + fileName + "\": " + file.errorString().toStdString());
+  WriteWholeFile(fileName, WritePngImage(image, alpha));
 }
 
 }  // namespace vt

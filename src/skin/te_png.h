@@ -27,7 +27,8 @@ QImage LoadPngFile(const std::string& fileName);
 
 enum class TPngAlpha { WithAlpha, Opaque };
 std::vector<uint8_t> WritePngImage(const QImage& image, TPngAlpha alpha);
-// Writes through a temporary file and a rename, so a failed write leaves no half file.
+// Written as WriteWholeFile writes (rtl/FileOutput.h): a failure leaves no half file and
+// an existing picture untouched.
 void SavePngFile(const QImage& image, const std::string& fileName, TPngAlpha alpha);
 
 }  // namespace vt

@@ -1,0 +1,33 @@
+#pragma once
+// Writing a whole file so that a failure is never reported as success and never destroys
+// what was there. Every program output of the engine and its tools (skins, pictures,
+// exports) goes through here.
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace vt {
+
+// Writes `bytes` as the whole content of `fileName`:
+// - a new name, or an existing regular file (also one reached through a symbolic link):
+//   the bytes go to a temporary file in the same folder, which is flushed to the disk and
+//   then renamed over the target, so that a failure leaves an existing file untouched
+//   and no partial file behind; the old file's permissions are kept;
+// - an existing file that is not a regular file (a device such as /dev/null, a named
+//   pipe): written directly, as `cp` would, because renaming over it would replace the
+//   device or pipe itself with a regular file;
+// - a folder, or a symbolic link to nothing: refused.
+// Every write, the flush and the rename are checked. EWriteError (EFCreateError when the
+// file cannot be created) names the file and says why, in plain words ("no space left on
+// the device (the disk is full)").
+void WriteWholeFile(const std::string& fileName, std::span<const uint8_t> bytes);
+
+// Writes `bytes` to an open file descriptor, all of them (retrying after interruptions
+// and short writes). EWriteError naming `what` with the system's reason otherwise.
+void WriteAllToDescriptor(int descriptor, std::span<const uint8_t> bytes, const std::string& what);
+
+// The system's reason for `error` (an errno value) as the messages of this program say
+// it: lower case, and for a full disk also in the words a user searches for.
+std::string SystemErrorText(int error);
+
+}  // namespace vt
