@@ -195,8 +195,8 @@ void WritePicture(TCommandContext& context, const QImage& image, const QString& 
   try {
     WriteWholeFile(fileName.toStdString(), bytes);
   } catch (const std::exception& e) {
-    // The writer's message names the file and says why.
-    throw EInputProblem(QString::fromStdString(e.what()));
+    throw EInputProblem(
+        fileName + ": cannot write the picture: " + QString::fromStdString(FileOutputReason(e)));
   }
 }
 

@@ -135,7 +135,7 @@ const std::vector<TOptionSpec> kRenderOptions = {
 TCommandSpec RenderCommand() {
   TCommandSpec command;
   command.Name = "render";
-  command.Arguments = "FILE OBJECT WIDTHxHEIGHT OUT";
+  command.Arguments = "FILE OBJECT WIDTHxHEIGHT OUT.png";
   command.Summary = "paint an object into a picture with alpha";
   command.Description =
       "Gives OBJECT (a top-level name or a path such as \"ScrollBar/LeftButton\") the\n"
@@ -147,8 +147,8 @@ TCommandSpec RenderCommand() {
       "WIDTH and HEIGHT are whole numbers from 1 to " +
       QString::number(kMaxRenderSide) +
       ".\n"
-      "OUT is a .png file (with alpha), a .bmp file (magenta where the picture is\n"
-      "transparent), or - for a PNG on standard output.\n"
+      "OUT.png is a .png file (with alpha); a .bmp name writes a bitmap (magenta where\n"
+      "the picture is transparent), and - a PNG on standard output.\n"
       "\n"
       "Example: vtskin render demo-light.mskn Form 400x300 form.png --active --text Hello";
   command.Options = kRenderOptions;
@@ -160,12 +160,12 @@ TCommandSpec RenderCommand() {
 TCommandSpec RegionCommand() {
   TCommandSpec command;
   command.Name = "region";
-  command.Arguments = "FILE OBJECT WIDTHxHEIGHT [OUT]";
+  command.Arguments = "FILE OBJECT WIDTHxHEIGHT [OUT.png]";
   command.Summary = "print an object's window shape";
   command.Description =
       "Lays OBJECT out at (0, 0, WIDTH, HEIGHT) and prints the number of rectangles of its\n"
-      "window-shape region and their bounds. With OUT (a .png or .bmp file) the shape is\n"
-      "also written as a mask: white inside the shape, black outside. With OUT \"-\" the\n"
+      "window-shape region and their bounds. With OUT.png (or a .bmp name) the shape is\n"
+      "also written as a mask: white inside the shape, black outside. With \"-\" the\n"
       "mask goes to standard output as a PNG, and the numbers to standard error.\n"
       "WIDTH and HEIGHT are whole numbers from 1 to " +
       QString::number(kMaxRenderSide) +
@@ -194,8 +194,8 @@ TCommandSpec ThumbnailCommand() {
       " pixels, where its\n"
       "caption buttons no longer fit, it is painted at " +
       QString::number(kMinThumbnailPaintSide) +
-      " and scaled down. OUT is a PNG\n"
-      "file, or - for standard output. The PNG carries the keys of the freedesktop.org\n"
+      " and scaled down. OUT.png may\n"
+      "also be - for standard output. The PNG carries the keys of the freedesktop.org\n"
       "thumbnail cache given by --uri and --mtime, and \"Software\".\n"
       "\n"
       "As a file manager's thumbnailer: vtskin thumbnail %i %o %s\n"

@@ -45,7 +45,7 @@ int RunSheet(TCommandContext& context, const TParsedArgs& args) {
 TCommandSpec SheetCommand() {
   TCommandSpec command;
   command.Name = "sheet";
-  command.Arguments = "FILE OUT";
+  command.Arguments = "FILE OUT.png";
   command.Summary = "the contact sheet: every part of every family in every state";
   command.Description =
       "Loads the skin into the skin-backed theme and paints, for every drawing family the\n"
@@ -54,7 +54,7 @@ TCommandSpec SheetCommand() {
       "windows) at representative sizes, each cell labelled with family, part and state.\n"
       "The cells are painted exactly as a control requests them, so a part the skin lacks\n"
       "shows as an empty cell (or, where the theme falls back, the plain drawing).\n"
-      "OUT is a .png or .bmp file, or - for a PNG on standard output.\n"
+      "OUT.png may also be a .bmp name, or - for a PNG on standard output.\n"
       "\n"
       "Families: " +
       FamilyNames() +

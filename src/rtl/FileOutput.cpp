@@ -30,6 +30,11 @@ std::string SystemErrorText(int error) {
   return text;
 }
 
+std::string FileOutputReason(const std::exception& error) {
+  const auto* reason = dynamic_cast<const TFileOutputReason*>(&error);
+  return reason ? reason->Reason : error.what();
+}
+
 namespace {
 
 std::string Quoted(const std::string& name) {
@@ -37,11 +42,12 @@ std::string Quoted(const std::string& name) {
 }
 
 [[noreturn]] void FailCreate(const std::string& fileName, const std::string& reason) {
-  throw EFCreateError("Cannot create file " + Quoted(fileName) + ": " + reason);
+  throw EFileCreateFailed("Cannot create file " + Quoted(fileName) + ": " + reason, reason);
 }
 
 [[noreturn]] void FailWrite(const std::string& fileName, int error) {
-  throw EWriteError("Cannot write file " + Quoted(fileName) + ": " + SystemErrorText(error));
+  const std::string reason = SystemErrorText(error);
+  throw EFileWriteFailed("Cannot write file " + Quoted(fileName) + ": " + reason, reason);
 }
 
 // Closes a descriptor that an error path leaves open; the normal path closes it itself and

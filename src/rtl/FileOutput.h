@@ -5,8 +5,35 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <utility>
+
+#include "rtl/Classes.h"
 
 namespace vt {
+
+// What WriteWholeFile throws carries, beside the whole message, the reason alone, for
+// callers that put the file name into their own words.
+class TFileOutputReason {
+ public:
+  explicit TFileOutputReason(std::string reason) : Reason(std::move(reason)) {}
+  virtual ~TFileOutputReason() = default;
+  std::string Reason;
+};
+
+class EFileCreateFailed : public EFCreateError, public TFileOutputReason {
+ public:
+  EFileCreateFailed(const std::string& message, const std::string& reason)
+      : EFCreateError(message), TFileOutputReason(reason) {}
+};
+
+class EFileWriteFailed : public EWriteError, public TFileOutputReason {
+ public:
+  EFileWriteFailed(const std::string& message, const std::string& reason)
+      : EWriteError(message), TFileOutputReason(reason) {}
+};
+
+// The reason part of `error` when it has one, else its whole message.
+std::string FileOutputReason(const std::exception& error);
 
 // Writes `bytes` as the whole content of `fileName`:
 // - a new name, or an existing regular file (also one reached through a symbolic link):
@@ -17,9 +44,9 @@ namespace vt {
 //   pipe): written directly, as `cp` would, because renaming over it would replace the
 //   device or pipe itself with a regular file;
 // - a folder, or a symbolic link to nothing: refused.
-// Every write, the flush and the rename are checked. EWriteError (EFCreateError when the
-// file cannot be created) names the file and says why, in plain words ("no space left on
-// the device (the disk is full)").
+// Every write, the flush and the rename are checked. EFileWriteFailed (EFileCreateFailed
+// when the file cannot be created) names the file and says why, in plain words ("no space
+// left on the device (the disk is full)").
 void WriteWholeFile(const std::string& fileName, std::span<const uint8_t> bytes);
 
 // Writes `bytes` to an open file descriptor, all of them (retrying after interruptions
