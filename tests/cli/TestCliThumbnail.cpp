@@ -1,6 +1,8 @@
 // vtskin thumbnail as file managers call it: the asked size exactly, painted at that
-// size, with the keys of the freedesktop.org thumbnail cache.
+// size, with the keys of the freedesktop.org thumbnail cache; and the demo skins' button
+// captions as pictures show them.
 #include <QImage>
+#include <utility>
 
 #include "CliTestUtil.h"
 
@@ -50,6 +52,30 @@ TEST_F(CliThumbnail, TheCacheKeysAreStoredAsGiven) {
     EXPECT_EQ(RunTool(QStringList{"thumbnail", DemoSkin("demo-light"), out} + bad).Code, kExitUsage)
         << bad.join(' ').toStdString();
   EXPECT_EQ(RunTool({"thumbnail", DemoSkin("demo-light"), Dir.filePath("t.bmp")}).Code, kExitUsage);
+}
+
+// The columns where two pictures of the same size differ: {first, last}, or {-1, -1}.
+std::pair<int, int> DifferingColumns(const QImage& a, const QImage& b) {
+  std::pair<int, int> columns{-1, -1};
+  for (int x = 0; x < a.width(); ++x)
+    for (int y = 0; y < a.height(); ++y)
+      if (a.pixel(x, y) != b.pixel(x, y)) {
+        if (columns.first < 0) columns.first = x;
+        columns.second = x;
+      }
+  return columns;
+}
+
+TEST_F(CliThumbnail, DemoButtonTextKeepsClearOfTheFrame) {
+  for (const char* stem : {"demo-light", "demo-dark"}) {
+    const QString plain = Dir.filePath("plain.png"), text = Dir.filePath("text.png");
+    const QStringList args{"render", DemoSkin(stem), "Button/Face", "120x26"};
+    ASSERT_EQ(RunTool(args + QStringList{plain}).Code, kExitOk);
+    ASSERT_EQ(RunTool(args + QStringList{text, "--text", "Hello text"}).Code, kExitOk);
+    const auto [first, last] = DifferingColumns(QImage(plain), QImage(text));
+    EXPECT_GT(first, 5) << stem;
+    EXPECT_TRUE(last >= first && last < 120 - 5) << stem;
+  }
 }
 
 }  // namespace
