@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "rtl/Assert.h"
 #include "rtl/Classes.h"
 
 namespace vt {
@@ -50,100 +51,6 @@ std::string Quoted(const std::string& name) {
   throw EFileWriteFailed("Cannot write file " + Quoted(fileName) + ": " + reason, reason);
 }
 
-// Closes a descriptor that an error path leaves open; the normal path closes it itself and
-// checks the result, because a full disk can show up only there.
-class TOpenDescriptor {
- public:
-  explicit TOpenDescriptor(int descriptor) : FDescriptor(descriptor) {}
-  ~TOpenDescriptor() {
-    if (FDescriptor >= 0) ::close(FDescriptor);
-  }
-  TOpenDescriptor(const TOpenDescriptor&) = delete;
-  TOpenDescriptor& operator=(const TOpenDescriptor&) = delete;
-  int Get() const { return FDescriptor; }
-  // Closes now; the errno value of a failed close, else 0.
-  int Close() {
-    const int result = ::close(FDescriptor);
-    FDescriptor = -1;
-    return result == 0 ? 0 : errno;
-  }
-
- private:
-  int FDescriptor;
-};
-
-// A temporary file next to the target whose name no one else uses; removed again unless
-// it was renamed over the target.
-class TTemporarySibling {
- public:
-  explicit TTemporarySibling(const std::string& target, const std::string& shownName) {
-    static std::atomic<unsigned> counter{0};
-    const std::string::size_type slash = target.rfind('/');
-    const std::string folder = slash == std::string::npos ? "" : target.substr(0, slash + 1);
-    // The base name is shortened so that the temporary name stays within NAME_MAX.
-    const std::string base = target.substr(folder.size()).substr(0, 180);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-      FName = folder + "." + base + ".tmp" + std::to_string(::getpid()) + "-" +
-              std::to_string(counter++);
-      FDescriptor = ::open(FName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-      if (FDescriptor >= 0) return;
-      if (errno != EEXIST) break;
-    }
-    FailCreate(shownName,
-               "cannot create a temporary file in its folder: " + SystemErrorText(errno));
-  }
-  ~TTemporarySibling() {
-    if (FDescriptor >= 0) ::close(FDescriptor);
-    if (!FRenamed) ::unlink(FName.c_str());
-  }
-  TTemporarySibling(const TTemporarySibling&) = delete;
-  TTemporarySibling& operator=(const TTemporarySibling&) = delete;
-
-  int Descriptor() const { return FDescriptor; }
-  int Close() {
-    const int result = ::close(FDescriptor);
-    FDescriptor = -1;
-    return result == 0 ? 0 : errno;
-  }
-  int RenameTo(const std::string& target) {
-    if (::rename(FName.c_str(), target.c_str()) != 0) return errno;
-    FRenamed = true;
-    return 0;
-  }
-
- private:
-  std::string FName;
-  int FDescriptor = -1;
-  bool FRenamed = false;
-};
-
-// The old file's permissions and owner go over to its replacement; failing to keep the
-// owner (not root) is no reason to fail the save.
-void KeepModeAndOwner(int descriptor, const struct stat& old) {
-  ::fchmod(descriptor, old.st_mode & 07777);
-  if (::fchown(descriptor, old.st_uid, old.st_gid) != 0) {
-  }
-}
-
-void ReplaceAtomically(const std::string& target, const std::string& shownName,
-                       std::span<const uint8_t> bytes, const struct stat* old) {
-  TTemporarySibling temporary(target, shownName);
-  WriteAllToDescriptor(temporary.Descriptor(), bytes, shownName);
-  if (old) KeepModeAndOwner(temporary.Descriptor(), *old);
-  // The data must be on the disk before the name points at it: a file system that runs
-  // out of room while writing back the cache reports it here.
-  if (::fsync(temporary.Descriptor()) != 0 && errno != EINVAL) FailWrite(shownName, errno);
-  if (const int error = temporary.Close()) FailWrite(shownName, error);
-  if (const int error = temporary.RenameTo(target)) FailWrite(shownName, error);
-}
-
-void WriteDirectly(const std::string& fileName, std::span<const uint8_t> bytes) {
-  TOpenDescriptor file(::open(fileName.c_str(), O_WRONLY | O_TRUNC | O_NOCTTY | O_CLOEXEC));
-  if (file.Get() < 0) FailCreate(fileName, SystemErrorText(errno));
-  WriteAllToDescriptor(file.Get(), bytes, fileName);
-  if (const int error = file.Close()) FailWrite(fileName, error);
-}
-
 std::string ResolvedLink(const std::string& fileName) {
   char resolved[PATH_MAX];
   if (!::realpath(fileName.c_str(), resolved)) FailCreate(fileName, SystemErrorText(errno));
@@ -162,12 +69,32 @@ void WriteAllToDescriptor(int descriptor, std::span<const uint8_t> bytes, const 
   }
 }
 
-void WriteWholeFile(const std::string& fileName, std::span<const uint8_t> bytes) {
+namespace {
+
+// A name beside `target` that no one else uses, for the replacement being written.
+int CreateTemporarySibling(const std::string& target, std::string& name) {
+  static std::atomic<unsigned> counter{0};
+  const std::string::size_type slash = target.rfind('/');
+  const std::string folder = slash == std::string::npos ? "" : target.substr(0, slash + 1);
+  // The base name is shortened so that the temporary name stays within NAME_MAX.
+  const std::string base = target.substr(folder.size()).substr(0, 180);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    name =
+        folder + "." + base + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+    const int descriptor = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (descriptor >= 0 || errno != EEXIST) return descriptor;
+  }
+  return -1;
+}
+
+}  // namespace
+
+TFileOutput::TFileOutput(const std::string& fileName) : FShownName(fileName), FTarget(fileName) {
   if (fileName.empty()) FailCreate(fileName, "no file name");
   struct stat entry {};
   if (::lstat(fileName.c_str(), &entry) != 0) {
     if (errno != ENOENT) FailCreate(fileName, SystemErrorText(errno));
-    ReplaceAtomically(fileName, fileName, bytes, nullptr);
+    OpenTemporary();
     return;
   }
   struct stat target {};
@@ -176,14 +103,64 @@ void WriteWholeFile(const std::string& fileName, std::span<const uint8_t> bytes)
                                          : SystemErrorText(errno));
   if (S_ISDIR(target.st_mode)) FailCreate(fileName, "it is a folder");
   if (!S_ISREG(target.st_mode)) {
-    WriteDirectly(fileName, bytes);
+    OpenDirectly();
     return;
   }
   // A file the user may not write stays as it is, although its folder would allow
   // replacing it.
   if (::access(fileName.c_str(), W_OK) != 0) FailCreate(fileName, SystemErrorText(errno));
-  const std::string resolved = S_ISLNK(entry.st_mode) ? ResolvedLink(fileName) : fileName;
-  ReplaceAtomically(resolved, fileName, bytes, &target);
+  if (S_ISLNK(entry.st_mode)) FTarget = ResolvedLink(fileName);
+  FKeepMode = true;
+  FOldMode = target.st_mode & 07777;
+  FOldOwner = target.st_uid;
+  FOldGroup = target.st_gid;
+  OpenTemporary();
+}
+
+void TFileOutput::OpenTemporary() {
+  FDescriptor = CreateTemporarySibling(FTarget, FTemporary);
+  if (FDescriptor < 0)
+    FailCreate(FShownName,
+               "cannot create a temporary file in its folder: " + SystemErrorText(errno));
+}
+
+void TFileOutput::OpenDirectly() {
+  FDescriptor = ::open(FTarget.c_str(), O_WRONLY | O_TRUNC | O_NOCTTY | O_CLOEXEC);
+  if (FDescriptor < 0) FailCreate(FShownName, SystemErrorText(errno));
+}
+
+TFileOutput::~TFileOutput() {
+  if (FDescriptor >= 0) ::close(FDescriptor);
+  if (!FTemporary.empty() && !FCommitted) ::unlink(FTemporary.c_str());
+}
+
+void TFileOutput::Commit(std::span<const uint8_t> bytes) {
+  VT_ASSERT(FDescriptor >= 0 && !FCommitted && "a file output is committed once");
+  WriteAllToDescriptor(FDescriptor, bytes, FShownName);
+  if (!FTemporary.empty()) SyncReplacement();
+  const int closed = ::close(FDescriptor);
+  FDescriptor = -1;
+  if (closed != 0) FailWrite(FShownName, errno);
+  if (!FTemporary.empty() && ::rename(FTemporary.c_str(), FTarget.c_str()) != 0)
+    FailWrite(FShownName, errno);
+  FCommitted = true;
+}
+
+void TFileOutput::SyncReplacement() {
+  // The old file's permissions and owner go over to its replacement; failing to keep the
+  // owner (not root) is no reason to fail the save.
+  if (FKeepMode) {
+    ::fchmod(FDescriptor, FOldMode);
+    if (::fchown(FDescriptor, FOldOwner, FOldGroup) != 0) {
+    }
+  }
+  // The data must be on the disk before the name points at it: a file system that runs
+  // out of room while writing back its cache reports it here.
+  if (::fsync(FDescriptor) != 0 && errno != EINVAL) FailWrite(FShownName, errno);
+}
+
+void WriteWholeFile(const std::string& fileName, std::span<const uint8_t> bytes) {
+  TFileOutput(fileName).Commit(bytes);
 }
 
 }  // namespace vt

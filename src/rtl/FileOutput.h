@@ -49,6 +49,32 @@ std::string FileOutputReason(const std::exception& error);
 // left on the device (the disk is full)").
 void WriteWholeFile(const std::string& fileName, std::span<const uint8_t> bytes);
 
+// One file being written as WriteWholeFile describes. The constructor creates it (or
+// opens the device or pipe), so that a name that cannot be written fails before any work
+// is done for it; Commit writes the bytes and puts them in place. A file that is never
+// committed, or whose commit fails, is removed again (for a device or pipe: closed).
+class TFileOutput {
+ public:
+  explicit TFileOutput(const std::string& fileName);
+  ~TFileOutput();
+  TFileOutput(const TFileOutput&) = delete;
+  TFileOutput& operator=(const TFileOutput&) = delete;
+  void Commit(std::span<const uint8_t> bytes);
+
+ private:
+  void OpenTemporary();
+  void OpenDirectly();
+  void SyncReplacement();
+
+  std::string FShownName;  // as the caller named it, for messages
+  std::string FTarget;     // the regular file replaced (links resolved), or the device
+  std::string FTemporary;  // empty when writing directly
+  int FDescriptor = -1;
+  bool FCommitted = false;
+  bool FKeepMode = false;  // an existing file's mode and owner go to its replacement
+  unsigned FOldMode = 0, FOldOwner = 0, FOldGroup = 0;
+};
+
 // Writes `bytes` to an open file descriptor, all of them (retrying after interruptions
 // and short writes). EWriteError naming `what` with the system's reason otherwise.
 void WriteAllToDescriptor(int descriptor, std::span<const uint8_t> bytes, const std::string& what);

@@ -188,13 +188,15 @@ void TSeSkinSource::SaveToFile(const std::string& fileName) {
   if (fileName.empty()) return;
   const TSeSkinFilterClass* cls = FindSkinFilterByExtension(fileName);
   if (!cls) cls = DefaultSkinFilter();
-  // The whole skin is made in memory first: the file is then written in one checked
-  // piece, replacing an existing file only once every byte is on the disk.
+  // The file is created first, so that a name that cannot be written fails before the
+  // work; the skin is then made in memory and written in one checked piece, replacing an
+  // existing file only once every byte is on the disk.
+  TFileOutput file(fileName);
   TMemoryStream stream;
   const std::unique_ptr<TSeSkinFilter> filter = cls->Create();
   filter->SetSkinSource(this);
   filter->SaveToStream(stream);
-  WriteWholeFile(fileName, stream.Bytes());
+  file.Commit(stream.Bytes());
 }
 
 void TSeSkinSource::LoadFromStream(TStream& stream) {
