@@ -134,7 +134,8 @@ void TZInplaceEdit::focusOutEvent(QFocusEvent* event) {
 // edit in the focus chain, would only hand the focus straight back.
 bool TZInplaceEdit::focusNextPrevChild(bool next) {
   if (next) return QLineEdit::focusNextPrevChild(next);
-  return FPropList->FocusBeforeList();
+  FPropList->FocusBeforeList();
+  return true;
 }
 
 // ---- TZListButton -----------------------------------------------------------------

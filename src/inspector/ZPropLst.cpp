@@ -540,15 +540,14 @@ bool TZPropList::EditOwnsFocus(QWidget* widget) const {
 
 // Moves the focus to the tab stop before the list, as Shift+Tab does from any other
 // widget; with none the focus stays where it is.
-bool TZPropList::FocusBeforeList() {
+void TZPropList::FocusBeforeList() {
   for (QWidget* w = previousInFocusChain(); w && w != this; w = w->previousInFocusChain()) {
     if (isAncestorOf(w) || w->window() != window() || w->focusProxy()) continue;
     if ((w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled()) {
       w->setFocus(Qt::BacktabFocusReason);
-      return true;
+      return;
     }
   }
-  return true;
 }
 
 // ---- Painting ---------------------------------------------------------------------

@@ -286,7 +286,7 @@ class TZPropList : public QAbstractScrollArea {
   void LoadEditor(bool activate);
   TZButtonKind ButtonKindFor(const TPropertyRef& prop) const;
   bool EditOwnsFocus(QWidget* widget) const;
-  bool FocusBeforeList();
+  void FocusBeforeList();
   bool ExpansionKey(QKeyEvent* event);
 
   // Painting
