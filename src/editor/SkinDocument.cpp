@@ -182,7 +182,6 @@ TUndoState TSkinDocument::SwapIn(TUndoState state) {
   if (FSelected) FCurrentForm = FSelected;
   FSelectedImage = nullptr;
   emit DocumentReplaced();
-  emit UndoStatesChanged();
   return previous;
 }
 
@@ -191,6 +190,7 @@ void TSkinDocument::UndoLastChange() {
   TUndoState state = std::move(FUndoStates.back());
   FUndoStates.pop_back();
   FRedoStates.push_back(SwapIn(std::move(state)));
+  emit UndoStatesChanged();
 }
 
 void TSkinDocument::Redo() {
@@ -199,6 +199,7 @@ void TSkinDocument::Redo() {
   FRedoStates.pop_back();
   FUndoStates.push_back(SwapIn(std::move(state)));
   while (FUndoStates.size() > size_t{kUndoLevels}) FUndoStates.pop_front();
+  emit UndoStatesChanged();
 }
 
 // ---- Edits --------------------------------------------------------------------------

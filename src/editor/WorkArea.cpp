@@ -90,6 +90,7 @@ TWorkArea::TWorkArea(TSkinDocument& document, QWidget* parent)
     : QWidget(parent), FDocument(document) {
   setObjectName("WorkArea");
   setMouseTracking(true);
+  setFocusPolicy(Qt::ClickFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
   UpdateSize();
 }
