@@ -27,7 +27,8 @@ constexpr int kViewportWidth = 1280, kViewportHeight = 800;
 int64_t ImageBytes(const TSeSkinSource& source) {
   int64_t bytes = 0;
   for (int i = 0; i < source.Bitmaps().Count(); ++i)
-    bytes += int64_t{4} * source.Bitmaps().Bitmaps(i)->Width() * source.Bitmaps().Bitmaps(i)->Height();
+    bytes +=
+        int64_t{4} * source.Bitmaps().Bitmaps(i)->Width() * source.Bitmaps().Bitmaps(i)->Height();
   return bytes;
 }
 
@@ -100,8 +101,8 @@ void WorkAreaDragBlend(benchmark::State& state) {
   const TPixelKernels& kernels = ActiveKernels();
   for (auto _ : state) {
     for (int y = 0; y < kViewportHeight; ++y)
-      kernels.Blend(target.data() + size_t{kViewportWidth} * y, source.data() + size_t{kViewportWidth} * y,
-                    kViewportWidth);
+      kernels.Blend(target.data() + size_t{kViewportWidth} * y,
+                    source.data() + size_t{kViewportWidth} * y, kViewportWidth);
     benchmark::DoNotOptimize(target.data());
   }
   state.SetItemsProcessed(state.iterations() * kViewportWidth * kViewportHeight);

@@ -20,7 +20,9 @@ const QColor kWarm(0xE0, 0x9A, 0x28);
 const QColor kRed(0xD0, 0x30, 0x30);
 const QColor kGreen(0x3A, 0xA0, 0x4A);
 
-QPen InkPen(double width = 1.0) { return QPen(kInk, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin); }
+QPen InkPen(double width = 1.0) {
+  return QPen(kInk, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+}
 
 void Page(QPainter& p) {
   QPainterPath path;
@@ -125,8 +127,8 @@ void Picture(QPainter& p) {
   p.drawRect(QRectF(1.5, 2.5, 13, 11));
   p.setPen(Qt::NoPen);
   p.setBrush(kGreen);
-  p.drawPolygon(QPolygonF({QPointF(2, 13), QPointF(6, 7), QPointF(9, 11), QPointF(11, 9),
-                           QPointF(14, 13)}));
+  p.drawPolygon(
+      QPolygonF({QPointF(2, 13), QPointF(6, 7), QPointF(9, 11), QPointF(11, 9), QPointF(14, 13)}));
   p.setBrush(kWarm);
   p.drawEllipse(QPointF(11, 5.5), 1.5, 1.5);
 }

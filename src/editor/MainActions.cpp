@@ -46,8 +46,8 @@ const TObjectKindButton kObjectKindButtons[] = {
 };
 
 // Commands whose windows are not part of the editor yet: in place, disabled.
-constexpr const char* kPendingActions[] = {"actnExport",     "actnCopy",        "actnPaste",
-                                           "actnAddImage",   "actnDeleteImage", "actnReplaceImage",
+constexpr const char* kPendingActions[] = {"actnExport",   "actnCopy",        "actnPaste",
+                                           "actnAddImage", "actnDeleteImage", "actnReplaceImage",
                                            "actnPickColor"};
 
 void BindButton(QWidget* root, const char* name, QAction* action) {
@@ -118,12 +118,11 @@ void TfrmMain::CreateActions() {
 void TfrmMain::FillObjectToolBars(QToolBar& standard, QToolBar& old) {
   for (const TObjectKindButton& kind : kObjectKindButtons) {
     const TClassInfo& objectClass = kind.Class();
-    auto* action = new QAction(EditorGlyph(QString::fromStdString(objectClass.Name)), kind.Hint,
-                               this);
+    auto* action =
+        new QAction(EditorGlyph(QString::fromStdString(objectClass.Name)), kind.Hint, this);
     action->setToolTip(kind.Hint);
-    connect(action, &QAction::triggered, this, [this, &objectClass] {
-      FDocument->CreateSkinObject(objectClass);
-    });
+    connect(action, &QAction::triggered, this,
+            [this, &objectClass] { FDocument->CreateSkinObject(objectClass); });
     QToolBar& bar = kind.Old ? old : standard;
     bar.addAction(action);
     bar.widgetForAction(action)->setObjectName(kind.Name);

@@ -62,8 +62,7 @@ void TObjectTree::Rebuild() {
   QTreeWidgetItem* images = AddNode(nullptr, "Images", TTreeNodeKind::tnImages, nullptr);
   for (int i = 0; i < source.Bitmaps().Count(); ++i) {
     TteBitmap* image = source.Bitmaps().Bitmaps(i);
-    QTreeWidgetItem* item =
-        AddNode(images, SkinText(image->Name()), TTreeNodeKind::tnImage, image);
+    QTreeWidgetItem* item = AddNode(images, SkinText(image->Name()), TTreeNodeKind::tnImage, image);
     if (image == FDocument.SelectedImage()) FNodeToSelect = item;
   }
   AddNode(nullptr, "Fonts", TTreeNodeKind::tnFonts, nullptr);
@@ -87,14 +86,23 @@ void TObjectTree::CurrentChanged(QTreeWidgetItem* item) {
   if (FUpdatingTree || !item) return;
   auto* data = reinterpret_cast<void*>(item->data(0, kDataRole).value<quintptr>());
   switch (const TTreeNodeKind kind = KindOf(item)) {
-    case TTreeNodeKind::tnSource: emit SourceChosen(); break;
-    case TTreeNodeKind::tnObject: emit ObjectChosen(static_cast<TSeSkinObject*>(data)); break;
-    case TTreeNodeKind::tnImage: emit ImageChosen(static_cast<TteBitmap*>(data)); break;
+    case TTreeNodeKind::tnSource:
+      emit SourceChosen();
+      break;
+    case TTreeNodeKind::tnObject:
+      emit ObjectChosen(static_cast<TSeSkinObject*>(data));
+      break;
+    case TTreeNodeKind::tnImage:
+      emit ImageChosen(static_cast<TteBitmap*>(data));
+      break;
     case TTreeNodeKind::tnImages:
     case TTreeNodeKind::tnFonts:
     case TTreeNodeKind::tnColors:
-    case TTreeNodeKind::tnSysColors: emit BranchChosen(kind); break;
-    case TTreeNodeKind::tnNone: break;
+    case TTreeNodeKind::tnSysColors:
+      emit BranchChosen(kind);
+      break;
+    case TTreeNodeKind::tnNone:
+      break;
   }
 }
 

@@ -9,8 +9,16 @@
 namespace vt {
 
 // What a node stands for; the panels are numbered as TfrmMain::ShowPanel takes them.
-enum class TTreeNodeKind { tnNone, tnSource, tnObject, tnImages, tnImage, tnFonts, tnColors,
-                           tnSysColors };
+enum class TTreeNodeKind {
+  tnNone,
+  tnSource,
+  tnObject,
+  tnImages,
+  tnImage,
+  tnFonts,
+  tnColors,
+  tnSysColors
+};
 
 class TObjectTree : public QTreeWidget {
   Q_OBJECT

@@ -37,7 +37,8 @@ QString VariantOf(const QString& fileName) {
 QString OpenThemeDialogFilter() {
   const QStringList parts = QString::fromStdString(GetThemeFilter()).split('|');
   QStringList entries;
-  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) entries << QtFilterEntry(parts[i], parts[i + 1]);
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+    entries << QtFilterEntry(parts[i], parts[i + 1]);
   return entries.join(";;");
 }
 
@@ -69,8 +70,7 @@ TTeOpenThemeDialog::TTeOpenThemeDialog(QWidget* parent)
 void TTeOpenThemeDialog::ShowPreview(const QString& fileName) {
   FThumbnail->clear();
   FDetails->clear();
-  if (!QFileInfo(fileName).isFile() || !FindSkinFilterByExtension(fileName.toStdString()))
-    return;
+  if (!QFileInfo(fileName).isFile() || !FindSkinFilterByExtension(fileName.toStdString())) return;
   TSeSkinSource source;
   try {
     source.LoadFromFile(fileName.toStdString());
@@ -82,9 +82,8 @@ void TTeOpenThemeDialog::ShowPreview(const QString& fileName) {
   if (!form.isNull())
     FThumbnail->setPixmap(QPixmap::fromImage(form.scaled(
         kThumbnailWidth, kThumbnailHeight, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
-  FDetails->setText("Name: " + SkinText(source.GetSkinName()) +
-                    "\nAuthor: " + SkinText(source.GetAuthor()) + "\nVariant: " +
-                    VariantOf(fileName));
+  FDetails->setText("Name: " + SkinText(source.GetSkinName()) + "\nAuthor: " +
+                    SkinText(source.GetAuthor()) + "\nVariant: " + VariantOf(fileName));
 }
 
 }  // namespace vt

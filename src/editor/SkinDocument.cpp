@@ -78,12 +78,13 @@ void TSkinDocument::SetModified(bool value) {
 
 // ---- Whole documents ---------------------------------------------------------------
 
-void TSkinDocument::ReplaceSource(std::unique_ptr<TSeSkinSource> source,
-                                  const QString& fileName) {
+void TSkinDocument::ReplaceSource(std::unique_ptr<TSeSkinSource> source, const QString& fileName) {
   // The views still point into the old skin until they hear of the new one; it is freed
   // only after they have.
   std::unique_ptr<TSeSkinSource> old = std::exchange(FSkinSource, std::move(source));
-  FCurrentForm = FSelected = nullptr;
+  // Nothing is selected, but the skin's window is on show at once.
+  FSelected = nullptr;
+  FCurrentForm = FSkinSource->GetFormObject();
   FSelectedImage = nullptr;
   FFileName = fileName;
   ClearUndoStates();
@@ -92,7 +93,9 @@ void TSkinDocument::ReplaceSource(std::unique_ptr<TSeSkinSource> source,
   emit DocumentReplaced();
 }
 
-void TSkinDocument::NewSkin() { ReplaceSource(MakeNewSkin(), kNewFileName); }
+void TSkinDocument::NewSkin() {
+  ReplaceSource(MakeNewSkin(), kNewFileName);
+}
 
 void TSkinDocument::Load(const QString& fileName) {
   CheckLoadable(fileName);
@@ -268,7 +271,9 @@ void TSkinDocument::DragSelected(TDragHandle handle, int dx, int dy) {
   SetModified(true);
 }
 
-void TSkinDocument::PropertyChanging() { PushUndoState(); }
+void TSkinDocument::PropertyChanging() {
+  PushUndoState();
+}
 
 void TSkinDocument::PropertyChanged() {
   emit ObjectChanged(FSelected);

@@ -117,7 +117,7 @@ class TSkinDocument : public QObject {
   TSeSkinObject* FCurrentForm = nullptr;
   TSeSkinObject* FSelected = nullptr;
   TteBitmap* FSelectedImage = nullptr;
-  int FObjectCounter = 0;  // names keep counting across documents
+  int FObjectCounter = 0;              // names keep counting across documents
   std::deque<TUndoState> FUndoStates;  // oldest first
   std::deque<TUndoState> FRedoStates;  // the next to redo last
 };

@@ -1,8 +1,8 @@
 #include "editor/WorkArea.h"
 
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <cmath>
 
 #include "rtl/Canvas.h"
@@ -29,15 +29,21 @@ TPoint HandleCentre(const TRect& bounds, TDragHandle handle) {
       // Division truncating toward zero, as the handle positions were always computed.
       return {static_cast<int32_t>((int64_t{bounds.Left} + bounds.Right) / 2),
               static_cast<int32_t>((int64_t{bounds.Top} + bounds.Bottom) / 2)};
-    case TDragHandle::dhTopLeft: return {bounds.Left, bounds.Top};
-    case TDragHandle::dhTopRight: return {bounds.Right, bounds.Top};
-    case TDragHandle::dhBottomLeft: return {bounds.Left, bounds.Bottom};
-    case TDragHandle::dhBottomRight: return {bounds.Right, bounds.Bottom};
+    case TDragHandle::dhTopLeft:
+      return {bounds.Left, bounds.Top};
+    case TDragHandle::dhTopRight:
+      return {bounds.Right, bounds.Top};
+    case TDragHandle::dhBottomLeft:
+      return {bounds.Left, bounds.Bottom};
+    case TDragHandle::dhBottomRight:
+      return {bounds.Right, bounds.Bottom};
   }
   return {};
 }
 
-int RoundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
+int RoundHalfEven(double value) {
+  return static_cast<int>(std::nearbyint(value));
+}
 
 // The skin pixels that the widget rectangle `visible` shows, inside the form.
 TRect SkinAreaOf(const QRect& visible, double scale, int formWidth, int formHeight) {
@@ -55,7 +61,9 @@ uint32_t OpaquePixel(TColor color) {
   return 0xFF000000u | ((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF);
 }
 
-uint32_t ButtonFacePixel() { return OpaquePixel(clBtnFace); }
+uint32_t ButtonFacePixel() {
+  return OpaquePixel(clBtnFace);
+}
 
 }  // namespace
 
@@ -73,11 +81,14 @@ std::optional<TDragHandle> HandleAt(const TRect& bounds, TPoint point) {
 
 Qt::CursorShape HandleCursor(TDragHandle handle) {
   switch (handle) {
-    case TDragHandle::dhMove: return Qt::SizeAllCursor;
+    case TDragHandle::dhMove:
+      return Qt::SizeAllCursor;
     case TDragHandle::dhTopLeft:
-    case TDragHandle::dhBottomRight: return Qt::SizeFDiagCursor;
+    case TDragHandle::dhBottomRight:
+      return Qt::SizeFDiagCursor;
     case TDragHandle::dhTopRight:
-    case TDragHandle::dhBottomLeft: return Qt::SizeBDiagCursor;
+    case TDragHandle::dhBottomLeft:
+      return Qt::SizeBDiagCursor;
   }
   return Qt::ArrowCursor;
 }
@@ -154,11 +165,14 @@ void TWorkArea::RenderForm(QImage& target, const QRect& visible, const TRect& sk
   const int columns = std::clamp(formRight - visible.left(), 0, width);
   for (int y = 0; y < std::min(visible.height(), target.height()); ++y) {
     if (visible.top() + y >= formBottom) break;
-    const int sourceRow = std::clamp(
-        static_cast<int>((visible.top() + y) / FScale) - skinArea.Top, 0, skinImage.height() - 1);
+    const int sourceRow = std::clamp(static_cast<int>((visible.top() + y) / FScale) - skinArea.Top,
+                                     0, skinImage.height() - 1);
     const auto* source = reinterpret_cast<const uint32_t*>(skinImage.constScanLine(sourceRow));
     auto* row = reinterpret_cast<uint32_t*>(target.scanLine(y));
-    for (int x = 0; x < columns; ++x) row[x] = source[sourceColumn[static_cast<size_t>(x)]];
+    // The work area is opaque: design mode shows transparent parts in their own colour
+    // (the key colour of objects without one) rather than whatever was there before.
+    for (int x = 0; x < columns; ++x)
+      row[x] = source[sourceColumn[static_cast<size_t>(x)]] | 0xFF000000u;
   }
 }
 
@@ -218,16 +232,16 @@ void TWorkArea::UpdateCursor(TPoint point) {
 
 void TWorkArea::mouseMoveEvent(QMouseEvent* event) {
   const TPoint point = FormPoint(event->position().toPoint());
-  if (event->buttons() == Qt::NoButton && event->modifiers() == Qt::NoModifier)
-    UpdateCursor(point);
-  const bool leftOnly =
-      event->buttons() == Qt::LeftButton && event->modifiers() == Qt::NoModifier;
+  if (event->buttons() == Qt::NoButton && event->modifiers() == Qt::NoModifier) UpdateCursor(point);
+  const bool leftOnly = event->buttons() == Qt::LeftButton && event->modifiers() == Qt::NoModifier;
   if (!leftOnly || !FDragging || !FDocument.Selected() || point == FDragPoint) return;
   const int dx = point.X - FDragPoint.X, dy = point.Y - FDragPoint.Y;
   FDragPoint = point;
   FDocument.DragSelected(FDragHandle, dx, dy);
 }
 
-void TWorkArea::mouseReleaseEvent(QMouseEvent*) { FDragging = false; }
+void TWorkArea::mouseReleaseEvent(QMouseEvent*) {
+  FDragging = false;
+}
 
 }  // namespace vt

@@ -119,7 +119,9 @@ TfrmMain::~TfrmMain() {
   FInspector->SetCurObj(nullptr);
 }
 
-QString TfrmMain::TempSkinFile() const { return FTempDir.filePath("temp_skin.mskn"); }
+QString TfrmMain::TempSkinFile() const {
+  return FTempDir.filePath("temp_skin.mskn");
+}
 
 void TfrmMain::BuildLayout() {
   auto* central = new QWidget;
@@ -143,8 +145,8 @@ QWidget* TfrmMain::BuildTopPanel() {
   auto* top = Named(new QWidget, "TopPanel");
   auto* row = new QHBoxLayout(top);
   row->setContentsMargins(4, 2, 4, 2);
-  for (const char* name : {"btnNew", "btnOpen", "btnSave", "SpeedButton1", "SpeedButton13",
-                           "SpeedButton14"}) {
+  for (const char* name :
+       {"btnNew", "btnOpen", "btnSave", "SpeedButton1", "SpeedButton13", "SpeedButton14"}) {
     auto* button = new QToolButton;
     button->setObjectName(name);
     button->setAutoRaise(true);
@@ -166,13 +168,15 @@ QWidget* TfrmMain::BuildTopPanel() {
   FTabs->addTab("Standard");
   FTabs->addTab("Old");
   FTabs->setDrawBase(false);
-  tabsColumn->addWidget(FTabs);
+  FTabs->setExpanding(false);
+  tabsColumn->addWidget(FTabs, 0, Qt::AlignLeft);
   auto* tabRow = new QHBoxLayout;
   tabRow->setSpacing(2);
   auto* panel10 = Named(new QWidget, "Panel10");
   auto* commands = new QHBoxLayout(panel10);
   commands->setContentsMargins(0, 0, 0, 0);
-  for (const char* name : {"btnSelect", "btnDelete", "btnFront", "SpeedButton11", "SpeedButton12"}) {
+  for (const char* name :
+       {"btnSelect", "btnDelete", "btnFront", "SpeedButton11", "SpeedButton12"}) {
     auto* button = new QToolButton;
     button->setObjectName(name);
     button->setAutoRaise(true);
@@ -328,10 +332,13 @@ bool TfrmMain::RunWithoutDesignMode(const std::function<bool()>& operation) {
 bool TfrmMain::CheckModified() {
   if (!FDocument->Modified()) return true;
   switch (AskYesNoCancel("Skin has modified. Save changes?")) {
-    case QMessageBox::Cancel: return false;
+    case QMessageBox::Cancel:
+      return false;
     // Going on after a save that did not happen would lose the changes.
-    case QMessageBox::Yes: return SaveSkin();
-    default: return true;
+    case QMessageBox::Yes:
+      return SaveSkin();
+    default:
+      return true;
   }
 }
 
@@ -411,9 +418,12 @@ void TfrmMain::Preview(int kind) {
 void TfrmMain::closeEvent(QCloseEvent* event) {
   if (!FDocument->Modified()) return event->accept();
   switch (AskYesNoCancel("Skin's was changed. Save?")) {
-    case QMessageBox::Cancel: return event->ignore();
-    case QMessageBox::Yes: return SaveSkin() ? event->accept() : event->ignore();
-    default: return event->accept();
+    case QMessageBox::Cancel:
+      return event->ignore();
+    case QMessageBox::Yes:
+      return SaveSkin() ? event->accept() : event->ignore();
+    default:
+      return event->accept();
   }
 }
 
@@ -488,13 +498,13 @@ void TfrmMain::TreeBranchChosen(int branch) {
     case TTreeNodeKind::tnSysColors:
       FTreeCaption->setText(" Theme tree - SysColors");
       return ShowPanel(TCentrePanel::cpSysColors);
-    default: return;
+    default:
+      return;
   }
 }
 
 void TfrmMain::ShowPanel(TCentrePanel panel) {
-  if (panel == TCentrePanel::cpWork && FDocument->SelectedImage())
-    FDocument->SelectImage(nullptr);
+  if (panel == TCentrePanel::cpWork && FDocument->SelectedImage()) FDocument->SelectImage(nullptr);
   if (panel == TCentrePanel::cpImages || panel == TCentrePanel::cpFonts)
     FDocument->ClearObjectSelection();
   FCentre->setCurrentIndex(static_cast<int>(panel));
@@ -508,11 +518,11 @@ TCentrePanel TfrmMain::CurrentPanel() const {
 // display texts, which the skin file does not store.
 void TfrmMain::PutSampleTexts(TSeSkinObject& form) {
   form.SetState(ssPlaceholder);
-  if (TSeSkinObject* title = form.FindByKind(TSeKind::skTitle))
-    title->SetText("ThemeEditor Title");
-  const std::pair<const char*, const char*> samples[] = {
-      {"Item", "Item Text"}, {"Text", "Sample"}, {"ToolbarItem", "Item Text"},
-      {"Caption", "Caption"}};
+  if (TSeSkinObject* title = form.FindByKind(TSeKind::skTitle)) title->SetText("ThemeEditor Title");
+  const std::pair<const char*, const char*> samples[] = {{"Item", "Item Text"},
+                                                         {"Text", "Sample"},
+                                                         {"ToolbarItem", "Item Text"},
+                                                         {"Caption", "Caption"}};
   for (const auto& [name, text] : samples)
     if (TSeSkinObject* object = form.FindByName(name)) object->SetText(text);
 }
@@ -520,7 +530,8 @@ void TfrmMain::PutSampleTexts(TSeSkinObject& form) {
 void TfrmMain::UpdateView() {
   setWindowTitle("VtSkinEd  - [" + FDocument->FileName() + "]");
   if (FCharsetBox->count() == 0) {
-    for (const std::string& ident : CharsetIdents()) FCharsetBox->addItem(QString::fromStdString(ident));
+    for (const std::string& ident : CharsetIdents())
+      FCharsetBox->addItem(QString::fromStdString(ident));
     FCharsetBox->setCurrentText("DEFAULT_CHARSET");
   }
   FSkinTree->Rebuild();

@@ -10,7 +10,9 @@
 
 namespace vt::test {
 
-TSkinFolder::TSkinFolder() { EXPECT_TRUE(FDir.isValid()); }
+TSkinFolder::TSkinFolder() {
+  EXPECT_TRUE(FDir.isValid());
+}
 
 QString TSkinFolder::DemoCopy(const QString& extension) const {
   const QString source = QString(VTSKIN_SAMPLES) + "/demo-light." + extension;

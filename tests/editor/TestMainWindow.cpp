@@ -190,8 +190,9 @@ TEST_F(MainWindowTest, AWholeEditingSession) {
   const QPoint centre((start.Left + start.Right) / 2 - form.GetLeft(),
                       (start.Top + start.Bottom) / 2 - form.GetTop());
   QTest::mousePress(&area, Qt::LeftButton, {}, centre);
-  QMouseEvent move(QEvent::MouseMove, centre + QPoint(7, 4), area.mapToGlobal(centre + QPoint(7, 4)),
-                   Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent move(QEvent::MouseMove, centre + QPoint(7, 4),
+                   area.mapToGlobal(centre + QPoint(7, 4)), Qt::NoButton, Qt::LeftButton,
+                   Qt::NoModifier);
   QApplication::sendEvent(&area, &move);
   QTest::mouseRelease(&area, Qt::LeftButton, {}, centre + QPoint(7, 4));
   EXPECT_EQ(created->GetLeft(), start.Left + 7);

@@ -23,13 +23,13 @@ TEST(WorkAreaTest, HandlesAreHitInOrderAndTheCentreWinsOnTinyObjects) {
   };
   const TCase cases[] = {
       {{10, 10, 50, 40}, {10, 10}, dhTopLeft},
-      {{10, 10, 50, 40}, {7, 7}, dhTopLeft},        // left edge of the square is inside
-      {{10, 10, 50, 40}, {13, 13}, std::nullopt},   // right edge is outside
+      {{10, 10, 50, 40}, {7, 7}, dhTopLeft},       // left edge of the square is inside
+      {{10, 10, 50, 40}, {13, 13}, std::nullopt},  // right edge is outside
       {{10, 10, 50, 40}, {49, 9}, dhTopRight},
       {{10, 10, 50, 40}, {12, 42}, dhBottomLeft},
       {{10, 10, 50, 40}, {52, 42}, dhBottomRight},
       {{10, 10, 50, 40}, {30, 25}, dhMove},
-      {{10, 10, 16, 16}, {10, 10}, dhMove},        // 6 pixels: the centre covers the corner
+      {{10, 10, 16, 16}, {10, 10}, dhMove},   // 6 pixels: the centre covers the corner
       {{-9, -9, 0, 0}, {-8, -8}, dhTopLeft},  // the centre -4.5 truncates toward zero
   };
   for (const TCase& c : cases) {
@@ -105,8 +105,9 @@ TEST_F(WorkAreaFixture, DraggingTheCentreHandleMovesTheObject) {
   const QPoint centre(2 * 40, 2 * 35);
   QTest::mousePress(&Area, Qt::LeftButton, {}, centre);
   QTest::mouseMove(&Area, centre + QPoint(20, 10));
-  QMouseEvent move(QEvent::MouseMove, centre + QPoint(20, 10), Area.mapToGlobal(centre + QPoint(20, 10)),
-                   Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent move(QEvent::MouseMove, centre + QPoint(20, 10),
+                   Area.mapToGlobal(centre + QPoint(20, 10)), Qt::NoButton, Qt::LeftButton,
+                   Qt::NoModifier);
   QApplication::sendEvent(&Area, &move);
   QTest::mouseRelease(&Area, Qt::LeftButton, {}, centre + QPoint(20, 10));
   EXPECT_EQ(Child->BoundsRect(), (TRect{30, 25, 70, 55}));
