@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QLabel>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -12,6 +13,7 @@
 
 #include "EditorTestUtil.h"
 #include "editor/ObjectTree.h"
+#include "editor/OpenDialog.h"
 #include "editor/Previews.h"
 #include "editor/WorkArea.h"
 #include "editor/main.h"
@@ -164,6 +166,53 @@ TEST_F(MainWindowTest, StartsOnTheWorkAreaAtOneHundredPercent) {
   EXPECT_EQ(Window->Document().FileName(), Folder.DemoCopy());
   EXPECT_EQ(Window->findChild<QToolBar*>("ToolBar2")->actions().size(), 7);
   EXPECT_EQ(Window->findChild<QToolBar*>("SkinToolBar")->actions().size(), 10);
+}
+
+// The image and font branches clear the object selection; the colour branches keep it.
+TEST_F(MainWindowTest, TreeBranchesBringTheirPanelsToTheFront) {
+  Open({Folder.DemoCopy()});
+  TSkinDocument& document = Window->Document();
+  QTreeWidget& tree = Window->SkinTree();
+  const std::tuple<const char*, TCentrePanel, bool> cases[] = {
+      {"Colors", TCentrePanel::cpColors, true},
+      {"SysColors", TCentrePanel::cpSysColors, true},
+      {"Fonts", TCentrePanel::cpFonts, false},
+      {"Images", TCentrePanel::cpImages, false}};
+  for (const auto& [caption, panel, keeps] : cases) {
+    SCOPED_TRACE(caption);
+    Window->SelectObject(document.Source().GetFormObject());
+    QTreeWidgetItem* node = tree.findItems(caption, Qt::MatchExactly).value(0);
+    ASSERT_NE(node, nullptr);
+    tree.scrollToItem(node);
+    QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(node).center());
+    EXPECT_EQ(Window->CurrentPanel(), panel);
+    EXPECT_EQ(document.Selected() != nullptr, keeps);
+  }
+}
+
+TEST_F(MainWindowTest, TheDeleteButtonDeletesTheSelectedChild) {
+  Open({Folder.DemoCopy()});
+  TSeSkinObject* form = Window->Document().Source().GetFormObject();
+  TSeSkinObject* close = form->FindByName("Close");
+  auto* caption = dynamic_cast<TSeSkinObject*>(close->Owner());
+  Window->SelectObject(close);
+  QTest::mouseClick(Window->findChild<QToolButton*>("btnDelete"), Qt::LeftButton);
+  EXPECT_EQ(form->FindByName("Close"), nullptr);
+  EXPECT_EQ(Window->Document().Selected(), caption);
+  EXPECT_EQ(Window->Inspector().CurObj(), caption);
+  EXPECT_TRUE(Window->Document().Modified());
+}
+
+// The open dialog's preview pane reads the file the designer points at.
+TEST_F(MainWindowTest, TheOpenDialogPreviewsTheSkinUnderTheCursor) {
+  TTeOpenThemeDialog dialog;
+  dialog.ShowPreview(Folder.DemoCopy("xskn"));
+  const QString details = dialog.findChild<QLabel*>("Details")->text();
+  EXPECT_TRUE(details.contains("Veltrane Light")) << details.toStdString();
+  EXPECT_TRUE(details.contains(".xskn")) << details.toStdString();
+  EXPECT_FALSE(dialog.findChild<QLabel*>("Thumbnail")->pixmap().isNull());
+  dialog.ShowPreview(Folder.Path("nothing.mskn"));
+  EXPECT_TRUE(dialog.findChild<QLabel*>("Details")->text().isEmpty());
 }
 
 // One session: open a demo skin, create an object with its button, drag it with the
