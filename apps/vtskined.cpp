@@ -1,5 +1,6 @@
 // vtskined: the skin editor. Everything it does is in src/editor.
 #include <QApplication>
+#include <QCommandLineParser>
 
 #include "editor/main.h"
 #include "rtl/Fonts.h"
@@ -7,8 +8,19 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("VtSkinEd");
+  QApplication::setApplicationVersion("2.00");
+  // --help and --version answer without opening a window (the manual page is written
+  // from them); anything else is the editor's own command line.
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      "The VtSkinEd skin editor: opens, edits, previews and saves skins.");
+  parser.addHelpOption();
+  parser.addVersionOption();
+  parser.addPositionalArgument("file", "A skin file to open (.uskn, .kskn, .xskn or .mskn).",
+                               "[file]");
+  parser.process(app);
   vt::RegisterApplicationFonts();
-  vt::TfrmMain frmMain(QApplication::arguments().mid(1));
+  vt::TfrmMain frmMain(parser.positionalArguments());
   frmMain.show();
   return QApplication::exec();
 }
