@@ -205,6 +205,7 @@ void TTeForm::UpdateClientMargins() {
 void TTeForm::UpdateShape() {
   if (FPlayer.IsPlaying()) return;  // the effect owns the mask until it ends
   const QRegion shape = FrameShape();
+  if (shape == FForm->mask()) return;  // unchanged: spare the window system a new shape
   if (shape.isEmpty())
     FForm->clearMask();
   else
