@@ -61,9 +61,11 @@ class TSlideEffect final : public TTeWindowEffect {
  public:
   TSlideEffect(TSide side, QString name) : FSide(side), FName(std::move(name)) {}
   QString Name() const override { return FName; }
+  // The part shown grows over the shape's own bounds, so that the first strip already
+  // meets the shape (an empty mask would show the whole window).
   void Apply(QWidget& window, double progress, const QRegion& shape) const override {
-    const QRegion shown(ShownPart(window.rect(), progress));
-    window.setMask(shape.isEmpty() ? shown : shape.intersected(shown));
+    if (shape.isEmpty()) return window.setMask(ShownPart(window.rect(), progress));
+    window.setMask(shape.intersected(ShownPart(shape.boundingRect(), progress)));
   }
   void Finish(QWidget& window, const QRegion& shape) const override {
     if (shape.isEmpty())
@@ -79,13 +81,13 @@ class TSlideEffect final : public TTeWindowEffect {
     const int height = std::max(1, int(std::lround(whole.height() * progress)));
     switch (FSide) {
       case TSide::Left:
-        return {0, 0, width, whole.height()};
+        return {whole.left(), whole.top(), width, whole.height()};
       case TSide::Right:
-        return {whole.width() - width, 0, width, whole.height()};
+        return {whole.right() + 1 - width, whole.top(), width, whole.height()};
       case TSide::Top:
-        return {0, 0, whole.width(), height};
+        return {whole.left(), whole.top(), whole.width(), height};
       case TSide::Bottom:
-        return {0, whole.height() - height, whole.width(), height};
+        return {whole.left(), whole.bottom() + 1 - height, whole.width(), height};
     }
     return whole;
   }

@@ -165,10 +165,18 @@ std::optional<TteBorderIcon> TTeForm::BorderIconAt(const QPoint& point) const {
   return std::nullopt;
 }
 
+// A top or bottom piece that runs the whole width of the window would leave no corner to
+// size both ways from: where such a piece passes over a side border, the hit is that
+// corner.
 TteWindowHit TTeForm::HitTest(const QPoint& point) const {
   if (BorderIconAt(point)) return kwhBorderIcon;
-  return FrameTheme().WindowGetHitTest(FWindowKind, WindowInfo(), {point.x(), point.y()},
-                                       FrameObjectName());
+  const TteWindowHit hit = FrameTheme().WindowGetHitTest(FWindowKind, WindowInfo(),
+                                                         {point.x(), point.y()}, FrameObjectName());
+  if (hit != kwhTop && hit != kwhBottom) return hit;
+  const QRect client = ClientRect();
+  if (point.x() < client.left()) return hit == kwhTop ? kwhTopLeft : kwhBottomLeft;
+  if (point.x() > client.right()) return hit == kwhTop ? kwhTopRight : kwhBottomRight;
+  return hit;
 }
 
 uint8_t TTeForm::BorderIconState(TteBorderIcon icon) const {
