@@ -118,7 +118,8 @@ TEST(PreviewForms, NamedContents) {
             QFontDatabase::families().size());
   EXPECT_EQ(form.findChild<QComboBox*>("SeSkinComboBox1")->currentText(), "SeSkinComboBox1");
   for (QWidget* widget : form.findChildren<QWidget*>())
-    EXPECT_EQ(widget->property("ThemeObject").toString(), "default") << widget->objectName().toStdString();
+    EXPECT_EQ(widget->property("ThemeObject").toString(), "default")
+        << widget->objectName().toStdString();
 }
 
 TEST(PreviewForms, EmptyFormFitsItsClientArea) {
@@ -170,6 +171,27 @@ TEST(PreviewForms, ExitClosesTheForm) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
   form.findChild<QAction*>("CustomItem6")->trigger();
   EXPECT_FALSE(form.isVisible());
+}
+
+}  // namespace
+}  // namespace vt
+
+namespace vt {
+namespace {
+
+// The forms as the editor uses them: the skin file given, the engine makes it current and
+// the frame grows around the client area that the form asks for.
+TEST(PreviewForms, SkinFileBecomesTheCurrentThemeAndFramesTheClient) {
+  const QString skin = QString(VTSKIN_DEMO_SKIN_DIR) + "/demo-light.mskn";
+  TfrmTest form(skin);
+  ASSERT_TRUE(CurrentTheme());
+  EXPECT_EQ(CurrentTheme()->GetFileName(), skin.toStdString());
+  EXPECT_EQ(form.contentsRect().size(), QSize(561, 516));
+  EXPECT_GT(form.height(), 516) << "the skin's caption lies outside the client area";
+  if (qEnvironmentVariableIsSet("VTSKIN_SAVE_PREVIEW"))
+    form.grab().save(qEnvironmentVariable("VTSKIN_SAVE_PREVIEW"));
+  TfrmTestEmpty empty(QString(VTSKIN_DEMO_SKIN_DIR) + "/no-such-skin.mskn");
+  EXPECT_FALSE(CurrentTheme()) << "a file that yields no theme leaves none current";
 }
 
 }  // namespace
