@@ -10,6 +10,7 @@
 #include "GoldenImage.h"
 #include "SkinThemeTestSkin.h"
 #include "controls/TeForm.h"
+#include "controls/TeThemePreview.h"
 #include "theme/te_thememanager.h"
 
 namespace vt {
@@ -241,6 +242,24 @@ TEST_F(Frame, HideEffectPlaysBeforeTheWindowCloses) {
   EXPECT_TRUE(FWidget->isVisible()) << "the effect plays first";
   QTRY_VERIFY(!FWidget->isVisible());
   EXPECT_EQ(FWidget->mask(), shape) << "the look is restored once the window is gone";
+}
+
+}  // namespace
+}  // namespace vt
+
+namespace vt {
+namespace {
+
+// The sample window in plain drawing (no theme), then with the light demo skin current.
+TEST(ThemePreview, PaintsTheSampleWithTheThemeOrPlainly) {
+  TTeThemePreview preview;
+  preview.resize(200, 110);
+  ClearCurrentTheme();
+  const QImage plain = preview.Render();
+  UseSkin(TSkin::DemoLight);
+  const QImage skinned = preview.Render();
+  ClearCurrentTheme();
+  test::ExpectGolden(Stacked(plain, skinned), "controls/theme-preview", {24, 40});
 }
 
 }  // namespace
