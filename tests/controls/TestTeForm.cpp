@@ -3,8 +3,10 @@
 // the caption text and the active and inactive look; window effects.
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QPainter>
 #include <QTest>
+#include <QVBoxLayout>
 
 #include "DemoSkin.h"
 #include "GoldenImage.h"
@@ -161,6 +163,23 @@ TEST_F(Frame, ContentsStayInsideTheClientArea) {
   EXPECT_EQ(FWidget->contentsRect(), client);
   EXPECT_EQ(client.left(), 10);
   EXPECT_EQ(FWidget->height() - client.bottom() - 1, 10);
+}
+
+TEST_F(Frame, RollUpLeavesTheFrameAloneAndRollDownBringsTheContentsBack) {
+  Show(TSkin::DemoLight);
+  auto* contents = new QLabel("contents");
+  (new QVBoxLayout(FWidget.get()))->addWidget(contents);
+  contents->show();
+  FHook->SetBorderIcons(kAllBorderIcons);
+  const int frameHeight = FWidget->height() - FHook->ClientRect().height();
+  QTest::mouseClick(FWidget.get(), Qt::LeftButton, {}, IconCentre(kbiRollUp));
+  QTRY_COMPARE(FWidget->height(), frameHeight);
+  EXPECT_FALSE(contents->isVisible());
+  EXPECT_TRUE(FHook->WindowInfo().HasIcon(kbiRollDown));
+  QTest::mouseClick(FWidget.get(), Qt::LeftButton, {}, IconCentre(kbiRollDown));
+  QTRY_COMPARE(FWidget->height(), 300);
+  EXPECT_TRUE(contents->isVisible());
+  EXPECT_EQ(FWidget->contentsRect(), FHook->ClientRect());
 }
 
 // ---- The look ------------------------------------------------------------------------------
