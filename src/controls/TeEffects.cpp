@@ -64,17 +64,22 @@ class TSlideEffect final : public TTeWindowEffect {
   // The part shown grows over the shape's own bounds, so that the first strip already
   // meets the shape (an empty mask would show the whole window).
   void Apply(QWidget& window, double progress, const QRegion& shape) const override {
-    if (shape.isEmpty()) return window.setMask(ShownPart(window.rect(), progress));
-    window.setMask(shape.intersected(ShownPart(shape.boundingRect(), progress)));
+    if (shape.isEmpty()) return Uncover(window, ShownPart(window.rect(), progress));
+    Uncover(window, shape.intersected(ShownPart(shape.boundingRect(), progress)));
   }
   void Finish(QWidget& window, const QRegion& shape) const override {
-    if (shape.isEmpty())
-      window.clearMask();
-    else
-      window.setMask(shape);
+    Uncover(window, shape.isEmpty() ? QRegion(window.rect()) : shape);
+    if (shape.isEmpty()) window.clearMask();
   }
 
  private:
+  // What the mask hid was not repainted while hidden (a change of activation, say): the
+  // part that comes into view now is painted afresh.
+  static void Uncover(QWidget& window, const QRegion& shown) {
+    const QRegion before = window.mask().isEmpty() ? QRegion(window.rect()) : window.mask();
+    window.setMask(shown);
+    window.update(shown.subtracted(before));
+  }
   // At least one pixel stays uncovered: an empty mask would mean no mask at all.
   QRect ShownPart(const QRect& whole, double progress) const {
     const int width = std::max(1, int(std::lround(whole.width() * progress)));
