@@ -8,6 +8,8 @@ PACKAGES=(
   zlib1g-dev libpng-dev libpixman-1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-wine fonts-dejavu-core
+  desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl libxml2-utils
+  man-db help2man librsvg2-bin dpkg-dev file
 )
 
 missing=()
