@@ -144,6 +144,7 @@ TteWindowInfo TTeForm::WindowInfo() const {
   info.BorderIcons = icons;
   info.Active = FForm->isActiveWindow();
   info.Caption = FForm->windowTitle();
+  info.Icon = FForm->windowIcon();
   return info;
 }
 
@@ -271,6 +272,7 @@ bool TTeForm::eventFilter(QObject* watched, QEvent* event) {
       return false;
     case QEvent::ActivationChange:
     case QEvent::WindowTitleChange:
+    case QEvent::WindowIconChange:
       FForm->update();
       return false;
     case QEvent::MouseButtonPress:

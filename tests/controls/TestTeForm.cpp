@@ -8,7 +8,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 
-#include "DemoSkin.h"
+#include "DemoTheme.h"
 #include "GoldenImage.h"
 #include "SkinThemeTestSkin.h"
 #include "controls/TeForm.h"
@@ -19,15 +19,6 @@ namespace vt {
 namespace {
 
 enum class TSkin { DemoLight, DemoDark, WideFrame };
-
-std::unique_ptr<TteTheme> DemoTheme(const demo::TLook& look) {
-  demo::TDemoSkin skin = demo::BuildDemoSkin(look);
-  TSeSkinSource source;
-  demo::StoreDemoSkin(skin, source);
-  auto theme = std::make_unique<TTeSkinFile>();
-  EXPECT_TRUE(theme->LoadFromSkinSource(source));
-  return theme;
-}
 
 // The coded test form with left, right and bottom borders 10 pixels wide.
 std::unique_ptr<TteTheme> WideFrameTheme() {
@@ -42,9 +33,9 @@ std::unique_ptr<TteTheme> WideFrameTheme() {
 void UseSkin(TSkin skin) {
   switch (skin) {
     case TSkin::DemoLight:
-      return SetCurrentTheme(DemoTheme(demo::LightLook()));
+      return SetCurrentTheme(testing::DemoTheme(demo::LightLook()));
     case TSkin::DemoDark:
-      return SetCurrentTheme(DemoTheme(demo::DarkLook()));
+      return SetCurrentTheme(testing::DemoTheme(demo::DarkLook()));
     case TSkin::WideFrame:
       return SetCurrentTheme(WideFrameTheme());
   }
@@ -157,12 +148,30 @@ TEST_F(Frame, DraggingTheCaptionMovesAndABorderSizes) {
   EXPECT_EQ(FWidget->pos(), start + QPoint(30, 20));
 }
 
-TEST_F(Frame, ContentsStayInsideTheClientArea) {
-  Show(TSkin::WideFrame);
+// The frame follows a change of the current theme at once: new borders, new margins.
+TEST_F(Frame, ContentsStayInsideTheClientAreaOfTheThemeInUse) {
+  Show(TSkin::DemoLight);
+  EXPECT_EQ(FWidget->contentsRect(), FHook->ClientRect());
+  UseSkin(TSkin::WideFrame);
   const QRect client = FHook->ClientRect();
-  EXPECT_EQ(FWidget->contentsRect(), client);
   EXPECT_EQ(client.left(), 10);
   EXPECT_EQ(FWidget->height() - client.bottom() - 1, 10);
+  EXPECT_EQ(FWidget->contentsRect(), client);
+}
+
+TEST_F(Frame, WindowShapeFollowsTheSkinExceptWhenMaximised) {
+  Show(TSkin::DemoLight);
+  auto skinShape = [this] {
+    return CurrentTheme()->WindowGetRegion(kwkSizeable, FHook->WindowInfo(), "default");
+  };
+  ASSERT_NE(skinShape(), QRegion(FWidget->rect())) << "the demo skin has shaped corners";
+  EXPECT_EQ(FWidget->mask(), skinShape());
+  FWidget->showMaximized();
+  QTRY_VERIFY(FWidget->isMaximized());
+  EXPECT_TRUE(FWidget->mask().isEmpty());
+  FWidget->showNormal();
+  QTRY_VERIFY(!FWidget->isMaximized());
+  EXPECT_EQ(FWidget->mask(), skinShape());
 }
 
 TEST_F(Frame, RollUpLeavesTheFrameAloneAndRollDownBringsTheContentsBack) {
