@@ -1,4 +1,4 @@
-// GoogleTest main for the tests of widgets: as gui_test_main.cpp, with a QApplication.
+// GoogleTest main for tests of widgets: as gui_test_main.cpp, with a QApplication.
 #include <gtest/gtest.h>
 
 #include <QApplication>
