@@ -1,6 +1,4 @@
-// GoogleTest main for the tests of widgets: a QApplication on the offscreen platform with
-// the Fusion style and the bundled fonts, so that key and mouse events and the painted
-// pixels are the same on every machine.
+// GoogleTest main for tests of widgets: as gui_test_main.cpp, with a QApplication.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -8,9 +6,9 @@
 #include "rtl/Fonts.h"
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  qputenv("QT_QPA_PLATFORM",
+          qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
   testing::InitGoogleTest(&argc, argv);
-  QApplication::setStyle(QStringLiteral("Fusion"));
   QApplication app(argc, argv);
   vt::RegisterApplicationFonts();
   return RUN_ALL_TESTS();
