@@ -2,7 +2,8 @@
 // The two previews of the current skin: the form preview and the controls preview. Both
 // read the skin from the temporary file the main window has just written, as a themed
 // program would read it. The preview windows are run through one function each, which a
-// test may replace to see what the main window hands over.
+// test may replace to see what the main window hands over; the windows themselves are
+// TfrmTestEmpty and TfrmTest.
 #include <QString>
 #include <functional>
 
