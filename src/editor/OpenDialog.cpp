@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "editor/Previews.h"
 #include "skin/se_skinfilters.h"
+#include "skin/se_skinpreview.h"
 #include "skin/se_skinsource.h"
 #include "theme/te_thememanager.h"
 
@@ -78,10 +78,10 @@ void TTeOpenThemeDialog::ShowPreview(const QString& fileName) {
     FDetails->setText(QString("Cannot read this skin: ") + e.what());
     return;
   }
-  const QImage form = PaintSkinForm(source);
-  if (!form.isNull())
-    FThumbnail->setPixmap(QPixmap::fromImage(form.scaled(
-        kThumbnailWidth, kThumbnailHeight, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+  QImage thumbnail = RenderSkinThumbnail(source, kThumbnailWidth);
+  if (thumbnail.height() > kThumbnailHeight)  // a tall form
+    thumbnail = thumbnail.scaledToHeight(kThumbnailHeight, Qt::SmoothTransformation);
+  if (!thumbnail.isNull()) FThumbnail->setPixmap(QPixmap::fromImage(thumbnail));
   FDetails->setText("Name: " + SkinText(source.GetSkinName()) + "\nAuthor: " +
                     SkinText(source.GetAuthor()) + "\nVariant: " + VariantOf(fileName));
 }

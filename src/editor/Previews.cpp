@@ -7,9 +7,6 @@
 #include "editor/EmptyForm.h"
 #include "editor/TestForm.h"
 
-#include "rtl/Canvas.h"
-#include "skin/se_skinsource.h"
-#include "skin/theme_se3objects.h"
 #include "theme/te_thememanager.h"
 
 namespace vt {
@@ -24,30 +21,6 @@ TPreviewRunner& CurrentRunner() {
 QString SkinText(const std::string& text) {
   return QString::fromLatin1(text.data(), qsizetype(text.size()));
 }
-
-}  // namespace
-
-QImage PaintSkinForm(TSeSkinSource& source) {
-  TSeSkinObject* form = source.GetFormObject();
-  if (!form || form->GetWidth() <= 0 || form->GetHeight() <= 0) return {};
-  const bool designMode = SkinDesignMode;
-  SkinDesignMode = false;
-  form->SetActive(true);
-  if (TSeSkinObject* title = form->FindByKind(TSeKind::skTitle))
-    title->SetText(SkinText(source.GetSkinName()) + " - test");
-  form->SetBounds({0, 0, form->GetWidth(), form->GetHeight()});
-  form->AlignChildren();
-  QImage image(form->GetWidth(), form->GetHeight(), QImage::Format_ARGB32);
-  image.fill(Qt::white);
-  {
-    TCanvas canvas(image);
-    form->Draw(canvas, TRect{});
-  }
-  SkinDesignMode = designMode;
-  return image;
-}
-
-namespace {
 
 // Closes the preview's own event loop when the window closes.
 class TCloseWatch : public QObject {

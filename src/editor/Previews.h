@@ -8,21 +8,14 @@
 #include <functional>
 
 class QWidget;
-class QImage;
 
 namespace vt {
-
-class TSeSkinSource;
 
 enum class TPreviewKind { pkForm, pkControls };
 
 // Shows the preview of `kind` for the skin in `skinFile` modally over `owner`.
 using TPreviewRunner =
     std::function<void(QWidget* owner, const QString& skinFile, TPreviewKind kind)>;
-
-// The skin's form painted as a running program shows it (out of design mode, active,
-// titled with the skin's name); a null image when the skin has no form to paint.
-QImage PaintSkinForm(TSeSkinSource& source);
 
 void RunPreview(QWidget* owner, const QString& skinFile, TPreviewKind kind);
 // Installs `runner` (an empty function restores the built-in windows); returns the old one.
