@@ -9,6 +9,7 @@
 #include "skin/se_skinpreview.h"
 #include "skin/se_skinsource.h"
 #include "theme/te_thememanager.h"
+#include "theme/theme_se3.h"
 
 namespace vt {
 
@@ -35,10 +36,18 @@ QString VariantOf(const QString& fileName) {
 }  // namespace
 
 QString OpenThemeDialogFilter() {
+  RegisterSkinFilters();
+  RegisterSkinTheme();
   const QStringList parts = QString::fromStdString(GetThemeFilter()).split('|');
-  QStringList entries;
-  for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+  QStringList entries, allPatterns;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
     entries << QtFilterEntry(parts[i], parts[i + 1]);
+    for (const QString& pattern : parts[i + 1].split(';'))
+      if (!allPatterns.contains(pattern)) allPatterns << pattern;
+  }
+  // The registry's first entry names only each theme class's main extension; the
+  // designer expects it to show every skin file the entries below take.
+  if (!entries.isEmpty()) entries[0] = QtFilterEntry(parts[0], allPatterns.join(';'));
   return entries.join(";;");
 }
 
