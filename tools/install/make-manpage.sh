@@ -25,7 +25,10 @@ if [ "$WITH_COMMANDS" = --commands ]; then
   } > "$include"
 fi
 
+# help2man refuses an include file without sections, so only a filled one is passed.
+extra=()
+[ -s "$include" ] && extra=(--include "$include")
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 "$HELP2MAN" --no-info --no-discard-stderr --section 1 --name "$NAME_LINE" \
-  --include "$include" --output "$OUT.tmp" "$PROGRAM"
+  "${extra[@]}" --output "$OUT.tmp" "$PROGRAM"
 mv "$OUT.tmp" "$OUT"

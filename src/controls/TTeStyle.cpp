@@ -1,0 +1,477 @@
+// TTeStyle: painting, sizes, palette and fonts, and the theme-change protocol.
+//
+// Sections: 1. tables of palette roles and fonts  2. painting  3. sizes  4. polish and
+// theme changes
+#include "controls/TTeStyle.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QStyleFactory>
+#include <QStyleOption>
+#include <QTabBar>
+#include <QTableView>
+#include <QTextEdit>
+#include <QPlainTextEdit>
+#include <QTreeView>
+
+#include "controls/te_controls.h"
+#include "controls/te_stylecanvas.h"
+#include "theme/te_thememanager.h"
+
+namespace vt {
+
+// ---- 1. Palette roles and fonts -----------------------------------------------------
+
+namespace {
+
+// Indices into the theme's 26 system colours (TteThemeSysColors).
+enum TSysColorIndex : int {
+  sciBtnFace = 4,
+  sciBtnHighlight = 5,
+  sciBtnShadow = 6,
+  sciBtnText = 7,
+  sciGrayText = 10,
+  sciHighlight = 11,
+  sciHighlightText = 12,
+  sciInfoBk = 16,
+  sciInfoText = 17,
+  sci3DDkShadow = 21,
+  sci3DLight = 22,
+  sciWindow = 23,
+  sciWindowText = 25,
+};
+
+struct TPaletteEntry {
+  QPalette::ColorGroup Group;
+  QPalette::ColorRole Role;
+  int SysColor;
+};
+
+// Disabled entries come after the others, so that they win over QPalette::All.
+const TPaletteEntry kPaletteRoles[] = {
+    {QPalette::All, QPalette::Window, sciBtnFace},
+    {QPalette::All, QPalette::WindowText, sciWindowText},
+    {QPalette::All, QPalette::Base, sciWindow},
+    {QPalette::All, QPalette::AlternateBase, sciBtnFace},
+    {QPalette::All, QPalette::Text, sciWindowText},
+    {QPalette::All, QPalette::Button, sciBtnFace},
+    {QPalette::All, QPalette::ButtonText, sciBtnText},
+    {QPalette::All, QPalette::BrightText, sciBtnHighlight},
+    {QPalette::All, QPalette::Light, sciBtnHighlight},
+    {QPalette::All, QPalette::Midlight, sci3DLight},
+    {QPalette::All, QPalette::Mid, sciBtnShadow},
+    {QPalette::All, QPalette::Dark, sciBtnShadow},
+    {QPalette::All, QPalette::Shadow, sci3DDkShadow},
+    {QPalette::All, QPalette::Highlight, sciHighlight},
+    {QPalette::All, QPalette::HighlightedText, sciHighlightText},
+    {QPalette::All, QPalette::ToolTipBase, sciInfoBk},
+    {QPalette::All, QPalette::ToolTipText, sciInfoText},
+    {QPalette::All, QPalette::PlaceholderText, sciGrayText},
+    {QPalette::Disabled, QPalette::WindowText, sciGrayText},
+    {QPalette::Disabled, QPalette::Text, sciGrayText},
+    {QPalette::Disabled, QPalette::ButtonText, sciGrayText},
+};
+
+// The theme font each widget class shows its text in (TteThemeFonts indices).
+struct TClassFont {
+  const char* ClassName;
+  int FontIndex;
+};
+
+const TClassFont kClassFonts[] = {
+    {"QLabel", 4},          {"QPushButton", 10},       {"QCheckBox", 15},
+    {"QRadioButton", 20},   {"QGroupBox", 25},         {"QLineEdit", 29},
+    {"QAbstractSpinBox", 29}, {"QComboBox", 29},       {"QTextEdit", 29},
+    {"QPlainTextEdit", 29}, {"QMenuBar", 34},          {"QToolButton", 38},
+    {"QHeaderView", 42},    {"QStatusBar", 49},        {"QTabBar", 54},
+    {"QAbstractItemView", 57}, {"QMenu", 62},
+};
+constexpr int kWindowTextFont = 27;
+
+QColor ToQColor(TColor color) {
+  const TColor rgb = ColorToRGB(color);
+  return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
+}
+
+// Where the frame of a widget of this class comes from.
+TFrameRole FrameRoleForClass(const QWidget& widget) {
+  if (qobject_cast<const QTableView*>(&widget)) return TFrameRole::Grid;
+  if (qobject_cast<const QTreeView*>(&widget)) return TFrameRole::ItemList;
+  if (qobject_cast<const QAbstractItemView*>(&widget)) return TFrameRole::ListBox;
+  if (qobject_cast<const QTextEdit*>(&widget) || qobject_cast<const QPlainTextEdit*>(&widget))
+    return TFrameRole::Edit;
+  if (qobject_cast<const QAbstractScrollArea*>(&widget)) return TFrameRole::ScrollBox;
+  if (qobject_cast<const QFrame*>(&widget)) return TFrameRole::Panel;
+  return TFrameRole::None;
+}
+
+// Widgets whose look changes under the mouse and that Fusion does not mark already.
+bool WantsHover(const QWidget& widget) {
+  return qobject_cast<const QLineEdit*>(&widget) || qobject_cast<const QTabBar*>(&widget) ||
+         qobject_cast<const QHeaderView*>(&widget) || qobject_cast<const QMenuBar*>(&widget);
+}
+
+// The left inset of a family's client rectangle, as a frame width.
+int InsetOf(const TRect& outer, const TRect& client) {
+  return std::max(0, client.Left - outer.Left);
+}
+
+const TRect kProbeRect = TRect::FromSize(0, 0, 100, 100);
+
+}  // namespace
+
+TTeStyle::TTeStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {
+  setObjectName(QStringLiteral("vtskin"));
+  AddThemeNotification(this);
+}
+
+TTeStyle::~TTeStyle() {
+  RemoveThemeNotification(this);
+}
+
+// ---- 2. Painting --------------------------------------------------------------------
+
+TteTheme* TTeStyle::DefinedTheme(TStyleFamily family, uint8_t kind, const QWidget* widget) const {
+  if (!IsFamilyDefined(family, kind, ThemeObjectOf(widget), ThemeLinkOf(widget))) return nullptr;
+  return ThemeOf(widget);
+}
+
+bool TTeStyle::DrawElement(const TStyleElement* entry, const QStyleOption& option,
+                           QPainter& painter, const QWidget* widget, const TRect& rect) const {
+  if (!entry || (entry->Applies && !entry->Applies(option))) return false;
+  TteTheme* theme = DefinedTheme(entry->Family, entry->Kind, widget);
+  if (!theme) return false;
+  if (!entry->Paint) return true;
+  const std::string object = ThemeObjectOf(widget);
+  const TteOrientation orientation = OrientationOf(option);
+  const uint32_t stateSub = entry->Class == TElementClass::Complex && !entry->WholeState ? entry->Sub : 0;
+  const TStyleRequest request{option,
+                              widget,
+                              rect,
+                              entry->Kind,
+                              orientation == koVertical ? entry->PartVertical : entry->Part,
+                              ObjectStateOf(option, stateSub),
+                              orientation,
+                              object};
+  PaintOnCanvas(painter, [&](TCanvas& canvas) { entry->Paint(*theme, canvas, request); });
+  return true;
+}
+
+void TTeStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                             QPainter* painter, const QWidget* widget) const {
+  const uint32_t role = element == PE_PanelItemViewItem ? uint32_t(FrameRoleOf(widget)) : 0;
+  const TStyleElement* entry = FindStyleElement(TElementClass::Primitive, element, role);
+  if (!option || !DrawElement(entry, *option, *painter, widget, TRect::FromQRect(option->rect)))
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+}
+
+void TTeStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                           const QWidget* widget) const {
+  const uint32_t role = element == CE_ShapedFrame ? uint32_t(FrameRoleOf(widget)) : 0;
+  const TStyleElement* entry = FindStyleElement(TElementClass::Control, element, role);
+  if (!option || !DrawElement(entry, *option, *painter, widget, TRect::FromQRect(option->rect)))
+    return QProxyStyle::drawControl(element, option, painter, widget);
+  DrawContent(entry->Content, element, *option, *painter, widget);
+}
+
+// What is left for the base style once the theme painted an element's background.
+void TTeStyle::DrawContent(TElementContent content, ControlElement element,
+                           const QStyleOption& option, QPainter& painter,
+                           const QWidget* widget) const {
+  switch (content) {
+    case TElementContent::None:
+      return;
+    case TElementContent::BaseUnhighlighted: {
+      const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(&option);
+      if (!item || item->menuItemType == QStyleOptionMenuItem::Separator) return;
+      QStyleOptionMenuItem copy = *item;
+      copy.palette.setBrush(QPalette::Highlight, Qt::transparent);
+      return QProxyStyle::drawControl(element, &copy, &painter, widget);
+    }
+    case TElementContent::MenuBarText: {
+      const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(&option);
+      if (!item) return;
+      const int alignment = Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextDontClip |
+                            Qt::TextSingleLine;
+      return proxy()->drawItemText(&painter, item->rect, alignment, item->palette,
+                                   item->state & State_Enabled, item->text, QPalette::ButtonText);
+    }
+  }
+}
+
+bool TTeStyle::DrawComplexThroughTheme(ComplexControl control, const QStyleOptionComplex& option,
+                                       QPainter& painter, const QWidget* widget) const {
+  const std::span<const TStyleElement> entries = ComplexControlElements(control);
+  if (entries.empty()) return false;
+  // A control is painted by the theme as a whole or not at all: half a skinned spin box
+  // beside half a Fusion one looks broken.
+  for (const TStyleElement& entry : entries)
+    if (!DefinedTheme(entry.Family, entry.Kind, widget)) return false;
+  SubControls painted = SC_None;
+  for (const TStyleElement& entry : entries) {
+    if (!(option.subControls & entry.Sub)) continue;
+    painted |= SubControl(entry.Sub);
+    const QRect rect = entry.WholeRect
+                           ? option.rect
+                           : proxy()->subControlRect(control, &option, SubControl(entry.Sub), widget);
+    DrawElement(&entry, option, painter, widget, TRect::FromQRect(rect));
+  }
+  // Sub-controls the theme has no part for (tick marks) are the base style's.
+  if (const SubControls rest = option.subControls & ~painted) {
+    if (const auto* slider = qstyleoption_cast<const QStyleOptionSlider*>(&option)) {
+      QStyleOptionSlider ticks = *slider;
+      ticks.subControls = rest;
+      QProxyStyle::drawComplexControl(control, &ticks, &painter, widget);
+    }
+  }
+  return true;
+}
+
+void TTeStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                                  QPainter* painter, const QWidget* widget) const {
+  if (!option || !DrawComplexThroughTheme(control, *option, *painter, widget))
+    QProxyStyle::drawComplexControl(control, option, painter, widget);
+}
+
+// ---- 3. Sizes -----------------------------------------------------------------------
+
+int TTeStyle::FrameInset(const QWidget* widget) const {
+  const std::string object = ThemeObjectOf(widget);
+  switch (FrameRoleOf(widget)) {
+    case TFrameRole::ListBox:
+      if (TteTheme* theme = DefinedTheme(TStyleFamily::ListBox, 0, widget))
+        return InsetOf(kProbeRect, theme->ListBoxGetClientRect(0, kProbeRect, object));
+      break;
+    case TFrameRole::ItemList:
+      if (TteTheme* theme = DefinedTheme(TStyleFamily::ItemList, 0, widget))
+        return InsetOf(kProbeRect, theme->ItemListGetClientRect(0, kProbeRect, object));
+      break;
+    case TFrameRole::Grid:
+      if (TteTheme* theme = DefinedTheme(TStyleFamily::Grid, 0, widget))
+        return InsetOf(kProbeRect, theme->GridGetClientRect(0, kProbeRect, object));
+      break;
+    case TFrameRole::ScrollBox:
+      if (TteTheme* theme = DefinedTheme(TStyleFamily::ScrollBox, 0, widget))
+        return InsetOf(kProbeRect, theme->ScrollBoxGetClientRect(0, kProbeRect, object));
+      break;
+    case TFrameRole::Panel:
+      if (TteTheme* theme = DefinedTheme(TStyleFamily::Container, 0, widget))
+        return InsetOf(kProbeRect, theme->ContainerGetClientRect(0, kProbeRect, object));
+      break;
+    case TFrameRole::Edit:
+    case TFrameRole::None:
+      if (TteTheme* theme = DefinedTheme(TStyleFamily::Edit, kekEdit, widget))
+        return InsetOf(kProbeRect, theme->EditGetClientRect(kekEdit, kProbeRect, object));
+      break;
+  }
+  return -1;
+}
+
+std::optional<int> TTeStyle::ThemeMetric(PixelMetric metric, const QStyleOption* option,
+                                         const QWidget* widget) const {
+  const std::string object = ThemeObjectOf(widget);
+  const TteOrientation orientation = option ? OrientationOf(*option) : koVertical;
+  TteTheme* theme = nullptr;
+  switch (metric) {
+    case PM_ScrollBarExtent:
+      if ((theme = DefinedTheme(TStyleFamily::Scroll, 0, widget)))
+        return theme->ScrollGetSize(0, orientation, object);
+      break;
+    case PM_IndicatorWidth:
+    case PM_IndicatorHeight:
+      if ((theme = DefinedTheme(TStyleFamily::Check, kckCheckBox, widget))) {
+        const QSize size = theme->CheckGetSize(kckCheckBox, object);
+        return metric == PM_IndicatorWidth ? size.width() : size.height();
+      }
+      break;
+    case PM_ExclusiveIndicatorWidth:
+    case PM_ExclusiveIndicatorHeight:
+      if ((theme = DefinedTheme(TStyleFamily::Check, kckRadioButton, widget))) {
+        const QSize size = theme->CheckGetSize(kckRadioButton, object);
+        return metric == PM_ExclusiveIndicatorWidth ? size.width() : size.height();
+      }
+      break;
+    case PM_SliderLength:
+    case PM_SliderControlThickness:
+    case PM_SliderThickness:
+      if ((theme = DefinedTheme(TStyleFamily::Track, 0, widget))) {
+        const QSize thumb = theme->TrackGetThumbSize(0, orientation, kthPlain, object);
+        const bool along = metric == PM_SliderLength;
+        return (orientation == koHorizontal) == along ? thumb.width() : thumb.height();
+      }
+      break;
+    case PM_SplitterWidth:
+      if ((theme = DefinedTheme(TStyleFamily::Splitter, 0, widget)))
+        return theme->SplitterGetSize(0, object);
+      break;
+    case PM_SizeGripSize:
+      if ((theme = DefinedTheme(TStyleFamily::Status, 0, widget)))
+        return theme->StatusGetGripperSize(0, object).width();
+      break;
+    case PM_MenuPanelWidth:
+      if ((theme = DefinedTheme(TStyleFamily::Menu, kmkPopupMenu, widget)))
+        return InsetOf(kProbeRect, theme->MenuGetClientRect(kmkPopupMenu, kProbeRect, object));
+      break;
+    case PM_DefaultFrameWidth:
+      if (const int inset = FrameInset(widget); inset >= 0) return inset;
+      break;
+    default:
+      break;
+  }
+  return std::nullopt;
+}
+
+int TTeStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
+                          const QWidget* widget) const {
+  if (const std::optional<int> value = ThemeMetric(metric, option, widget); value && *value > 0)
+    return *value;
+  return QProxyStyle::pixelMetric(metric, option, widget);
+}
+
+QSize TTeStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                                 const QWidget* widget) const {
+  QSize result = QProxyStyle::sizeFromContents(type, option, size, widget);
+  if (type == CT_HeaderSection)
+    if (TteTheme* theme = DefinedTheme(TStyleFamily::Header, 0, widget))
+      result.setHeight(std::max(result.height(), theme->HeaderGetHeight(0, ThemeObjectOf(widget))));
+  return result;
+}
+
+// The drop button of a combo box sits inside the frame's client area, as wide as the skin
+// says; the edit field takes the rest.
+std::optional<QRect> TTeStyle::ThemeSubControlRect(ComplexControl control,
+                                                   const QStyleOptionComplex& option,
+                                                   SubControl subControl,
+                                                   const QWidget* widget) const {
+  if (control == CC_ComboBox &&
+      (subControl == SC_ComboBoxArrow || subControl == SC_ComboBoxEditField)) {
+    TteTheme* theme = DefinedTheme(TStyleFamily::Edit, kekComboBoxRight, widget);
+    if (!theme) return std::nullopt;
+    const std::string object = ThemeObjectOf(widget);
+    const QRect client =
+        theme->EditGetClientRect(kekComboBoxRight, TRect::FromQRect(option.rect), object).ToQRect();
+    const int button = std::min(client.width(), theme->EditGetButtonWidth(kekComboBoxRight, object));
+    if (subControl == SC_ComboBoxArrow)
+      return visualRect(option.direction, option.rect,
+                        QRect(client.right() + 1 - button, client.top(), button, client.height()));
+    return visualRect(option.direction, option.rect,
+                      client.adjusted(2, 0, -button, 0));
+  }
+  if (control == CC_Slider && subControl == SC_SliderGroove) {
+    TteTheme* theme = DefinedTheme(TStyleFamily::Track, 0, widget);
+    if (!theme) return std::nullopt;
+    const TteOrientation orientation = OrientationOf(option);
+    const int thickness = theme->TrackGetTrackSize(0, orientation, ThemeObjectOf(widget));
+    const QRect rect = option.rect;
+    if (thickness <= 0) return std::nullopt;
+    if (orientation == koHorizontal)
+      return QRect(rect.left(), rect.center().y() - thickness / 2, rect.width(), thickness);
+    return QRect(rect.center().x() - thickness / 2, rect.top(), thickness, rect.height());
+  }
+  return std::nullopt;
+}
+
+QRect TTeStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option,
+                               SubControl subControl, const QWidget* widget) const {
+  if (option)
+    if (const std::optional<QRect> rect = ThemeSubControlRect(control, *option, subControl, widget))
+      return *rect;
+  return QProxyStyle::subControlRect(control, option, subControl, widget);
+}
+
+// ---- 4. Polish and theme changes ----------------------------------------------------
+
+QPalette TTeStyle::standardPalette() const {
+  QPalette palette = QProxyStyle::standardPalette();
+  if (const TteTheme* theme = CurrentTheme())
+    for (const TPaletteEntry& entry : kPaletteRoles)
+      palette.setColor(entry.Group, entry.Role, ToQColor(theme->SysColors().GetColor(entry.SysColor)));
+  return palette;
+}
+
+void TTeStyle::polish(QPalette& palette) {
+  QProxyStyle::polish(palette);
+  if (CurrentTheme()) palette = standardPalette();
+}
+
+void TTeStyle::polish(QApplication* application) {
+  QProxyStyle::polish(application);
+  if (!FApplicationFont) FApplicationFont = QApplication::font();
+  ApplyThemeToApplication();
+}
+
+void TTeStyle::unpolish(QApplication* application) {
+  // Setting the application font without a class name drops the per-class fonts.
+  if (FApplicationFont) QApplication::setFont(*FApplicationFont);
+  FApplicationFont.reset();
+  QProxyStyle::unpolish(application);
+}
+
+// Gives the application the current theme's palette and the fonts of the widget classes,
+// so that what Fusion still draws matches the skin. Only the application's own style does
+// this: a style set on a few widgets leaves the application alone.
+void TTeStyle::ApplyThemeToApplication() {
+  if (QApplication::style() != this || !FApplicationFont) return;
+  const TteTheme* theme = CurrentTheme();
+  if (!theme) return;
+  QApplication::setFont(theme->Fonts().Font(kWindowTextFont).ToQFont());
+  for (const TClassFont& entry : kClassFonts)
+    QApplication::setFont(theme->Fonts().Font(entry.FontIndex).ToQFont(), entry.ClassName);
+  QApplication::setPalette(standardPalette());
+}
+
+void TTeStyle::polish(QWidget* widget) {
+  QProxyStyle::polish(widget);
+  widget->setProperty(kFrameRoleProperty, int(FrameRoleForClass(*widget)));
+  if (WantsHover(*widget)) widget->setAttribute(Qt::WA_Hover, true);
+  widget->installEventFilter(this);
+  AddThemeNotification(widget);
+}
+
+void TTeStyle::unpolish(QWidget* widget) {
+  RemoveThemeNotification(widget);
+  widget->removeEventFilter(this);
+  widget->setProperty(kFrameRoleProperty, QVariant());
+  QProxyStyle::unpolish(widget);
+}
+
+bool TTeStyle::event(QEvent* event) {
+  if (event->type() == TteThemeChangeEvent::EventType()) {
+    const TteThemeMessage& message = static_cast<TteThemeChangeEvent*>(event)->Message();
+    if (message.Msg == kThemeChangeMessage &&
+        (message.WParam == tccAfterChange || message.WParam == tccDataChanged))
+      ApplyThemeToApplication();
+    return true;
+  }
+  return QProxyStyle::event(event);
+}
+
+bool TTeStyle::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == TteThemeChangeEvent::EventType() && watched->isWidgetType())
+    ThemeChanged(*static_cast<QWidget*>(watched),
+                 static_cast<TteThemeChangeEvent*>(event)->Message());
+  return QProxyStyle::eventFilter(watched, event);
+}
+
+// A change of the current theme concerns the widgets that paint with it, not those whose
+// link gives them a theme of their own; a link's notification concerns that link's
+// widgets. Sizes may change with the look, so the layout is asked again too.
+void TTeStyle::ThemeChanged(QWidget& widget, const TteThemeMessage& message) {
+  TteCustomThemeLink* link = ThemeLinkOf(&widget);
+  bool concerned = false;
+  if (message.Msg == kThemeChangeMessage)
+    concerned = (message.WParam == tccAfterChange || message.WParam == tccDataChanged) &&
+                !(link && link->GetTheme());
+  else if (message.Msg == kThemeNotifyMessage)
+    concerned = link && message.WParam == reinterpret_cast<intptr_t>(link);
+  if (!concerned) return;
+  widget.updateGeometry();
+  widget.update();
+}
+
+}  // namespace vt

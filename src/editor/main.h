@@ -1,0 +1,123 @@
+#pragma once
+// TfrmMain: the editor's main window. It lays out the tool bars, the object tree, the
+// work area and the inspector, owns the actions every command runs through, and turns
+// the document's news into view updates. The skin itself belongs to TSkinDocument.
+//
+// Sections of main.cpp: creation and layout; actions, menus and tool bars (MainActions.cpp);
+// document commands; selection and view updates.
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <functional>
+#include <optional>
+
+#include "editor/SkinDocument.h"
+
+class QComboBox;
+class QLabel;
+class QScrollArea;
+class QStackedWidget;
+class QTabBar;
+class QToolBar;
+
+namespace vt {
+
+class TObjectTree;
+class TWorkArea;
+class TZPropList;
+class TfrmAbout;
+
+// The centre panels, in the order ShowPanel numbers them.
+enum class TCentrePanel { cpWork, cpImages, cpFonts, cpColors, cpSysColors };
+
+class TfrmMain : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // `arguments` are the command line without the program name.
+  explicit TfrmMain(const QStringList& arguments = {}, QWidget* parent = nullptr);
+  ~TfrmMain() override;
+
+  TSkinDocument& Document() { return *FDocument; }
+  TZPropList& Inspector() { return *FInspector; }
+  TWorkArea& WorkArea() { return *FWorkArea; }
+  TObjectTree& SkinTree() { return *FSkinTree; }
+  // The temporary preview skin, in a folder of this process's own.
+  QString TempSkinFile() const;
+
+  // ---- Document commands
+  bool CheckModified();
+  void NewSkin();
+  void OpenSkin();
+  // Loads `fileName`; a failure is shown and leaves the document as it was.
+  bool LoadSkin(const QString& fileName);
+  // False when nothing was written although something should have been (cancelled or
+  // failed).
+  bool SaveSkin();
+  bool SaveSkinAs();
+  void ResetView();
+  void Preview(int kind);
+
+  // ---- Selection and view
+  void SelectObject(TSeSkinObject* object);
+  void ShowPanel(TCentrePanel panel);
+  TCentrePanel CurrentPanel() const;
+  void UpdateView();
+
+  // What the window asks the designer, replaceable so that tests can answer. The defaults
+  // show the open dialog, the save dialog and a message box.
+  std::function<std::optional<QString>()> AskOpenFileName;
+  std::function<std::optional<QString>()> AskSaveFileName;
+  std::function<QMessageBox::StandardButton(const QString& question)> AskYesNoCancel;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  // Layout (main.cpp)
+  void BuildLayout();
+  QWidget* BuildTopPanel();
+  QWidget* BuildLeftPanel();
+  QWidget* BuildCentre();
+  QWidget* BuildRightPanel();
+  QWidget* BuildSecretPanel();
+  // Actions, menus, tool bars (MainActions.cpp)
+  void CreateActions();
+  void CreateMenus();
+  void FillObjectToolBars(QToolBar& standard, QToolBar& old);
+  QAction* AddAction(const char* name, const char* category, const QString& caption,
+                     const QKeySequence& shortcut, const QString& glyph);
+  void UpdateActions();
+  // Document news
+  void ConnectDocument();
+  void DocumentReplaced();
+  void ObjectChanged(TSeSkinObject* object);
+  void SelectionChanged();
+  void ShowInspectorObject();
+  void PutSampleTexts(TSeSkinObject& form);
+  void TreeBranchChosen(int branch);
+  bool RunWithoutDesignMode(const std::function<bool()>& operation);
+
+  TSkinDocument* FDocument = nullptr;
+  TZPropList* FInspector = nullptr;
+  TObjectTree* FSkinTree = nullptr;
+  TWorkArea* FWorkArea = nullptr;
+  TfrmAbout* FAbout = nullptr;
+  QScrollArea* FWorkScroll = nullptr;
+  QStackedWidget* FCentre = nullptr;
+  QComboBox* FScaleBox = nullptr;
+  QComboBox* FCharsetBox = nullptr;
+  QLabel* FTreeCaption = nullptr;
+  QLabel* FFormLabel = nullptr;
+  QLabel* FClassLabel = nullptr;
+  QWidget* FSecretPanel = nullptr;
+  QStackedWidget* FKindPages = nullptr;
+  QTabBar* FTabs = nullptr;
+  QTemporaryDir FTempDir;
+  bool FInspectorWriting = false;
+};
+
+// "/plum" "/maintn" "/crate" as the first three arguments.
+bool HasMaintenanceSwitches(const QStringList& arguments);
+
+}  // namespace vt

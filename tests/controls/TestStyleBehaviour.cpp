@@ -1,0 +1,185 @@
+// The style's behaviour: states from real events, theme changes and links reaching exactly
+// the widgets concerned, the base style where a skin has no family, and direct painting
+// into image memory matching painting through QPainter.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QStyleFactory>
+#include <QTest>
+#include <map>
+
+#include "GoldenImage.h"
+#include "StyleTestSupport.h"
+#include "controls/TTeStyle.h"
+#include "controls/te_controls.h"
+
+namespace vt::test {
+namespace {
+
+// A skin theme that notes the state of every button it paints.
+class TSpyTheme : public TTeSkinFile {
+ public:
+  void ButtonDraw(TCanvas& canvas, uint8_t kind, const TtePartInfo& info,
+                  const std::string& objectName) override {
+    States.push_back(info.State);
+    TTeSkinFile::ButtonDraw(canvas, kind, info, objectName);
+  }
+  std::vector<uint8_t> States;
+};
+
+// Counts the paint events of the widgets it watches.
+class TPaintCounter : public QObject {
+ public:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++Counts[watched];
+    return false;
+  }
+  std::map<QObject*, int> Counts;
+};
+
+class StyleBehaviourTest : public testing::Test {
+ protected:
+  static void SetUpTestSuite() { QApplication::setStyle(new TTeStyle); }
+  void SetUp() override {
+    FHost.resize(240, 120);
+    FHost.show();
+    FHost.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&FHost));
+  }
+  void TearDown() override { ClearCurrentTheme(); }
+
+  // A button without a caption, so that grabs show the skin's face alone.
+  QPushButton* AddButton(int x) {
+    auto* button = new QPushButton(&FHost);
+    button->setGeometry(x, 10, 75, 25);
+    button->show();
+    QApplication::processEvents();
+    return button;
+  }
+
+  QWidget FHost;
+};
+
+// The face a theme paints for a 75 x 25 button in `state`, over nothing.
+QImage ThemeFace(TteTheme& theme, uint8_t state) {
+  QImage image(75, 25, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  TCanvas canvas(image);
+  TtePartInfo info;
+  info.Rect = TRect::FromSize(0, 0, 75, 25);
+  info.State = state;
+  theme.ButtonDraw(canvas, kbkPushButton, info, "default");
+  return image;
+}
+
+TEST_F(StyleBehaviourTest, RealEventsGiveTheStates) {
+  RegisterSkinTheme();
+  auto spy = std::make_unique<TSpyTheme>();
+  spy->Assign(*MakeDemoTheme(TDemo::Light));
+  TSpyTheme& theme = *spy;
+  SetCurrentTheme(std::move(spy));
+  QPushButton* button = AddButton(10);
+  AddButton(100);  // the next one along for the Tab key
+
+  const auto lastState = [&](auto&& action) {
+    theme.States.clear();
+    action();
+    button->repaint();
+    return theme.States.empty() ? uint8_t(255) : theme.States.back();
+  };
+  EXPECT_EQ(lastState([] {}), kpsNormal);
+  EXPECT_EQ(lastState([&] { QTest::mouseMove(button, {30, 12}); }), kpsHot);
+  EXPECT_EQ(lastState([&] { QTest::mousePress(button, Qt::LeftButton, {}, {30, 12}); }),
+            kpsPressed);
+  QTest::mouseRelease(button, Qt::LeftButton, {}, {30, 12});
+  QTest::mouseMove(&FHost, {230, 110});
+  button->clearFocus();
+  FHost.setFocus();
+  EXPECT_EQ(lastState([&] { QTest::keyClick(&FHost, Qt::Key_Tab); }), kpsFocused);
+  EXPECT_EQ(lastState([&] { button->setEnabled(false); }), kpsDisabled);
+}
+
+TEST_F(StyleBehaviourTest, ThemeChangeRepaintsTheWidgetsThatUseIt) {
+  SetCurrentTheme(MakeDemoTheme(TDemo::Light));
+  std::unique_ptr<TTeSkinFile> own = MakeDemoTheme(TDemo::Light);
+  TTestLink link(own.get());
+  QPushButton* current = AddButton(10);
+  QPushButton* linked = AddButton(100);
+  SetThemeLink(linked, &link);
+  TPaintCounter counter;
+  current->installEventFilter(&counter);
+  linked->installEventFilter(&counter);
+  QApplication::processEvents();
+
+  counter.Counts.clear();
+  SetCurrentTheme(MakeDemoTheme(TDemo::Dark));
+  QApplication::processEvents();
+  EXPECT_GE(counter.Counts[current], 1);
+  EXPECT_EQ(counter.Counts[linked], 0);
+
+  counter.Counts.clear();
+  BroadcastThemeNotify(reinterpret_cast<intptr_t>(&link));
+  QApplication::processEvents();
+  EXPECT_EQ(counter.Counts[current], 0);
+  EXPECT_GE(counter.Counts[linked], 1);
+}
+
+TEST_F(StyleBehaviourTest, ALinkOverridesTheCurrentThemeForItsWidgetsOnly) {
+  SetCurrentTheme(MakeDemoTheme(TDemo::Light));
+  std::unique_ptr<TTeSkinFile> dark = MakeDemoTheme(TDemo::Dark);
+  TTestLink link(dark.get());
+  QPushButton* current = AddButton(10);
+  QPushButton* linked = AddButton(100);
+  SetThemeLink(linked, &link);
+
+  EXPECT_EQ(CountDifferingPixels(GrabImage(*current), ThemeFace(*CurrentTheme(), kpsNormal), 0),
+            0);
+  EXPECT_EQ(CountDifferingPixels(GrabImage(*linked), ThemeFace(*dark, kpsNormal), 0), 0);
+  EXPECT_GT(CountDifferingPixels(GrabImage(*linked), GrabImage(*current), 0), 0);
+}
+
+TEST_F(StyleBehaviourTest, ASkinWithoutAFamilyLeavesItToTheBaseStyle) {
+  SetCurrentTheme(MakeDemoTheme(TDemo::Light, {"Button"}));
+  QPushButton* themed = AddButton(10);
+  QPushButton* fusion = AddButton(100);
+  QProxyStyle base(QStyleFactory::create(QStringLiteral("Fusion")));
+  fusion->setStyle(&base);
+  EXPECT_EQ(CountDifferingPixels(GrabImage(*themed), GrabImage(*fusion), 0), 0);
+
+  // With the family back, the same button is the skin's.
+  SetCurrentTheme(MakeDemoTheme(TDemo::Light));
+  EXPECT_GT(CountDifferingPixels(GrabImage(*themed), GrabImage(*fusion), 0), 100);
+  fusion->setStyle(nullptr);
+}
+
+// A whole window rendered into a 32-bit image (composed in memory) and into an image
+// format that QPainter must convert (painted through QPainter) look the same; a render
+// limited to a region leaves every pixel outside it alone.
+TEST_F(StyleBehaviourTest, MemoryAndPainterRoutesAgreeAndKeepToTheClip) {
+  SetCurrentTheme(MakeDemoTheme(TDemo::Light));
+  AddButton(10)->setDown(true);
+  AddButton(100);
+  QImage direct(FHost.size(), QImage::Format_ARGB32_Premultiplied);
+  direct.fill(Qt::transparent);
+  FHost.render(&direct);
+  QImage painted(FHost.size(), QImage::Format_RGBA8888_Premultiplied);
+  painted.fill(Qt::transparent);
+  FHost.render(&painted);
+  EXPECT_EQ(CountDifferingPixels(direct, painted.convertToFormat(direct.format()), 2), 0);
+
+  QImage clipped(FHost.size(), QImage::Format_ARGB32_Premultiplied);
+  clipped.fill(QColor(1, 2, 3));
+  const QRegion region(20, 15, 30, 5);
+  FHost.render(&clipped, {}, region);
+  for (int y = 0; y < clipped.height(); ++y)
+    for (int x = 0; x < clipped.width(); ++x)
+      if (!region.contains(QPoint(x, y)))
+        ASSERT_EQ(clipped.pixel(x, y), qRgb(1, 2, 3)) << x << "," << y;
+  EXPECT_EQ(clipped.copy(region.boundingRect()), direct.copy(region.boundingRect()));
+}
+
+}  // namespace
+}  // namespace vt::test

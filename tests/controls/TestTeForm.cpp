@@ -1,0 +1,294 @@
+// The skinned window frame: what the frame's hit test answers over every edge, corner and
+// the caption; system buttons, caption drags and border drags through real mouse events;
+// the caption text and the active and inactive look; window effects.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPainter>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include "DemoTheme.h"
+#include "GoldenImage.h"
+#include "SkinThemeTestSkin.h"
+#include "controls/TeForm.h"
+#include "controls/TeThemePreview.h"
+#include "theme/te_thememanager.h"
+
+namespace vt {
+namespace {
+
+enum class TSkin { DemoLight, DemoDark, WideFrame };
+
+// The coded test form with left, right and bottom borders 10 pixels wide.
+std::unique_ptr<TteTheme> WideFrameTheme() {
+  auto skin = testing::TTestSkin::Full();
+  TSeSkinObject* form = skin->Source().GetObjectByName("Form");
+  form->FindByName("Left")->SetWidth(10);
+  form->FindByName("Right")->SetWidth(10);
+  form->FindByName("Bottom")->SetHeight(10);
+  return skin->Theme();
+}
+
+void UseSkin(TSkin skin) {
+  switch (skin) {
+    case TSkin::DemoLight:
+      return SetCurrentTheme(testing::DemoTheme(demo::LightLook()));
+    case TSkin::DemoDark:
+      return SetCurrentTheme(testing::DemoTheme(demo::DarkLook()));
+    case TSkin::WideFrame:
+      return SetCurrentTheme(WideFrameTheme());
+  }
+}
+
+class Frame : public ::testing::Test {
+ protected:
+  void Show(TSkin skin, QSize size = {400, 300}) {
+    UseSkin(skin);
+    FWidget = std::make_unique<QWidget>();
+    FWidget->setWindowTitle("Frame");
+    FHook = new TTeForm(FWidget.get());
+    FWidget->resize(size);
+    FWidget->move(100, 100);
+    FWidget->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(FWidget.get()));
+  }
+  void TearDown() override { ClearCurrentTheme(); }
+  QPoint CaptionPoint() const {
+    const QRect client = FHook->ClientRect();
+    return {client.left() + 40, client.top() / 2 + 1};
+  }
+  QPoint IconCentre(TteBorderIcon icon) const { return FHook->BorderIconRect(icon).center(); }
+
+  std::unique_ptr<QWidget> FWidget;
+  TTeForm* FHook = nullptr;
+};
+
+// ---- Hit test ------------------------------------------------------------------------------
+
+TEST_F(Frame, HitTestAtEveryEdgeCornerAndTheCaption) {
+  const int w = 400, h = 300;
+  struct TCase {
+    QPoint Point;
+    TteWindowHit Hit;
+  };
+  const TCase outer[] = {
+      {{0, 0}, kwhTopLeft},        {{w - 1, 0}, kwhTopRight},
+      {{0, h - 1}, kwhBottomLeft}, {{w - 1, h - 1}, kwhBottomRight},
+      {{w / 2, 0}, kwhTop},        {{0, h / 2}, kwhLeft},
+      {{w - 1, h / 2}, kwhRight},  {{w / 2, h - 1}, kwhBottom},
+      {{w / 2, h / 2}, kwhClient},
+  };
+  for (TSkin skin : {TSkin::DemoLight, TSkin::DemoDark, TSkin::WideFrame}) {
+    Show(skin);
+    SCOPED_TRACE(int(skin));
+    for (const TCase& c : outer)
+      EXPECT_EQ(int(FHook->HitTest(c.Point)), int(c.Hit)) << c.Point.x() << "," << c.Point.y();
+    EXPECT_EQ(FHook->HitTest(CaptionPoint()), kwhCaption);
+    EXPECT_EQ(FHook->HitTest(IconCentre(kbiClose)), kwhBorderIcon);
+    EXPECT_EQ(FHook->BorderIconAt(IconCentre(kbiClose)), kbiClose);
+  }
+  // Deep inside the wide borders the answer must still name the border's own side.
+  const TCase inner[] = {
+      {{7, h / 2}, kwhLeft}, {{w - 8, h / 2}, kwhRight}, {{w / 2, h - 8}, kwhBottom}};
+  for (const TCase& c : inner)
+    EXPECT_EQ(int(FHook->HitTest(c.Point)), int(c.Hit)) << c.Point.x() << "," << c.Point.y();
+}
+
+// ---- System buttons and drags ------------------------------------------------------------------
+
+TEST_F(Frame, SystemButtonsMaximiseRestoreAndCloseThroughClicks) {
+  Show(TSkin::DemoLight);
+  QTest::mouseClick(FWidget.get(), Qt::LeftButton, {}, IconCentre(kbiMaximize));
+  QTRY_VERIFY(FWidget->isMaximized());
+  EXPECT_TRUE(FHook->WindowInfo().HasIcon(kbiMaxRestore));
+  EXPECT_FALSE(FHook->WindowInfo().HasIcon(kbiMaximize));
+  QTest::mouseClick(FWidget.get(), Qt::LeftButton, {}, IconCentre(kbiMaxRestore));
+  QTRY_VERIFY(!FWidget->isMaximized());
+  QTest::mouseClick(FWidget.get(), Qt::LeftButton, {}, IconCentre(kbiClose));
+  QTRY_VERIFY(!FWidget->isVisible());
+}
+
+TEST_F(Frame, ButtonsShowHotAndPressedAndActOnlyOnReleaseOverThemselves) {
+  Show(TSkin::DemoLight);
+  const QPoint close = IconCentre(kbiClose);
+  QTest::mouseMove(FWidget.get(), close);
+  QTRY_COMPARE(FHook->BorderIconState(kbiClose), kpsHot);
+  EXPECT_EQ(FHook->BorderIconState(kbiMaximize), kpsNormal);
+  QTest::mousePress(FWidget.get(), Qt::LeftButton, {}, close);
+  EXPECT_EQ(FHook->BorderIconState(kbiClose), kpsPressed);
+  const QPoint client = FHook->ClientRect().center();
+  QTest::mouseMove(FWidget.get(), client);
+  EXPECT_EQ(FHook->BorderIconState(kbiClose), kpsNormal) << "pressed only while over it";
+  QTest::mouseRelease(FWidget.get(), Qt::LeftButton, {}, client);
+  EXPECT_TRUE(FWidget->isVisible()) << "a press that slid off is taken back";
+}
+
+TEST_F(Frame, DoubleClickOnTheCaptionMaximisesAndRestores) {
+  Show(TSkin::DemoDark);
+  QTest::mouseDClick(FWidget.get(), Qt::LeftButton, {}, CaptionPoint());
+  QTRY_VERIFY(FWidget->isMaximized());
+  QTest::mouseDClick(FWidget.get(), Qt::LeftButton, {}, CaptionPoint());
+  QTRY_VERIFY(!FWidget->isMaximized());
+}
+
+// Without a window manager the hook follows the mouse itself.
+TEST_F(Frame, DraggingTheCaptionMovesAndABorderSizes) {
+  Show(TSkin::DemoLight);
+  const QPoint start = FWidget->pos();
+  QTest::mousePress(FWidget.get(), Qt::LeftButton, {}, CaptionPoint());
+  QTest::mouseMove(FWidget.get(), CaptionPoint() + QPoint(30, 20));
+  QTest::mouseRelease(FWidget.get(), Qt::LeftButton, {}, CaptionPoint() + QPoint(30, 20));
+  QTRY_COMPARE(FWidget->pos(), start + QPoint(30, 20));
+  const QPoint edge(FWidget->width() - 1, 150);
+  QTest::mousePress(FWidget.get(), Qt::LeftButton, {}, edge);
+  QTest::mouseMove(FWidget.get(), edge + QPoint(40, 0));
+  QTest::mouseRelease(FWidget.get(), Qt::LeftButton, {}, edge + QPoint(40, 0));
+  QTRY_COMPARE(FWidget->width(), 440);
+  EXPECT_EQ(FWidget->pos(), start + QPoint(30, 20));
+}
+
+// The frame follows a change of the current theme at once: new borders, new margins.
+TEST_F(Frame, ContentsStayInsideTheClientAreaOfTheThemeInUse) {
+  Show(TSkin::DemoLight);
+  EXPECT_EQ(FWidget->contentsRect(), FHook->ClientRect());
+  UseSkin(TSkin::WideFrame);
+  const QRect client = FHook->ClientRect();
+  EXPECT_EQ(client.left(), 10);
+  EXPECT_EQ(FWidget->height() - client.bottom() - 1, 10);
+  EXPECT_EQ(FWidget->contentsRect(), client);
+}
+
+TEST_F(Frame, WindowShapeFollowsTheSkinExceptWhenMaximised) {
+  Show(TSkin::DemoLight);
+  auto skinShape = [this] {
+    return CurrentTheme()->WindowGetRegion(kwkSizeable, FHook->WindowInfo(), "default");
+  };
+  ASSERT_NE(skinShape(), QRegion(FWidget->rect())) << "the demo skin has shaped corners";
+  EXPECT_EQ(FWidget->mask(), skinShape());
+  FWidget->showMaximized();
+  QTRY_VERIFY(FWidget->isMaximized());
+  EXPECT_TRUE(FWidget->mask().isEmpty());
+  FWidget->showNormal();
+  QTRY_VERIFY(!FWidget->isMaximized());
+  EXPECT_EQ(FWidget->mask(), skinShape());
+}
+
+TEST_F(Frame, RollUpLeavesTheFrameAloneAndRollDownBringsTheContentsBack) {
+  Show(TSkin::DemoLight);
+  auto* contents = new QLabel("contents");
+  (new QVBoxLayout(FWidget.get()))->addWidget(contents);
+  contents->show();
+  FHook->SetBorderIcons(kAllBorderIcons);
+  const int frameHeight = FWidget->height() - FHook->ClientRect().height();
+  QTest::mouseClick(FWidget.get(), Qt::LeftButton, {}, IconCentre(kbiRollUp));
+  QTRY_COMPARE(FWidget->height(), frameHeight);
+  EXPECT_FALSE(contents->isVisible());
+  EXPECT_TRUE(FHook->WindowInfo().HasIcon(kbiRollDown));
+  QTest::mouseClick(FWidget.get(), Qt::LeftButton, {}, IconCentre(kbiRollDown));
+  QTRY_COMPARE(FWidget->height(), 300);
+  EXPECT_TRUE(contents->isVisible());
+  EXPECT_EQ(FWidget->contentsRect(), FHook->ClientRect());
+}
+
+// ---- The look ------------------------------------------------------------------------------
+
+QImage Stacked(const QImage& top, const QImage& bottom) {
+  QImage both(top.width(), top.height() + bottom.height(), QImage::Format_ARGB32);
+  QPainter painter(&both);
+  painter.drawImage(0, 0, top);
+  painter.drawImage(0, top.height(), bottom);
+  return both;
+}
+
+TEST_F(Frame, ActiveAndInactiveLook) {
+  Show(TSkin::DemoLight, {240, 90});
+  FWidget->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(FWidget.get()));
+  const QImage active = FWidget->grab().toImage();
+  QWidget other;
+  other.setGeometry(600, 600, 50, 50);
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  ASSERT_FALSE(FWidget->isActiveWindow());
+  const QImage inactive = FWidget->grab().toImage();
+  EXPECT_NE(active, inactive);
+  test::ExpectGolden(Stacked(active, inactive), "controls/frame-active-inactive", {24, 40});
+}
+
+TEST_F(Frame, CaptionShowsTheWindowTitle) {
+  Show(TSkin::DemoDark, {240, 90});
+  const QRect caption(0, 0, 240, FHook->ClientRect().top());
+  const QImage alpha = FWidget->grab().toImage();
+  FWidget->setWindowTitle("Another title");
+  const QImage other = FWidget->grab().toImage();
+  EXPECT_NE(alpha.copy(caption), other.copy(caption));
+  const QRect below(0, caption.bottom() + 1, 240, 90 - caption.height());
+  EXPECT_EQ(alpha.copy(below), other.copy(below));
+}
+
+// ---- Effects ---------------------------------------------------------------------------------
+
+TEST(WindowEffects, SlidesUncoverFromTheirSide) {
+  QWidget window;
+  window.resize(100, 40);
+  const std::pair<const char*, QRect> cases[] = {
+      {"Slide from left", {0, 0, 25, 40}},
+      {"Slide from right", {75, 0, 25, 40}},
+      {"Slide from top", {0, 0, 100, 10}},
+      {"Slide from bottom", {0, 30, 100, 10}},
+  };
+  for (const auto& [name, shown] : cases) {
+    const TTeWindowEffect* effect = TTeEffectRegistry::Instance().Resolve(name);
+    ASSERT_TRUE(effect) << name;
+    effect->Apply(window, 0.25, {});
+    EXPECT_EQ(window.mask(), QRegion(shown)) << name;
+    effect->Apply(window, 0.0, QRegion(0, 0, 50, 40));
+    EXPECT_FALSE(window.mask().isEmpty()) << name << ": an empty mask would show everything";
+    effect->Finish(window, {});
+    EXPECT_TRUE(window.mask().isEmpty());
+  }
+}
+
+TEST(WindowEffects, FadingNeedsACompositorAndRandomPicksAnAvailableOne) {
+  EXPECT_FALSE(CanFadeWindows()) << "the offscreen platform has no window transparency";
+  EXPECT_EQ(TTeEffectRegistry::Instance().Resolve("Fade"), nullptr);
+  for (int i = 0; i < 20; ++i) {
+    const TTeWindowEffect* chosen = TTeEffectRegistry::Instance().Resolve(kRandomEffectName);
+    ASSERT_TRUE(chosen);
+    EXPECT_TRUE(chosen->IsAvailable());
+  }
+}
+
+TEST_F(Frame, HideEffectPlaysBeforeTheWindowCloses) {
+  Show(TSkin::DemoLight);
+  FHook->SetHideEffect("Slide from top");
+  FHook->EffectPlayer().SetDuration(60);
+  const QRegion shape = FWidget->mask();
+  QTest::mouseClick(FWidget.get(), Qt::LeftButton, {}, IconCentre(kbiClose));
+  EXPECT_TRUE(FWidget->isVisible()) << "the effect plays first";
+  QTRY_VERIFY(!FWidget->isVisible());
+  EXPECT_EQ(FWidget->mask(), shape) << "the look is restored once the window is gone";
+}
+
+}  // namespace
+}  // namespace vt
+
+namespace vt {
+namespace {
+
+// The sample window in plain drawing (no theme), then with the light demo skin current.
+TEST(ThemePreview, PaintsTheSampleWithTheThemeOrPlainly) {
+  TTeThemePreview preview;
+  preview.resize(200, 110);
+  ClearCurrentTheme();
+  const QImage plain = preview.Render();
+  UseSkin(TSkin::DemoLight);
+  const QImage skinned = preview.Render();
+  ClearCurrentTheme();
+  test::ExpectGolden(Stacked(plain, skinned), "controls/theme-preview", {24, 40});
+}
+
+}  // namespace
+}  // namespace vt
