@@ -233,7 +233,8 @@ bool TTeForm::event(QEvent* event) {
 // pass and painted one by one afterwards, each in its own state, so that a hot or pressed
 // icon never lies over its normal look.
 void TTeForm::Paint(const QRect& area) {
-  if (FBuffer.size() != FForm->size()) FBuffer = QImage(FForm->size(), QImage::Format_ARGB32);
+  if (FBuffer.size() != FForm->size())
+    FBuffer = QImage(FForm->size(), QImage::Format_ARGB32_Premultiplied);
   {
     QPainter clear(&FBuffer);
     clear.setCompositionMode(QPainter::CompositionMode_Source);
