@@ -455,6 +455,10 @@ void TTeForm::ShowSystemMenu(const QPoint& globalPos) {
   FSystemMenu->popup(globalPos);
 }
 
+bool TTeForm::IsInTray() const {
+  return FTrayIcon && FTrayIcon->isVisible();
+}
+
 // Without a notification area the window is minimised instead.
 void TTeForm::SendToTray() {
   if (!QSystemTrayIcon::isSystemTrayAvailable()) return FForm->showMinimized();

@@ -62,14 +62,17 @@ void TfrmPreviewBase::LoadSkin(const QString& skinFile) {
   ThemeForm1->SetClientSize(FClientSize);
 }
 
-// Hiding ends the local loop whichever way it comes: the close button, "E&xit", Alt+F4, a
-// hide effect's end, or the host hiding the form.
+// Hiding ends the local loop whichever way it comes (the close button, "E&xit", Alt+F4, a
+// hide effect's end, the host hiding the form), except into the notification area, from
+// where the form comes back.
 void TfrmPreviewBase::ShowModal() {
   setWindowModality(Qt::ApplicationModal);
   QEventLoop loop;
   QPointer<TfrmPreviewBase> self = this;
   auto hidden = [&loop, self](QObject*, QEvent* event) {
-    if (event->type() == QEvent::Hide && self && !self->isVisible()) loop.quit();
+    if (event->type() == QEvent::Hide && self && !self->isVisible() &&
+        !self->ThemeForm1->IsInTray())
+      loop.quit();
   };
   TEventWatcher watcher(hidden);
   installEventFilter(&watcher);
