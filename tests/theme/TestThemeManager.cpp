@@ -446,7 +446,9 @@ TEST_F(ThemeFiles, ClassByExtensionElseByContent) {
     const std::string path = Write(name, bytes);
     auto theme = FManager.LoadThemeFromFile(path);
     ASSERT_EQ(theme != nullptr, themeName != nullptr) << name;
-    if (theme) EXPECT_EQ(theme->GetName(), themeName);
+    if (theme) {
+      EXPECT_EQ(theme->GetName(), themeName);
+    }
   }
 }
 
