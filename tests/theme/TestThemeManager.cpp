@@ -503,23 +503,6 @@ TEST_F(ThemeFiles, SavingGoesThroughThemesWhoseClassCanSave) {
   EXPECT_EQ(untouched.Size(), 0);
 }
 
-TEST(ThemeManagerFreeFunctions, ForwardToTheProcessWideManager) {
-  RegisterThemeClass(ThemeClassOf<TThemeA>());
-  EXPECT_NE(GetThemeFilter().find("Test A themes|*.tsa"), std::string::npos);
-  TLog log;
-  TRecordingTarget receiver(log, "r");
-  AddThemeNotification(&receiver);
-  SetCurrentTheme(std::make_unique<TThemeA>());
-  SetThemeDeltas(3, 4);
-  EXPECT_EQ(CurrentTheme()->GetDeltaBrightness(), 4);
-  BroadcastThemeNotify(9);
-  ClearCurrentTheme();
-  RemoveThemeNotification(&receiver);
-  UnregisterThemeClass(ThemeClassOf<TThemeA>());
-  EXPECT_EQ(log, (TLog{"r:1", "r:3", "r:2", "r:5/1", "r:9/9", "r:1", "r:4", "r:2"}));
-  EXPECT_EQ(GetThemeFilter().find("Test A"), std::string::npos);
-}
-
 // ---- Parent backgrounds -----------------------------------------------------------------
 
 class ThemeParentBackground : public testing::Test {
