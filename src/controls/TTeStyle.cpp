@@ -386,12 +386,46 @@ QRect TTeStyle::subControlRect(ComplexControl control, const QStyleOptionComplex
 
 // ---- 4. Polish and theme changes ----------------------------------------------------
 
-QPalette TTeStyle::standardPalette() const {
-  QPalette palette = QProxyStyle::standardPalette();
-  if (const TteTheme* theme = CurrentTheme())
-    for (const TPaletteEntry& entry : kPaletteRoles)
-      palette.setColor(entry.Group, entry.Role, ToQColor(theme->SysColors().GetColor(entry.SysColor)));
+namespace {
+
+// `palette` with the roles the theme's system colours give.
+QPalette ThemePalette(const TteTheme& theme, QPalette palette) {
+  for (const TPaletteEntry& entry : kPaletteRoles)
+    palette.setColor(entry.Group, entry.Role, ToQColor(theme.SysColors().GetColor(entry.SysColor)));
   return palette;
+}
+
+// The theme font of the widget's class: the first entry the widget inherits.
+QFont ThemeFontOf(const TteTheme& theme, const QWidget& widget) {
+  for (const TClassFont& entry : kClassFonts)
+    if (widget.inherits(entry.ClassName)) return theme.Fonts().Font(entry.FontIndex).ToQFont();
+  return theme.Fonts().Font(kWindowTextFont).ToQFont();
+}
+
+// Marks a widget whose palette and font the style set from its link's theme.
+constexpr const char* kOwnLookProperty = "vtThemeOwnLook";
+
+}  // namespace
+
+QPalette TTeStyle::standardPalette() const {
+  const QPalette palette = QProxyStyle::standardPalette();
+  const TteTheme* theme = CurrentTheme();
+  return theme ? ThemePalette(*theme, palette) : palette;
+}
+
+// A widget whose link gives it a theme of its own shows that theme's palette and fonts;
+// one that loses its link inherits the application's again.
+void TTeStyle::ApplyOwnTheme(QWidget& widget) {
+  const TteCustomThemeLink* link = ThemeLinkOf(&widget);
+  if (const TteTheme* own = link ? link->GetTheme() : nullptr) {
+    widget.setPalette(ThemePalette(*own, QProxyStyle::standardPalette()));
+    widget.setFont(ThemeFontOf(*own, widget));
+    widget.setProperty(kOwnLookProperty, true);
+  } else if (widget.property(kOwnLookProperty).toBool()) {
+    widget.setPalette(QPalette());
+    widget.setFont(QFont());
+    widget.setProperty(kOwnLookProperty, QVariant());
+  }
 }
 
 void TTeStyle::polish(QPalette& palette) {
@@ -429,6 +463,7 @@ void TTeStyle::polish(QWidget* widget) {
   QProxyStyle::polish(widget);
   widget->setProperty(kFrameRoleProperty, int(FrameRoleForClass(*widget)));
   if (WantsHover(*widget)) widget->setAttribute(Qt::WA_Hover, true);
+  ApplyOwnTheme(*widget);
   widget->installEventFilter(this);
   AddThemeNotification(widget);
 }
@@ -470,6 +505,7 @@ void TTeStyle::ThemeChanged(QWidget& widget, const TteThemeMessage& message) {
   else if (message.Msg == kThemeNotifyMessage)
     concerned = link && message.WParam == reinterpret_cast<intptr_t>(link);
   if (!concerned) return;
+  if (message.Msg == kThemeNotifyMessage) ApplyOwnTheme(widget);
   widget.updateGeometry();
   widget.update();
 }

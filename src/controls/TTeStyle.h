@@ -68,6 +68,7 @@ class TTeStyle : public QProxyStyle {
                                            SubControl subControl, const QWidget* widget) const;
   int FrameInset(const QWidget* widget) const;
   void ApplyThemeToApplication();
+  void ApplyOwnTheme(QWidget& widget);
   void ThemeChanged(QWidget& widget, const TteThemeMessage& message);
 
   std::optional<QFont> FApplicationFont;  // the font before the theme's fonts were given
