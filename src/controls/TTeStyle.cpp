@@ -10,13 +10,13 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <QTabBar>
 #include <QTableView>
 #include <QTextEdit>
-#include <QPlainTextEdit>
 #include <QTreeView>
 
 #include "controls/te_controls.h"
@@ -84,12 +84,23 @@ struct TClassFont {
 };
 
 const TClassFont kClassFonts[] = {
-    {"QLabel", 4},          {"QPushButton", 10},       {"QCheckBox", 15},
-    {"QRadioButton", 20},   {"QGroupBox", 25},         {"QLineEdit", 29},
-    {"QAbstractSpinBox", 29}, {"QComboBox", 29},       {"QTextEdit", 29},
-    {"QPlainTextEdit", 29}, {"QMenuBar", 34},          {"QToolButton", 38},
-    {"QHeaderView", 42},    {"QStatusBar", 49},        {"QTabBar", 54},
-    {"QAbstractItemView", 57}, {"QMenu", 62},
+    {"QLabel", 4},
+    {"QPushButton", 10},
+    {"QCheckBox", 15},
+    {"QRadioButton", 20},
+    {"QGroupBox", 25},
+    {"QLineEdit", 29},
+    {"QAbstractSpinBox", 29},
+    {"QComboBox", 29},
+    {"QTextEdit", 29},
+    {"QPlainTextEdit", 29},
+    {"QMenuBar", 34},
+    {"QToolButton", 38},
+    {"QHeaderView", 42},
+    {"QStatusBar", 49},
+    {"QTabBar", 54},
+    {"QAbstractItemView", 57},
+    {"QMenu", 62},
 };
 constexpr int kWindowTextFont = 27;
 
@@ -149,13 +160,12 @@ bool TTeStyle::DrawElement(const TStyleElement* entry, const QStyleOption& optio
   if (!entry->Paint) return true;
   const std::string object = ThemeObjectOf(widget);
   const TteOrientation orientation = OrientationOf(option);
-  const uint32_t stateSub = entry->Class == TElementClass::Complex && !entry->WholeState ? entry->Sub : 0;
   const TStyleRequest request{option,
                               widget,
                               rect,
                               entry->Kind,
                               orientation == koVertical ? entry->PartVertical : entry->Part,
-                              ObjectStateOf(option, stateSub),
+                              ObjectStateOf(option, entry->StateSubControls),
                               orientation,
                               object};
   PaintOnCanvas(painter, [&](TCanvas& canvas) { entry->Paint(*theme, canvas, request); });
@@ -196,8 +206,8 @@ void TTeStyle::DrawContent(TElementContent content, ControlElement element,
     case TElementContent::MenuBarText: {
       const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(&option);
       if (!item) return;
-      const int alignment = Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextDontClip |
-                            Qt::TextSingleLine;
+      const int alignment =
+          Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextDontClip | Qt::TextSingleLine;
       return proxy()->drawItemText(&painter, item->rect, alignment, item->palette,
                                    item->state & State_Enabled, item->text, QPalette::ButtonText);
     }
@@ -216,9 +226,9 @@ bool TTeStyle::DrawComplexThroughTheme(ComplexControl control, const QStyleOptio
   for (const TStyleElement& entry : entries) {
     if (!(option.subControls & entry.Sub)) continue;
     painted |= SubControl(entry.Sub);
-    const QRect rect = entry.WholeRect
-                           ? option.rect
-                           : proxy()->subControlRect(control, &option, SubControl(entry.Sub), widget);
+    const QRect rect =
+        entry.WholeRect ? option.rect
+                        : proxy()->subControlRect(control, &option, SubControl(entry.Sub), widget);
     DrawElement(&entry, option, painter, widget, TRect::FromQRect(rect));
   }
   // Sub-controls the theme has no part for (tick marks) are the base style's.
@@ -336,7 +346,9 @@ int TTeStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
 QSize TTeStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
                                  const QWidget* widget) const {
   QSize result = QProxyStyle::sizeFromContents(type, option, size, widget);
-  if (type == CT_HeaderSection)
+  const auto* header = qstyleoption_cast<const QStyleOptionHeader*>(option);
+  // Only the height of a horizontal header is the skin's: a vertical one's sections are rows.
+  if (type == CT_HeaderSection && header && header->orientation == Qt::Horizontal)
     if (TteTheme* theme = DefinedTheme(TStyleFamily::Header, 0, widget))
       result.setHeight(std::max(result.height(), theme->HeaderGetHeight(0, ThemeObjectOf(widget))));
   return result;
@@ -355,12 +367,12 @@ std::optional<QRect> TTeStyle::ThemeSubControlRect(ComplexControl control,
     const std::string object = ThemeObjectOf(widget);
     const QRect client =
         theme->EditGetClientRect(kekComboBoxRight, TRect::FromQRect(option.rect), object).ToQRect();
-    const int button = std::min(client.width(), theme->EditGetButtonWidth(kekComboBoxRight, object));
+    const int button =
+        std::min(client.width(), theme->EditGetButtonWidth(kekComboBoxRight, object));
     if (subControl == SC_ComboBoxArrow)
       return visualRect(option.direction, option.rect,
                         QRect(client.right() + 1 - button, client.top(), button, client.height()));
-    return visualRect(option.direction, option.rect,
-                      client.adjusted(2, 0, -button, 0));
+    return visualRect(option.direction, option.rect, client.adjusted(2, 0, -button, 0));
   }
   if (control == CC_Slider && subControl == SC_SliderGroove) {
     TteTheme* theme = DefinedTheme(TStyleFamily::Track, 0, widget);

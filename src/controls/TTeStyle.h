@@ -64,8 +64,8 @@ class TTeStyle : public QProxyStyle {
   std::optional<int> ThemeMetric(PixelMetric metric, const QStyleOption* option,
                                  const QWidget* widget) const;
   std::optional<QRect> ThemeSubControlRect(ComplexControl control,
-                                           const QStyleOptionComplex& option,
-                                           SubControl subControl, const QWidget* widget) const;
+                                           const QStyleOptionComplex& option, SubControl subControl,
+                                           const QWidget* widget) const;
   int FrameInset(const QWidget* widget) const;
   void ApplyThemeToApplication();
   void ApplyOwnTheme(QWidget& widget);

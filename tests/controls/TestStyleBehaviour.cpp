@@ -93,7 +93,9 @@ TEST_F(StyleBehaviourTest, RealEventsGiveTheStates) {
   };
   EXPECT_EQ(lastState([] {}), kpsNormal);
   EXPECT_EQ(lastState([&] { QTest::mouseMove(button, {30, 12}); }), kpsHot);
-  EXPECT_EQ(lastState([&] { QTest::mousePress(button, Qt::LeftButton, {}, {30, 12}); }),
+  EXPECT_EQ(lastState([&] {
+              QTest::mousePress(button, Qt::LeftButton, {}, {30, 12});
+            }),
             kpsPressed);
   QTest::mouseRelease(button, Qt::LeftButton, {}, {30, 12});
   QTest::mouseMove(&FHost, {230, 110});
@@ -145,8 +147,9 @@ TEST_F(StyleBehaviourTest, ALinkOverridesTheCurrentThemeForItsWidgetsOnly) {
   QPushButton* linked = AddButton(100);
   SetThemeLink(linked, &link);
 
-  EXPECT_EQ(CountDifferingPixels(GrabImage(*current), ThemeFace(*CurrentTheme(), kpsNormal, *current), 0),
-            0);
+  EXPECT_EQ(
+      CountDifferingPixels(GrabImage(*current), ThemeFace(*CurrentTheme(), kpsNormal, *current), 0),
+      0);
   EXPECT_EQ(CountDifferingPixels(GrabImage(*linked), ThemeFace(*dark, kpsNormal, *linked), 0), 0);
   EXPECT_GT(CountDifferingPixels(GrabImage(*linked), GrabImage(*current), 0), 0);
   SetThemeLink(linked, nullptr);
