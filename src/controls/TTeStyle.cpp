@@ -147,18 +147,34 @@ TTeStyle::~TTeStyle() {
 
 // ---- 2. Painting --------------------------------------------------------------------
 
-TteTheme* TTeStyle::DefinedTheme(TStyleFamily family, uint8_t kind, const QWidget* widget) const {
-  if (!IsFamilyDefined(family, kind, ThemeObjectOf(widget), ThemeLinkOf(widget))) return nullptr;
-  return ThemeOf(widget);
+TTeStyle::TWidgetTheme TTeStyle::WidgetThemeOf(const QWidget* widget) const {
+  if (!widget) return {kDefaultObjectName, nullptr, TFrameRole::None};
+  const auto found = FWidgets.constFind(widget);
+  if (found != FWidgets.constEnd()) return *found;
+  return {ThemeObjectOf(widget), ThemeLinkOf(widget), FrameRoleOf(widget)};
+}
+
+void TTeStyle::RememberWidget(QWidget& widget) {
+  if (!FWidgets.contains(&widget))
+    connect(&widget, &QObject::destroyed, this,
+            [this](QObject* object) { FWidgets.remove(static_cast<QWidget*>(object)); });
+  FWidgets.insert(&widget, {ThemeObjectOf(&widget), ThemeLinkOf(&widget), FrameRoleOf(&widget)});
+}
+
+TteTheme* TTeStyle::DefinedTheme(TStyleFamily family, uint8_t kind,
+                                 const TWidgetTheme& widget) const {
+  if (!IsFamilyDefined(family, kind, widget.Object, widget.Link)) return nullptr;
+  return TteThemeManager::Instance().ThemeFor(widget.Link);
 }
 
 bool TTeStyle::DrawElement(const TStyleElement* entry, const QStyleOption& option,
-                           QPainter& painter, const QWidget* widget, const TRect& rect) const {
+                           QPainter& painter, const QWidget* widget,
+                           const TWidgetTheme& widgetTheme, const TRect& rect) const {
   if (!entry || (entry->Applies && !entry->Applies(option))) return false;
-  TteTheme* theme = DefinedTheme(entry->Family, entry->Kind, widget);
+  TteTheme* theme = DefinedTheme(entry->Family, entry->Kind, widgetTheme);
   if (!theme) return false;
   if (!entry->Paint) return true;
-  const std::string object = ThemeObjectOf(widget);
+  const std::string& object = widgetTheme.Object;
   const TteOrientation orientation = OrientationOf(option);
   const TStyleRequest request{option,
                               widget,
@@ -174,17 +190,21 @@ bool TTeStyle::DrawElement(const TStyleElement* entry, const QStyleOption& optio
 
 void TTeStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                              QPainter* painter, const QWidget* widget) const {
-  const uint32_t role = element == PE_PanelItemViewItem ? uint32_t(FrameRoleOf(widget)) : 0;
+  const TWidgetTheme widgetTheme = WidgetThemeOf(widget);
+  const uint32_t role = element == PE_PanelItemViewItem ? uint32_t(widgetTheme.Role) : 0;
   const TStyleElement* entry = FindStyleElement(TElementClass::Primitive, element, role);
-  if (!option || !DrawElement(entry, *option, *painter, widget, TRect::FromQRect(option->rect)))
+  if (!option ||
+      !DrawElement(entry, *option, *painter, widget, widgetTheme, TRect::FromQRect(option->rect)))
     QProxyStyle::drawPrimitive(element, option, painter, widget);
 }
 
 void TTeStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                            const QWidget* widget) const {
-  const uint32_t role = element == CE_ShapedFrame ? uint32_t(FrameRoleOf(widget)) : 0;
+  const TWidgetTheme widgetTheme = WidgetThemeOf(widget);
+  const uint32_t role = element == CE_ShapedFrame ? uint32_t(widgetTheme.Role) : 0;
   const TStyleElement* entry = FindStyleElement(TElementClass::Control, element, role);
-  if (!option || !DrawElement(entry, *option, *painter, widget, TRect::FromQRect(option->rect)))
+  if (!option ||
+      !DrawElement(entry, *option, *painter, widget, widgetTheme, TRect::FromQRect(option->rect)))
     return QProxyStyle::drawControl(element, option, painter, widget);
   DrawContent(entry->Content, element, *option, *painter, widget);
 }
@@ -220,8 +240,9 @@ bool TTeStyle::DrawComplexThroughTheme(ComplexControl control, const QStyleOptio
   if (entries.empty()) return false;
   // A control is painted by the theme as a whole or not at all: half a skinned spin box
   // beside half a Fusion one looks broken.
+  const TWidgetTheme widgetTheme = WidgetThemeOf(widget);
   for (const TStyleElement& entry : entries)
-    if (!DefinedTheme(entry.Family, entry.Kind, widget)) return false;
+    if (!DefinedTheme(entry.Family, entry.Kind, widgetTheme)) return false;
   SubControls painted = SC_None;
   for (const TStyleElement& entry : entries) {
     if (!(option.subControls & entry.Sub)) continue;
@@ -229,7 +250,7 @@ bool TTeStyle::DrawComplexThroughTheme(ComplexControl control, const QStyleOptio
     const QRect rect =
         entry.WholeRect ? option.rect
                         : proxy()->subControlRect(control, &option, SubControl(entry.Sub), widget);
-    DrawElement(&entry, option, painter, widget, TRect::FromQRect(rect));
+    DrawElement(&entry, option, painter, widget, widgetTheme, TRect::FromQRect(rect));
   }
   // Sub-controls the theme has no part for (tick marks) are the base style's.
   if (const SubControls rest = option.subControls & ~painted) {
@@ -250,9 +271,9 @@ void TTeStyle::drawComplexControl(ComplexControl control, const QStyleOptionComp
 
 // ---- 3. Sizes -----------------------------------------------------------------------
 
-int TTeStyle::FrameInset(const QWidget* widget) const {
-  const std::string object = ThemeObjectOf(widget);
-  switch (FrameRoleOf(widget)) {
+int TTeStyle::FrameInset(const TWidgetTheme& widget) const {
+  const std::string& object = widget.Object;
+  switch (widget.Role) {
     case TFrameRole::ListBox:
       if (TteTheme* theme = DefinedTheme(TStyleFamily::ListBox, 0, widget))
         return InsetOf(kProbeRect, theme->ListBoxGetClientRect(0, kProbeRect, object));
@@ -282,9 +303,36 @@ int TTeStyle::FrameInset(const QWidget* widget) const {
   return -1;
 }
 
+namespace {
+
+bool IsThemeMetric(QStyle::PixelMetric metric) {
+  switch (metric) {
+    case QStyle::PM_ScrollBarExtent:
+    case QStyle::PM_IndicatorWidth:
+    case QStyle::PM_IndicatorHeight:
+    case QStyle::PM_ExclusiveIndicatorWidth:
+    case QStyle::PM_ExclusiveIndicatorHeight:
+    case QStyle::PM_SliderLength:
+    case QStyle::PM_SliderControlThickness:
+    case QStyle::PM_SliderThickness:
+    case QStyle::PM_SplitterWidth:
+    case QStyle::PM_SizeGripSize:
+    case QStyle::PM_MenuPanelWidth:
+    case QStyle::PM_DefaultFrameWidth:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
 std::optional<int> TTeStyle::ThemeMetric(PixelMetric metric, const QStyleOption* option,
-                                         const QWidget* widget) const {
-  const std::string object = ThemeObjectOf(widget);
+                                         const QWidget* widgetPointer) const {
+  // Base-style metrics are asked for many times per paint: they cost no look-up.
+  if (!IsThemeMetric(metric)) return std::nullopt;
+  const TWidgetTheme widget = WidgetThemeOf(widgetPointer);
+  const std::string& object = widget.Object;
   const TteOrientation orientation = option ? OrientationOf(*option) : koVertical;
   TteTheme* theme = nullptr;
   switch (metric) {
@@ -350,7 +398,8 @@ QSize TTeStyle::sizeFromContents(ContentsType type, const QStyleOption* option, 
   // Only the height of a horizontal header is the skin's: a vertical one's sections are rows.
   if (type == CT_HeaderSection && header && header->orientation == Qt::Horizontal)
     if (TteTheme* theme = DefinedTheme(TStyleFamily::Header, 0, widget))
-      result.setHeight(std::max(result.height(), theme->HeaderGetHeight(0, ThemeObjectOf(widget))));
+      result.setHeight(
+          std::max(result.height(), theme->HeaderGetHeight(0, WidgetThemeOf(widget).Object)));
   return result;
 }
 
@@ -362,9 +411,10 @@ std::optional<QRect> TTeStyle::ThemeSubControlRect(ComplexControl control,
                                                    const QWidget* widget) const {
   if (control == CC_ComboBox &&
       (subControl == SC_ComboBoxArrow || subControl == SC_ComboBoxEditField)) {
-    TteTheme* theme = DefinedTheme(TStyleFamily::Edit, kekComboBoxRight, widget);
+    const TWidgetTheme widgetTheme = WidgetThemeOf(widget);
+    TteTheme* theme = DefinedTheme(TStyleFamily::Edit, kekComboBoxRight, widgetTheme);
     if (!theme) return std::nullopt;
-    const std::string object = ThemeObjectOf(widget);
+    const std::string& object = widgetTheme.Object;
     const QRect client =
         theme->EditGetClientRect(kekComboBoxRight, TRect::FromQRect(option.rect), object).ToQRect();
     const int button =
@@ -375,10 +425,11 @@ std::optional<QRect> TTeStyle::ThemeSubControlRect(ComplexControl control,
     return visualRect(option.direction, option.rect, client.adjusted(2, 0, -button, 0));
   }
   if (control == CC_Slider && subControl == SC_SliderGroove) {
-    TteTheme* theme = DefinedTheme(TStyleFamily::Track, 0, widget);
+    const TWidgetTheme widgetTheme = WidgetThemeOf(widget);
+    TteTheme* theme = DefinedTheme(TStyleFamily::Track, 0, widgetTheme);
     if (!theme) return std::nullopt;
     const TteOrientation orientation = OrientationOf(option);
-    const int thickness = theme->TrackGetTrackSize(0, orientation, ThemeObjectOf(widget));
+    const int thickness = theme->TrackGetTrackSize(0, orientation, widgetTheme.Object);
     const QRect rect = option.rect;
     if (thickness <= 0) return std::nullopt;
     if (orientation == koHorizontal)
@@ -476,6 +527,7 @@ void TTeStyle::polish(QWidget* widget) {
   widget->setProperty(kFrameRoleProperty, int(FrameRoleForClass(*widget)));
   if (WantsHover(*widget)) widget->setAttribute(Qt::WA_Hover, true);
   ApplyOwnTheme(*widget);
+  RememberWidget(*widget);
   widget->installEventFilter(this);
   AddThemeNotification(widget);
 }
@@ -483,6 +535,8 @@ void TTeStyle::polish(QWidget* widget) {
 void TTeStyle::unpolish(QWidget* widget) {
   RemoveThemeNotification(widget);
   widget->removeEventFilter(this);
+  FWidgets.remove(widget);
+  disconnect(widget, &QObject::destroyed, this, nullptr);
   widget->setProperty(kFrameRoleProperty, QVariant());
   QProxyStyle::unpolish(widget);
 }
@@ -499,6 +553,11 @@ bool TTeStyle::event(QEvent* event) {
 }
 
 bool TTeStyle::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::DynamicPropertyChange && watched->isWidgetType()) {
+    const QByteArray name = static_cast<QDynamicPropertyChangeEvent*>(event)->propertyName();
+    if (name == kThemeObjectProperty || name == kThemeLinkProperty)
+      RememberWidget(*static_cast<QWidget*>(watched));
+  }
   if (event->type() == TteThemeChangeEvent::EventType() && watched->isWidgetType())
     ThemeChanged(*static_cast<QWidget*>(watched),
                  static_cast<TteThemeChangeEvent*>(event)->Message());
