@@ -1,7 +1,7 @@
 // vtskin check FILE: a lint for skin authors.
 #include "cli/CliCommands.h"
 #include "cli/CliSkin.h"
-#include "cli/SkinLint.h"
+#include "theme/te_skinlint.h"
 
 namespace vt {
 
@@ -9,13 +9,16 @@ namespace {
 
 int RunCheck(TCommandContext& context, const TParsedArgs& args) {
   const TLoadedSkin skin = LoadSkinFile(args.Positional[0]);
-  std::vector<TLintFinding> findings;
-  for (const std::string& warning : skin.Warnings) findings.push_back({"", warning});
-  for (TLintFinding& finding : LintSkin(*skin.Source)) findings.push_back(std::move(finding));
-  for (const TLintFinding& finding : findings) {
+  // What loading passed over comes first: it may explain the problems that follow.
+  std::vector<TSkinProblem> findings;
+  for (const std::string& warning : skin.Warnings)
+    findings.push_back({TSkinProblemSeverity::Warning, warning, {}, {}});
+  for (TSkinProblem& problem : LintSkin(*skin.Source)) findings.push_back(std::move(problem));
+  for (const TSkinProblem& finding : findings) {
     context.Out << skin.FileName << ": ";
-    if (!finding.Where.empty()) context.Out << SkinText(finding.Where) << ": ";
-    context.Out << SkinText(finding.Problem) << "\n";
+    if (const std::string where = finding.Where(); !where.empty())
+      context.Out << SkinText(where) << ": ";
+    context.Out << SkinText(finding.Message) << "\n";
   }
   if (findings.empty()) {
     context.Out << skin.FileName << ": no problems found\n";

@@ -634,6 +634,10 @@ std::string ApplyValue(TPersistent& instance, const TPropInfo& prop, const TRead
     case TTypeKind::Set:
       return ApplySetValue(instance, prop, value);
     case TTypeKind::String:
+      if (value.Type == TValueType::vaIdent) {
+        prop.SetStr(instance, std::string(value.Ident));
+        return {};
+      }
       if (!propstream::IsStringType(value.Type)) return "a string is expected";
       prop.SetStr(instance, value.Text);
       return {};
@@ -741,6 +745,8 @@ std::string TReader::ReadRootComponent(TPersistent& instance) {
   FClassName = header.ClassName;
   FObjectName = header.ObjectName;
   if (auto* component = dynamic_cast<TComponent*>(&instance)) component->SetName(FObjectName);
+  auto* loading = dynamic_cast<TLoadingNotifiable*>(&instance);
+  if (loading) loading->BeginLoading();
   ReadProperties(instance);
   // Children of a skin object travel in its "Objects" property; children in the header
   // list come only from other writers and have no place to go here.
@@ -749,6 +755,7 @@ std::string TReader::ReadRootComponent(TPersistent& instance) {
     TReadWarnings::Report("Child object in the stored form of " + Where() + " skipped");
     SkipChildObject(*FIn, first);
   }
+  if (loading) loading->Loaded();
   return FClassName;
 }
 

@@ -146,9 +146,23 @@ class TReader : public TFiler {
   bool FPendingFound = false;     // set by DefineBinaryProperty when it took the value
 };
 
+// An object whose properties depend on one another (an index into a list that another
+// property names) acts on them only once all have arrived: ReadComponent calls
+// BeginLoading before the first property and Loaded after the last.
+class TLoadingNotifiable {
+ public:
+  virtual void BeginLoading() = 0;
+  virtual void Loaded() = 0;
+
+ protected:
+  ~TLoadingNotifiable() = default;
+};
+
 // "TPF0" and the object (TStream.WriteComponent of the classic libraries).
 void WriteComponent(TStream& stream, const TPersistent& instance);
 // Reads "TPF0" and the object's properties into `instance`; returns the stored class name.
+// A string property also reads an identifier: the classic stored forms keep references to
+// other components (ThemeList = ThemeList1) that way.
 std::string ReadComponent(TStream& stream, TPersistent& instance);
 
 // ---- Text ------------------------------------------------------------------------------

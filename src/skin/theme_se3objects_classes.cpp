@@ -250,9 +250,10 @@ const QImage& DefaultApplicationImage() {
   return image;
 }
 
-// The form's icon, else the application's, else the default one, as 32-bit pixels.
-QImage FormIconImage(const TSeControl& control, int size) {
-  QIcon icon = control.WindowIcon();
+// The form's icon (none without a control), else the application's, else the default
+// one, as 32-bit pixels.
+QImage FormIconImage(const TSeControl* control, int size) {
+  QIcon icon = control ? control->WindowIcon() : QIcon();
   if (icon.isNull()) icon = QGuiApplication::windowIcon();
   const QImage picture =
       icon.isNull() ? DefaultApplicationImage() : icon.pixmap(QSize(size, size), 1.0).toImage();
@@ -260,10 +261,13 @@ QImage FormIconImage(const TSeControl& control, int size) {
 }
 
 // Only forms show an icon, at the top-left corner of the bounds at the small-icon size.
+// Painted for no control at all (a picture of the skin: a rendering, a thumbnail, the
+// editor's work area) the button shows the program's own icon, so that the caption keeps
+// the look it will have on a window.
 void DrawWindowIcon(TCanvas& canvas, const TSeControl* control, const TRect& bounds) {
-  if (!control || !control->IsForm()) return;
+  if (control && !control->IsForm()) return;
   const int size = SmallIconSize();
-  const QImage picture = FormIconImage(*control, size);
+  const QImage picture = FormIconImage(control, size);
   if (picture.isNull()) return;
   TteBitmap image;
   image.AssignImage(picture);

@@ -9,6 +9,7 @@
 #include <span>
 
 #include "rtl/Canvas.h"
+#include "theme/te_catalogue.h"
 
 namespace vt {
 
@@ -53,15 +54,14 @@ constexpr TStateColumn kButtonStates[] = {
 // The four states of a check mark (the step added to the mark's first byte).
 constexpr TStateColumn kMarkStates[] = {{"normal", 0}, {"hot", 1}, {"pressed", 2}, {"disabled", 3}};
 
-constexpr const char* kFamilies[] = {
-    "Window",     "Hint",    "Text",      "Container", "Button", "Check",    "Splitter",  "Scroll",
-    "Progress",   "Track",   "Header",    "Status",    "Edit",   "GroupBox", "EditFrame", "Menu",
-    "ControlBar", "ToolBar", "ScrollBox", "Panel",     "Tab",    "ListBox",  "ItemList",  "Grid",
-};
-
 constexpr const char* kIconNames[kBorderIconCount] = {
     "SysMenu",  "Close",      "Help",   "Minimize", "MinRestore",
     "Maximize", "MaxRestore", "RollUp", "RollDown", "Tray"};
+
+// A row label: the family's name and the part's catalogue name.
+std::string Label(const char* family, const TPartNames& part) {
+  return std::string(family) + " " + part.Name();
+}
 
 TtePartInfo Part(const TRect& rect, uint8_t part, uint8_t state,
                  TteOrientation orientation = koHorizontal, uint32_t flags = 0) {
@@ -81,7 +81,7 @@ class TSheetBuilder {
   TSheetBuilder(TteTheme& theme, std::string objectName)
       : FTheme(theme), FObject(std::move(objectName)) {}
 
-  TSection Build(const std::string& family);
+  TSection Build(const TCatalogueFamily& family);
 
  private:
   TRow StateRow(const std::string& label, QSize size, std::span<const TStateColumn> states,
@@ -188,26 +188,29 @@ std::vector<TRow> TSheetBuilder::CheckRows(const std::string& family,
 std::vector<TRow> TSheetBuilder::ScrollRows() {
   std::vector<TRow> rows;
   struct TScrollPart {
-    const char* Name;
+    const TPartNames* Names;
     uint8_t Part;
     QSize Size;
   };
   static constexpr TScrollPart kParts[] = {
-      {"TopButton", kspTopButton, {17, 17}},   {"BottomButton", kspBottomButton, {17, 17}},
-      {"LeftButton", kspLeftButton, {17, 17}}, {"RightButton", kspRightButton, {17, 17}},
-      {"HorzSlider", kspHorzSlider, {50, 17}}, {"VertSlider", kspVertSlider, {17, 50}}};
+      {&catalogue::kScrollTopButton, kspTopButton, {17, 17}},
+      {&catalogue::kScrollBottomButton, kspBottomButton, {17, 17}},
+      {&catalogue::kScrollLeftButton, kspLeftButton, {17, 17}},
+      {&catalogue::kScrollRightButton, kspRightButton, {17, 17}},
+      {&catalogue::kScrollHorzSlider, kspHorzSlider, {50, 17}},
+      {&catalogue::kScrollVertSlider, kspVertSlider, {17, 50}}};
   for (const TScrollPart& part : kParts) {
     const uint8_t value = part.Part;
-    rows.push_back(StateRow(std::string("Scroll ") + part.Name, part.Size, kRequestStates,
+    rows.push_back(StateRow(Label("Scroll", *part.Names), part.Size, kRequestStates,
                             [this, value](TCanvas& canvas, const TRect& rect, uint8_t state) {
                               FTheme.ScrollDrawButton(canvas, 0, Part(rect, value, state), FObject);
                             }));
   }
-  rows.push_back(StateRow("Scroll HorzFrame", {80, 17}, kRequestStates,
+  rows.push_back(StateRow(Label("Scroll", catalogue::kScrollHorzFrame), {80, 17}, kRequestStates,
                           [this](TCanvas& canvas, const TRect& rect, uint8_t state) {
                             FTheme.ScrollDrawTrack(canvas, 0, Part(rect, 0, state), FObject);
                           }));
-  rows.push_back(StateRow("Scroll VertFrame", {17, 80}, kRequestStates,
+  rows.push_back(StateRow(Label("Scroll", catalogue::kScrollVertFrame), {17, 80}, kRequestStates,
                           [this](TCanvas& canvas, const TRect& rect, uint8_t state) {
                             FTheme.ScrollDrawTrack(canvas, 0, Part(rect, 0, state, koVertical),
                                                    FObject);
@@ -231,17 +234,20 @@ std::vector<TRow> TSheetBuilder::ScrollRows() {
 std::vector<TRow> TSheetBuilder::ProgressRows() {
   std::vector<TRow> rows;
   struct TProgressPart {
-    const char* Name;
+    const TPartNames* Names;
     uint8_t Part;
     QSize Size;
   };
   static constexpr TProgressPart kParts[] = {
-      {"FrameVert", kppFrameVert, {17, 60}}, {"FrameHorz", kppFrameHorz, {90, 17}},
-      {"BarVert", kppBarVert, {13, 50}},     {"BarHorz", kppBarHorz, {80, 13}},
-      {"SolidVert", kppSolidVert, {13, 50}}, {"SolidHorz", kppSolidHorz, {80, 13}}};
+      {&catalogue::kProgressFrameVert, kppFrameVert, {17, 60}},
+      {&catalogue::kProgressFrameHorz, kppFrameHorz, {90, 17}},
+      {&catalogue::kProgressBarVert, kppBarVert, {13, 50}},
+      {&catalogue::kProgressBarHorz, kppBarHorz, {80, 13}},
+      {&catalogue::kProgressSolidVert, kppSolidVert, {13, 50}},
+      {&catalogue::kProgressSolidHorz, kppSolidHorz, {80, 13}}};
   for (const TProgressPart& part : kParts) {
     const uint8_t value = part.Part;
-    rows.push_back(StateRow(std::string("Progress ") + part.Name, part.Size, kEnabledStates,
+    rows.push_back(StateRow(Label("Progress", *part.Names), part.Size, kEnabledStates,
                             [this, value](TCanvas& canvas, const TRect& rect, uint8_t state) {
                               FTheme.ProgressDraw(canvas, 0, Part(rect, value, state), FObject);
                             }));
@@ -253,23 +259,26 @@ std::vector<TRow> TSheetBuilder::TrackRows() {
   std::vector<TRow> rows;
   const int horzTrack = FTheme.TrackGetTrackSize(0, koHorizontal, FObject);
   const int vertTrack = FTheme.TrackGetTrackSize(0, koVertical, FObject);
-  rows.push_back(StateRow("Track TrackHorz", {100, std::max(horzTrack, 1)}, kEnabledStates,
+  rows.push_back(StateRow(Label("Track", catalogue::kTrackHorz), {100, std::max(horzTrack, 1)},
+                          kEnabledStates,
                           [this](TCanvas& canvas, const TRect& rect, uint8_t state) {
                             FTheme.TrackDrawTrack(canvas, 0, Part(rect, 0, state), FObject);
                           }));
-  rows.push_back(StateRow("Track TrackVert", {std::max(vertTrack, 1), 80}, kEnabledStates,
-                          [this](TCanvas& canvas, const TRect& rect, uint8_t state) {
-                            FTheme.TrackDrawTrack(canvas, 0, Part(rect, 0, state, koVertical),
-                                                  FObject);
-                          }));
-  static constexpr const char* kThumbs[2][4] = {
-      {"ThumbHorz", "ThumbHorzBoth", "ThumbHorzTop", "ThumbHorzBottom"},
-      {"ThumbVert", "ThumbVertBoth", "ThumbVertLeft", "ThumbVertRight"}};
+  rows.push_back(
+      StateRow(Label("Track", catalogue::kTrackVert), {std::max(vertTrack, 1), 80}, kEnabledStates,
+               [this](TCanvas& canvas, const TRect& rect, uint8_t state) {
+                 FTheme.TrackDrawTrack(canvas, 0, Part(rect, 0, state, koVertical), FObject);
+               }));
+  static constexpr const TPartNames* kThumbs[2][4] = {
+      {&catalogue::kThumbHorz, &catalogue::kThumbHorzBoth, &catalogue::kThumbHorzTop,
+       &catalogue::kThumbHorzBottom},
+      {&catalogue::kThumbVert, &catalogue::kThumbVertBoth, &catalogue::kThumbVertLeft,
+       &catalogue::kThumbVertRight}};
   for (TteOrientation orientation : {koHorizontal, koVertical})
     for (uint8_t part = 0; part < 4; ++part) {
       const QSize size = FTheme.TrackGetThumbSize(0, orientation, part, FObject);
       rows.push_back(StateRow(
-          std::string("Track ") + kThumbs[orientation][part], size, kRequestStates,
+          Label("Track", *kThumbs[orientation][part]), size, kRequestStates,
           [this, orientation, part](TCanvas& canvas, const TRect& rect, uint8_t state) {
             FTheme.TrackDrawThumb(canvas, 0, Part(rect, part, state, orientation), FObject);
           }));
@@ -294,16 +303,18 @@ std::vector<TRow> TSheetBuilder::MenuRows() {
           FTheme.MenuDrawSeparator(c, kind, Part(r, 0, kpsNormal), FObject);
         }));
   }
-  static constexpr const char* kScroll[] = {"upbutton", "downbutton"};
+  static constexpr const TPartNames* kScroll[] = {&catalogue::kMenuUpButton,
+                                                  &catalogue::kMenuDownButton};
   for (uint8_t part = 0; part < 2; ++part)
-    rows.push_back(StateRow(std::string("Menu ") + kScroll[part], {120, 12}, kRequestStates,
+    rows.push_back(StateRow(Label("Menu", *kScroll[part]), {120, 12}, kRequestStates,
                             [this, part](TCanvas& c, const TRect& r, uint8_t state) {
                               FTheme.MenuDrawScrollButton(c, kmkPopupMenu, Part(r, part, state),
                                                           FObject);
                             }));
-  static constexpr const char* kMDI[] = {"Min", "Restore", "Close"};
+  static constexpr const TPartNames* kMDI[] = {&catalogue::kMenuMin, &catalogue::kMenuRestore,
+                                               &catalogue::kMenuClose};
   for (uint8_t part = 0; part < 3; ++part)
-    rows.push_back(StateRow(std::string("Menu ") + kMDI[part], {16, 14}, kRequestStates,
+    rows.push_back(StateRow(Label("Menu", *kMDI[part]), {16, 14}, kRequestStates,
                             [this, part](TCanvas& c, const TRect& r, uint8_t state) {
                               FTheme.MenuDrawMDIButton(c, kmkMenuBar, Part(r, part, state),
                                                        FObject);
@@ -354,33 +365,34 @@ std::vector<TRow> TSheetBuilder::TabRows() {
     FTheme.TabDrawFrame(c, 0, Part(r, ktpTop, kpsNormal), FObject);
   }));
   struct TTabPart {
-    const char* Name;
+    const TPartNames* Names;
     uint8_t Position;
     QSize Size;
   };
-  static constexpr TTabPart kTabs[] = {{"TabTop", ktpTop, {60, 22}},
-                                       {"Tab", ktpBottom, {60, 22}},
-                                       {"TabLeft", ktpLeft, {22, 60}},
-                                       {"TabRight", ktpRight, {22, 60}}};
+  static constexpr TTabPart kTabs[] = {{&catalogue::kTabTop, ktpTop, {60, 22}},
+                                       {&catalogue::kTab, ktpBottom, {60, 22}},
+                                       {&catalogue::kTabLeft, ktpLeft, {22, 60}},
+                                       {&catalogue::kTabRight, ktpRight, {22, 60}}};
   for (const TTabPart& tab : kTabs) {
     const uint8_t position = tab.Position;
-    rows.push_back(StateRow(std::string("Tab ") + tab.Name, tab.Size, kItemStates,
+    rows.push_back(StateRow(Label("Tab", *tab.Names), tab.Size, kItemStates,
                             [this, position](TCanvas& c, const TRect& r, uint8_t state) {
                               FTheme.TabDrawTab(c, 0, Part(r, position, state), FObject);
                             }));
   }
   const QSize buttonSize = FTheme.TabGetScrollButtonSize(0, FObject);
   for (uint8_t part : {uint8_t(ktsLeft), uint8_t(ktsRight)})
-    rows.push_back(StateRow(part == ktsLeft ? "Tab LeftButton" : "Tab RightButton", buttonSize,
-                            kRequestStates,
-                            [this, part](TCanvas& c, const TRect& r, uint8_t state) {
-                              FTheme.TabDrawScrollButton(c, 0, Part(r, part, state), FObject);
-                            }));
+    rows.push_back(StateRow(
+        Label("Tab", part == ktsLeft ? catalogue::kTabLeftButton : catalogue::kTabRightButton),
+        buttonSize, kRequestStates, [this, part](TCanvas& c, const TRect& r, uint8_t state) {
+          FTheme.TabDrawScrollButton(c, 0, Part(r, part, state), FObject);
+        }));
   return rows;
 }
 
-TSection TSheetBuilder::Build(const std::string& family) {
-  TSection section{family, {}};
+TSection TSheetBuilder::Build(const TCatalogueFamily& family) {
+  using F = TThemeFamily;
+  TSection section{family.Name, {}};
   auto& rows = section.Rows;
   auto partRow = [this](const std::string& label, QSize size, std::span<const TStateColumn> states,
                         auto member, uint8_t kind, uint8_t part = 0,
@@ -395,131 +407,185 @@ TSection TSheetBuilder::Build(const std::string& family) {
       (FTheme.*member)(c, kind, r, FObject);
     });
   };
-  if (family == "Window") {
-    rows = WindowRows();
-  } else if (family == "Hint") {
-    rows.push_back(SingleRow("Hint Hint", {120, 40}, [this](TCanvas& c, const TRect& r) {
-      FTheme.HintDraw(c, r, FObject);
-    }));
-  } else if (family == "Text") {
-    rows.push_back(SingleRow("Text Text", {100, 18}, [this](TCanvas& c, const TRect& r) {
-      // Static text stands on the window's colour: light text must not vanish.
-      c.FillRect(r, WindowColor());
-      TteTextInfo info;
-      info.Text = "Sample text";
-      info.Rect = r;
-      info.Flags = dtLeft | dtVCenter | dtSingleLine;
-      FTheme.GetFont(c.Font(), fiStaticTextNormal, FObject);
-      FTheme.TextDraw(c, 0, info, FObject);
-    }));
-  } else if (family == "Container") {
-    rows.push_back(
-        partRow("Container Panel", {100, 50}, kEnabledStates, &TteTheme::ContainerDraw, 0));
-  } else if (family == "Button") {
-    rows.push_back(
-        partRow("Button Face", {75, 25}, kRequestStates, &TteTheme::ButtonDraw, kbkPushButton));
-    rows.push_back(partRow("Button SpinUp", {17, 11}, kRequestStates, &TteTheme::ButtonDraw,
-                           kbkSpinVertical, kbpSpinLeft));
-    rows.push_back(partRow("Button SpinDown", {17, 11}, kRequestStates, &TteTheme::ButtonDraw,
-                           kbkSpinVertical, kbpSpinRight));
-    rows.push_back(partRow("Button SpinLeft", {11, 17}, kRequestStates, &TteTheme::ButtonDraw,
-                           kbkSpinHorizontal, kbpSpinLeft));
-    rows.push_back(partRow("Button SpinRight", {11, 17}, kRequestStates, &TteTheme::ButtonDraw,
-                           kbkSpinHorizontal, kbpSpinRight));
-  } else if (family == "Check") {
-    for (uint8_t kind : {kckCheckBox, kckRadioButton}) {
-      auto paint = [this, kind](TCanvas& c, const TteCheckInfo& info) {
-        FTheme.CheckDraw(c, kind, info, FObject);
-      };
-      const std::string name = kind == kckCheckBox ? "Check Checkbox" : "Check RadioButton";
-      for (TRow& row :
-           CheckRows(name, paint, FTheme.CheckGetSize(kind, FObject), kind == kckCheckBox))
-        rows.push_back(std::move(row));
+  switch (family.Id) {
+    case F::Window: {
+      rows = WindowRows();
+      break;
     }
-  } else if (family == "Splitter") {
-    rows.push_back(partRow("Splitter Vert", {6, 60}, kRequestStates, &TteTheme::SplitterDraw, 0, 0,
-                           koVertical));
-    rows.push_back(partRow("Splitter Horz", {60, 6}, kRequestStates, &TteTheme::SplitterDraw, 0));
-  } else if (family == "Scroll") {
-    rows = ScrollRows();
-  } else if (family == "Progress") {
-    rows = ProgressRows();
-  } else if (family == "Track") {
-    rows = TrackRows();
-  } else if (family == "Header") {
-    const int height = FTheme.HeaderGetHeight(0, FObject);
-    rows.push_back(rectRow("Header Frame", {140, height}, &TteTheme::HeaderDrawFrame, 0));
-    static constexpr TStateColumn kSections[] = {
-        {"normal", khdsNormal},     {"pressed", khdsPressed}, {"draggedout", khdsDraggedOut},
-        {"dragging", khdsDragging}, {"hot", khdsHot},         {"underdrag", khdsUnderDrag},
-        {"disabled", khdsDisabled}};
-    rows.push_back(StateRow("Header Section", {70, height}, kSections,
-                            [this](TCanvas& c, const TRect& r, uint8_t state) {
-                              TteHeaderSectionInfo info;
-                              info.Rect = r;
-                              info.State = TteSectionDrawState(state);
-                              FTheme.HeaderDrawSection(c, 0, info, FObject);
-                            }));
-  } else if (family == "Status") {
-    rows.push_back(rectRow("Status Frame", {160, 22}, &TteTheme::StatusDrawFrame, 0));
-    rows.push_back(
-        partRow("Status Panel", {80, 20}, kEnabledStates, &TteTheme::StatusDrawPanel, 0));
-    rows.push_back(rectRow("Status Gripper", FTheme.StatusGetGripperSize(0, FObject),
-                           &TteTheme::StatusDrawGripper, 0));
-  } else if (family == "Edit") {
-    const int button = FTheme.EditGetButtonWidth(kekEdit, FObject);
-    rows.push_back(partRow("Edit Frame", {100, 21}, kRequestStates, &TteTheme::EditDraw, kekEdit));
-    rows.push_back(partRow("Edit Button", {button, 21}, kRequestStates, &TteTheme::EditDrawButton,
-                           kekEditButtonRight, 1));
-    const int comboButton = FTheme.EditGetButtonWidth(kekComboBoxRight, FObject);
-    rows.push_back(partRow("Edit ComboFrame", {100, 21}, kRequestStates, &TteTheme::EditDraw,
-                           kekComboBoxRight));
-    rows.push_back(partRow("Edit ComboButton", {comboButton, 21}, kRequestStates,
-                           &TteTheme::EditDrawButton, kekComboBoxRight, 1));
-  } else if (family == "GroupBox") {
-    rows.push_back(
-        partRow("GroupBox Frame", {120, 60}, kEnabledStates, &TteTheme::GroupBoxDrawFrame, 0));
-    rows.push_back(
-        partRow("GroupBox Caption", {60, 16}, kEnabledStates, &TteTheme::GroupBoxDrawCaption, 0));
-  } else if (family == "EditFrame") {
-    rows.push_back(
-        partRow("EditFrame Frame", {100, 40}, kRequestStates, &TteTheme::EditFrameDraw, 0));
-  } else if (family == "Menu") {
-    rows = MenuRows();
-  } else if (family == "ControlBar") {
-    rows.push_back(rectRow("ControlBar Back", {160, 30}, &TteTheme::ControlBarDraw, 0));
-  } else if (family == "ToolBar") {
-    rows = ToolBarRows();
-  } else if (family == "ScrollBox") {
-    rows.push_back(rectRow("ScrollBox Frame", {100, 60}, &TteTheme::ScrollBoxDrawFrame, 0));
-  } else if (family == "Panel") {
-    rows.push_back(partRow("Panel Frame", {120, 60}, kEnabledStates, &TteTheme::PanelDrawFrame, 1));
-    rows.push_back(
-        partRow("Panel Caption", {120, 18}, kRequestStates, &TteTheme::PanelDrawCaption, 1));
-    static constexpr const char* kButtons[] = {"ButtonHide", "ButtonRollup", "ButtonRollDown"};
-    for (uint8_t part = 0; part < 3; ++part)
-      rows.push_back(partRow(std::string("Panel ") + kButtons[part], {14, 14}, kRequestStates,
-                             &TteTheme::PanelDrawButton, 1, part));
-  } else if (family == "Tab") {
-    rows = TabRows();
-  } else if (family == "ListBox") {
-    rows.push_back(
-        partRow("ListBox Frame", {100, 60}, kRequestStates, &TteTheme::ListBoxDrawFrame, 0));
-    rows.push_back(partRow("ListBox Item", {100, 18}, kItemStates, &TteTheme::ListBoxDrawItem, 0));
-    auto paint = [this](TCanvas& c, const TteCheckInfo& info) {
-      FTheme.ListBoxDrawCheck(c, 0, info, FObject);
-    };
-    for (TRow& row : CheckRows("ListBox", paint, FTheme.ListBoxGetCheckSize(0, FObject), true))
-      rows.push_back(std::move(row));
-  } else if (family == "ItemList") {
-    rows.push_back(
-        partRow("ItemList Frame", {100, 60}, kRequestStates, &TteTheme::ItemListDrawFrame, 0));
-    rows.push_back(
-        partRow("ItemList Item", {100, 18}, kItemStates, &TteTheme::ItemListDrawItem, 0));
-  } else if (family == "Grid") {
-    rows.push_back(partRow("Grid Frame", {120, 60}, kRequestStates, &TteTheme::GridDrawFrame, 0));
-    rows.push_back(partRow("Grid Fixed", {60, 18}, kItemStates, &TteTheme::GridDrawFixedCell, 0));
-    rows.push_back(partRow("Grid Cell", {60, 18}, kItemStates, &TteTheme::GridDrawCell, 0));
+    case F::Hint: {
+      rows.push_back(SingleRow("Hint Hint", {120, 40}, [this](TCanvas& c, const TRect& r) {
+        FTheme.HintDraw(c, r, FObject);
+      }));
+      break;
+    }
+    case F::Text: {
+      rows.push_back(SingleRow("Text Text", {100, 18}, [this](TCanvas& c, const TRect& r) {
+        // Static text stands on the window's colour: light text must not vanish.
+        c.FillRect(r, WindowColor());
+        TteTextInfo info;
+        info.Text = "Sample text";
+        info.Rect = r;
+        info.Flags = dtLeft | dtVCenter | dtSingleLine;
+        FTheme.GetFont(c.Font(), fiStaticTextNormal, FObject);
+        FTheme.TextDraw(c, 0, info, FObject);
+      }));
+      break;
+    }
+    case F::Container: {
+      rows.push_back(
+          partRow("Container Panel", {100, 50}, kEnabledStates, &TteTheme::ContainerDraw, 0));
+      break;
+    }
+    case F::Button: {
+      rows.push_back(
+          partRow("Button Face", {75, 25}, kRequestStates, &TteTheme::ButtonDraw, kbkPushButton));
+      rows.push_back(partRow("Button SpinUp", {17, 11}, kRequestStates, &TteTheme::ButtonDraw,
+                             kbkSpinVertical, kbpSpinLeft));
+      rows.push_back(partRow("Button SpinDown", {17, 11}, kRequestStates, &TteTheme::ButtonDraw,
+                             kbkSpinVertical, kbpSpinRight));
+      rows.push_back(partRow("Button SpinLeft", {11, 17}, kRequestStates, &TteTheme::ButtonDraw,
+                             kbkSpinHorizontal, kbpSpinLeft));
+      rows.push_back(partRow("Button SpinRight", {11, 17}, kRequestStates, &TteTheme::ButtonDraw,
+                             kbkSpinHorizontal, kbpSpinRight));
+      break;
+    }
+    case F::Check: {
+      for (uint8_t kind : {kckCheckBox, kckRadioButton}) {
+        auto paint = [this, kind](TCanvas& c, const TteCheckInfo& info) {
+          FTheme.CheckDraw(c, kind, info, FObject);
+        };
+        const std::string name = kind == kckCheckBox ? "Check Checkbox" : "Check RadioButton";
+        for (TRow& row :
+             CheckRows(name, paint, FTheme.CheckGetSize(kind, FObject), kind == kckCheckBox))
+          rows.push_back(std::move(row));
+      }
+      break;
+    }
+    case F::Splitter: {
+      rows.push_back(partRow("Splitter Vert", {6, 60}, kRequestStates, &TteTheme::SplitterDraw, 0,
+                             0, koVertical));
+      rows.push_back(partRow("Splitter Horz", {60, 6}, kRequestStates, &TteTheme::SplitterDraw, 0));
+      break;
+    }
+    case F::Scroll: {
+      rows = ScrollRows();
+      break;
+    }
+    case F::Progress: {
+      rows = ProgressRows();
+      break;
+    }
+    case F::Track: {
+      rows = TrackRows();
+      break;
+    }
+    case F::Header: {
+      const int height = FTheme.HeaderGetHeight(0, FObject);
+      rows.push_back(rectRow("Header Frame", {140, height}, &TteTheme::HeaderDrawFrame, 0));
+      static constexpr TStateColumn kSections[] = {
+          {"normal", khdsNormal},     {"pressed", khdsPressed}, {"draggedout", khdsDraggedOut},
+          {"dragging", khdsDragging}, {"hot", khdsHot},         {"underdrag", khdsUnderDrag},
+          {"disabled", khdsDisabled}};
+      rows.push_back(StateRow("Header Section", {70, height}, kSections,
+                              [this](TCanvas& c, const TRect& r, uint8_t state) {
+                                TteHeaderSectionInfo info;
+                                info.Rect = r;
+                                info.State = TteSectionDrawState(state);
+                                FTheme.HeaderDrawSection(c, 0, info, FObject);
+                              }));
+      break;
+    }
+    case F::Status: {
+      rows.push_back(rectRow("Status Frame", {160, 22}, &TteTheme::StatusDrawFrame, 0));
+      rows.push_back(
+          partRow("Status Panel", {80, 20}, kEnabledStates, &TteTheme::StatusDrawPanel, 0));
+      rows.push_back(rectRow("Status Gripper", FTheme.StatusGetGripperSize(0, FObject),
+                             &TteTheme::StatusDrawGripper, 0));
+      break;
+    }
+    case F::Edit: {
+      const int button = FTheme.EditGetButtonWidth(kekEdit, FObject);
+      rows.push_back(
+          partRow("Edit Frame", {100, 21}, kRequestStates, &TteTheme::EditDraw, kekEdit));
+      rows.push_back(partRow("Edit Button", {button, 21}, kRequestStates, &TteTheme::EditDrawButton,
+                             kekEditButtonRight, 1));
+      const int comboButton = FTheme.EditGetButtonWidth(kekComboBoxRight, FObject);
+      rows.push_back(partRow("Edit ComboFrame", {100, 21}, kRequestStates, &TteTheme::EditDraw,
+                             kekComboBoxRight));
+      rows.push_back(partRow("Edit ComboButton", {comboButton, 21}, kRequestStates,
+                             &TteTheme::EditDrawButton, kekComboBoxRight, 1));
+      break;
+    }
+    case F::GroupBox: {
+      rows.push_back(
+          partRow("GroupBox Frame", {120, 60}, kEnabledStates, &TteTheme::GroupBoxDrawFrame, 0));
+      rows.push_back(
+          partRow("GroupBox Caption", {60, 16}, kEnabledStates, &TteTheme::GroupBoxDrawCaption, 0));
+      break;
+    }
+    case F::EditFrame: {
+      rows.push_back(
+          partRow("EditFrame Frame", {100, 40}, kRequestStates, &TteTheme::EditFrameDraw, 0));
+      break;
+    }
+    case F::Menu: {
+      rows = MenuRows();
+      break;
+    }
+    case F::ControlBar: {
+      rows.push_back(rectRow("ControlBar Back", {160, 30}, &TteTheme::ControlBarDraw, 0));
+      break;
+    }
+    case F::ToolBar: {
+      rows = ToolBarRows();
+      break;
+    }
+    case F::ScrollBox: {
+      rows.push_back(rectRow("ScrollBox Frame", {100, 60}, &TteTheme::ScrollBoxDrawFrame, 0));
+      break;
+    }
+    case F::Panel: {
+      rows.push_back(
+          partRow("Panel Frame", {120, 60}, kEnabledStates, &TteTheme::PanelDrawFrame, 1));
+      rows.push_back(
+          partRow("Panel Caption", {120, 18}, kRequestStates, &TteTheme::PanelDrawCaption, 1));
+      static constexpr const TPartNames* kButtons[] = {&catalogue::kPanelButtonHide,
+                                                       &catalogue::kPanelButtonRollup,
+                                                       &catalogue::kPanelButtonRollDown};
+      for (uint8_t part = 0; part < 3; ++part)
+        rows.push_back(partRow(Label("Panel", *kButtons[part]), {14, 14}, kRequestStates,
+                               &TteTheme::PanelDrawButton, 1, part));
+      break;
+    }
+    case F::Tab: {
+      rows = TabRows();
+      break;
+    }
+    case F::ListBox: {
+      rows.push_back(
+          partRow("ListBox Frame", {100, 60}, kRequestStates, &TteTheme::ListBoxDrawFrame, 0));
+      rows.push_back(
+          partRow("ListBox Item", {100, 18}, kItemStates, &TteTheme::ListBoxDrawItem, 0));
+      auto paint = [this](TCanvas& c, const TteCheckInfo& info) {
+        FTheme.ListBoxDrawCheck(c, 0, info, FObject);
+      };
+      for (TRow& row : CheckRows("ListBox", paint, FTheme.ListBoxGetCheckSize(0, FObject), true))
+        rows.push_back(std::move(row));
+      break;
+    }
+    case F::ItemList: {
+      rows.push_back(
+          partRow("ItemList Frame", {100, 60}, kRequestStates, &TteTheme::ItemListDrawFrame, 0));
+      rows.push_back(
+          partRow("ItemList Item", {100, 18}, kItemStates, &TteTheme::ItemListDrawItem, 0));
+      break;
+    }
+    case F::Grid: {
+      rows.push_back(partRow("Grid Frame", {120, 60}, kRequestStates, &TteTheme::GridDrawFrame, 0));
+      rows.push_back(partRow("Grid Fixed", {60, 18}, kItemStates, &TteTheme::GridDrawFixedCell, 0));
+      rows.push_back(partRow("Grid Cell", {60, 18}, kItemStates, &TteTheme::GridDrawCell, 0));
+      break;
+    }
   }
   return section;
 }
@@ -618,14 +684,16 @@ void ForceOpaque(QImage& image) {
 }  // namespace
 
 std::vector<std::string> ContactSheetFamilies() {
-  return std::vector<std::string>(std::begin(kFamilies), std::end(kFamilies));
+  std::vector<std::string> names;
+  for (const TCatalogueFamily& family : CatalogueFamilies()) names.push_back(family.Name);
+  return names;
 }
 
 QImage RenderContactSheet(TteTheme& theme, const TContactSheetOptions& options) {
   std::vector<TSection> sections;
   TSheetBuilder builder(theme, options.ObjectName);
-  for (const char* family : kFamilies)
-    if (options.Family.empty() || SameText(options.Family, family))
+  for (const TCatalogueFamily& family : CatalogueFamilies())
+    if (options.Family.empty() || SameText(options.Family, family.Name))
       sections.push_back(builder.Build(family));
   if (sections.empty())
     throw EInvalidOperation("The contact sheet has no family \"" + options.Family + "\"");

@@ -211,6 +211,20 @@ void TTeThemeChoice::ChooseBuilding(const std::string& name) {
   FThemeBuilding = themeClass->GetThemeTypeName();
 }
 
+void TTeThemeChoice::SetThemeList(TTeThemeList* list) {
+  FThemeList = list;
+  FThemeListName.clear();
+}
+
+std::string TTeThemeChoice::ThemeListName() const {
+  return FThemeList ? FThemeList->GetName() : FThemeListName;
+}
+
+TTeThemeList* TTeThemeChoice::FindNamedList(const TComponent* owner) const {
+  if (!owner || FThemeListName.empty()) return nullptr;
+  return dynamic_cast<TTeThemeList*>(owner->FindComponent(FThemeListName));
+}
+
 // ---- TTeRidadIveror -------------------------------------------------------------------
 
 TTeRidadIveror::TTeRidadIveror(TComponent* owner)
@@ -233,6 +247,8 @@ const TClassInfo& TTeRidadIveror::StaticClassInfo() {
           .Property("DeltaBrightness", &TTeRidadIveror::GetDeltaBrightness,
                     &TTeRidadIveror::SetDeltaBrightness)
           .Property("ThemeFile", &TTeRidadIveror::GetThemeFile, &TTeRidadIveror::SetThemeFile)
+          .Property("ThemeList", &TTeRidadIveror::GetThemeListName,
+                    &TTeRidadIveror::SetThemeListName)
           .Property("ThemeIndex", &TTeRidadIveror::GetThemeIndex, &TTeRidadIveror::SetThemeIndex)
           .Property("ThemeBuilding", &TTeRidadIveror::GetThemeBuilding,
                     &TTeRidadIveror::SetThemeBuilding)
@@ -255,8 +271,15 @@ void TTeRidadIveror::SetThemeList(TTeThemeList* value) {
   if (value) value->FreeNotification(this);
 }
 
+void TTeRidadIveror::SetThemeListName(const std::string& name) {
+  FChoice.KeepThemeListName(name);
+  if (!FLoading) SetThemeList(FChoice.FindNamedList(Owner()));
+}
+
+// A list named in the stored data but not among the owner's components keeps its name.
 void TTeRidadIveror::Loaded() {
   FLoading = false;
+  if (TTeThemeList* list = FChoice.FindNamedList(Owner())) SetThemeList(list);
   FChoice.ApplyIndex();
 }
 
@@ -302,6 +325,7 @@ const TClassInfo& TTeThemeLink::StaticClassInfo() {
           .Property("DeltaBrightness", &TTeThemeLink::GetDeltaBrightness,
                     &TTeThemeLink::SetDeltaBrightness)
           .Property("ThemeFile", &TTeThemeLink::GetThemeFile, &TTeThemeLink::SetThemeFile)
+          .Property("ThemeList", &TTeThemeLink::GetThemeListName, &TTeThemeLink::SetThemeListName)
           .Property("ThemeBuilding", &TTeThemeLink::GetThemeBuilding,
                     &TTeThemeLink::SetThemeBuilding)
           .Property("ThemeIndex", &TTeThemeLink::GetThemeIndex, &TTeThemeLink::SetThemeIndex)
@@ -339,8 +363,15 @@ void TTeThemeLink::SetThemeList(TTeThemeList* value) {
   if (value) value->FreeNotification(this);
 }
 
+void TTeThemeLink::SetThemeListName(const std::string& name) {
+  FChoice.KeepThemeListName(name);
+  if (!FLoading) SetThemeList(FChoice.FindNamedList(Owner()));
+}
+
+// A list named in the stored data but not among the owner's components keeps its name.
 void TTeThemeLink::Loaded() {
   FLoading = false;
+  if (TTeThemeList* list = FChoice.FindNamedList(Owner())) SetThemeList(list);
   FChoice.ApplyIndex();
 }
 

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "rtl/Classes.h"
+#include "rtl/PropStream.h"
 #include "rtl/Streams.h"
 #include "rtl/TypInfo.h"
 #include "theme/te_theme.h"
@@ -133,7 +134,15 @@ class TTeThemeChoice {
   int32_t ThemeIndex() const { return FThemeIndex; }
   const std::string& ThemeBuilding() const { return FThemeBuilding; }
   TTeThemeList* ThemeList() const { return FThemeList; }
-  void SetThemeList(TTeThemeList* list) { FThemeList = list; }
+  // Also forgets a kept list name.
+  void SetThemeList(TTeThemeList* list);
+  // The stored form of ThemeList: the list's component name, or, while no list of the
+  // name read from stored data has been found among the owner's components, that name
+  // (kept so that storing the component again writes it back).
+  std::string ThemeListName() const;
+  void KeepThemeListName(const std::string& name) { FThemeListName = name; }
+  // The owner's component of the kept name when it is a theme list, else nullptr.
+  TTeThemeList* FindNamedList(const TComponent* owner) const;
   // Stores the index without choosing (reading stored data; a removed list).
   void KeepIndex(int32_t index) { FThemeIndex = index; }
 
@@ -159,15 +168,17 @@ class TTeThemeChoice {
   int32_t FThemeIndex = -1;
   std::string FThemeBuilding = kNoTheme;
   TTeThemeList* FThemeList = nullptr;
+  std::string FThemeListName;
 };
 
 // ---- The engine -----------------------------------------------------------------------
 
 // Chooses the process-wide current theme. Published: DeltaHue, DeltaBrightness (shifts
-// given to every theme it makes current), ThemeFile, ThemeIndex (default -1),
-// ThemeBuilding (default "No theme"), Version ("5.02", read-only). ThemeList is a
-// reference to another component and is set in code.
-class TTeRidadIveror : public TComponent, public TteThemeNotifiable {
+// given to every theme it makes current), ThemeFile, ThemeList (a theme list of the same
+// owner, stored by its name; an identifier naming it in a classic stored form reads too),
+// ThemeIndex (default -1), ThemeBuilding (default "No theme"), Version ("5.02", read-only). Reading
+// stored data applies the index once the list has been found (Loaded).
+class TTeRidadIveror : public TComponent, public TteThemeNotifiable, public TLoadingNotifiable {
  public:
   explicit TTeRidadIveror(TComponent* owner);
   ~TTeRidadIveror() override;
@@ -188,13 +199,16 @@ class TTeRidadIveror : public TComponent, public TteThemeNotifiable {
   std::string GetVersion() const { return kThemeLibraryVersion; }
   TTeThemeList* GetThemeList() const { return FChoice.ThemeList(); }
   void SetThemeList(TTeThemeList* value);
+  std::string GetThemeListName() const { return FChoice.ThemeListName(); }
+  void SetThemeListName(const std::string& name);
 
   // Fired after the current theme changed or its data changed.
   std::function<void(TTeRidadIveror&)> OnThemeChanged;
 
-  // Reading the stored data: between these two the index waits for the list.
-  void BeginLoading() { FLoading = true; }
-  void Loaded();
+  // Reading the stored data: between these two the index and the list's name wait; Loaded
+  // finds the list among the owner's components and applies the index.
+  void BeginLoading() override { FLoading = true; }
+  void Loaded() override;
 
   void Notification(TComponent* component, TOperation operation) override;
   void ThemeMessage(const TteThemeMessage& message) override;
@@ -213,8 +227,8 @@ class TTeRidadIveror : public TComponent, public TteThemeNotifiable {
 // Owns a theme of its own, chosen like the engine's, which GetTheme answers. Every change
 // of that theme is broadcast as message 0x0801 with the link as both parameters, so that
 // the controls using this link repaint. Published: DeltaHue, DeltaBrightness, ThemeFile,
-// ThemeBuilding, ThemeIndex (default -1); ThemeList is set in code.
-class TTeThemeLink : public TteCustomThemeLink {
+// ThemeList (stored by name, as the engine's), ThemeIndex (default -1), ThemeBuilding.
+class TTeThemeLink : public TteCustomThemeLink, public TLoadingNotifiable {
  public:
   explicit TTeThemeLink(TComponent* owner);
   ~TTeThemeLink() override;
@@ -236,9 +250,11 @@ class TTeThemeLink : public TteCustomThemeLink {
   void SetThemeBuilding(const std::string& value) { FChoice.ChooseBuilding(value); }
   TTeThemeList* GetThemeList() const { return FChoice.ThemeList(); }
   void SetThemeList(TTeThemeList* value);
+  std::string GetThemeListName() const { return FChoice.ThemeListName(); }
+  void SetThemeListName(const std::string& name);
 
-  void BeginLoading() { FLoading = true; }
-  void Loaded();
+  void BeginLoading() override { FLoading = true; }
+  void Loaded() override;
   void Notification(TComponent* component, TOperation operation) override;
 
  private:

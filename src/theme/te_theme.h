@@ -206,6 +206,8 @@ class TteTheme : public TPersistent {
                                     const std::string& objectName);
   virtual QRegion WindowGetRegion(uint8_t kind, const TteWindowInfo& info,
                                   const std::string& objectName);
+  // kwhNowhere outside the window; kwhClient, kwhBorderIcon, kwhCaption; an edge or a
+  // corner (kwhTop..kwhBottomRight) where the frame resizes, kwhBorder where it does not.
   virtual TteWindowHit WindowGetHitTest(uint8_t kind, const TteWindowInfo& info, TPoint point,
                                         const std::string& objectName);
   virtual TRect WindowGetCaptionRect(uint8_t kind, const TteWindowInfo& info,
@@ -500,6 +502,9 @@ class TteTheme : public TPersistent {
   // -- Plain metrics of the base drawing --
   static int PlainBorderWidth(uint8_t windowKind);
   static int PlainCaptionHeight(uint8_t windowKind);
+  // Whether the edges of a window of that kind resize it: sizeable forms, MDI children and
+  // tool windows. Other frames answer kwhBorder on their edges and corners.
+  static bool IsSizeableWindowKind(uint8_t windowKind);
 
  protected:
   // The theme's value of a system colour (its SysColors entry); other colours as given.

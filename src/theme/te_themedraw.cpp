@@ -129,6 +129,10 @@ int TteTheme::PlainBorderWidth(uint8_t windowKind) {
   }
 }
 
+bool TteTheme::IsSizeableWindowKind(uint8_t windowKind) {
+  return windowKind == kwkSizeable || windowKind == kwkMDIChild || windowKind == kwkToolWindow;
+}
+
 int TteTheme::PlainCaptionHeight(uint8_t windowKind) {
   switch (windowKind) {
     case kwkNone:
@@ -197,7 +201,7 @@ TteWindowHit TteTheme::WindowGetHitTest(uint8_t kind, const TteWindowInfo& info,
     if (WindowGetBorderIconRect(kind, info, TteBorderIcon(icon), objectName).Contains(point))
       return kwhBorderIcon;
   if (WindowGetCaptionRect(kind, info, objectName).Contains(point)) return kwhCaption;
-  if (kind != kwkSizeable) return kwhBorder;
+  if (!IsSizeableWindowKind(kind)) return kwhBorder;
   // Sizeable frames: a corner reaches as far along each edge as the caption is tall.
   const TRect& r = info.Rect;
   const int corner = PlainBorderWidth(kind) + PlainCaptionHeight(kind);

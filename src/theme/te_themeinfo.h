@@ -6,6 +6,7 @@
 // below), in which state (a request state byte), and for bars and separators which way
 // round. The theme maps them onto whatever it paints from: the base theme onto plain
 // system-colour shapes, the skin-backed theme onto named skin objects and their states.
+#include <QIcon>
 #include <QString>
 #include <cstdint>
 
@@ -97,6 +98,9 @@ struct TteWindowInfo {
   uint16_t BorderIcons = 0;  // BorderIconBit() of each icon shown
   bool Active = true;        // caption drawn active or inactive
   QString Caption;
+  // What the system-menu button shows. A null icon stands for the program's own: the
+  // application's window icon, else a small built-in picture.
+  QIcon Icon;
   uint8_t FirstFlagByte() const { return uint8_t(BorderIcons & 0xFF); }
   uint8_t SecondFlagByte() const { return uint8_t(BorderIcons >> 8); }
   bool HasIcon(TteBorderIcon icon) const { return BorderIcons & BorderIconBit(icon); }

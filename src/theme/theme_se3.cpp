@@ -16,36 +16,37 @@ namespace {
 
 // The names of the named cache entries, by entry; the form entries and 37..49 have none.
 constexpr std::array<const char*, kSkinCacheSize> kCacheNames = [] {
+  namespace o = catalogue::object;
   std::array<const char*, kSkinCacheSize> names{};
-  names[ceForm] = "Form";
-  names[ceButton] = "Button";
-  names[ceCheckbox] = "Checkbox";
-  names[ceRadioButton] = "RadioButton";
-  names[ceGroupBox] = "GroupBox";
-  names[ceScrollBar] = "ScrollBar";
-  names[ceProgressBar] = "ProgressBar";
-  names[ceEdit] = "Edit";
-  names[ceComboBox] = "ComboBox";
-  names[ceTrackBar] = "TrackBar";
-  names[ceMenuBar] = "MenuBar";
-  names[cePopupMenu] = "PopupMenu";
-  names[ceHeader] = "Header";
-  names[ceStatusBar] = "StatusBar";
-  names[ceTabs] = "Tabs";
-  names[ceContainer] = "Container";
-  names[ceFrame] = "Frame";
-  names[ceScrollBoxFrame] = "ScrollBox";
-  names[ceSplitter] = "Splitter";
-  names[ceSpinButton] = "SpinButton";
-  names[ceControlBar] = "ControlBar";
-  names[ceGrid] = "Grid";
-  names[ceListBox] = "ListBox";
-  names[ceHint] = "Hint";
-  names[ceSpeedButton] = "SpeedButton";
-  names[ceToolBar] = "ToolBar";
-  names[ceToolWindow] = "ToolWindow";
-  names[cePanel] = "Panel";
-  names[ceScrollBox] = "ScrollBox";
+  names[ceForm] = o::kForm;
+  names[ceButton] = o::kButton;
+  names[ceCheckbox] = o::kCheckbox;
+  names[ceRadioButton] = o::kRadioButton;
+  names[ceGroupBox] = o::kGroupBox;
+  names[ceScrollBar] = o::kScrollBar;
+  names[ceProgressBar] = o::kProgressBar;
+  names[ceEdit] = o::kEdit;
+  names[ceComboBox] = o::kComboBox;
+  names[ceTrackBar] = o::kTrackBar;
+  names[ceMenuBar] = o::kMenuBar;
+  names[cePopupMenu] = o::kPopupMenu;
+  names[ceHeader] = o::kHeader;
+  names[ceStatusBar] = o::kStatusBar;
+  names[ceTabs] = o::kTabs;
+  names[ceContainer] = o::kContainer;
+  names[ceFrame] = o::kFrame;
+  names[ceScrollBoxFrame] = o::kScrollBox;
+  names[ceSplitter] = o::kSplitter;
+  names[ceSpinButton] = o::kSpinButton;
+  names[ceControlBar] = o::kControlBar;
+  names[ceGrid] = o::kGrid;
+  names[ceListBox] = o::kListBox;
+  names[ceHint] = o::kHint;
+  names[ceSpeedButton] = o::kSpeedButton;
+  names[ceToolBar] = o::kToolBar;
+  names[ceToolWindow] = o::kToolWindow;
+  names[cePanel] = o::kPanel;
+  names[ceScrollBox] = o::kScrollBox;
   return names;
 }();
 
@@ -141,24 +142,24 @@ bool TTeSkinFile::LoadFromSkinSource(const TSeSkinSource& source) {
   return true;
 }
 
-bool TTeSkinFile::SaveToStream(TStream& stream) {
+// Saving writes the theme's own colours and fonts into the skin. With a shift in effect
+// the theme's tables hold shifted values; writing them into the loaded skin would shift
+// them once more at the next update, so the skin keeps its own.
+void TTeSkinFile::PrepareSave() {
   UseDefaultSkinFilter<TSeSkinFilterMaxCompression>();
-  // With a shift in effect the theme's tables hold shifted values; writing them into the
-  // loaded skin would shift them once more at the next update.
-  if (GetDeltaHue() == 0 && GetDeltaBrightness() == 0) {
-    FLoadedSource->Fonts().Assign(Fonts());
-    FLoadedSource->Colors().Assign(Colors());
-  }
+  if (GetDeltaHue() != 0 || GetDeltaBrightness() != 0) return;
+  FLoadedSource->Fonts().Assign(Fonts());
+  FLoadedSource->Colors().Assign(Colors());
+}
+
+bool TTeSkinFile::SaveToStream(TStream& stream) {
+  PrepareSave();
   FLoadedSource->SaveToStream(stream);
   return true;
 }
 
 bool TTeSkinFile::SaveToFile(const std::string& fileName) {
-  UseDefaultSkinFilter<TSeSkinFilterMaxCompression>();
-  if (GetDeltaHue() == 0 && GetDeltaBrightness() == 0) {
-    FLoadedSource->Fonts().Assign(Fonts());
-    FLoadedSource->Colors().Assign(Colors());
-  }
+  PrepareSave();
   FLoadedSource->SaveToFile(fileName);
   return true;
 }
@@ -205,9 +206,10 @@ void TTeSkinFile::LoadSkinObjects() {
   if (!FWorkingSource || FWorkingSource->Count() == 0) return;
   if (GetDeltaHue() != 0) FWorkingSource->ChangeHue(GetDeltaHue());
   if (GetDeltaBrightness() != 0) FWorkingSource->ChangeBrightness(GetDeltaBrightness());
-  PrepareForm("Form", {ceForm, ceFormClient, ceFormHitTest, ceFormIcons, ceFormClientObject});
-  PrepareForm("ToolWindow", {ceToolWindow, ceToolWindowClient, ceToolWindowHitTest,
-                             ceToolWindowIcons, ceToolWindowClientObject});
+  PrepareForm(kCacheNames[ceForm],
+              {ceForm, ceFormClient, ceFormHitTest, ceFormIcons, ceFormClientObject});
+  PrepareForm(kCacheNames[ceToolWindow], {ceToolWindow, ceToolWindowClient, ceToolWindowHitTest,
+                                          ceToolWindowIcons, ceToolWindowClientObject});
   LookUpNamedEntries();
 }
 
@@ -289,24 +291,22 @@ TSeSkinObject* TTeSkinFile::ChooseObject(const std::string& objectName,
   return FCache[entry];
 }
 
-TSeSkinObject* TTeSkinFile::FindPart(TSeSkinObject* object,
-                                     std::initializer_list<const char*> names) {
+TSeSkinObject* TTeSkinFile::FindPart(TSeSkinObject* object, const TPartNames& part) {
   if (!object) return nullptr;
-  for (const char* name : names)
-    if (TSeSkinObject* part = object->FindByName(name)) return part;
+  for (const char* name : part)
+    if (TSeSkinObject* found = object->FindByName(name)) return found;
   return nullptr;
 }
 
 TSeSkinObject* TTeSkinFile::ChoosePart(const std::string& objectName, TSkinCacheEntry entry,
-                                       std::initializer_list<const char*> names) const {
-  // The key spells the request unambiguously: the entry, the object name's length and
-  // bytes, then each part name closed by a zero byte.
+                                       const TPartNames& names) const {
+  // The key spells the request unambiguously: the entry, the catalogue part (each is one
+  // constant, so its address names it), then the object name.
   constexpr size_t kMaxLookups = 1024;
   FLookupKey.assign(1, char(entry));
-  const auto length = uint32_t(objectName.size());
-  FLookupKey.append(reinterpret_cast<const char*>(&length), sizeof length);
+  const TPartNames* partAddress = &names;
+  FLookupKey.append(reinterpret_cast<const char*>(&partAddress), sizeof partAddress);
   FLookupKey += objectName;
-  for (const char* name : names) FLookupKey.append(name, std::strlen(name) + 1);
   if (auto known = FPartLookups.find(FLookupKey); known != FPartLookups.end()) return known->second;
   TSeSkinObject* part = FindPart(ChooseObject(objectName, entry), names);
   // Callers may pass any number of object names; the table never grows without bound.
@@ -354,14 +354,13 @@ std::optional<QSize> TTeSkinFile::PartSize(const TSeSkinObject* part) {
 }
 
 void TTeSkinFile::PaintRequest(TCanvas& canvas, const std::string& objectName,
-                               TSkinCacheEntry entry, std::initializer_list<const char*> names,
-                               const TRect& rect, uint8_t requestState) {
+                               TSkinCacheEntry entry, const TPartNames& names, const TRect& rect,
+                               uint8_t requestState) {
   PaintPart(canvas, ChoosePart(objectName, entry, names), rect, ObjectStateOf(requestState));
 }
 
 std::optional<TRect> TTeSkinFile::RequestClientRect(const std::string& objectName,
-                                                    TSkinCacheEntry entry,
-                                                    std::initializer_list<const char*> names,
+                                                    TSkinCacheEntry entry, const TPartNames& names,
                                                     const TRect& rect) {
   return PartClientRect(ChoosePart(objectName, entry, names), rect);
 }

@@ -34,6 +34,7 @@
 #include <unordered_map>
 
 #include "skin/theme_se3objects.h"
+#include "theme/te_catalogue.h"
 #include "theme/te_theme.h"
 
 namespace vt {
@@ -168,18 +169,20 @@ class TTeSkinFile : public TteTheme {
   // of the first flag byte) is present; 3 for the minimised one (bit 0x10); 4 for the
   // roll-down icon (bit 0x01 of the second flag byte). Later rules win.
   static TSeState WindowStateOf(const TteWindowInfo& info);
-  // The first of `names` present below `object` (the object included), or nullptr.
-  static TSeSkinObject* FindPart(TSeSkinObject* object, std::initializer_list<const char*> names);
+  // The first of the part's names present below `object` (the object included), or nullptr.
+  static TSeSkinObject* FindPart(TSeSkinObject* object, const TPartNames& part);
 
   // ---- 3. The families ----------------------------------------------------------------
 
   // -- Window frame: "Form" (kinds 0, 1, 2, 4) or "ToolWindow" (kind 6); other kinds none.
   // Defined for kinds 0 and 1 ("Form") and 6 ("ToolWindow"), or when the object name names
-  // a top-level object. TteWindowInfo: Rect is the whole window, Active selects the active
-  // or inactive look, Caption is the title object's text, BorderIcons the icons present
-  // (and, through the restore and roll-down icons, the window's object state).
-  // WindowDraw paints the cached form (no client, no system buttons) over Rect, then each
-  // present icon with WindowDrawBorderIcon in the normal state. A named form paints whole.
+  // a top-level object; never for frameless (3) and popup (5) windows, which have no frame.
+  // TteWindowInfo: Rect is the whole window, Active selects the active or inactive look, Caption is
+  // the title object's text, BorderIcons the icons present (and, through the restore and roll-down
+  // icons, the window's object state). WindowDraw paints the cached form (no client, no system
+  // buttons) over Rect, then each present icon with WindowDrawBorderIcon in the normal state. A
+  // named form, and a form without a client object, paint whole, their buttons as the window's
+  // state and border icons call for. Info.Icon is what the system-menu button shows.
   bool IsWindowDefined(uint8_t kind, const std::string& objectName) const override;
   void WindowDraw(TCanvas& canvas, uint8_t kind, const TteWindowInfo& info,
                   const std::string& objectName) override;
@@ -193,8 +196,12 @@ class TTeSkinFile : public TteTheme {
   // The union of the form's child regions laid out over Rect (the window's shape).
   QRegion WindowGetRegion(uint8_t kind, const TteWindowInfo& info,
                           const std::string& objectName) override;
-  // The form clone in the window's state over Rect: a caption or title object under the
-  // point answers kwhCaption (1), a top border kwhTop (3); anything else the base answer.
+  // The form clone in the window's state over Rect. A present border icon's button answers
+  // kwhBorderIcon; otherwise the deepest object at the point with a frame Kind, or its
+  // nearest owner with one: caption and title kwhCaption, the client kwhClient, the edge
+  // and corner pieces their edge or corner. An edge piece past the client area's side
+  // answers that corner; a point on no such piece answers by its place around the client
+  // area. Edges and corners of kinds that do not resize answer kwhBorder.
   TteWindowHit WindowGetHitTest(uint8_t kind, const TteWindowInfo& info, TPoint point,
                                 const std::string& objectName) override;
   // The caption object's bounds after layout; the base answer without one.
@@ -261,7 +268,7 @@ class TTeSkinFile : public TteTheme {
                  const std::string& objectName) override;
   // The part and object state of a mark, or nothing for a mark without a part.
   struct TCheckPart {
-    const char* Name;
+    const TPartNames* Part;
     TSeState State;
   };
   static std::optional<TCheckPart> CheckPartOf(uint8_t kind, uint8_t mark);
@@ -286,8 +293,8 @@ class TTeSkinFile : public TteTheme {
                     const std::string& objectName) override;
   void ScrollDrawFrame(TCanvas& canvas, uint8_t kind, const TRect& rect,
                        const std::string& objectName) override;
-  // The part name of a scroll bar button-and-slider part, or nullptr.
-  static const char* ScrollPartName(uint8_t part);
+  // The catalogue part of a scroll bar button-and-slider part, or nullptr.
+  static const TPartNames* ScrollPartOf(uint8_t part);
 
   // -- Progress bar: "ProgressBar". Part (TteProgressPart) picks the first present of
   //   0 "FrameVert", "Frame"        1 "FrameHorz", "Frame"
@@ -507,7 +514,7 @@ class TTeSkinFile : public TteTheme {
   // The named top-level object, else the cached default (either may be nullptr).
   TSeSkinObject* ChooseObject(const std::string& objectName, TSkinCacheEntry entry) const;
   TSeSkinObject* ChoosePart(const std::string& objectName, TSkinCacheEntry entry,
-                            std::initializer_list<const char*> names) const;
+                            const TPartNames& part) const;
   // Sets the bounds and lays the children out even when the bounds do not change (their
   // states may have). With `wholeTree` every object below is laid out again as well: a
   // change of visibility deep in the tree (a system button shown or hidden) does not
@@ -521,11 +528,9 @@ class TTeSkinFile : public TteTheme {
   static std::optional<QSize> PartSize(const TSeSkinObject* part);
   // The whole pattern for one request: object, first present part, state, bounds, paint.
   void PaintRequest(TCanvas& canvas, const std::string& objectName, TSkinCacheEntry entry,
-                    std::initializer_list<const char*> names, const TRect& rect,
-                    uint8_t requestState);
+                    const TPartNames& part, const TRect& rect, uint8_t requestState);
   std::optional<TRect> RequestClientRect(const std::string& objectName, TSkinCacheEntry entry,
-                                         std::initializer_list<const char*> names,
-                                         const TRect& rect);
+                                         const TPartNames& part, const TRect& rect);
 
  private:
   struct TFormEntries {
@@ -533,6 +538,7 @@ class TTeSkinFile : public TteTheme {
   };
   static std::optional<TFormEntries> FormEntriesOf(uint8_t windowKind);
   void ClearCache();
+  void PrepareSave();
   void PrepareForm(const char* name, const TFormEntries& entries);
   void LookUpNamedEntries();
   // Loads into a fresh source and adopts it when it holds objects.
@@ -546,6 +552,9 @@ class TTeSkinFile : public TteTheme {
                              TSkinCacheEntry TFormEntries::*which);
   void LayOutForm(TSeSkinObject& form, const TteWindowInfo& info, bool buttonsFollowWindow);
   TSeSkinObject* ClientObjectOf(uint8_t kind, const std::string& objectName) const;
+  bool HidesSystemButtons(const TSeSkinObject& form) const;
+  static TRect FrameClientRect(TSeSkinObject& form, const TRect& window);
+  static void ShrinkByPieces(TSeSkinObject& object, TRect& free);
 
   std::unique_ptr<TSeSkinSource> FWorkingSource;
   std::unique_ptr<TSeSkinSource> FLoadedSource;
@@ -553,7 +562,7 @@ class TTeSkinFile : public TteTheme {
   // The clones of entries 2, 3, 4, 32, 33, 34; the placeholders 1 and 31 belong to their
   // forms but are freed with the cache as well.
   std::array<std::unique_ptr<TSeSkinObject>, kSkinCacheSize> FOwnedClones;
-  // What ChoosePart found for each request (entry, object name, part names), so that a
+  // What ChoosePart found for each request (entry, object name, part), so that a
   // request repeated on every repaint does not search the object tree by name again. The
   // trees change only while the cache is refilled, which forgets these.
   mutable std::unordered_map<std::string, TSeSkinObject*> FPartLookups;

@@ -28,40 +28,41 @@ bool TTeSkinFile::IsMenuDefined(uint8_t kind, const std::string& objectName) con
 
 void TTeSkinFile::MenuDrawFrame(TCanvas& canvas, uint8_t kind, const TRect& rect,
                                 const std::string& objectName) {
-  PaintRequest(canvas, objectName, MenuEntry(kind), {"Frame"}, rect, kpsNormal);
+  PaintRequest(canvas, objectName, MenuEntry(kind), catalogue::kFrame, rect, kpsNormal);
 }
 
 TRect TTeSkinFile::MenuGetClientRect(uint8_t kind, const TRect& rect,
                                      const std::string& objectName) {
-  return RequestClientRect(objectName, MenuEntry(kind), {"Frame"}, rect)
+  return RequestClientRect(objectName, MenuEntry(kind), catalogue::kFrame, rect)
       .value_or(TteTheme::MenuGetClientRect(kind, rect, objectName));
 }
 
 void TTeSkinFile::MenuDrawItem(TCanvas& canvas, uint8_t kind, const TtePartInfo& info,
                                const std::string& objectName) {
   // Part names are compared ignoring case, so "Item" also finds the "item" of older skins.
-  PaintRequest(canvas, objectName, MenuEntry(kind), {"Item"}, info.Rect,
+  PaintRequest(canvas, objectName, MenuEntry(kind), catalogue::kItem, info.Rect,
                SelectedAs(info.State, kpsHot));
 }
 
 void TTeSkinFile::MenuDrawSeparator(TCanvas& canvas, uint8_t kind, const TtePartInfo& info,
                                     const std::string& objectName) {
-  PaintRequest(canvas, objectName, MenuEntry(kind), {"Separator"}, info.Rect, info.State);
+  PaintRequest(canvas, objectName, MenuEntry(kind), catalogue::kSeparator, info.Rect, info.State);
 }
 
 void TTeSkinFile::MenuDrawScrollButton(TCanvas& canvas, uint8_t kind, const TtePartInfo& info,
                                        const std::string& objectName) {
-  const char* part = info.Part == kmsUp     ? "upbutton"
-                     : info.Part == kmsDown ? "downbutton"
-                                            : nullptr;
-  if (part) PaintRequest(canvas, objectName, MenuEntry(kind), {part}, info.Rect, info.State);
+  const TPartNames* part = info.Part == kmsUp     ? &catalogue::kMenuUpButton
+                           : info.Part == kmsDown ? &catalogue::kMenuDownButton
+                                                  : nullptr;
+  if (part) PaintRequest(canvas, objectName, MenuEntry(kind), *part, info.Rect, info.State);
 }
 
 void TTeSkinFile::MenuDrawMDIButton(TCanvas& canvas, uint8_t kind, const TtePartInfo& info,
                                     const std::string& objectName) {
-  static constexpr const char* kParts[] = {"Min", "Restore", "Close"};
+  static constexpr const TPartNames* kParts[] = {&catalogue::kMenuMin, &catalogue::kMenuRestore,
+                                                 &catalogue::kMenuClose};
   if (info.Part < std::size(kParts))
-    PaintRequest(canvas, objectName, MenuEntry(kind), {kParts[info.Part]}, info.Rect, info.State);
+    PaintRequest(canvas, objectName, MenuEntry(kind), *kParts[info.Part], info.Rect, info.State);
 }
 
 // ---- Control bar ----------------------------------------------------------------------
@@ -72,12 +73,12 @@ bool TTeSkinFile::IsControlBarDefined(uint8_t, const std::string& objectName) co
 
 void TTeSkinFile::ControlBarDraw(TCanvas& canvas, uint8_t, const TRect& rect,
                                  const std::string& objectName) {
-  PaintRequest(canvas, objectName, ceControlBar, {"Back"}, rect, kpsNormal);
+  PaintRequest(canvas, objectName, ceControlBar, catalogue::kBack, rect, kpsNormal);
 }
 
 TRect TTeSkinFile::ControlBarGetClientRect(uint8_t kind, const TRect& rect,
                                            const std::string& objectName) {
-  return RequestClientRect(objectName, ceControlBar, {"Back"}, rect)
+  return RequestClientRect(objectName, ceControlBar, catalogue::kBack, rect)
       .value_or(TteTheme::ControlBarGetClientRect(kind, rect, objectName));
 }
 
@@ -89,7 +90,7 @@ bool TTeSkinFile::IsToolBarDefined(uint8_t kind, const std::string& objectName) 
 
 void TTeSkinFile::ToolBarDrawFrame(TCanvas& canvas, uint8_t, const TRect& rect,
                                    const std::string& objectName) {
-  PaintRequest(canvas, objectName, ceControlBar, {"Frame"}, rect, kpsNormal);
+  PaintRequest(canvas, objectName, ceControlBar, catalogue::kFrame, rect, kpsNormal);
 }
 
 void TTeSkinFile::ToolBarDrawButton(TCanvas& canvas, uint8_t, const TtePartInfo& info,
@@ -98,32 +99,30 @@ void TTeSkinFile::ToolBarDrawButton(TCanvas& canvas, uint8_t, const TtePartInfo&
   uint8_t state = info.State;
   if ((info.Flags & kpfChecked) && (state == kpsNormal || state == kpsHot)) state = kpsPressed;
   if (info.Flags & kpfFlat)
-    PaintRequest(canvas, objectName, ceSpeedButton, {"FlatFace", "Face"}, info.Rect, state);
+    PaintRequest(canvas, objectName, ceSpeedButton, catalogue::kFlatFace, info.Rect, state);
   else
-    PaintRequest(canvas, objectName, ceSpeedButton, {"Face"}, info.Rect, state);
+    PaintRequest(canvas, objectName, ceSpeedButton, catalogue::kFace, info.Rect, state);
 }
 
 void TTeSkinFile::ToolBarDrawSeparator(TCanvas& canvas, uint8_t, const TtePartInfo& info,
                                        const std::string& objectName) {
-  PaintRequest(canvas, objectName, ceSpeedButton, {"Separator"}, info.Rect, info.State);
+  PaintRequest(canvas, objectName, ceSpeedButton, catalogue::kSeparator, info.Rect, info.State);
 }
 
 void TTeSkinFile::ToolBarDrawGrabber(TCanvas& canvas, uint8_t, const TtePartInfo& info,
                                      const std::string& objectName) {
   if (info.Orientation == koVertical)
-    PaintRequest(canvas, objectName, ceControlBar, {"GrabberVert", "Grabber"}, info.Rect,
-                 info.State);
+    PaintRequest(canvas, objectName, ceControlBar, catalogue::kGrabberVert, info.Rect, info.State);
   else
-    PaintRequest(canvas, objectName, ceControlBar, {"Grabber"}, info.Rect, info.State);
+    PaintRequest(canvas, objectName, ceControlBar, catalogue::kGrabber, info.Rect, info.State);
 }
 
 void TTeSkinFile::ToolBarDrawChevron(TCanvas& canvas, uint8_t, const TtePartInfo& info,
                                      const std::string& objectName) {
   if (info.Flags & kpfFlat)
-    PaintRequest(canvas, objectName, ceSpeedButton, {"FlatChevron", "Chevron"}, info.Rect,
-                 info.State);
+    PaintRequest(canvas, objectName, ceSpeedButton, catalogue::kFlatChevron, info.Rect, info.State);
   else
-    PaintRequest(canvas, objectName, ceSpeedButton, {"Chevron"}, info.Rect, info.State);
+    PaintRequest(canvas, objectName, ceSpeedButton, catalogue::kChevron, info.Rect, info.State);
 }
 
 // ---- Scroll box -----------------------------------------------------------------------
@@ -134,12 +133,12 @@ bool TTeSkinFile::IsScrollBoxDefined(uint8_t kind, const std::string& objectName
 
 void TTeSkinFile::ScrollBoxDrawFrame(TCanvas& canvas, uint8_t, const TRect& rect,
                                      const std::string& objectName) {
-  PaintRequest(canvas, objectName, ceScrollBox, {"Frame"}, rect, kpsNormal);
+  PaintRequest(canvas, objectName, ceScrollBox, catalogue::kFrame, rect, kpsNormal);
 }
 
 TRect TTeSkinFile::ScrollBoxGetClientRect(uint8_t kind, const TRect& rect,
                                           const std::string& objectName) {
-  return RequestClientRect(objectName, ceScrollBox, {"Frame"}, rect)
+  return RequestClientRect(objectName, ceScrollBox, catalogue::kFrame, rect)
       .value_or(TteTheme::ScrollBoxGetClientRect(kind, rect, objectName));
 }
 
@@ -151,25 +150,27 @@ bool TTeSkinFile::IsPanelDefined(uint8_t kind, const std::string& objectName) co
 
 void TTeSkinFile::PanelDrawFrame(TCanvas& canvas, uint8_t, const TtePartInfo& info,
                                  const std::string& objectName) {
-  PaintRequest(canvas, objectName, cePanel, {"Frame"}, info.Rect, info.State);
+  PaintRequest(canvas, objectName, cePanel, catalogue::kFrame, info.Rect, info.State);
 }
 
 TRect TTeSkinFile::PanelGetClientRect(uint8_t kind, const TRect& rect,
                                       const std::string& objectName) {
-  return RequestClientRect(objectName, cePanel, {"Frame"}, rect)
+  return RequestClientRect(objectName, cePanel, catalogue::kFrame, rect)
       .value_or(TteTheme::PanelGetClientRect(kind, rect, objectName));
 }
 
 void TTeSkinFile::PanelDrawCaption(TCanvas& canvas, uint8_t, const TtePartInfo& info,
                                    const std::string& objectName) {
-  PaintRequest(canvas, objectName, cePanel, {"Caption"}, info.Rect, info.State);
+  PaintRequest(canvas, objectName, cePanel, catalogue::kCaption, info.Rect, info.State);
 }
 
 void TTeSkinFile::PanelDrawButton(TCanvas& canvas, uint8_t, const TtePartInfo& info,
                                   const std::string& objectName) {
-  static constexpr const char* kParts[] = {"ButtonHide", "ButtonRollup", "ButtonRollDown"};
+  static constexpr const TPartNames* kParts[] = {&catalogue::kPanelButtonHide,
+                                                 &catalogue::kPanelButtonRollup,
+                                                 &catalogue::kPanelButtonRollDown};
   if (info.Part < std::size(kParts))
-    PaintRequest(canvas, objectName, cePanel, {kParts[info.Part]}, info.Rect, info.State);
+    PaintRequest(canvas, objectName, cePanel, *kParts[info.Part], info.Rect, info.State);
 }
 
 // ---- Tabs -----------------------------------------------------------------------------
@@ -180,12 +181,12 @@ bool TTeSkinFile::IsTabDefined(uint8_t kind, const std::string& objectName) cons
 
 void TTeSkinFile::TabDrawFrame(TCanvas& canvas, uint8_t, const TtePartInfo& info,
                                const std::string& objectName) {
-  PaintRequest(canvas, objectName, ceTabs, {"Frame"}, info.Rect, info.State);
+  PaintRequest(canvas, objectName, ceTabs, catalogue::kFrame, info.Rect, info.State);
 }
 
 TRect TTeSkinFile::TabGetClientRect(uint8_t kind, const TRect& rect, TteTabPosition position,
                                     const std::string& objectName) {
-  return RequestClientRect(objectName, ceTabs, {"Frame"}, rect)
+  return RequestClientRect(objectName, ceTabs, catalogue::kFrame, rect)
       .value_or(TteTheme::TabGetClientRect(kind, rect, position, objectName));
 }
 
@@ -194,26 +195,26 @@ void TTeSkinFile::TabDrawTab(TCanvas& canvas, uint8_t, const TtePartInfo& info,
   const uint8_t state = SelectedAs(info.State, kpsPressed);
   switch (info.Part) {
     case ktpTop:
-      return PaintRequest(canvas, objectName, ceTabs, {"TabTop", "Tab"}, info.Rect, state);
+      return PaintRequest(canvas, objectName, ceTabs, catalogue::kTabTop, info.Rect, state);
     case ktpLeft:
-      return PaintRequest(canvas, objectName, ceTabs, {"TabLeft", "Tab"}, info.Rect, state);
+      return PaintRequest(canvas, objectName, ceTabs, catalogue::kTabLeft, info.Rect, state);
     case ktpRight:
-      return PaintRequest(canvas, objectName, ceTabs, {"TabRight", "Tab"}, info.Rect, state);
+      return PaintRequest(canvas, objectName, ceTabs, catalogue::kTabRight, info.Rect, state);
     default:
-      return PaintRequest(canvas, objectName, ceTabs, {"Tab"}, info.Rect, state);
+      return PaintRequest(canvas, objectName, ceTabs, catalogue::kTab, info.Rect, state);
   }
 }
 
 void TTeSkinFile::TabDrawScrollButton(TCanvas& canvas, uint8_t, const TtePartInfo& info,
                                       const std::string& objectName) {
-  const char* part = info.Part == ktsLeft    ? "LeftButton"
-                     : info.Part == ktsRight ? "RightButton"
-                                             : nullptr;
-  if (part) PaintRequest(canvas, objectName, ceTabs, {part}, info.Rect, info.State);
+  const TPartNames* part = info.Part == ktsLeft    ? &catalogue::kTabLeftButton
+                           : info.Part == ktsRight ? &catalogue::kTabRightButton
+                                                   : nullptr;
+  if (part) PaintRequest(canvas, objectName, ceTabs, *part, info.Rect, info.State);
 }
 
 QSize TTeSkinFile::TabGetScrollButtonSize(uint8_t kind, const std::string& objectName) {
-  return PartSize(ChoosePart(objectName, ceTabs, {"LeftButton"}))
+  return PartSize(ChoosePart(objectName, ceTabs, catalogue::kTabLeftButton))
       .value_or(TteTheme::TabGetScrollButtonSize(kind, objectName));
 }
 
@@ -225,18 +226,18 @@ bool TTeSkinFile::IsListBoxDefined(uint8_t kind, const std::string& objectName) 
 
 void TTeSkinFile::ListBoxDrawFrame(TCanvas& canvas, uint8_t, const TtePartInfo& info,
                                    const std::string& objectName) {
-  PaintRequest(canvas, objectName, ceListBox, {"Frame"}, info.Rect, info.State);
+  PaintRequest(canvas, objectName, ceListBox, catalogue::kFrame, info.Rect, info.State);
 }
 
 TRect TTeSkinFile::ListBoxGetClientRect(uint8_t kind, const TRect& rect,
                                         const std::string& objectName) {
-  return RequestClientRect(objectName, ceListBox, {"Frame"}, rect)
+  return RequestClientRect(objectName, ceListBox, catalogue::kFrame, rect)
       .value_or(TteTheme::ListBoxGetClientRect(kind, rect, objectName));
 }
 
 void TTeSkinFile::ListBoxDrawItem(TCanvas& canvas, uint8_t, const TtePartInfo& info,
                                   const std::string& objectName) {
-  PaintRequest(canvas, objectName, ceListBox, {"Item"}, info.Rect,
+  PaintRequest(canvas, objectName, ceListBox, catalogue::kItem, info.Rect,
                SelectedAs(info.State, kpsPressed));
 }
 
@@ -246,14 +247,14 @@ void TTeSkinFile::ListBoxDrawCheck(TCanvas& canvas, uint8_t, const TteCheckInfo&
                                    const std::string& objectName) {
   const auto mark = CheckPartOf(kckCheckBox, info.Mark);
   if (!mark) return;
-  TSeSkinObject* part = FindPart(NamedObject(objectName), {mark->Name});
-  if (!part) part = FindPart(FCache[ceCheckbox], {mark->Name});
+  TSeSkinObject* part = FindPart(NamedObject(objectName), *mark->Part);
+  if (!part) part = FindPart(FCache[ceCheckbox], *mark->Part);
   PaintPart(canvas, part, info.Rect, mark->State);
 }
 
 QSize TTeSkinFile::ListBoxGetCheckSize(uint8_t, const std::string& objectName) {
-  TSeSkinObject* checked = FindPart(NamedObject(objectName), {"Checked"});
-  if (!checked) checked = FindPart(FCache[ceCheckbox], {"Checked"});
+  TSeSkinObject* checked = FindPart(NamedObject(objectName), catalogue::kChecked);
+  if (!checked) checked = FindPart(FCache[ceCheckbox], catalogue::kChecked);
   return PartSize(checked).value_or(CheckGetSize(kckCheckBox, objectName));
 }
 
@@ -265,18 +266,18 @@ bool TTeSkinFile::IsItemListDefined(uint8_t kind, const std::string& objectName)
 
 void TTeSkinFile::ItemListDrawFrame(TCanvas& canvas, uint8_t, const TtePartInfo& info,
                                     const std::string& objectName) {
-  PaintRequest(canvas, objectName, ceListBox, {"Frame"}, info.Rect, info.State);
+  PaintRequest(canvas, objectName, ceListBox, catalogue::kFrame, info.Rect, info.State);
 }
 
 TRect TTeSkinFile::ItemListGetClientRect(uint8_t kind, const TRect& rect,
                                          const std::string& objectName) {
-  return RequestClientRect(objectName, ceListBox, {"Frame"}, rect)
+  return RequestClientRect(objectName, ceListBox, catalogue::kFrame, rect)
       .value_or(TteTheme::ItemListGetClientRect(kind, rect, objectName));
 }
 
 void TTeSkinFile::ItemListDrawItem(TCanvas& canvas, uint8_t, const TtePartInfo& info,
                                    const std::string& objectName) {
-  PaintRequest(canvas, objectName, ceListBox, {"Item"}, info.Rect,
+  PaintRequest(canvas, objectName, ceListBox, catalogue::kItem, info.Rect,
                SelectedAs(info.State, kpsPressed));
 }
 
@@ -288,24 +289,25 @@ bool TTeSkinFile::IsGridDefined(uint8_t kind, const std::string& objectName) con
 
 void TTeSkinFile::GridDrawFrame(TCanvas& canvas, uint8_t, const TtePartInfo& info,
                                 const std::string& objectName) {
-  PaintRequest(canvas, objectName, ceGrid, {"Frame"}, info.Rect, info.State);
+  PaintRequest(canvas, objectName, ceGrid, catalogue::kFrame, info.Rect, info.State);
 }
 
 TRect TTeSkinFile::GridGetClientRect(uint8_t kind, const TRect& rect,
                                      const std::string& objectName) {
-  return RequestClientRect(objectName, ceGrid, {"Frame"}, rect)
+  return RequestClientRect(objectName, ceGrid, catalogue::kFrame, rect)
       .value_or(TteTheme::GridGetClientRect(kind, rect, objectName));
 }
 
 void TTeSkinFile::GridDrawFixedCell(TCanvas& canvas, uint8_t, const TtePartInfo& info,
                                     const std::string& objectName) {
-  PaintRequest(canvas, objectName, ceGrid, {"Fixed"}, info.Rect,
+  PaintRequest(canvas, objectName, ceGrid, catalogue::kFixed, info.Rect,
                SelectedAs(info.State, kpsPressed));
 }
 
 void TTeSkinFile::GridDrawCell(TCanvas& canvas, uint8_t, const TtePartInfo& info,
                                const std::string& objectName) {
-  PaintRequest(canvas, objectName, ceGrid, {"Cell"}, info.Rect, SelectedAs(info.State, kpsPressed));
+  PaintRequest(canvas, objectName, ceGrid, catalogue::kCell, info.Rect,
+               SelectedAs(info.State, kpsPressed));
 }
 
 }  // namespace vt

@@ -16,10 +16,10 @@ TSkinCacheEntry ButtonEntry(uint8_t kind) {
 
 // The part a button request paints: "Face" for push buttons, the two halves of a spin
 // button by the part byte.
-const char* ButtonPartName(uint8_t kind, uint8_t part) {
-  if (ButtonEntry(kind) == ceButton) return "Face";
-  if (part == kbpSpinLeft) return "LeftButton";
-  if (part == kbpSpinRight) return "RightButton";
+const TPartNames* ButtonPartOf(uint8_t kind, uint8_t part) {
+  if (ButtonEntry(kind) == ceButton) return &catalogue::kFace;
+  if (part == kbpSpinLeft) return &catalogue::kSpinLeft;
+  if (part == kbpSpinRight) return &catalogue::kSpinRight;
   return nullptr;
 }
 
@@ -46,24 +46,24 @@ bool TTeSkinFile::IsContainerDefined(uint8_t kind, const std::string& objectName
 
 void TTeSkinFile::ContainerDraw(TCanvas& canvas, uint8_t, const TtePartInfo& info,
                                 const std::string& objectName) {
-  PaintRequest(canvas, objectName, ceContainer, {"Panel"}, info.Rect, info.State);
+  PaintRequest(canvas, objectName, ceContainer, catalogue::kPanel, info.Rect, info.State);
 }
 
 TRect TTeSkinFile::ContainerGetClientRect(uint8_t kind, const TRect& rect,
                                           const std::string& objectName) {
-  return RequestClientRect(objectName, ceContainer, {"Panel"}, rect)
+  return RequestClientRect(objectName, ceContainer, catalogue::kPanel, rect)
       .value_or(TteTheme::ContainerGetClientRect(kind, rect, objectName));
 }
 
 TColor TTeSkinFile::ContainerGetColor(uint8_t kind, uint8_t state, const std::string& objectName) {
-  if (TSeSkinObject* panel = ChoosePart(objectName, ceContainer, {"Panel"}))
+  if (TSeSkinObject* panel = ChoosePart(objectName, ceContainer, catalogue::kPanel))
     if (panel->GetColor() != clNone) return panel->GetColor();
   return TteTheme::ContainerGetColor(kind, state, objectName);
 }
 
 QRegion TTeSkinFile::ContainerGetRegion(uint8_t kind, const TRect& rect,
                                         const std::string& objectName) {
-  TSeSkinObject* panel = ChoosePart(objectName, ceContainer, {"Panel"});
+  TSeSkinObject* panel = ChoosePart(objectName, ceContainer, catalogue::kPanel);
   if (!panel) return TteTheme::ContainerGetRegion(kind, rect, objectName);
   PlaceObject(*panel, rect);
   return panel->GetRegion();
@@ -80,26 +80,26 @@ bool TTeSkinFile::IsButtonDefined(uint8_t kind, const std::string& objectName) c
 
 void TTeSkinFile::ButtonDraw(TCanvas& canvas, uint8_t kind, const TtePartInfo& info,
                              const std::string& objectName) {
-  if (const char* part = ButtonPartName(kind, info.Part))
-    PaintRequest(canvas, objectName, ButtonEntry(kind), {part}, info.Rect, info.State);
+  if (const TPartNames* part = ButtonPartOf(kind, info.Part))
+    PaintRequest(canvas, objectName, ButtonEntry(kind), *part, info.Rect, info.State);
 }
 
 TRect TTeSkinFile::ButtonGetClientRect(uint8_t kind, const TRect& rect,
                                        const std::string& objectName) {
-  return RequestClientRect(objectName, ButtonEntry(kind), {"Face"}, rect)
+  return RequestClientRect(objectName, ButtonEntry(kind), catalogue::kFace, rect)
       .value_or(TteTheme::ButtonGetClientRect(kind, rect, objectName));
 }
 
 bool TTeSkinFile::ButtonIsMasked(uint8_t kind, const std::string& objectName) {
-  if (TSeSkinObject* face = ChoosePart(objectName, ButtonEntry(kind), {"Face"}))
+  if (TSeSkinObject* face = ChoosePart(objectName, ButtonEntry(kind), catalogue::kFace))
     return face->GetMasked();
   return TteTheme::ButtonIsMasked(kind, objectName);
 }
 
 QRegion TTeSkinFile::ButtonGetRegion(uint8_t kind, const TtePartInfo& info,
                                      const std::string& objectName) {
-  const char* name = ButtonPartName(kind, info.Part);
-  TSeSkinObject* part = name ? ChoosePart(objectName, ButtonEntry(kind), {name}) : nullptr;
+  const TPartNames* names = ButtonPartOf(kind, info.Part);
+  TSeSkinObject* part = names ? ChoosePart(objectName, ButtonEntry(kind), *names) : nullptr;
   if (!part) return TteTheme::ButtonGetRegion(kind, info, objectName);
   PlaceObject(*part, info.Rect);
   return part->GetRegion();
@@ -113,12 +113,12 @@ std::optional<TTeSkinFile::TCheckPart> TTeSkinFile::CheckPartOf(uint8_t kind, ui
   if (step > 3) return std::nullopt;
   switch (run) {
     case 0:
-      return TCheckPart{"Checked", kMarkStates[step]};
+      return TCheckPart{&catalogue::kChecked, kMarkStates[step]};
     case 1:
-      return TCheckPart{"Unchecked", kMarkStates[step]};
+      return TCheckPart{&catalogue::kUnchecked, kMarkStates[step]};
     case 2:
       if (kind == kckRadioButton) return std::nullopt;
-      return TCheckPart{"Mixed", kMarkStates[step]};
+      return TCheckPart{&catalogue::kMixed, kMarkStates[step]};
     default:
       return std::nullopt;
   }
@@ -130,14 +130,14 @@ bool TTeSkinFile::IsCheckDefined(uint8_t kind, const std::string& objectName) co
 }
 
 QSize TTeSkinFile::CheckGetSize(uint8_t kind, const std::string& objectName) {
-  return PartSize(ChoosePart(objectName, CheckEntry(kind), {"Checked"}))
+  return PartSize(ChoosePart(objectName, CheckEntry(kind), catalogue::kChecked))
       .value_or(QSize(kFallbackCheckSize, kFallbackCheckSize));
 }
 
 void TTeSkinFile::CheckDraw(TCanvas& canvas, uint8_t kind, const TteCheckInfo& info,
                             const std::string& objectName) {
   if (const auto mark = CheckPartOf(kind, info.Mark))
-    PaintPart(canvas, ChoosePart(objectName, CheckEntry(kind), {mark->Name}), info.Rect,
+    PaintPart(canvas, ChoosePart(objectName, CheckEntry(kind), *mark->Part), info.Rect,
               mark->State);
 }
 
@@ -154,20 +154,20 @@ void TTeSkinFile::SplitterDraw(TCanvas& canvas, uint8_t, const TtePartInfo& info
 
 // ---- Scroll bar -----------------------------------------------------------------------
 
-const char* TTeSkinFile::ScrollPartName(uint8_t part) {
+const TPartNames* TTeSkinFile::ScrollPartOf(uint8_t part) {
   switch (part) {
     case kspTopButton:
-      return "TopButton";
+      return &catalogue::kScrollTopButton;
     case kspBottomButton:
-      return "BottomButton";
+      return &catalogue::kScrollBottomButton;
     case kspLeftButton:
-      return "LeftButton";
+      return &catalogue::kScrollLeftButton;
     case kspRightButton:
-      return "RightButton";
+      return &catalogue::kScrollRightButton;
     case kspHorzSlider:
-      return "HorzSlider";
+      return &catalogue::kScrollHorzSlider;
     case kspVertSlider:
-      return "VertSlider";
+      return &catalogue::kScrollVertSlider;
     default:
       return nullptr;
   }
@@ -179,50 +179,45 @@ bool TTeSkinFile::IsScrollDefined(uint8_t kind, const std::string& objectName) c
 
 void TTeSkinFile::ScrollDrawButton(TCanvas& canvas, uint8_t, const TtePartInfo& info,
                                    const std::string& objectName) {
-  if (const char* part = ScrollPartName(info.Part))
-    PaintRequest(canvas, objectName, ceScrollBar, {part}, info.Rect, info.State);
+  if (const TPartNames* part = ScrollPartOf(info.Part))
+    PaintRequest(canvas, objectName, ceScrollBar, *part, info.Rect, info.State);
 }
 
 void TTeSkinFile::ScrollDrawTrack(TCanvas& canvas, uint8_t, const TtePartInfo& info,
                                   const std::string& objectName) {
-  const char* part = info.Orientation == koVertical ? "VertFrame" : "HorzFrame";
-  PaintRequest(canvas, objectName, ceScrollBar, {part}, info.Rect, info.State);
+  const TPartNames& part =
+      info.Orientation == koVertical ? catalogue::kScrollVertFrame : catalogue::kScrollHorzFrame;
+  PaintRequest(canvas, objectName, ceScrollBar, part, info.Rect, info.State);
 }
 
 int TTeSkinFile::ScrollGetSize(uint8_t kind, TteOrientation orientation,
                                const std::string& objectName) {
   const bool vertical = orientation == koVertical;
-  if (auto size =
-          PartSize(ChoosePart(objectName, ceScrollBar, {vertical ? "TopButton" : "LeftButton"})))
+  if (auto size = PartSize(
+          ChoosePart(objectName, ceScrollBar,
+                     vertical ? catalogue::kScrollTopButton : catalogue::kScrollLeftButton)))
     if (auto extent = Positive(vertical ? size->width() : size->height())) return *extent;
   return TteTheme::ScrollGetSize(kind, orientation, objectName);
 }
 
 void TTeSkinFile::ScrollDrawFrame(TCanvas& canvas, uint8_t, const TRect& rect,
                                   const std::string& objectName) {
-  PaintRequest(canvas, objectName, ceScrollBoxFrame, {"Frame"}, rect, kpsNormal);
+  PaintRequest(canvas, objectName, ceScrollBoxFrame, catalogue::kFrame, rect, kpsNormal);
 }
 
 // ---- Progress bar ---------------------------------------------------------------------
 
 namespace {
 
-// The names each progress part tries, in order (empty entries end a chain).
-constexpr std::array<std::array<const char*, 4>, 6> kProgressChains = {{
-    {"FrameVert", "Frame", nullptr, nullptr},
-    {"FrameHorz", "Frame", nullptr, nullptr},
-    {"BarVert", "Bar", nullptr, nullptr},
-    {"BarHorz", "Bar", nullptr, nullptr},
-    {"SolidVert", "Solid", "BarVert", "Bar"},
-    {"SolidHorz", "Solid", "BarHorz", "Bar"},
-}};
+// The catalogue part of each progress part, by TteProgressPart.
+constexpr const TPartNames* kProgressParts[] = {
+    &catalogue::kProgressFrameVert, &catalogue::kProgressFrameHorz, &catalogue::kProgressBarVert,
+    &catalogue::kProgressBarHorz,   &catalogue::kProgressSolidVert, &catalogue::kProgressSolidHorz,
+};
 
 TSeSkinObject* FindProgressPart(TSeSkinObject* object, uint8_t part) {
-  if (!object || part >= kProgressChains.size()) return nullptr;
-  for (const char* name : kProgressChains[part])
-    if (name)
-      if (TSeSkinObject* found = object->FindByName(name)) return found;
-  return nullptr;
+  if (part >= std::size(kProgressParts)) return nullptr;
+  return TTeSkinFile::FindPart(object, *kProgressParts[part]);
 }
 
 }  // namespace
@@ -250,20 +245,21 @@ TRect TTeSkinFile::ProgressGetClientRect(uint8_t kind, const TRect& rect,
 namespace {
 
 TSeSkinObject* FindTrackPart(TSeSkinObject* object, TteOrientation orientation) {
-  return TTeSkinFile::FindPart(object,
-                               {orientation == koVertical ? "TrackVert" : "TrackHorz", "Track"});
+  return TTeSkinFile::FindPart(
+      object, orientation == koVertical ? catalogue::kTrackVert : catalogue::kTrackHorz);
 }
 
-// The thumb of that orientation and pointer, then the plain thumb of the orientation,
-// then "Thumb".
+// The thumb of that orientation and pointer (TteThumbPart); its catalogue part falls back
+// to the plain thumb of the orientation, then to "Thumb".
 TSeSkinObject* FindThumbPart(TSeSkinObject* object, TteOrientation orientation, uint8_t part) {
-  static constexpr const char* kVertical[] = {"ThumbVert", "ThumbVertBoth", "ThumbVertLeft",
-                                              "ThumbVertRight"};
-  static constexpr const char* kHorizontal[] = {"ThumbHorz", "ThumbHorzBoth", "ThumbHorzTop",
-                                                "ThumbHorzBottom"};
-  const auto& names = orientation == koVertical ? kVertical : kHorizontal;
-  const char* pointed = part < 4 ? names[part] : names[0];
-  return TTeSkinFile::FindPart(object, {pointed, names[0], "Thumb"});
+  static constexpr const TPartNames* kVertical[] = {
+      &catalogue::kThumbVert, &catalogue::kThumbVertBoth, &catalogue::kThumbVertLeft,
+      &catalogue::kThumbVertRight};
+  static constexpr const TPartNames* kHorizontal[] = {
+      &catalogue::kThumbHorz, &catalogue::kThumbHorzBoth, &catalogue::kThumbHorzTop,
+      &catalogue::kThumbHorzBottom};
+  const auto& thumbs = orientation == koVertical ? kVertical : kHorizontal;
+  return TTeSkinFile::FindPart(object, *thumbs[part < 4 ? part : 0]);
 }
 
 }  // namespace
@@ -322,23 +318,23 @@ bool TTeSkinFile::IsHeaderDefined(uint8_t kind, const std::string& objectName) c
 
 void TTeSkinFile::HeaderDrawFrame(TCanvas& canvas, uint8_t, const TRect& rect,
                                   const std::string& objectName) {
-  PaintRequest(canvas, objectName, ceHeader, {"Frame"}, rect, kpsNormal);
+  PaintRequest(canvas, objectName, ceHeader, catalogue::kFrame, rect, kpsNormal);
 }
 
 void TTeSkinFile::HeaderDrawSection(TCanvas& canvas, uint8_t, const TteHeaderSectionInfo& info,
                                     const std::string& objectName) {
-  PaintRequest(canvas, objectName, ceHeader, {"Section"}, info.Rect,
+  PaintRequest(canvas, objectName, ceHeader, catalogue::kSection, info.Rect,
                SectionRequestState(info.State));
 }
 
 TRect TTeSkinFile::HeaderGetSectionClientRect(uint8_t kind, const TteHeaderSectionInfo& info,
                                               const std::string& objectName) {
-  return RequestClientRect(objectName, ceHeader, {"Section"}, info.Rect)
+  return RequestClientRect(objectName, ceHeader, catalogue::kSection, info.Rect)
       .value_or(TteTheme::HeaderGetSectionClientRect(kind, info, objectName));
 }
 
 int TTeSkinFile::HeaderGetHeight(uint8_t kind, const std::string& objectName) {
-  if (auto size = PartSize(ChoosePart(objectName, ceHeader, {"Section"})))
+  if (auto size = PartSize(ChoosePart(objectName, ceHeader, catalogue::kSection)))
     if (auto height = Positive(size->height())) return *height;
   return TteTheme::HeaderGetHeight(kind, objectName);
 }
@@ -351,33 +347,33 @@ bool TTeSkinFile::IsStatusDefined(uint8_t kind, const std::string& objectName) c
 
 void TTeSkinFile::StatusDrawFrame(TCanvas& canvas, uint8_t, const TRect& rect,
                                   const std::string& objectName) {
-  PaintRequest(canvas, objectName, ceStatusBar, {"Frame"}, rect, kpsNormal);
+  PaintRequest(canvas, objectName, ceStatusBar, catalogue::kFrame, rect, kpsNormal);
 }
 
 TRect TTeSkinFile::StatusGetClientRect(uint8_t kind, const TRect& rect,
                                        const std::string& objectName) {
-  return RequestClientRect(objectName, ceStatusBar, {"Frame"}, rect)
+  return RequestClientRect(objectName, ceStatusBar, catalogue::kFrame, rect)
       .value_or(TteTheme::StatusGetClientRect(kind, rect, objectName));
 }
 
 void TTeSkinFile::StatusDrawPanel(TCanvas& canvas, uint8_t, const TtePartInfo& info,
                                   const std::string& objectName) {
-  PaintRequest(canvas, objectName, ceStatusBar, {"Panel"}, info.Rect, info.State);
+  PaintRequest(canvas, objectName, ceStatusBar, catalogue::kPanel, info.Rect, info.State);
 }
 
 TRect TTeSkinFile::StatusGetPanelClientRect(uint8_t kind, const TRect& rect,
                                             const std::string& objectName) {
-  return RequestClientRect(objectName, ceStatusBar, {"Panel"}, rect)
+  return RequestClientRect(objectName, ceStatusBar, catalogue::kPanel, rect)
       .value_or(TteTheme::StatusGetPanelClientRect(kind, rect, objectName));
 }
 
 void TTeSkinFile::StatusDrawGripper(TCanvas& canvas, uint8_t, const TRect& rect,
                                     const std::string& objectName) {
-  PaintRequest(canvas, objectName, ceStatusBar, {"Gripper"}, rect, kpsNormal);
+  PaintRequest(canvas, objectName, ceStatusBar, catalogue::kGripper, rect, kpsNormal);
 }
 
 QSize TTeSkinFile::StatusGetGripperSize(uint8_t kind, const std::string& objectName) {
-  return PartSize(ChoosePart(objectName, ceStatusBar, {"Gripper"}))
+  return PartSize(ChoosePart(objectName, ceStatusBar, catalogue::kGripper))
       .value_or(TteTheme::StatusGetGripperSize(kind, objectName));
 }
 
@@ -391,22 +387,22 @@ bool TTeSkinFile::IsEditDefined(uint8_t kind, const std::string& objectName) con
 
 void TTeSkinFile::EditDraw(TCanvas& canvas, uint8_t kind, const TtePartInfo& info,
                            const std::string& objectName) {
-  PaintRequest(canvas, objectName, EditEntry(kind), {"Frame"}, info.Rect, info.State);
+  PaintRequest(canvas, objectName, EditEntry(kind), catalogue::kFrame, info.Rect, info.State);
 }
 
 TRect TTeSkinFile::EditGetClientRect(uint8_t kind, const TRect& rect,
                                      const std::string& objectName) {
-  return RequestClientRect(objectName, EditEntry(kind), {"Frame"}, rect)
+  return RequestClientRect(objectName, EditEntry(kind), catalogue::kFrame, rect)
       .value_or(TteTheme::EditGetClientRect(kind, rect, objectName));
 }
 
 void TTeSkinFile::EditDrawButton(TCanvas& canvas, uint8_t kind, const TtePartInfo& info,
                                  const std::string& objectName) {
-  PaintRequest(canvas, objectName, EditEntry(kind), {"Button"}, info.Rect, info.State);
+  PaintRequest(canvas, objectName, EditEntry(kind), catalogue::kButton, info.Rect, info.State);
 }
 
 int TTeSkinFile::EditGetButtonWidth(uint8_t kind, const std::string& objectName) {
-  if (auto size = PartSize(ChoosePart(objectName, EditEntry(kind), {"Button"})))
+  if (auto size = PartSize(ChoosePart(objectName, EditEntry(kind), catalogue::kButton)))
     if (auto width = Positive(size->width())) return *width;
   return TteTheme::EditGetButtonWidth(kind, objectName);
 }
@@ -419,19 +415,19 @@ bool TTeSkinFile::IsGroupBoxDefined(uint8_t kind, const std::string& objectName)
 
 void TTeSkinFile::GroupBoxDrawFrame(TCanvas& canvas, uint8_t, const TtePartInfo& info,
                                     const std::string& objectName) {
-  PaintRequest(canvas, objectName, ceGroupBox, {"Frame"}, info.Rect, info.State);
+  PaintRequest(canvas, objectName, ceGroupBox, catalogue::kFrame, info.Rect, info.State);
 }
 
 void TTeSkinFile::GroupBoxDrawCaption(TCanvas& canvas, uint8_t kind, const TtePartInfo& info,
                                       const std::string& objectName) {
-  TSeSkinObject* caption = ChoosePart(objectName, ceGroupBox, {"Caption"});
+  TSeSkinObject* caption = ChoosePart(objectName, ceGroupBox, catalogue::kCaption);
   if (!caption) return TteTheme::GroupBoxDrawCaption(canvas, kind, info, objectName);
   PaintPart(canvas, caption, info.Rect, ObjectStateOf(info.State));
 }
 
 TRect TTeSkinFile::GroupBoxGetClientRect(uint8_t kind, const TRect& rect,
                                          const std::string& objectName) {
-  return RequestClientRect(objectName, ceGroupBox, {"Frame"}, rect)
+  return RequestClientRect(objectName, ceGroupBox, catalogue::kFrame, rect)
       .value_or(TteTheme::GroupBoxGetClientRect(kind, rect, objectName));
 }
 
@@ -443,12 +439,12 @@ bool TTeSkinFile::IsEditFrameDefined(uint8_t kind, const std::string& objectName
 
 void TTeSkinFile::EditFrameDraw(TCanvas& canvas, uint8_t, const TtePartInfo& info,
                                 const std::string& objectName) {
-  PaintRequest(canvas, objectName, ceEdit, {"Frame"}, info.Rect, info.State);
+  PaintRequest(canvas, objectName, ceEdit, catalogue::kFrame, info.Rect, info.State);
 }
 
 TRect TTeSkinFile::EditFrameGetClientRect(uint8_t kind, const TRect& rect,
                                           const std::string& objectName) {
-  return RequestClientRect(objectName, ceEdit, {"Frame"}, rect)
+  return RequestClientRect(objectName, ceEdit, catalogue::kFrame, rect)
       .value_or(TteTheme::EditFrameGetClientRect(kind, rect, objectName));
 }
 

@@ -4,6 +4,8 @@
 #include "theme/te_thememanager.h"
 #include "theme/theme_se3.h"
 
+#include <algorithm>
+
 namespace vt {
 
 namespace {
@@ -40,6 +42,108 @@ void SetButtonState(TSeSkinObject& button, TSeButtonState state) {
 }
 
 constexpr TColor kHintFrameColor = 0x808080;
+
+// The system-menu button paints the icon of the window it belongs to, which it asks its
+// control for. The theme paints for no window of its own, so it lends the button one that
+// answers the window info's icon while it paints.
+class TWindowIconControl final : public TSeControl {
+ public:
+  explicit TWindowIconControl(QIcon icon) : FIcon(std::move(icon)) {}
+  bool IsForm() const override { return true; }
+  QIcon WindowIcon() const override { return FIcon; }
+
+ private:
+  QIcon FIcon;
+};
+
+void DrawIconButton(TCanvas& canvas, TSeSkinObject& button, const TteWindowInfo& info) {
+  if (info.Icon.isNull() || button.GetControl()) return button.Draw(canvas, TRect{});
+  TWindowIconControl control(info.Icon);
+  button.SetControl(&control);
+  button.Draw(canvas, TRect{});
+  button.SetControl(nullptr);
+}
+
+// What a frame object answers for a point on it, by its Kind; nothing for the kinds that
+// leave the answer to the objects around them (system buttons, menus, plain pieces).
+std::optional<TteWindowHit> HitOfKind(TSeKind kind) {
+  switch (kind) {
+    case TSeKind::skCaption:
+    case TSeKind::skTitle:
+      return kwhCaption;
+    case TSeKind::skTop:
+      return kwhTop;
+    case TSeKind::skLeft:
+      return kwhLeft;
+    case TSeKind::skRight:
+      return kwhRight;
+    case TSeKind::skBottom:
+      return kwhBottom;
+    case TSeKind::skTopLeft:
+      return kwhTopLeft;
+    case TSeKind::skTopRight:
+      return kwhTopRight;
+    case TSeKind::skBottomLeft:
+      return kwhBottomLeft;
+    case TSeKind::skBottomRight:
+      return kwhBottomRight;
+    case TSeKind::skClient:
+      return kwhClient;
+    default:
+      return std::nullopt;
+  }
+}
+
+// The answer of the deepest object at the point, or of the nearest of its owners that has
+// one, up to the form.
+std::optional<TteWindowHit> HitOfObjects(TSeSkinObject& form, TPoint point) {
+  for (TComponent* object = form.HitTest(point); object && object != &form;
+       object = object->Owner())
+    if (auto* skinObject = dynamic_cast<TSeSkinObject*>(object))
+      if (auto hit = HitOfKind(skinObject->GetKind())) return hit;
+  return std::nullopt;
+}
+
+// Where the objects do not say (a gap between pieces, a plain band), the point's place
+// around the client area does: beside it an edge, diagonally off it a corner, above it the
+// caption when the caption is there.
+TteWindowHit HitAroundClient(const TRect& client, const TRect& caption, TPoint point) {
+  const bool left = point.X < client.Left, right = point.X >= client.Right;
+  const bool top = point.Y < client.Top, bottom = point.Y >= client.Bottom;
+  if (top) {
+    if (left) return kwhTopLeft;
+    if (right) return kwhTopRight;
+    return caption.Contains(point) ? kwhCaption : kwhTop;
+  }
+  if (bottom) return left ? kwhBottomLeft : right ? kwhBottomRight : kwhBottom;
+  if (left) return kwhLeft;
+  if (right) return kwhRight;
+  return kwhClient;
+}
+
+// An edge piece that reaches past the client area's side resizes both ways there: the top
+// and bottom edges left and right of the client area, the left and right edges above and
+// below it. The client area gives the extent of the borders.
+TteWindowHit CornerOfEdge(TteWindowHit edge, const TRect& client, TPoint point) {
+  const bool left = point.X < client.Left, right = point.X >= client.Right;
+  const bool top = point.Y < client.Top, bottom = point.Y >= client.Bottom;
+  switch (edge) {
+    case kwhTop:
+      return left ? kwhTopLeft : right ? kwhTopRight : kwhTop;
+    case kwhBottom:
+      return left ? kwhBottomLeft : right ? kwhBottomRight : kwhBottom;
+    case kwhLeft:
+      return top ? kwhTopLeft : bottom ? kwhBottomLeft : kwhLeft;
+    case kwhRight:
+      return top ? kwhTopRight : bottom ? kwhBottomRight : kwhRight;
+    default:
+      return edge;
+  }
+}
+
+bool IsEdgeOrCorner(TteWindowHit hit) {
+  return hit >= kwhTop && hit <= kwhBottomRight;
+}
 
 }  // namespace
 
@@ -97,8 +201,17 @@ TSeSkinObject* TTeSkinFile::LayOutFrame(uint8_t kind, const TteWindowInfo& info,
                                         const std::string& objectName,
                                         TSkinCacheEntry TFormEntries::*which) {
   TSeSkinObject* form = FrameObject(kind, objectName, which);
-  if (form) LayOutForm(*form, info, form != FCache[ceForm] && form != FCache[ceToolWindow]);
+  if (form) LayOutForm(*form, info, !HidesSystemButtons(*form));
   return form;
+}
+
+// Only a prepared form (its client taken out, entry 0 or 30) keeps its system buttons
+// hidden, so that the border icons are painted one by one over it. Every other form,
+// including a cached one without a client, shows the buttons the window's state and border
+// icons call for.
+bool TTeSkinFile::HidesSystemButtons(const TSeSkinObject& form) const {
+  return (&form == FCache[ceForm] && FCache[ceFormClient]) ||
+         (&form == FCache[ceToolWindow] && FCache[ceToolWindowClient]);
 }
 
 // A named form's own client object, else the clone of the cached form's client.
@@ -112,7 +225,9 @@ TSeSkinObject* TTeSkinFile::ClientObjectOf(uint8_t kind, const std::string& obje
 
 // ---- Window frame family --------------------------------------------------------------
 
+// Frameless and popup windows have no frame to paint, whatever object they name.
 bool TTeSkinFile::IsWindowDefined(uint8_t kind, const std::string& objectName) const {
+  if (!FormEntriesOf(kind)) return false;
   return IsDefinedBy(kind, objectName, TNameRule::AnyKind,
                      {{kwkSizeable, ceForm}, {kwkSingle, ceForm}, {kwkToolWindow, ceToolWindow}});
 }
@@ -161,15 +276,60 @@ QRegion TTeSkinFile::WindowGetRegion(uint8_t kind, const TteWindowInfo& info,
   return form->GetRegion();
 }
 
+// The frame's own objects answer: a present border icon's button, then the deepest object
+// at the point with a frame Kind (or its nearest owner with one), then the point's place
+// around the client area. Edges and corners resize sizeable kinds only.
 TteWindowHit TTeSkinFile::WindowGetHitTest(uint8_t kind, const TteWindowInfo& info, TPoint point,
                                            const std::string& objectName) {
-  if (TSeSkinObject* form = LayOutFrame(kind, info, objectName, &TFormEntries::HitTest))
-    if (TSeSkinObject* hit = form->HitTestAll(point)) {
-      const TSeKind hitKind = hit->GetKind();
-      if (hitKind == TSeKind::skCaption || hitKind == TSeKind::skTitle) return kwhCaption;
-      if (hitKind == TSeKind::skTop) return kwhTop;
+  TSeSkinObject* form = LayOutFrame(kind, info, objectName, &TFormEntries::HitTest);
+  if (!form) return TteTheme::WindowGetHitTest(kind, info, point, objectName);
+  if (!info.Rect.Contains(point)) return kwhNowhere;
+  for (int icon = 0; icon < kBorderIconCount; ++icon)
+    if (info.HasIcon(TteBorderIcon(icon)))
+      if (TSeSkinObject* button = FindIconButton(*form, TteBorderIcon(icon)))
+        if (button->GetVisible() && button->BoundsRect().Contains(point)) return kwhBorderIcon;
+  const TRect client = FrameClientRect(*form, info.Rect);
+  TSeSkinObject* caption = form->FindByKind(TSeKind::skCaption);
+  const TteWindowHit hit =
+      HitOfObjects(*form, point)
+          .value_or(HitAroundClient(client, caption ? caption->BoundsRect() : TRect{}, point));
+  if (!IsEdgeOrCorner(hit)) return hit;
+  if (!IsSizeableWindowKind(kind)) return kwhBorder;
+  return CornerOfEdge(hit, client, point);
+}
+
+// The client object's place in the laid-out form; without one, what the frame pieces along
+// the four sides leave free.
+TRect TTeSkinFile::FrameClientRect(TSeSkinObject& form, const TRect& window) {
+  if (TSeSkinObject* client = FindChildOfKind(form, TSeKind::skClient)) return client->BoundsRect();
+  TRect free = window;
+  ShrinkByPieces(form, free);
+  return free;
+}
+
+void TTeSkinFile::ShrinkByPieces(TSeSkinObject& object, TRect& free) {
+  for (int i = 0; i < object.ChildCount(); ++i) {
+    TSeSkinObject* child = object.Children(i);
+    if (!child || !child->GetVisible()) continue;
+    const TRect r = child->BoundsRect();
+    switch (child->GetKind()) {
+      case TSeKind::skLeft:
+        free.Left = std::max(free.Left, r.Right);
+        break;
+      case TSeKind::skRight:
+        free.Right = std::min(free.Right, r.Left);
+        break;
+      case TSeKind::skTop:
+      case TSeKind::skCaption:
+        free.Top = std::max(free.Top, r.Bottom);
+        break;
+      case TSeKind::skBottom:
+        free.Bottom = std::min(free.Bottom, r.Top);
+        break;
+      default:
+        ShrinkByPieces(*child, free);
     }
-  return TteTheme::WindowGetHitTest(kind, info, point, objectName);
+  }
 }
 
 TRect TTeSkinFile::WindowGetCaptionRect(uint8_t kind, const TteWindowInfo& info,
@@ -196,18 +356,18 @@ void TTeSkinFile::WindowDrawBorderIcon(TCanvas& canvas, uint8_t kind, const TteW
   TSeSkinObject* button = FindIconButton(*form, icon);
   if (!button) return;
   SetButtonState(*button, ButtonStateOf(state));
-  button->Draw(canvas, TRect{});
+  DrawIconButton(canvas, *button, info);
   SetButtonState(*button, TSeButtonState::bsNormal);
 }
 
 QSize TTeSkinFile::WindowGetSizeGripSize(uint8_t kind, const std::string& objectName) {
-  if (auto size = PartSize(FindPart(FCache[ceStatusBar], {"Gripper"}))) return *size;
+  if (auto size = PartSize(FindPart(FCache[ceStatusBar], catalogue::kGripper))) return *size;
   return TteTheme::WindowGetSizeGripSize(kind, objectName);
 }
 
 void TTeSkinFile::WindowDrawSizeGrip(TCanvas& canvas, uint8_t, const TRect& rect,
                                      const std::string&) {
-  PaintPart(canvas, FindPart(FCache[ceStatusBar], {"Gripper"}), rect, ssNormal);
+  PaintPart(canvas, FindPart(FCache[ceStatusBar], catalogue::kGripper), rect, ssNormal);
 }
 
 // ---- Hint family ----------------------------------------------------------------------

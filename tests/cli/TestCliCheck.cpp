@@ -1,7 +1,7 @@
 // vtskin check: each kind of problem, found in a small skin that has just that problem.
 #include "CliTestUtil.h"
-#include "cli/SkinLint.h"
 #include "skin/theme_se3objects.h"
+#include "theme/te_catalogue.h"
 
 namespace vt::test {
 namespace {
@@ -9,12 +9,10 @@ namespace {
 // A skin with every looked-up object and part, as plain objects, and a well-formed window
 // frame: the starting point that each test then breaks in one way.
 void AddCompleteObjects(TSeSkinSource& source) {
-  for (const TLookedUpObject& wanted : LookedUpObjects()) {
-    TSeSkinObject* object = AddTopLevel(source, wanted.Name);
-    for (const char* alternatives : wanted.Parts) {
-      const std::string first = QString(alternatives).section('|', 0, 0).toStdString();
-      (new TSeSkinObject(object))->SetName(first);
-    }
+  for (const TCatalogueObject& wanted : CatalogueObjects()) {
+    TSeSkinObject* object = AddTopLevel(source, wanted.SkinName);
+    for (const TCataloguePart& part : wanted.Parts)
+      if (part.Expected) (new TSeSkinObject(object))->SetName(part.Part->Name());
     if (!wanted.WindowFrame) continue;
     auto* client = new TSeSkinObject(object);
     client->SetName("Client");

@@ -38,6 +38,11 @@ struct TProbe {
 
 inline constexpr uint32_t kUntouched = 0xFF0A0B0C;
 
+// The widths of a test form's border pieces.
+struct TFrameBorders {
+  int Top = 3, Side = 4, Bottom = 4;
+};
+
 class TTestSkin {
  public:
   TTestSkin() : FSource(std::make_unique<TSeSkinSource>(nullptr)) {}
@@ -76,14 +81,14 @@ class TTestSkin {
   // and right borders (4), bottom border (4), and a client object unless `withClient` is
   // false. The caption buttons paint from the image "buttons": normal, hover and down
   // thirds in the colours ButtonPixel(0..2).
-  TSeSkinObject* AddForm(const std::string& name, bool withClient = true) {
+  TSeSkinObject* AddForm(const std::string& name, bool withClient = true, TFrameBorders borders = {}) {
     EnsureButtonImage();
     auto* form = new TSeSkinObject(nullptr);
     form->SetName(name);
     form->SetKind(TSeKind::skForm);
     form->SetColor(clNone);
     FIds[name] = FNextId++;
-    AddPlain(form, "Top", TSeKind::skTop, TSeAlign::saMostTop, 0, 3);
+    AddPlain(form, "Top", TSeKind::skTop, TSeAlign::saMostTop, 0, borders.Top);
     TSeSkinObject* caption =
         AddPlain(form, "Caption", TSeKind::skCaption, TSeAlign::saMostTop, 0, 20);
     AddCaptionButton(caption, "Close", TSeAction::sbaClose);
@@ -91,9 +96,9 @@ class TTestSkin {
     AddCaptionButton(caption, "Restore", TSeAction::sbaRestore);
     AddCaptionButton(caption, "Min", TSeAction::sbaMinimize);
     AddPlain(caption, "Title", TSeKind::skTitle, TSeAlign::saClient, 0, 0);
-    AddPlain(form, "Left", TSeKind::skLeft, TSeAlign::saMostLeft, 4, 0);
-    AddPlain(form, "Right", TSeKind::skRight, TSeAlign::saMostRight, 4, 0);
-    AddPlain(form, "Bottom", TSeKind::skBottom, TSeAlign::saMostBottom, 0, 4);
+    AddPlain(form, "Left", TSeKind::skLeft, TSeAlign::saMostLeft, borders.Side, 0);
+    AddPlain(form, "Right", TSeKind::skRight, TSeAlign::saMostRight, borders.Side, 0);
+    AddPlain(form, "Bottom", TSeKind::skBottom, TSeAlign::saMostBottom, 0, borders.Bottom);
     if (withClient) AddPlain(form, "Client", TSeKind::skClient, TSeAlign::saClient, 0, 0);
     FSource->AddObject(form);
     return form;

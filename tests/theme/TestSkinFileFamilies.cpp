@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "SkinThemeTestSkin.h"
+#include "theme/te_catalogue.h"
 #include "theme/te_thememanager.h"
 
 namespace vt {
@@ -46,15 +47,6 @@ TtePartInfo Part(const TRect& r, uint8_t part, uint8_t state,
   info.Orientation = orientation;
   info.Flags = flags;
   return info;
-}
-
-TEST(SkinFileStates, RequestStatesMapToObjectStates) {
-  EXPECT_EQ(TTeSkinFile::ObjectStateOf(0), ssNormal);
-  EXPECT_EQ(TTeSkinFile::ObjectStateOf(1), ssPressed);
-  EXPECT_EQ(TTeSkinFile::ObjectStateOf(2), ssHot);
-  EXPECT_EQ(TTeSkinFile::ObjectStateOf(3), ssDisabled);
-  for (int other : {4, 5, 6, 7, 8, 255})
-    EXPECT_EQ(TTeSkinFile::ObjectStateOf(uint8_t(other)), ssNormal);
 }
 
 TEST_F(SkinFileFamilies, ScrollBarPartsAndStates) {
@@ -202,208 +194,181 @@ TEST_F(SkinFileFamilies, TrackBarOrientationAndThumbFallbacks) {
   EXPECT_EQ(thumb(koVertical, kthPlain).Part, Id("TrackBar", "Thumb"));
 }
 
-// One row per member: the request and the part it must paint, in the hot state where the
-// record has a state.
+using TRequest = std::function<void(TTeSkinFile&, TCanvas&, const TRect&)>;
+using TPartMember = void (TteTheme::*)(TCanvas&, uint8_t, const TtePartInfo&, const std::string&);
+using TRectMember = void (TteTheme::*)(TCanvas&, uint8_t, const TRect&, const std::string&);
+
+// A request of a member taking a part record, and of one taking only a rectangle.
+TRequest Ask(TPartMember member, uint8_t kind, uint8_t part, uint8_t state, uint32_t flags = 0,
+             TteOrientation orientation = koHorizontal) {
+  return [=](TTeSkinFile& t, TCanvas& c, const TRect& r) {
+    (t.*member)(c, kind, Part(r, part, state, orientation, flags), "default");
+  };
+}
+TRequest Ask(TRectMember member, uint8_t kind = 0) {
+  return [=](TTeSkinFile& t, TCanvas& c, const TRect& r) { (t.*member)(c, kind, r, "default"); };
+}
+
+// One row per member and record: the part it must paint, in the object state expected.
 struct TFamilyCase {
-  const char* Member;
   const char* Object;
   const char* PartName;
   int StateCode;
-  std::function<void(TTeSkinFile&, TCanvas&, const TRect&)> Request;
+  TRequest Request;
 };
 
 TEST_F(SkinFileFamilies, EveryMemberPaintsItsPart) {
-  const std::string d = "default";
-  const std::vector<TFamilyCase> cases = {
-      {"ContainerDraw", "Container", "Panel", scHot,
-       [&](auto& t, auto& c, auto& r) { t.ContainerDraw(c, 0, Part(r, 0, kpsHot), d); }},
-      {"ButtonDraw", "Button", "Face", scPressed,
-       [&](auto& t, auto& c, auto& r) { t.ButtonDraw(c, 0, Part(r, 0, kpsPressed), d); }},
-      {"ButtonDraw spin left", "SpinButton", "LeftButton", scHot,
-       [&](auto& t, auto& c, auto& r) { t.ButtonDraw(c, 4, Part(r, 0, kpsHot), d); }},
-      {"ButtonDraw spin right", "SpinButton", "RightButton", scHot,
-       [&](auto& t, auto& c, auto& r) { t.ButtonDraw(c, 5, Part(r, 1, kpsHot), d); }},
-      {"SplitterDraw", "Splitter", "", scDisabled,
-       [&](auto& t, auto& c, auto& r) { t.SplitterDraw(c, 0, Part(r, 0, kpsDisabled), d); }},
-      {"HeaderDrawFrame", "Header", "Frame", scNormal,
-       [&](auto& t, auto& c, auto& r) { t.HeaderDrawFrame(c, 0, r, d); }},
-      {"HeaderDrawSection", "Header", "Section", scHot,
-       [&](auto& t, auto& c, auto& r) {
-         t.HeaderDrawSection(c, 0, TteHeaderSectionInfo{r, khdsUnderDrag}, d);
-       }},
-      {"HeaderDrawSection dragging", "Header", "Section", scPressed,
-       [&](auto& t, auto& c, auto& r) {
-         t.HeaderDrawSection(c, 0, TteHeaderSectionInfo{r, khdsDragging}, d);
-       }},
-      {"StatusDrawFrame", "StatusBar", "Frame", scNormal,
-       [&](auto& t, auto& c, auto& r) { t.StatusDrawFrame(c, 0, r, d); }},
-      {"StatusDrawPanel", "StatusBar", "Panel", scHot,
-       [&](auto& t, auto& c, auto& r) { t.StatusDrawPanel(c, 0, Part(r, 0, kpsHot), d); }},
-      {"StatusDrawGripper", "StatusBar", "Gripper", scNormal,
-       [&](auto& t, auto& c, auto& r) { t.StatusDrawGripper(c, 0, r, d); }},
-      {"WindowDrawSizeGrip", "StatusBar", "Gripper", scNormal,
-       [&](auto& t, auto& c, auto& r) { t.WindowDrawSizeGrip(c, 0, r, d); }},
-      {"EditDraw", "Edit", "Frame", scHot,
-       [&](auto& t, auto& c, auto& r) { t.EditDraw(c, kekEdit, Part(r, 0, kpsHot), d); }},
-      {"EditDraw combo", "ComboBox", "Frame", scHot,
-       [&](auto& t, auto& c, auto& r) { t.EditDraw(c, kekComboBoxLeft, Part(r, 0, kpsHot), d); }},
-      {"EditDrawButton combo", "ComboBox", "Button", scPressed,
-       [&](auto& t, auto& c, auto& r) {
-         t.EditDrawButton(c, kekComboBoxRight, Part(r, 1, kpsPressed), d);
-       }},
-      {"EditDrawButton edit", "Edit", "Button", scNormal,
-       [&](auto& t, auto& c, auto& r) {
-         t.EditDrawButton(c, kekEditButtonLeft, Part(r, 0, 0), d);
-       }},
-      {"GroupBoxDrawFrame", "GroupBox", "Frame", scDisabled,
-       [&](auto& t, auto& c, auto& r) { t.GroupBoxDrawFrame(c, 0, Part(r, 0, kpsDisabled), d); }},
-      {"EditFrameDraw", "Edit", "Frame", scHot,
-       [&](auto& t, auto& c, auto& r) { t.EditFrameDraw(c, 0, Part(r, 0, kpsHot), d); }},
-      {"MenuDrawFrame bar", "MenuBar", "Frame", scNormal,
-       [&](auto& t, auto& c, auto& r) { t.MenuDrawFrame(c, kmkMenuBar, r, d); }},
-      {"MenuDrawFrame popup", "PopupMenu", "Frame", scNormal,
-       [&](auto& t, auto& c, auto& r) { t.MenuDrawFrame(c, kmkPopupMenu, r, d); }},
-      {"MenuDrawItem bar", "MenuBar", "Item", scHot,
-       [&](auto& t, auto& c, auto& r) { t.MenuDrawItem(c, kmkMenuBar, Part(r, 0, kpsHot), d); }},
-      {"MenuDrawItem popup selected", "PopupMenu", "item", scHot,
-       [&](auto& t, auto& c, auto& r) {
-         t.MenuDrawItem(c, kmkPopupMenu, Part(r, 0, kpsSelected), d);
-       }},
-      {"MenuDrawSeparator", "PopupMenu", "separator", scNormal,
-       [&](auto& t, auto& c, auto& r) { t.MenuDrawSeparator(c, kmkPopupMenu, Part(r, 0, 0), d); }},
-      {"MenuDrawScrollButton up", "MenuBar", "upbutton", scHot,
-       [&](auto& t, auto& c, auto& r) { t.MenuDrawScrollButton(c, 0, Part(r, kmsUp, kpsHot), d); }},
-      {"MenuDrawScrollButton down", "MenuBar", "downbutton", scHot,
-       [&](auto& t, auto& c, auto& r) {
-         t.MenuDrawScrollButton(c, 0, Part(r, kmsDown, kpsHot), d);
-       }},
-      {"MenuDrawMDIButton min", "MenuBar", "Min", scNormal,
-       [&](auto& t, auto& c, auto& r) { t.MenuDrawMDIButton(c, 0, Part(r, kmmMinimize, 0), d); }},
-      {"MenuDrawMDIButton restore", "MenuBar", "Restore", scNormal,
-       [&](auto& t, auto& c, auto& r) { t.MenuDrawMDIButton(c, 0, Part(r, kmmRestore, 0), d); }},
-      {"MenuDrawMDIButton close", "MenuBar", "Close", scPressed,
-       [&](auto& t, auto& c, auto& r) {
-         t.MenuDrawMDIButton(c, 0, Part(r, kmmClose, kpsPressed), d);
-       }},
-      {"ControlBarDraw", "ControlBar", "Back", scNormal,
-       [&](auto& t, auto& c, auto& r) { t.ControlBarDraw(c, 0, r, d); }},
-      {"ToolBarDrawFrame", "ControlBar", "Frame", scNormal,
-       [&](auto& t, auto& c, auto& r) { t.ToolBarDrawFrame(c, 0, r, d); }},
-      {"ToolBarDrawButton", "SpeedButton", "Face", scHot,
-       [&](auto& t, auto& c, auto& r) { t.ToolBarDrawButton(c, 0, Part(r, 0, kpsHot), d); }},
-      {"ToolBarDrawButton flat", "SpeedButton", "FlatFace", scHot,
-       [&](auto& t, auto& c, auto& r) {
-         t.ToolBarDrawButton(c, 0, Part(r, 0, kpsHot, koHorizontal, kpfFlat), d);
-       }},
-      {"ToolBarDrawButton checked", "SpeedButton", "Face", scPressed,
-       [&](auto& t, auto& c, auto& r) {
-         t.ToolBarDrawButton(c, 0, Part(r, 0, kpsNormal, koHorizontal, kpfChecked), d);
-       }},
-      {"ToolBarDrawSeparator", "SpeedButton", "Separator", scNormal,
-       [&](auto& t, auto& c, auto& r) { t.ToolBarDrawSeparator(c, 0, Part(r, 0, 0), d); }},
-      {"ToolBarDrawGrabber", "ControlBar", "Grabber", scNormal,
-       [&](auto& t, auto& c, auto& r) { t.ToolBarDrawGrabber(c, 0, Part(r, 0, 0), d); }},
-      {"ToolBarDrawGrabber vertical", "ControlBar", "GrabberVert", scNormal,
-       [&](auto& t, auto& c, auto& r) {
-         t.ToolBarDrawGrabber(c, 0, Part(r, 0, 0, koVertical), d);
-       }},
-      {"ToolBarDrawChevron flat", "SpeedButton", "Chevron", scHot,
-       [&](auto& t, auto& c, auto& r) {
-         t.ToolBarDrawChevron(c, 0, Part(r, 0, kpsHot, koHorizontal, kpfFlat), d);
-       }},
-      {"ScrollBoxDrawFrame", "ScrollBox", "Frame", scNormal,
-       [&](auto& t, auto& c, auto& r) { t.ScrollBoxDrawFrame(c, 0, r, d); }},
-      {"PanelDrawFrame", "Panel", "Frame", scDisabled,
-       [&](auto& t, auto& c, auto& r) { t.PanelDrawFrame(c, 1, Part(r, 0, kpsDisabled), d); }},
-      {"PanelDrawCaption", "Panel", "Caption", scNormal,
-       [&](auto& t, auto& c, auto& r) { t.PanelDrawCaption(c, 1, Part(r, 0, 0), d); }},
-      {"PanelDrawButton hide", "Panel", "ButtonHide", scHot,
-       [&](auto& t, auto& c, auto& r) { t.PanelDrawButton(c, 1, Part(r, kpbHide, kpsHot), d); }},
-      {"PanelDrawButton roll up", "Panel", "ButtonRollup", scHot,
-       [&](auto& t, auto& c, auto& r) { t.PanelDrawButton(c, 1, Part(r, kpbRollUp, kpsHot), d); }},
-      {"PanelDrawButton roll down", "Panel", "ButtonRollDown", scHot,
-       [&](auto& t, auto& c, auto& r) {
-         t.PanelDrawButton(c, 1, Part(r, kpbRollDown, kpsHot), d);
-       }},
-      {"TabDrawFrame", "Tabs", "Frame", scNormal,
-       [&](auto& t, auto& c, auto& r) { t.TabDrawFrame(c, 0, Part(r, ktpTop, 0), d); }},
-      {"TabDrawTab top", "Tabs", "TabTop", scHot,
-       [&](auto& t, auto& c, auto& r) { t.TabDrawTab(c, 0, Part(r, ktpTop, kpsHot), d); }},
-      {"TabDrawTab bottom selected", "Tabs", "Tab", scPressed,
-       [&](auto& t, auto& c, auto& r) { t.TabDrawTab(c, 0, Part(r, ktpBottom, kpsSelected), d); }},
-      {"TabDrawTab left", "Tabs", "TabLeft", scNormal,
-       [&](auto& t, auto& c, auto& r) { t.TabDrawTab(c, 0, Part(r, ktpLeft, 0), d); }},
-      {"TabDrawTab right falls back", "Tabs", "Tab", scNormal,
-       [&](auto& t, auto& c, auto& r) { t.TabDrawTab(c, 0, Part(r, ktpRight, 0), d); }},
-      {"TabDrawScrollButton left", "Tabs", "LeftButton", scHot,
-       [&](auto& t, auto& c,
-           auto& r) { t.TabDrawScrollButton(c, 0, Part(r, ktsLeft, kpsHot), d); }},
-      {"TabDrawScrollButton right", "Tabs", "RightButton", scHot,
-       [&](auto& t, auto& c,
-           auto& r) { t.TabDrawScrollButton(c, 0, Part(r, ktsRight, kpsHot), d); }},
-      {"ListBoxDrawFrame", "ListBox", "Frame", scNormal,
-       [&](auto& t, auto& c, auto& r) { t.ListBoxDrawFrame(c, 0, Part(r, 0, 0), d); }},
-      {"ListBoxDrawItem selected", "ListBox", "Item", scPressed,
-       [&](auto& t, auto& c, auto& r) { t.ListBoxDrawItem(c, 0, Part(r, 0, kpsSelected), d); }},
-      {"ListBoxDrawCheck", "Checkbox", "Mixed", scHot,
-       [&](auto& t, auto& c,
-           auto& r) { t.ListBoxDrawCheck(c, 0, TteCheckInfo{r, kcmMixedHot}, d); }},
-      {"ItemListDrawFrame", "ListBox", "Frame", scNormal,
-       [&](auto& t, auto& c, auto& r) { t.ItemListDrawFrame(c, 0, Part(r, 0, 0), d); }},
-      {"ItemListDrawItem", "ListBox", "Item", scHot,
-       [&](auto& t, auto& c, auto& r) { t.ItemListDrawItem(c, 0, Part(r, 0, kpsHot), d); }},
-      {"GridDrawFrame", "Grid", "Frame", scNormal,
-       [&](auto& t, auto& c, auto& r) { t.GridDrawFrame(c, 0, Part(r, 0, 0), d); }},
-      {"GridDrawFixedCell", "Grid", "Fixed", scHot,
-       [&](auto& t, auto& c, auto& r) { t.GridDrawFixedCell(c, 0, Part(r, 0, kpsHot), d); }},
-      {"GridDrawCell selected", "Grid", "Cell", scPressed,
-       [&](auto& t, auto& c, auto& r) { t.GridDrawCell(c, 0, Part(r, 0, kpsSelected), d); }},
-      {"HintDraw", "Hint", "", scNormal, [&](auto& t, auto& c, auto& r) { t.HintDraw(c, r, d); }},
+  using T = TteTheme;
+  const TFamilyCase cases[] = {
+      {"Container", "Panel", scHot, Ask(&T::ContainerDraw, 0, 0, kpsHot)},
+      {"Button", "Face", scPressed, Ask(&T::ButtonDraw, 0, 0, kpsPressed)},
+      {"SpinButton", "LeftButton", scHot, Ask(&T::ButtonDraw, 4, 0, kpsHot)},
+      {"SpinButton", "RightButton", scHot, Ask(&T::ButtonDraw, 5, 1, kpsHot)},
+      {"Splitter", "", scDisabled, Ask(&T::SplitterDraw, 0, 0, kpsDisabled)},
+      {"Header", "Frame", scNormal, Ask(&T::HeaderDrawFrame)},
+      {"StatusBar", "Frame", scNormal, Ask(&T::StatusDrawFrame)},
+      {"StatusBar", "Panel", scHot, Ask(&T::StatusDrawPanel, 0, 0, kpsHot)},
+      {"StatusBar", "Gripper", scNormal, Ask(&T::StatusDrawGripper)},
+      {"StatusBar", "Gripper", scNormal, Ask(&T::WindowDrawSizeGrip)},
+      {"Edit", "Frame", scHot, Ask(&T::EditDraw, kekEdit, 0, kpsHot)},
+      {"ComboBox", "Frame", scHot, Ask(&T::EditDraw, kekComboBoxLeft, 0, kpsHot)},
+      {"ComboBox", "Button", scPressed, Ask(&T::EditDrawButton, kekComboBoxRight, 1, kpsPressed)},
+      {"Edit", "Button", scNormal, Ask(&T::EditDrawButton, kekEditButtonLeft, 0, 0)},
+      {"GroupBox", "Frame", scDisabled, Ask(&T::GroupBoxDrawFrame, 0, 0, kpsDisabled)},
+      {"Edit", "Frame", scHot, Ask(&T::EditFrameDraw, 0, 0, kpsHot)},
+      {"MenuBar", "Frame", scNormal, Ask(&T::MenuDrawFrame, kmkMenuBar)},
+      {"PopupMenu", "Frame", scNormal, Ask(&T::MenuDrawFrame, kmkPopupMenu)},
+      {"MenuBar", "Item", scHot, Ask(&T::MenuDrawItem, kmkMenuBar, 0, kpsHot)},
+      {"PopupMenu", "item", scHot, Ask(&T::MenuDrawItem, kmkPopupMenu, 0, kpsSelected)},
+      {"PopupMenu", "separator", scNormal, Ask(&T::MenuDrawSeparator, kmkPopupMenu, 0, 0)},
+      {"MenuBar", "upbutton", scHot, Ask(&T::MenuDrawScrollButton, 0, kmsUp, kpsHot)},
+      {"MenuBar", "downbutton", scHot, Ask(&T::MenuDrawScrollButton, 0, kmsDown, kpsHot)},
+      {"MenuBar", "Min", scNormal, Ask(&T::MenuDrawMDIButton, 0, kmmMinimize, 0)},
+      {"MenuBar", "Restore", scNormal, Ask(&T::MenuDrawMDIButton, 0, kmmRestore, 0)},
+      {"MenuBar", "Close", scPressed, Ask(&T::MenuDrawMDIButton, 0, kmmClose, kpsPressed)},
+      {"ControlBar", "Back", scNormal, Ask(&T::ControlBarDraw)},
+      {"ControlBar", "Frame", scNormal, Ask(&T::ToolBarDrawFrame)},
+      {"SpeedButton", "Face", scHot, Ask(&T::ToolBarDrawButton, 0, 0, kpsHot)},
+      {"SpeedButton", "FlatFace", scHot, Ask(&T::ToolBarDrawButton, 0, 0, kpsHot, kpfFlat)},
+      {"SpeedButton", "Face", scPressed, Ask(&T::ToolBarDrawButton, 0, 0, kpsNormal, kpfChecked)},
+      {"SpeedButton", "Separator", scNormal, Ask(&T::ToolBarDrawSeparator, 0, 0, 0)},
+      {"ControlBar", "Grabber", scNormal, Ask(&T::ToolBarDrawGrabber, 0, 0, 0)},
+      {"ControlBar", "GrabberVert", scNormal, Ask(&T::ToolBarDrawGrabber, 0, 0, 0, 0, koVertical)},
+      {"SpeedButton", "Chevron", scHot, Ask(&T::ToolBarDrawChevron, 0, 0, kpsHot, kpfFlat)},
+      {"ScrollBox", "Frame", scNormal, Ask(&T::ScrollBoxDrawFrame)},
+      {"Panel", "Frame", scDisabled, Ask(&T::PanelDrawFrame, 1, 0, kpsDisabled)},
+      {"Panel", "Caption", scNormal, Ask(&T::PanelDrawCaption, 1, 0, 0)},
+      {"Panel", "ButtonHide", scHot, Ask(&T::PanelDrawButton, 1, kpbHide, kpsHot)},
+      {"Panel", "ButtonRollup", scHot, Ask(&T::PanelDrawButton, 1, kpbRollUp, kpsHot)},
+      {"Panel", "ButtonRollDown", scHot, Ask(&T::PanelDrawButton, 1, kpbRollDown, kpsHot)},
+      {"Tabs", "Frame", scNormal, Ask(&T::TabDrawFrame, 0, ktpTop, 0)},
+      {"Tabs", "TabTop", scHot, Ask(&T::TabDrawTab, 0, ktpTop, kpsHot)},
+      {"Tabs", "Tab", scPressed, Ask(&T::TabDrawTab, 0, ktpBottom, kpsSelected)},
+      {"Tabs", "TabLeft", scNormal, Ask(&T::TabDrawTab, 0, ktpLeft, 0)},
+      {"Tabs", "Tab", scNormal, Ask(&T::TabDrawTab, 0, ktpRight, 0)},  // falls back
+      {"Tabs", "LeftButton", scHot, Ask(&T::TabDrawScrollButton, 0, ktsLeft, kpsHot)},
+      {"Tabs", "RightButton", scHot, Ask(&T::TabDrawScrollButton, 0, ktsRight, kpsHot)},
+      {"ListBox", "Frame", scNormal, Ask(&T::ListBoxDrawFrame, 0, 0, 0)},
+      {"ListBox", "Item", scPressed, Ask(&T::ListBoxDrawItem, 0, 0, kpsSelected)},
+      {"ListBox", "Frame", scNormal, Ask(&T::ItemListDrawFrame, 0, 0, 0)},
+      {"ListBox", "Item", scHot, Ask(&T::ItemListDrawItem, 0, 0, kpsHot)},
+      {"Grid", "Frame", scNormal, Ask(&T::GridDrawFrame, 0, 0, 0)},
+      {"Grid", "Fixed", scHot, Ask(&T::GridDrawFixedCell, 0, 0, kpsHot)},
+      {"Grid", "Cell", scPressed, Ask(&T::GridDrawCell, 0, 0, kpsSelected)},
+      {"Header", "Section", scHot,
+       [](auto& t, auto& c, auto& r) { t.HeaderDrawSection(c, 0, {r, khdsUnderDrag}, "default"); }},
+      {"Header", "Section", scPressed,
+       [](auto& t, auto& c, auto& r) { t.HeaderDrawSection(c, 0, {r, khdsDragging}, "default"); }},
+      {"Checkbox", "Mixed", scHot,
+       [](auto& t, auto& c, auto& r) { t.ListBoxDrawCheck(c, 0, {r, kcmMixedHot}, "default"); }},
+      {"Hint", "", scNormal, [](auto& t, auto& c, auto& r) { t.HintDraw(c, r, "default"); }},
   };
-  for (const TFamilyCase& c : cases)
-    EXPECT_EQ(Paint(c.Request), Expect(Id(c.Object, c.PartName), c.StateCode)) << c.Member;
+  for (size_t i = 0; i < std::size(cases); ++i)
+    EXPECT_EQ(Paint(cases[i].Request),
+              Expect(Id(cases[i].Object, cases[i].PartName), cases[i].StateCode))
+        << "row " << i << ": " << cases[i].Object << " " << cases[i].PartName;
 }
 
-TEST_F(SkinFileFamilies, DefinedQueriesWhereTheNameCountsAndWhereNot) {
-  auto skin = TTestSkin::Full();
-  skin->AddObject("Mine");
-  auto theme = skin->Theme();
-  TTeSkinFile empty;
+// Every defined query of the control families (the window frame's are with the frame's
+// tests): which kinds its default objects make defined, and which object
+// each of them is (a skin with all other looked-up objects leaves the kind undefined), and
+// whether a control's own object name counts.
+TEST(SkinFileDefined, EveryQueryAsksItsOwnObjectsAndNames) {
+  using TQuery = bool (TteTheme::*)(uint8_t, const std::string&) const;
+  enum TName { kIgnored, kAnyKind, kListedKinds };
+  struct TRow {
+    const char* Family;
+    TQuery Query;
+    TName Name;
+    std::vector<std::pair<uint8_t, const char*>> Kinds;  // kind, default object
+  };
+  const TRow rows[] = {
+      {"container", &TteTheme::IsContainerDefined, kAnyKind, {{0, "Container"}}},
+      {"button",
+       &TteTheme::IsButtonDefined,
+       kAnyKind,
+       {{0, "Button"}, {4, "SpinButton"}, {5, "SpinButton"}}},
+      {"check", &TteTheme::IsCheckDefined, kIgnored, {{0, "Checkbox"}, {1, "RadioButton"}}},
+      {"splitter", &TteTheme::IsSplitterDefined, kIgnored, {{0, "Splitter"}}},
+      {"scroll", &TteTheme::IsScrollDefined, kAnyKind, {{0, "ScrollBar"}}},
+      {"progress", &TteTheme::IsProgressDefined, kAnyKind, {{0, "ProgressBar"}}},
+      {"track", &TteTheme::IsTrackDefined, kIgnored, {{0, "TrackBar"}, {1, "TrackBar"}}},
+      {"header", &TteTheme::IsHeaderDefined, kIgnored, {{0, "Header"}}},
+      {"status", &TteTheme::IsStatusDefined, kIgnored, {{0, "StatusBar"}}},
+      {"edit", &TteTheme::IsEditDefined, kIgnored, {{0, "Edit"}, {5, "ComboBox"}, {6, "ComboBox"}}},
+      {"group box", &TteTheme::IsGroupBoxDefined, kIgnored, {{0, "GroupBox"}}},
+      {"edit frame", &TteTheme::IsEditFrameDefined, kIgnored, {{0, "Edit"}}},
+      {"menu", &TteTheme::IsMenuDefined, kIgnored, {{0, "MenuBar"}, {1, "PopupMenu"}}},
+      {"tool bar", &TteTheme::IsToolBarDefined, kAnyKind, {{0, "ControlBar"}, {1, "ControlBar"}}},
+      {"scroll box", &TteTheme::IsScrollBoxDefined, kListedKinds, {{0, "ScrollBox"}}},
+      {"panel", &TteTheme::IsPanelDefined, kListedKinds, {{1, "Panel"}}},
+      {"tabs", &TteTheme::IsTabDefined, kAnyKind, {{0, "Tabs"}, {1, "Tabs"}}},
+      {"list box", &TteTheme::IsListBoxDefined, kAnyKind, {{0, "ListBox"}}},
+      {"item list", &TteTheme::IsItemListDefined, kIgnored, {{0, "ListBox"}}},
+      {"grid", &TteTheme::IsGridDefined, kIgnored, {{0, "Grid"}}},
+  };
+  // A theme of one object besides "Mine", and one of every looked-up object but one.
+  auto only = [](const std::string& object) {
+    TTestSkin skin;
+    skin.AddObject(object);
+    skin.AddObject("Mine");
+    return skin.Theme();
+  };
+  auto allBut = [](const std::string& object) {
+    TTestSkin skin;
+    for (const TCatalogueObject& wanted : CatalogueObjects())
+      if (!SameText(wanted.SkinName, object)) skin.AddObject(wanted.SkinName);
+    return skin.Theme();
+  };
   const std::string d = "default";
-  // Name counts: any top-level object makes the family defined, whatever the kind.
-  EXPECT_TRUE(theme->IsScrollDefined(0, d));
-  EXPECT_FALSE(theme->IsScrollDefined(1, d));
-  EXPECT_TRUE(theme->IsScrollDefined(1, "Mine"));
-  EXPECT_FALSE(theme->IsScrollDefined(1, "Missing"));
-  EXPECT_TRUE(theme->IsButtonDefined(4, d));
-  EXPECT_TRUE(theme->IsButtonDefined(5, d));
-  EXPECT_FALSE(theme->IsButtonDefined(1, d));
-  EXPECT_TRUE(theme->IsButtonDefined(1, "Mine"));
-  EXPECT_TRUE(theme->IsControlBarDefined(77, d));
-  EXPECT_TRUE(empty.IsControlBarDefined(0, "Mine") == false);
-  // The name counts for the scroll box only in kind 0 and for the panel only in kind 1.
-  EXPECT_TRUE(theme->IsScrollBoxDefined(0, "Mine"));
-  EXPECT_FALSE(theme->IsScrollBoxDefined(1, "Mine"));
-  EXPECT_TRUE(theme->IsPanelDefined(1, "Mine"));
-  EXPECT_FALSE(theme->IsPanelDefined(0, "Mine"));
-  EXPECT_FALSE(theme->IsPanelDefined(0, d));
-  // The name does not count.
-  EXPECT_FALSE(theme->IsCheckDefined(2, "Mine"));
-  EXPECT_TRUE(theme->IsCheckDefined(1, d));
-  EXPECT_FALSE(theme->IsEditDefined(1, "Mine"));
-  EXPECT_TRUE(theme->IsEditDefined(6, d));
-  EXPECT_TRUE(theme->IsTrackDefined(1, d));
-  EXPECT_FALSE(theme->IsTrackDefined(2, "Mine"));
-  EXPECT_TRUE(theme->IsMenuDefined(1, d));
-  EXPECT_FALSE(theme->IsMenuDefined(2, d));
-  EXPECT_TRUE(theme->IsItemListDefined(0, d));
-  EXPECT_FALSE(theme->IsBevelDefined(0, d));
-  // Hint and text are always defined, even without a skin.
-  EXPECT_TRUE(empty.IsHintDefined(0, d));
-  EXPECT_TRUE(empty.IsTextDefined(0, d));
-  for (auto query : {&TteTheme::IsScrollDefined, &TteTheme::IsWindowDefined,
-                     &TteTheme::IsCheckDefined, &TteTheme::IsGridDefined})
-    EXPECT_FALSE((empty.*query)(0, d));
+  auto mine = only("Mine");
+  for (const TRow& row : rows) {
+    for (uint8_t kind = 0; kind < 8; ++kind) {
+      const char* object = nullptr;
+      for (const auto& [listed, name] : row.Kinds)
+        if (listed == kind) object = name;
+      if (object) {
+        EXPECT_TRUE((*only(object).*row.Query)(kind, d)) << row.Family << " kind " << int(kind);
+        EXPECT_FALSE((*allBut(object).*row.Query)(kind, d)) << row.Family << " kind " << int(kind);
+      } else {
+        EXPECT_FALSE((*allBut("").*row.Query)(kind, d)) << row.Family << " kind " << int(kind);
+      }
+      const bool nameCounts =
+          row.Name == kAnyKind || (row.Name == kListedKinds && object != nullptr);
+      EXPECT_EQ(((*mine).*row.Query)(kind, "Mine"), nameCounts)
+          << row.Family << " named, kind " << int(kind);
+      EXPECT_FALSE(((*mine).*row.Query)(kind, "Missing")) << row.Family;
+    }
+  }
+  // The control bar: any kind, by its object or by a name; hint and text: always.
+  TTeSkinFile empty;
+  for (uint8_t kind : {0, 3, 77}) {
+    EXPECT_TRUE(only("ControlBar")->IsControlBarDefined(kind, d));
+    EXPECT_FALSE(allBut("ControlBar")->IsControlBarDefined(kind, d));
+    EXPECT_TRUE(mine->IsControlBarDefined(kind, "Mine"));
+    EXPECT_TRUE(empty.IsHintDefined(kind, d) && empty.IsTextDefined(kind, d));
+    EXPECT_FALSE(mine->IsBevelDefined(kind, d));
+  }
 }
 
 TEST_F(SkinFileFamilies, MissingObjectsPaintNothingAndAnswerTheBase) {

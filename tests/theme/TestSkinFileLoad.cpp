@@ -41,24 +41,13 @@ QImage PaintCloseButton(TTeSkinFile& theme) {
   return image;
 }
 
-TEST(SkinFileIdentity, TypeNameFileInfoAndRegistration) {
-  EXPECT_EQ(TTeSkinFile::GetThemeTypeName(), "VezeDaruvo 3 theme");
-  const TteThemeFileInfo info = TTeSkinFile::GetThemeFileInfo();
-  EXPECT_FALSE(info.BuiltIn);
-  EXPECT_TRUE(info.CanSave);
-  EXPECT_TRUE(info.InOpenFilter);
-  EXPECT_EQ(info.Description, GetSkinFilterString());
-  EXPECT_EQ(info.Extension, "mskn");
-  EXPECT_TRUE(TTeFlatTheme::GetThemeFileInfo().BuiltIn);
-
+TEST(SkinFileIdentity, RegisteredOnce) {
   RegisterSkinTheme();
   RegisterSkinTheme();
   const auto& classes = TteThemeManager::Instance().ThemeClasses();
   EXPECT_EQ(std::count(classes.begin(), classes.end(), &ThemeClassOf<TTeSkinFile>()), 1);
   EXPECT_EQ(std::count(classes.begin(), classes.end(), &ThemeClassOf<TTeFlatTheme>()), 1);
-  TTeSkinFile theme;
-  EXPECT_EQ(&theme.ThemeClass(), &ThemeClassOf<TTeSkinFile>());
-  EXPECT_EQ(theme.ClassName(), "TTeSkinFile");
+  EXPECT_EQ(&TTeSkinFile().ThemeClass(), &ThemeClassOf<TTeSkinFile>());
 }
 
 TEST(SkinFileLoad, SaveAndLoadThroughStreamsWithTheDefaultFilterSwitching) {
@@ -152,24 +141,43 @@ TEST(SkinFileLoad, FilesRoundTripAndSetTheFileName) {
   EXPECT_TRUE(dynamic_cast<TTeSkinFile*>(viaManager.get()));
 }
 
-TEST(SkinFileLoad, TablesComeFromTheSkin) {
+// The tables come from the skin; saving (to a stream or a file) writes the theme's own
+// colours and fonts into it, unless a shift is in effect: then the skin keeps its own.
+TEST(SkinFileLoad, TablesComeFromTheSkinAndSavingWritesThemBack) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const std::string file = dir.filePath("tables.mskn").toStdString();
   auto skin = TTestSkin::Full();
   skin->Source().Colors().SetColor(ciButtonHot, RGB(1, 2, 3));
   skin->Source().SysColors().SetColor(4, RGB(4, 5, 6));
   skin->Source().Fonts().Font(fiButtonTextHot).SetName("Courier");
-  auto theme = skin->Theme();
-  EXPECT_EQ(theme->Colors().GetColor(ciButtonHot), RGB(1, 2, 3));
-  EXPECT_EQ(theme->SysColors().GetColor(4), RGB(4, 5, 6));
-  EXPECT_EQ(theme->Fonts().Font(fiButtonTextHot).GetName(), "Courier");
+  auto loaded = skin->Theme();
+  EXPECT_EQ(loaded->Colors().GetColor(ciButtonHot), RGB(1, 2, 3));
+  EXPECT_EQ(loaded->SysColors().GetColor(4), RGB(4, 5, 6));
+  EXPECT_EQ(loaded->Fonts().Font(fiButtonTextHot).GetName(), "Courier");
 
-  // Saving writes the theme's own tables into the skin.
-  theme->Colors().SetColor(ciButtonHot, RGB(7, 8, 9));
-  TMemoryStream stream;
-  theme->SaveToStream(stream);
-  stream.SetPosition(0);
-  TTeSkinFile reloaded;
-  ASSERT_TRUE(reloaded.LoadFromStream(stream));
-  EXPECT_EQ(reloaded.Colors().GetColor(ciButtonHot), RGB(7, 8, 9));
+  for (bool toFile : {false, true})
+    for (int hue : {0, 60}) {
+      auto theme = skin->Theme();
+      theme->SetDeltaHue(hue);
+      theme->Colors().SetColor(ciButtonHot, RGB(7, 8, 9));
+      theme->Fonts().Font(fiButtonTextHot).SetName("Verdana");
+      TTeSkinFile reloaded;
+      if (toFile) {
+        ASSERT_TRUE(theme->SaveToFile(file));
+        ASSERT_TRUE(reloaded.LoadFromFile(file));
+      } else {
+        TMemoryStream stream;
+        ASSERT_TRUE(theme->SaveToStream(stream));
+        stream.SetPosition(0);
+        ASSERT_TRUE(reloaded.LoadFromStream(stream));
+      }
+      const bool written = hue == 0;
+      EXPECT_EQ(reloaded.Colors().GetColor(ciButtonHot), written ? RGB(7, 8, 9) : RGB(1, 2, 3))
+          << "file " << toFile << " hue " << hue;
+      EXPECT_EQ(reloaded.Fonts().Font(fiButtonTextHot).GetName(), written ? "Verdana" : "Courier")
+          << "file " << toFile << " hue " << hue;
+    }
 }
 
 TEST(SkinFileShift, HueAndBrightnessAreDerivedAfreshEachTime) {
@@ -205,19 +213,6 @@ TEST(SkinFileShift, HueAndBrightnessAreDerivedAfreshEachTime) {
 
   stepped->SetDeltas(0, 0);
   EXPECT_EQ(PaintCloseButton(*stepped), PaintCloseButton(*skin->Theme()));
-}
-
-TEST(SkinFileShift, SavingAShiftedThemeKeepsTheSkinUnshifted) {
-  auto skin = TTestSkin::Full();
-  skin->Source().Colors().SetColor(ciButtonHot, RGB(200, 40, 40));
-  auto theme = skin->Theme();
-  theme->SetDeltaHue(60);
-  TMemoryStream stream;
-  theme->SaveToStream(stream);
-  stream.SetPosition(0);
-  TTeSkinFile reloaded;
-  ASSERT_TRUE(reloaded.LoadFromStream(stream));
-  EXPECT_EQ(reloaded.Colors().GetColor(ciButtonHot), RGB(200, 40, 40));
 }
 
 TEST(SkinFileAssign, CopiesTheLoadedSkin) {

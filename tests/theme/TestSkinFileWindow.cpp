@@ -1,8 +1,13 @@
 // The window-frame family of the skin-backed theme: the prepared form entries of the
-// cache, the client rectangle, hit tests, border-icon rectangles and painting, the window
-// state from the border icons, tool windows and forms without a client.
+// cache, the client rectangle, hit tests on every edge, corner, caption and client of the
+// demo skins and of wide frame pieces, border icons, tool windows, forms without a client,
+// named forms and the window kinds without a frame.
 #include <gtest/gtest.h>
 
+#include <QPixmap>
+#include <span>
+
+#include "DemoTheme.h"
 #include "SkinThemeTestSkin.h"
 #include "theme/te_thememanager.h"
 
@@ -13,12 +18,13 @@ using namespace vt::testing;
 
 constexpr uint16_t kIcons =
     BorderIconBit(kbiClose) | BorderIconBit(kbiMinimize) | BorderIconBit(kbiMaximize);
+constexpr uint16_t kMaximisedIcons =
+    BorderIconBit(kbiClose) | BorderIconBit(kbiMinimize) | BorderIconBit(kbiMaxRestore);
 
-TteWindowInfo Window(const TRect& rect, uint16_t icons = kIcons, bool active = true) {
+TteWindowInfo Window(const TRect& rect, uint16_t icons = kIcons) {
   TteWindowInfo info;
   info.Rect = rect;
   info.BorderIcons = icons;
-  info.Active = active;
   info.Caption = "Test";
   return info;
 }
@@ -38,35 +44,27 @@ class SkinFileWindow : public ::testing::Test {
 TEST_F(SkinFileWindow, CachePreparesTheForm) {
   TSeSkinObject* form = FTheme->CachedObject(ceForm);
   ASSERT_TRUE(form);
-  EXPECT_EQ(form->GetName(), "Form");
   EXPECT_EQ(form->FindByName("Client"), nullptr) << "the client leaves the form";
   TSeSkinObject* placeholder = FTheme->CachedObject(ceFormClient);
   ASSERT_TRUE(placeholder);
   EXPECT_EQ(placeholder->Owner(), form);
   EXPECT_EQ(placeholder->GetKind(), TSeKind::skClient);
   EXPECT_EQ(placeholder->GetColor(), clNone);
-  EXPECT_EQ(placeholder->GetAlign(), TSeAlign::saClient);
-  TSeSkinObject* client = FTheme->CachedObject(ceFormClientObject);
-  ASSERT_TRUE(client);
-  EXPECT_EQ(client->GetName(), "Client");
-  EXPECT_EQ(client->Owner(), nullptr);
+  EXPECT_EQ(FTheme->CachedObject(ceFormClientObject)->GetName(), "Client");
   for (int clone : {ceFormHitTest, ceFormIcons}) {
     ASSERT_TRUE(FTheme->CachedObject(clone));
     EXPECT_NE(FTheme->CachedObject(clone), form);
     EXPECT_TRUE(FTheme->CachedObject(clone)->FindByName("Close")->GetVisible());
-    EXPECT_EQ(FTheme->CachedObject(clone)->FindByKind(TSeKind::skClient)->GetColor(), clNone);
   }
   for (const char* button : {"Close", "Max", "Restore", "Min"})
     EXPECT_FALSE(form->FindByName(button)->GetVisible()) << button;
   for (int entry = 5; entry < kSkinCacheSize; ++entry) {
     const char* name = SkinCacheName(entry);
     if (!name) continue;
-    const bool inSkin = std::string(name) != "ToolWindow" && std::string(name) != "Frame" &&
-                        std::string(name) != "ToolBar";
-    EXPECT_EQ(FTheme->CachedObject(entry) != nullptr, inSkin) << name;
+    EXPECT_EQ(FTheme->CachedObject(entry) != nullptr,
+              FSkin->Source().GetObjectByName(name) != nullptr)
+        << name;
   }
-  EXPECT_FALSE(FTheme->CachedObject(ceToolWindow));
-  EXPECT_EQ(FTheme->CachedObject(ceScrollBox), FTheme->CachedObject(ceScrollBoxFrame));
 }
 
 TEST_F(SkinFileWindow, ClientRectangleAtSeveralSizes) {
@@ -74,12 +72,10 @@ TEST_F(SkinFileWindow, ClientRectangleAtSeveralSizes) {
       {{0, 0, 200, 150}, {4, 23, 196, 146}},
       {{10, 20, 310, 420}, {14, 43, 306, 416}},
       {{-5, -5, 95, 45}, {-1, 18, 91, 41}},
-      {{0, 0, 1024, 768}, {4, 23, 1020, 764}},
   };
-  for (const auto& [window, client] : cases) {
-    EXPECT_EQ(FTheme->WindowGetClientRect(kwkSizeable, Window(window), d), client);
-    EXPECT_EQ(FTheme->WindowGetClientRect(kwkDialog, Window(window), d), client);
-  }
+  for (const auto& [window, client] : cases)
+    for (uint8_t kind : {kwkSizeable, kwkDialog})
+      EXPECT_EQ(FTheme->WindowGetClientRect(kind, Window(window), d), client);
   const TRect tiny = FTheme->WindowGetClientRect(kwkSizeable, Window({0, 0, 6, 20}), d);
   EXPECT_GE(tiny.Width(), 0);
   EXPECT_GE(tiny.Height(), 0);
@@ -87,70 +83,107 @@ TEST_F(SkinFileWindow, ClientRectangleAtSeveralSizes) {
             FBase.WindowGetClientRect(kwkNone, Window({0, 0, 200, 150}), d));
 }
 
-TEST_F(SkinFileWindow, HitTestsAnswerCaptionAndTop) {
-  const TteWindowInfo info = Window({0, 0, 200, 150});
-  EXPECT_EQ(FTheme->WindowGetHitTest(kwkSizeable, info, {100, 1}, d), kwhTop);
-  EXPECT_EQ(FTheme->WindowGetHitTest(kwkSizeable, info, {20, 10}, d), kwhCaption);
-  for (TPoint other : {TPoint{1, 80}, TPoint{190, 10}, TPoint{100, 100}, TPoint{100, 148}})
-    EXPECT_EQ(FTheme->WindowGetHitTest(kwkSizeable, info, other, d),
-              FBase.WindowGetHitTest(kwkSizeable, info, other, d))
-        << other.X << "," << other.Y;
-  EXPECT_EQ(FTheme->WindowGetHitTest(kwkSizeable, Window({50, 50, 450, 350}), {300, 52}, d),
-            kwhTop);
-  EXPECT_EQ(FTheme->WindowGetCaptionRect(kwkSizeable, info, d), (TRect{0, 3, 200, 23}));
+// ---- Hit tests --------------------------------------------------------------------------
+
+struct THitCase {
+  TPoint Point;
+  TteWindowHit Hit;
+};
+
+// A 300 x 200 window: points every frame answers alike, whether its pieces are the demo
+// skins' (4-pixel borders, 8-pixel corner pieces as tall as the caption band) or wide
+// plain ones (an 8-pixel top and bottom, 10-pixel sides, no corner pieces).
+constexpr THitCase kEveryFrame[] = {
+    {{2, 2}, kwhTopLeft},      {{150, 1}, kwhTop},           {{297, 2}, kwhTopRight},
+    {{1, 100}, kwhLeft},       {{298, 100}, kwhRight},       {{150, 198}, kwhBottom},
+    {{2, 198}, kwhBottomLeft}, {{297, 198}, kwhBottomRight}, {{150, 14}, kwhCaption},
+    {{150, 100}, kwhClient},   {{287, 14}, kwhBorderIcon},   {{300, 100}, kwhNowhere},
+};
+// The demo skins' corner pieces reach down beside the caption.
+constexpr THitCase kDemoFrame[] = {{{6, 20}, kwhTopLeft}, {{294, 20}, kwhTopRight}};
+// Wide sides: the whole 10 pixels are the side (a 4-pixel guess would say "right").
+constexpr THitCase kWideFrame[] = {
+    {{6, 80}, kwhLeft}, {{293, 80}, kwhRight}, {{6, 16}, kwhCaption}, {{8, 4}, kwhTopLeft}};
+
+void ExpectHits(TteTheme& theme, uint8_t kind, std::span<const THitCase> cases,
+                const std::string& skin) {
+  const TteWindowInfo info = Window({0, 0, 300, 200}, BorderIconBit(kbiClose));
+  for (const THitCase& c : cases)
+    EXPECT_EQ(theme.WindowGetHitTest(kind, info, c.Point, "default"), c.Hit)
+        << skin << " kind " << int(kind) << " at " << c.Point.X << "," << c.Point.Y;
+}
+
+TEST(SkinFileHitTest, EveryEdgeCornerCaptionAndClient) {
+  for (const demo::TLook& look : {demo::LightLook(), demo::DarkLook()}) {
+    auto theme = DemoTheme(look);
+    for (uint8_t kind : {kwkSizeable, kwkToolWindow}) {
+      ExpectHits(*theme, kind, kEveryFrame, look.FileStem);
+      ExpectHits(*theme, kind, kDemoFrame, look.FileStem);
+    }
+  }
+  TTestSkin wide;
+  wide.AddForm("Form", true, {8, 10, 8});
+  wide.AddForm("ToolWindow", true, {8, 10, 8});
+  auto theme = wide.Theme();
+  for (uint8_t kind : {kwkSizeable, kwkToolWindow}) {
+    ExpectHits(*theme, kind, kEveryFrame, "wide");
+    ExpectHits(*theme, kind, kWideFrame, "wide");
+  }
+  // A frame that does not resize answers "border" on its edges and corners.
+  const TteWindowInfo info = Window({0, 0, 300, 200}, BorderIconBit(kbiClose));
+  for (const THitCase& c : kEveryFrame) {
+    const bool edge = c.Hit >= kwhTop && c.Hit <= kwhBottomRight;
+    EXPECT_EQ(theme->WindowGetHitTest(kwkSingle, info, c.Point, "default"),
+              edge ? kwhBorder : c.Hit);
+  }
 }
 
 TEST_F(SkinFileWindow, WindowStateFromTheFlagBytes) {
-  EXPECT_EQ(TTeSkinFile::WindowStateOf(Window({}, 0)), ssNormal);
-  EXPECT_EQ(TTeSkinFile::WindowStateOf(Window({}, 0x40)), ssMaximized);
-  EXPECT_EQ(TTeSkinFile::WindowStateOf(Window({}, 0x10)), ssMinimized);
-  EXPECT_EQ(TTeSkinFile::WindowStateOf(Window({}, 0x50)), ssMinimized);
-  EXPECT_EQ(TTeSkinFile::WindowStateOf(Window({}, 0x0100)), ssRolledUp);
-  EXPECT_EQ(TTeSkinFile::WindowStateOf(Window({}, 0x0150)), ssRolledUp);
-  EXPECT_EQ(TTeSkinFile::WindowStateOf(Window({}, 0x02AF)), ssNormal);
+  const std::pair<uint16_t, TSeState> cases[] = {
+      {0, ssNormal},        {0x40, ssMaximized},  {0x10, ssMinimized}, {0x50, ssMinimized},
+      {0x0100, ssRolledUp}, {0x0150, ssRolledUp}, {0x02AF, ssNormal}};
+  for (const auto& [icons, state] : cases)
+    EXPECT_EQ(TTeSkinFile::WindowStateOf(Window({}, icons)), state) << icons;
 }
 
-TEST_F(SkinFileWindow, BorderIconRectanglesByAction) {
-  const TteWindowInfo info = Window({0, 0, 200, 150});
-  EXPECT_EQ(FTheme->WindowGetBorderIconRect(kwkSizeable, info, kbiClose, d),
-            (TRect{184, 3, 200, 23}));
-  EXPECT_EQ(FTheme->WindowGetBorderIconRect(kwkSizeable, info, kbiMaximize, d),
-            (TRect{168, 3, 184, 23}));
-  EXPECT_EQ(FTheme->WindowGetBorderIconRect(kwkSizeable, info, kbiMinimize, d),
-            (TRect{152, 3, 168, 23}));
-  EXPECT_EQ(FTheme->WindowGetBorderIconRect(kwkSizeable, info, kbiHelp, d), TRect{});
-  EXPECT_EQ(FTheme->WindowGetBorderIconRect(kwkSizeable, info, kbiMaxRestore, d), TRect{});
-  // Maximised: the restore button stands where maximise was.
-  const TteWindowInfo maximised =
-      Window({0, 0, 200, 150},
-             BorderIconBit(kbiClose) | BorderIconBit(kbiMinimize) | BorderIconBit(kbiMaxRestore));
-  EXPECT_EQ(FTheme->WindowGetBorderIconRect(kwkSizeable, maximised, kbiMaxRestore, d),
-            (TRect{168, 3, 184, 23}));
-  EXPECT_EQ(FTheme->WindowGetBorderIconRect(kwkSizeable, maximised, kbiMinimize, d),
-            (TRect{152, 3, 168, 23}));
-  // An icon whose button the skin lacks gets the base answer: a square in the caption.
-  const TteWindowInfo help = Window({0, 0, 200, 150}, BorderIconBit(kbiHelp));
-  const TRect helpRect = FTheme->WindowGetBorderIconRect(kwkSizeable, help, kbiHelp, d);
-  EXPECT_FALSE(helpRect.IsEmpty());
-  EXPECT_EQ(IntersectRect(helpRect, {0, 3, 200, 23}), helpRect);
-}
+// ---- Border icons -----------------------------------------------------------------------
 
-TEST_F(SkinFileWindow, FramePaintingLeavesOutClientAndButtons) {
-  QImage image = BlankImage(200, 150);
-  TCanvas canvas(image);
-  const TteWindowInfo noIcons = Window({0, 0, 200, 150}, 0);
-  FTheme->WindowDraw(canvas, kwkSizeable, noIcons, d);
-  EXPECT_EQ(ProbeAt(image, 100, 1), Expect(FSkin->IdOf("Form", "Top"), scNormal));
-  EXPECT_EQ(ProbeAt(image, 1, 80), Expect(FSkin->IdOf("Form", "Left"), scNormal));
-  EXPECT_EQ(ProbeAt(image, 198, 80), Expect(FSkin->IdOf("Form", "Right"), scNormal));
-  EXPECT_EQ(ProbeAt(image, 100, 148), Expect(FSkin->IdOf("Form", "Bottom"), scNormal));
-  EXPECT_EQ(ProbeAt(image, 195, 20), Expect(FSkin->IdOf("Caption", "Title"), scNormal))
-      << "the title runs under where the hidden buttons would be";
-  EXPECT_FALSE(ProbeAt(image, 100, 100).Painted) << "the client area is the control's";
+// The same answers whether or not the form has a client object: the window's state and
+// border icons decide which caption buttons show, and where.
+TEST(SkinFileBorderIcons, RectanglesFollowTheWindowWithAndWithoutAClient) {
+  struct TCase {
+    uint16_t Icons;
+    TteBorderIcon Icon;
+    TRect Rect;
+  };
+  const TCase cases[] = {
+      {kIcons, kbiClose, {184, 3, 200, 23}},
+      {kIcons, kbiMaximize, {168, 3, 184, 23}},
+      {kIcons, kbiMinimize, {152, 3, 168, 23}},
+      {kIcons, kbiHelp, {}},
+      {kIcons, kbiMaxRestore, {}},
+      {kMaximisedIcons, kbiMaxRestore, {168, 3, 184, 23}},
+      {kMaximisedIcons, kbiMinimize, {152, 3, 168, 23}},
+  };
+  for (bool withClient : {true, false}) {
+    TTestSkin skin;
+    skin.AddForm("Form", withClient);
+    auto theme = skin.Theme();
+    for (const TCase& c : cases)
+      EXPECT_EQ(theme->WindowGetBorderIconRect(kwkSizeable, Window({0, 0, 200, 150}, c.Icons),
+                                               c.Icon, "default"),
+                c.Rect)
+          << "client " << withClient << " icons " << c.Icons << " icon " << int(c.Icon);
 
-  FTheme->WindowDrawClient(canvas, kwkSizeable, noIcons, d);
-  EXPECT_EQ(ProbeAt(image, 100, 100), Expect(FSkin->IdOf("Form", "Client"), scNormal));
-  EXPECT_EQ(ProbeAt(image, 100, 1), Expect(FSkin->IdOf("Form", "Top"), scNormal));
+    // A window with only a close button shows no other caption button.
+    QImage image = BlankImage(200, 150);
+    TCanvas canvas(image);
+    theme->WindowDraw(canvas, kwkSizeable, Window({0, 0, 200, 150}, BorderIconBit(kbiClose)),
+                      "default");
+    EXPECT_EQ(image.pixel(190, 10), TTestSkin::ButtonPixel(0));
+    EXPECT_EQ(ProbeAt(image, 160, 10), Expect(skin.IdOf("Caption", "Title"), scNormal))
+        << "client " << withClient;
+  }
 }
 
 TEST_F(SkinFileWindow, BorderIconsPaintInTheirStates) {
@@ -158,27 +191,66 @@ TEST_F(SkinFileWindow, BorderIconsPaintInTheirStates) {
   TCanvas canvas(image);
   const TteWindowInfo info = Window({0, 0, 200, 150});
   FTheme->WindowDraw(canvas, kwkSizeable, info, d);
-  EXPECT_EQ(image.pixel(190, 10), TTestSkin::ButtonPixel(0));
-  EXPECT_EQ(image.pixel(160, 10), TTestSkin::ButtonPixel(0));
-  FTheme->WindowDrawBorderIcon(canvas, kwkSizeable, info, kbiClose, kpsHot, d);
-  EXPECT_EQ(image.pixel(190, 10), TTestSkin::ButtonPixel(1));
-  FTheme->WindowDrawBorderIcon(canvas, kwkSizeable, info, kbiMinimize, kpsPressed, d);
-  EXPECT_EQ(image.pixel(160, 10), TTestSkin::ButtonPixel(2));
-  // The state does not stay with the button.
-  FTheme->WindowDrawBorderIcon(canvas, kwkSizeable, info, kbiClose, kpsNormal, d);
-  EXPECT_EQ(image.pixel(190, 10), TTestSkin::ButtonPixel(0));
-  // An icon that is not present paints nothing.
+  const std::tuple<TteBorderIcon, uint8_t, int, int> cases[] = {
+      {kbiClose, kpsNormal, 190, 0}, {kbiMinimize, kpsNormal, 160, 0},
+      {kbiClose, kpsHot, 190, 1},    {kbiMinimize, kpsPressed, 160, 2},
+      {kbiClose, kpsNormal, 190, 0},  // the state does not stay with the button
+  };
+  for (const auto& [icon, state, x, third] : cases) {
+    FTheme->WindowDrawBorderIcon(canvas, kwkSizeable, info, icon, state, d);
+    EXPECT_EQ(image.pixel(x, 10), TTestSkin::ButtonPixel(third)) << int(icon) << int(state);
+  }
   QImage blank = BlankImage(200, 150);
   TCanvas blankCanvas(blank);
   FTheme->WindowDrawBorderIcon(blankCanvas, kwkSizeable, info, kbiHelp, kpsNormal, d);
-  EXPECT_EQ(blank, BlankImage(200, 150));
+  EXPECT_EQ(blank, BlankImage(200, 150)) << "an icon that is not present paints nothing";
+}
+
+// The system-menu button shows the window's icon, and the program's own without one.
+TEST(SkinFileBorderIcons, SystemMenuShowsTheWindowIcon) {
+  auto theme = DemoTheme(demo::LightLook());
+  auto paint = [&](uint16_t icons, const QIcon& icon) {
+    QImage image = BlankImage(300, 200);
+    TCanvas canvas(image);
+    TteWindowInfo info = Window({0, 0, 300, 200}, icons);
+    info.Icon = icon;
+    theme->WindowDraw(canvas, kwkSizeable, info, "default");
+    return image;
+  };
+  const uint16_t withMenu = BorderIconBit(kbiClose) | BorderIconBit(kbiSysMenu);
+  const TRect button = theme->WindowGetBorderIconRect(
+      kwkSizeable, Window({0, 0, 300, 200}, withMenu), kbiSysMenu, "default");
+  ASSERT_FALSE(button.IsEmpty());
+  QPixmap red(16, 16);
+  red.fill(Qt::red);
+  EXPECT_EQ(paint(withMenu, QIcon(red)).pixel(button.Left + 8, button.Top + 8), qRgb(255, 0, 0));
+  const QRect area = button.ToQRect();
+  EXPECT_NE(paint(withMenu, QIcon()).copy(area),
+            paint(BorderIconBit(kbiClose), QIcon()).copy(area));
+}
+
+// ---- Frame painting, tool windows, named forms --------------------------------------------
+
+TEST_F(SkinFileWindow, FramePaintingLeavesOutClientAndButtons) {
+  QImage image = BlankImage(200, 150);
+  TCanvas canvas(image);
+  const TteWindowInfo noIcons = Window({0, 0, 200, 150}, 0);
+  FTheme->WindowDraw(canvas, kwkSizeable, noIcons, d);
+  const std::tuple<int, int, const char*> pieces[] = {
+      {100, 1, "Top"}, {1, 80, "Left"}, {198, 80, "Right"}, {100, 148, "Bottom"}};
+  for (const auto& [x, y, piece] : pieces)
+    EXPECT_EQ(ProbeAt(image, x, y), Expect(FSkin->IdOf("Form", piece), scNormal)) << piece;
+  EXPECT_EQ(ProbeAt(image, 195, 20), Expect(FSkin->IdOf("Caption", "Title"), scNormal))
+      << "the title runs under where the hidden buttons would be";
+  EXPECT_FALSE(ProbeAt(image, 100, 100).Painted) << "the client area is the control's";
+  FTheme->WindowDrawClient(canvas, kwkSizeable, noIcons, d);
+  EXPECT_EQ(ProbeAt(image, 100, 100), Expect(FSkin->IdOf("Form", "Client"), scNormal));
 }
 
 TEST_F(SkinFileWindow, ToolWindowsNeedTheirOwnObject) {
-  EXPECT_TRUE(FTheme->IsWindowDefined(kwkSizeable, d));
-  EXPECT_TRUE(FTheme->IsWindowDefined(kwkSingle, d));
-  EXPECT_FALSE(FTheme->IsWindowDefined(kwkDialog, d));
-  EXPECT_FALSE(FTheme->IsWindowDefined(kwkToolWindow, d));
+  const std::pair<uint8_t, bool> defined[] = {
+      {kwkSizeable, true}, {kwkSingle, true}, {kwkDialog, false}, {kwkToolWindow, false}};
+  for (const auto& [kind, answer] : defined) EXPECT_EQ(FTheme->IsWindowDefined(kind, d), answer);
   const TteWindowInfo info = Window({0, 0, 120, 80}, BorderIconBit(kbiClose));
   EXPECT_EQ(FTheme->WindowGetClientRect(kwkToolWindow, info, d),
             FBase.WindowGetClientRect(kwkToolWindow, info, d));
@@ -189,13 +261,10 @@ TEST_F(SkinFileWindow, ToolWindowsNeedTheirOwnObject) {
   EXPECT_NE(ProbeAt(ours, 60, 1), Expect(FSkin->IdOf("Form", "Top"), scNormal))
       << "a tool window is not painted from \"Form\"";
 
-  auto skin = TTestSkin::Full();
-  skin->AddForm("ToolWindow");
-  auto theme = skin->Theme();
+  FSkin->AddForm("ToolWindow");
+  auto theme = FSkin->Theme();
   EXPECT_TRUE(theme->IsWindowDefined(kwkToolWindow, d));
   EXPECT_EQ(theme->WindowGetClientRect(kwkToolWindow, info, d), (TRect{4, 23, 116, 76}));
-  EXPECT_TRUE(theme->CachedObject(ceToolWindowClient));
-  EXPECT_TRUE(theme->CachedObject(ceToolWindowClientObject));
 }
 
 TEST_F(SkinFileWindow, FormWithoutClientHasNoPlaceholder) {
@@ -208,30 +277,32 @@ TEST_F(SkinFileWindow, FormWithoutClientHasNoPlaceholder) {
   const TteWindowInfo info = Window({0, 0, 200, 150});
   EXPECT_EQ(theme->WindowGetClientRect(kwkSizeable, info, d),
             FBase.WindowGetClientRect(kwkSizeable, info, d));
-  // The system buttons stay visible (only a form with a client is prepared), and the form
-  // itself answers for the missing clones.
-  EXPECT_TRUE(theme->CachedObject(ceForm)->FindByName("Close")->GetVisible());
-  EXPECT_EQ(theme->WindowGetBorderIconRect(kwkSizeable, info, kbiClose, d),
-            (TRect{184, 3, 200, 23}));
   EXPECT_EQ(theme->WindowGetHitTest(kwkSizeable, info, {20, 10}, d), kwhCaption);
+  EXPECT_EQ(theme->WindowGetHitTest(kwkSizeable, info, {100, 100}, d), kwhClient)
+      << "the pieces along the sides leave the client area";
 }
 
 TEST_F(SkinFileWindow, NamedFormsServeThemselves) {
-  auto skin = TTestSkin::Full();
-  TSeSkinObject* wide = skin->AddForm("WideForm");
+  TSeSkinObject* wide = FSkin->AddForm("WideForm");
   wide->FindByName("Left")->SetWidth(10);
-  auto theme = skin->Theme();
+  auto theme = FSkin->Theme();
   const TteWindowInfo info = Window({0, 0, 200, 150});
   EXPECT_EQ(theme->WindowGetClientRect(kwkSizeable, info, "WideForm"), (TRect{10, 23, 196, 146}));
   EXPECT_EQ(theme->WindowGetClientRect(kwkSizeable, info, "NoSuchForm"), (TRect{4, 23, 196, 146}));
-  EXPECT_TRUE(theme->IsWindowDefined(kwkDialog, "WideForm"));
   QImage image = BlankImage(200, 150);
   TCanvas canvas(image);
   theme->WindowDraw(canvas, kwkSizeable, info, "WideForm");
-  EXPECT_EQ(ProbeAt(image, 5, 80), Expect(skin->IdOf("WideForm", "Left"), scNormal));
-  EXPECT_EQ(ProbeAt(image, 100, 100), Expect(skin->IdOf("WideForm", "Client"), scNormal));
+  EXPECT_EQ(ProbeAt(image, 100, 100), Expect(FSkin->IdOf("WideForm", "Client"), scNormal));
   EXPECT_EQ(theme->WindowGetBorderIconRect(kwkSizeable, info, kbiClose, "WideForm"),
             (TRect{184, 3, 200, 23}));
+  // Every window kind: the defined query and the painting agree about a named form.
+  for (uint8_t kind = kwkSizeable; kind <= kwkToolWindow; ++kind) {
+    QImage frame = BlankImage(200, 150);
+    TCanvas frameCanvas(frame);
+    theme->WindowDraw(frameCanvas, kind, info, "WideForm");
+    const bool painted = ProbeAt(frame, 5, 80) == Expect(FSkin->IdOf("WideForm", "Left"), scNormal);
+    EXPECT_EQ(theme->IsWindowDefined(kind, "WideForm"), painted) << "kind " << int(kind);
+  }
 }
 
 TEST_F(SkinFileWindow, RegionCoversTheLaidOutForm) {

@@ -3,9 +3,9 @@
 // a golden sampler of the plain parts.
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFileInfo>
 #include <QImage>
+
+#include "GoldenImage.h"
 
 #include "theme/te_thememanager.h"
 
@@ -153,36 +153,6 @@ TEST(ThemeDrawing, TextRequestsUseTheCanvasFont) {
 
 // ---- Golden sampler -----------------------------------------------------------------
 
-// Compares with tests/golden/theme/<name>.png exactly (nothing here draws text). With
-// VTSKIN_UPDATE_GOLDEN=1 the reference is rewritten; on a mismatch the actual image and
-// a diff (red where pixels differ) go into the build folder.
-void ExpectGolden(const QImage& actual, const QString& name) {
-  const QString golden = QString(VTSKIN_TEST_DATA) + "/golden/theme/" + name + ".png";
-  const QImage image = actual.convertToFormat(QImage::Format_ARGB32);
-  if (qgetenv("VTSKIN_UPDATE_GOLDEN") == "1") {
-    QDir().mkpath(QFileInfo(golden).path());
-    ASSERT_TRUE(image.save(golden)) << golden.toStdString();
-    return;
-  }
-  const QImage expected = QImage(golden).convertToFormat(QImage::Format_ARGB32);
-  ASSERT_FALSE(expected.isNull()) << "missing golden image " << golden.toStdString();
-  ASSERT_EQ(expected.size(), image.size());
-  QImage diff(image.size(), QImage::Format_ARGB32);
-  int differing = 0;
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x) {
-      const bool same = image.pixel(x, y) == expected.pixel(x, y);
-      differing += same ? 0 : 1;
-      diff.setPixel(x, y, same ? qRgb(255, 255, 255) : qRgb(255, 0, 0));
-    }
-  if (differing > 0) {
-    const QString base = QString(VTSKIN_BUILD_DIR) + "/" + name;
-    image.save(base + "-actual.png");
-    diff.save(base + "-diff.png");
-  }
-  EXPECT_EQ(differing, 0) << name.toStdString() << ": see " << VTSKIN_BUILD_DIR;
-}
-
 TEST(ThemeDrawing, PlainPartsSampler) {
   TteTheme theme;
   UseClassicColours(theme);
@@ -218,7 +188,7 @@ TEST(ThemeDrawing, PlainPartsSampler) {
   theme.TabDrawTab(canvas, 0, {{54, 42, 66, 58}, ktpTop, kpsSelected}, d);
   theme.TabDrawTab(canvas, 0, {{66, 42, 78, 58}, ktpTop, kpsNormal}, d);
   theme.WindowDrawSizeGrip(canvas, 0, {78, 46, 94, 62}, d);
-  ExpectGolden(image, "plain-parts");
+  vt::test::ExpectGolden(image, "theme/plain-parts");  // exact: nothing here draws text
 }
 
 }  // namespace
