@@ -3,10 +3,10 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
-#include <QStyleFactory>
 #include <cstdio>
 #include <memory>
 
+#include "controls/TTeStyle.h"
 #include "editor/TestForm.h"
 #include "rtl/Fonts.h"
 #include "theme/te_thememanager.h"
@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
   const QString skinFile = parser.positionalArguments().first();
   const QFileInfo file(skinFile);
   if (!file.isFile() || !file.isReadable()) return Fail(skinFile + ": cannot read the file");
-  app.setStyle(QStyleFactory::create("Fusion"));
+  QApplication::setStyle(new vt::TTeStyle);  // the application owns it
   try {
     auto preview = CreatePreview(parser.isSet("empty"), file.absoluteFilePath());
     if (!vt::CurrentTheme()) return Fail(skinFile + ": not a skin this program can read");

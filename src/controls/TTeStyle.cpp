@@ -10,13 +10,13 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <QTabBar>
 #include <QTableView>
 #include <QTextEdit>
-#include <QPlainTextEdit>
 #include <QTreeView>
 
 #include "controls/te_controls.h"
@@ -84,12 +84,23 @@ struct TClassFont {
 };
 
 const TClassFont kClassFonts[] = {
-    {"QLabel", 4},          {"QPushButton", 10},       {"QCheckBox", 15},
-    {"QRadioButton", 20},   {"QGroupBox", 25},         {"QLineEdit", 29},
-    {"QAbstractSpinBox", 29}, {"QComboBox", 29},       {"QTextEdit", 29},
-    {"QPlainTextEdit", 29}, {"QMenuBar", 34},          {"QToolButton", 38},
-    {"QHeaderView", 42},    {"QStatusBar", 49},        {"QTabBar", 54},
-    {"QAbstractItemView", 57}, {"QMenu", 62},
+    {"QLabel", 4},
+    {"QPushButton", 10},
+    {"QCheckBox", 15},
+    {"QRadioButton", 20},
+    {"QGroupBox", 25},
+    {"QLineEdit", 29},
+    {"QAbstractSpinBox", 29},
+    {"QComboBox", 29},
+    {"QTextEdit", 29},
+    {"QPlainTextEdit", 29},
+    {"QMenuBar", 34},
+    {"QToolButton", 38},
+    {"QHeaderView", 42},
+    {"QStatusBar", 49},
+    {"QTabBar", 54},
+    {"QAbstractItemView", 57},
+    {"QMenu", 62},
 };
 constexpr int kWindowTextFont = 27;
 
@@ -136,26 +147,41 @@ TTeStyle::~TTeStyle() {
 
 // ---- 2. Painting --------------------------------------------------------------------
 
-TteTheme* TTeStyle::DefinedTheme(TStyleFamily family, uint8_t kind, const QWidget* widget) const {
-  if (!IsFamilyDefined(family, kind, ThemeObjectOf(widget), ThemeLinkOf(widget))) return nullptr;
-  return ThemeOf(widget);
+TTeStyle::TWidgetTheme TTeStyle::WidgetThemeOf(const QWidget* widget) const {
+  if (!widget) return {kDefaultObjectName, nullptr, TFrameRole::None};
+  const auto found = FWidgets.constFind(widget);
+  if (found != FWidgets.constEnd()) return *found;
+  return {ThemeObjectOf(widget), ThemeLinkOf(widget), FrameRoleOf(widget)};
+}
+
+void TTeStyle::RememberWidget(QWidget& widget) {
+  if (!FWidgets.contains(&widget))
+    connect(&widget, &QObject::destroyed, this,
+            [this](QObject* object) { FWidgets.remove(static_cast<QWidget*>(object)); });
+  FWidgets.insert(&widget, {ThemeObjectOf(&widget), ThemeLinkOf(&widget), FrameRoleOf(&widget)});
+}
+
+TteTheme* TTeStyle::DefinedTheme(TStyleFamily family, uint8_t kind,
+                                 const TWidgetTheme& widget) const {
+  if (!IsFamilyDefined(family, kind, widget.Object, widget.Link)) return nullptr;
+  return TteThemeManager::Instance().ThemeFor(widget.Link);
 }
 
 bool TTeStyle::DrawElement(const TStyleElement* entry, const QStyleOption& option,
-                           QPainter& painter, const QWidget* widget, const TRect& rect) const {
+                           QPainter& painter, const QWidget* widget,
+                           const TWidgetTheme& widgetTheme, const TRect& rect) const {
   if (!entry || (entry->Applies && !entry->Applies(option))) return false;
-  TteTheme* theme = DefinedTheme(entry->Family, entry->Kind, widget);
+  TteTheme* theme = DefinedTheme(entry->Family, entry->Kind, widgetTheme);
   if (!theme) return false;
   if (!entry->Paint) return true;
-  const std::string object = ThemeObjectOf(widget);
+  const std::string& object = widgetTheme.Object;
   const TteOrientation orientation = OrientationOf(option);
-  const uint32_t stateSub = entry->Class == TElementClass::Complex && !entry->WholeState ? entry->Sub : 0;
   const TStyleRequest request{option,
                               widget,
                               rect,
                               entry->Kind,
                               orientation == koVertical ? entry->PartVertical : entry->Part,
-                              ObjectStateOf(option, stateSub),
+                              ObjectStateOf(option, entry->StateSubControls),
                               orientation,
                               object};
   PaintOnCanvas(painter, [&](TCanvas& canvas) { entry->Paint(*theme, canvas, request); });
@@ -164,17 +190,21 @@ bool TTeStyle::DrawElement(const TStyleElement* entry, const QStyleOption& optio
 
 void TTeStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                              QPainter* painter, const QWidget* widget) const {
-  const uint32_t role = element == PE_PanelItemViewItem ? uint32_t(FrameRoleOf(widget)) : 0;
+  const TWidgetTheme widgetTheme = WidgetThemeOf(widget);
+  const uint32_t role = element == PE_PanelItemViewItem ? uint32_t(widgetTheme.Role) : 0;
   const TStyleElement* entry = FindStyleElement(TElementClass::Primitive, element, role);
-  if (!option || !DrawElement(entry, *option, *painter, widget, TRect::FromQRect(option->rect)))
+  if (!option ||
+      !DrawElement(entry, *option, *painter, widget, widgetTheme, TRect::FromQRect(option->rect)))
     QProxyStyle::drawPrimitive(element, option, painter, widget);
 }
 
 void TTeStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                            const QWidget* widget) const {
-  const uint32_t role = element == CE_ShapedFrame ? uint32_t(FrameRoleOf(widget)) : 0;
+  const TWidgetTheme widgetTheme = WidgetThemeOf(widget);
+  const uint32_t role = element == CE_ShapedFrame ? uint32_t(widgetTheme.Role) : 0;
   const TStyleElement* entry = FindStyleElement(TElementClass::Control, element, role);
-  if (!option || !DrawElement(entry, *option, *painter, widget, TRect::FromQRect(option->rect)))
+  if (!option ||
+      !DrawElement(entry, *option, *painter, widget, widgetTheme, TRect::FromQRect(option->rect)))
     return QProxyStyle::drawControl(element, option, painter, widget);
   DrawContent(entry->Content, element, *option, *painter, widget);
 }
@@ -196,8 +226,8 @@ void TTeStyle::DrawContent(TElementContent content, ControlElement element,
     case TElementContent::MenuBarText: {
       const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(&option);
       if (!item) return;
-      const int alignment = Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextDontClip |
-                            Qt::TextSingleLine;
+      const int alignment =
+          Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextDontClip | Qt::TextSingleLine;
       return proxy()->drawItemText(&painter, item->rect, alignment, item->palette,
                                    item->state & State_Enabled, item->text, QPalette::ButtonText);
     }
@@ -210,16 +240,17 @@ bool TTeStyle::DrawComplexThroughTheme(ComplexControl control, const QStyleOptio
   if (entries.empty()) return false;
   // A control is painted by the theme as a whole or not at all: half a skinned spin box
   // beside half a Fusion one looks broken.
+  const TWidgetTheme widgetTheme = WidgetThemeOf(widget);
   for (const TStyleElement& entry : entries)
-    if (!DefinedTheme(entry.Family, entry.Kind, widget)) return false;
+    if (!DefinedTheme(entry.Family, entry.Kind, widgetTheme)) return false;
   SubControls painted = SC_None;
   for (const TStyleElement& entry : entries) {
     if (!(option.subControls & entry.Sub)) continue;
     painted |= SubControl(entry.Sub);
-    const QRect rect = entry.WholeRect
-                           ? option.rect
-                           : proxy()->subControlRect(control, &option, SubControl(entry.Sub), widget);
-    DrawElement(&entry, option, painter, widget, TRect::FromQRect(rect));
+    const QRect rect =
+        entry.WholeRect ? option.rect
+                        : proxy()->subControlRect(control, &option, SubControl(entry.Sub), widget);
+    DrawElement(&entry, option, painter, widget, widgetTheme, TRect::FromQRect(rect));
   }
   // Sub-controls the theme has no part for (tick marks) are the base style's.
   if (const SubControls rest = option.subControls & ~painted) {
@@ -240,9 +271,9 @@ void TTeStyle::drawComplexControl(ComplexControl control, const QStyleOptionComp
 
 // ---- 3. Sizes -----------------------------------------------------------------------
 
-int TTeStyle::FrameInset(const QWidget* widget) const {
-  const std::string object = ThemeObjectOf(widget);
-  switch (FrameRoleOf(widget)) {
+int TTeStyle::FrameInset(const TWidgetTheme& widget) const {
+  const std::string& object = widget.Object;
+  switch (widget.Role) {
     case TFrameRole::ListBox:
       if (TteTheme* theme = DefinedTheme(TStyleFamily::ListBox, 0, widget))
         return InsetOf(kProbeRect, theme->ListBoxGetClientRect(0, kProbeRect, object));
@@ -272,9 +303,36 @@ int TTeStyle::FrameInset(const QWidget* widget) const {
   return -1;
 }
 
+namespace {
+
+bool IsThemeMetric(QStyle::PixelMetric metric) {
+  switch (metric) {
+    case QStyle::PM_ScrollBarExtent:
+    case QStyle::PM_IndicatorWidth:
+    case QStyle::PM_IndicatorHeight:
+    case QStyle::PM_ExclusiveIndicatorWidth:
+    case QStyle::PM_ExclusiveIndicatorHeight:
+    case QStyle::PM_SliderLength:
+    case QStyle::PM_SliderControlThickness:
+    case QStyle::PM_SliderThickness:
+    case QStyle::PM_SplitterWidth:
+    case QStyle::PM_SizeGripSize:
+    case QStyle::PM_MenuPanelWidth:
+    case QStyle::PM_DefaultFrameWidth:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
 std::optional<int> TTeStyle::ThemeMetric(PixelMetric metric, const QStyleOption* option,
-                                         const QWidget* widget) const {
-  const std::string object = ThemeObjectOf(widget);
+                                         const QWidget* widgetPointer) const {
+  // Base-style metrics are asked for many times per paint: they cost no look-up.
+  if (!IsThemeMetric(metric)) return std::nullopt;
+  const TWidgetTheme widget = WidgetThemeOf(widgetPointer);
+  const std::string& object = widget.Object;
   const TteOrientation orientation = option ? OrientationOf(*option) : koVertical;
   TteTheme* theme = nullptr;
   switch (metric) {
@@ -336,9 +394,12 @@ int TTeStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
 QSize TTeStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
                                  const QWidget* widget) const {
   QSize result = QProxyStyle::sizeFromContents(type, option, size, widget);
-  if (type == CT_HeaderSection)
+  const auto* header = qstyleoption_cast<const QStyleOptionHeader*>(option);
+  // Only the height of a horizontal header is the skin's: a vertical one's sections are rows.
+  if (type == CT_HeaderSection && header && header->orientation == Qt::Horizontal)
     if (TteTheme* theme = DefinedTheme(TStyleFamily::Header, 0, widget))
-      result.setHeight(std::max(result.height(), theme->HeaderGetHeight(0, ThemeObjectOf(widget))));
+      result.setHeight(
+          std::max(result.height(), theme->HeaderGetHeight(0, WidgetThemeOf(widget).Object)));
   return result;
 }
 
@@ -350,23 +411,25 @@ std::optional<QRect> TTeStyle::ThemeSubControlRect(ComplexControl control,
                                                    const QWidget* widget) const {
   if (control == CC_ComboBox &&
       (subControl == SC_ComboBoxArrow || subControl == SC_ComboBoxEditField)) {
-    TteTheme* theme = DefinedTheme(TStyleFamily::Edit, kekComboBoxRight, widget);
+    const TWidgetTheme widgetTheme = WidgetThemeOf(widget);
+    TteTheme* theme = DefinedTheme(TStyleFamily::Edit, kekComboBoxRight, widgetTheme);
     if (!theme) return std::nullopt;
-    const std::string object = ThemeObjectOf(widget);
+    const std::string& object = widgetTheme.Object;
     const QRect client =
         theme->EditGetClientRect(kekComboBoxRight, TRect::FromQRect(option.rect), object).ToQRect();
-    const int button = std::min(client.width(), theme->EditGetButtonWidth(kekComboBoxRight, object));
+    const int button =
+        std::min(client.width(), theme->EditGetButtonWidth(kekComboBoxRight, object));
     if (subControl == SC_ComboBoxArrow)
       return visualRect(option.direction, option.rect,
                         QRect(client.right() + 1 - button, client.top(), button, client.height()));
-    return visualRect(option.direction, option.rect,
-                      client.adjusted(2, 0, -button, 0));
+    return visualRect(option.direction, option.rect, client.adjusted(2, 0, -button, 0));
   }
   if (control == CC_Slider && subControl == SC_SliderGroove) {
-    TteTheme* theme = DefinedTheme(TStyleFamily::Track, 0, widget);
+    const TWidgetTheme widgetTheme = WidgetThemeOf(widget);
+    TteTheme* theme = DefinedTheme(TStyleFamily::Track, 0, widgetTheme);
     if (!theme) return std::nullopt;
     const TteOrientation orientation = OrientationOf(option);
-    const int thickness = theme->TrackGetTrackSize(0, orientation, ThemeObjectOf(widget));
+    const int thickness = theme->TrackGetTrackSize(0, orientation, widgetTheme.Object);
     const QRect rect = option.rect;
     if (thickness <= 0) return std::nullopt;
     if (orientation == koHorizontal)
@@ -386,12 +449,46 @@ QRect TTeStyle::subControlRect(ComplexControl control, const QStyleOptionComplex
 
 // ---- 4. Polish and theme changes ----------------------------------------------------
 
-QPalette TTeStyle::standardPalette() const {
-  QPalette palette = QProxyStyle::standardPalette();
-  if (const TteTheme* theme = CurrentTheme())
-    for (const TPaletteEntry& entry : kPaletteRoles)
-      palette.setColor(entry.Group, entry.Role, ToQColor(theme->SysColors().GetColor(entry.SysColor)));
+namespace {
+
+// `palette` with the roles the theme's system colours give.
+QPalette ThemePalette(const TteTheme& theme, QPalette palette) {
+  for (const TPaletteEntry& entry : kPaletteRoles)
+    palette.setColor(entry.Group, entry.Role, ToQColor(theme.SysColors().GetColor(entry.SysColor)));
   return palette;
+}
+
+// The theme font of the widget's class: the first entry the widget inherits.
+QFont ThemeFontOf(const TteTheme& theme, const QWidget& widget) {
+  for (const TClassFont& entry : kClassFonts)
+    if (widget.inherits(entry.ClassName)) return theme.Fonts().Font(entry.FontIndex).ToQFont();
+  return theme.Fonts().Font(kWindowTextFont).ToQFont();
+}
+
+// Marks a widget whose palette and font the style set from its link's theme.
+constexpr const char* kOwnLookProperty = "vtThemeOwnLook";
+
+}  // namespace
+
+QPalette TTeStyle::standardPalette() const {
+  const QPalette palette = QProxyStyle::standardPalette();
+  const TteTheme* theme = CurrentTheme();
+  return theme ? ThemePalette(*theme, palette) : palette;
+}
+
+// A widget whose link gives it a theme of its own shows that theme's palette and fonts;
+// one that loses its link inherits the application's again.
+void TTeStyle::ApplyOwnTheme(QWidget& widget) {
+  const TteCustomThemeLink* link = ThemeLinkOf(&widget);
+  if (const TteTheme* own = link ? link->GetTheme() : nullptr) {
+    widget.setPalette(ThemePalette(*own, QProxyStyle::standardPalette()));
+    widget.setFont(ThemeFontOf(*own, widget));
+    widget.setProperty(kOwnLookProperty, true);
+  } else if (widget.property(kOwnLookProperty).toBool()) {
+    widget.setPalette(QPalette());
+    widget.setFont(QFont());
+    widget.setProperty(kOwnLookProperty, QVariant());
+  }
 }
 
 void TTeStyle::polish(QPalette& palette) {
@@ -429,6 +526,8 @@ void TTeStyle::polish(QWidget* widget) {
   QProxyStyle::polish(widget);
   widget->setProperty(kFrameRoleProperty, int(FrameRoleForClass(*widget)));
   if (WantsHover(*widget)) widget->setAttribute(Qt::WA_Hover, true);
+  ApplyOwnTheme(*widget);
+  RememberWidget(*widget);
   widget->installEventFilter(this);
   AddThemeNotification(widget);
 }
@@ -436,6 +535,8 @@ void TTeStyle::polish(QWidget* widget) {
 void TTeStyle::unpolish(QWidget* widget) {
   RemoveThemeNotification(widget);
   widget->removeEventFilter(this);
+  FWidgets.remove(widget);
+  disconnect(widget, &QObject::destroyed, this, nullptr);
   widget->setProperty(kFrameRoleProperty, QVariant());
   QProxyStyle::unpolish(widget);
 }
@@ -452,6 +553,11 @@ bool TTeStyle::event(QEvent* event) {
 }
 
 bool TTeStyle::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::DynamicPropertyChange && watched->isWidgetType()) {
+    const QByteArray name = static_cast<QDynamicPropertyChangeEvent*>(event)->propertyName();
+    if (name == kThemeObjectProperty || name == kThemeLinkProperty)
+      RememberWidget(*static_cast<QWidget*>(watched));
+  }
   if (event->type() == TteThemeChangeEvent::EventType() && watched->isWidgetType())
     ThemeChanged(*static_cast<QWidget*>(watched),
                  static_cast<TteThemeChangeEvent*>(event)->Message());
@@ -470,6 +576,7 @@ void TTeStyle::ThemeChanged(QWidget& widget, const TteThemeMessage& message) {
   else if (message.Msg == kThemeNotifyMessage)
     concerned = link && message.WParam == reinterpret_cast<intptr_t>(link);
   if (!concerned) return;
+  if (message.Msg == kThemeNotifyMessage) ApplyOwnTheme(widget);
   widget.updateGeometry();
   widget.update();
 }

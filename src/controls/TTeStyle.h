@@ -9,6 +9,7 @@
 // fonts and repaints the widgets that use the current theme, and a link's notification
 // repaints the widgets of that link only.
 #include <QFont>
+#include <QHash>
 #include <QProxyStyle>
 #include <optional>
 #include <string>
@@ -53,10 +54,23 @@ class TTeStyle : public QProxyStyle {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // What a widget asks the theme with. Polished widgets have it remembered (their
+  // properties are read again when they change), so that painting reads no properties.
+  struct TWidgetTheme {
+    std::string Object;
+    TteCustomThemeLink* Link = nullptr;
+    TFrameRole Role = TFrameRole::None;
+  };
+  TWidgetTheme WidgetThemeOf(const QWidget* widget) const;
+  void RememberWidget(QWidget& widget);
+
   // The theme that paints `family` for the widget, or nullptr when it is not defined.
-  TteTheme* DefinedTheme(TStyleFamily family, uint8_t kind, const QWidget* widget) const;
+  TteTheme* DefinedTheme(TStyleFamily family, uint8_t kind, const TWidgetTheme& widget) const;
+  TteTheme* DefinedTheme(TStyleFamily family, uint8_t kind, const QWidget* widget) const {
+    return DefinedTheme(family, kind, WidgetThemeOf(widget));
+  }
   bool DrawElement(const TStyleElement* entry, const QStyleOption& option, QPainter& painter,
-                   const QWidget* widget, const TRect& rect) const;
+                   const QWidget* widget, const TWidgetTheme& widgetTheme, const TRect& rect) const;
   void DrawContent(TElementContent content, ControlElement element, const QStyleOption& option,
                    QPainter& painter, const QWidget* widget) const;
   bool DrawComplexThroughTheme(ComplexControl control, const QStyleOptionComplex& option,
@@ -64,12 +78,14 @@ class TTeStyle : public QProxyStyle {
   std::optional<int> ThemeMetric(PixelMetric metric, const QStyleOption* option,
                                  const QWidget* widget) const;
   std::optional<QRect> ThemeSubControlRect(ComplexControl control,
-                                           const QStyleOptionComplex& option,
-                                           SubControl subControl, const QWidget* widget) const;
-  int FrameInset(const QWidget* widget) const;
+                                           const QStyleOptionComplex& option, SubControl subControl,
+                                           const QWidget* widget) const;
+  int FrameInset(const TWidgetTheme& widget) const;
   void ApplyThemeToApplication();
+  void ApplyOwnTheme(QWidget& widget);
   void ThemeChanged(QWidget& widget, const TteThemeMessage& message);
 
+  QHash<const QWidget*, TWidgetTheme> FWidgets;
   std::optional<QFont> FApplicationFont;  // the font before the theme's fonts were given
 };
 

@@ -229,11 +229,11 @@ bool TTeForm::event(QEvent* event) {
 
 // ---- Painting ------------------------------------------------------------------------------
 
-// The frame is composed in memory and copied once. The icons are left out of the frame
-// pass and painted one by one afterwards, each in its own state, so that a hot or pressed
-// icon never lies over its normal look.
+// The frame is composed in memory and copied once. The theme paints the border icons with
+// the frame in their normal look; a hot or pressed one is painted over it.
 void TTeForm::Paint(const QRect& area) {
-  if (FBuffer.size() != FForm->size()) FBuffer = QImage(FForm->size(), QImage::Format_ARGB32);
+  if (FBuffer.size() != FForm->size())
+    FBuffer = QImage(FForm->size(), QImage::Format_ARGB32_Premultiplied);
   {
     QPainter clear(&FBuffer);
     clear.setCompositionMode(QPainter::CompositionMode_Source);
@@ -242,17 +242,16 @@ void TTeForm::Paint(const QRect& area) {
   TteTheme& theme = FrameTheme();
   const std::string name = FrameObjectName();
   const TteWindowInfo info = WindowInfo();
-  TteWindowInfo frameOnly = info;
-  frameOnly.BorderIcons = 0;
   {
     TCanvas canvas(FBuffer);
     canvas.SetClipRect(TRect::FromQRect(area));
-    theme.WindowDraw(canvas, FWindowKind, frameOnly, name);
+    theme.WindowDraw(canvas, FWindowKind, info, name);
     theme.WindowDrawClient(canvas, FWindowKind, info, name);
-    for (int icon = 0; icon < kBorderIconCount; ++icon)
-      if (info.HasIcon(TteBorderIcon(icon)))
-        theme.WindowDrawBorderIcon(canvas, FWindowKind, info, TteBorderIcon(icon),
-                                   BorderIconState(TteBorderIcon(icon)), name);
+    for (int icon = 0; icon < kBorderIconCount; ++icon) {
+      const uint8_t state = BorderIconState(TteBorderIcon(icon));
+      if (info.HasIcon(TteBorderIcon(icon)) && state != kpsNormal)
+        theme.WindowDrawBorderIcon(canvas, FWindowKind, info, TteBorderIcon(icon), state, name);
+    }
   }
   QPainter painter(FForm);
   painter.drawImage(area.topLeft(), FBuffer, area);
@@ -452,6 +451,10 @@ void TTeForm::ShowSystemMenu(const QPoint& globalPos) {
   actions[1]->setEnabled(FBorderIcons & BorderIconBit(kbiMinimize));
   actions[2]->setEnabled(!maximized && (FBorderIcons & BorderIconBit(kbiMaximize)));
   FSystemMenu->popup(globalPos);
+}
+
+bool TTeForm::IsInTray() const {
+  return FTrayIcon && FTrayIcon->isVisible();
 }
 
 // Without a notification area the window is minimised instead.

@@ -58,6 +58,8 @@ class TTeForm : public QObject {
   TTeEffectPlayer& EffectPlayer() { return FPlayer; }
 
   bool IsRolledUp() const { return FRolledUp; }
+  // Whether the tray button has hidden the form behind a notification-area icon.
+  bool IsInTray() const;
   // Rolling up leaves only the caption and borders; rolling down brings the rest back.
   void SetRolledUp(bool rolledUp);
   // Resizes the window so that its client area gets `size`.

@@ -1,5 +1,6 @@
 #include "controls/te_controls.h"
 
+#include <QStyle>
 #include <QVariant>
 #include <QWidget>
 
@@ -22,6 +23,10 @@ void SetThemeLink(QWidget* widget, TteCustomThemeLink* link) {
   // read the same.
   widget->setProperty(kThemeLinkProperty,
                       link ? QVariant::fromValue(static_cast<void*>(link)) : QVariant());
+  // A polished widget is polished again, so that its style picks up the linked theme's
+  // palette and fonts.
+  if (widget->testAttribute(Qt::WA_WState_Polished)) widget->style()->polish(widget);
+  widget->update();
 }
 
 TteCustomThemeLink* ThemeLinkOf(const QWidget* widget) {

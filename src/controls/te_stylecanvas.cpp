@@ -27,7 +27,8 @@ QImage* RasterImageOf(QPainter& painter) {
 // Whether composing pixels ourselves gives what the painter would: plain source-over at
 // full opacity.
 bool PaintsPlainly(const QPainter& painter) {
-  return painter.opacity() == 1.0 && painter.compositionMode() == QPainter::CompositionMode_SourceOver;
+  return painter.opacity() == 1.0 &&
+         painter.compositionMode() == QPainter::CompositionMode_SourceOver;
 }
 
 std::optional<QPoint> WholePixelTranslation(const QTransform& transform) {

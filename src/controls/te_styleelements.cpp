@@ -143,12 +143,16 @@ TRect ProgressFillOf(const QStyleOptionProgressBar& bar, const TRect& rect) {
   TRect fill = rect;
   if (vertical) {
     const int length = int(rect.Height() * done + 0.5);
-    if (bar.invertedAppearance) fill.Bottom = rect.Top + length;
-    else fill.Top = rect.Bottom - length;
+    if (bar.invertedAppearance)
+      fill.Bottom = rect.Top + length;
+    else
+      fill.Top = rect.Bottom - length;
   } else {
     const int length = int(rect.Width() * done + 0.5);
-    if (reversed) fill.Left = rect.Right - length;
-    else fill.Right = rect.Left + length;
+    if (reversed)
+      fill.Left = rect.Right - length;
+    else
+      fill.Right = rect.Left + length;
   }
   return fill;
 }
@@ -229,8 +233,10 @@ void PaintMenuBarItem(TteTheme& theme, TCanvas& canvas, const TStyleRequest& req
   theme.MenuDrawFrame(canvas, request.Kind, bar, request.Object);
   canvas.SetClipRect(clip);
   TtePartInfo info = request.PartInfo();
-  if (request.Option.state & QStyle::State_Sunken) info.State = kpsPressed;
-  else if (request.Option.state & QStyle::State_Selected) info.State = kpsSelected;
+  if (request.Option.state & QStyle::State_Sunken)
+    info.State = kpsPressed;
+  else if (request.Option.state & QStyle::State_Selected)
+    info.State = kpsSelected;
   if (info.State != kpsNormal && info.State != kpsFocused)
     theme.MenuDrawItem(canvas, request.Kind, info, request.Object);
 }
@@ -278,8 +284,8 @@ void PaintHint(TteTheme& theme, TCanvas& canvas, const TStyleRequest& request) {
 }
 
 void PaintHeaderSection(TteTheme& theme, TCanvas& canvas, const TStyleRequest& request) {
-  theme.HeaderDrawSection(canvas, request.Kind,
-                          {request.Rect, SectionStateOf(request.ObjectState)}, request.Object);
+  theme.HeaderDrawSection(canvas, request.Kind, {request.Rect, SectionStateOf(request.ObjectState)},
+                          request.Object);
 }
 
 void PaintHeaderFrame(TteTheme& theme, TCanvas& canvas, const TStyleRequest& request) {
@@ -408,77 +414,77 @@ constexpr uint32_t Role(TFrameRole role) {
 // Complex controls are listed sub-control by sub-control in painting order.
 const TStyleElement kStyleElements[] = {
     // clang-format off
-    // class     element                               sub                              family       kind                 part            vertical        paint               applies                 whole  wholeRect content
-    {C::Primitive, QStyle::PE_PanelButtonCommand,       0,                                F::Button,   kbkPushButton,       kbpFace,        kbpFace,        PaintButton,        nullptr,                false, false, X::None},
-    {C::Primitive, QStyle::PE_PanelButtonBevel,         0,                                F::Button,   kbkPushButton,       kbpFace,        kbpFace,        PaintButton,        nullptr,                false, false, X::None},
-    {C::Primitive, QStyle::PE_IndicatorCheckBox,        0,                                F::Check,    kckCheckBox,         0,              0,              PaintCheck,         nullptr,                false, false, X::None},
-    {C::Primitive, QStyle::PE_IndicatorRadioButton,     0,                                F::Check,    kckRadioButton,      0,              0,              PaintCheck,         nullptr,                false, false, X::None},
-    {C::Primitive, QStyle::PE_IndicatorMenuCheckMark,   0,                                F::Check,    kckCheckBox,         0,              0,              PaintCheck,         nullptr,                false, false, X::None},
-    {C::Primitive, QStyle::PE_IndicatorItemViewItemCheck, 0,                              F::ListBox,  0,                   0,              0,              PaintListCheck,     nullptr,                false, false, X::None},
-    {C::Primitive, QStyle::PE_PanelLineEdit,            0,                                F::Edit,     kekEdit,             0,              0,              PaintEdit,          HasFrame,               false, false, X::None},
-    {C::Primitive, QStyle::PE_FrameLineEdit,            0,                                F::Edit,     kekEdit,             0,              0,              PaintEdit,          nullptr,                false, false, X::None},
-    {C::Primitive, QStyle::PE_PanelButtonTool,          0,                                F::ToolBar,  0,                   ktbFace,        ktbFace,        PaintToolButton,    nullptr,                false, false, X::None},
-    {C::Primitive, QStyle::PE_IndicatorButtonDropDown,  0,                                F::ToolBar,  0,                   ktbDropDown,    ktbDropDown,    PaintToolButton,    nullptr,                false, false, X::None},
-    {C::Primitive, QStyle::PE_IndicatorToolBarSeparator, 0,                               F::ToolBar,  0,                   0,              0,              PaintToolSeparator, nullptr,                false, false, X::None},
-    {C::Primitive, QStyle::PE_IndicatorToolBarHandle,   0,                                F::ToolBar,  0,                   0,              0,              PaintGrabber,       nullptr,                false, false, X::None},
-    {C::Primitive, QStyle::PE_PanelMenu,                0,                                F::Menu,     kmkPopupMenu,        0,              0,              PaintMenuFrame,     nullptr,                false, false, X::None},
-    {C::Primitive, QStyle::PE_FrameMenu,                0,                                F::Menu,     kmkPopupMenu,        0,              0,              nullptr,            nullptr,                false, false, X::None},
-    {C::Primitive, QStyle::PE_PanelMenuBar,             0,                                F::Menu,     kmkMenuBar,          0,              0,              PaintMenuFrame,     nullptr,                false, false, X::None},
-    {C::Primitive, QStyle::PE_FrameGroupBox,            0,                                F::GroupBox, 0,                   0,              0,              PaintGroupBox,      nullptr,                false, false, X::None},
-    {C::Primitive, QStyle::PE_FrameTabWidget,           0,                                F::Tab,      0,                   ktpTop,         ktpTop,         PaintTabFrame,      nullptr,                false, false, X::None},
-    {C::Primitive, QStyle::PE_PanelStatusBar,           0,                                F::Status,   0,                   0,              0,              PaintStatusFrame,   nullptr,                false, false, X::None},
-    {C::Primitive, QStyle::PE_FrameStatusBarItem,       0,                                F::Status,   0,                   0,              0,              PaintStatusPanel,   nullptr,                false, false, X::None},
-    {C::Primitive, QStyle::PE_PanelTipLabel,            0,                                F::Hint,     0,                   0,              0,              PaintHint,          nullptr,                false, false, X::None},
-    {C::Primitive, QStyle::PE_PanelItemViewItem,        Role(TFrameRole::ListBox),        F::ListBox,  0,                   0,              0,              PaintListItem,      IsLitItem,              false, false, X::None},
-    {C::Primitive, QStyle::PE_PanelItemViewItem,        Role(TFrameRole::ItemList),       F::ItemList, 0,                   0,              0,              PaintItemListItem,  IsLitItem,              false, false, X::None},
-    {C::Primitive, QStyle::PE_PanelItemViewItem,        Role(TFrameRole::Grid),           F::Grid,     0,                   0,              0,              PaintGridCell,      IsLitItem,              false, false, X::None},
-    {C::Control,   QStyle::CE_TabBarTabShape,           0,                                F::Tab,      0,                   ktpTop,         ktpTop,         PaintTab,           nullptr,                false, false, X::None},
-    {C::Control,   QStyle::CE_HeaderSection,            0,                                F::Header,   0,                   0,              0,              PaintHeaderSection, nullptr,                false, false, X::None},
-    {C::Control,   QStyle::CE_HeaderEmptyArea,          0,                                F::Header,   0,                   0,              0,              PaintHeaderFrame,   nullptr,                false, false, X::None},
-    {C::Control,   QStyle::CE_ProgressBarGroove,        0,                                F::Progress, 0,                   kppFrameHorz,   kppFrameVert,   PaintProgressFrame, nullptr,                false, false, X::None},
-    {C::Control,   QStyle::CE_ProgressBarContents,      0,                                F::Progress, 0,                   kppBarHorz,     kppBarVert,     PaintProgressBar,   HasDeterminateProgress, false, false, X::None},
-    {C::Control,   QStyle::CE_MenuItem,                 0,                                F::Menu,     kmkPopupMenu,        0,              0,              PaintMenuItem,      nullptr,                false, false, X::BaseUnhighlighted},
-    {C::Control,   QStyle::CE_MenuBarItem,              0,                                F::Menu,     kmkMenuBar,          0,              0,              PaintMenuBarItem,   nullptr,                false, false, X::MenuBarText},
-    {C::Control,   QStyle::CE_MenuBarEmptyArea,         0,                                F::Menu,     kmkMenuBar,          0,              0,              PaintMenuFrame,     nullptr,                false, false, X::None},
-    {C::Control,   QStyle::CE_MenuScroller,             0,                                F::Menu,     kmkPopupMenu,        0,              0,              PaintMenuScroller,  nullptr,                false, false, X::None},
-    {C::Control,   QStyle::CE_ToolBar,                  0,                                F::ToolBar,  0,                   0,              0,              PaintToolBar,       nullptr,                false, false, X::None},
-    {C::Control,   QStyle::CE_Splitter,                 0,                                F::Splitter, 0,                   0,              0,              PaintSplitter,      nullptr,                false, false, X::None},
-    {C::Control,   QStyle::CE_SizeGrip,                 0,                                F::Status,   0,                   0,              0,              PaintGripper,       nullptr,                false, false, X::None},
-    {C::Control,   QStyle::CE_ShapedFrame,              Role(TFrameRole::Panel),          F::Container, 0,                  0,              0,              PaintContainer,     IsPanelShape,           false, false, X::None},
-    {C::Control,   QStyle::CE_ShapedFrame,              Role(TFrameRole::ListBox),        F::ListBox,  0,                   0,              0,              PaintListFrame,     IsPanelShape,           false, false, X::None},
-    {C::Control,   QStyle::CE_ShapedFrame,              Role(TFrameRole::ItemList),       F::ItemList, 0,                   0,              0,              PaintItemListFrame, IsPanelShape,           false, false, X::None},
-    {C::Control,   QStyle::CE_ShapedFrame,              Role(TFrameRole::Grid),           F::Grid,     0,                   0,              0,              PaintGridFrame,     IsPanelShape,           false, false, X::None},
-    {C::Control,   QStyle::CE_ShapedFrame,              Role(TFrameRole::ScrollBox),      F::ScrollBox, 0,                  0,              0,              PaintScrollBoxFrame, IsPanelShape,          false, false, X::None},
-    {C::Control,   QStyle::CE_ShapedFrame,              Role(TFrameRole::Edit),           F::Edit,     kekEdit,             0,              0,              PaintEditFrame,     IsPanelShape,           false, false, X::None},
-    {C::Complex,   QStyle::CC_ScrollBar,                QStyle::SC_ScrollBarGroove,       F::Scroll,   0,                   0,              0,              PaintScrollTrack,   nullptr,                true,  true,  X::None},
-    {C::Complex,   QStyle::CC_ScrollBar,                QStyle::SC_ScrollBarAddPage,      F::Scroll,   0,                   0,              0,              nullptr,            nullptr,                false, false, X::None},
-    {C::Complex,   QStyle::CC_ScrollBar,                QStyle::SC_ScrollBarSubPage,      F::Scroll,   0,                   0,              0,              nullptr,            nullptr,                false, false, X::None},
-    {C::Complex,   QStyle::CC_ScrollBar,                QStyle::SC_ScrollBarFirst,        F::Scroll,   0,                   0,              0,              nullptr,            nullptr,                false, false, X::None},
-    {C::Complex,   QStyle::CC_ScrollBar,                QStyle::SC_ScrollBarLast,         F::Scroll,   0,                   0,              0,              nullptr,            nullptr,                false, false, X::None},
-    {C::Complex,   QStyle::CC_ScrollBar,                QStyle::SC_ScrollBarSubLine,      F::Scroll,   0,                   kspLeftButton,  kspTopButton,   PaintScrollButton,  nullptr,                false, false, X::None},
-    {C::Complex,   QStyle::CC_ScrollBar,                QStyle::SC_ScrollBarAddLine,      F::Scroll,   0,                   kspRightButton, kspBottomButton, PaintScrollButton, nullptr,                false, false, X::None},
-    {C::Complex,   QStyle::CC_ScrollBar,                QStyle::SC_ScrollBarSlider,       F::Scroll,   0,                   kspHorzSlider,  kspVertSlider,  PaintScrollButton,  nullptr,                false, false, X::None},
-    {C::Complex,   QStyle::CC_Slider,                   QStyle::SC_SliderGroove,          F::Track,    0,                   0,              0,              PaintTrack,         nullptr,                true,  false, X::None},
-    {C::Complex,   QStyle::CC_Slider,                   QStyle::SC_SliderHandle,          F::Track,    0,                   0,              0,              PaintThumb,         nullptr,                false, false, X::None},
-    {C::Complex,   QStyle::CC_SpinBox,                  QStyle::SC_SpinBoxFrame,          F::Edit,     kekEdit,             0,              0,              PaintEdit,          nullptr,                true,  false, X::None},
-    {C::Complex,   QStyle::CC_SpinBox,                  QStyle::SC_SpinBoxEditField,      F::Edit,     kekEdit,             0,              0,              nullptr,            nullptr,                false, false, X::None},
-    {C::Complex,   QStyle::CC_SpinBox,                  QStyle::SC_SpinBoxUp,             F::Button,   kbkSpinVertical,     kbpSpinLeft,    kbpSpinLeft,    PaintSpinButton,    nullptr,                false, false, X::None},
-    {C::Complex,   QStyle::CC_SpinBox,                  QStyle::SC_SpinBoxDown,           F::Button,   kbkSpinVertical,     kbpSpinRight,   kbpSpinRight,   PaintSpinButton,    nullptr,                false, false, X::None},
-    {C::Complex,   QStyle::CC_ComboBox,                 QStyle::SC_ComboBoxFrame,         F::Edit,     kekComboBoxRight,    0,              0,              PaintEdit,          nullptr,                true,  false, X::None},
-    {C::Complex,   QStyle::CC_ComboBox,                 QStyle::SC_ComboBoxEditField,     F::Edit,     kekComboBoxRight,    0,              0,              nullptr,            nullptr,                false, false, X::None},
-    {C::Complex,   QStyle::CC_ComboBox,                 QStyle::SC_ComboBoxListBoxPopup,  F::Edit,     kekComboBoxRight,    0,              0,              nullptr,            nullptr,                false, false, X::None},
-    {C::Complex,   QStyle::CC_ComboBox,                 QStyle::SC_ComboBoxArrow,         F::Edit,     kekComboBoxRight,    1,              1,              PaintEditButton,    nullptr,                false, false, X::None},
+    // class     element                               sub                              family       kind                 part            vertical        paint               applies                 state  wholeRect content
+    {C::Primitive, QStyle::PE_PanelButtonCommand,       0,                                F::Button,   kbkPushButton,       kbpFace,        kbpFace,        PaintButton,        nullptr,                0, false, X::None},
+    {C::Primitive, QStyle::PE_PanelButtonBevel,         0,                                F::Button,   kbkPushButton,       kbpFace,        kbpFace,        PaintButton,        nullptr,                0, false, X::None},
+    {C::Primitive, QStyle::PE_IndicatorCheckBox,        0,                                F::Check,    kckCheckBox,         0,              0,              PaintCheck,         nullptr,                0, false, X::None},
+    {C::Primitive, QStyle::PE_IndicatorRadioButton,     0,                                F::Check,    kckRadioButton,      0,              0,              PaintCheck,         nullptr,                0, false, X::None},
+    {C::Primitive, QStyle::PE_IndicatorMenuCheckMark,   0,                                F::Check,    kckCheckBox,         0,              0,              PaintCheck,         nullptr,                0, false, X::None},
+    {C::Primitive, QStyle::PE_IndicatorItemViewItemCheck, 0,                              F::ListBox,  0,                   0,              0,              PaintListCheck,     nullptr,                0, false, X::None},
+    {C::Primitive, QStyle::PE_PanelLineEdit,            0,                                F::Edit,     kekEdit,             0,              0,              PaintEdit,          HasFrame,               0, false, X::None},
+    {C::Primitive, QStyle::PE_FrameLineEdit,            0,                                F::Edit,     kekEdit,             0,              0,              PaintEdit,          nullptr,                0, false, X::None},
+    {C::Primitive, QStyle::PE_PanelButtonTool,          0,                                F::ToolBar,  0,                   ktbFace,        ktbFace,        PaintToolButton,    nullptr,                0, false, X::None},
+    {C::Primitive, QStyle::PE_IndicatorButtonDropDown,  0,                                F::ToolBar,  0,                   ktbDropDown,    ktbDropDown,    PaintToolButton,    nullptr,                0, false, X::None},
+    {C::Primitive, QStyle::PE_IndicatorToolBarSeparator, 0,                               F::ToolBar,  0,                   0,              0,              PaintToolSeparator, nullptr,                0, false, X::None},
+    {C::Primitive, QStyle::PE_IndicatorToolBarHandle,   0,                                F::ToolBar,  0,                   0,              0,              PaintGrabber,       nullptr,                0, false, X::None},
+    {C::Primitive, QStyle::PE_PanelMenu,                0,                                F::Menu,     kmkPopupMenu,        0,              0,              PaintMenuFrame,     nullptr,                0, false, X::None},
+    {C::Primitive, QStyle::PE_FrameMenu,                0,                                F::Menu,     kmkPopupMenu,        0,              0,              nullptr,            nullptr,                0, false, X::None},
+    {C::Primitive, QStyle::PE_PanelMenuBar,             0,                                F::Menu,     kmkMenuBar,          0,              0,              PaintMenuFrame,     nullptr,                0, false, X::None},
+    {C::Primitive, QStyle::PE_FrameGroupBox,            0,                                F::GroupBox, 0,                   0,              0,              PaintGroupBox,      nullptr,                0, false, X::None},
+    {C::Primitive, QStyle::PE_FrameTabWidget,           0,                                F::Tab,      0,                   ktpTop,         ktpTop,         PaintTabFrame,      nullptr,                0, false, X::None},
+    {C::Primitive, QStyle::PE_PanelStatusBar,           0,                                F::Status,   0,                   0,              0,              PaintStatusFrame,   nullptr,                0, false, X::None},
+    {C::Primitive, QStyle::PE_FrameStatusBarItem,       0,                                F::Status,   0,                   0,              0,              PaintStatusPanel,   nullptr,                0, false, X::None},
+    {C::Primitive, QStyle::PE_PanelTipLabel,            0,                                F::Hint,     0,                   0,              0,              PaintHint,          nullptr,                0, false, X::None},
+    {C::Primitive, QStyle::PE_PanelItemViewItem,        Role(TFrameRole::ListBox),        F::ListBox,  0,                   0,              0,              PaintListItem,      IsLitItem,              0, false, X::None},
+    {C::Primitive, QStyle::PE_PanelItemViewItem,        Role(TFrameRole::ItemList),       F::ItemList, 0,                   0,              0,              PaintItemListItem,  IsLitItem,              0, false, X::None},
+    {C::Primitive, QStyle::PE_PanelItemViewItem,        Role(TFrameRole::Grid),           F::Grid,     0,                   0,              0,              PaintGridCell,      IsLitItem,              0, false, X::None},
+    {C::Control,   QStyle::CE_TabBarTabShape,           0,                                F::Tab,      0,                   ktpTop,         ktpTop,         PaintTab,           nullptr,                0, false, X::None},
+    {C::Control,   QStyle::CE_HeaderSection,            0,                                F::Header,   0,                   0,              0,              PaintHeaderSection, nullptr,                0, false, X::None},
+    {C::Control,   QStyle::CE_HeaderEmptyArea,          0,                                F::Header,   0,                   0,              0,              PaintHeaderFrame,   nullptr,                0, false, X::None},
+    {C::Control,   QStyle::CE_ProgressBarGroove,        0,                                F::Progress, 0,                   kppFrameHorz,   kppFrameVert,   PaintProgressFrame, nullptr,                0, false, X::None},
+    {C::Control,   QStyle::CE_ProgressBarContents,      0,                                F::Progress, 0,                   kppBarHorz,     kppBarVert,     PaintProgressBar,   HasDeterminateProgress, 0, false, X::None},
+    {C::Control,   QStyle::CE_MenuItem,                 0,                                F::Menu,     kmkPopupMenu,        0,              0,              PaintMenuItem,      nullptr,                0, false, X::BaseUnhighlighted},
+    {C::Control,   QStyle::CE_MenuBarItem,              0,                                F::Menu,     kmkMenuBar,          0,              0,              PaintMenuBarItem,   nullptr,                0, false, X::MenuBarText},
+    {C::Control,   QStyle::CE_MenuBarEmptyArea,         0,                                F::Menu,     kmkMenuBar,          0,              0,              PaintMenuFrame,     nullptr,                0, false, X::None},
+    {C::Control,   QStyle::CE_MenuScroller,             0,                                F::Menu,     kmkPopupMenu,        0,              0,              PaintMenuScroller,  nullptr,                0, false, X::None},
+    {C::Control,   QStyle::CE_ToolBar,                  0,                                F::ToolBar,  0,                   0,              0,              PaintToolBar,       nullptr,                0, false, X::None},
+    {C::Control,   QStyle::CE_Splitter,                 0,                                F::Splitter, 0,                   0,              0,              PaintSplitter,      nullptr,                0, false, X::None},
+    {C::Control,   QStyle::CE_SizeGrip,                 0,                                F::Status,   0,                   0,              0,              PaintGripper,       nullptr,                0, false, X::None},
+    {C::Control,   QStyle::CE_ShapedFrame,              Role(TFrameRole::Panel),          F::Container, 0,                  0,              0,              PaintContainer,     IsPanelShape,           0, false, X::None},
+    {C::Control,   QStyle::CE_ShapedFrame,              Role(TFrameRole::ListBox),        F::ListBox,  0,                   0,              0,              PaintListFrame,     IsPanelShape,           0, false, X::None},
+    {C::Control,   QStyle::CE_ShapedFrame,              Role(TFrameRole::ItemList),       F::ItemList, 0,                   0,              0,              PaintItemListFrame, IsPanelShape,           0, false, X::None},
+    {C::Control,   QStyle::CE_ShapedFrame,              Role(TFrameRole::Grid),           F::Grid,     0,                   0,              0,              PaintGridFrame,     IsPanelShape,           0, false, X::None},
+    {C::Control,   QStyle::CE_ShapedFrame,              Role(TFrameRole::ScrollBox),      F::ScrollBox, 0,                  0,              0,              PaintScrollBoxFrame, IsPanelShape,          0, false, X::None},
+    {C::Control,   QStyle::CE_ShapedFrame,              Role(TFrameRole::Edit),           F::Edit,     kekEdit,             0,              0,              PaintEditFrame,     IsPanelShape,           0, false, X::None},
+    {C::Complex,   QStyle::CC_ScrollBar,                QStyle::SC_ScrollBarGroove,       F::Scroll,   0,                   0,              0,              PaintScrollTrack,   nullptr,                QStyle::SC_ScrollBarGroove | QStyle::SC_ScrollBarAddPage | QStyle::SC_ScrollBarSubPage, true, X::None},
+    {C::Complex,   QStyle::CC_ScrollBar,                QStyle::SC_ScrollBarAddPage,      F::Scroll,   0,                   0,              0,              nullptr,            nullptr,                QStyle::SC_ScrollBarAddPage, false, X::None},
+    {C::Complex,   QStyle::CC_ScrollBar,                QStyle::SC_ScrollBarSubPage,      F::Scroll,   0,                   0,              0,              nullptr,            nullptr,                QStyle::SC_ScrollBarSubPage, false, X::None},
+    {C::Complex,   QStyle::CC_ScrollBar,                QStyle::SC_ScrollBarFirst,        F::Scroll,   0,                   0,              0,              nullptr,            nullptr,                QStyle::SC_ScrollBarFirst, false, X::None},
+    {C::Complex,   QStyle::CC_ScrollBar,                QStyle::SC_ScrollBarLast,         F::Scroll,   0,                   0,              0,              nullptr,            nullptr,                QStyle::SC_ScrollBarLast, false, X::None},
+    {C::Complex,   QStyle::CC_ScrollBar,                QStyle::SC_ScrollBarSubLine,      F::Scroll,   0,                   kspLeftButton,  kspTopButton,   PaintScrollButton,  nullptr,                QStyle::SC_ScrollBarSubLine, false, X::None},
+    {C::Complex,   QStyle::CC_ScrollBar,                QStyle::SC_ScrollBarAddLine,      F::Scroll,   0,                   kspRightButton, kspBottomButton, PaintScrollButton, nullptr,                QStyle::SC_ScrollBarAddLine, false, X::None},
+    {C::Complex,   QStyle::CC_ScrollBar,                QStyle::SC_ScrollBarSlider,       F::Scroll,   0,                   kspHorzSlider,  kspVertSlider,  PaintScrollButton,  nullptr,                QStyle::SC_ScrollBarSlider, false, X::None},
+    {C::Complex,   QStyle::CC_Slider,                   QStyle::SC_SliderGroove,          F::Track,    0,                   0,              0,              PaintTrack,         nullptr,                0,  false, X::None},
+    {C::Complex,   QStyle::CC_Slider,                   QStyle::SC_SliderHandle,          F::Track,    0,                   0,              0,              PaintThumb,         nullptr,                QStyle::SC_SliderHandle, false, X::None},
+    {C::Complex,   QStyle::CC_SpinBox,                  QStyle::SC_SpinBoxFrame,          F::Edit,     kekEdit,             0,              0,              PaintEdit,          nullptr,                0,  false, X::None},
+    {C::Complex,   QStyle::CC_SpinBox,                  QStyle::SC_SpinBoxEditField,      F::Edit,     kekEdit,             0,              0,              nullptr,            nullptr,                QStyle::SC_SpinBoxEditField, false, X::None},
+    {C::Complex,   QStyle::CC_SpinBox,                  QStyle::SC_SpinBoxUp,             F::Button,   kbkSpinVertical,     kbpSpinLeft,    kbpSpinLeft,    PaintSpinButton,    nullptr,                QStyle::SC_SpinBoxUp, false, X::None},
+    {C::Complex,   QStyle::CC_SpinBox,                  QStyle::SC_SpinBoxDown,           F::Button,   kbkSpinVertical,     kbpSpinRight,   kbpSpinRight,   PaintSpinButton,    nullptr,                QStyle::SC_SpinBoxDown, false, X::None},
+    {C::Complex,   QStyle::CC_ComboBox,                 QStyle::SC_ComboBoxFrame,         F::Edit,     kekComboBoxRight,    0,              0,              PaintEdit,          nullptr,                0,  false, X::None},
+    {C::Complex,   QStyle::CC_ComboBox,                 QStyle::SC_ComboBoxEditField,     F::Edit,     kekComboBoxRight,    0,              0,              nullptr,            nullptr,                QStyle::SC_ComboBoxEditField, false, X::None},
+    {C::Complex,   QStyle::CC_ComboBox,                 QStyle::SC_ComboBoxListBoxPopup,  F::Edit,     kekComboBoxRight,    0,              0,              nullptr,            nullptr,                QStyle::SC_ComboBoxListBoxPopup, false, X::None},
+    {C::Complex,   QStyle::CC_ComboBox,                 QStyle::SC_ComboBoxArrow,         F::Edit,     kekComboBoxRight,    1,              1,              PaintEditButton,    nullptr,                QStyle::SC_ComboBoxArrow, false, X::None},
     // clang-format on
 };
 
 // The IsXxxDefined query of each family, in TStyleFamily order.
 const TteThemeManager::TIsDefinedQuery kFamilyQueries[] = {
-    &TteTheme::IsButtonDefined,    &TteTheme::IsCheckDefined,    &TteTheme::IsScrollDefined,
-    &TteTheme::IsProgressDefined,  &TteTheme::IsTrackDefined,    &TteTheme::IsHeaderDefined,
-    &TteTheme::IsStatusDefined,    &TteTheme::IsEditDefined,     &TteTheme::IsGroupBoxDefined,
-    &TteTheme::IsMenuDefined,      &TteTheme::IsToolBarDefined,  &TteTheme::IsSplitterDefined,
-    &TteTheme::IsTabDefined,       &TteTheme::IsListBoxDefined,  &TteTheme::IsItemListDefined,
-    &TteTheme::IsGridDefined,      &TteTheme::IsHintDefined,     &TteTheme::IsScrollBoxDefined,
+    &TteTheme::IsButtonDefined,    &TteTheme::IsCheckDefined,   &TteTheme::IsScrollDefined,
+    &TteTheme::IsProgressDefined,  &TteTheme::IsTrackDefined,   &TteTheme::IsHeaderDefined,
+    &TteTheme::IsStatusDefined,    &TteTheme::IsEditDefined,    &TteTheme::IsGroupBoxDefined,
+    &TteTheme::IsMenuDefined,      &TteTheme::IsToolBarDefined, &TteTheme::IsSplitterDefined,
+    &TteTheme::IsTabDefined,       &TteTheme::IsListBoxDefined, &TteTheme::IsItemListDefined,
+    &TteTheme::IsGridDefined,      &TteTheme::IsHintDefined,    &TteTheme::IsScrollBoxDefined,
     &TteTheme::IsContainerDefined,
 };
 static_assert(std::size(kFamilyQueries) == size_t(TStyleFamily::Container) + 1,

@@ -53,9 +53,9 @@ TFrameRole FrameRoleOf(const QWidget* widget);
 
 // What the base style still draws after the theme painted an element's background.
 enum class TElementContent : uint8_t {
-  None,              // the theme painted everything
-  BaseUnhighlighted, // the base style's contents, its highlight fill made transparent
-  MenuBarText,       // the caption of a menu bar item
+  None,               // the theme painted everything
+  BaseUnhighlighted,  // the base style's contents, its highlight fill made transparent
+  MenuBarText,        // the caption of a menu bar item
 };
 
 // One request to the theme: the element's entry resolved against one option.
@@ -84,10 +84,12 @@ struct TStyleElement {
   uint8_t Kind;
   uint8_t Part;
   uint8_t PartVertical;
-  TThemePaint Paint;           // nullptr: painted as part of another sub-control
-  TElementApplies Applies;     // nullptr: always; otherwise the base style paints when false
-  bool WholeState;             // sub-controls that take the state of the whole control
-  bool WholeRect;              // sub-controls painted over the whole control
+  TThemePaint Paint;        // nullptr: painted as part of another sub-control
+  TElementApplies Applies;  // nullptr: always; otherwise the base style paints when false
+  // Which active sub-controls light this one up: 0 for the state of the whole control
+  // (frames, elements that are not sub-controls).
+  uint32_t StateSubControls;
+  bool WholeRect;  // sub-controls painted over the whole control
   TElementContent Content;
 };
 

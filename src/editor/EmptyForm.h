@@ -27,6 +27,8 @@ class TfrmPreviewBase : public QWidget {
   // client area again. A file that yields no theme leaves no current theme.
   void LoadSkin(const QString& skinFile);
   QSize ClientSize() const { return FClientSize; }
+  // Shows the form application-modal and returns once it is closed or hidden.
+  void ShowModal();
 
  protected:
   TfrmPreviewBase(const QString& caption, QSize clientSize, QWidget* parent);

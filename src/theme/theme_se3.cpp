@@ -234,8 +234,12 @@ void TTeSkinFile::PrepareForm(const char* name, const TFormEntries& entries) {
   FCache[entries.Client] = placeholder;
   adopt(entries.HitTest, CloneSkinObject(*form, nullptr));
   adopt(entries.Icons, CloneSkinObject(*form, nullptr));
+  HideSystemButtons(*form);
+}
+
+void TTeSkinFile::HideSystemButtons(TSeSkinObject& form) {
   for (TSeAction action : kHiddenSystemButtons)
-    if (TSeSkinObject* button = form->FindSysButton(action)) button->SetVisible(false);
+    if (TSeSkinObject* button = form.FindSysButton(action)) button->SetVisible(false);
 }
 
 void TTeSkinFile::LookUpNamedEntries() {

@@ -176,11 +176,12 @@ class TTeSkinFile : public TteTheme {
 
   // -- Window frame: "Form" (kinds 0, 1, 2, 4) or "ToolWindow" (kind 6); other kinds none.
   // Defined for kinds 0 and 1 ("Form") and 6 ("ToolWindow"), or when the object name names
-  // a top-level object. TteWindowInfo: Rect is the whole window, Active selects the active
-  // or inactive look, Caption is the title object's text, BorderIcons the icons present
-  // (and, through the restore and roll-down icons, the window's object state).
-  // WindowDraw paints the cached form (no client, no system buttons) over Rect, then each
-  // present icon with WindowDrawBorderIcon in the normal state. A named form paints whole.
+  // a top-level object; never for frameless (3) and popup (5) windows, which have no frame.
+  // TteWindowInfo: Rect is the whole window, Active selects the active or inactive look, Caption is
+  // the title object's text, BorderIcons the icons present (and, through the restore and roll-down
+  // icons, the window's object state). WindowDraw paints the form (the cached one without its
+  // client) over Rect, with the system buttons the window's state and border icons call for,
+  // in the normal state; Info.Icon is what the system-menu button shows.
   bool IsWindowDefined(uint8_t kind, const std::string& objectName) const override;
   void WindowDraw(TCanvas& canvas, uint8_t kind, const TteWindowInfo& info,
                   const std::string& objectName) override;
@@ -548,9 +549,10 @@ class TTeSkinFile : public TteTheme {
                              TSkinCacheEntry TFormEntries::*which) const;
   TSeSkinObject* LayOutFrame(uint8_t kind, const TteWindowInfo& info, const std::string& objectName,
                              TSkinCacheEntry TFormEntries::*which);
-  void LayOutForm(TSeSkinObject& form, const TteWindowInfo& info, bool buttonsFollowWindow);
+  void LayOutForm(TSeSkinObject& form, const TteWindowInfo& info);
   TSeSkinObject* ClientObjectOf(uint8_t kind, const std::string& objectName) const;
-  bool HidesSystemButtons(const TSeSkinObject& form) const;
+  // Hides the nine system buttons (visibility only: the layout stays).
+  static void HideSystemButtons(TSeSkinObject& form);
   static TRect FrameClientRect(TSeSkinObject& form, const TRect& window);
   static void ShrinkByPieces(TSeSkinObject& object, TRect& free);
 

@@ -56,12 +56,19 @@ class TWindowIconControl final : public TSeControl {
   QIcon FIcon;
 };
 
-void DrawIconButton(TCanvas& canvas, TSeSkinObject& button, const TteWindowInfo& info) {
-  if (info.Icon.isNull() || button.GetControl()) return button.Draw(canvas, TRect{});
+// Paints `object` (a form, or one of its buttons) with `menuButton`, the system-menu
+// button, showing the window's icon; a button that has a control of its own keeps it.
+void DrawWithWindowIcon(TCanvas& canvas, TSeSkinObject& object, TSeSkinObject* menuButton,
+                        const TteWindowInfo& info) {
+  if (!menuButton || info.Icon.isNull() || menuButton->GetControl())
+    return object.Draw(canvas, TRect{});
   TWindowIconControl control(info.Icon);
-  button.SetControl(&control);
-  button.Draw(canvas, TRect{});
-  button.SetControl(nullptr);
+  struct TLend {
+    TSeSkinObject& Button;
+    ~TLend() { Button.SetControl(nullptr); }
+  } lend{*menuButton};
+  menuButton->SetControl(&control);
+  object.Draw(canvas, TRect{});
 }
 
 // What a frame object answers for a point on it, by its Kind; nothing for the kinds that
@@ -183,35 +190,24 @@ TSeSkinObject* TTeSkinFile::FrameObject(uint8_t kind, const std::string& objectN
   return FCache[entries->Form];
 }
 
-// Puts the form in the window's look and lays it out over the window rectangle. With
-// `buttonsFollowWindow` the window's state and border icons decide which system buttons
-// show; the cached form keeps them hidden instead (they are painted one by one).
-void TTeSkinFile::LayOutForm(TSeSkinObject& form, const TteWindowInfo& info,
-                             bool buttonsFollowWindow) {
-  if (buttonsFollowWindow) {
-    form.SetState(WindowStateOf(info));
-    form.SetBorderIcons(info.BorderIcons);
-  }
+// Puts the form in the window's look and lays it out over the window rectangle. Every form,
+// the prepared one too (whose system buttons start hidden), shows the buttons the window's
+// state and border icons call for, so that the title leaves room for them, the
+// system-menu icon on its left above all.
+void TTeSkinFile::LayOutForm(TSeSkinObject& form, const TteWindowInfo& info) {
+  form.SetState(WindowStateOf(info));
+  form.SetBorderIcons(info.BorderIcons);
   form.SetActive(info.Active);
   if (TSeSkinObject* title = form.FindByKind(TSeKind::skTitle)) title->SetText(info.Caption);
-  PlaceObject(form, info.Rect, buttonsFollowWindow);
+  PlaceObject(form, info.Rect, true);
 }
 
 TSeSkinObject* TTeSkinFile::LayOutFrame(uint8_t kind, const TteWindowInfo& info,
                                         const std::string& objectName,
                                         TSkinCacheEntry TFormEntries::*which) {
   TSeSkinObject* form = FrameObject(kind, objectName, which);
-  if (form) LayOutForm(*form, info, !HidesSystemButtons(*form));
+  if (form) LayOutForm(*form, info);
   return form;
-}
-
-// Only a prepared form (its client taken out, entry 0 or 30) keeps its system buttons
-// hidden, so that the border icons are painted one by one over it. Every other form,
-// including a cached one without a client, shows the buttons the window's state and border
-// icons call for.
-bool TTeSkinFile::HidesSystemButtons(const TSeSkinObject& form) const {
-  return (&form == FCache[ceForm] && FCache[ceFormClient]) ||
-         (&form == FCache[ceToolWindow] && FCache[ceToolWindowClient]);
 }
 
 // A named form's own client object, else the clone of the cached form's client.
@@ -236,10 +232,9 @@ void TTeSkinFile::WindowDraw(TCanvas& canvas, uint8_t kind, const TteWindowInfo&
                              const std::string& objectName) {
   TSeSkinObject* form = LayOutFrame(kind, info, objectName, &TFormEntries::Form);
   if (!form) return TteTheme::WindowDraw(canvas, kind, info, objectName);
-  form->Draw(canvas, TRect{});
-  for (int icon = 0; icon < kBorderIconCount; ++icon)
-    if (info.HasIcon(TteBorderIcon(icon)))
-      WindowDrawBorderIcon(canvas, kind, info, TteBorderIcon(icon), kpsNormal, objectName);
+  // The border icons' buttons are part of the laid-out form and paint with it, in the
+  // normal state; a control paints a hot or pressed one over it with WindowDrawBorderIcon.
+  DrawWithWindowIcon(canvas, *form, form->FindSysButton(TSeAction::sbaSysMenu), info);
 }
 
 void TTeSkinFile::WindowDrawClient(TCanvas& canvas, uint8_t kind, const TteWindowInfo& info,
@@ -259,13 +254,13 @@ TRect TTeSkinFile::WindowGetClientRect(uint8_t kind, const TteWindowInfo& info,
   if (!entries) return TteTheme::WindowGetClientRect(kind, info, objectName);
   if (TSeSkinObject* named = NamedObject(objectName))
     if (TSeSkinObject* client = FindChildOfKind(*named, TSeKind::skClient)) {
-      LayOutForm(*named, info, true);
+      LayOutForm(*named, info);
       return client->BoundsRect();
     }
   TSeSkinObject* form = FCache[entries->Form];
   TSeSkinObject* placeholder = FCache[entries->Client];
   if (!form || !placeholder) return TteTheme::WindowGetClientRect(kind, info, objectName);
-  LayOutForm(*form, info, false);
+  LayOutForm(*form, info);
   return placeholder->BoundsRect();
 }
 
@@ -356,7 +351,7 @@ void TTeSkinFile::WindowDrawBorderIcon(TCanvas& canvas, uint8_t kind, const TteW
   TSeSkinObject* button = FindIconButton(*form, icon);
   if (!button) return;
   SetButtonState(*button, ButtonStateOf(state));
-  DrawIconButton(canvas, *button, info);
+  DrawWithWindowIcon(canvas, *button, icon == kbiSysMenu ? button : nullptr, info);
   SetButtonState(*button, TSeButtonState::bsNormal);
 }
 

@@ -14,7 +14,8 @@ namespace vt::test {
 enum class TDemo { Light, Dark };
 
 // The demo skin of that look, with the named top-level objects left out.
-std::unique_ptr<TTeSkinFile> MakeDemoTheme(TDemo demo, const std::vector<std::string>& without = {});
+std::unique_ptr<TTeSkinFile> MakeDemoTheme(TDemo demo,
+                                           const std::vector<std::string>& without = {});
 
 // A theme link that answers the theme it holds.
 class TTestLink : public TteCustomThemeLink {

@@ -19,12 +19,12 @@
 namespace vt::test {
 namespace {
 
-// A skin theme that notes the state of every button it paints.
+// A skin theme that notes the state of every button it paints for the object "spied".
 class TSpyTheme : public TTeSkinFile {
  public:
   void ButtonDraw(TCanvas& canvas, uint8_t kind, const TtePartInfo& info,
                   const std::string& objectName) override {
-    States.push_back(info.State);
+    if (objectName == "spied") States.push_back(info.State);
     TTeSkinFile::ButtonDraw(canvas, kind, info, objectName);
   }
   std::vector<uint8_t> States;
@@ -63,10 +63,10 @@ class StyleBehaviourTest : public testing::Test {
   QWidget FHost;
 };
 
-// The face a theme paints for a 75 x 25 button in `state`, over nothing.
-QImage ThemeFace(TteTheme& theme, uint8_t state) {
+// The face a theme paints for a 75 x 25 button in `state`, over the button's window colour.
+QImage ThemeFace(TteTheme& theme, uint8_t state, const QWidget& button) {
   QImage image(75, 25, QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::transparent);
+  image.fill(button.palette().window().color());
   TCanvas canvas(image);
   TtePartInfo info;
   info.Rect = TRect::FromSize(0, 0, 75, 25);
@@ -82,6 +82,7 @@ TEST_F(StyleBehaviourTest, RealEventsGiveTheStates) {
   TSpyTheme& theme = *spy;
   SetCurrentTheme(std::move(spy));
   QPushButton* button = AddButton(10);
+  SetThemeObject(button, QStringLiteral("spied"));
   AddButton(100);  // the next one along for the Tab key
 
   const auto lastState = [&](auto&& action) {
@@ -92,7 +93,9 @@ TEST_F(StyleBehaviourTest, RealEventsGiveTheStates) {
   };
   EXPECT_EQ(lastState([] {}), kpsNormal);
   EXPECT_EQ(lastState([&] { QTest::mouseMove(button, {30, 12}); }), kpsHot);
-  EXPECT_EQ(lastState([&] { QTest::mousePress(button, Qt::LeftButton, {}, {30, 12}); }),
+  EXPECT_EQ(lastState([&] {
+              QTest::mousePress(button, Qt::LeftButton, {}, {30, 12});
+            }),
             kpsPressed);
   QTest::mouseRelease(button, Qt::LeftButton, {}, {30, 12});
   QTest::mouseMove(&FHost, {230, 110});
@@ -107,15 +110,22 @@ TEST_F(StyleBehaviourTest, ThemeChangeRepaintsTheWidgetsThatUseIt) {
   std::unique_ptr<TTeSkinFile> own = MakeDemoTheme(TDemo::Light);
   TTestLink link(own.get());
   QPushButton* current = AddButton(10);
-  QPushButton* linked = AddButton(100);
+  // A window of its own on the link: a window that repaints repaints its children too.
+  QWidget linkedWindow;
+  SetThemeLink(&linkedWindow, &link);
+  auto* linked = new QPushButton(&linkedWindow);
   SetThemeLink(linked, &link);
+  linkedWindow.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&linkedWindow));
   TPaintCounter counter;
   current->installEventFilter(&counter);
   linked->installEventFilter(&counter);
   QApplication::processEvents();
 
+  // Another theme with the same colours and fonts: nothing but the theme change itself
+  // repaints.
   counter.Counts.clear();
-  SetCurrentTheme(MakeDemoTheme(TDemo::Dark));
+  SetCurrentTheme(MakeDemoTheme(TDemo::Light));
   QApplication::processEvents();
   EXPECT_GE(counter.Counts[current], 1);
   EXPECT_EQ(counter.Counts[linked], 0);
@@ -125,6 +135,8 @@ TEST_F(StyleBehaviourTest, ThemeChangeRepaintsTheWidgetsThatUseIt) {
   QApplication::processEvents();
   EXPECT_EQ(counter.Counts[current], 0);
   EXPECT_GE(counter.Counts[linked], 1);
+  SetThemeLink(linked, nullptr);
+  SetThemeLink(&linkedWindow, nullptr);
 }
 
 TEST_F(StyleBehaviourTest, ALinkOverridesTheCurrentThemeForItsWidgetsOnly) {
@@ -135,10 +147,12 @@ TEST_F(StyleBehaviourTest, ALinkOverridesTheCurrentThemeForItsWidgetsOnly) {
   QPushButton* linked = AddButton(100);
   SetThemeLink(linked, &link);
 
-  EXPECT_EQ(CountDifferingPixels(GrabImage(*current), ThemeFace(*CurrentTheme(), kpsNormal), 0),
-            0);
-  EXPECT_EQ(CountDifferingPixels(GrabImage(*linked), ThemeFace(*dark, kpsNormal), 0), 0);
+  EXPECT_EQ(
+      CountDifferingPixels(GrabImage(*current), ThemeFace(*CurrentTheme(), kpsNormal, *current), 0),
+      0);
+  EXPECT_EQ(CountDifferingPixels(GrabImage(*linked), ThemeFace(*dark, kpsNormal, *linked), 0), 0);
   EXPECT_GT(CountDifferingPixels(GrabImage(*linked), GrabImage(*current), 0), 0);
+  SetThemeLink(linked, nullptr);
 }
 
 TEST_F(StyleBehaviourTest, ASkinWithoutAFamilyLeavesItToTheBaseStyle) {
@@ -172,13 +186,15 @@ TEST_F(StyleBehaviourTest, MemoryAndPainterRoutesAgreeAndKeepToTheClip) {
 
   QImage clipped(FHost.size(), QImage::Format_ARGB32_Premultiplied);
   clipped.fill(QColor(1, 2, 3));
-  const QRegion region(20, 15, 30, 5);
-  FHost.render(&clipped, {}, region);
+  const QRegion region = QRegion(20, 15, 30, 5) + QRegion(110, 12, 8, 20);
+  // The region's top-left lands on the target offset: here, in its own place.
+  FHost.render(&clipped, region.boundingRect().topLeft(), region);
   for (int y = 0; y < clipped.height(); ++y)
     for (int x = 0; x < clipped.width(); ++x)
-      if (!region.contains(QPoint(x, y)))
+      if (!region.contains(QPoint(x, y))) {
         ASSERT_EQ(clipped.pixel(x, y), qRgb(1, 2, 3)) << x << "," << y;
-  EXPECT_EQ(clipped.copy(region.boundingRect()), direct.copy(region.boundingRect()));
+      }
+  for (const QRect& rect : region) EXPECT_EQ(clipped.copy(rect), direct.copy(rect));
 }
 
 }  // namespace

@@ -39,8 +39,8 @@ namespace {
 
 constexpr int kCellWidth = 84, kCellHeight = 28;
 enum class TCellState { Normal, Hot, Pressed, Focused, Disabled, Checked };
-constexpr TCellState kCellStates[] = {TCellState::Normal,  TCellState::Hot,
-                                      TCellState::Pressed, TCellState::Focused,
+constexpr TCellState kCellStates[] = {TCellState::Normal,   TCellState::Hot,
+                                      TCellState::Pressed,  TCellState::Focused,
                                       TCellState::Disabled, TCellState::Checked};
 
 struct TWidgetKind {
@@ -58,49 +58,64 @@ T* Button(QWidget* host, const char* text) {
 
 const std::vector<TWidgetKind>& WidgetKinds() {
   static const std::vector<TWidgetKind> kinds = {
-      {"push button", [](QWidget* h) {
+      {"push button",
+       [](QWidget* h) {
          auto* b = Button<QPushButton>(h, "OK");
          b->setCheckable(true);
          return b;
-       }, true, true},
+       },
+       true, true},
       {"check box", [](QWidget* h) { return Button<QCheckBox>(h, "Check"); }, true, true},
       {"radio button", [](QWidget* h) { return Button<QRadioButton>(h, "Radio"); }, true, true},
-      {"tool button", [](QWidget* h) {
+      {"tool button",
+       [](QWidget* h) {
          auto* b = new QToolButton(h);
          b->setText(QStringLiteral("Tool"));
          b->setAutoRaise(true);
          b->setCheckable(true);
          return b;
-       }, true, true},
-      {"line edit", [](QWidget* h) { return new QLineEdit(QStringLiteral("Text"), h); }, false, false},
-      {"spin box", [](QWidget* h) {
+       },
+       true, true},
+      {"line edit", [](QWidget* h) { return new QLineEdit(QStringLiteral("Text"), h); }, false,
+       false},
+      {"spin box",
+       [](QWidget* h) {
          auto* s = new QSpinBox(h);
          s->setValue(5);
          return s;
-       }, false, false},
-      {"combo box", [](QWidget* h) {
+       },
+       false, false},
+      {"combo box",
+       [](QWidget* h) {
          auto* c = new QComboBox(h);
          c->addItem(QStringLiteral("Item"));
          return c;
-       }, false, false},
-      {"scroll bar", [](QWidget* h) {
+       },
+       false, false},
+      {"scroll bar",
+       [](QWidget* h) {
          auto* s = new QScrollBar(Qt::Horizontal, h);
          s->setRange(0, 10);
          s->setValue(3);
          return s;
-       }, false, true},
-      {"slider", [](QWidget* h) {
+       },
+       false, true},
+      {"slider",
+       [](QWidget* h) {
          auto* s = new QSlider(Qt::Horizontal, h);
          s->setRange(0, 10);
          s->setValue(0);
          return s;
-       }, false, true},
-      {"progress bar", [](QWidget* h) {
+       },
+       false, true},
+      {"progress bar",
+       [](QWidget* h) {
          auto* p = new QProgressBar(h);
          p->setValue(40);
          p->setTextVisible(false);
          return p;
-       }, false, false},
+       },
+       false, false},
   };
   return kinds;
 }
@@ -112,7 +127,9 @@ QPoint Spot(QWidget& widget) {
   return widget.rect().center();
 }
 
-void Prepare(QWidget& widget, TCellState state, const TWidgetKind& kind) {
+void Prepare(QWidget& widget, TCellState state) {
+  // Deleting the previous cell's widget may have handed the focus on to this one.
+  if (state != TCellState::Focused) widget.clearFocus();
   switch (state) {
     case TCellState::Hot:
       QTest::mouseMove(&widget, Spot(widget));
@@ -133,7 +150,6 @@ void Prepare(QWidget& widget, TCellState state, const TWidgetKind& kind) {
     default:
       break;
   }
-  (void)kind;
   QApplication::processEvents();
 }
 
@@ -156,15 +172,16 @@ class StyleMatrixTest : public testing::TestWithParam<TDemo> {
   void TearDown() override { ClearCurrentTheme(); }
 
   QImage Cell(const TWidgetKind& kind, TCellState state) {
+    QTest::mouseMove(&FHost, QPoint(FHost.width() - 2, FHost.height() - 2));
     std::unique_ptr<QWidget> widget(kind.Make(&FHost));
     widget->setGeometry(2, 2, kCellWidth - 4,
                         std::min(kCellHeight - 4, widget->sizeHint().height()));
     widget->show();
     QApplication::processEvents();
-    Prepare(*widget, state, kind);
+    Prepare(*widget, state);
     QImage image = GrabImage(*widget);
-    if (state == TCellState::Pressed) QTest::mouseRelease(widget.get(), Qt::LeftButton, {}, Spot(*widget));
-    QTest::mouseMove(&FHost, QPoint(FHost.width() - 2, FHost.height() - 2));
+    if (state == TCellState::Pressed)
+      QTest::mouseRelease(widget.get(), Qt::LeftButton, {}, Spot(*widget));
     return image;
   }
 

@@ -26,6 +26,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -192,6 +193,27 @@ TEST(PreviewForms, SkinFileBecomesTheCurrentThemeAndFramesTheClient) {
     form.grab().save(qEnvironmentVariable("VTSKIN_SAVE_PREVIEW"));
   TfrmTestEmpty empty(QString(VTSKIN_DEMO_SKIN_DIR) + "/no-such-skin.mskn");
   EXPECT_FALSE(CurrentTheme()) << "a file that yields no theme leaves none current";
+}
+
+}  // namespace
+}  // namespace vt
+
+namespace vt {
+namespace {
+
+TEST(PreviewForms, ShowModalReturnsWhenTheFormCloses) {
+  TfrmTestEmpty form;
+  form.ThemeForm1->SetShowEffect(kNoEffectName);
+  form.ThemeForm1->SetHideEffect(kNoEffectName);
+  bool shownModal = false;
+  QTimer::singleShot(0, &form, [&] {
+    shownModal = form.isVisible() && form.isModal();
+    QTest::mouseClick(&form, Qt::LeftButton, {},
+                      form.ThemeForm1->BorderIconRect(kbiClose).center());
+  });
+  form.ShowModal();
+  EXPECT_TRUE(shownModal);
+  EXPECT_FALSE(form.isVisible());
 }
 
 }  // namespace

@@ -58,11 +58,13 @@ TEST_F(SkinFileWindow, CachePreparesTheForm) {
   }
   for (const char* button : {"Close", "Max", "Restore", "Min"})
     EXPECT_FALSE(form->FindByName(button)->GetVisible()) << button;
-  for (int entry = 5; entry < kSkinCacheSize; ++entry)
-    if (const char* name = SkinCacheName(entry))
-      EXPECT_EQ(FTheme->CachedObject(entry) != nullptr,
-                FSkin->Source().GetObjectByName(name) != nullptr)
-          << name;
+  for (int entry = 5; entry < kSkinCacheSize; ++entry) {
+    const char* name = SkinCacheName(entry);
+    if (!name) continue;
+    EXPECT_EQ(FTheme->CachedObject(entry) != nullptr,
+              FSkin->Source().GetObjectByName(name) != nullptr)
+        << name;
+  }
 }
 
 TEST_F(SkinFileWindow, ClientRectangleAtSeveralSizes) {

@@ -34,24 +34,6 @@ uint32_t Pixel(TColor color) {
   return ColorToPixel(color);
 }
 
-TEST(ThemeDrawing, TheBaseThemeDefinesNoFamily) {
-  using Q = TteThemeManager::TIsDefinedQuery;
-  const Q queries[] = {
-      &TteTheme::IsWindowDefined,    &TteTheme::IsHintDefined,      &TteTheme::IsTextDefined,
-      &TteTheme::IsContainerDefined, &TteTheme::IsButtonDefined,    &TteTheme::IsCheckDefined,
-      &TteTheme::IsSplitterDefined,  &TteTheme::IsScrollDefined,    &TteTheme::IsProgressDefined,
-      &TteTheme::IsTrackDefined,     &TteTheme::IsHeaderDefined,    &TteTheme::IsStatusDefined,
-      &TteTheme::IsEditDefined,      &TteTheme::IsGroupBoxDefined,  &TteTheme::IsEditFrameDefined,
-      &TteTheme::IsBevelDefined,     &TteTheme::IsMenuDefined,      &TteTheme::IsControlBarDefined,
-      &TteTheme::IsToolBarDefined,   &TteTheme::IsScrollBoxDefined, &TteTheme::IsPanelDefined,
-      &TteTheme::IsTabDefined,       &TteTheme::IsListBoxDefined,   &TteTheme::IsItemListDefined,
-      &TteTheme::IsGridDefined};
-  const TteTheme theme;
-  for (Q query : queries)
-    for (uint8_t kind : {0, 1, 5, 6, 255})
-      for (const char* name : {"default", "Form", ""}) EXPECT_FALSE((theme.*query)(kind, name));
-}
-
 TEST(ThemeDrawing, ButtonsUseTheThemesSystemColoursAndDeltas) {
   TteTheme theme;
   UseClassicColours(theme);

@@ -446,7 +446,9 @@ TEST_F(ThemeFiles, ClassByExtensionElseByContent) {
     const std::string path = Write(name, bytes);
     auto theme = FManager.LoadThemeFromFile(path);
     ASSERT_EQ(theme != nullptr, themeName != nullptr) << name;
-    if (theme) EXPECT_EQ(theme->GetName(), themeName);
+    if (theme) {
+      EXPECT_EQ(theme->GetName(), themeName);
+    }
   }
 }
 
@@ -499,23 +501,6 @@ TEST_F(ThemeFiles, SavingGoesThroughThemesWhoseClassCanSave) {
   TMemoryStream untouched;
   EXPECT_FALSE(FManager.SaveThemeToStream(b, untouched));
   EXPECT_EQ(untouched.Size(), 0);
-}
-
-TEST(ThemeManagerFreeFunctions, ForwardToTheProcessWideManager) {
-  RegisterThemeClass(ThemeClassOf<TThemeA>());
-  EXPECT_NE(GetThemeFilter().find("Test A themes|*.tsa"), std::string::npos);
-  TLog log;
-  TRecordingTarget receiver(log, "r");
-  AddThemeNotification(&receiver);
-  SetCurrentTheme(std::make_unique<TThemeA>());
-  SetThemeDeltas(3, 4);
-  EXPECT_EQ(CurrentTheme()->GetDeltaBrightness(), 4);
-  BroadcastThemeNotify(9);
-  ClearCurrentTheme();
-  RemoveThemeNotification(&receiver);
-  UnregisterThemeClass(ThemeClassOf<TThemeA>());
-  EXPECT_EQ(log, (TLog{"r:1", "r:3", "r:2", "r:5/1", "r:9/9", "r:1", "r:4", "r:2"}));
-  EXPECT_EQ(GetThemeFilter().find("Test A"), std::string::npos);
 }
 
 // ---- Parent backgrounds -----------------------------------------------------------------
