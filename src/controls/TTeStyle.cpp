@@ -161,7 +161,7 @@ void TTeStyle::RememberWidget(QWidget& widget) {
   FWidgets.insert(&widget, {ThemeObjectOf(&widget), ThemeLinkOf(&widget), FrameRoleOf(&widget)});
 }
 
-TteTheme* TTeStyle::DefinedTheme(TStyleFamily family, uint8_t kind,
+TteTheme* TTeStyle::DefinedTheme(TThemeFamily family, uint8_t kind,
                                  const TWidgetTheme& widget) const {
   if (!IsFamilyDefined(family, kind, widget.Object, widget.Link)) return nullptr;
   return TteThemeManager::Instance().ThemeFor(widget.Link);
@@ -275,28 +275,28 @@ int TTeStyle::FrameInset(const TWidgetTheme& widget) const {
   const std::string& object = widget.Object;
   switch (widget.Role) {
     case TFrameRole::ListBox:
-      if (TteTheme* theme = DefinedTheme(TStyleFamily::ListBox, 0, widget))
+      if (TteTheme* theme = DefinedTheme(TThemeFamily::ListBox, 0, widget))
         return InsetOf(kProbeRect, theme->ListBoxGetClientRect(0, kProbeRect, object));
       break;
     case TFrameRole::ItemList:
-      if (TteTheme* theme = DefinedTheme(TStyleFamily::ItemList, 0, widget))
+      if (TteTheme* theme = DefinedTheme(TThemeFamily::ItemList, 0, widget))
         return InsetOf(kProbeRect, theme->ItemListGetClientRect(0, kProbeRect, object));
       break;
     case TFrameRole::Grid:
-      if (TteTheme* theme = DefinedTheme(TStyleFamily::Grid, 0, widget))
+      if (TteTheme* theme = DefinedTheme(TThemeFamily::Grid, 0, widget))
         return InsetOf(kProbeRect, theme->GridGetClientRect(0, kProbeRect, object));
       break;
     case TFrameRole::ScrollBox:
-      if (TteTheme* theme = DefinedTheme(TStyleFamily::ScrollBox, 0, widget))
+      if (TteTheme* theme = DefinedTheme(TThemeFamily::ScrollBox, 0, widget))
         return InsetOf(kProbeRect, theme->ScrollBoxGetClientRect(0, kProbeRect, object));
       break;
     case TFrameRole::Panel:
-      if (TteTheme* theme = DefinedTheme(TStyleFamily::Container, 0, widget))
+      if (TteTheme* theme = DefinedTheme(TThemeFamily::Container, 0, widget))
         return InsetOf(kProbeRect, theme->ContainerGetClientRect(0, kProbeRect, object));
       break;
     case TFrameRole::Edit:
     case TFrameRole::None:
-      if (TteTheme* theme = DefinedTheme(TStyleFamily::Edit, kekEdit, widget))
+      if (TteTheme* theme = DefinedTheme(TThemeFamily::Edit, kekEdit, widget))
         return InsetOf(kProbeRect, theme->EditGetClientRect(kekEdit, kProbeRect, object));
       break;
   }
@@ -337,19 +337,19 @@ std::optional<int> TTeStyle::ThemeMetric(PixelMetric metric, const QStyleOption*
   TteTheme* theme = nullptr;
   switch (metric) {
     case PM_ScrollBarExtent:
-      if ((theme = DefinedTheme(TStyleFamily::Scroll, 0, widget)))
+      if ((theme = DefinedTheme(TThemeFamily::Scroll, 0, widget)))
         return theme->ScrollGetSize(0, orientation, object);
       break;
     case PM_IndicatorWidth:
     case PM_IndicatorHeight:
-      if ((theme = DefinedTheme(TStyleFamily::Check, kckCheckBox, widget))) {
+      if ((theme = DefinedTheme(TThemeFamily::Check, kckCheckBox, widget))) {
         const QSize size = theme->CheckGetSize(kckCheckBox, object);
         return metric == PM_IndicatorWidth ? size.width() : size.height();
       }
       break;
     case PM_ExclusiveIndicatorWidth:
     case PM_ExclusiveIndicatorHeight:
-      if ((theme = DefinedTheme(TStyleFamily::Check, kckRadioButton, widget))) {
+      if ((theme = DefinedTheme(TThemeFamily::Check, kckRadioButton, widget))) {
         const QSize size = theme->CheckGetSize(kckRadioButton, object);
         return metric == PM_ExclusiveIndicatorWidth ? size.width() : size.height();
       }
@@ -357,22 +357,22 @@ std::optional<int> TTeStyle::ThemeMetric(PixelMetric metric, const QStyleOption*
     case PM_SliderLength:
     case PM_SliderControlThickness:
     case PM_SliderThickness:
-      if ((theme = DefinedTheme(TStyleFamily::Track, 0, widget))) {
+      if ((theme = DefinedTheme(TThemeFamily::Track, 0, widget))) {
         const QSize thumb = theme->TrackGetThumbSize(0, orientation, kthPlain, object);
         const bool along = metric == PM_SliderLength;
         return (orientation == koHorizontal) == along ? thumb.width() : thumb.height();
       }
       break;
     case PM_SplitterWidth:
-      if ((theme = DefinedTheme(TStyleFamily::Splitter, 0, widget)))
+      if ((theme = DefinedTheme(TThemeFamily::Splitter, 0, widget)))
         return theme->SplitterGetSize(0, object);
       break;
     case PM_SizeGripSize:
-      if ((theme = DefinedTheme(TStyleFamily::Status, 0, widget)))
+      if ((theme = DefinedTheme(TThemeFamily::Status, 0, widget)))
         return theme->StatusGetGripperSize(0, object).width();
       break;
     case PM_MenuPanelWidth:
-      if ((theme = DefinedTheme(TStyleFamily::Menu, kmkPopupMenu, widget)))
+      if ((theme = DefinedTheme(TThemeFamily::Menu, kmkPopupMenu, widget)))
         return InsetOf(kProbeRect, theme->MenuGetClientRect(kmkPopupMenu, kProbeRect, object));
       break;
     case PM_DefaultFrameWidth:
@@ -397,7 +397,7 @@ QSize TTeStyle::sizeFromContents(ContentsType type, const QStyleOption* option, 
   const auto* header = qstyleoption_cast<const QStyleOptionHeader*>(option);
   // Only the height of a horizontal header is the skin's: a vertical one's sections are rows.
   if (type == CT_HeaderSection && header && header->orientation == Qt::Horizontal)
-    if (TteTheme* theme = DefinedTheme(TStyleFamily::Header, 0, widget))
+    if (TteTheme* theme = DefinedTheme(TThemeFamily::Header, 0, widget))
       result.setHeight(
           std::max(result.height(), theme->HeaderGetHeight(0, WidgetThemeOf(widget).Object)));
   return result;
@@ -412,7 +412,7 @@ std::optional<QRect> TTeStyle::ThemeSubControlRect(ComplexControl control,
   if (control == CC_ComboBox &&
       (subControl == SC_ComboBoxArrow || subControl == SC_ComboBoxEditField)) {
     const TWidgetTheme widgetTheme = WidgetThemeOf(widget);
-    TteTheme* theme = DefinedTheme(TStyleFamily::Edit, kekComboBoxRight, widgetTheme);
+    TteTheme* theme = DefinedTheme(TThemeFamily::Edit, kekComboBoxRight, widgetTheme);
     if (!theme) return std::nullopt;
     const std::string& object = widgetTheme.Object;
     const QRect client =
@@ -426,7 +426,7 @@ std::optional<QRect> TTeStyle::ThemeSubControlRect(ComplexControl control,
   }
   if (control == CC_Slider && subControl == SC_SliderGroove) {
     const TWidgetTheme widgetTheme = WidgetThemeOf(widget);
-    TteTheme* theme = DefinedTheme(TStyleFamily::Track, 0, widgetTheme);
+    TteTheme* theme = DefinedTheme(TThemeFamily::Track, 0, widgetTheme);
     if (!theme) return std::nullopt;
     const TteOrientation orientation = OrientationOf(option);
     const int thickness = theme->TrackGetTrackSize(0, orientation, widgetTheme.Object);

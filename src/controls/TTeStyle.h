@@ -65,8 +65,8 @@ class TTeStyle : public QProxyStyle {
   void RememberWidget(QWidget& widget);
 
   // The theme that paints `family` for the widget, or nullptr when it is not defined.
-  TteTheme* DefinedTheme(TStyleFamily family, uint8_t kind, const TWidgetTheme& widget) const;
-  TteTheme* DefinedTheme(TStyleFamily family, uint8_t kind, const QWidget* widget) const {
+  TteTheme* DefinedTheme(TThemeFamily family, uint8_t kind, const TWidgetTheme& widget) const;
+  TteTheme* DefinedTheme(TThemeFamily family, uint8_t kind, const QWidget* widget) const {
     return DefinedTheme(family, kind, WidgetThemeOf(widget));
   }
   bool DrawElement(const TStyleElement* entry, const QStyleOption& option, QPainter& painter,

@@ -404,7 +404,7 @@ bool HasDeterminateProgress(const QStyleOption& option) {
 
 // ---- 3. The table ------------------------------------------------------------------
 
-using F = TStyleFamily;
+using F = TThemeFamily;
 using C = TElementClass;
 using X = TElementContent;
 constexpr uint32_t Role(TFrameRole role) {
@@ -477,18 +477,18 @@ const TStyleElement kStyleElements[] = {
     // clang-format on
 };
 
-// The IsXxxDefined query of each family, in TStyleFamily order.
+// The IsXxxDefined query of each family, in TThemeFamily order.
 const TteThemeManager::TIsDefinedQuery kFamilyQueries[] = {
-    &TteTheme::IsButtonDefined,    &TteTheme::IsCheckDefined,   &TteTheme::IsScrollDefined,
-    &TteTheme::IsProgressDefined,  &TteTheme::IsTrackDefined,   &TteTheme::IsHeaderDefined,
-    &TteTheme::IsStatusDefined,    &TteTheme::IsEditDefined,    &TteTheme::IsGroupBoxDefined,
-    &TteTheme::IsMenuDefined,      &TteTheme::IsToolBarDefined, &TteTheme::IsSplitterDefined,
-    &TteTheme::IsTabDefined,       &TteTheme::IsListBoxDefined, &TteTheme::IsItemListDefined,
-    &TteTheme::IsGridDefined,      &TteTheme::IsHintDefined,    &TteTheme::IsScrollBoxDefined,
-    &TteTheme::IsContainerDefined,
+    &TteTheme::IsWindowDefined,    &TteTheme::IsHintDefined,       &TteTheme::IsTextDefined,
+    &TteTheme::IsContainerDefined, &TteTheme::IsButtonDefined,     &TteTheme::IsCheckDefined,
+    &TteTheme::IsSplitterDefined,  &TteTheme::IsScrollDefined,     &TteTheme::IsProgressDefined,
+    &TteTheme::IsTrackDefined,     &TteTheme::IsHeaderDefined,     &TteTheme::IsStatusDefined,
+    &TteTheme::IsEditDefined,      &TteTheme::IsGroupBoxDefined,   &TteTheme::IsEditFrameDefined,
+    &TteTheme::IsMenuDefined,      &TteTheme::IsControlBarDefined, &TteTheme::IsToolBarDefined,
+    &TteTheme::IsScrollBoxDefined, &TteTheme::IsPanelDefined,      &TteTheme::IsTabDefined,
+    &TteTheme::IsListBoxDefined,   &TteTheme::IsItemListDefined,   &TteTheme::IsGridDefined,
 };
-static_assert(std::size(kFamilyQueries) == size_t(TStyleFamily::Container) + 1,
-              "one query per family");
+static_assert(std::size(kFamilyQueries) == size_t(TThemeFamily::Grid) + 1, "one query per family");
 
 }  // namespace
 
@@ -509,7 +509,7 @@ std::span<const TStyleElement> ComplexControlElements(int control) {
   return {first, last};
 }
 
-bool IsFamilyDefined(TStyleFamily family, uint8_t kind, const std::string& objectName,
+bool IsFamilyDefined(TThemeFamily family, uint8_t kind, const std::string& objectName,
                      const TteCustomThemeLink* link) {
   return TteThemeManager::Instance().IsDefined(kFamilyQueries[size_t(family)], kind, objectName,
                                                link);

@@ -14,6 +14,7 @@
 
 #include "rtl/Canvas.h"
 #include "skin/theme_se3objects.h"
+#include "theme/te_catalogue.h"
 #include "theme/te_theme.h"
 
 class QWidget;
@@ -23,28 +24,6 @@ namespace vt {
 class TteCustomThemeLink;
 
 enum class TElementClass : uint8_t { Primitive, Control, Complex };
-
-enum class TStyleFamily : uint8_t {
-  Button,
-  Check,
-  Scroll,
-  Progress,
-  Track,
-  Header,
-  Status,
-  Edit,
-  GroupBox,
-  Menu,
-  ToolBar,
-  Splitter,
-  Tab,
-  ListBox,
-  ItemList,
-  Grid,
-  Hint,
-  ScrollBox,
-  Container,
-};
 
 // The kind of frame a QFrame-based widget shows; polish() decides it from the class.
 enum class TFrameRole : uint8_t { None, Panel, ListBox, ItemList, Grid, ScrollBox, Edit };
@@ -79,8 +58,8 @@ using TElementApplies = bool (*)(const QStyleOption& option);
 struct TStyleElement {
   TElementClass Class;
   int Element;
-  uint32_t Sub;  // the sub-control of a complex control, the TFrameRole of a frame, else 0
-  TStyleFamily Family;
+  uint32_t Sub;         // the sub-control of a complex control, the TFrameRole of a frame, else 0
+  TThemeFamily Family;  // the catalogue's family, whose IsXxxDefined decides
   uint8_t Kind;
   uint8_t Part;
   uint8_t PartVertical;
@@ -103,7 +82,7 @@ TSeState ObjectStateOf(const QStyleOption& option, uint32_t subControl = 0);
 // The state byte of a theme request for an object state.
 uint8_t RequestStateOf(TSeState state);
 
-bool IsFamilyDefined(TStyleFamily family, uint8_t kind, const std::string& objectName,
+bool IsFamilyDefined(TThemeFamily family, uint8_t kind, const std::string& objectName,
                      const TteCustomThemeLink* link);
 
 // Horizontal when the option says so (scroll bars, sliders, progress bars).
