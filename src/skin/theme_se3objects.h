@@ -267,9 +267,12 @@ class TSeSkinObject : public TComponent {
   void SetControl(TSeControl* value) { FControl = value; }
   TSeBorderIcons GetBorderIcons() const { return FBorderIcons; }
 
-  // Coordinates beyond this many pixels mean nothing on any screen; the geometry setters
-  // clamp to it so that sums of a few coordinates always fit 32 bits.
+  // Coordinates beyond this many pixels mean nothing on any screen. Stored values keep
+  // the whole 32-bit range; painting and hit testing cut them to this many pixels (see
+  // PaintLength, BoundsRect) so that sums of a few of them always fit 32 bits.
   static constexpr int32_t kMaxCoordinate = 1 << 28;
+  // A stored coordinate or margin as painting uses it: within plus or minus kMaxCoordinate.
+  static int32_t PaintLength(int32_t stored);
 
  protected:
   // Fill and text of the object itself (base painting step 2).

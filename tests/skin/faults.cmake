@@ -3,4 +3,5 @@
 vtskin_add_gtest(vt_skin_fault_tests
   ${CMAKE_CURRENT_LIST_DIR}/TestOldestLayoutBitmaps.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TestSkinLoadMessages.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TestStoredIntegers.cpp
   LIBS vt_skin)
