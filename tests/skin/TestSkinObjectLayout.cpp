@@ -98,7 +98,7 @@ TEST(SkinObjectLayout, NegativeSizesBecomeZeroAndHugeValuesAreClamped) {
   // Many tall children push the free rectangle far outside without overflowing.
   for (int i = 0; i < 20; ++i) AddChild(object, TSeAlign::saMostTop, 0, INT32_MAX);
   object.SetHeight(INT32_MAX);
-  EXPECT_GE(object.BoundsRect().Right, object.GetLeft());
+  EXPECT_GE(object.BoundsRect().Right, object.BoundsRect().Left);
 }
 
 // ---- Anchored children ----
