@@ -343,6 +343,35 @@ void TSeSkinObject::PlaceAt(int64_t left, int64_t top, int64_t width, int64_t he
   FPrevHeight = FHeight;
 }
 
+TSeSkinObject::TRuntimeSnapshot::TRuntimeSnapshot(TSeSkinObject& root) {
+  Take(root);
+}
+
+void TSeSkinObject::TRuntimeSnapshot::Take(TSeSkinObject& object) {
+  FEntries.push_back({&object, object.FLeft, object.FTop, object.FWidth, object.FHeight,
+                      object.FPrevLeft, object.FPrevTop, object.FPrevWidth, object.FPrevHeight,
+                      object.FState, object.FVisible, object.FActive});
+  for (int i = 0; i < object.ChildCount(); ++i)
+    if (TSeSkinObject* child = object.Children(i)) Take(*child);
+}
+
+TSeSkinObject::TRuntimeSnapshot::~TRuntimeSnapshot() {
+  for (const TEntry& e : FEntries) {
+    TSeSkinObject& o = *e.Object;
+    o.FLeft = e.Left;
+    o.FTop = e.Top;
+    o.FWidth = e.Width;
+    o.FHeight = e.Height;
+    o.FPrevLeft = e.PrevLeft;
+    o.FPrevTop = e.PrevTop;
+    o.FPrevWidth = e.PrevWidth;
+    o.FPrevHeight = e.PrevHeight;
+    o.FState = e.State;
+    o.FVisible = e.Visible;
+    o.FActive = e.Active;
+  }
+}
+
 // The part of the object not yet taken by edge-aligned children. It is kept in 64 bits:
 // many tall children can push it far beyond the object.
 struct TSeSkinObject::TFreeRect {
@@ -473,7 +502,23 @@ void TSeSkinObject::AlignAnchoredChildren(TChildList children) {
 // ---- The tree ----------------------------------------------------------------------
 
 TSeSkinObject* TSeSkinObject::Children(int index) const {
-  return dynamic_cast<TSeSkinObject*>(Components(index));
+  const std::vector<TSeSkinObject*>& list = ChildList();
+  if (index < 0 || index >= static_cast<int>(list.size())) return nullptr;
+  return list[static_cast<size_t>(index)];
+}
+
+const std::vector<TSeSkinObject*>& TSeSkinObject::ChildList() const {
+  if (FChildListBuilt && FChildListVersion == ComponentsVersion()) return FChildList;
+  FChildList.resize(static_cast<size_t>(ComponentCount()));
+  bool complete = true;
+  for (int i = 0; i < ComponentCount(); ++i) {
+    FChildList[static_cast<size_t>(i)] = dynamic_cast<TSeSkinObject*>(Components(i));
+    complete = complete && FChildList[static_cast<size_t>(i)];
+  }
+  // A child still being constructed is not yet a skin object; such a list is not kept.
+  FChildListBuilt = complete;
+  FChildListVersion = ComponentsVersion();
+  return FChildList;
 }
 
 TSeSkinObject* TSeSkinObject::FindByKind(TSeKind kind) {

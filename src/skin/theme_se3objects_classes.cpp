@@ -680,7 +680,7 @@ void TSeBitmapObject::Draw(TCanvas& canvas, const TRect& clip) {
   else
     DrawSimple(canvas, clip);
   PaintText(canvas);
-  AlignChildren();
+  if (!FFreshLayout) AlignChildren();
   PaintChildren(canvas, clip);
 }
 
