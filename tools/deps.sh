@@ -3,11 +3,13 @@
 set -euo pipefail
 
 PACKAGES=(
-  cmake ninja-build ccache g++ clang libclang-rt-14-dev clang-format
+  cmake ninja-build ccache g++ clang libclang-rt-14-dev clang-format llvm-14 python3
   qt6-base-dev qt6-base-dev-tools libqt6test6 libqt6opengl6-dev
   zlib1g-dev libpng-dev libpixman-1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-wine fonts-dejavu-core
+  desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl libxml2-utils
+  man-db help2man librsvg2-bin dpkg-dev file
 )
 
 missing=()

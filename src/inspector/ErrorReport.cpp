@@ -3,15 +3,13 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include "ZPropEdit.h"
-
 namespace vt {
 
 namespace {
 
 void MessageBoxReport(const std::string& message) {
   QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(),
-                        ToQString(message));
+                        QString::fromStdString(message));
 }
 
 TErrorReport& CurrentReport() {

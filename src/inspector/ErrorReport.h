@@ -9,7 +9,7 @@ namespace vt {
 
 using TErrorReport = std::function<void(const std::string& message)>;
 
-// Shows `message` through the current report.
+// Shows `message` (UTF-8, as every exception message) through the current report.
 void ShowErrorReport(const std::string& message);
 // Installs `report` (an empty function restores the message box); returns the old one.
 TErrorReport SetErrorReport(TErrorReport report);

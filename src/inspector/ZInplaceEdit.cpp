@@ -83,7 +83,7 @@ void TZInplaceEdit::AutoComplete(const QString& typed) {
   std::optional<QString> completion;
   prop->GetValues([&](const std::string& value) {
     if (completion) return;
-    const QString candidate = ToQString(value);
+    const QString candidate = AnsiToQString(value);
     if (candidate.startsWith(typed, Qt::CaseInsensitive)) completion = candidate;
   });
   if (!completion) return;
@@ -93,15 +93,24 @@ void TZInplaceEdit::AutoComplete(const QString& typed) {
 }
 
 void TZInplaceEdit::mousePressEvent(QMouseEvent* event) {
-  const std::optional<uint64_t> listClick = std::exchange(FListClickTime, std::nullopt);
+  const std::optional<TListClick> listClick = std::exchange(FListClick, std::nullopt);
   QLineEdit::mousePressEvent(event);
   // The first click of a double click selected the row on the list and moved this edit
   // under the pointer; the second one lands here.
-  const auto interval =
-      static_cast<uint64_t>(QGuiApplication::styleHints()->mouseDoubleClickInterval());
-  if (event->button() == Qt::LeftButton && listClick && event->timestamp() >= *listClick &&
-      event->timestamp() - *listClick < interval)
+  if (event->button() == Qt::LeftButton && listClick && CompletesDoubleClick(*listClick, *event))
     FPropList->OpenDialog();
+}
+
+// The platform's rule for two presses making a double click: soon enough after each
+// other and close enough together.
+bool TZInplaceEdit::CompletesDoubleClick(const TListClick& first, const QMouseEvent& second) const {
+  const QStyleHints* hints = QGuiApplication::styleHints();
+  const auto interval = static_cast<uint64_t>(hints->mouseDoubleClickInterval());
+  if (second.timestamp() < first.Timestamp || second.timestamp() - first.Timestamp >= interval)
+    return false;
+  const QPointF moved = second.globalPosition() - first.GlobalPos;
+  const qreal distance = hints->mouseDoubleClickDistance();
+  return std::abs(moved.x()) <= distance && std::abs(moved.y()) <= distance;
 }
 
 void TZInplaceEdit::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -119,6 +128,14 @@ void TZInplaceEdit::focusOutEvent(QFocusEvent* event) {
   if (!FPropList->CommitEdit(true))
     QMetaObject::invokeMethod(
         this, [this] { setFocus(); }, Qt::QueuedConnection);
+}
+
+// Backwards from the edit is the way out of the list: the list itself, just before the
+// edit in the focus chain, would only hand the focus straight back.
+bool TZInplaceEdit::focusNextPrevChild(bool next) {
+  if (next) return QLineEdit::focusNextPrevChild(next);
+  FPropList->FocusBeforeList();
+  return true;
 }
 
 // ---- TZListButton -----------------------------------------------------------------
@@ -206,7 +223,7 @@ void TZListButton::FillList() {
   const TPropertyRef prop = FPropList->CurrentProperty();
   if (!prop) return;
   QStringList items;
-  prop->GetValues([&items](const std::string& value) { items.append(ToQString(value)); });
+  prop->GetValues([&items](const std::string& value) { items.append(AnsiToQString(value)); });
   if (prop->GetAttributes().Contains(paSortList))
     std::stable_sort(items.begin(), items.end(), [](const QString& a, const QString& b) {
       return QString::compare(a, b, Qt::CaseInsensitive) < 0;
@@ -216,7 +233,7 @@ void TZListButton::FillList() {
     auto* item = new QListWidgetItem(text, FPopup);
     item->setSizeHint(QSize(FPopup->fontMetrics().horizontalAdvance(text), itemHeight));
   }
-  const QString current = ToQString(prop->GetValue());
+  const QString current = AnsiToQString(prop->GetValue());
   FPopup->setCurrentRow(static_cast<int>(items.indexOf(current)));
 }
 

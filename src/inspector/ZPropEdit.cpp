@@ -232,14 +232,4 @@ void GetComponentProperties(const TSelectionList& selection, TDesignKinds filter
   }
 }
 
-// ---- Text conversions -------------------------------------------------------------
-
-QString ToQString(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string FromQString(const QString& text) {
-  return text.toLatin1().toStdString();
-}
-
 }  // namespace vt

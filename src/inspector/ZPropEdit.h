@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "rtl/AnsiText.h"
 #include "rtl/TypInfo.h"
 
 namespace vt {
@@ -217,13 +218,5 @@ TSelectionList CreateSelectionList(TPersistent* instance);
 // publishes with the same type and whose editor allows multi-selection are listed.
 void GetComponentProperties(const TSelectionList& selection, TDesignKinds filter,
                             const TDesignerRef& designer, const TGetPropProc& proc);
-
-// ---- Text conversions -------------------------------------------------------------
-
-// Stored 8-bit text to the screen and back, byte for byte as Latin-1 like the rest of
-// the engine: every stored byte survives being shown and written back; characters
-// that 8-bit text cannot hold become "?".
-QString ToQString(std::string_view text);
-std::string FromQString(const QString& text);
 
 }  // namespace vt

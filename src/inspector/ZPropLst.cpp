@@ -28,7 +28,16 @@ constexpr int kSplitterGrip = 3;     // pointer distance that grabs the splitter
 constexpr int kIndentPerLevel = 10;  // nested rows move right by this much
 constexpr int kNameOffset = 11;      // the name starts after the expand box
 constexpr int kExpandBoxSize = 9;
+constexpr int kNamePrefixLeft = 2;  // where the name starts when a text prefix shows the state
 constexpr int kValueTextInset = 2;  // value text inset, as the edit's text margin
+
+// A commit collapses the edited row, while the key or pointer that asked for `index`
+// meant a row of the layout before: a row below the children moves up by the rows that
+// went, and a child that went gives the row that followed the children.
+int IndexAfterCollapse(int index, int collapsed, int removed) {
+  if (removed <= 0 || index <= collapsed) return index;
+  return index > collapsed + removed ? index - removed : collapsed + 1;
+}
 
 }  // namespace
 
@@ -435,7 +444,7 @@ void TZPropList::LoadEditor(bool activate) {
   if (!prop) return;
   if (activate) prop->Activate();
   const TPropertyAttributes attributes = prop->GetAttributes();
-  const QString text = VisibleValueText(ToQString(prop->GetValue()));
+  const QString text = VisibleValueText(AnsiToQString(prop->GetValue()));
   // A limit below the stored length would cut the value on the next commit.
   const int limit = prop->GetEditLimit() > 0 ? prop->GetEditLimit() : 32767;
   FEdit->setMaxLength(std::max(limit, static_cast<int>(text.size())));
@@ -451,11 +460,10 @@ void TZPropList::RevertEdit() {
 }
 
 bool TZPropList::SelectRow(int index) {
+  const int edited = FCurrent;
   const int rowsBefore = RowCount();
   if (!CommitEdit(true)) return false;
-  // A commit collapses the edited row; the pointer or key that asked for `index`
-  // meant a row of the old layout, so the selection stays on the edited row.
-  if (RowCount() != rowsBefore) return true;
+  index = IndexAfterCollapse(index, edited, rowsBefore - RowCount());
   index = RowCount() == 0 ? -1 : std::clamp(index, 0, RowCount() - 1);
   if (index == FCurrent) return true;
   viewport()->update(RowRect(FCurrent).adjusted(0, -1, 0, 1));
@@ -471,8 +479,9 @@ bool TZPropList::CommitEdit(bool reload) {
   if (FCommitting || FDestroying || !CurrentProperty() || !FEdit->isModified()) return true;
   FCommitting = true;
   const TPropertyRef prop = CurrentProperty();
-  const std::string text = FromQString(FEdit->text());
   try {
+    // Text 8-bit storage cannot hold is refused like any other rejected value.
+    const std::string text = QStringToAnsi(FEdit->text());
     bool canChange = true;
     if (OnChanging) OnChanging(this, canChange);
     if (canChange) {
@@ -529,6 +538,18 @@ bool TZPropList::EditOwnsFocus(QWidget* widget) const {
          widget == button->PopupList() || button->PopupList()->isAncestorOf(widget);
 }
 
+// Moves the focus to the tab stop before the list, as Shift+Tab does from any other
+// widget; with none the focus stays where it is.
+void TZPropList::FocusBeforeList() {
+  for (QWidget* w = previousInFocusChain(); w && w != this; w = w->previousInFocusChain()) {
+    if (isAncestorOf(w) || w->window() != window() || w->focusProxy()) continue;
+    if ((w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled()) {
+      w->setFocus(Qt::BacktabFocusReason);
+      return;
+    }
+  }
+}
+
 // ---- Painting ---------------------------------------------------------------------
 
 QColor TZPropList::BackgroundColor() const {
@@ -580,7 +601,7 @@ void TZPropList::PaintRow(QPainter& painter, int row) {
   const QRect valueCell(FMiddle + 2, rect.top(), rect.width() - FMiddle - 2, contentHeight);
   painter.fillRect(valueCell, background);
   painter.setPen(SysQColor(FPropColor));
-  const QString value = VisibleValueText(ToQString(FRows[row].Prop->GetValue()));
+  const QString value = VisibleValueText(AnsiToQString(FRows[row].Prop->GetValue()));
   painter.drawText(valueCell.adjusted(kValueTextInset, 1, 0, 0),
                    Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, value);
   // The row above the current one leaves its bottom line to the current row's frame.
@@ -593,19 +614,27 @@ void TZPropList::PaintCurrentRowFrame(QPainter& painter, const QRect& frame) {
   DrawEdge(painter, frame, EDGE_SUNKEN, BF_TOP);
 }
 
+// Without expand boxes the expansion state is text before the name: two spaces per
+// level (two more for a row that cannot expand), then "- " or "+".
+QString TZPropList::NamePrefix(int row) const {
+  if (FNewButtons) return {};
+  const TZEditor& editor = FRows[row];
+  QString prefix(2 * editor.Level + (editor.HasSubProperties ? 0 : 2), u' ');
+  if (editor.HasSubProperties)
+    prefix += editor.Expanded ? QStringLiteral("- ") : QStringLiteral("+");
+  return prefix;
+}
+
+int TZPropList::NameTextLeft(int row) const {
+  if (FNewButtons) return kIndentPerLevel * FRows[row].Level + kNameOffset;
+  return kNamePrefixLeft + QFontMetrics(font()).horizontalAdvance(NamePrefix(row));
+}
+
 void TZPropList::PaintName(QPainter& painter, int row, const QRect& cell) {
   const TZEditor& editor = FRows[row];
-  QString name = ToQString(editor.Prop->GetName());
-  int x = kIndentPerLevel * editor.Level + kNameOffset;
-  if (FNewButtons) {
-    if (editor.HasSubProperties) PaintExpandBox(painter, row, RowRect(row));
-  } else {
-    QString prefix(2 * editor.Level + (editor.HasSubProperties ? 0 : 2), u' ');
-    if (editor.HasSubProperties)
-      prefix += editor.Expanded ? QStringLiteral("- ") : QStringLiteral("+");
-    name = prefix + name;
-    x = 2;
-  }
+  if (FNewButtons && editor.HasSubProperties) PaintExpandBox(painter, row, RowRect(row));
+  const int x = FNewButtons ? NameTextLeft(row) : kNamePrefixLeft;
+  const QString name = NamePrefix(row) + AnsiToQString(editor.Prop->GetName());
   const QRect textRect(x, RowRect(row).top() + 1, cell.right() + 1 - x, cell.height());
   if (textRect.width() <= 0) return;
   painter.save();
@@ -636,6 +665,7 @@ void TZPropList::PaintExpandBox(QPainter& painter, int row, const QRect& rect) {
 // ---- Keyboard, mouse and hints ----------------------------------------------------
 
 bool TZPropList::ListKeyDown(QKeyEvent* event) {
+  if (ExpansionKey(event)) return true;
   const int page = std::max(1, VisibleRowCount() - 1);
   int delta = 0;
   switch (event->key()) {
@@ -655,6 +685,19 @@ bool TZPropList::ListKeyDown(QKeyEvent* event) {
       return false;
   }
   SelectRow(FCurrent + delta);
+  return true;
+}
+
+// Ctrl+Right expands the current row and Ctrl+Left collapses it. Where the row cannot
+// change that way the keys keep their meaning in the edit: a word right or left.
+bool TZPropList::ExpansionKey(QKeyEvent* event) {
+  const bool expand = event->key() == Qt::Key_Right;
+  if (!(event->modifiers() & Qt::ControlModifier) || (!expand && event->key() != Qt::Key_Left))
+    return false;
+  if (FCurrent < 0 || !FRows[FCurrent].HasSubProperties || FRows[FCurrent].Expanded == expand)
+    return false;
+  // What was typed goes in first; that commit may already have collapsed the row.
+  if (CommitEdit(true) && FRows[FCurrent].Expanded != expand) ToggleCurrentRow();
   return true;
 }
 
@@ -682,7 +725,7 @@ void TZPropList::mousePressEvent(QMouseEvent* event) {
     return;
   }
   FRowDrag = true;
-  FEdit->SetListClickTime(event->timestamp());
+  FEdit->SetListClick(event->timestamp(), event->globalPosition());
 }
 
 void TZPropList::mouseMoveEvent(QMouseEvent* event) {
@@ -708,14 +751,25 @@ void TZPropList::mouseDoubleClickEvent(QMouseEvent* event) {
   ToggleCurrentRow();
 }
 
-std::optional<THintInfo> TZPropList::ValueHintAt(QPoint pos) {
+// A hint shows a name or value that does not fit its cell: its text width reaches the
+// cell width less one pixel, or it holds a line feed.
+std::optional<THintInfo> TZPropList::HintAt(QPoint pos) {
   const int row = RowAt(pos.y());
-  if (pos.x() <= FMiddle || row < 0 || row >= RowCount()) return std::nullopt;
-  const QString value = ToQString(FRows[row].Prop->GetValue());
-  const QRect cell(FMiddle + 2, RowRect(row).top(), viewport()->width() - FMiddle - 2, FRowHeight);
-  const int textWidth = QFontMetrics(font()).horizontalAdvance(VisibleValueText(value));
-  if (textWidth < cell.width() - 1 && !value.contains(u'\n')) return std::nullopt;
-  THintInfo hint{value, viewport()->mapToGlobal(cell.topLeft()), cell};
+  if (FRowHeight < 1 || row < 0 || row >= RowCount()) return std::nullopt;
+  const int top = RowRect(row).top();
+  QString text;
+  QRect cell;
+  if (pos.x() > FMiddle) {
+    text = AnsiToQString(FRows[row].Prop->GetValue());
+    cell = QRect(FMiddle + 2, top, viewport()->width() - FMiddle - 2, FRowHeight);
+  } else {
+    text = AnsiToQString(FRows[row].Prop->GetName());
+    const int left = NameTextLeft(row);
+    cell = QRect(left, top, FMiddle - left, FRowHeight);
+  }
+  const int textWidth = QFontMetrics(font()).horizontalAdvance(VisibleValueText(text));
+  if (textWidth < cell.width() - 1 && !text.contains(u'\n')) return std::nullopt;
+  THintInfo hint{text, viewport()->mapToGlobal(cell.topLeft()), cell};
   if (OnHint) OnHint(this, FRows[row].Prop, hint);
   if (hint.HintStr.isEmpty()) return std::nullopt;
   return hint;
@@ -724,7 +778,7 @@ std::optional<THintInfo> TZPropList::ValueHintAt(QPoint pos) {
 bool TZPropList::viewportEvent(QEvent* event) {
   if (event->type() != QEvent::ToolTip) return QAbstractScrollArea::viewportEvent(event);
   const auto* help = static_cast<QHelpEvent*>(event);
-  const std::optional<THintInfo> hint = FShowHint ? ValueHintAt(help->pos()) : std::nullopt;
+  const std::optional<THintInfo> hint = FShowHint ? HintAt(help->pos()) : std::nullopt;
   if (hint) {
     QToolTip::showText(hint->HintPos, hint->HintStr, viewport(), hint->CursorRect);
   } else {

@@ -134,9 +134,9 @@ class TZInplaceEdit : public QLineEdit {
   void SetAutoUpdate(bool value) { FAutoUpdate = value; }
   int ItemHeight() const { return FItemHeight; }
   void SetItemHeight(int value) { FItemHeight = value; }
-  // The time of the last press on the list, so that a press here right after it
+  // The last press on the list, so that a press here right after it and close to it
   // counts as a double click.
-  void SetListClickTime(uint64_t timestamp) { FListClickTime = timestamp; }
+  void SetListClick(uint64_t timestamp, QPointF globalPos) { FListClick = {timestamp, globalPos}; }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -144,8 +144,14 @@ class TZInplaceEdit : public QLineEdit {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
 
  private:
+  struct TListClick {
+    uint64_t Timestamp;
+    QPointF GlobalPos;
+  };
+  bool CompletesDoubleClick(const TListClick& first, const QMouseEvent& second) const;
   bool HandleSpecialKey(QKeyEvent* event);
   void TextEdited(const QString& text);
   void AutoComplete(const QString& typed);
@@ -154,7 +160,7 @@ class TZInplaceEdit : public QLineEdit {
   TZListButton* FButton;
   bool FAutoUpdate = false;
   bool FLastKeyDeleted = false;
-  std::optional<uint64_t> FListClickTime;
+  std::optional<TListClick> FListClick;
   int FItemHeight = 16;
 };
 
@@ -187,7 +193,7 @@ class TZPropList : public QAbstractScrollArea {
   void SetBorderStyle(TZBorderStyle value);
   TColor GetColor() const { return FColor; }
   void SetColor(TColor value);
-  // Value hints for texts that do not fit their cell.
+  // Hints for names and values that do not fit their cell.
   bool GetShowHint() const { return FShowHint; }
   void SetShowHint(bool value) { FShowHint = value; }
 
@@ -214,9 +220,9 @@ class TZPropList : public QAbstractScrollArea {
   QRect RowRect(int index) const;
   QRect ValueRect(int index) const;
   int RowAt(int y) const;
-  // The hint for the pointer at `pos` (viewport coordinates), if the value there does
-  // not fit its cell.
-  std::optional<THintInfo> ValueHintAt(QPoint pos);
+  // The hint for the pointer at `pos` (viewport coordinates), if the name or value
+  // there does not fit its cell.
+  std::optional<THintInfo> HintAt(QPoint pos);
 
   // ---- Editing
   TZInplaceEdit* InplaceEdit() const { return FEdit; }
@@ -229,7 +235,8 @@ class TZPropList : public QAbstractScrollArea {
   void OpenDialog();
   // Restores the edit from the stored value.
   void RevertEdit();
-  // Keys the list handles for the edit too: Up, Down, Page Up, Page Down.
+  // Keys the list handles for the edit too: Up, Down, Page Up, Page Down, and
+  // Ctrl+Right and Ctrl+Left that expand and collapse the current row.
   bool ListKeyDown(QKeyEvent* event);
 
   QSize sizeHint() const override { return {200, 200}; }
@@ -279,11 +286,15 @@ class TZPropList : public QAbstractScrollArea {
   void LoadEditor(bool activate);
   TZButtonKind ButtonKindFor(const TPropertyRef& prop) const;
   bool EditOwnsFocus(QWidget* widget) const;
+  void FocusBeforeList();
+  bool ExpansionKey(QKeyEvent* event);
 
   // Painting
   void PaintRow(QPainter& painter, int row);
   void PaintCurrentRowFrame(QPainter& painter, const QRect& rect);
   void PaintName(QPainter& painter, int row, const QRect& rect);
+  QString NamePrefix(int row) const;
+  int NameTextLeft(int row) const;
   void PaintExpandBox(QPainter& painter, int row, const QRect& rect);
   QColor BackgroundColor() const;
   QColor GridColor() const;

@@ -108,7 +108,7 @@ bool StandardFontDialog(TFont& font) {
   bool accepted = false;
   const QFont chosen = QFontDialog::getFont(&accepted, font.ToQFont());
   if (!accepted) return false;
-  font.SetName(FromQString(chosen.family()));
+  font.SetName(QStringToAnsi(chosen.family()));
   if (chosen.pointSize() > 0) font.SetSize(chosen.pointSize());
   TFontStyles style;
   if (chosen.bold()) style.Include(TFontStyle::fsBold);
@@ -376,7 +376,16 @@ TPropertyAttributes TFontNameProperty::EditorAttributes() {
 }
 
 void TFontNameProperty::GetValues(const TGetStrProc& proc) {
-  for (const QString& family : QFontDatabase::families()) proc(FromQString(family));
+  // A family whose name 8-bit text cannot hold could not be stored: it is not offered.
+  for (const QString& family : QFontDatabase::families()) {
+    std::string name;
+    try {
+      name = QStringToAnsi(family);
+    } catch (const EConvertError&) {
+      continue;
+    }
+    proc(name);
+  }
 }
 
 TPropertyAttributes TFontCharsetProperty::EditorAttributes() {

@@ -8,6 +8,8 @@
 #include <span>
 #include <unordered_map>
 
+#include "AnsiText.h"
+
 namespace vt {
 
 namespace {
@@ -414,7 +416,7 @@ void TFont::SetStyle(TFontStyles value) {
 }
 
 QFont TFont::ToQFont() const {
-  QFont f(QString::fromLatin1(FName.c_str()));
+  QFont f(AnsiToQString(FName));
   // A negative height is the character (em) height in pixels, as Qt's pixel size is;
   // a positive one is the cell height, which for interface faces is close enough.
   f.setPixelSize(FHeight == 0 ? 11 : std::abs(FHeight));

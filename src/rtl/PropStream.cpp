@@ -8,6 +8,7 @@
 #include <unordered_map>
 #include <utility>
 
+#include "AnsiText.h"
 #include "PropStreamIO.h"
 #include "TypInfo.h"
 
@@ -392,19 +393,8 @@ void TBinaryOutput::WriteHeader(uint8_t flags, int64_t childPos, const std::stri
   WriteShortString(objectName, "the object name");
 }
 
-namespace {
-// Unicode code points of the Windows-1252 bytes 0x80..0x9F (0 where the byte is unused).
-constexpr uint16_t kCp1252High[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-}  // namespace
-
 char CodeToAnsi(uint32_t code) {
-  if (code <= 0xFF) return static_cast<char>(code);
-  for (int i = 0; i < 32; ++i)
-    if (kCp1252High[i] == code) return static_cast<char>(0x80 + i);
-  return '?';
+  return UnicodeToAnsiChar(code).value_or('?');
 }
 
 }  // namespace propstream

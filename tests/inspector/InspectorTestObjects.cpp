@@ -11,14 +11,6 @@ const TTypeInfo& EnumTypeInfo<test::TTestShape>::Info() {
   return info;
 }
 
-const TTypeInfo& EnumTypeInfo<test::TTestMonth>::Info() {
-  static const TTypeInfo info = MakeEnumTypeInfo(
-      "TTestMonth",
-      {"tmJan", "tmFeb", "tmMar", "tmApr", "tmMay", "tmJun", "tmJul", "tmAug", "tmSep",  "tmOct",
-       "tmNov", "tmDec", "tmQ1",  "tmQ2",  "tmQ3",  "tmQ4",  "tmH1",  "tmH2",  "tmYear", "tmNone"});
-  return info;
-}
-
 }  // namespace vt
 
 namespace vt::test {
@@ -48,6 +40,7 @@ namespace {
 class TEmptyListProperty : public TStringProperty {
  public:
   using TStringProperty::TStringProperty;
+  void Activate() override { ++EmptyListActivations(); }
 
  protected:
   TPropertyAttributes EditorAttributes() override {
@@ -56,6 +49,11 @@ class TEmptyListProperty : public TStringProperty {
 };
 
 }  // namespace
+
+int& EmptyListActivations() {
+  static int count = 0;
+  return count;
+}
 
 void RegisterTestEditors() {
   static const bool registered = [] {
@@ -82,7 +80,6 @@ const TClassInfo& TTestSub::StaticClassInfo() {
       TClassInfoBuilder<TTestSub>("TTestSub", &TPersistent::StaticClassInfo())
           .Property("Depth", &TTestSub::GetDepth, &TTestSub::SetDepth)
           .Property("Inner", &TTestSub::Inner, &TTestSub::SetInner)
-          .Property("Visible", &TTestSub::GetVisible, &TTestSub::SetVisible)
           .Build();
   return info;
 }
@@ -91,7 +88,6 @@ void TTestSub::Assign(const TPersistent& source) {
   const auto& other = dynamic_cast<const TTestSub&>(source);
   FDepth = other.FDepth;
   FInner->Assign(*other.FInner);
-  FVisible = other.FVisible;
 }
 
 TTestComponent::TTestComponent(TComponent* owner)
@@ -107,7 +103,6 @@ const TClassInfo& TTestComponent::StaticClassInfo() {
           .Property("Title", &C::GetTitle, &C::SetTitle)
           .Property("Enabled", &C::GetEnabled, &C::SetEnabled)
           .Property("Shape", &C::GetShape, &C::SetShape)
-          .Property("Month", &C::GetMonth, &C::SetMonth)
           .Property("Styles", &C::GetStyles, &C::SetStyles)
           .Property<TColorType>("Color", &C::GetColor, &C::SetColor)
           .Property("Font", &C::Font, &C::SetFont)

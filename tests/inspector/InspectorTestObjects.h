@@ -14,38 +14,16 @@
 namespace vt::test {
 
 enum class TTestShape { shCircle, shSquare, shTriangle };
-// Twenty values: a drop-down longer than its eight visible rows.
-enum class TTestMonth {
-  tmJan,
-  tmFeb,
-  tmMar,
-  tmApr,
-  tmMay,
-  tmJun,
-  tmJul,
-  tmAug,
-  tmSep,
-  tmOct,
-  tmNov,
-  tmDec,
-  tmQ1,
-  tmQ2,
-  tmQ3,
-  tmQ4,
-  tmH1,
-  tmH2,
-  tmYear,
-  tmNone,
-};
-
 // An integer limited to 0..100.
 struct TPercentType : TPropTraits<int32_t> {
   static const TTypeInfo& Info();
 };
-// A string whose editor offers a value list with no values.
+// A string whose editor offers a value list with no values and counts how often a row
+// of it became current (EmptyListActivations).
 struct TEmptyListType : TPropTraits<std::string> {
   static const TTypeInfo& Info();
 };
+int& EmptyListActivations();
 // Registers the editor of TEmptyListType (once).
 void RegisterTestEditors();
 
@@ -71,13 +49,10 @@ class TTestSub : public TPersistent {
   void SetDepth(int32_t v) { FDepth = v; }
   TTestInner* Inner() const { return FInner.get(); }
   void SetInner(const TTestInner& v) { FInner->Assign(v); }
-  bool GetVisible() const { return FVisible; }
-  void SetVisible(bool v) { FVisible = v; }
 
  private:
   int32_t FDepth = 1;
   std::unique_ptr<TTestInner> FInner;
-  bool FVisible = true;
 };
 
 class TTestComponent : public TComponent {
@@ -98,8 +73,6 @@ class TTestComponent : public TComponent {
   void SetEnabled(bool v) { Enabled = v; }
   TTestShape GetShape() const { return Shape; }
   void SetShape(TTestShape v) { Shape = v; }
-  TTestMonth GetMonth() const { return Month; }
-  void SetMonth(TTestMonth v) { Month = v; }
   TFontStyles GetStyles() const { return Styles; }
   void SetStyles(TFontStyles v) { Styles = v; }
   TColor GetColor() const { return Color; }
@@ -124,7 +97,6 @@ class TTestComponent : public TComponent {
   std::string Title = "Hello";
   bool Enabled = true;
   TTestShape Shape = TTestShape::shSquare;
-  TTestMonth Month = TTestMonth::tmMar;
   TFontStyles Styles{TFontStyle::fsBold};
   TColor Color = clRed;
   TFontCharset Charset = DEFAULT_CHARSET;
@@ -174,10 +146,6 @@ class TTestWide : public TPersistent {
 namespace vt {
 template <>
 struct EnumTypeInfo<test::TTestShape> {
-  static const TTypeInfo& Info();
-};
-template <>
-struct EnumTypeInfo<test::TTestMonth> {
   static const TTypeInfo& Info();
 };
 }  // namespace vt

@@ -1,6 +1,7 @@
 // TZPropList driven by real key and mouse events on the offscreen platform, grouped by
 // behaviour: rows and paths, keyboard and scrolling, expansion, geometry, committing
-// and rejected values, the drop-down list, dialogs, hints and removal.
+// and rejected values, focus and 8-bit text, the drop-down list, dialogs, hints,
+// painting and removal.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -12,9 +13,12 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
+#include "GoldenImage.h"
 #include "InspectorTestObjects.h"
 #include "inspector/ErrorReport.h"
+#include "inspector/ZDrawEdge.h"
 #include "inspector/ZPropLst.h"
+#include "skin/theme_se3objects.h"
 
 namespace vt::test {
 namespace {
@@ -33,7 +37,7 @@ class PropListTest : public ::testing::Test {
   }
 
   void TearDown() override {
-    delete List;
+    delete List;  // a test may have deleted it already
     SetErrorReport(FSavedReport);
     PropertyDialogs() = FSavedDialogs;
   }
@@ -43,6 +47,11 @@ class PropListTest : public ::testing::Test {
       if (List->RowPath(i) == path) return i;
     ADD_FAILURE() << "no row " << path;
     return -1;
+  }
+  // Sends a real key event carrying `text`: QTest's own typing knows only Latin-1.
+  void TypeUnicode(const QString& text) {
+    for (QChar c : text)
+      QTest::sendKeyEvent(QTest::Click, Edit(), Qt::Key_unknown, QString(c), Qt::NoModifier);
   }
   std::string CurrentPath() const { return List->RowPath(List->CurrentRow()); }
   QPoint NamePoint(int row) const { return {40, List->RowRect(row).center().y()}; }
@@ -55,6 +64,14 @@ class PropListTest : public ::testing::Test {
   static void RealDoubleClick(QWidget* widget, QPoint pos) {
     QTest::mouseClick(widget, Qt::LeftButton, {}, pos);
     QTest::mouseDClick(widget, Qt::LeftButton, {}, pos);
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, pos);
+  }
+  // A click whose press carries the given time stamp.
+  static void ClickAt(QWidget* widget, QPoint pos, ulong timestamp) {
+    QMouseEvent press(QEvent::MouseButtonPress, pos, widget->mapToGlobal(pos), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    press.setTimestamp(timestamp);
+    QApplication::sendEvent(widget, &press);
     QTest::mouseRelease(widget, Qt::LeftButton, {}, pos);
   }
   // Selects through the list itself, scrolling as needed.
@@ -80,44 +97,32 @@ class PropListTest : public ::testing::Test {
 
 // ---- Rows and paths ---------------------------------------------------------------
 
-TEST_F(PropListTest, ShowsEveryPropertyAndEditsTheFirstRow) {
+TEST_F(PropListTest, ShowsEveryPropertyInTheFilterAndEditsTheFirstRow) {
   List->SetCurObj(&FObject);
-  EXPECT_EQ(List->RowCount(), 18);
+  EXPECT_EQ(List->RowCount(), 17);
   EXPECT_EQ(List->CurrentRow(), 0);
   EXPECT_TRUE(Edit()->isVisible());
   EXPECT_EQ(Text(), "Object1");
   EXPECT_EQ(Edit()->geometry(), List->ValueRect(0));
   EXPECT_FALSE(Button()->isVisible());
-  EXPECT_EQ(List->Rows(Row("Font")).HasSubProperties, true);
-  EXPECT_EQ(List->Rows(Row("Count")).HasSubProperties, false);
-}
-
-TEST_F(PropListTest, AnObjectWithoutPropertiesInTheFilterShowsNothing) {
+  // An object without properties in the filter shows an empty list.
   List->SetFilter(TDesignKinds{TDesignKind::tkFloat});
   List->SetCurObj(&FObject);
   EXPECT_EQ(List->RowCount(), 0);
-  EXPECT_EQ(List->CurrentRow(), -1);
   EXPECT_FALSE(Edit()->isVisible());
   QTest::keyClick(List, Qt::Key_Down);
   QTest::mouseClick(List->viewport(), Qt::LeftButton, {}, QPoint(40, 5));
   EXPECT_EQ(List->CurrentRow(), -1);
   List->SetFilter(kAllPropertyKinds);
-  EXPECT_EQ(List->RowCount(), 18);
+  EXPECT_EQ(List->RowCount(), 17);
 }
 
-TEST_F(PropListTest, SwitchingObjectsKeepsTheSelectedProperty) {
+TEST_F(PropListTest, SwitchingObjectsKeepsTheSelectedPropertyEvenNested) {
   List->SetCurObj(&FObject);
   Click(Row("Color"));
-  EXPECT_EQ(CurrentPath(), "Color");
   List->SetCurObj(&FOther);
   EXPECT_EQ(CurrentPath(), "Color");
   EXPECT_EQ(Text(), "clBlue");
-  List->SetCurObj(&FObject);
-  EXPECT_EQ(CurrentPath(), "Color");
-  EXPECT_EQ(Text(), "clRed");
-}
-
-TEST_F(PropListTest, SwitchingObjectsReexpandsANestedPath) {
   List->SetCurObj(&FObject);
   Select("Sub");
   DoubleClick(Row("Sub"));
@@ -128,7 +133,6 @@ TEST_F(PropListTest, SwitchingObjectsReexpandsANestedPath) {
   EXPECT_EQ(CurrentPath(), "Sub\\Inner\\Value");
   EXPECT_TRUE(List->Rows(Row("Sub")).Expanded);
   EXPECT_TRUE(List->Rows(Row("Sub\\Inner")).Expanded);
-  EXPECT_EQ(List->Rows(List->CurrentRow()).Level, 2);
   EXPECT_EQ(Text(), "3");
   // No such path in a plain list: the first row.
   TTestWide wide(5);
@@ -138,10 +142,10 @@ TEST_F(PropListTest, SwitchingObjectsReexpandsANestedPath) {
 
 // ---- Keyboard and scrolling -------------------------------------------------------
 
-TEST_F(PropListTest, KeysStopAtTheFirstAndLastRow) {
+TEST_F(PropListTest, KeysStopAtTheEndsAndTheScrollBarCoversWhatDoesNotFit) {
   TTestWide wide(40);
   List->SetCurObj(&wide);
-  const int visible = List->VisibleRowCount();
+  int visible = List->VisibleRowCount();
   ASSERT_GT(visible, 3);
   Key(Qt::Key_Up);
   EXPECT_EQ(List->CurrentRow(), 0);
@@ -163,21 +167,17 @@ TEST_F(PropListTest, KeysStopAtTheFirstAndLastRow) {
   // The list itself takes the same keys when it has no edit.
   QTest::keyClick(List, Qt::Key_Down);
   EXPECT_EQ(List->CurrentRow(), 1);
-}
 
-TEST_F(PropListTest, TheScrollBarCoversTheRowsThatDoNotFit) {
   List->resize(260, 200);
-  TTestWide wide(40);
-  List->SetCurObj(&wide);
   QApplication::processEvents();  // the area shows its bar once the range is known
   QScrollBar* bar = List->verticalScrollBar();
-  const int visible = List->VisibleRowCount();
+  visible = List->VisibleRowCount();
   EXPECT_TRUE(bar->isVisible());
   EXPECT_EQ(bar->maximum(), 40 - visible);
   EXPECT_EQ(bar->pageStep(), visible);
   bar->setValue(10);  // as the thumb does
   EXPECT_EQ(List->TopRow(), 10);
-  EXPECT_EQ(Edit()->geometry().top(), List->ValueRect(0).top());
+  EXPECT_EQ(Edit()->geometry().top(), List->ValueRect(1).top());
   EXPECT_LT(Edit()->geometry().top(), 0);
   bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
   EXPECT_EQ(List->TopRow(), 10 + visible);
@@ -193,55 +193,77 @@ TEST_F(PropListTest, TheScrollBarCoversTheRowsThatDoNotFit) {
   EXPECT_FALSE(bar->isVisible());
 }
 
-TEST_F(PropListTest, ControlCharactersAreShownAsDots) {
+// Stored text is Windows-1252: its quotes and euro sign show and are typed as such.
+TEST_F(PropListTest, EightBitTextIsWindows1252) {
+  FObject.Title = "\x93\x80 5\x94";
+  List->SetCurObj(&FObject);
+  Click(Row("Title"));
+  EXPECT_EQ(Text(), QStringLiteral("\u201C\u20AC 5\u201D"));
+  TypeUnicode(QStringLiteral("\u2013\u20AC"));
+  Key(Qt::Key_Return);
+  EXPECT_EQ(FObject.Title, "\x96\x80");
+  EXPECT_TRUE(Errors.empty());
+}
+
+TEST_F(PropListTest, ControlCharactersAreShownAsDotsInTheEditAndTheCell) {
   FObject.Note = "a\tb\r\nc";
   List->SetCurObj(&FObject);
-  Click(Row("Note"));
+  const int note = Row("Note");
+  const auto cell = [&] { return List->viewport()->grab(List->ValueRect(note)).toImage(); };
+  const QImage withControls = cell();
+  FObject.Note = "a.b..c";
+  List->viewport()->update();
+  EXPECT_EQ(cell(), withControls);
+  FObject.Note = "a\tb\r\nc";
+  Click(note);
   EXPECT_EQ(Text(), "a.b..c");
-  EXPECT_EQ(VisibleValueText(QStringLiteral("x\x01y\x1fz")), "x.y.z");
   // The hint shows the value as it is.
-  const std::optional<THintInfo> hint = List->ValueHintAt(ValuePoint(Row("Note")));
+  const std::optional<THintInfo> hint = List->HintAt(ValuePoint(note));
   ASSERT_TRUE(hint);
   EXPECT_EQ(hint->HintStr, QStringLiteral("a\tb\r\nc"));
 }
 
 // ---- Expansion --------------------------------------------------------------------
 
-TEST_F(PropListTest, DoubleClickExpandsAndCollapses) {
+TEST_F(PropListTest, DoubleClickTheExpandBoxAndCtrlArrowsExpandAndCollapse) {
   List->SetCurObj(&FObject);
   const int font = Row("Font");
   DoubleClick(font);
-  EXPECT_EQ(List->CurrentRow(), font);
   EXPECT_TRUE(List->Rows(font).Expanded);
-  EXPECT_EQ(List->RowCount(), 24);
+  EXPECT_EQ(List->RowCount(), 23);
   EXPECT_EQ(List->RowPath(font + 1), "Font\\Charset");
   EXPECT_EQ(List->Rows(font + 6).Level, 1);
   EXPECT_EQ(List->RowPath(font + 7), "Charset");
   DoubleClick(font);
-  EXPECT_FALSE(List->Rows(font).Expanded);
-  EXPECT_EQ(List->RowCount(), 18);
-  // A row without sub-properties does not change.
-  DoubleClick(Row("Count"));
-  EXPECT_EQ(List->RowCount(), 18);
-}
+  EXPECT_EQ(List->RowCount(), 17);
+  DoubleClick(Row("Count"));  // nothing to expand
+  EXPECT_EQ(List->RowCount(), 17);
 
-TEST_F(PropListTest, TheExpandBoxTogglesOnlyWithNewButtons) {
-  List->SetCurObj(&FObject);
+  Click(font);
+  Key(Qt::Key_Right, Qt::ControlModifier);
+  EXPECT_TRUE(List->Rows(font).Expanded);
+  Key(Qt::Key_Right, Qt::ControlModifier);  // already expanded: a word right in the edit
+  EXPECT_EQ(List->RowCount(), 23);
+  Key(Qt::Key_Left, Qt::ControlModifier);
+  EXPECT_FALSE(List->Rows(font).Expanded);
+  FObject.Title = "Hello world";
+  Click(Row("Title"));
+  Key(Qt::Key_End);
+  Key(Qt::Key_Left, Qt::ControlModifier);  // a row that cannot expand keeps word moves
+  EXPECT_EQ(Edit()->cursorPosition(), 6);
+
   const int styles = Row("Styles");
   const QPoint box(5, List->RowRect(styles).center().y());
   QTest::mouseClick(List->viewport(), Qt::LeftButton, {}, box);
   EXPECT_TRUE(List->Rows(styles).Expanded);
-  EXPECT_EQ(List->RowPath(styles + 2), "Styles\\fsItalic");
   // The box of a nested row sits one level further right.
-  const int bold = styles + 1;
   QTest::mouseClick(List->viewport(), Qt::LeftButton, {},
-                    QPoint(5, List->RowRect(bold).center().y()));
-  EXPECT_EQ(List->CurrentRow(), bold);
+                    QPoint(5, List->RowRect(styles + 1).center().y()));
+  EXPECT_EQ(List->CurrentRow(), styles + 1);
   QTest::mouseClick(List->viewport(), Qt::LeftButton, {}, box);
   EXPECT_FALSE(List->Rows(styles).Expanded);
   List->SetNewButtons(false);
   QTest::mouseClick(List->viewport(), Qt::LeftButton, {}, box);
-  EXPECT_EQ(List->CurrentRow(), styles);
   EXPECT_FALSE(List->Rows(styles).Expanded);
 }
 
@@ -253,9 +275,9 @@ TEST_F(PropListTest, ExpandingNearTheBottomScrollsTheNewRowsIn) {
   const int visible = List->VisibleRowCount();
   ASSERT_EQ(List->TopRow(), sub - visible + 1);
   DoubleClick(sub);
-  EXPECT_EQ(List->TopRow(), std::min(sub + 3 - visible + 1, sub));
+  EXPECT_EQ(List->TopRow(), std::min(sub + 2 - visible + 1, sub));
   EXPECT_GE(List->RowRect(sub).top(), 0);
-  EXPECT_LE(List->RowRect(sub + 3).bottom(), List->viewport()->height());
+  EXPECT_LE(List->RowRect(sub + 2).bottom(), List->viewport()->height());
 }
 
 // ---- Geometry ---------------------------------------------------------------------
@@ -343,16 +365,35 @@ TEST_F(PropListTest, EnterCommitsAndFiresTheEventsInOrder) {
   EXPECT_EQ(Text(), "42");
 }
 
-TEST_F(PropListTest, LeavingTheRowCommits) {
+// Leaving a row commits it. A commit collapses an expanded row, and the key or click
+// still reaches the row it meant.
+TEST_F(PropListTest, LeavingARowCommitsAndGoesWhereAsked) {
   List->SetCurObj(&FObject);
-  Click(Row("Title"));
-  Type("World");
-  Key(Qt::Key_Down);
+  const int styles = Row("Styles");
+  const struct {
+    const char* Row;
+    bool Expand;
+    const char* Typed;
+    int ClickedRow;  // -1: Down
+    const char* Reached;
+  } cases[] = {{"Title", false, "World", -1, "Enabled"},
+               {"Enabled", false, "False", Row("Count"), "Count"},
+               {"Styles", true, "[fsItalic]", -1, "Color"},
+               {"Styles", true, "[]", styles + 4 + 3, "Charset"}};
+  for (const auto& c : cases) {
+    Click(Row(c.Row));
+    if (c.Expand) Key(Qt::Key_Right, Qt::ControlModifier);
+    Type(c.Typed);
+    if (c.ClickedRow < 0)
+      Key(Qt::Key_Down);
+    else
+      Click(c.ClickedRow);
+    EXPECT_FALSE(List->Rows(styles).Expanded);
+    EXPECT_EQ(CurrentPath(), c.Reached) << c.Row << " " << c.Typed;
+  }
   EXPECT_EQ(FObject.Title, "World");
-  EXPECT_EQ(CurrentPath(), "Enabled");
-  Type("False");
-  Click(Row("Count"));
   EXPECT_FALSE(FObject.Enabled);
+  EXPECT_EQ(FObject.Styles, TFontStyles{});
   EXPECT_TRUE(Errors.empty());
 }
 
@@ -408,58 +449,113 @@ TEST_F(PropListTest, AutoUpdateWritesEveryKeystroke) {
   EXPECT_EQ(changes, 2);
 }
 
-TEST_F(PropListTest, ACommitCollapsesTheEditedRow) {
+// A commit collapses the row it wrote (see LeavingARowCommitsAndGoesWhereAsked), and so
+// does a dialog.
+TEST_F(PropListTest, ADialogCollapsesTheEditedRow) {
+  PropertyDialogs().PickFont = [](TFont& font) {
+    font.SetName("DejaVu Sans");
+    return true;
+  };
   List->SetCurObj(&FObject);
-  const int styles = Row("Styles");
-  DoubleClick(styles);
-  ASSERT_TRUE(List->Rows(styles).Expanded);
-  Type("[fsItalic]");
-  Key(Qt::Key_Return);
-  EXPECT_FALSE(List->Rows(styles).Expanded);
-  EXPECT_EQ(List->RowCount(), 18);
-  EXPECT_EQ(FObject.Styles, TFontStyles{TFontStyle::fsItalic});
-  EXPECT_EQ(Text(), "[fsItalic]");
+  const int font = Row("Font");
+  DoubleClick(font);
+  Key(Qt::Key_Return, Qt::ControlModifier);
+  EXPECT_FALSE(List->Rows(font).Expanded);
+  EXPECT_EQ(List->RowCount(), 17);
+  EXPECT_EQ(FObject.Font()->GetName(), "DejaVu Sans");
 }
 
-TEST_F(PropListTest, SetElementRowsEditTheirBit) {
+// A read-only row takes no typing; the edit limit cuts typing but never a stored value.
+TEST_F(PropListTest, TheEditFollowsTheRowsAttributesAndLimit) {
   List->SetCurObj(&FObject);
-  const int styles = Row("Styles");
-  DoubleClick(styles);
-  Click(Row("Styles\\fsUnderline"));
-  EXPECT_EQ(Text(), "False");
-  EXPECT_EQ(Button()->Kind(), TZButtonKind::bkDropDown);
-  Type("T");  // completes to True
-  EXPECT_EQ(Text(), "True");
-  Key(Qt::Key_Return);
-  EXPECT_EQ(FObject.Styles, (TFontStyles{TFontStyle::fsBold, TFontStyle::fsUnderline}));
-  EXPECT_EQ(List->Rows(styles).Prop->GetValue(), "[fsBold,fsUnderline]");
+  Click(Row("Font"));
+  Type("x");
+  EXPECT_EQ(Text(), "(TFont)");
+  Click(Row("Name"));
+  Type(QString(70, u'x'));
+  EXPECT_EQ(Text(), QString(63, u'x'));
+  Key(Qt::Key_Escape);  // not revertable: typed text stays until committed elsewhere
+  FObject.SetName(std::string(70, 'N'));
+  List->SetCurObj(&FOther);
+  List->SetCurObj(&FObject);
+  Click(Row("Name"));
+  EXPECT_EQ(Text(), QString(70, u'N'));
 }
 
-TEST_F(PropListTest, LeavingTheEditCommitsAndARejectedValueTakesTheFocusBack) {
-  QWidget window;
-  auto* layout = new QVBoxLayout(&window);
-  auto* list = new TZPropList(&window);
-  auto* other = new QLineEdit(&window);
-  layout->addWidget(list);
-  layout->addWidget(other);
-  window.resize(260, 300);
-  window.show();
-  QApplication::setActiveWindow(&window);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-  list->SetCurObj(&FObject);
-  list->setFocus();
-  ASSERT_TRUE(list->InplaceEdit()->hasFocus());
-  list->SelectRow(3);  // Count
-  QTest::keyClicks(list->InplaceEdit(), "17");
-  other->setFocus();
+// Activate tells a property editor its row became current: once per row change.
+TEST_F(PropListTest, APropertyIsActivatedWhenItsRowBecomesCurrent) {
+  List->SetCurObj(&FObject);
+  const int before = EmptyListActivations();
+  Click(Row("Empty"));
+  EXPECT_EQ(EmptyListActivations(), before + 1);
+  Type("z");
+  Key(Qt::Key_Return);
+  Click(Row("Empty"));
+  EXPECT_EQ(EmptyListActivations(), before + 1);
+  Key(Qt::Key_Up);
+  Key(Qt::Key_Down);
+  EXPECT_EQ(EmptyListActivations(), before + 2);
+}
+
+// The list between two edits of a window, as a host places it.
+struct TListWindow {
+  TListWindow() {
+    auto* layout = new QVBoxLayout(&Window);
+    for (QWidget* w : std::initializer_list<QWidget*>{Before, List, After}) layout->addWidget(w);
+    Window.resize(260, 300);
+    Window.show();
+    QApplication::setActiveWindow(&Window);
+  }
+  QWidget* Focus() const { return QApplication::focusWidget(); }
+  void Tab(bool forward) {
+    QTest::keyClick(Focus(), forward ? Qt::Key_Tab : Qt::Key_Backtab,
+                    forward ? Qt::NoModifier : Qt::ShiftModifier);
+  }
+  QWidget Window;
+  QLineEdit* Before = new QLineEdit(&Window);
+  TZPropList* List = new TZPropList(&Window);
+  QLineEdit* After = new QLineEdit(&Window);
+};
+
+TEST_F(PropListTest, TheListIsOneStopInTheTabOrderBothWays) {
+  TListWindow w;
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w.Window));
+  w.List->SetCurObj(&FObject);
+  w.After->setFocus();
+  w.Tab(false);
+  EXPECT_EQ(w.Focus(), w.List->InplaceEdit());
+  w.Tab(false);
+  EXPECT_EQ(w.Focus(), w.Before);
+  w.Tab(true);
+  EXPECT_EQ(w.Focus(), w.List->InplaceEdit());
+  w.Tab(true);
+  EXPECT_EQ(w.Focus(), w.After);
+}
+
+TEST_F(PropListTest, LeavingTheEditCommitsAndARefusedValueTakesTheFocusBack) {
+  TListWindow w;
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w.Window));
+  TZInplaceEdit* edit = w.List->InplaceEdit();
+  w.List->SetCurObj(&FObject);
+  w.List->setFocus();
+  ASSERT_TRUE(edit->hasFocus());
+  w.List->SelectRow(3);  // Count
+  QTest::keyClicks(edit, "17");
+  w.After->setFocus();
   EXPECT_EQ(FObject.Count, 17);
-  list->InplaceEdit()->setFocus();
-  QTest::keyClicks(list->InplaceEdit(), "x");
-  other->setFocus();
-  EXPECT_EQ(Errors, (std::vector<std::string>{"'x' is not a valid integer value"}));
+  w.List->SelectRow(5);  // Title
+  edit->setFocus();
+  QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QStringLiteral("\u03A9"), {});
+  QTest::keyClicks(edit, "mega");
+  w.After->setFocus();
+  EXPECT_EQ(
+      Errors,
+      (std::vector<std::string>{"8-bit (Windows-1252) text cannot hold \"\u03A9\" (U+03A9)"}));
   QApplication::processEvents();
-  EXPECT_TRUE(list->InplaceEdit()->hasFocus());
-  EXPECT_EQ(list->InplaceEdit()->text(), "x");
+  EXPECT_TRUE(edit->hasFocus());
+  EXPECT_EQ(edit->text(), QStringLiteral("\u03A9mega"));
+  EXPECT_EQ(w.List->CurrentRow(), 5);
+  EXPECT_EQ(FObject.Title, "Hello");
 }
 
 // ---- Mouse ------------------------------------------------------------------------
@@ -483,18 +579,17 @@ TEST_F(PropListTest, DraggingWithTheButtonHeldSelectsTheRowUnderThePointer) {
 TEST_F(PropListTest, TheDropDownShowsAtMostEightRows) {
   List->SetCurObj(&FObject);
   const int itemHeight = Edit()->ItemHeight();
-  Click(Row("Month"));
+  Click(Row("Cursor"));
   Key(Qt::Key_Down, Qt::AltModifier);
   ASSERT_TRUE(Popup()->isVisible());
-  EXPECT_TRUE(Button()->DroppedDown());
-  EXPECT_EQ(Popup()->count(), 20);
+  EXPECT_EQ(Popup()->count(), 22);
   EXPECT_EQ(Popup()->height(), 8 * itemHeight + 2);
   EXPECT_TRUE(Popup()->verticalScrollBar()->isVisible());
-  EXPECT_EQ(Popup()->currentItem()->text(), "tmMar");
+  EXPECT_EQ(Popup()->currentItem()->text(), "crDefault");
+  EXPECT_EQ(Popup()->item(0)->text(), "crAppStart");  // sorted: the editor asks for it
   EXPECT_GE(Popup()->width(), Edit()->width() + Button()->width() + 1);
   EXPECT_LE(Popup()->width(), List->viewport()->width());
   QTest::keyClick(Popup(), Qt::Key_Escape);
-  EXPECT_FALSE(Popup()->isVisible());
   EXPECT_FALSE(Button()->DroppedDown());
 
   Click(Row("Empty"));
@@ -509,6 +604,11 @@ TEST_F(PropListTest, TheDropDownShowsAtMostEightRows) {
   Key(Qt::Key_Down, Qt::AltModifier);
   EXPECT_EQ(Popup()->height(), 3 * itemHeight + 2);
   EXPECT_FALSE(Popup()->verticalScrollBar()->isVisible());
+  QTest::keyClick(Popup(), Qt::Key_Escape);
+
+  Click(Row("Color"));  // not sorted: the colours' own order
+  Key(Qt::Key_Down, Qt::AltModifier);
+  EXPECT_EQ(Popup()->item(0)->text(), AnsiToQString(ColorIdents().front()));
   QTest::keyClick(Popup(), Qt::Key_Escape);
 }
 
@@ -549,7 +649,7 @@ TEST_F(PropListTest, TheDropDownOpensAboveTheRowWhenTheScreenEndsBelow) {
   List->resize(260, 200);
   List->SetCurObj(&FObject);
   const QRect screen = List->screen()->geometry();
-  Click(Row("Month"));
+  Click(Row("Cursor"));
   const int rowTop = List->viewport()->mapToGlobal(List->RowRect(List->CurrentRow()).topLeft()).y();
   Key(Qt::Key_Down, Qt::AltModifier);
   EXPECT_EQ(Popup()->geometry().top(), rowTop + List->RowHeight());
@@ -571,24 +671,24 @@ TEST_F(PropListTest, TheDropDownSearchesAsYouTypeAndRestartsAfterAPause) {
   int64_t now = 100000;
   Popup()->Clock = [&now] { return now; };
   List->SetCurObj(&FObject);
-  Click(Row("Month"));
+  Click(Row("Cursor"));
   Key(Qt::Key_Down, Qt::AltModifier);
-  QTest::keyClicks(Popup(), "tmq");
-  EXPECT_EQ(Popup()->currentItem()->text(), "tmQ1");
+  QTest::keyClicks(Popup(), "crs");
+  EXPECT_EQ(Popup()->currentItem()->text(), "crSizeAll");
   now += 2000;
-  QTest::keyClicks(Popup(), "3");
-  EXPECT_EQ(Popup()->currentItem()->text(), "tmQ3");
-  EXPECT_EQ(Popup()->SearchText(), "tmq3");
+  QTest::keyClicks(Popup(), "q");
+  EXPECT_EQ(Popup()->currentItem()->text(), "crSQLWait");
+  EXPECT_EQ(Popup()->SearchText(), "crsq");
   now += 2001;
-  QTest::keyClicks(Popup(), "tmd");
-  EXPECT_EQ(Popup()->currentItem()->text(), "tmDec");
+  QTest::keyClicks(Popup(), "crh");
+  EXPECT_EQ(Popup()->currentItem()->text(), "crHandPoint");
   QTest::keyClick(Popup(), Qt::Key_Backspace);
   EXPECT_EQ(Popup()->SearchText(), "");
   QTest::keyClicks(Popup(), QString(40, u'x'));
   EXPECT_EQ(Popup()->SearchText().size(), TZPopupList::kMaxSearchLength);
-  EXPECT_EQ(Popup()->currentItem()->text(), "tmDec");  // nothing starts with x
+  EXPECT_EQ(Popup()->currentItem()->text(), "crHandPoint");  // nothing starts with x
   QTest::keyClick(Popup(), Qt::Key_Return);
-  EXPECT_EQ(FObject.Month, TTestMonth::tmDec);
+  EXPECT_EQ(FObject.Cursor, crHandPoint);
 }
 
 TEST_F(PropListTest, TypingCompletesFromTheValuesButNotAfterBackspace) {
@@ -658,24 +758,16 @@ TEST_F(PropListTest, CtrlEnterAndDoubleClicksOpenTheDialog) {
   EXPECT_EQ(opened, 2);
   EXPECT_EQ(FObject.Color, clOlive);
 
-  // A press on the list and one on the edit just after it make a double click.
-  Click(Row("Count"));
+  // A press on the list and one on the edit just after it make a double click, if the
+  // pointer stayed where it was.
   const int color = Row("Color");
-  const QPoint onList = ValuePoint(color);
-  QMouseEvent press(QEvent::MouseButtonPress, onList, List->viewport()->mapToGlobal(onList),
-                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-  press.setTimestamp(5000);
-  QApplication::sendEvent(List->viewport(), &press);
-  QMouseEvent release(QEvent::MouseButtonRelease, onList, List->viewport()->mapToGlobal(onList),
-                      Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(List->viewport(), &release);
-  ASSERT_EQ(List->CurrentRow(), color);
-  const QPoint onEdit = Edit()->rect().center();
-  QMouseEvent second(QEvent::MouseButtonPress, onEdit, Edit()->mapToGlobal(onEdit), Qt::LeftButton,
-                     Qt::LeftButton, Qt::NoModifier);
-  second.setTimestamp(5000 + 50);
-  QApplication::sendEvent(Edit(), &second);
-  EXPECT_EQ(opened, 3);
+  for (const bool onName : {true, false}) {
+    Click(Row("Count"));
+    ClickAt(List->viewport(), onName ? NamePoint(color) : ValuePoint(color), 5000);
+    ASSERT_EQ(List->CurrentRow(), color);
+    ClickAt(Edit(), Edit()->mapFrom(List->viewport(), ValuePoint(color)), 5000 + 50);
+    EXPECT_EQ(opened, onName ? 2 : 3) << onName;
+  }
   // A typed value goes in before the dialog opens.
   PropertyDialogs().PickColor = [](TColor current) -> std::optional<TColor> {
     EXPECT_EQ(current, clYellow);
@@ -688,35 +780,54 @@ TEST_F(PropListTest, CtrlEnterAndDoubleClicksOpenTheDialog) {
 
 // ---- Hints and removal ------------------------------------------------------------
 
-TEST_F(PropListTest, ValueHintsAppearOnlyForValuesThatDoNotFit) {
+TEST_F(PropListTest, HintsAppearOnlyForNamesAndValuesThatDoNotFit) {
   FObject.Title = std::string(80, 'w');
   List->SetCurObj(&FObject);
   const int title = Row("Title");
-  std::optional<THintInfo> hint = List->ValueHintAt(ValuePoint(title));
+  std::optional<THintInfo> hint = List->HintAt(ValuePoint(title));
   ASSERT_TRUE(hint);
   EXPECT_EQ(hint->HintStr, QString(80, u'w'));
-  EXPECT_EQ(hint->CursorRect.top(), List->RowRect(title).top());
-  EXPECT_FALSE(List->ValueHintAt(NamePoint(title)));
-  EXPECT_FALSE(List->ValueHintAt(ValuePoint(Row("Count"))));
-  EXPECT_FALSE(List->ValueHintAt(QPoint(200, List->RowRect(List->RowCount()).center().y())));
+  EXPECT_FALSE(List->HintAt(QPoint(200, List->RowRect(List->RowCount()).center().y())));
   // The resting pointer asks through a tool-tip event.
   const QPoint resting = ValuePoint(title);
   QHelpEvent ask(QEvent::ToolTip, resting, List->viewport()->mapToGlobal(resting));
   QApplication::sendEvent(List->viewport(), &ask);
   EXPECT_TRUE(QToolTip::isVisible());
   EXPECT_EQ(QToolTip::text(), QString(80, u'w'));
-  EXPECT_TRUE(ask.isAccepted());
   List->SetShowHint(false);
   QHelpEvent again(QEvent::ToolTip, resting, List->viewport()->mapToGlobal(resting));
   QApplication::sendEvent(List->viewport(), &again);
   EXPECT_FALSE(again.isAccepted());
   List->SetShowHint(true);
   List->OnHint = [](TZPropList*, const TPropertyRef& prop, THintInfo& info) {
-    info.HintStr = ToQString(prop->GetName()) + ": long";
+    info.HintStr = AnsiToQString(prop->GetName()) + ": long";
   };
-  hint = List->ValueHintAt(ValuePoint(title));
+  hint = List->HintAt(ValuePoint(title));
   ASSERT_TRUE(hint);
   EXPECT_EQ(hint->HintStr, "Title: long");
+}
+
+// A text needs a hint once its width reaches the cell width less one pixel.
+TEST_F(PropListTest, TheHintThresholdIsTheCellWidthLessOne) {
+  FObject.Title = "wwwwwwwwww";
+  List->SetCurObj(&FObject);
+  const int title = Row("Title");
+  const QFontMetrics metrics(List->font());
+  const int valueWidth = metrics.horizontalAdvance(QStringLiteral("wwwwwwwwww"));
+  const int nameWidth = metrics.horizontalAdvance(QStringLiteral("Title"));
+  const int nameLeft = 11;  // after the expand box of level 0
+  const int viewportWidth = List->viewport()->width();
+  for (const int spare : {0, 1, 2}) {
+    const bool hinted = spare < 2;
+    List->SetMiddle(viewportWidth - 2 - valueWidth - spare);
+    EXPECT_EQ(List->HintAt(ValuePoint(title)).has_value(), hinted) << "value, spare " << spare;
+    List->SetMiddle(nameLeft + nameWidth + spare);
+    const std::optional<THintInfo> hint = List->HintAt({nameLeft, NamePoint(title).y()});
+    EXPECT_EQ(hint.has_value(), hinted) << "name, spare " << spare;
+    if (hint) {
+      EXPECT_EQ(hint->HintStr, "Title");
+    }
+  }
 }
 
 TEST_F(PropListTest, DestroyingTheShownComponentClearsTheList) {
@@ -743,8 +854,71 @@ TEST_F(PropListTest, DestroyingTheShownComponentClearsTheList) {
   List->SetCurObj(&FObject);
   delete earlier;
   EXPECT_EQ(List->CurObj(), &FObject);
-  EXPECT_EQ(List->RowCount(), 18);
-  List->OnNewObject = nullptr;
+  EXPECT_EQ(List->RowCount(), 17);
+  // The list's own destruction tells its host nothing: the host is going too.
+  int events = 0;
+  List->OnNewObject = [&events](TZPropList*, TPersistent*, TPersistent*) { ++events; };
+  List->OnChange = [&events](TZPropList*) { ++events; };
+  Click(Row("Caption"));
+  delete List;
+  List = nullptr;
+  EXPECT_EQ(events, 0);
+}
+
+// ---- Painting ---------------------------------------------------------------------
+
+// Grid lines are the background less 16 per channel (not below 0), except the line
+// above the current row, which is its frame; expand boxes show minus, or plus when
+// collapsed.
+TEST_F(PropListTest, GridLinesFramesAndExpandBoxes) {
+  List->SetColor(RGB(100, 10, 200));
+  List->SetCurObj(&FObject);
+  DoubleClick(Row("Styles"));
+  const int current = Row("Count");
+  Click(current);
+  const QImage shot = List->viewport()->grab().toImage();
+  const QColor grid(84, 0, 184);
+  const int x = List->GetMiddle() - 4;
+  for (int row = 0; row < List->RowCount(); ++row) {
+    const QColor line = shot.pixelColor(x, List->RowRect(row).bottom());
+    if (row != current) {
+      EXPECT_EQ(line, row == current - 1 ? SysQColor(clBtnShadow) : grid) << row;
+    }
+  }
+  const QColor ink = SysQColor(clWindowText);
+  for (const char* name : {"Styles", "Font"}) {
+    const QRect row = List->RowRect(Row(name));
+    const QPoint box(0, row.top() + (row.height() - 9) / 2);
+    EXPECT_EQ(shot.pixelColor(box + QPoint(2, 4)), ink) << name;
+    EXPECT_EQ(shot.pixelColor(box + QPoint(4, 2)) == ink, name == std::string("Font")) << name;
+  }
+}
+
+// ---- The look ---------------------------------------------------------------------
+
+// The inspector's look: a button skin object with its font expanded and a colour row
+// selected. Text is drawn, so the comparison allows small differences: at most 0.5% of
+// the pixels may differ by more than 24 in a channel.
+TEST(PropListGolden, ButtonObject) {
+  TSeButtonObject button(nullptr);
+  button.SetName("Button");
+  button.SetKind(TSeKind::skNone);
+  button.SetWidth(75);
+  button.SetHeight(23);
+  button.Font()->SetStyle({TFontStyle::fsBold});
+  TZPropList list;
+  list.resize(240, 420);
+  list.SetCurObj(&button);
+  for (int i = 0; i < list.RowCount(); ++i)
+    if (list.RowPath(i) == "Font") {
+      list.SelectRow(i);
+      list.ToggleCurrentRow();
+      list.SelectRow(i + 2);  // Font\Color: a drop-down button
+      break;
+    }
+  ASSERT_EQ(list.RowPath(list.CurrentRow()), "Font\\Color");
+  const QImage shot = list.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  ExpectGolden(shot, QStringLiteral("inspector/button-object"), {24, 240 * 420 / 200});
 }
 
 }  // namespace
