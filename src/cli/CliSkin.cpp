@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <string_view>
 
 #include "rtl/FileOutput.h"
 #include "rtl/TypInfo.h"
@@ -60,6 +61,14 @@ std::string ReadTag(const QString& fileName) {
   return tag;
 }
 
+// The engine's load messages open with "Damaged skin: " so that they stand alone in a
+// message box; here the line already says so.
+QString WithoutDamagedPrefix(const std::string& message) {
+  const std::string_view prefix = "Damaged skin: ";
+  const bool hasPrefix = message.compare(0, prefix.size(), prefix) == 0;
+  return QString::fromStdString(hasPrefix ? message.substr(prefix.size()) : message);
+}
+
 }  // namespace
 
 TLoadedSkin LoadSkinFile(const QString& fileName) {
@@ -79,7 +88,7 @@ TLoadedSkin LoadSkinFile(const QString& fileName) {
   } catch (const std::bad_alloc&) {
     throw EInputProblem(fileName + ": damaged skin file: it asks for more memory than there is");
   } catch (const std::exception& e) {
-    throw EInputProblem(fileName + ": damaged skin file: " + QString::fromStdString(e.what()) +
+    throw EInputProblem(fileName + ": damaged skin file: " + WithoutDamagedPrefix(e.what()) +
                         (hint.isEmpty() ? QString() : " (" + hint + ")"));
   }
   skin.Warnings = skin.Source->Warnings;

@@ -214,7 +214,13 @@ int TCanvas::DrawText(const QString& text, TRect& rect, uint32_t format) {
                             : text;
   // Qt blends antialiased text into all four bytes of an RGB32 view, so the alpha of the
   // touched pixels is made opaque afterwards by comparing with what was there before.
-  const TRect touched = IntersectRect(clip, target);
+  // Only the text's own box is compared, widened by a margin for slanted and antialiased
+  // ink that reaches past the advance: a caption's rectangle is mostly empty.
+  const int overhang = fm.height();
+  const TRect inked = TRect::FromQRect(
+      fm.boundingRect(target.ToQRect(), int(ToQtAlignment(format) | Qt::TextSingleLine), shown)
+          .adjusted(-overhang, -overhang / 2 - 2, overhang, overhang / 2 + 2));
+  const TRect touched = IntersectRect(IntersectRect(clip, target), inked);
   const std::vector<uint32_t> before =
       FSurface ? CopyPixels(*FSurface, touched) : std::vector<uint32_t>{};
   QPainter& p = Painter();

@@ -84,6 +84,7 @@ TComponent* TComponent::FindComponent(const std::string& name) const {
 void TComponent::InsertComponent(TComponent* component) {
   if (component->FOwner) component->FOwner->RemoveComponent(component);
   FComponents.push_back(component);
+  ++FComponentsVersion;
   component->FOwner = this;
   Notification(component, TOperation::opInsert);
 }
@@ -92,6 +93,7 @@ void TComponent::RemoveComponent(TComponent* component) {
   auto it = std::find(FComponents.begin(), FComponents.end(), component);
   if (it == FComponents.end()) return;
   FComponents.erase(it);
+  ++FComponentsVersion;
   component->FOwner = nullptr;
 }
 
@@ -99,6 +101,7 @@ void TComponent::DestroyComponents() {
   while (!FComponents.empty()) {
     TComponent* last = FComponents.back();
     FComponents.pop_back();
+    ++FComponentsVersion;
     last->FOwner = nullptr;
     delete last;
   }

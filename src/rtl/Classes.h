@@ -98,6 +98,9 @@ class TComponent : public TPersistent {
   void SetTag(int32_t tag) { FTag = tag; }
 
   int ComponentCount() const { return static_cast<int>(FComponents.size()); }
+  // Changes whenever a component is inserted or removed, so that an owner may keep a list
+  // derived from its components and know when it is out of date.
+  uint32_t ComponentsVersion() const { return FComponentsVersion; }
   TComponent* Components(int index) const;
   int ComponentIndex() const;
   // Case-insensitive, among the directly owned components.
@@ -119,6 +122,7 @@ class TComponent : public TPersistent {
   std::string FName;
   int32_t FTag = 0;
   std::vector<TComponent*> FComponents;
+  uint32_t FComponentsVersion = 0;
   std::vector<TComponent*> FFreeNotifies;
 };
 

@@ -18,7 +18,8 @@ int64_t TStream::Size() {
 }
 
 void TStream::ReadBuffer(void* buffer, int64_t count) {
-  if (count != 0 && Read(buffer, count) != count) throw EReadError("Stream read error");
+  if (count != 0 && Read(buffer, count) != count)
+    throw EReadError("Stream read error: the data ends early");
 }
 
 void TStream::WriteBuffer(const void* buffer, int64_t count) {

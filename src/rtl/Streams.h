@@ -37,7 +37,7 @@ class TStream {
   void SetPosition(int64_t pos) { Seek(pos, TSeekOrigin::soBeginning); }
   virtual int64_t Size();
 
-  // Exactly `count` bytes, or EReadError "Stream read error".
+  // Exactly `count` bytes, or EReadError "Stream read error: the data ends early".
   void ReadBuffer(void* buffer, int64_t count);
   void WriteBuffer(const void* buffer, int64_t count);
   int64_t CopyFrom(TStream& source, int64_t count);  // count 0: the whole source

@@ -21,7 +21,6 @@
 #include <immintrin.h>
 
 #include <QByteArray>
-#include <QImage>
 #include <algorithm>
 #include <cstring>
 #include <string_view>
@@ -332,14 +331,11 @@ void CheckWindowsBitmap(const std::vector<uint8_t>& file, const std::string& nam
 
 TteBitmap* DecodeWindowsBitmap(const std::vector<uint8_t>& file, const std::string& name) {
   CheckWindowsBitmap(file, name);
-  const QImage image =
-      QImage::fromData(QByteArray::fromRawData(reinterpret_cast<const char*>(file.data()),
-                                               static_cast<qsizetype>(file.size())),
-                       "BMP");
-  if (image.isNull())
-    throw EReadError("Bitmap \"" + name + "\": the Windows bitmap file cannot be decoded");
+  // The same reader as bitmap resources, so that 32-bit images keep their alpha bytes.
   auto bitmap = std::make_unique<TteBitmap>();
-  bitmap->Assign(TImageHolder(image));
+  if (!bitmap->LoadFromPictureData(QByteArray::fromRawData(
+          reinterpret_cast<const char*>(file.data()), static_cast<qsizetype>(file.size()))))
+    throw EReadError("Bitmap \"" + name + "\": the Windows bitmap file cannot be decoded");
   bitmap->ReplaceWithKey(kKeyColor);
   bitmap->CheckAlpha();
   bitmap->SetName(name);
@@ -638,6 +634,11 @@ void TSeSkinFilter::WriteSkin(TStream& stream) {
 void TSeSkinFilter::LoadFromStream(TStream& stream) {
   TSkinTag tag{};
   const int64_t got = stream.Read(tag.data(), kTagSize);
+  // Every layout holds more than a tag's worth of bytes, so a shorter file is not
+  // damaged inside its body: it is cut off or empty.
+  if (got < kTagSize)
+    throw EReadError("Damaged skin: the file is empty or truncated (" +
+                     std::to_string(std::max<int64_t>(got, 0)) + " bytes)");
   // A stream without the tag is read as if the body began where it stands.
   if (got != kTagSize || tag != FSkinTag)
     stream.Seek(-std::max<int64_t>(got, 0), TSeekOrigin::soCurrent);
@@ -653,6 +654,12 @@ void TSeSkinFilter::LoadCompressed(TStream& stream) {
   stream.Read(marker, sizeof marker);  // "QXLZ", not checked
   TDecompressionStream body(stream);
   ReadSkin(body);
+  try {
+    body.ReadToEnd();
+  } catch (const EDecompressionError& e) {
+    throw EDecompressionError("Damaged skin: " + std::string(e.what()) +
+                              " after the end of the skin body");
+  }
 }
 
 void TSeSkinFilter::SaveCompressed(TStream& stream, TCompressionLevel level) {

@@ -20,12 +20,28 @@ int CCheck(z_stream& z, int code) {
   return code;
 }
 
+// What a failed inflate means to someone holding the file, with zlib's own words after it.
+std::string InflateFailure(const z_stream& z, int code) {
+  const std::string detail = " (zlib: " + ZlibMessage(z, code) + ")";
+  switch (code) {
+    case Z_NEED_DICT:
+      return "Compressed data asks for a preset dictionary, which no skin uses" + detail;
+    case Z_MEM_ERROR:
+      return "Not enough memory to decompress the data" + detail;
+    default:
+      return "Compressed data is corrupt" + detail;
+  }
+}
+
 int DCheck(z_stream& z, int code) {
   // A stream that asks for a preset dictionary cannot go on here: without this check the
   // reader would wait for progress that never comes.
-  if (code < 0 || code == Z_NEED_DICT) throw EDecompressionError(ZlibMessage(z, code));
+  if (code < 0 || code == Z_NEED_DICT) throw EDecompressionError(InflateFailure(z, code));
   return code;
 }
+
+const char kTruncated[] =
+    "Compressed data ends before its end marker and checksum: the file is truncated";
 
 // zlib counts in 32-bit units; larger requests go through in slices.
 constexpr int64_t kMaxSlice = INT_MAX;
@@ -124,7 +140,9 @@ int64_t TDecompressionStream::Read(void* buffer, int64_t count) {
     if (FZRec.avail_in == 0) {
       FStrm.Seek(FStrmPos, TSeekOrigin::soBeginning);
       const int64_t got = FStrm.Read(FBuffer, kBufferSize);
-      if (got <= 0) break;
+      // The source ran out inside the zlib stream: whatever was delivered cannot be
+      // trusted, since the checksum that would vouch for it is missing.
+      if (got <= 0) throw EDecompressionError(kTruncated);
       FStrmPos = FStrm.Position();
       FZRec.next_in = FBuffer;
       FZRec.avail_in = static_cast<uInt>(got);
@@ -163,6 +181,11 @@ int64_t TDecompressionStream::Seek(int64_t offset, TSeekOrigin origin) {
     throw EDecompressionError(kInvalidOperation);
   }
   return static_cast<int64_t>(FZRec.total_out);
+}
+
+void TDecompressionStream::ReadToEnd() {
+  uint8_t discard[4096];
+  while (!FEnded) Read(discard, sizeof discard);
 }
 
 void TDecompressionStream::SkipForward(int64_t count) {

@@ -74,7 +74,8 @@ class TDecompressionStream : public TCustomZlibStream {
   // Leaves the source at the first byte the zlib stream did not use.
   ~TDecompressionStream() override;
 
-  // Up to `count` bytes; fewer when the source runs out or the zlib stream ends.
+  // Up to `count` bytes; fewer only when the zlib stream ends. A source that runs out
+  // before the stream's end marker and checksum raises EDecompressionError (truncated).
   int64_t Read(void* buffer, int64_t count) override;
   // EDecompressionError "Invalid stream operation".
   int64_t Write(const void* buffer, int64_t count) override;
@@ -83,6 +84,9 @@ class TDecompressionStream : public TCustomZlibStream {
   // by reading and discarding. A zero move from the current position answers the count
   // of uncompressed bytes delivered. Anything else raises "Invalid stream operation".
   int64_t Seek(int64_t offset, TSeekOrigin origin) override;
+  // Inflates and discards the rest, so that the end marker and the checksum are checked:
+  // a reader that stops at the last byte it needs would not see a damaged or cut tail.
+  void ReadToEnd();
 
  private:
   void SkipForward(int64_t count);

@@ -423,17 +423,21 @@ QByteArray ReadResourceFile(const QString& module, const QString& resourceName) 
 }  // namespace
 
 void TteBitmap::LoadFromResource(const QString& module, const QString& resourceName) {
-  const QByteArray data = ReadResourceFile(module, resourceName);
+  if (!LoadFromPictureData(ReadResourceFile(module, resourceName)))
+    throw EReadError("Bitmap resource " + resourceName.toStdString() + " is not a picture");
+}
+
+bool TteBitmap::LoadFromPictureData(const QByteArray& data) {
   if (const std::optional<TBmp32> bmp = ParseBmp32(data)) {
     FKey = false;
     AdoptPixels(bmp->Width, bmp->Height, Bmp32Pixels(data, *bmp));
     CheckAlpha();
-    return;
+    return true;
   }
   const QImage image = QImage::fromData(data);
-  if (image.isNull())
-    throw EReadError("Bitmap resource " + resourceName.toStdString() + " is not a picture");
+  if (image.isNull()) return false;
   AssignImage(image);
+  return true;
 }
 
 // ---- Transparency and colour operations -------------------------------------------------------

@@ -106,6 +106,10 @@ class TteBitmap : public TPersistent {
   // prefix such as ":/skins" or a folder), tried as named, then with ".bmp" and ".png".
   // 32-bit bitmap files keep their alpha bytes. EResNotFound when there is no such file.
   void LoadFromResource(const QString& module, const QString& resourceName);
+  // The bytes of a picture file: a 32-bit Windows bitmap (uncompressed, or with the
+  // standard bit-field masks) keeps its alpha bytes and gets CheckAlpha; anything else
+  // goes through Qt's readers. False, and the bitmap untouched, when nothing can read it.
+  bool LoadFromPictureData(const QByteArray& data);
 
   void FillColor(uint32_t pixel);
   void FillRect(const TRect& rect, uint32_t pixel);

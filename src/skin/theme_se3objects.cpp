@@ -91,13 +91,17 @@ namespace {
 
 using TA = TSeAlign;
 
-int32_t ClampCoordinate(int64_t value) {
-  return static_cast<int32_t>(
-      std::clamp<int64_t>(value, -TSeSkinObject::kMaxCoordinate, TSeSkinObject::kMaxCoordinate));
+// Places computed by the layout may lie beyond 32 bits; they are kept at its ends.
+int32_t SaturatedCoordinate(int64_t value) {
+  return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
 }
 
-int32_t ClampExtent(int64_t value) {
-  return static_cast<int32_t>(std::clamp<int64_t>(value, 0, TSeSkinObject::kMaxCoordinate));
+int32_t SaturatedExtent(int64_t value) {
+  return static_cast<int32_t>(std::clamp<int64_t>(value, 0, INT32_MAX));
+}
+
+int32_t PaintExtent(int32_t stored) {
+  return std::min(stored, TSeSkinObject::kMaxCoordinate);
 }
 
 // Masks larger than this (an 8K screen is half of it) are not painted: the region of
@@ -281,29 +285,36 @@ void TSeSkinObject::SetHeight(int32_t value) {
 }
 
 void TSeSkinObject::SetMarginLeft(int32_t value) {
-  FMarginLeft = ClampCoordinate(value);
+  FMarginLeft = value;
 }
 void TSeSkinObject::SetMarginRight(int32_t value) {
-  FMarginRight = ClampCoordinate(value);
+  FMarginRight = value;
 }
 void TSeSkinObject::SetMarginTop(int32_t value) {
-  FMarginTop = ClampCoordinate(value);
+  FMarginTop = value;
 }
 void TSeSkinObject::SetMarginBottom(int32_t value) {
-  FMarginBottom = ClampCoordinate(value);
+  FMarginBottom = value;
 }
 void TSeSkinObject::SetTextMarginLeft(int32_t value) {
-  FTextMarginLeft = ClampCoordinate(value);
+  FTextMarginLeft = value;
 }
 void TSeSkinObject::SetTextMarginRight(int32_t value) {
-  FTextMarginRight = ClampCoordinate(value);
+  FTextMarginRight = value;
 }
 void TSeSkinObject::SetTextMarginTop(int32_t value) {
-  FTextMarginTop = ClampCoordinate(value);
+  FTextMarginTop = value;
 }
 
+int32_t TSeSkinObject::PaintLength(int32_t stored) {
+  return std::clamp(stored, -kMaxCoordinate, kMaxCoordinate);
+}
+
+// The stored place may reach the ends of 32 bits; the rectangle is cut to the painting
+// range so that it and sums of it with a few margins always fit.
 TRect TSeSkinObject::BoundsRect() const {
-  return {FLeft, FTop, FLeft + FWidth, FTop + FHeight};
+  return TRect::FromSize(PaintLength(FLeft), PaintLength(FTop), PaintExtent(FWidth),
+                         PaintExtent(FHeight));
 }
 
 void TSeSkinObject::SetBounds(const TRect& rect) {
@@ -312,10 +323,10 @@ void TSeSkinObject::SetBounds(const TRect& rect) {
 
 // SetBounds in 64-bit terms: the layout computes places that may lie far outside.
 void TSeSkinObject::PlaceAt(int64_t left, int64_t top, int64_t width, int64_t height) {
-  const int32_t newLeft = ClampCoordinate(left);
-  const int32_t newTop = ClampCoordinate(top);
-  const int32_t newWidth = ClampExtent(width);
-  const int32_t newHeight = ClampExtent(height);
+  const int32_t newLeft = SaturatedCoordinate(left);
+  const int32_t newTop = SaturatedCoordinate(top);
+  const int32_t newWidth = SaturatedExtent(width);
+  const int32_t newHeight = SaturatedExtent(height);
   if (newLeft == FLeft && newTop == FTop && newWidth == FWidth && newHeight == FHeight) return;
   FPrevLeft = FLeft;
   FPrevTop = FTop;
@@ -330,6 +341,35 @@ void TSeSkinObject::PlaceAt(int64_t left, int64_t top, int64_t width, int64_t he
   FPrevTop = FTop;
   FPrevWidth = FWidth;
   FPrevHeight = FHeight;
+}
+
+TSeSkinObject::TRuntimeSnapshot::TRuntimeSnapshot(TSeSkinObject& root) {
+  Take(root);
+}
+
+void TSeSkinObject::TRuntimeSnapshot::Take(TSeSkinObject& object) {
+  FEntries.push_back({&object, object.FLeft, object.FTop, object.FWidth, object.FHeight,
+                      object.FPrevLeft, object.FPrevTop, object.FPrevWidth, object.FPrevHeight,
+                      object.FState, object.FVisible, object.FActive});
+  for (int i = 0; i < object.ChildCount(); ++i)
+    if (TSeSkinObject* child = object.Children(i)) Take(*child);
+}
+
+TSeSkinObject::TRuntimeSnapshot::~TRuntimeSnapshot() {
+  for (const TEntry& e : FEntries) {
+    TSeSkinObject& o = *e.Object;
+    o.FLeft = e.Left;
+    o.FTop = e.Top;
+    o.FWidth = e.Width;
+    o.FHeight = e.Height;
+    o.FPrevLeft = e.PrevLeft;
+    o.FPrevTop = e.PrevTop;
+    o.FPrevWidth = e.PrevWidth;
+    o.FPrevHeight = e.PrevHeight;
+    o.FState = e.State;
+    o.FVisible = e.Visible;
+    o.FActive = e.Active;
+  }
 }
 
 // The part of the object not yet taken by edge-aligned children. It is kept in 64 bits:
@@ -462,7 +502,23 @@ void TSeSkinObject::AlignAnchoredChildren(TChildList children) {
 // ---- The tree ----------------------------------------------------------------------
 
 TSeSkinObject* TSeSkinObject::Children(int index) const {
-  return dynamic_cast<TSeSkinObject*>(Components(index));
+  const std::vector<TSeSkinObject*>& list = ChildList();
+  if (index < 0 || index >= static_cast<int>(list.size())) return nullptr;
+  return list[static_cast<size_t>(index)];
+}
+
+const std::vector<TSeSkinObject*>& TSeSkinObject::ChildList() const {
+  if (FChildListBuilt && FChildListVersion == ComponentsVersion()) return FChildList;
+  FChildList.resize(static_cast<size_t>(ComponentCount()));
+  bool complete = true;
+  for (int i = 0; i < ComponentCount(); ++i) {
+    FChildList[static_cast<size_t>(i)] = dynamic_cast<TSeSkinObject*>(Components(i));
+    complete = complete && FChildList[static_cast<size_t>(i)];
+  }
+  // A child still being constructed is not yet a skin object; such a list is not kept.
+  FChildListBuilt = complete;
+  FChildListVersion = ComponentsVersion();
+  return FChildList;
 }
 
 TSeSkinObject* TSeSkinObject::FindByKind(TSeKind kind) {
@@ -639,12 +695,14 @@ bool TSeSkinObject::MaskRegionWanted() const {
 QRegion TSeSkinObject::PaintedMaskRegion() {
   if (int64_t{FWidth} * FHeight > kMaxMaskPixels) return BoundsRegion();
   const TRect placed = BoundsRect();
+  const int32_t storedLeft = FLeft, storedTop = FTop;
   TteBitmap image;
   image.SetSize(FWidth, FHeight);
   image.FillColor(kKeyPixel);
   {
     SetBounds({0, 0, FWidth, FHeight});
-    const TScopeExit moveBack([&] { SetBounds(placed); });
+    // Back to the stored place itself, which the painting rectangle may have cut.
+    const TScopeExit moveBack([&] { PlaceAt(storedLeft, storedTop, FWidth, FHeight); });
     TCanvas canvas(image.Surface());
     Draw(canvas, TRect{});
   }
@@ -690,8 +748,10 @@ void TSeSkinObject::PaintText(TCanvas& canvas) {
     return;
   }
   if (FText.isEmpty() && FOppositeText.isEmpty()) return;
-  const TRect textRect{FLeft + FTextMarginLeft, FTop + FTextMarginTop,
-                       FLeft + FWidth - FTextMarginRight, FTop + FHeight};
+  const TRect bounds = BoundsRect();
+  const TRect textRect{bounds.Left + PaintLength(FTextMarginLeft),
+                       bounds.Top + PaintLength(FTextMarginTop),
+                       bounds.Right - PaintLength(FTextMarginRight), bounds.Bottom};
   canvas.Font().Assign(*FFont);
   if (!FEnabled) canvas.Font().SetColor(kGrayText);
   if (!FText.isEmpty()) PaintCaption(canvas, textRect);
@@ -700,8 +760,9 @@ void TSeSkinObject::PaintText(TCanvas& canvas) {
 
 // A one-pixel line across the middle, 3 pixels in from each side, in the font colour.
 void TSeSkinObject::PaintSeparator(TCanvas& canvas) {
-  const int32_t top = FTop + FHeight / 2 - 1;
-  canvas.FillRect({FLeft + 3, top, FLeft + FWidth - 3, top + 1}, GetFont()->GetColor());
+  const TRect bounds = BoundsRect();
+  const int32_t top = bounds.Top + bounds.Height() / 2 - 1;
+  canvas.FillRect({bounds.Left + 3, top, bounds.Right - 3, top + 1}, GetFont()->GetColor());
 }
 
 void TSeSkinObject::PaintCaption(TCanvas& canvas, const TRect& textRect) {
@@ -714,7 +775,9 @@ void TSeSkinObject::PaintCaption(TCanvas& canvas, const TRect& textRect) {
   format |= horizontal;
   const QString shown =
       FKind == TSeKind::skTitle
-          ? ShortenWithEllipsis(canvas, FText, FWidth - FTextMarginLeft - FTextMarginRight)
+          ? ShortenWithEllipsis(
+                canvas, FText,
+                PaintExtent(FWidth) - PaintLength(FTextMarginLeft) - PaintLength(FTextMarginRight))
           : FText;
   if (FTextEffect == TSeTextEffect::teShadow) {
     const TColor textColor = canvas.Font().GetColor();

@@ -185,6 +185,45 @@ class TSeSkinObject : public TComponent {
   virtual void ChangeBrightness(int delta);
   virtual void SetCharset(TFontCharset charset);
 
+  // The runtime fields that a painter sets on an object and its descendants (bounds and
+  // previous bounds, state, visibility, activity), taken when made and put back, without
+  // a new layout, when destroyed. A painter that works on shared objects holds one for the
+  // time of a draw, so that every draw starts from the same objects and a draw that is
+  // re-entered leaves the outer one's objects as they were.
+  class TRuntimeSnapshot {
+   public:
+    explicit TRuntimeSnapshot(TSeSkinObject& root);
+    ~TRuntimeSnapshot();
+    TRuntimeSnapshot(const TRuntimeSnapshot&) = delete;
+    TRuntimeSnapshot& operator=(const TRuntimeSnapshot&) = delete;
+
+   private:
+    struct TEntry {
+      TSeSkinObject* Object;
+      int32_t Left, Top, Width, Height, PrevLeft, PrevTop, PrevWidth, PrevHeight;
+      TSeState State;
+      bool Visible, Active;
+    };
+    void Take(TSeSkinObject& object);
+    std::vector<TEntry> FEntries;
+  };
+
+  // Marks the object as laid out for a paint that follows at once, so that a bitmap
+  // object's Draw does not align its children a second time; the mark ends with the scope.
+  class TFreshLayoutScope {
+   public:
+    explicit TFreshLayoutScope(TSeSkinObject& object) : FObject(object), FWas(object.FFreshLayout) {
+      object.FFreshLayout = true;
+    }
+    ~TFreshLayoutScope() { FObject.FFreshLayout = FWas; }
+    TFreshLayoutScope(const TFreshLayoutScope&) = delete;
+    TFreshLayoutScope& operator=(const TFreshLayoutScope&) = delete;
+
+   private:
+    TSeSkinObject& FObject;
+    bool FWas;
+  };
+
   // ---- Geometry and layout ----
   void SetBounds(const TRect& rect);
   TRect BoundsRect() const;
@@ -267,9 +306,12 @@ class TSeSkinObject : public TComponent {
   void SetControl(TSeControl* value) { FControl = value; }
   TSeBorderIcons GetBorderIcons() const { return FBorderIcons; }
 
-  // Coordinates beyond this many pixels mean nothing on any screen; the geometry setters
-  // clamp to it so that sums of a few coordinates always fit 32 bits.
+  // Coordinates beyond this many pixels mean nothing on any screen. Stored values keep
+  // the whole 32-bit range; painting and hit testing cut them to this many pixels (see
+  // PaintLength, BoundsRect) so that sums of a few of them always fit 32 bits.
   static constexpr int32_t kMaxCoordinate = 1 << 28;
+  // A stored coordinate or margin as painting uses it: within plus or minus kMaxCoordinate.
+  static int32_t PaintLength(int32_t stored);
 
  protected:
   // Fill and text of the object itself (base painting step 2).
@@ -326,6 +368,8 @@ class TSeSkinObject : public TComponent {
   TSeControl* FControl = nullptr;
   TteBitmapList* FBitmapList = nullptr;
   TSeBorderIcons FBorderIcons = 0;
+  // Set while a painter that has just laid the object out draws it (TFreshLayoutScope).
+  bool FFreshLayout = false;
   // The bounds before the current change, for the anchored alignments.
   int32_t FPrevLeft = 0;
   int32_t FPrevTop = 0;
@@ -351,6 +395,12 @@ class TSeSkinObject : public TComponent {
   void PaintCaption(TCanvas& canvas, const TRect& textRect);
   void PaintOppositeText(TCanvas& canvas, const TRect& textRect);
   std::vector<TSeSkinObject*> VisibleChildren() const;
+  // The owned components as skin objects (nullptr for any other kind), built again only
+  // when the components change: painting and layout ask for children all the time.
+  const std::vector<TSeSkinObject*>& ChildList() const;
+  mutable std::vector<TSeSkinObject*> FChildList;
+  mutable uint32_t FChildListVersion = 0;
+  mutable bool FChildListBuilt = false;
 };
 
 // ---- Subclasses -------------------------------------------------------------------

@@ -131,6 +131,14 @@ struct TMargins {
   int32_t Left, Top, Right, Bottom;
 };
 
+// The object's margins within the painting range, so that the sums below fit 32 bits.
+TMargins PaintMargins(const TSeSkinObject& object) {
+  return {TSeSkinObject::PaintLength(object.GetMarginLeft()),
+          TSeSkinObject::PaintLength(object.GetMarginTop()),
+          TSeSkinObject::PaintLength(object.GetMarginRight()),
+          TSeSkinObject::PaintLength(object.GetMarginBottom())};
+}
+
 TNineParts CutNineParts(const TRect& s, const TRect& r, const TMargins& m) {
   TNineParts p;
   p.Centre = {{s.Left + m.Left, s.Top + m.Top, s.Right - m.Right, s.Bottom - m.Bottom},
@@ -676,7 +684,7 @@ void TSeBitmapObject::Draw(TCanvas& canvas, const TRect& clip) {
   else
     DrawSimple(canvas, clip);
   PaintText(canvas);
-  AlignChildren();
+  if (!FFreshLayout) AlignChildren();
   PaintChildren(canvas, clip);
 }
 
@@ -690,8 +698,10 @@ void TSeBitmapObject::DrawSimple(TCanvas& canvas, const TRect& clip) {
 // link's transparency flag for its kind of piece.
 void TSeBitmapObject::DrawNinePart(TCanvas& canvas, const TRect& clip) {
   const TRect source = LinkSource(*FBitmap);
-  const TRect frame = NinePartFrame(FTileStyle, FWidth, FHeight, source).Offset(FLeft, FTop);
-  const TMargins margins{FMarginLeft, FMarginTop, FMarginRight, FMarginBottom};
+  const TRect bounds = BoundsRect();
+  const TRect frame = NinePartFrame(FTileStyle, bounds.Width(), bounds.Height(), source)
+                          .Offset(bounds.Left, bounds.Top);
+  const TMargins margins = PaintMargins(*this);
   const TPiecePainter painter(canvas, *FBitmap->Bitmap(), BoundsRect(), clip);
   DrawNineParts(painter, CutNineParts(source, frame, margins), frame, margins,
                 {FTileStyle, FBorderTileStyle, FBitmap->Masked, FBitmap->MaskedBorder,
@@ -1052,7 +1062,7 @@ void TSeBitmapBoxObject::Draw(TCanvas& canvas, const TRect& clip) {
 // Nine parts over the whole object. Centre and edges take the link's centre flag; the
 // corners keep the image's own key flag.
 void TSeBitmapBoxObject::DrawBox(TCanvas& canvas, const TRect& clip) {
-  const TMargins margins{FMarginLeft, FMarginTop, FMarginRight, FMarginBottom};
+  const TMargins margins = PaintMargins(*this);
   const TPiecePainter painter(canvas, *FBitmap->Bitmap(), BoundsRect(), clip);
   DrawNineParts(painter, CutNineParts(LinkSource(*FBitmap), BoundsRect(), margins), BoundsRect(),
                 margins,

@@ -339,8 +339,12 @@ void TTeSkinFile::PlaceObject(TSeSkinObject& object, const TRect& rect, bool who
 void TTeSkinFile::PaintPart(TCanvas& canvas, TSeSkinObject* part, const TRect& rect,
                             TSeState state) {
   if (!part || rect.IsEmpty()) return;
+  // The part is shared by every control that paints it: it goes back to how it was, so
+  // that no paint depends on the one before and a nested paint cannot upset this one.
+  const TSeSkinObject::TRuntimeSnapshot restore(*part);
   part->SetState(state);
   PlaceObject(*part, rect);
+  const TSeSkinObject::TFreshLayoutScope laidOut(*part);
   part->Draw(canvas, TRect{});
 }
 

@@ -375,7 +375,7 @@ TEST(SkinLayouts, TheOldestBitmapWordHoldsWindowsBitmapFiles) {
        {kKeyPixel, 0xFF102030, 0xFFABCDEF, 0xFF000000, 0xFFFFFFFF, 0xFF010203}},
       {32,
        {{0x00102030, 0x00FFFFFF, 0x007F007F}, {0, 0x00ABCDEF, 0x00808080}},
-       {0xFF102030, 0xFFFFFFFF, kKeyPixel, 0xFF000000, 0xFFABCDEF, 0xFF808080}},
+       {0x00102030, 0x00FFFFFF, kKeyPixel, 0x00000000, 0x00ABCDEF, 0x00808080}},
   };
   for (const TCase& c : cases) {
     for (bool topDown : {false, true}) {

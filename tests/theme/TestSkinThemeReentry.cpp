@@ -1,0 +1,104 @@
+// The skin-backed theme paints shared skin objects: a paint must leave them as it found
+// them, so that the paint of one control never depends on the paint before it, and a
+// paint that starts inside another (a window icon drawn by a control that paints in
+// turn) leaves the outer one's state and layout alone.
+#include <gtest/gtest.h>
+
+#include <QIcon>
+#include <functional>
+
+#include "SkinThemeTestSkin.h"
+
+namespace vt {
+namespace {
+
+using namespace vt::testing;
+
+TtePartInfo ButtonPart(const TRect& rect, uint8_t state) {
+  TtePartInfo info;
+  info.Rect = rect;
+  info.State = state;
+  return info;
+}
+
+// A form control whose icon request runs `Nested` (when set), as a control that repaints
+// itself while asked for its icon would.
+class TNestingControl : public TSeControl {
+ public:
+  bool IsForm() const override { return true; }
+  QIcon WindowIcon() const override {
+    if (Nested) Nested();
+    return {};
+  }
+  std::function<void()> Nested;
+};
+
+// The button face holds, in paint order, a window-icon button at its left (where a nested
+// paint can start), a restore button at its right and a child filling the rest in the
+// colours of the state.
+struct TReentrySkin {
+  TReentrySkin() {
+    TSeSkinObject* button = Skin.AddObject("Button", {"Face"});
+    auto* face = static_cast<TSeColorButtonObject*>(button->FindByName("Face"));
+    face->SetDrawIfOwner(true);
+    auto* icon = new TSeSystemButton(face);
+    icon->SetName("Icon");
+    icon->SetAction(TSeAction::sbaSysMenu);
+    icon->SetAlign(TSeAlign::saLeft);
+    icon->SetWidth(16);
+    // Hidden by the normal state, left alone by the hot one: a paint in the normal state
+    // must not narrow the face's rest for a later hot paint.
+    auto* restore = new TSeSystemButton(face);
+    restore->SetName("Restore");
+    restore->SetAction(TSeAction::sbaRestore);
+    restore->SetAlign(TSeAlign::saRight);
+    restore->SetWidth(8);
+    Skin.MakeColorButton(face, "Rest")->SetAlign(TSeAlign::saClient);
+    Theme = Skin.Theme();
+    Theme->WorkingSource().GetObjectByName("Button")->FindByName("Icon")->SetControl(&Control);
+  }
+  QImage Paint(const TRect& rect, uint8_t state) {
+    QImage image = BlankImage();
+    TCanvas canvas(image);
+    Theme->ButtonDraw(canvas, 0, ButtonPart(rect, state), "default");
+    return image;
+  }
+  TTestSkin Skin;
+  std::unique_ptr<TTeSkinFile> Theme;
+  TNestingControl Control;
+};
+
+const TRect kOuter{4, 4, 60, 60};
+const TRect kInner{20, 30, 50, 40};
+
+TEST(SkinThemeReentry, APaintInsideAPaintDisturbsNeither) {
+  TReentrySkin alone;
+  const QImage hotAlone = alone.Paint(kOuter, kpsHot);
+  const QImage normalAlone = alone.Paint(kInner, kpsNormal);
+  ASSERT_NE(hotAlone, normalAlone);
+
+  TReentrySkin nested;
+  QImage inner;
+  nested.Control.Nested = [&] {
+    nested.Control.Nested = nullptr;  // once
+    inner = nested.Paint(kInner, kpsNormal);
+  };
+  const QImage outer = nested.Paint(kOuter, kpsHot);
+  EXPECT_EQ(outer, hotAlone);
+  EXPECT_EQ(inner, normalAlone);
+}
+
+TEST(SkinThemeReentry, InterleavedPaintsMatchPaintsAlone) {
+  TReentrySkin fresh;
+  const QImage hot = fresh.Paint(kOuter, kpsHot);
+  TReentrySkin other;
+  const QImage normal = other.Paint(kInner, kpsNormal);
+  TReentrySkin shared;
+  for (int round = 0; round < 2; ++round) {
+    EXPECT_EQ(shared.Paint(kInner, kpsNormal), normal) << round;
+    EXPECT_EQ(shared.Paint(kOuter, kpsHot), hot) << round;
+  }
+}
+
+}  // namespace
+}  // namespace vt
