@@ -36,8 +36,7 @@ void ShowColor(QFrame* panel, QRgb color) {
 int ColorComponent(const QLineEdit* edit) {
   bool ok = false;
   const int value = edit->text().trimmed().toInt(&ok);
-  if (!ok)
-    throw EConvertError("'" + edit->text().toStdString() + "' is not a valid integer value");
+  if (!ok) throw EConvertError("'" + edit->text().toStdString() + "' is not a valid integer value");
   if (value < 0 || value > 255)
     throw EConvertError("'" + edit->text().toStdString() +
                         "' is not a colour component (0 to 255)");
@@ -163,8 +162,8 @@ void TfrmOpenBitmap::FormCreate() {
   connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
 
   auto* views = new QGridLayout;
-  views->addWidget(new QLabel(QStringLiteral("Source Image (click to select mask color)"), this),
-                   0, 0);
+  views->addWidget(new QLabel(QStringLiteral("Source Image (click to select mask color)"), this), 0,
+                   0);
   views->addWidget(new QLabel(QStringLiteral("With Mask"), this), 0, 1);
   views->addWidget(ScrollBox1, 1, 0);
   views->addWidget(ScrollBox2, 1, 1);
@@ -284,8 +283,7 @@ void TfrmOpenBitmap::SrcImgMouseMove(QPoint position) {
 }
 
 void TfrmOpenBitmap::SrcImgMouseDown(QPoint position) {
-  if (const auto pixel = PixelAt(position))
-    ApplyMaskColor(FLoaded.Pixels(pixel->x(), pixel->y()));
+  if (const auto pixel = PixelAt(position)) ApplyMaskColor(FLoaded.Pixels(pixel->x(), pixel->y()));
 }
 
 void TfrmOpenBitmap::ApplyMaskColor(QRgb color) {

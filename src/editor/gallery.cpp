@@ -143,8 +143,8 @@ void TfrmGal::LoadGallery() {
   if (!file.exists()) return;  // no gallery yet: it is created when the dialog closes
   if (!file.open(QIODevice::ReadOnly)) {
     FDamaged = true;
-    ShowError(QStringLiteral("The gallery %1 cannot be read: %2")
-                  .arg(QDir::toNativeSeparators(FFileName), file.errorString()));
+    FLoadProblem = QStringLiteral("The gallery %1 cannot be read: %2")
+                       .arg(QDir::toNativeSeparators(FFileName), file.errorString());
     return;
   }
   const QByteArray bytes = file.readAll();
@@ -153,10 +153,20 @@ void TfrmGal::LoadGallery() {
   RefreshColumns();
   if (!read.Damaged()) return;
   FDamaged = true;
-  ShowError(QStringLiteral("The gallery %1 is damaged: %2. It opens with the images that "
-                           "could be read; the damaged file will be kept as %3.")
-                .arg(QDir::toNativeSeparators(FFileName), QString::fromStdString(read.Error),
-                     QDir::toNativeSeparators(FFileName + QStringLiteral(".damaged"))));
+  FLoadProblem = QStringLiteral(
+                     "The gallery %1 is damaged: %2. It opens with the images that "
+                     "could be read; the damaged file will be kept as %3.")
+                     .arg(QDir::toNativeSeparators(FFileName), QString::fromStdString(read.Error),
+                          QDir::toNativeSeparators(FFileName + QStringLiteral(".damaged")));
+}
+
+void TfrmGal::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (FLoadProblem.isEmpty() || FLoadProblemShown) return;
+  FLoadProblemShown = true;
+  // Said once the gallery is on screen, so that the message stands over it.
+  QMetaObject::invokeMethod(
+      this, [this] { ShowError(FLoadProblem); }, Qt::QueuedConnection);
 }
 
 void TfrmGal::RefreshColumns() {
@@ -185,9 +195,13 @@ void TfrmGal::AddImages(const QStringList& files) {
   RefreshColumns();
 }
 
-void TfrmGal::BitBtn3Click() { AddImages(ChooseFiles()); }
+void TfrmGal::BitBtn3Click() {
+  AddImages(ChooseFiles());
+}
 
-void TfrmGal::DrawGrid1DblClick() { accept(); }
+void TfrmGal::DrawGrid1DblClick() {
+  accept();
+}
 
 bool TfrmGal::SaveGallery() {
   QDir().mkpath(QFileInfo(FFileName).absolutePath());
@@ -206,10 +220,10 @@ bool TfrmGal::SaveGallery() {
   TMemoryStream stream;
   WriteBitmapCollection(stream, FImages);
   QSaveFile file(FFileName);
-  const bool written = file.open(QIODevice::WriteOnly) &&
-                       file.write(reinterpret_cast<const char*>(stream.Memory()), stream.Size()) ==
-                           stream.Size() &&
-                       file.commit();
+  const bool written =
+      file.open(QIODevice::WriteOnly) &&
+      file.write(reinterpret_cast<const char*>(stream.Memory()), stream.Size()) == stream.Size() &&
+      file.commit();
   if (!written)
     ShowError(QStringLiteral("The gallery %1 cannot be saved: %2")
                   .arg(QDir::toNativeSeparators(FFileName), file.errorString()));

@@ -31,6 +31,9 @@ class TfrmGal : public QDialog {
   // The image of the current cell, or none.
   const TteBitmap* SelectedImage() const;
   int ImageCount() const { return FImages.Count(); }
+  // What was wrong with the file when it was read (empty when nothing); shown to the
+  // designer when the dialog first appears.
+  const QString& LoadProblem() const { return FLoadProblem; }
   const QString& FileName() const { return FFileName; }
 
   // Appends the pictures, named after their files. A picture that cannot be read stops
@@ -53,6 +56,9 @@ class TfrmGal : public QDialog {
 
   void done(int result) override;
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
   void FormCreate();
   void BitBtn3Click();
@@ -63,6 +69,8 @@ class TfrmGal : public QDialog {
   QString FFileName;
   TteBitmapList FImages;
   TGalleryModel* FModel = nullptr;
+  QString FLoadProblem;
+  bool FLoadProblemShown = false;
   bool FDamaged = false;
 };
 

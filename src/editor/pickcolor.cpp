@@ -70,13 +70,16 @@ TfrmPickColor::TfrmPickColor(QWidget* parent) : QDialog(parent, Qt::Tool) {
 
   if (!CanReadScreen()) {
     BitBtn2->setEnabled(false);
-    Notice->setText(QStringLiteral("This desktop does not let programs read the colours on "
-                                   "the screen, so colours cannot be picked here."));
+    Notice->setText(
+        QStringLiteral("This desktop does not let programs read the colours on "
+                       "the screen, so colours cannot be picked here."));
     Notice->show();
   }
 }
 
-TfrmPickColor::~TfrmPickColor() { StopPicking(); }
+TfrmPickColor::~TfrmPickColor() {
+  StopPicking();
+}
 
 bool TfrmPickColor::CanReadScreen() {
   // Wayland gives a program no screen pixels but its own; a wrong colour would be worse

@@ -38,8 +38,8 @@ TBitmapCollectionRead ReadBitmapCollection(TStream& stream, TteBitmapList& list)
     try {
       bitmap->LoadFromStream(stream);
     } catch (const Exception& error) {
-      result.Error = CountMessage(declared, result.Read) + ": image " +
-                     std::to_string(index + 1) + " is damaged (" + error.what() + ")";
+      result.Error = CountMessage(declared, result.Read) + ": image " + std::to_string(index + 1) +
+                     " is damaged (" + error.what() + ")";
       return result;
     }
     bitmap->CheckAlpha();

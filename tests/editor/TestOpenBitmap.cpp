@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -51,8 +52,8 @@ TEST(OpenBitmap, ADamagedPictureSaysSoAndKeepsThePreviousImage) {
   QTemporaryDir dir;
   TOpenBitmap dialog;
   ASSERT_TRUE(dialog.Form.LoadFile(test::WritePng(dir, "a.png", test::ColourGrid())));
-  for (const QByteArray& damaged : {QByteArray("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16),
-                                    QByteArray("BM\x10\0\0\0garbage", 13)}) {
+  for (const QByteArray& damaged :
+       {QByteArray("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16), QByteArray("BM\x10\0\0\0garbage", 13)}) {
     const QString path = dir.filePath("damaged");
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));

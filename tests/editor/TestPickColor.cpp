@@ -15,7 +15,9 @@
 namespace vt {
 namespace {
 
-bool OnX11() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
+bool OnX11() {
+  return QGuiApplication::platformName() == QLatin1String("xcb");
+}
 
 TEST(PickColor, NothingChangesBeforeStart) {
   TfrmPickColor picker;
