@@ -248,7 +248,7 @@ QWidget* TfrmMain::BuildLeftPanel() {
   });
   connect(FSkinTree, &TObjectTree::ObjectChosen, this, &TfrmMain::SelectObject);
   connect(FSkinTree, &TObjectTree::ImageChosen, this,
-          [this](TteBitmap* image) { FDocument->SelectImage(image); });
+          [this](TteBitmap* image) { SelectImage(image); });
   connect(FSkinTree, &TObjectTree::BranchChosen, this,
           [this](TTreeNodeKind kind) { TreeBranchChosen(static_cast<int>(kind)); });
   return left;
@@ -267,7 +267,8 @@ QWidget* TfrmMain::BuildCentre() {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(FWorkScroll);
   FCentre->addWidget(work);
-  for (const char* name : {"PanelImages", "PanelFonts", "PanelColors", "PanelSysColors"}) {
+  FCentre->addWidget(BuildImagesPanel());
+  for (const char* name : {"PanelFonts", "PanelColors", "PanelSysColors"}) {
     auto* panel = Named(new QWidget, name);
     auto* panelLayout = new QVBoxLayout(panel);
     auto* note = new QLabel("This panel is not available yet.");
@@ -481,6 +482,7 @@ void TfrmMain::SelectionChanged() {
   } else if (!FDocument->SelectedImage()) {
     FTreeCaption->setText(" Objects Tree - Skin Source");
   }
+  ShowSelectedImage();
   UpdateView();
 }
 

@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "editor/SkinDocument.h"
@@ -69,6 +70,18 @@ class TfrmMain : public QMainWindow {
   std::function<std::optional<QString>()> AskOpenFileName;
   std::function<std::optional<QString>()> AskSaveFileName;
   std::function<QMessageBox::StandardButton(const QString& question)> AskYesNoCancel;
+  // The open-bitmap dialog: the new image, or nothing when cancelled.
+  std::function<std::unique_ptr<TteBitmap>()> AskBitmap;
+
+  // ---- Clipboard and images (MainPanels.cpp)
+  void CopyObject();
+  void PasteObject();
+  bool ClipboardHasObject() const;
+  void SelectImage(TteBitmap* image);
+  void AddImage();
+  void ReplaceImage();
+  void DeleteImage();
+  void ExportBitmaps();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -81,6 +94,9 @@ class TfrmMain : public QMainWindow {
   QWidget* BuildCentre();
   QWidget* BuildRightPanel();
   QWidget* BuildSecretPanel();
+  QWidget* BuildImagesPanel();
+  void ShowSelectedImage();
+  void CreatePanelActions();
   // Actions, menus, tool bars (MainActions.cpp)
   void CreateActions();
   void CreateMenus();
@@ -113,6 +129,7 @@ class TfrmMain : public QMainWindow {
   QWidget* FSecretPanel = nullptr;
   QStackedWidget* FKindPages = nullptr;
   QTabBar* FTabs = nullptr;
+  QLabel* FImageView = nullptr;
   QTemporaryDir FTempDir;
   bool FInspectorWriting = false;
 };
