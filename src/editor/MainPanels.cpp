@@ -2,16 +2,22 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QFontDialog>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "editor/ExportForm.h"
 #include "editor/OpenBitmap.h"
+#include "editor/SkinMaintenance.h"
 #include "editor/main.h"
 #include "inspector/ErrorReport.h"
 #include "inspector/ZPropLst.h"
@@ -47,6 +53,14 @@ void TfrmMain::CreatePanelActions() {
     if (auto* tool = findChild<QToolButton*>(button))
       tool->setDefaultAction(findChild<QAction*>(action));
   AskBitmap = [this] { return TfrmOpenBitmap::Execute(this); };
+  ShowMessage = [this](const QString& message) {
+    QMessageBox::information(this, "VtSkinEd", message);
+  };
+  AskFont = [this](const QFont& initial) -> std::optional<QFont> {
+    bool accepted = false;
+    const QFont font = QFontDialog::getFont(&accepted, initial, this);
+    return accepted ? std::optional(font) : std::nullopt;
+  };
   connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &TfrmMain::UpdateActions);
   connect(FDocument, &TSkinDocument::ImagesChanged, this, &TfrmMain::UpdateView);
 }
@@ -163,6 +177,118 @@ void TfrmMain::ExportBitmaps() {
   if (FDocument->Source().Bitmaps().Count() == 0) return;
   TfrmExport dialog(FDocument->Source().Bitmaps(), this);
   dialog.exec();
+}
+
+// ---- Maintenance and the charset ------------------------------------------------------
+
+namespace {
+
+QLineEdit* MaintenanceEdit(const char* name, const QString& text, int width) {
+  auto* edit = new QLineEdit(text);
+  edit->setObjectName(name);
+  edit->setFixedWidth(width);
+  return edit;
+}
+
+QPushButton* MaintenanceButton(const char* name, const QString& caption) {
+  auto* button = new QPushButton(caption);
+  button->setObjectName(name);
+  return button;
+}
+
+// A decimal field of the panel; the designer hears which text is not a number.
+int NumberIn(const QLineEdit& edit) {
+  bool ok = false;
+  const int value = edit.text().trimmed().toInt(&ok);
+  if (!ok) throw Exception("'" + edit.text().toStdString() + "' is not a valid integer value");
+  return value;
+}
+
+}  // namespace
+
+QWidget* TfrmMain::BuildMaintenanceControls() {
+  auto* controls = new QWidget;
+  auto* row = new QHBoxLayout(controls);
+  row->setContentsMargins(0, 0, 0, 0);
+  QPushButton* font = MaintenanceButton("Button2", "Change Font");
+  row->addWidget(font);
+  row->addWidget(new QLabel("Change Color from "));
+  row->addWidget(MaintenanceEdit("Edit2", "clWindowText", 110));
+  row->addWidget(new QLabel("to"));
+  row->addWidget(MaintenanceEdit("Edit3", "clBlack", 110));
+  QPushButton* color = MaintenanceButton("Button3", "Change");
+  row->addWidget(color);
+  QPushButton* duplicates = MaintenanceButton("Button4", "Remove double img");
+  row->addWidget(duplicates);
+  QPushButton* pack = MaintenanceButton("Button5", "Optimize images");
+  row->addWidget(pack);
+  row->addWidget(MaintenanceEdit("Edit4", "400", 50));
+  row->addWidget(MaintenanceEdit("Edit5", "300", 50));
+  connect(font, &QPushButton::clicked, this, &TfrmMain::ChangeAllFonts);
+  connect(color, &QPushButton::clicked, this, &TfrmMain::ReplaceColor);
+  connect(duplicates, &QPushButton::clicked, this, &TfrmMain::RemoveDuplicateImages);
+  connect(pack, &QPushButton::clicked, this, &TfrmMain::PackImages);
+  return controls;
+}
+
+void TfrmMain::ChangeCharset() {
+  const std::optional<int32_t> charset =
+      IdentToCharset(findChild<QComboBox*>("cbCharset")->currentText().toStdString());
+  if (!charset) return;
+  FDocument->EditSkin(TSkinPart::spObjects, [&](TSeSkinSource& source) {
+    for (int i = 0; i < source.Count(); ++i)
+      source.Objects(i)->SetCharset(static_cast<TFontCharset>(*charset));
+  });
+}
+
+void TfrmMain::ChangeAllFonts() {
+  const std::optional<QFont> font = AskFont(QFont("Tahoma", 8));
+  if (!font) return;
+  TFont chosen;
+  chosen.SetName(font->family().toStdString());
+  FDocument->EditSkin(TSkinPart::spObjects,
+                      [&](TSeSkinSource& source) { vt::ChangeAllFonts(source, chosen); });
+}
+
+void TfrmMain::ReplaceColor() {
+  const std::string from = findChild<QLineEdit*>("Edit2")->text().toStdString();
+  TColor to = clNone;
+  try {
+    to = StringToColor(findChild<QLineEdit*>("Edit3")->text().toStdString());
+  } catch (const std::exception& e) {
+    return ShowErrorReport(e.what());
+  }
+  int count = 0;
+  FDocument->EditSkin(TSkinPart::spObjects,
+                      [&](TSeSkinSource& source) { count = vt::ReplaceColor(source, from, to); });
+  ShowMessage(QString::number(count) + " color changed");
+}
+
+void TfrmMain::RemoveDuplicateImages() {
+  if (FDocument->Source().Bitmaps().Count() == 0) return;
+  int removed = 0;
+  FDocument->EditSkin(TSkinPart::spImages,
+                      [&](TSeSkinSource& source) { removed = vt::RemoveDuplicateImages(source); });
+  ShowMessage(QString::number(removed) + " images removed.");
+}
+
+void TfrmMain::PackImages() {
+  if (FDocument->Source().Bitmaps().Count() == 0) return;
+  int width = 0, height = 0;
+  try {
+    width = NumberIn(*findChild<QLineEdit*>("Edit4"));
+    height = NumberIn(*findChild<QLineEdit*>("Edit5"));
+  } catch (const std::exception& e) {
+    return ShowErrorReport(e.what());
+  }
+  // Only a packing that fits changes the skin.
+  if (!PlaceImages(FDocument->Source().Bitmaps(), width, height))
+    return ShowMessage("Error optimization");
+  TteBitmap* packed = nullptr;
+  FDocument->EditSkin(TSkinPart::spImages, [&](TSeSkinSource& source) {
+    packed = vt::PackImages(source, width, height);
+  });
+  SelectImage(packed);
 }
 
 }  // namespace vt

@@ -288,6 +288,24 @@ TSeSkinObject* TSkinDocument::InsertPasted(std::unique_ptr<TSeSkinObject> object
   return pasted;
 }
 
+void TSkinDocument::EditSkin(TSkinPart part, const std::function<void(TSeSkinSource&)>& edit) {
+  edit(*FSkinSource);
+  switch (part) {
+    case TSkinPart::spImages:
+      // The selected image may be among those the change freed.
+      if (FSkinSource->Bitmaps().IndexOf(FSelectedImage) < 0) FSelectedImage = nullptr;
+      emit ImagesChanged();
+      break;
+    case TSkinPart::spTables:
+      emit TablesChanged();
+      break;
+    case TSkinPart::spObjects:
+      emit ObjectChanged(FSelected);
+      break;
+  }
+  SetModified(true);
+}
+
 // ---- Images -------------------------------------------------------------------------
 
 void TSkinDocument::ResolveAllLinks() {

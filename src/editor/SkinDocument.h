@@ -29,6 +29,9 @@ struct TUndoState {
   std::string SelectedName;
 };
 
+// What a whole-skin change touched, so that the views rebuild what shows it.
+enum class TSkinPart { spObjects, spImages, spTables };
+
 // Which edges of the selected object a drag moves: the handle it started on.
 enum class TDragHandle { dhMove, dhTopLeft, dhTopRight, dhBottomLeft, dhBottomRight };
 
@@ -95,6 +98,10 @@ class TSkinDocument : public QObject {
   // current form, each then laid out again, else a new top-level form that becomes the
   // current one. It becomes the selection.
   TSeSkinObject* InsertPasted(std::unique_ptr<TSeSkinObject> object);
+
+  // Runs a change of the whole skin (the maintenance commands, the theme tables) and
+  // announces it; the document is then modified.
+  void EditSkin(TSkinPart part, const std::function<void(TSeSkinSource&)>& edit);
 
   // ---- Images
   // Appends the image; it becomes the selected image.

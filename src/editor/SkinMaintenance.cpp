@@ -168,18 +168,28 @@ int RemoveDuplicateImages(TSeSkinSource& source) {
   return removed;
 }
 
-TteBitmap* PackImages(TSeSkinSource& source, int width, int height) {
-  TteBitmapList& bitmaps = source.Bitmaps();
-  if (bitmaps.Count() == 0 || width <= 0 || height <= 0) return nullptr;
+std::optional<std::vector<TPoint>> PlaceImages(const TteBitmapList& bitmaps, int width,
+                                               int height) {
+  if (bitmaps.Count() == 0 || width <= 0 || height <= 0) return std::nullopt;
+  // The table of the area holds (width + 1) x (height + 1) sums of eight bytes.
+  if (int64_t{width} * height > (int64_t{1} << 26)) return std::nullopt;
   TPackingArea area(width, height);
   std::vector<TPoint> places;
   for (int i = 0; i < bitmaps.Count(); ++i) {
     const TteBitmap& image = *bitmaps.Bitmaps(i);
     const std::optional<TPoint> place = area.FirstFreePlace(image.Width(), image.Height());
-    if (!place) return nullptr;
+    if (!place) return std::nullopt;
     area.Take(*place, image.Width(), image.Height());
     places.push_back(*place);
   }
+  return places;
+}
+
+TteBitmap* PackImages(TSeSkinSource& source, int width, int height) {
+  TteBitmapList& bitmaps = source.Bitmaps();
+  const std::optional<std::vector<TPoint>> found = PlaceImages(bitmaps, width, height);
+  if (!found) return nullptr;
+  const std::vector<TPoint>& places = *found;
   auto packed = std::make_unique<TteBitmap>();
   packed->SetSize(width, height);
   packed->FillColor(kKeyPixel);

@@ -211,7 +211,7 @@ QWidget* TfrmMain::BuildSecretPanel() {
   FSecretPanel = Named(new QWidget, "SecretPanel");
   auto* row = new QHBoxLayout(FSecretPanel);
   row->setContentsMargins(4, 2, 4, 2);
-  row->addWidget(new QLabel("Maintenance"));
+  row->addWidget(BuildMaintenanceControls());
   row->addStretch();
   FSecretPanel->hide();
   return FSecretPanel;
@@ -239,7 +239,7 @@ QWidget* TfrmMain::BuildLeftPanel() {
   charsetRow->addWidget(FCharsetBox, 1);
   auto* change = new QPushButton("Change");
   change->setObjectName("Button1");
-  change->setEnabled(false);  // the charset command comes with the images panel
+  connect(change, &QPushButton::clicked, this, &TfrmMain::ChangeCharset);
   charsetRow->addWidget(change);
   column->addLayout(charsetRow);
   connect(FSkinTree, &TObjectTree::SourceChosen, this, [this] {

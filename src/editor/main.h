@@ -82,6 +82,16 @@ class TfrmMain : public QMainWindow {
   void ReplaceImage();
   void DeleteImage();
   void ExportBitmaps();
+  // ---- Maintenance and the charset (MainPanels.cpp)
+  void ChangeCharset();
+  void ChangeAllFonts();
+  void ReplaceColor();
+  void RemoveDuplicateImages();
+  void PackImages();
+  // Information for the designer ("3 color changed"); a message box unless replaced.
+  std::function<void(const QString& message)> ShowMessage;
+  // The font dialog, starting on `initial`; nothing when cancelled.
+  std::function<std::optional<QFont>(const QFont& initial)> AskFont;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -95,6 +105,7 @@ class TfrmMain : public QMainWindow {
   QWidget* BuildRightPanel();
   QWidget* BuildSecretPanel();
   QWidget* BuildImagesPanel();
+  QWidget* BuildMaintenanceControls();
   void ShowSelectedImage();
   void CreatePanelActions();
   // Actions, menus, tool bars (MainActions.cpp)
