@@ -53,6 +53,7 @@ void TfrmMain::CreatePanelActions() {
     if (auto* tool = findChild<QToolButton*>(button))
       tool->setDefaultAction(findChild<QAction*>(action));
   AskBitmap = [this] { return TfrmOpenBitmap::Execute(this); };
+  InstallColorDialogs();
   ShowMessage = [this](const QString& message) {
     QMessageBox::information(this, "VtSkinEd", message);
   };

@@ -268,14 +268,9 @@ QWidget* TfrmMain::BuildCentre() {
   layout->addWidget(FWorkScroll);
   FCentre->addWidget(work);
   FCentre->addWidget(BuildImagesPanel());
-  for (const char* name : {"PanelFonts", "PanelColors", "PanelSysColors"}) {
-    auto* panel = Named(new QWidget, name);
-    auto* panelLayout = new QVBoxLayout(panel);
-    auto* note = new QLabel("This panel is not available yet.");
-    note->setAlignment(Qt::AlignCenter);
-    panelLayout->addWidget(note);
-    FCentre->addWidget(panel);
-  }
+  for (TCentrePanel panel :
+       {TCentrePanel::cpFonts, TCentrePanel::cpColors, TCentrePanel::cpSysColors})
+    FCentre->addWidget(BuildTablePanel(panel));
   connect(FWorkArea, &TWorkArea::ObjectClicked, this, &TfrmMain::SelectObject);
   return FCentre;
 }

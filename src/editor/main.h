@@ -13,9 +13,11 @@
 #include <optional>
 
 #include "editor/SkinDocument.h"
+#include "rtl/Graphics.h"
 
 class QComboBox;
 class QLabel;
+class QListWidget;
 class QScrollArea;
 class QStackedWidget;
 class QTabBar;
@@ -88,6 +90,16 @@ class TfrmMain : public QMainWindow {
   void ReplaceColor();
   void RemoveDuplicateImages();
   void PackImages();
+  // ---- Fonts, colours and system colours (MainTables.cpp); each acts on the selected row
+  // of its list and does nothing without one.
+  void SelectThemeColor(bool pick);
+  void SelectSysColor(bool pick);
+  void ChangeThemeFont();
+  void ChangeThemeFontColor();
+  // The colour dialog, starting on `initial`; nothing when cancelled.
+  std::function<std::optional<TColor>(TColor initial)> AskColor;
+  // The colour picker; the picked colour, nothing when cancelled.
+  std::function<std::optional<TColor>()> AskPickedColor;
   // Information for the designer ("3 color changed"); a message box unless replaced.
   std::function<void(const QString& message)> ShowMessage;
   // The font dialog, starting on `initial`; nothing when cancelled.
@@ -106,6 +118,9 @@ class TfrmMain : public QMainWindow {
   QWidget* BuildSecretPanel();
   QWidget* BuildImagesPanel();
   QWidget* BuildMaintenanceControls();
+  QWidget* BuildTablePanel(TCentrePanel panel);
+  void RepaintTables();
+  void InstallColorDialogs();
   void ShowSelectedImage();
   void CreatePanelActions();
   // Actions, menus, tool bars (MainActions.cpp)
@@ -141,6 +156,9 @@ class TfrmMain : public QMainWindow {
   QStackedWidget* FKindPages = nullptr;
   QTabBar* FTabs = nullptr;
   QLabel* FImageView = nullptr;
+  QListWidget* FThemeColors = nullptr;
+  QListWidget* FThemeSysColors = nullptr;
+  QListWidget* FThemeFonts = nullptr;
   QTemporaryDir FTempDir;
   bool FInspectorWriting = false;
 };
