@@ -29,5 +29,6 @@ int main(int argc, char** argv) {
   QTextStream out(stdout), err(stderr);
   vt::TVtSkinOptions options;
   options.ShowProgress = isatty(STDERR_FILENO) != 0;
+  options.OutIsTerminal = isatty(STDOUT_FILENO) != 0;
   return vt::RunVtSkin(app.arguments().mid(1), out, err, options);
 }

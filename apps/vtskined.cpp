@@ -5,7 +5,20 @@
 #include "editor/main.h"
 #include "rtl/Fonts.h"
 
+namespace {
+
+// Qt's start-up note about the environment ("XDG_RUNTIME_DIR not set") is noise in the
+// help text that the manual page is made from; real warnings still come through.
+QtMessageHandler DefaultHandler = nullptr;
+void FilterQtMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (message.startsWith("QStandardPaths:")) return;
+  DefaultHandler(type, context, message);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  DefaultHandler = qInstallMessageHandler(FilterQtMessages);
   QApplication app(argc, argv);
   QApplication::setApplicationName("VtSkinEd");
   QApplication::setApplicationVersion("2.00");

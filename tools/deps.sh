@@ -3,7 +3,7 @@
 set -euo pipefail
 
 PACKAGES=(
-  cmake ninja-build ccache g++ clang libclang-rt-14-dev clang-format
+  cmake ninja-build ccache g++ clang libclang-rt-14-dev clang-format llvm-14 python3
   qt6-base-dev qt6-base-dev-tools libqt6test6 libqt6opengl6-dev
   zlib1g-dev libpng-dev libpixman-1-dev
   libgtest-dev libgmock-dev libbenchmark-dev

@@ -1,5 +1,6 @@
 #include "cli/CliCommand.h"
 
+#include <QFileDevice>
 #include <QRegularExpression>
 
 namespace vt {
@@ -33,6 +34,19 @@ void TCommandContext::EndProgress() {
   Err << '\r' << QString(FProgressWidth, ' ') << '\r';
   Err.flush();
   FProgressWidth = 0;
+}
+
+void TCommandContext::WriteBinaryOut(const std::vector<uint8_t>& bytes) {
+  if (FOptions.OutIsTerminal)
+    throw EUsageError("will not write a picture to a terminal; redirect standard output");
+  Out.flush();
+  QIODevice* device = Out.device();
+  if (!device) throw EUsageError("standard output cannot take a picture here");
+  const qint64 size = qint64(bytes.size());
+  const auto* data = reinterpret_cast<const char*>(bytes.data());
+  auto* file = qobject_cast<QFileDevice*>(device);
+  if (device->write(data, size) != size || (file && !file->flush()))
+    throw EInputProblem("cannot write to standard output: " + device->errorString().toLower());
 }
 
 namespace {
@@ -92,7 +106,8 @@ TParsedArgs ParseCommandArgs(const TCommandSpec& command, const QStringList& arg
       optionsEnded = true;
     } else if (!optionsEnded && arg.startsWith("--")) {
       TakeOption(command, args, i, parsed);
-    } else if (!optionsEnded && arg.size() > 1 && arg.startsWith('-')) {
+    } else if (!optionsEnded && arg.size() > 1 && arg.startsWith('-') && !arg[1].isDigit()) {
+      // "-5x10" or "-3" is a (wrong) value, which the command then reports as such.
       throw EUsageError(command.Name + ": unknown option \"" + arg + "\"");
     } else {
       parsed.Positional << arg;
@@ -119,11 +134,12 @@ QString CommandHelp(const TCommandSpec& command) {
 }
 
 TSize2 ParseSize(const QString& text) {
-  static const QRegularExpression pattern("^(\\d{1,6})[xX](\\d{1,6})$");
+  static const QRegularExpression pattern("^([-+]?\\d{1,9})[xX]([-+]?\\d{1,9})$");
   const QRegularExpressionMatch match = pattern.match(text);
   const QString limit = QString::number(kMaxRenderSide);
   if (!match.hasMatch())
-    throw EUsageError("bad size \"" + text + "\": expected WIDTHxHEIGHT, such as 320x200");
+    throw EUsageError("bad size \"" + text + "\": expected WIDTHxHEIGHT, each from 1 to " + limit +
+                      ", such as 320x200");
   const TSize2 size{match.captured(1).toInt(), match.captured(2).toInt()};
   if (size.Width < 1 || size.Height < 1 || size.Width > kMaxRenderSide ||
       size.Height > kMaxRenderSide)

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <optional>
@@ -60,6 +61,10 @@ class TCommandContext {
   void Progress(const QString& text);
   // Clears the progress line, if one is shown.
   void EndProgress();
+  // Binary data (a picture) on standard output, after the text written so far.
+  // EUsageError when standard output is a terminal or cannot take bytes, EInputProblem
+  // when the write fails.
+  void WriteBinaryOut(const std::vector<uint8_t>& bytes);
 
  private:
   TVtSkinOptions FOptions;
@@ -85,8 +90,8 @@ TParsedArgs ParseCommandArgs(const TCommandSpec& command, const QStringList& arg
 // The text of `vtskin help NAME`.
 QString CommandHelp(const TCommandSpec& command);
 
-// "WIDTHxHEIGHT" with both between 1 and kMaxRenderSide; EUsageError naming the text
-// otherwise. The limit keeps a render (three pictures of that size) within a few hundred
+// "WIDTHxHEIGHT" with both between 1 and kMaxRenderSide; EUsageError naming the text and
+// the limits otherwise. The limit keeps a render (three pictures of that size) within a few hundred
 // megabytes.
 struct TSize2 {
   int Width = 0;

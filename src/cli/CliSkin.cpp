@@ -4,8 +4,10 @@
 #include <QFileInfo>
 #include <algorithm>
 
+#include "rtl/FileOutput.h"
 #include "rtl/TypInfo.h"
 #include "skin/se_skinrecords.h"
+#include "skin/te_export.h"
 #include "skin/te_png.h"
 
 namespace vt {
@@ -92,12 +94,6 @@ void ReportLoadWarnings(TCommandContext& context, const TLoadedSkin& skin) {
 
 namespace {
 
-TSeSkinObject* FindBelow(TSeSkinObject& object, const std::string& name) {
-  for (int i = 0; i < object.ChildCount(); ++i)
-    if (TSeSkinObject* found = object.Children(i)->FindByName(name)) return found;
-  return nullptr;
-}
-
 QString TopLevelNames(const TSeSkinSource& source) {
   QStringList names;
   for (int i = 0; i < source.Count(); ++i) names << SkinText(source.Objects(i)->GetName());
@@ -107,30 +103,22 @@ QString TopLevelNames(const TSeSkinSource& source) {
 }  // namespace
 
 TSeSkinObject& FindObjectPath(const TLoadedSkin& skin, const QString& path) {
-  const QStringList steps = path.split('/', Qt::SkipEmptyParts);
+  int missing = 0;
   TSeSkinObject* object =
-      steps.isEmpty() ? nullptr : skin.Source->GetObjectByName(steps[0].toLatin1().toStdString());
-  if (!object)
+      FindSkinObjectByPath(*skin.Source, path.toLatin1().toStdString(), &missing);
+  if (object) return *object;
+  const QStringList steps = path.split('/', Qt::SkipEmptyParts);
+  if (missing == 0)
     throw EInputProblem(skin.FileName + ": no top-level object \"" + steps.value(0) +
                         "\" (the skin has: " + TopLevelNames(*skin.Source) + ")");
-  for (qsizetype i = 1; i < steps.size(); ++i) {
-    TSeSkinObject* below = FindBelow(*object, steps[i].toLatin1().toStdString());
-    if (!below)
-      throw EInputProblem(skin.FileName + ": no object \"" + steps[i] + "\" below \"" +
-                          ObjectPath(*object) + "\"");
-    object = below;
-  }
-  return *object;
+  const QString above = steps.mid(0, missing).join('/');
+  throw EInputProblem(
+      skin.FileName + ": no object \"" + steps.value(missing) + "\" below \"" +
+      ObjectPath(*FindSkinObjectByPath(*skin.Source, above.toLatin1().toStdString())) + "\"");
 }
 
 QString ObjectPath(const TSeSkinObject& object) {
-  QStringList names;
-  for (const TComponent* c = &object; c; c = c->Owner()) {
-    const auto* skinObject = dynamic_cast<const TSeSkinObject*>(c);
-    if (!skinObject) break;
-    names.prepend(SkinText(skinObject->GetName()));
-  }
-  return names.join('/');
+  return SkinText(SkinObjectPath(object));
 }
 
 namespace {
@@ -159,87 +147,56 @@ QString ObjectStateNames() {
   return names.join(", ");
 }
 
-void RealignTree(TSeSkinObject& object) {
-  object.AlignChildren();
-  for (int i = 0; i < object.ChildCount(); ++i) RealignTree(*object.Children(i));
+bool IsStandardOutput(const QString& fileName) {
+  return fileName == "-";
 }
 
-void PrepareObject(TSeSkinObject& object, TSize2 size, const TRenderSettings& settings) {
-  // The state first: the window states also decide which caption buttons show, and the
-  // border icons then hide those an ordinary window does not have.
-  object.SetState(settings.State);
-  object.SetBorderIcons(
-      BorderIconBit(TSeBorderIcon::biSysMenu) | BorderIconBit(TSeBorderIcon::biClose) |
-      BorderIconBit(TSeBorderIcon::biMinimize) | BorderIconBit(TSeBorderIcon::biMaximize));
-  object.SetActive(settings.Active);
-  if (settings.Text) {
-    TSeSkinObject* title = object.FindByKind(TSeKind::skTitle);
-    (title ? title : &object)->SetText(*settings.Text);
-  }
-  object.SetBounds({0, 0, size.Width, size.Height});
-  // Hidden caption buttons give their room back only when the tree is laid out again.
-  RealignTree(object);
+TPictureFormat PictureFormatFor(const QString& fileName) {
+  const QString suffix = IsStandardOutput(fileName) ? QString() : QFileInfo(fileName).suffix();
+  if (suffix.isEmpty() || suffix.compare("png", Qt::CaseInsensitive) == 0)
+    return TPictureFormat::Png;
+  if (suffix.compare("bmp", Qt::CaseInsensitive) == 0) return TPictureFormat::Bmp;
+  throw EUsageError(fileName + ": cannot write \"." + suffix +
+                    "\" pictures; name a .png or .bmp file, or - for standard output");
 }
 
 namespace {
 
-QImage PaintOver(TSeSkinObject& object, uint32_t background) {
-  QImage image(object.GetWidth(), object.GetHeight(), QImage::Format_ARGB32);
-  image.fill(background);
-  TCanvas canvas(image);
-  object.Draw(canvas, TRect{});
-  return image;
+// A bitmap has no alpha: where the picture is fully transparent it shows magenta, the
+// colour skin images mark transparency with (as the export writes them); elsewhere the
+// picture's own colour.
+QImage OpaqueWithMagentaKey(const QImage& picture) {
+  QImage opaque = picture.convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < opaque.height(); ++y) {
+    auto* row = reinterpret_cast<QRgb*>(opaque.scanLine(y));
+    for (int x = 0; x < opaque.width(); ++x)
+      row[x] = qAlpha(row[x]) == 0 ? qRgb(255, 0, 255) : (row[x] | 0xFF000000u);
+  }
+  return opaque.convertToFormat(QImage::Format_RGB32);
 }
 
-// The object's pixels with their alpha, recovered from the same painting over black and
-// over white: where it leaves the background alone the two differ by 255, where it covers
-// it they agree, and in between the difference is what shows through.
-QImage RecoverAlpha(const QImage& overBlack, const QImage& overWhite) {
-  QImage result(overBlack.size(), QImage::Format_ARGB32);
-  for (int y = 0; y < result.height(); ++y) {
-    const auto* black = reinterpret_cast<const QRgb*>(overBlack.constScanLine(y));
-    const auto* white = reinterpret_cast<const QRgb*>(overWhite.constScanLine(y));
-    auto* out = reinterpret_cast<QRgb*>(result.scanLine(y));
-    for (int x = 0; x < result.width(); ++x) {
-      const int through =
-          std::max({qRed(white[x]) - qRed(black[x]), qGreen(white[x]) - qGreen(black[x]),
-                    qBlue(white[x]) - qBlue(black[x]), 0});
-      const int alpha = 255 - std::min(through, 255);
-      if (alpha == 0) {
-        out[x] = 0;
-        continue;
-      }
-      auto unmix = [alpha](int v) { return std::min(255, (v * 255 + alpha / 2) / alpha); };
-      out[x] = qRgba(unmix(qRed(black[x])), unmix(qGreen(black[x])), unmix(qBlue(black[x])), alpha);
-    }
-  }
-  return result;
+std::vector<uint8_t> EncodePicture(const QImage& image, TPictureFormat format,
+                                   const TPictureOptions& options) {
+  if (format == TPictureFormat::Bmp)
+    return EncodeBmp(options.WithAlpha ? OpaqueWithMagentaKey(image) : image);
+  return WritePngImage(image, options.WithAlpha ? TPngAlpha::WithAlpha : TPngAlpha::Opaque,
+                       options.PngTexts);
 }
 
 }  // namespace
 
-QImage RenderObject(TSeSkinObject& object, bool designMode) {
-  const bool savedDesignMode = SkinDesignMode;
-  SkinDesignMode = designMode;
-  QImage overBlack, overWhite;
-  try {
-    overBlack = PaintOver(object, 0xFF000000u);
-    overWhite = PaintOver(object, 0xFFFFFFFFu);
-  } catch (...) {
-    SkinDesignMode = savedDesignMode;
-    throw;
+void WritePicture(TCommandContext& context, const QImage& image, const QString& fileName,
+                  const TPictureOptions& options) {
+  const std::vector<uint8_t> bytes = EncodePicture(image, PictureFormatFor(fileName), options);
+  if (IsStandardOutput(fileName)) {
+    context.WriteBinaryOut(bytes);
+    return;
   }
-  SkinDesignMode = savedDesignMode;
-  return RecoverAlpha(overBlack, overWhite);
-}
-
-void WritePng(const QImage& image, const QString& fileName, bool withAlpha) {
   try {
-    SavePngFile(image, fileName.toStdString(),
-                withAlpha ? TPngAlpha::WithAlpha : TPngAlpha::Opaque);
+    WriteWholeFile(fileName.toStdString(), bytes);
   } catch (const std::exception& e) {
-    throw EInputProblem(fileName +
-                        ": cannot write the picture: " + QString::fromStdString(e.what()));
+    throw EInputProblem(
+        fileName + ": cannot write the picture: " + QString::fromStdString(FileOutputReason(e)));
   }
 }
 

@@ -1,16 +1,19 @@
 #pragma once
 // What several vtskin commands share: loading a skin file with every failure turned into
-// a message that names the file, finding an object by its path, putting an object into
-// a state and painting it into a picture with real alpha.
+// a message that names the file, finding an object by its path, and writing pictures.
+// Posing and painting objects are engine services (skin/se_skinpreview.h).
 #include <QImage>
 #include <QString>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "cli/CliCommand.h"
 #include "skin/se_skinfilters.h"
+#include "skin/se_skinpreview.h"
 #include "skin/se_skinsource.h"
+#include "skin/te_png.h"
 
 namespace vt {
 
@@ -32,9 +35,8 @@ TLoadedSkin LoadSkinFile(const QString& fileName);
 // Prints the load's warnings as "vtskin: FILE: warning: ..." on standard error.
 void ReportLoadWarnings(TCommandContext& context, const TLoadedSkin& skin);
 
-// "Form" names a top-level object; "Form/Caption/Close" an object below it (each step
-// searches the whole subtree below the previous one). EInputProblem listing the
-// top-level objects when there is no such object.
+// The object at `path` (FindSkinObjectByPath). EInputProblem naming the step that finds
+// nothing, and listing the top-level objects when it is the first.
 TSeSkinObject& FindObjectPath(const TLoadedSkin& skin, const QString& path);
 // "Form/TopBand/Caption": the names from the top-level object down to `object`.
 QString ObjectPath(const TSeSkinObject& object);
@@ -46,26 +48,22 @@ QString SkinText(const std::string& text);
 std::optional<int> ParseObjectState(const QString& name);  // "hot" -> 5
 QString ObjectStateNames();                                // "normal, hot, ..."
 
-struct TRenderSettings {
-  int State = 0;
-  bool Active = false;
-  bool DesignMode = false;
-  std::optional<QString> Text;
+// The picture files the tool writes, by the output name: ".png" a PNG, ".bmp" a Windows
+// bitmap, "-" a PNG on standard output, a name without an extension a PNG. EUsageError
+// for any other extension (the tool writes no JPEG), checked before any work is done.
+enum class TPictureFormat { Png, Bmp };
+TPictureFormat PictureFormatFor(const QString& fileName);
+bool IsStandardOutput(const QString& fileName);
+
+struct TPictureOptions {
+  // A PNG with an alpha channel; a bitmap then shows magenta where the picture is fully
+  // transparent. False: the picture is opaque as it stands.
+  bool WithAlpha = true;
+  std::vector<TPngText> PngTexts;  // text chunks of a PNG
 };
-
-// Sets the object's state, activity, the border icons of an ordinary window (system
-// menu, close, minimise, maximise) and the text, then its bounds to (0, 0, width,
-// height) with the whole tree laid out again.
-void PrepareObject(TSeSkinObject& object, TSize2 size, const TRenderSettings& settings);
-// Lays out every object below `object` again, top-down.
-void RealignTree(TSeSkinObject& object);
-
-// Paints the prepared object into a picture of its size with real alpha (straight,
-// QImage::Format_ARGB32): transparent wherever the object leaves the background alone,
-// partly transparent where it blends.
-QImage RenderObject(TSeSkinObject& object, bool designMode);
-
-// Writes a PNG, turning a failure into EInputProblem naming the file.
-void WritePng(const QImage& image, const QString& fileName, bool withAlpha);
+// Writes the picture in the format its name asks for, to the file or, for "-", to
+// standard output. EInputProblem with the writer's reason (naming the file) on failure.
+void WritePicture(TCommandContext& context, const QImage& image, const QString& fileName,
+                  const TPictureOptions& options);
 
 }  // namespace vt

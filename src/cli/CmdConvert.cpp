@@ -3,6 +3,7 @@
 
 #include "cli/CliCommands.h"
 #include "cli/CliSkin.h"
+#include "rtl/FileOutput.h"
 
 namespace vt {
 
@@ -24,7 +25,8 @@ int RunConvert(TCommandContext& context, const TParsedArgs& args) {
   try {
     skin.Source->SaveToFile(output.toStdString());
   } catch (const std::exception& e) {
-    throw EInputProblem(output + ": cannot save the skin: " + QString::fromStdString(e.what()));
+    throw EInputProblem(output +
+                        ": cannot save the skin: " + QString::fromStdString(FileOutputReason(e)));
   }
   context.EndProgress();
   context.Out << input << " -> " << output << " ("

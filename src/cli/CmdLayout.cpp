@@ -36,7 +36,7 @@ int RunLayout(TCommandContext& context, const TParsedArgs& args) {
   const TLoadedSkin skin = LoadSkinFile(args.Positional[0]);
   ReportLoadWarnings(context, skin);
   TSeSkinObject& object = FindObjectPath(skin, args.Positional[1]);
-  PrepareObject(object, size, {});
+  PoseSkinObject(object, QSize(size.Width, size.Height), {});
   if (args.Has("json"))
     context.Out << QJsonDocument(TreeJson(object)).toJson(QJsonDocument::Indented);
   else

@@ -21,6 +21,7 @@ std::string KnownFamily(const QString& name) {
 }
 
 int RunSheet(TCommandContext& context, const TParsedArgs& args) {
+  PictureFormatFor(args.Positional[1]);
   TContactSheetOptions options;
   if (const auto family = args.Value("family")) options.Family = KnownFamily(*family);
   const TLoadedSkin skin = LoadSkinFile(args.Positional[0]);
@@ -34,7 +35,8 @@ int RunSheet(TCommandContext& context, const TParsedArgs& args) {
   TTeSkinFile theme;
   if (!theme.LoadFromSkinSource(*skin.Source))
     throw EInputProblem(skin.FileName + ": the skin holds no objects to paint");
-  WritePng(RenderContactSheet(theme, options), args.Positional[1], false);
+  WritePicture(context, RenderContactSheet(theme, options), args.Positional[1],
+               {.WithAlpha = false, .PngTexts = {}});
   return kExitOk;
 }
 
@@ -52,6 +54,7 @@ TCommandSpec SheetCommand() {
       "windows) at representative sizes, each cell labelled with family, part and state.\n"
       "The cells are painted exactly as a control requests them, so a part the skin lacks\n"
       "shows as an empty cell (or, where the theme falls back, the plain drawing).\n"
+      "OUT.png may also be a .bmp name, or - for a PNG on standard output.\n"
       "\n"
       "Families: " +
       FamilyNames() +

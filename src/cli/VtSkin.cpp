@@ -1,5 +1,6 @@
 #include "cli/VtSkin.h"
 
+#include <QFileDevice>
 #include <exception>
 
 #include "cli/CliCommands.h"
@@ -87,10 +88,19 @@ int RunCommand(const TCommandSpec& command, const QStringList& args, QTextStream
   return kExitProblem;
 }
 
-}  // namespace
+// Output that could not be written (a full disk behind a redirection) makes the run a
+// failure: a script must not take a cut-off listing or picture for a whole one.
+int CheckOutputWritten(int status, QTextStream& out, QTextStream& err) {
+  out.flush();
+  auto* file = qobject_cast<QFileDevice*>(out.device());
+  if (out.status() == QTextStream::Ok && (!file || file->flush())) return status;
+  const QString reason = file ? file->errorString().toLower() : QString("write failed");
+  err << "vtskin: cannot write to standard output: " << reason << Qt::endl;
+  return status == kExitOk ? int(kExitProblem) : status;
+}
 
-int RunVtSkin(const QStringList& args, QTextStream& out, QTextStream& err,
-              const TVtSkinOptions& options) {
+int Dispatch(const QStringList& args, QTextStream& out, QTextStream& err,
+             const TVtSkinOptions& options) {
   if (args.isEmpty()) {
     err << GeneralHelp();
     return kExitUsage;
@@ -104,6 +114,13 @@ int RunVtSkin(const QStringList& args, QTextStream& out, QTextStream& err,
   const TCommandSpec* command = FindCommand(first);
   if (!command) return UsageError(err, "unknown command \"" + first + "\"", "vtskin --help");
   return RunCommand(*command, args.mid(1), out, err, options);
+}
+
+}  // namespace
+
+int RunVtSkin(const QStringList& args, QTextStream& out, QTextStream& err,
+              const TVtSkinOptions& options) {
+  return CheckOutputWritten(Dispatch(args, out, err, options), out, err);
 }
 
 }  // namespace vt

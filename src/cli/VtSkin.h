@@ -17,6 +17,8 @@ struct TVtSkinOptions {
   // Progress lines on long operations go to `err`; the program sets this only when
   // standard error is a terminal, so that logs and pipes stay clean.
   bool ShowProgress = false;
+  // Standard output is a terminal: pictures ("-") are then refused.
+  bool OutIsTerminal = false;
 };
 
 // Runs one command line; `args` excludes the program name.

@@ -5,10 +5,11 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "editor/Previews.h"
 #include "skin/se_skinfilters.h"
+#include "skin/se_skinpreview.h"
 #include "skin/se_skinsource.h"
 #include "theme/te_thememanager.h"
+#include "theme/theme_se3.h"
 
 namespace vt {
 
@@ -35,10 +36,18 @@ QString VariantOf(const QString& fileName) {
 }  // namespace
 
 QString OpenThemeDialogFilter() {
+  RegisterSkinFilters();
+  RegisterSkinTheme();
   const QStringList parts = QString::fromStdString(GetThemeFilter()).split('|');
-  QStringList entries;
-  for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+  QStringList entries, allPatterns;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
     entries << QtFilterEntry(parts[i], parts[i + 1]);
+    for (const QString& pattern : parts[i + 1].split(';'))
+      if (!allPatterns.contains(pattern)) allPatterns << pattern;
+  }
+  // The registry's first entry names only each theme class's main extension; the
+  // designer expects it to show every skin file the entries below take.
+  if (!entries.isEmpty()) entries[0] = QtFilterEntry(parts[0], allPatterns.join(';'));
   return entries.join(";;");
 }
 
@@ -78,10 +87,10 @@ void TTeOpenThemeDialog::ShowPreview(const QString& fileName) {
     FDetails->setText(QString("Cannot read this skin: ") + e.what());
     return;
   }
-  const QImage form = PaintSkinForm(source);
-  if (!form.isNull())
-    FThumbnail->setPixmap(QPixmap::fromImage(form.scaled(
-        kThumbnailWidth, kThumbnailHeight, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+  QImage thumbnail = RenderSkinThumbnail(source, kThumbnailWidth);
+  if (thumbnail.height() > kThumbnailHeight)  // a tall form
+    thumbnail = thumbnail.scaledToHeight(kThumbnailHeight, Qt::SmoothTransformation);
+  if (!thumbnail.isNull()) FThumbnail->setPixmap(QPixmap::fromImage(thumbnail));
   FDetails->setText("Name: " + SkinText(source.GetSkinName()) + "\nAuthor: " +
                     SkinText(source.GetAuthor()) + "\nVariant: " + VariantOf(fileName));
 }

@@ -1,12 +1,13 @@
 #include "editor/Previews.h"
 
-#include <QDialog>
-#include <QLabel>
-#include <QVBoxLayout>
+#include <QEvent>
+#include <QEventLoop>
+#include <memory>
 
-#include "rtl/Canvas.h"
-#include "skin/se_skinsource.h"
-#include "skin/theme_se3objects.h"
+#include "editor/EmptyForm.h"
+#include "editor/TestForm.h"
+
+#include "theme/te_thememanager.h"
 
 namespace vt {
 
@@ -21,43 +22,37 @@ QString SkinText(const std::string& text) {
   return QString::fromLatin1(text.data(), qsizetype(text.size()));
 }
 
-}  // namespace
-
-QImage PaintSkinForm(TSeSkinSource& source) {
-  TSeSkinObject* form = source.GetFormObject();
-  if (!form || form->GetWidth() <= 0 || form->GetHeight() <= 0) return {};
-  const bool designMode = SkinDesignMode;
-  SkinDesignMode = false;
-  form->SetActive(true);
-  if (TSeSkinObject* title = form->FindByKind(TSeKind::skTitle))
-    title->SetText(SkinText(source.GetSkinName()) + " - test");
-  form->SetBounds({0, 0, form->GetWidth(), form->GetHeight()});
-  form->AlignChildren();
-  QImage image(form->GetWidth(), form->GetHeight(), QImage::Format_ARGB32);
-  image.fill(Qt::white);
-  {
-    TCanvas canvas(image);
-    form->Draw(canvas, TRect{});
+// Closes the preview's own event loop when the window closes.
+class TCloseWatch : public QObject {
+ public:
+  explicit TCloseWatch(QEventLoop& loop) : FLoop(loop) {}
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Close || event->type() == QEvent::Hide) FLoop.quit();
+    return false;
   }
-  SkinDesignMode = designMode;
-  return image;
+
+ private:
+  QEventLoop& FLoop;
+};
+
+std::unique_ptr<TfrmPreviewBase> MakePreviewForm(const QString& skinFile, TPreviewKind kind) {
+  if (kind == TPreviewKind::pkForm) return std::make_unique<TfrmTestEmpty>(skinFile);
+  return std::make_unique<TfrmTest>(skinFile);
 }
 
-namespace {
-
-// Until the preview windows with live controls are in place, both previews show the
-// skin's form as the saved file paints it.
-void ShowBuiltInPreview(QWidget* owner, const QString& skinFile, TPreviewKind kind) {
-  TSeSkinSource source;
-  source.LoadFromFile(skinFile.toStdString());
-  QDialog dialog(owner);
-  dialog.setObjectName(kind == TPreviewKind::pkForm ? "frmTestEmpty" : "frmTest");
-  dialog.setWindowTitle(SkinText(source.GetSkinName()) + " - test");
-  auto* picture = new QLabel;
-  picture->setPixmap(QPixmap::fromImage(PaintSkinForm(source)));
-  auto* layout = new QVBoxLayout(&dialog);
-  layout->addWidget(picture);
-  dialog.exec();
+// The preview window paints itself with the skin as saved, through its own theme engine,
+// and is shown modally until the designer closes it.
+void ShowPreviewWindow(QWidget* owner, const QString& skinFile, TPreviewKind kind) {
+  std::unique_ptr<TfrmPreviewBase> form = MakePreviewForm(skinFile, kind);
+  if (const TteTheme* theme = CurrentTheme())
+    form->setWindowTitle(SkinText(theme->GetName()) + " - test");
+  if (owner) form->setWindowIcon(owner->windowIcon());
+  form->setWindowModality(Qt::ApplicationModal);
+  QEventLoop loop;
+  TCloseWatch watch(loop);
+  form->installEventFilter(&watch);
+  form->show();
+  loop.exec();
 }
 
 }  // namespace
@@ -66,7 +61,7 @@ void RunPreview(QWidget* owner, const QString& skinFile, TPreviewKind kind) {
   if (CurrentRunner())
     CurrentRunner()(owner, skinFile, kind);
   else
-    ShowBuiltInPreview(owner, skinFile, kind);
+    ShowPreviewWindow(owner, skinFile, kind);
 }
 
 TPreviewRunner SetPreviewRunner(TPreviewRunner runner) {

@@ -4,10 +4,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <optional>
 
+#include "rtl/FileOutput.h"
 #include "rtl/PropStream.h"
 #include "rtl/TypInfo.h"
 #include "skin/se_skinfilters.h"
@@ -162,37 +162,6 @@ void TSeSkinSource::RemoveClient(void* client) {
 
 namespace {
 
-// Writes into a QIODevice (a QSaveFile) and reports its failures with the device's reason.
-class TDeviceStream : public TStream {
- public:
-  TDeviceStream(QIODevice& device, const std::string& fileName)
-      : FDevice(device), FFileName(fileName) {}
-  int64_t Read(void* buffer, int64_t count) override {
-    const qint64 n = FDevice.read(static_cast<char*>(buffer), count);
-    return n < 0 ? 0 : n;
-  }
-  int64_t Write(const void* buffer, int64_t count) override {
-    if (count <= 0) return 0;
-    if (FDevice.write(static_cast<const char*>(buffer), count) != count) Fail();
-    return count;
-  }
-  int64_t Seek(int64_t offset, TSeekOrigin origin) override {
-    const int64_t target = origin == TSeekOrigin::soBeginning ? offset
-                           : origin == TSeekOrigin::soCurrent ? FDevice.pos() + offset
-                                                              : FDevice.size() + offset;
-    if (target != FDevice.pos() && !FDevice.seek(target)) Fail();
-    return FDevice.pos();
-  }
-  [[noreturn]] void Fail() {
-    throw EWriteError("Cannot write file \"" + FFileName + "\". " +
-                      FDevice.errorString().toStdString());
-  }
-
- private:
-  QIODevice& FDevice;
-  std::string FFileName;
-};
-
 // A relative name that does not exist is looked for in the program's folder.
 std::optional<QString> ExistingSkinFile(const std::string& fileName) {
   const QString name = QString::fromStdString(fileName);
@@ -219,17 +188,15 @@ void TSeSkinSource::SaveToFile(const std::string& fileName) {
   if (fileName.empty()) return;
   const TSeSkinFilterClass* cls = FindSkinFilterByExtension(fileName);
   if (!cls) cls = DefaultSkinFilter();
-  QSaveFile file(QString::fromStdString(fileName));
-  if (!file.open(QIODevice::WriteOnly))
-    throw EFCreateError("Cannot create file \"" + fileName + "\". " +
-                        file.errorString().toStdString());
-  TDeviceStream stream(file, fileName);
+  // The file is created first, so that a name that cannot be written fails before the
+  // work; the skin is then made in memory and written in one checked piece, replacing an
+  // existing file only once every byte is on the disk.
+  TFileOutput file(fileName);
+  TMemoryStream stream;
   const std::unique_ptr<TSeSkinFilter> filter = cls->Create();
   filter->SetSkinSource(this);
-  filter->SaveToStream(stream);  // on failure QSaveFile drops the partial file
-  if (!file.commit())
-    throw EWriteError("Cannot write file \"" + fileName + "\". " +
-                      file.errorString().toStdString());
+  filter->SaveToStream(stream);
+  file.Commit(stream.Bytes());
 }
 
 void TSeSkinSource::LoadFromStream(TStream& stream) {

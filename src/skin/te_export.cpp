@@ -1,7 +1,8 @@
 #include "te_export.h"
 
-#include <QSaveFile>
+#include <QBuffer>
 
+#include "rtl/FileOutput.h"
 #include "skin/te_png.h"
 
 namespace vt {
@@ -31,11 +32,16 @@ QImage ExportPicture(const TteBitmap& bitmap) {
   return picture;
 }
 
+std::vector<uint8_t> EncodeBmp(const QImage& picture) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!picture.save(&buffer, "BMP")) throw EWriteError("Cannot encode the bitmap picture");
+  return std::vector<uint8_t>(bytes.begin(), bytes.end());
+}
+
 static void SaveBmp(const QImage& picture, const std::string& fileName) {
-  QSaveFile file(QString::fromStdString(fileName));
-  if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "BMP") || !file.commit())
-    throw EFCreateError("Cannot create file \"" + fileName + "\". " +
-                        file.errorString().toStdString());
+  WriteWholeFile(fileName, EncodeBmp(picture));
 }
 
 int ExportBitmaps(const TteBitmapList& bitmaps, const std::string& folder,

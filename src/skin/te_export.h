@@ -4,6 +4,7 @@
 // parts are magenta. The editor's export window and the command-line tool share it.
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "skin/te_bitmap.h"
 
@@ -33,5 +34,8 @@ int ExportBitmaps(const TteBitmapList& bitmaps, const std::string& folder,
 // The picture one image exports as: its own pixels with alpha, or opaque with magenta
 // where it is transparent.
 QImage ExportPicture(const TteBitmap& bitmap);
+
+// The bytes of a Windows bitmap file of the picture (Qt's writer).
+std::vector<uint8_t> EncodeBmp(const QImage& picture);
 
 }  // namespace vt

@@ -1,9 +1,11 @@
 #include "te_png.h"
 
 #include <png.h>
+#include <zlib.h>
 
 #include <QFile>
-#include <QSaveFile>
+
+#include "rtl/FileOutput.h"
 
 namespace vt {
 
@@ -104,14 +106,44 @@ std::vector<uint8_t> WritePngImage(const QImage& source, TPngAlpha alpha) {
   return bytes;
 }
 
+namespace {
+
+void AppendBigEndian32(std::vector<uint8_t>& out, uint32_t value) {
+  for (int shift = 24; shift >= 0; shift -= 8) out.push_back(uint8_t(value >> shift));
+}
+
+// One tEXt chunk: length, type, keyword, a NUL, the text, and the CRC of type and data.
+std::vector<uint8_t> TextChunk(const TPngText& entry) {
+  if (entry.Key.empty() || entry.Key.size() > 79 || entry.Key.find('\0') != std::string::npos ||
+      entry.Text.find('\0') != std::string::npos)
+    throw EPngError("PNG text \"" + entry.Key + "\" has an invalid keyword or text");
+  std::vector<uint8_t> chunk;
+  AppendBigEndian32(chunk, uint32_t(entry.Key.size() + 1 + entry.Text.size()));
+  for (char c : std::string("tEXt") + entry.Key + '\0' + entry.Text) chunk.push_back(uint8_t(c));
+  const uLong crc = crc32(0, chunk.data() + 4, uInt(chunk.size() - 4));
+  AppendBigEndian32(chunk, uint32_t(crc));
+  return chunk;
+}
+
+}  // namespace
+
+std::vector<uint8_t> WritePngImage(const QImage& image, TPngAlpha alpha,
+                                   const std::vector<TPngText>& texts) {
+  std::vector<uint8_t> bytes = WritePngImage(image, alpha);
+  // The signature (8 bytes) and the header chunk (4 + 4 + 13 + 4 bytes) come first; the
+  // text chunks may follow right after.
+  constexpr size_t kAfterHeader = 8 + 25;
+  std::vector<uint8_t> chunks;
+  for (const TPngText& entry : texts) {
+    const std::vector<uint8_t> chunk = TextChunk(entry);
+    chunks.insert(chunks.end(), chunk.begin(), chunk.end());
+  }
+  bytes.insert(bytes.begin() + kAfterHeader, chunks.begin(), chunks.end());
+  return bytes;
+}
+
 void SavePngFile(const QImage& image, const std::string& fileName, TPngAlpha alpha) {
-  const std::vector<uint8_t> bytes = WritePngImage(image, alpha);
-  QSaveFile file(QString::fromStdString(fileName));
-  if (!file.open(QIODevice::WriteOnly) ||
-      file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())) !=
-          qint64(bytes.size()) ||
-      !file.commit())
-    throw EPngError("Cannot write \"" + fileName + "\": " + file.errorString().toStdString());
+  WriteWholeFile(fileName, WritePngImage(image, alpha));
 }
 
 }  // namespace vt

@@ -27,7 +27,17 @@ QImage LoadPngFile(const std::string& fileName);
 
 enum class TPngAlpha { WithAlpha, Opaque };
 std::vector<uint8_t> WritePngImage(const QImage& image, TPngAlpha alpha);
-// Writes through a temporary file and a rename, so a failed write leaves no half file.
+// A tEXt chunk: a Latin-1 keyword of 1 to 79 characters and its text, neither with NUL.
+struct TPngText {
+  std::string Key;
+  std::string Text;
+};
+// The same with text chunks after the header, in the given order (EPngError for an invalid
+// keyword or text).
+std::vector<uint8_t> WritePngImage(const QImage& image, TPngAlpha alpha,
+                                   const std::vector<TPngText>& texts);
+// Written as WriteWholeFile writes (rtl/FileOutput.h): a failure leaves no half file and
+// an existing picture untouched.
 void SavePngFile(const QImage& image, const std::string& fileName, TPngAlpha alpha);
 
 }  // namespace vt

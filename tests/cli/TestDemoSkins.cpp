@@ -1,15 +1,13 @@
 // The generated demo skins: deterministic, the same in every storage variant, with the
 // transparency each image was painted for, every state linked, and their look frozen in
 // golden images.
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QPainter>
 #include <set>
 #include <tuple>
 
 #include "CliTestUtil.h"
 #include "DemoSkin.h"
+#include "GoldenImage.h"
 #include "skin/te_png.h"
 
 namespace vt::test {
@@ -126,34 +124,9 @@ QImage Specimen(const QString& skin) {
   return sheet;
 }
 
-void CompareWithGolden(const QImage& actual, const QString& name) {
-  const QString golden = QString(VTSKIN_TEST_DATA) + "/golden/cli/" + name + ".png";
-  if (qEnvironmentVariableIsSet("VTSKIN_UPDATE_GOLDEN")) {
-    QDir().mkpath(QFileInfo(golden).path());
-    SavePngFile(actual, golden.toStdString(), TPngAlpha::WithAlpha);
-    GTEST_SKIP() << "golden image written: " << golden.toStdString();
-  }
-  ASSERT_TRUE(QFile::exists(golden)) << golden.toStdString() << " (set VTSKIN_UPDATE_GOLDEN=1)";
-  const QImage expected = LoadPngFile(golden.toStdString());
-  if (expected == actual.convertToFormat(QImage::Format_ARGB32)) return;
-  const QString base = QString(VTSKIN_BUILD_DIR) + "/" + name;
-  SavePngFile(actual, (base + "-actual.png").toStdString(), TPngAlpha::WithAlpha);
-  QImage diff(actual.size(), QImage::Format_RGB32);
-  for (int y = 0; y < diff.height(); ++y)
-    for (int x = 0; x < diff.width(); ++x)
-      diff.setPixel(x, y,
-                    actual.pixel(x, y) == expected.pixel(x, y) ? qRgb(0, 0, 0) : qRgb(255, 0, 0));
-  SavePngFile(diff, (base + "-diff.png").toStdString(), TPngAlpha::Opaque);
-  FAIL() << name.toStdString() << " differs from its golden image; see " << base.toStdString()
-         << "-actual.png and -diff.png";
-}
-
-TEST_F(DemoSkins, LightSpecimenMatchesItsGoldenImage) {
-  CompareWithGolden(Specimen(DemoSkin("demo-light")), "demo-light-sampler");
-}
-
-TEST_F(DemoSkins, DarkSpecimenMatchesItsGoldenImage) {
-  CompareWithGolden(Specimen(DemoSkin("demo-dark")), "demo-dark-sampler");
+TEST_F(DemoSkins, SpecimensMatchTheirGoldenImages) {
+  for (const char* stem : {"demo-light", "demo-dark"})
+    ExpectGolden(Specimen(DemoSkin(stem)), QStringLiteral("cli/%1-sampler").arg(stem));
 }
 
 }  // namespace

@@ -211,6 +211,8 @@ TEST_F(MainWindowTest, TheOpenDialogPreviewsTheSkinUnderTheCursor) {
   EXPECT_TRUE(details.contains("Veltrane Light")) << details.toStdString();
   EXPECT_TRUE(details.contains(".xskn")) << details.toStdString();
   EXPECT_FALSE(dialog.findChild<QLabel*>("Thumbnail")->pixmap().isNull());
+  EXPECT_TRUE(OpenThemeDialogFilter().startsWith("All (*.mskn *.uskn *.kskn *.xskn)"))
+      << OpenThemeDialogFilter().toStdString();
   dialog.ShowPreview(Folder.Path("nothing.mskn"));
   EXPECT_TRUE(dialog.findChild<QLabel*>("Details")->text().isEmpty());
 }

@@ -30,7 +30,6 @@ TEST(Colors, EveryIdentifierRoundTrips) {
     // Aliases are not in the list, so every identifier is its value's first name.
     EXPECT_EQ(ColorToString(c), name);
   }
-  EXPECT_EQ(ColorIdents().size(), 52u);
 }
 
 TEST(Colors, PixelsAreOpaqueBgraOfTheResolvedColour) {
@@ -47,7 +46,6 @@ TEST(Charsets, IdentifiersBothWays) {
   EXPECT_EQ(CharsetToIdent(RUSSIAN_CHARSET), "RUSSIAN_CHARSET");
   EXPECT_EQ(CharsetToIdent(3), std::nullopt);
   EXPECT_EQ(IdentToCharset("easteurope_charset"), 238);
-  EXPECT_EQ(CharsetIdents().size(), 19u);
 }
 
 TEST(Fonts, SizeAndHeightConvertAtNinetySixDpi) {

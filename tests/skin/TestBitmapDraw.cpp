@@ -11,7 +11,7 @@ using test::AllPixels;
 using test::MakeBitmap;
 using test::RowOf;
 
-constexpr uint32_t kBlue = 0xFF0000FF, kRed = 0xFFFF0000, kGrey = 0xFF808080;
+constexpr uint32_t kBlue = 0xFF0000FF, kGrey = 0xFF808080;
 
 std::unique_ptr<TteBitmap> Target(int width, int height, uint32_t fill = kGrey) {
   auto target = std::make_unique<TteBitmap>();
@@ -268,7 +268,7 @@ TEST(TteBitmapDraw, GoldenScene) {
   arrow->Tile(canvas, TRect{1, 14, 20, 23}, TRect{0, 0, 4, 4});
   arrow->TileClip(canvas, TRect{21, 14, 39, 23}, TRect{0, 0, 4, 4}, TRect{23, 16, 37, 21});
   disc.Draw(canvas, TRect{31, 1, 37, 7}, TRect{0, 0, 8, 8});
-  test::ExpectGolden(scene->ToImage(), "draw-forms");
+  test::ExpectGolden(scene->ToImage(), "bitmap/draw-forms");
 }
 
 }  // namespace

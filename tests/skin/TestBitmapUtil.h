@@ -1,10 +1,9 @@
 #pragma once
 // Helpers shared by the bitmap tests: small images from pixel lists, a deterministic
-// random source (std::mt19937 is fully specified, its distributions are not), and golden
-// image comparison.
+// random source (std::mt19937 is fully specified, its distributions are not), and the
+// shared golden-image comparison.
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QImage>
 #include <cstdint>
 #include <initializer_list>
@@ -12,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "GoldenImage.h"
 #include "skin/pixel_kernels.h"
 #include "skin/te_bitmap.h"
 
@@ -63,36 +63,5 @@ class TKernelScope {
   explicit TKernelScope(const TPixelKernels* kernels) { SetActiveKernels(kernels); }
   ~TKernelScope() { SetActiveKernels(nullptr); }
 };
-
-// Compares `actual` with tests/golden/bitmap/<name>.png exactly. With
-// VTSKIN_UPDATE_GOLDEN=1 the reference is rewritten instead; on a mismatch the actual
-// image and a diff (red where pixels differ) are written into the build folder.
-inline void ExpectGolden(const QImage& actual, const std::string& name) {
-  const QString golden =
-      QString(VTSKIN_TEST_DATA) + "/golden/bitmap/" + QString::fromStdString(name) + ".png";
-  const QImage image = actual.convertToFormat(QImage::Format_ARGB32);
-  if (qgetenv("VTSKIN_UPDATE_GOLDEN") == "1") {
-    QDir().mkpath(QFileInfo(golden).path());
-    ASSERT_TRUE(image.save(golden)) << golden.toStdString();
-    return;
-  }
-  const QImage expected = QImage(golden).convertToFormat(QImage::Format_ARGB32);
-  ASSERT_FALSE(expected.isNull()) << "missing golden image " << golden.toStdString();
-  ASSERT_EQ(expected.size(), image.size()) << name;
-  QImage diff(image.size(), QImage::Format_ARGB32);
-  int differing = 0;
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x) {
-      const bool same = image.pixel(x, y) == expected.pixel(x, y);
-      differing += same ? 0 : 1;
-      diff.setPixel(x, y, same ? 0xFFFFFFFFu : 0xFFFF0000u);
-    }
-  if (differing) {
-    const QString base = QString(VTSKIN_BUILD_DIR) + "/" + QString::fromStdString(name);
-    image.save(base + "-actual.png");
-    diff.save(base + "-diff.png");
-  }
-  EXPECT_EQ(differing, 0) << name << ": see " << VTSKIN_BUILD_DIR;
-}
 
 }  // namespace vt::test

@@ -41,7 +41,6 @@ TEST(SkinFilters, RegistryOrderAndFilterString) {
             "Uncompressed Skin (*.uskn)|*.uskn|Compressed Skin (*.kskn)|*.kskn|Ultra Compressed "
             "Skin (*.xskn)|*.xskn|Maximum Compressed (*.mskn)|*.mskn");
   EXPECT_EQ(DefaultSkinFilter(), &SkinFilterClassOf<TSeSkinFilterCompressed>());
-  EXPECT_EQ(TSeSkinFilter().SkinTag(), (TSeSkinFilter::TSkinTag{'0', '0', '0', '0', '\0'}));
 }
 
 TEST(SkinFilters, FindByExtensionIgnoresCaseAndFolders) {

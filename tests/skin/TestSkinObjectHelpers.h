@@ -1,19 +1,14 @@
 #pragma once
-// Shared pieces of the skin object tests: test images, rendering an object onto a
-// surface, and golden-image comparison.
-//
-// Golden images live in tests/golden/objects/<case>.png. Set VTSKIN_UPDATE_GOLDEN=1 to
-// rewrite them from the current output (and look at every changed file); a mismatch
-// writes <case>.actual.png and <case>.diff.png into the test build folder.
+// Shared pieces of the skin object tests: test images and rendering an object onto a
+// surface. Golden images live in tests/golden/objects/.
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QImage>
-#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
 
+#include "GoldenImage.h"
 #include "skin/theme_se3objects.h"
 
 namespace vt::test {
@@ -67,52 +62,9 @@ inline uint32_t PixelAt(const QImage& image, int x, int y) {
   return static_cast<uint32_t>(image.pixel(x, y));
 }
 
-inline int ChannelDistance(uint32_t a, uint32_t b) {
-  int worst = 0;
-  for (int shift = 0; shift < 32; shift += 8)
-    worst = std::max(worst, std::abs(int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF)));
-  return worst;
-}
-
 // Text is drawn by the font engine, whose antialiasing may move between versions: a pixel
-// counts as different when a channel is off by more than this, and a few such pixels are
+// counts as different when a channel is off by more than 64, and a few such pixels are
 // allowed. A misplaced line of text moves the edges of every glyph and exceeds it.
-constexpr int kTextChannelTolerance = 64;
-constexpr int kTextPixelAllowance = 6;
-
-enum class TGoldenCompare { Exact, Text };
-
-inline void ExpectGolden(const QImage& actualImage, const std::string& name, TGoldenCompare mode) {
-  const QImage actual = actualImage.convertToFormat(QImage::Format_ARGB32);
-  const QString goldenPath = QString::fromUtf8(VTSKIN_TEST_DATA "/golden/objects/") +
-                             QString::fromStdString(name) + ".png";
-  if (qEnvironmentVariable("VTSKIN_UPDATE_GOLDEN") == "1") {
-    QDir().mkpath(QFileInfo(goldenPath).path());
-    ASSERT_TRUE(actual.save(goldenPath)) << "cannot write " << goldenPath.toStdString();
-    return;
-  }
-  const QImage golden = QImage(goldenPath).convertToFormat(QImage::Format_ARGB32);
-  ASSERT_FALSE(golden.isNull()) << "missing golden image " << goldenPath.toStdString()
-                                << " (VTSKIN_UPDATE_GOLDEN=1 writes it)";
-  ASSERT_EQ(golden.size(), actual.size()) << name;
-  const int channelTolerance = mode == TGoldenCompare::Exact ? 0 : kTextChannelTolerance;
-  const int allowance = mode == TGoldenCompare::Exact ? 0 : kTextPixelAllowance;
-  QImage diff(actual.size(), QImage::Format_ARGB32);
-  diff.fill(0xFF000000);
-  int different = 0;
-  for (int y = 0; y < actual.height(); ++y)
-    for (int x = 0; x < actual.width(); ++x)
-      if (ChannelDistance(PixelAt(actual, x, y), PixelAt(golden, x, y)) > channelTolerance) {
-        ++different;
-        diff.setPixel(x, y, 0xFFFF0000);
-      }
-  if (different > allowance) {
-    const QString base = QString::fromUtf8(VTSKIN_BUILD_DIR "/") + QString::fromStdString(name);
-    actual.save(base + ".actual.png");
-    diff.save(base + ".diff.png");
-  }
-  EXPECT_LE(different, allowance) << name << ": " << different << " pixels differ from "
-                                  << goldenPath.toStdString();
-}
+constexpr TGoldenTolerance kTextTolerance{64, 6};
 
 }  // namespace vt::test

@@ -16,7 +16,6 @@ using test::LinkTo;
 using test::MakeBitmap;
 using test::PixelAt;
 using test::Render;
-using test::TGoldenCompare;
 
 constexpr uint32_t kWhitePixel = 0xFFFFFFFF;
 constexpr uint32_t kRedPixel = 0xFFFF0000;
@@ -347,7 +346,7 @@ TEST_F(SkinObjectPaint, GoldenSimpleDrawingInEveryTileStyle) {
     Attach(skin);
     scene.Paint(skin);
   }
-  ExpectGolden(scene.Image(), "simple_tile_styles", TGoldenCompare::Exact);
+  ExpectGolden(scene.Image(), "objects/simple_tile_styles");
 }
 
 TEST_F(SkinObjectPaint, GoldenTileCutAtTheClipRectangle) {
@@ -358,7 +357,7 @@ TEST_F(SkinObjectPaint, GoldenTileCutAtTheClipRectangle) {
   Attach(object);
   TScene scene(32, 22);
   scene.Paint(object, {5, 4, 24, 15});
-  ExpectGolden(scene.Image(), "tile_clipped", TGoldenCompare::Exact);
+  ExpectGolden(scene.Image(), "objects/tile_clipped");
 }
 
 TEST_F(SkinObjectPaint, GoldenNinePartDrawingInEveryStyleWithTransparentPieces) {
@@ -382,7 +381,7 @@ TEST_F(SkinObjectPaint, GoldenNinePartDrawingInEveryStyleWithTransparentPieces) 
       scene.Paint(object);
     }
   }
-  ExpectGolden(scene.Image(), "ninepart_styles", TGoldenCompare::Exact);
+  ExpectGolden(scene.Image(), "objects/ninepart_styles");
 }
 
 TEST_F(SkinObjectPaint, GoldenBitmapBoxNinePartAndPlain) {
@@ -412,7 +411,7 @@ TEST_F(SkinObjectPaint, GoldenBitmapBoxNinePartAndPlain) {
   plain.SetBounds(TRect::FromSize(2 + 28 * 3, 2, 26, 24));
   Attach(plain);
   scene.Paint(plain);
-  ExpectGolden(scene.Image(), "bitmapbox", TGoldenCompare::Exact);
+  ExpectGolden(scene.Image(), "objects/bitmapbox");
 }
 
 TEST_F(SkinObjectPaint, GoldenNineTextAlignmentsWithMargins) {
@@ -429,7 +428,7 @@ TEST_F(SkinObjectPaint, GoldenNineTextAlignmentsWithMargins) {
     label.SetText("Ab");
     scene.Paint(label);
   }
-  ExpectGolden(scene.Image(), "text_alignments", TGoldenCompare::Text);
+  ExpectGolden(scene.Image(), "objects/text_alignments", test::kTextTolerance);
 }
 
 TEST_F(SkinObjectPaint, GoldenSeparatorShadowDisabledTitleAndOppositeText) {
@@ -454,7 +453,7 @@ TEST_F(SkinObjectPaint, GoldenSeparatorShadowDisabledTitleAndOppositeText) {
   objects[5]->SetTextEffect(TSeTextEffect::teShadow);
   objects[5]->Font()->SetStyle(TFontStyles{TFontStyle::fsBold});
   for (auto& object : objects) scene.Paint(*object);
-  ExpectGolden(scene.Image(), "text_effects", TGoldenCompare::Text);
+  ExpectGolden(scene.Image(), "objects/text_effects", test::kTextTolerance);
 }
 
 // One image with a solid 4 x 4 square per state, left to right: normal, hot, pressed,
@@ -542,7 +541,7 @@ TEST_F(SkinObjectPaint, GoldenStateSwapsOfTheBitmapClasses) {
     sysButton.SetBounds(TRect::FromSize(2 + 14 * i, 2 + 14 * row, 12, 12));
     scene.Paint(sysButton);
   }
-  ExpectGolden(scene.Image(), "state_swaps_bitmaps", TGoldenCompare::Exact);
+  ExpectGolden(scene.Image(), "objects/state_swaps_bitmaps");
 }
 
 TEST_F(SkinObjectPaint, GoldenStateSwapsOfTheColourClasses) {
@@ -572,7 +571,7 @@ TEST_F(SkinObjectPaint, GoldenStateSwapsOfTheColourClasses) {
     EXPECT_EQ(object->GetColor(), RGB(128, 128, 128)) << "the swap is undone";
     ++row;
   }
-  ExpectGolden(scene.Image(), "state_swaps_colors", TGoldenCompare::Exact);
+  ExpectGolden(scene.Image(), "objects/state_swaps_colors");
 }
 
 TEST_F(SkinObjectPaint, GoldenStateSwapsOfTheFonts) {
@@ -604,7 +603,7 @@ TEST_F(SkinObjectPaint, GoldenStateSwapsOfTheFonts) {
     EXPECT_EQ(object->Font()->GetColor(), clBlack) << "the swap is undone";
     ++row;
   }
-  ExpectGolden(scene.Image(), "state_swaps_fonts", TGoldenCompare::Text);
+  ExpectGolden(scene.Image(), "objects/state_swaps_fonts", test::kTextTolerance);
 }
 
 TEST_F(SkinObjectPaint, GoldenSystemButtonInItsThreeStatesAndInactive) {
@@ -638,7 +637,7 @@ TEST_F(SkinObjectPaint, GoldenSystemButtonInItsThreeStatesAndInactive) {
   paint(2, true, TSeButtonState::bsPressed);
   paint(3, false, TSeButtonState::bsNormal);
   paint(4, false, TSeButtonState::bsHot);  // inactive wins over the button state
-  ExpectGolden(scene.Image(), "system_button", TGoldenCompare::Exact);
+  ExpectGolden(scene.Image(), "objects/system_button");
 }
 
 TEST_F(SkinObjectPaint, GoldenLinkPlaceholder) {
@@ -651,7 +650,7 @@ TEST_F(SkinObjectPaint, GoldenLinkPlaceholder) {
   EXPECT_EQ(InkBounds(scene.Image(), kBackgroundPixel), (TRect{84, 28, 0, 0}));
   link.SetState(ssPlaceholder);
   scene.Paint(link);
-  ExpectGolden(scene.Image(), "link_placeholder", TGoldenCompare::Text);
+  ExpectGolden(scene.Image(), "objects/link_placeholder", test::kTextTolerance);
 }
 
 }  // namespace

@@ -80,15 +80,11 @@ TEST_F(SkinObjectRegion, ATreeIsTheUnionOfItsVisibleChildren) {
   form.SetMasked(true);
   form.SetWidth(0);
   EXPECT_TRUE(form.GetRegion().isEmpty());
-}
-
-TEST_F(SkinObjectRegion, ChildrenWithoutAnyShapeGiveAnEmptyRegion) {
-  TSeSkinObject form(nullptr);
-  form.SetBounds({0, 0, 20, 10});
-  auto* hidden = new TSeSkinObject(&form);
-  hidden->SetBounds({0, 0, 5, 5});
-  hidden->SetVisible(false);
-  EXPECT_TRUE(form.GetRegion().isEmpty());
+  // Only hidden children: no shape at all.
+  TSeSkinObject empty(nullptr);
+  empty.SetBounds({0, 0, 20, 10});
+  ShapedObject(&empty, {0, 0, 4, 4})->SetVisible(false);
+  EXPECT_TRUE(empty.GetRegion().isEmpty());
 }
 
 TEST_F(SkinObjectRegion, MaskPaintingPutsAnchoredChildrenBack) {

@@ -5,12 +5,22 @@ namespace vt::demo {
 
 namespace {
 
+// A caption painted by a face keeps clear of the face's frame and sits in the middle, as
+// on every push button.
+void CentreTextInsideFrame(TSeButtonObject* face, int frame) {
+  face->SetTextAlign(TSeTextAlign::taCenter);
+  face->SetTextMarginLeft(frame);
+  face->SetTextMarginRight(frame);
+}
+
 void BuildPushButton(TDemoSkinBuilder& b) {
   TAtlas& atlas = b.Atlas("button");
   b.AddStates(atlas, "face", [&](TLookState s) { return RaisedFace(b.Look, s, 24, 24, 4); });
   auto* button = b.TopLevel("Button", 90, 26);
-  b.StatePart(button, "Face", {0, 0, 90, 26}, atlas, "face", TMargins::All(5))
-      ->SetAlign(TSeAlign::saClient);
+  TSeButtonObject* face =
+      b.StatePart(button, "Face", {0, 0, 90, 26}, atlas, "face", TMargins::All(5));
+  face->SetAlign(TSeAlign::saClient);
+  CentreTextInsideFrame(face, 5);
 }
 
 // The marks of check boxes and radio buttons; the focused look is the hot one.
@@ -76,8 +86,10 @@ void BuildSpeedButton(TDemoSkinBuilder& b) {
   atlas.Add("separator", std::move(separator));
 
   auto* speed = b.TopLevel("SpeedButton", 100, 24);
-  b.StatePart(speed, "Face", {0, 0, 24, 24}, atlas, "face", TMargins::All(4));
-  b.StatePart(speed, "FlatFace", {28, 0, 52, 24}, atlas, "flat", TMargins::All(4));
+  CentreTextInsideFrame(b.StatePart(speed, "Face", {0, 0, 24, 24}, atlas, "face", TMargins::All(4)),
+                        4);
+  CentreTextInsideFrame(
+      b.StatePart(speed, "FlatFace", {28, 0, 52, 24}, atlas, "flat", TMargins::All(4)), 4);
   b.ImagePart(speed, "Separator", {56, 0, 60, 24}, atlas, "separator", {},
               TscTileStyle::tsVertCenterStretch);
   b.StatePart(speed, "Chevron", {64, 0, 78, 24}, atlas, "chevron", {}, TscTileStyle::tsCenter);

@@ -74,8 +74,9 @@ void BuildPanel(TDemoSkinBuilder& b) {
   atlas.Add("caption", PanelCaption(look));
   const std::pair<const char*, TGlyph> buttons[] = {
       {"hide", TGlyph::Close}, {"rollup", TGlyph::ArrowUp}, {"rolldown", TGlyph::ArrowDown}};
+  // The binding is copied into the lambda: clang before 16 cannot capture a structured binding.
   for (const auto& [key, glyph] : buttons)
-    b.AddStates(atlas, key, [&](TLookState s) {
+    b.AddStates(atlas, key, [&, glyph = glyph](TLookState s) {
       TPicture p = FlatFace(look, s, 16, 14, 2.5);
       PaintGlyph(p, glyph, {4, 3, 12, 11}, GlyphColour(look, s));
       return p;

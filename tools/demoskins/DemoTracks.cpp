@@ -62,9 +62,11 @@ void BuildScrollBar(TDemoSkinBuilder& b) {
                                                    {"down", TGlyph::ArrowDown},
                                                    {"left", TGlyph::ArrowLeft},
                                                    {"right", TGlyph::ArrowRight}};
+  // The binding is copied into the lambda: clang before 16 cannot capture a structured binding.
   for (const auto& [key, glyph] : arrows)
-    b.AddStates(atlas, key,
-                [&](TLookState s) { return GlyphPicture(glyph, 8, 8, GlyphColour(look, s)); });
+    b.AddStates(atlas, key, [&, glyph = glyph](TLookState s) {
+      return GlyphPicture(glyph, 8, 8, GlyphColour(look, s));
+    });
   b.AddStates(atlas, "hslider", [&](TLookState s) { return Slider(look, s, true); });
   b.AddStates(atlas, "vslider", [&](TLookState s) { return Slider(look, s, false); });
   b.AddStates(atlas, "hgrip", [&](TLookState s) {
@@ -206,7 +208,8 @@ void BuildTrackBar(TDemoSkinBuilder& b) {
                                                       {"thumbleft", TPointing::Left},
                                                       {"thumbright", TPointing::Right}};
   for (const auto& [key, pointing] : thumbs)
-    b.AddStates(atlas, key, [&](TLookState s) { return Thumb(look, s, pointing); });
+    b.AddStates(atlas, key,
+                [&, pointing = pointing](TLookState s) { return Thumb(look, s, pointing); });
   b.AddStates(atlas, "thumbvert", [&](TLookState s) { return RaisedFace(look, s, 19, 11, 3); });
 
   auto* track = b.TopLevel("TrackBar", 148, 100);
