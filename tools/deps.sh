@@ -9,7 +9,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-wine fonts-dejavu-core
   desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl libxml2-utils
-  man-db help2man librsvg2-bin dpkg-dev file
+  man-db help2man librsvg2-bin dpkg-dev file xvfb
 )
 
 missing=()

@@ -11,6 +11,7 @@
 #include "editor/Previews.h"
 #include "editor/about.h"
 #include "editor/main.h"
+#include "skin/se_skinsource.h"
 #include "skin/theme_se3objects.h"
 
 namespace vt {
@@ -46,9 +47,7 @@ const TObjectKindButton kObjectKindButtons[] = {
 };
 
 // Commands whose windows are not part of the editor yet: in place, disabled.
-constexpr const char* kPendingActions[] = {"actnExport",   "actnCopy",        "actnPaste",
-                                           "actnAddImage", "actnDeleteImage", "actnReplaceImage",
-                                           "actnPickColor"};
+constexpr const char* kPendingActions[] = {"actnPickColor"};
 
 void BindButton(QWidget* root, const char* name, QAction* action) {
   if (auto* button = root->findChild<QToolButton*>(name)) button->setDefaultAction(action);
@@ -113,6 +112,7 @@ void TfrmMain::CreateActions() {
   BindButton(this, "SpeedButton11", findChild<QAction*>("actnCopy"));
   BindButton(this, "SpeedButton12", findChild<QAction*>("actnPaste"));
   FillObjectToolBars(*findChild<QToolBar*>("ToolBar2"), *findChild<QToolBar*>("SkinToolBar"));
+  CreatePanelActions();
 }
 
 void TfrmMain::FillObjectToolBars(QToolBar& standard, QToolBar& old) {
@@ -161,6 +161,12 @@ void TfrmMain::UpdateActions() {
   findChild<QAction*>("actnUndo")->setEnabled(FDocument->CanUndo());
   findChild<QAction*>("actnRedo")->setEnabled(FDocument->CanRedo());
   findChild<QAction*>("actnDelete")->setEnabled(FDocument->Selected() != nullptr);
+  findChild<QAction*>("actnCopy")->setEnabled(FDocument->Selected() != nullptr);
+  findChild<QAction*>("actnPaste")->setEnabled(ClipboardHasObject());
+  const bool imageSelected = FDocument->SelectedImage() != nullptr;
+  findChild<QAction*>("actnDeleteImage")->setEnabled(imageSelected);
+  findChild<QAction*>("actnReplaceImage")->setEnabled(imageSelected);
+  findChild<QAction*>("actnExport")->setEnabled(FDocument->Source().Bitmaps().Count() > 0);
 }
 
 }  // namespace vt

@@ -271,6 +271,93 @@ void TSkinDocument::DragSelected(TDragHandle handle, int dx, int dy) {
   SetModified(true);
 }
 
+TSeSkinObject* TSkinDocument::InsertPasted(std::unique_ptr<TSeSkinObject> object) {
+  if (!object) return nullptr;
+  TSeSkinObject* owner = FSelected ? FSelected : FCurrentForm;
+  TSeSkinObject* pasted = object.release();
+  if (owner) {
+    owner->InsertComponent(pasted);
+    FSkinSource->BindObject(*pasted);
+    owner->AlignChildren();
+  } else {
+    FSkinSource->AddObject(pasted);
+  }
+  emit ObjectInserted(pasted);
+  Select(pasted);
+  SetModified(true);
+  return pasted;
+}
+
+void TSkinDocument::EditSkin(TSkinPart part, const std::function<void(TSeSkinSource&)>& edit) {
+  edit(*FSkinSource);
+  switch (part) {
+    case TSkinPart::spImages:
+      // The selected image may be among those the change freed.
+      if (FSkinSource->Bitmaps().IndexOf(FSelectedImage) < 0) FSelectedImage = nullptr;
+      emit ImagesChanged();
+      break;
+    case TSkinPart::spTables:
+      emit TablesChanged();
+      break;
+    case TSkinPart::spObjects:
+      emit ObjectChanged(FSelected);
+      break;
+  }
+  SetModified(true);
+}
+
+// ---- Images -------------------------------------------------------------------------
+
+void TSkinDocument::ResolveAllLinks() {
+  for (int i = 0; i < FSkinSource->Count(); ++i) FSkinSource->Objects(i)->UpdateLinks();
+}
+
+void TSkinDocument::AddImage(std::unique_ptr<TteBitmap> image) {
+  if (!image) return;
+  TteBitmap* added = image.release();
+  FSkinSource->Bitmaps().Add(added);
+  // Links that name an image which was missing find it now.
+  ResolveAllLinks();
+  FSelectedImage = added;
+  emit ImagesChanged();
+  SetModified(true);
+  emit SelectionChanged();
+}
+
+bool TSkinDocument::ReplaceSelectedImage(std::unique_ptr<TteBitmap> image) {
+  if (!FSelectedImage || !image) return false;
+  TteBitmapList& bitmaps = FSkinSource->Bitmaps();
+  const int index = bitmaps.IndexOf(FSelectedImage);
+  if (index < 0) return false;
+  // The skin source's own replacement needs an object to re-resolve; this works on any.
+  image->SetName(FSelectedImage->Name());
+  std::unique_ptr<TteBitmap> old(bitmaps.Extract(index));
+  TteBitmap* replacement = image.release();
+  bitmaps.Insert(index, replacement);
+  ResolveAllLinks();
+  FSelectedImage = replacement;
+  emit ImagesChanged();
+  SetModified(true);
+  emit SelectionChanged();
+  return true;
+}
+
+bool TSkinDocument::DeleteSelectedImage() {
+  if (!FSelectedImage) return false;
+  TteBitmapList& bitmaps = FSkinSource->Bitmaps();
+  const int index = bitmaps.IndexOf(FSelectedImage);
+  if (index < 0) return false;
+  // The links let go of the image before it is freed.
+  std::unique_ptr<TteBitmap> deleted(bitmaps.Extract(index));
+  ResolveAllLinks();
+  FSelectedImage = nullptr;
+  FCurrentForm = FSelected = nullptr;
+  emit ImagesChanged();
+  SetModified(true);
+  emit SelectionChanged();
+  return true;
+}
+
 void TSkinDocument::PropertyChanging() {
   PushUndoState();
 }

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -27,6 +28,9 @@ struct TUndoState {
   std::string FormName;
   std::string SelectedName;
 };
+
+// What a whole-skin change touched, so that the views rebuild what shows it.
+enum class TSkinPart { spObjects, spImages, spTables };
 
 // Which edges of the selected object a drag moves: the handle it started on.
 enum class TDragHandle { dhMove, dhTopLeft, dhTopRight, dhBottomLeft, dhBottomRight };
@@ -90,6 +94,25 @@ class TSkinDocument : public QObject {
   // The inspector's two events: a state before a property is written, the news after.
   void PropertyChanging();
   void PropertyChanged();
+  // A pasted object (not yet owned by anything): a child of the selection, else of the
+  // current form, each then laid out again, else a new top-level form that becomes the
+  // current one. It becomes the selection.
+  TSeSkinObject* InsertPasted(std::unique_ptr<TSeSkinObject> object);
+
+  // Runs a change of the whole skin (the maintenance commands, the theme tables) and
+  // announces it; the document is then modified.
+  void EditSkin(TSkinPart part, const std::function<void(TSeSkinSource&)>& edit);
+
+  // ---- Images
+  // Appends the image; it becomes the selected image.
+  void AddImage(std::unique_ptr<TteBitmap> image);
+  // The new image takes the selected one's name and place; false when there is no
+  // selected image (the new image is then dropped).
+  bool ReplaceSelectedImage(std::unique_ptr<TteBitmap> image);
+  // Frees the selected image. Every object resolves its links again, so that links to
+  // it paint the missing-image placeholder; their stored names stay, and an image added
+  // under that name later is found again. No form stays on the work area.
+  bool DeleteSelectedImage();
 
  signals:
   // The whole skin was replaced (new, open, undo, redo): every view starts again.
@@ -110,6 +133,7 @@ class TSkinDocument : public QObject {
   void ReplaceSource(std::unique_ptr<TSeSkinSource> source, const QString& fileName);
   void ClearUndoStates();
   static std::unique_ptr<TSeSkinSource> MakeNewSkin();
+  void ResolveAllLinks();
 
   std::unique_ptr<TSeSkinSource> FSkinSource;
   QString FFileName;

@@ -211,7 +211,7 @@ QWidget* TfrmMain::BuildSecretPanel() {
   FSecretPanel = Named(new QWidget, "SecretPanel");
   auto* row = new QHBoxLayout(FSecretPanel);
   row->setContentsMargins(4, 2, 4, 2);
-  row->addWidget(new QLabel("Maintenance"));
+  row->addWidget(BuildMaintenanceControls());
   row->addStretch();
   FSecretPanel->hide();
   return FSecretPanel;
@@ -239,7 +239,7 @@ QWidget* TfrmMain::BuildLeftPanel() {
   charsetRow->addWidget(FCharsetBox, 1);
   auto* change = new QPushButton("Change");
   change->setObjectName("Button1");
-  change->setEnabled(false);  // the charset command comes with the images panel
+  connect(change, &QPushButton::clicked, this, &TfrmMain::ChangeCharset);
   charsetRow->addWidget(change);
   column->addLayout(charsetRow);
   connect(FSkinTree, &TObjectTree::SourceChosen, this, [this] {
@@ -248,7 +248,7 @@ QWidget* TfrmMain::BuildLeftPanel() {
   });
   connect(FSkinTree, &TObjectTree::ObjectChosen, this, &TfrmMain::SelectObject);
   connect(FSkinTree, &TObjectTree::ImageChosen, this,
-          [this](TteBitmap* image) { FDocument->SelectImage(image); });
+          [this](TteBitmap* image) { SelectImage(image); });
   connect(FSkinTree, &TObjectTree::BranchChosen, this,
           [this](TTreeNodeKind kind) { TreeBranchChosen(static_cast<int>(kind)); });
   return left;
@@ -267,14 +267,10 @@ QWidget* TfrmMain::BuildCentre() {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(FWorkScroll);
   FCentre->addWidget(work);
-  for (const char* name : {"PanelImages", "PanelFonts", "PanelColors", "PanelSysColors"}) {
-    auto* panel = Named(new QWidget, name);
-    auto* panelLayout = new QVBoxLayout(panel);
-    auto* note = new QLabel("This panel is not available yet.");
-    note->setAlignment(Qt::AlignCenter);
-    panelLayout->addWidget(note);
-    FCentre->addWidget(panel);
-  }
+  FCentre->addWidget(BuildImagesPanel());
+  for (TCentrePanel panel :
+       {TCentrePanel::cpFonts, TCentrePanel::cpColors, TCentrePanel::cpSysColors})
+    FCentre->addWidget(BuildTablePanel(panel));
   connect(FWorkArea, &TWorkArea::ObjectClicked, this, &TfrmMain::SelectObject);
   return FCentre;
 }
@@ -481,6 +477,7 @@ void TfrmMain::SelectionChanged() {
   } else if (!FDocument->SelectedImage()) {
     FTreeCaption->setText(" Objects Tree - Skin Source");
   }
+  ShowSelectedImage();
   UpdateView();
 }
 

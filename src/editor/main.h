@@ -9,12 +9,15 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "editor/SkinDocument.h"
+#include "rtl/Graphics.h"
 
 class QComboBox;
 class QLabel;
+class QListWidget;
 class QScrollArea;
 class QStackedWidget;
 class QTabBar;
@@ -69,6 +72,38 @@ class TfrmMain : public QMainWindow {
   std::function<std::optional<QString>()> AskOpenFileName;
   std::function<std::optional<QString>()> AskSaveFileName;
   std::function<QMessageBox::StandardButton(const QString& question)> AskYesNoCancel;
+  // The open-bitmap dialog: the new image, or nothing when cancelled.
+  std::function<std::unique_ptr<TteBitmap>()> AskBitmap;
+
+  // ---- Clipboard and images (MainPanels.cpp)
+  void CopyObject();
+  void PasteObject();
+  bool ClipboardHasObject() const;
+  void SelectImage(TteBitmap* image);
+  void AddImage();
+  void ReplaceImage();
+  void DeleteImage();
+  void ExportBitmaps();
+  // ---- Maintenance and the charset (MainPanels.cpp)
+  void ChangeCharset();
+  void ChangeAllFonts();
+  void ReplaceColor();
+  void RemoveDuplicateImages();
+  void PackImages();
+  // ---- Fonts, colours and system colours (MainTables.cpp); each acts on the selected row
+  // of its list and does nothing without one.
+  void SelectThemeColor(bool pick);
+  void SelectSysColor(bool pick);
+  void ChangeThemeFont();
+  void ChangeThemeFontColor();
+  // The colour dialog, starting on `initial`; nothing when cancelled.
+  std::function<std::optional<TColor>(TColor initial)> AskColor;
+  // The colour picker; the picked colour, nothing when cancelled.
+  std::function<std::optional<TColor>()> AskPickedColor;
+  // Information for the designer ("3 color changed"); a message box unless replaced.
+  std::function<void(const QString& message)> ShowMessage;
+  // The font dialog, starting on `initial`; nothing when cancelled.
+  std::function<std::optional<QFont>(const QFont& initial)> AskFont;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -81,6 +116,13 @@ class TfrmMain : public QMainWindow {
   QWidget* BuildCentre();
   QWidget* BuildRightPanel();
   QWidget* BuildSecretPanel();
+  QWidget* BuildImagesPanel();
+  QWidget* BuildMaintenanceControls();
+  QWidget* BuildTablePanel(TCentrePanel panel);
+  void RepaintTables();
+  void InstallColorDialogs();
+  void ShowSelectedImage();
+  void CreatePanelActions();
   // Actions, menus, tool bars (MainActions.cpp)
   void CreateActions();
   void CreateMenus();
@@ -113,6 +155,10 @@ class TfrmMain : public QMainWindow {
   QWidget* FSecretPanel = nullptr;
   QStackedWidget* FKindPages = nullptr;
   QTabBar* FTabs = nullptr;
+  QLabel* FImageView = nullptr;
+  QListWidget* FThemeColors = nullptr;
+  QListWidget* FThemeSysColors = nullptr;
+  QListWidget* FThemeFonts = nullptr;
   QTemporaryDir FTempDir;
   bool FInspectorWriting = false;
 };

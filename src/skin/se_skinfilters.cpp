@@ -738,3 +738,13 @@ void TSeSkinFilterMaxCompression::WriteSkin(TStream& stream) {
 }
 
 }  // namespace vt
+
+namespace vt {
+
+const char* SysColorTableName(int index) {
+  if (index < 0 || index >= TteThemeSysColors::kCount)
+    throw Exception("System colour table entry " + std::to_string(index) + " does not exist");
+  return kSysColorTableNames[index];
+}
+
+}  // namespace vt

@@ -161,3 +161,12 @@ std::string GetSkinFilterString();
 const TSeSkinFilterClass*& DefaultSkinFilter();
 
 }  // namespace vt
+
+namespace vt {
+
+// The name the system colour table form stores for entry `index` (0..25); the eleventh
+// repeats "clActiveCaption", so two entries name the same colour. The editor lists the
+// system colours by these names and edits each by the colour its name stands for.
+const char* SysColorTableName(int index);
+
+}  // namespace vt

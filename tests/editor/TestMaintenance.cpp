@@ -1,0 +1,149 @@
+// The maintenance panel's commands and the charset change, clicked as the designer does.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "PanelTestUtil.h"
+#include "editor/SkinMaintenance.h"
+
+namespace vt::test {
+namespace {
+
+struct MaintenanceTest : PanelWindowTest {
+  void SetUp() override {
+    PanelWindowTest::SetUp();
+    Window->findChild<QWidget*>("SecretPanel")->show();
+    Window->ShowMessage = [this](const QString& message) { Messages << message; };
+  }
+  void Click(const char* button) {
+    QTest::mouseClick(Window->findChild<QPushButton*>(button), Qt::LeftButton);
+  }
+  void Type(const char* edit, const QString& text) {
+    auto* line = Window->findChild<QLineEdit*>(edit);
+    line->clear();
+    QTest::keyClicks(line, text);
+  }
+  TteBitmap* AddImage(const std::string& name, int w, int h, uint32_t pixel = 0xFF336699u) {
+    TteBitmap* image = SolidImage(name, w, h, pixel).release();
+    Source().Bitmaps().Add(image);
+    return image;
+  }
+  // A bitmap object on the form linking `rect` of the image `name`.
+  TSeBitmapObject& Linked(const std::string& name, const TRect& rect) {
+    Document().Select(Source().GetFormObject());
+    auto* object = dynamic_cast<TSeBitmapObject*>(
+        Document().CreateSkinObject(TSeBitmapObject::StaticClassInfo()));
+    TteBitmapLink link;
+    link.SetName(name);
+    link.SetRect(rect);
+    object->SetBitmap(link);
+    object->UpdateLinks();
+    Document().SetModified(false);
+    return *object;
+  }
+  std::vector<std::string> ImageNames() {
+    std::vector<std::string> names;
+    for (int i = 0; i < Source().Bitmaps().Count(); ++i)
+      names.push_back(Source().Bitmaps().Bitmaps(i)->Name());
+    return names;
+  }
+  QStringList Messages;
+};
+
+TEST_F(MaintenanceTest, DuplicatesKeepTheFirstOfANameIgnoringCase) {
+  AddImage("Btn", 2, 2);
+  AddImage("other", 2, 2);
+  AddImage("btn", 3, 3);
+  TSeBitmapObject& object = Linked("btn", {0, 0, 2, 2});
+  Click("Button4");
+  EXPECT_EQ(Messages, QStringList{"1 images removed."});
+  EXPECT_EQ(ImageNames(), (std::vector<std::string>{"Btn", "other"}));
+  EXPECT_EQ(object.Bitmap()->Bitmap(), Source().Bitmaps().Bitmaps(0));
+  EXPECT_TRUE(Document().Modified());
+}
+
+TEST_F(MaintenanceTest, PackingPlacesRowByRowMovesTheLinksAndCopiesThePixels) {
+  AddImage("wide", 390, 10, 0xFF0000FFu);
+  AddImage("small", 20, 5, 0xFF00FF00u);
+  TSeBitmapObject& wide = Linked("wide", {1, 2, 3, 4});
+  TSeBitmapObject& small = Linked("small", {0, 1, 20, 5});
+  Click("Button5");
+  ASSERT_EQ(ImageNames(), std::vector<std::string>{kPackedImageName});
+  TteBitmap* packed = Source().Bitmaps().Bitmaps(0);
+  EXPECT_EQ(packed->Width(), 400);
+  EXPECT_EQ(packed->Height(), 300);
+  EXPECT_EQ(wide.Bitmap()->Rect(), (TRect{1, 2, 3, 4}));
+  // 20 pixels do not fit beside the 390 wide image: the first free row is 10.
+  EXPECT_EQ(small.Bitmap()->Rect(), (TRect{0, 11, 20, 15}));
+  EXPECT_EQ(small.Bitmap()->GetName(), kPackedImageName);
+  EXPECT_EQ(small.Bitmap()->Bitmap(), packed);
+  EXPECT_EQ(packed->Pixels(389, 9), 0xFF0000FFu);
+  EXPECT_EQ(packed->Pixels(19, 14), 0xFF00FF00u);
+  EXPECT_EQ(packed->Pixels(20, 10), kKeyPixel);
+  EXPECT_EQ(Document().SelectedImage(), packed);
+  EXPECT_TRUE(Document().Modified());
+}
+
+TEST_F(MaintenanceTest, ExactlyTheSizeFitsAtTheOriginOnePixelMoreChangesNothing) {
+  AddImage("full", 400, 300);
+  ASSERT_TRUE(PlaceImages(Source().Bitmaps(), 400, 300));
+  EXPECT_EQ(PlaceImages(Source().Bitmaps(), 400, 300)->front(), (TPoint{0, 0}));
+
+  Source().Bitmaps().Clear();
+  TteBitmap* tooWide = AddImage("wide", 401, 300);
+  Click("Button5");
+  EXPECT_EQ(Messages, QStringList{"Error optimization"});
+  EXPECT_EQ(Source().Bitmaps().Bitmaps(0), tooWide);
+  EXPECT_EQ(Source().Bitmaps().Count(), 1);
+  EXPECT_FALSE(Document().Modified());
+
+  Type("Edit4", "40O");
+  Click("Button5");
+  EXPECT_EQ(Errors.size(), 1u);
+  EXPECT_FALSE(Document().Modified());
+}
+
+TEST_F(MaintenanceTest, ReplaceColorComparesTheTextOfTheColoursEachClassHas) {
+  TSeSkinObject& form = *Source().GetFormObject();
+  form.SetColor(clWindowText);  // counted: every object's Color
+  Document().Select(&form);
+  auto* active = dynamic_cast<TSeActiveObject*>(
+      Document().CreateSkinObject(TSeActiveObject::StaticClassInfo()));
+  active->SetColor(clRed);
+  active->SetActiveColor(clWindowText);
+  active->ActiveFont()->SetColor(clWindowText);
+  active->Font()->SetColor(clBlue);
+  form.Font()->SetColor(clWindowText);  // a plain object's font is not compared
+  Document().SetModified(false);
+  Type("Edit3", "$00102030");
+  Click("Button3");
+  EXPECT_EQ(Messages, QStringList{"3 color changed"});
+  EXPECT_EQ(form.GetColor(), TColor(0x00102030));
+  EXPECT_EQ(active->GetActiveColor(), TColor(0x00102030));
+  EXPECT_EQ(active->ActiveFont()->GetColor(), TColor(0x00102030));
+  EXPECT_EQ(form.Font()->GetColor(), clWindowText);
+  EXPECT_TRUE(Document().Modified());
+}
+
+TEST_F(MaintenanceTest, ChangeFontAndCharsetReachEveryFontAndMarkTheDocument) {
+  Document().Select(Source().GetFormObject());
+  auto* text =
+      dynamic_cast<TSeTextObject*>(Document().CreateSkinObject(TSeTextObject::StaticClassInfo()));
+  text->FontHot()->SetColor(clWindowText);
+  Document().SetModified(false);
+  Window->AskFont = [](const QFont&) { return std::optional(QFont("Verdana")); };
+  Click("Button2");
+  for (TFont* font : {text->Font(), text->FontHot(), text->FontDisabled()})
+    EXPECT_EQ(font->GetName(), "Verdana");
+  EXPECT_EQ(text->FontHot()->GetColor(), ColorToRGB(clWindowText));
+  EXPECT_TRUE(Document().Modified());
+
+  Document().SetModified(false);
+  Window->findChild<QComboBox*>("cbCharset")->setCurrentText("GREEK_CHARSET");
+  Click("Button1");
+  EXPECT_EQ(text->FontPressed()->GetCharset(), *IdentToCharset("GREEK_CHARSET"));
+  EXPECT_TRUE(Document().Modified());
+}
+
+}  // namespace
+}  // namespace vt::test
