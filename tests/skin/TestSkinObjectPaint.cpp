@@ -16,6 +16,7 @@ using test::LinkTo;
 using test::MakeBitmap;
 using test::PixelAt;
 using test::Render;
+using test::SetMargins;
 
 constexpr uint32_t kWhitePixel = 0xFFFFFFFF;
 constexpr uint32_t kRedPixel = 0xFFFF0000;
@@ -309,13 +310,6 @@ TteBitmap* NinePartImage(bool keyInCentre) {
     if (edgeColumn || edgeRow) return Argb(30, shade, 30);
     return Argb(30, 30, shade);
   });
-}
-
-void SetMargins(TSeSkinObject& object, int margin) {
-  object.SetMarginLeft(margin);
-  object.SetMarginTop(margin);
-  object.SetMarginRight(margin);
-  object.SetMarginBottom(margin);
 }
 
 constexpr TscTileStyle kStyles[] = {
