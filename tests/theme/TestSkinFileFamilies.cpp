@@ -69,7 +69,7 @@ TEST_F(SkinFileFamilies, ScrollBarPartsAndStates) {
                                             {kpsFocused, scNormal}, {kpsSelected, scNormal}};
   for (const TCase& c : cases)
     for (auto [request, code] : states)
-      EXPECT_EQ(Paint([&](TTeSkinFile& t, TCanvas& cv, const TRect& r) {
+      EXPECT_EQ(Paint([&, request = request](TTeSkinFile& t, TCanvas& cv, const TRect& r) {
                   t.ScrollDrawButton(cv, 0, Part(r, c.Part, request), "default");
                 }),
                 Expect(Id("ScrollBar", c.Name), code))
