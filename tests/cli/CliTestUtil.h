@@ -2,6 +2,7 @@
 // Running vtskin in-process and building small skins for its tests.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -60,5 +61,28 @@ inline QString SaveSkin(TSeSkinSource& source, const QTemporaryDir& dir, const Q
   source.SaveToFile(path.toStdString());
   return path;
 }
+
+// The engine started and a temporary folder for what a command writes.
+class CliTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    PrepareSkinEngine();
+    ASSERT_TRUE(Dir.isValid());
+  }
+  QString WriteFile(const QString& name, const QByteArray& bytes) {
+    const QString path = Dir.filePath(name);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return path;
+  }
+  // The first `count` bytes of the file, all of them by default.
+  static QByteArray ReadFile(const QString& path, qint64 count = -1) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return count < 0 ? file.readAll() : file.read(count);
+  }
+  QTemporaryDir Dir;
+};
 
 }  // namespace vt::test

@@ -26,10 +26,10 @@ void AddCompleteObjects(TSeSkinSource& source) {
   }
 }
 
-class CliCheck : public ::testing::Test {
+class CliCheck : public CliTest {
  protected:
   void SetUp() override {
-    PrepareSkinEngine();
+    CliTest::SetUp();
     AddCompleteObjects(Source);
     Source.Bitmaps().Add(MakeBitmap("sheet", 20, 10, 0xFF808080));
   }
@@ -48,7 +48,6 @@ class CliCheck : public ::testing::Test {
     return part;
   }
   TSeSkinSource Source;
-  QTemporaryDir Dir;
   QString Path;
 };
 

@@ -8,16 +8,7 @@
 namespace vt::test {
 namespace {
 
-class CliExport : public ::testing::Test {
- protected:
-  void SetUp() override { PrepareSkinEngine(); }
-  QByteArray Head(const QString& path, int count) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    return file.read(count);
-  }
-  QTemporaryDir Dir;
-};
+using CliExport = CliTest;
 
 TEST_F(CliExport, DemoImagesComeBackPixelForPixel) {
   const QString out = Dir.filePath("images");
@@ -32,7 +23,7 @@ TEST_F(CliExport, DemoImagesComeBackPixelForPixel) {
     const QString file = out + "/" + name + (bitmap.AlphaFlag() ? ".png" : ".bmp");
     expectedLines << "Bitmap " + name + " saved as " + file;
     if (bitmap.AlphaFlag()) {
-      ASSERT_EQ(Head(file, 4), QByteArray("\x89PNG")) << name.toStdString();
+      ASSERT_EQ(ReadFile(file, 4), QByteArray("\x89PNG")) << name.toStdString();
       const QImage image = LoadPngFile(file.toStdString());
       ASSERT_EQ(image.size(), QSize(bitmap.Width(), bitmap.Height()));
       for (int y = 0; y < bitmap.Height(); ++y)
@@ -43,7 +34,7 @@ TEST_F(CliExport, DemoImagesComeBackPixelForPixel) {
           else
             ASSERT_EQ(qAlpha(image.pixel(x, y)), 0);
     } else {
-      ASSERT_EQ(Head(file, 2), QByteArray("BM")) << name.toStdString();
+      ASSERT_EQ(ReadFile(file, 2), QByteArray("BM")) << name.toStdString();
       const QImage image(file);
       ASSERT_EQ(image.size(), QSize(bitmap.Width(), bitmap.Height()));
       for (int y = 0; y < bitmap.Height(); ++y)

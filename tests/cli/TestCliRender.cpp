@@ -5,16 +5,14 @@
 namespace vt::test {
 namespace {
 
-class CliRender : public ::testing::Test {
+class CliRender : public CliTest {
  protected:
-  void SetUp() override { PrepareSkinEngine(); }
   QImage Render(const QStringList& extra, const QString& name = "out.png") {
     const QString path = Dir.filePath(name);
     const TToolRun run = RunTool(QStringList{"render"} + extra + QStringList{path});
     EXPECT_EQ(run.Code, kExitOk) << run.Err.toStdString();
     return LoadPngFile(path.toStdString());
   }
-  QTemporaryDir Dir;
 };
 
 TEST_F(CliRender, ButtonHasSmoothTransparentCornersAndAnOpaqueFace) {

@@ -9,10 +9,7 @@
 namespace vt::test {
 namespace {
 
-class CliThumbnail : public ::testing::Test {
- protected:
-  QTemporaryDir Dir;
-};
+using CliThumbnail = CliTest;
 
 TEST_F(CliThumbnail, TheLargerSideIsTheAskedSize) {
   // The demo form is stored at 320 x 220.

@@ -13,10 +13,7 @@
 namespace vt::test {
 namespace {
 
-class DemoSkins : public ::testing::Test {
- protected:
-  void SetUp() override { PrepareSkinEngine(); }
-};
+using DemoSkins = CliTest;
 
 bool SamePixels(const TteBitmap& a, const TteBitmap& b) {
   if (a.Width() != b.Width() || a.Height() != b.Height()) return false;

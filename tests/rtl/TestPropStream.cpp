@@ -43,6 +43,23 @@ void AppendShort(std::vector<uint8_t>& bytes, const std::string& text) {
   Append(bytes, text);
 }
 
+// The signature, the class and the object name that open every stored object.
+std::vector<uint8_t> Header(const std::string& objectName) {
+  std::vector<uint8_t> bytes;
+  Append(bytes, "TPF0");
+  AppendShort(bytes, "TSample");
+  AppendShort(bytes, objectName);
+  return bytes;
+}
+
+// Where the value of the property `name` starts in a stored object.
+std::vector<uint8_t>::const_iterator ValueOf(const std::vector<uint8_t>& bytes,
+                                             const std::string& name) {
+  std::vector<uint8_t> key;
+  AppendShort(key, name);
+  return std::search(bytes.begin(), bytes.end(), key.begin(), key.end()) + key.size();
+}
+
 void ExpectSame(const TSample& a, const TSample& b) {
   EXPECT_EQ(a.GetName(), b.GetName());
   EXPECT_EQ(a.GetTag(), b.GetTag());
@@ -77,10 +94,7 @@ TEST(PropStream, WritesTheDocumentedBytes) {
   sample.Count = -2;
   sample.Color = 0x123456;  // no identifier
   sample.Caption = "";      // empty strings are not written
-  std::vector<uint8_t> expected;
-  Append(expected, "TPF0");
-  AppendShort(expected, "TSample");
-  AppendShort(expected, "S");
+  std::vector<uint8_t> expected = Header("S");
   AppendShort(expected, "Count");
   expected.insert(expected.end(), {2, 0xFE});
   AppendShort(expected, "Shape");
@@ -119,10 +133,7 @@ TEST(PropStream, IntegersTakeTheSmallestTypeThatHoldsThem) {
     TSample sample(nullptr);
     sample.Count = value;
     const std::vector<uint8_t> bytes = ToBinary(sample);
-    std::vector<uint8_t> name;
-    AppendShort(name, "Count");
-    auto at = std::search(bytes.begin(), bytes.end(), name.begin(), name.end()) + name.size();
-    EXPECT_TRUE(std::equal(valueBytes.begin(), valueBytes.end(), at)) << value;
+    EXPECT_TRUE(std::equal(valueBytes.begin(), valueBytes.end(), ValueOf(bytes, "Count"))) << value;
     TSample back(nullptr);
     FromBinary(bytes, back);
     EXPECT_EQ(back.Count, value);
@@ -134,10 +145,7 @@ TEST(PropStream, StringsUpTo255BytesAreShortStrings) {
     TSample sample(nullptr);
     sample.Caption = std::string(length, 'x');
     const std::vector<uint8_t> bytes = ToBinary(sample);
-    std::vector<uint8_t> name;
-    AppendShort(name, "Caption");
-    auto at = std::search(bytes.begin(), bytes.end(), name.begin(), name.end()) + name.size();
-    EXPECT_EQ(*at, length <= 255 ? 6 : 12);
+    EXPECT_EQ(*ValueOf(bytes, "Caption"), length <= 255 ? 6 : 12);
     TSample back(nullptr);
     FromBinary(bytes, back);
     EXPECT_EQ(back.Caption, sample.Caption);
@@ -145,10 +153,7 @@ TEST(PropStream, StringsUpTo255BytesAreShortStrings) {
 }
 
 TEST(PropStream, ReadsPropertiesInAnyOrderAndLeavesOthersAlone) {
-  std::vector<uint8_t> bytes;
-  Append(bytes, "TPF0");
-  AppendShort(bytes, "TSample");
-  AppendShort(bytes, "");
+  std::vector<uint8_t> bytes = Header("");
   AppendShort(bytes, "font.name");  // names ignore letter case
   bytes.push_back(6);
   AppendShort(bytes, "Arial");
@@ -169,10 +174,7 @@ TEST(PropStream, ReadsPropertiesInAnyOrderAndLeavesOthersAlone) {
 }
 
 TEST(PropStream, SkipsUnknownPropertiesAndUnfitValuesWithWarnings) {
-  std::vector<uint8_t> bytes;
-  Append(bytes, "TPF0");
-  AppendShort(bytes, "TSample");
-  AppendShort(bytes, "x");
+  std::vector<uint8_t> bytes = Header("x");
   AppendShort(bytes, "Future");  // a property of a later version
   bytes.push_back(1);            // a list of two values
   bytes.insert(bytes.end(), {2, 1, 6, 1, 'a', 0});
@@ -234,10 +236,7 @@ TEST(PropStream, DamagedStreamsFailWithAnOffset) {
 }
 
 TEST(PropStream, HugeLengthsFailBeforeAllocating) {
-  std::vector<uint8_t> bytes;
-  Append(bytes, "TPF0");
-  AppendShort(bytes, "TSample");
-  AppendShort(bytes, "");
+  std::vector<uint8_t> bytes = Header("");
   AppendShort(bytes, "Caption");
   bytes.insert(bytes.end(), {12, 0xFF, 0xFF, 0xFF, 0x7F});
   TSample back(nullptr);
@@ -246,11 +245,15 @@ TEST(PropStream, HugeLengthsFailBeforeAllocating) {
   EXPECT_THROW(FromBinary(bytes, back), EReadError);
 }
 
-TEST(PropStream, NamesTooLongForTheFormatRaise) {
+// A name byte holds at most 255 characters, and a class name long enough to set the
+// flag bits of the leading byte would read back as flags.
+TEST(PropStream, NamesTheFormatCannotHoldAreRefused) {
   TSample sample(nullptr);
   sample.SetName(std::string(256, 'n'));
   TMemoryStream stream;
   EXPECT_THROW(WriteComponent(stream, sample), EWriteError);
+  EXPECT_THROW(ObjectTextToBinary("object A: T" + std::string(239, 'x') + "\r\nend"), EReadError);
+  EXPECT_NO_THROW(ObjectTextToBinary("object A: T" + std::string(238, 'x') + "\r\nend"));
 }
 
 // ---- The text form --------------------------------------------------------------------
@@ -275,12 +278,9 @@ TEST(PropText, WritesTheDocumentedLines) {
             "  Data = {\r\n"
             "    0102FF}\r\n"
             "end\r\n");
-}
-
-TEST(PropText, AnUnnamedObjectIsWrittenAsItsClassAlone) {
-  TSample sample(nullptr);
-  const std::string text = ObjectBinaryToText(ToBinary(sample));
-  EXPECT_EQ(text.substr(0, 16), "object TSample\r\n");
+  // An unnamed object is written as its class alone.
+  TSample unnamed(nullptr);
+  EXPECT_EQ(ObjectBinaryToText(ToBinary(unnamed)).substr(0, 16), "object TSample\r\n");
 }
 
 TEST(PropText, BreaksLongStringsAndBinaryData) {
@@ -488,10 +488,7 @@ TEST(PropText, DeepNestingFailsInsteadOfOverflowingTheStack) {
   for (int i = 0; i < 5000; ++i) objects += "object T\r\n";
   EXPECT_THROW(ObjectTextToBinary(objects), EReadError);
   // The same depth in binary form.
-  std::vector<uint8_t> binary;
-  Append(binary, "TPF0");
-  AppendShort(binary, "TSample");
-  AppendShort(binary, "");
+  std::vector<uint8_t> binary = Header("");
   AppendShort(binary, "L");
   binary.insert(binary.end(), 5000, 1);
   TSample back(nullptr);
@@ -501,10 +498,7 @@ TEST(PropText, DeepNestingFailsInsteadOfOverflowingTheStack) {
 TEST(PropText, RefusesToWriteTextThatWouldNotReadBack) {
   auto stream = [](const std::string& objectName, const std::string& propName, TValueType type,
                    const std::string& ident) {
-    std::vector<uint8_t> bytes;
-    Append(bytes, "TPF0");
-    AppendShort(bytes, "TSample");
-    AppendShort(bytes, objectName);
+    std::vector<uint8_t> bytes = Header(objectName);
     AppendShort(bytes, propName);
     bytes.push_back(static_cast<uint8_t>(type));
     if (type == TValueType::vaIdent) AppendShort(bytes, ident);
@@ -544,11 +538,6 @@ TEST(PropText, FuzzFindingsStayFixed) {
     EXPECT_EQ(ObjectTextToBinary(ObjectBinaryToText(binary)), binary);
   }
   EXPECT_GT(checked, 0);
-}
-
-TEST(PropStream, ClassNamesThatWouldReadAsFlagsAreRefused) {
-  EXPECT_THROW(ObjectTextToBinary("object A: T" + std::string(239, 'x') + "\r\nend"), EReadError);
-  EXPECT_NO_THROW(ObjectTextToBinary("object A: T" + std::string(238, 'x') + "\r\nend"));
 }
 
 }  // namespace

@@ -113,6 +113,8 @@ TEST(TypeInfo, SameNameSeesEveryByteOfEveryLength) {
       changed[i] ^= 0x20;
       EXPECT_FALSE(SameName(a, std::string_view(changed.data(), length))) << length << " " << i;
     }
-    if (length > 0) EXPECT_FALSE(SameName(a, std::string_view(base.data(), length - 1)));
+    if (length > 0) {
+      EXPECT_FALSE(SameName(a, std::string_view(base.data(), length - 1)));
+    }
   }
 }

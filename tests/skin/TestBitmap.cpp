@@ -255,25 +255,18 @@ TEST(TteBitmapAssign, AssignToDrawsIntoAZeroedImage) {
 const std::vector<uint32_t> kResourcePixels{0x80FF0000, 0xFF00FF00, 0x000000FF,
                                             0x007F007F, 0x40102030, 0xFFFFFFFF};
 
-TEST(TteBitmapResource, ThirtyTwoBitResourceKeepsAlphaFromQtResources) {
+// A 32-bit resource keeps its alpha (from Qt's resources), any other is opaque.
+TEST(TteBitmapResource, ThirtyTwoBitsKeepAlphaOthersAreOpaqueMissingOnesAreReported) {
   TteBitmap bitmap;
   bitmap.LoadFromResource(":/bitmaps", "alpha-32bit-bottom-up");
   EXPECT_EQ(bitmap.Width(), 3);
   EXPECT_EQ(AllPixels(bitmap), kResourcePixels);
   EXPECT_TRUE(bitmap.AlphaFlag());
-}
-
-TEST(TteBitmapResource, OtherResourcesAreOpaque) {
-  TteBitmap bitmap;
   bitmap.LoadFromResource(QString(VTSKIN_TEST_DATA) + "/data/bitmap", "rgb-24bit.bmp");
   std::vector<uint32_t> opaque;
   for (uint32_t p : kResourcePixels) opaque.push_back(p | 0xFF000000u);
   EXPECT_EQ(AllPixels(bitmap), opaque);
   EXPECT_FALSE(bitmap.AlphaFlag());
-}
-
-TEST(TteBitmapResource, MissingResourceIsReported) {
-  TteBitmap bitmap;
   try {
     bitmap.LoadFromResource(":/bitmaps", "NOSUCH");
     FAIL();
@@ -306,10 +299,8 @@ TEST(TteBitmapFlags, ReplaceWithKeyUsesAToleranceBelowSix) {
   EXPECT_TRUE(bitmap->KeyFlag());
   bitmap->ReplaceWithKey(clLime);  // nothing near: the flag drops
   EXPECT_FALSE(bitmap->KeyFlag());
-}
-
-TEST(TteBitmapFlags, KeyProcessingOfLoading) {
-  auto bitmap =
+  // Loading also takes pixels near the key colour itself, and notes partial alpha.
+  bitmap =
       MakeBitmap(4, {Bgr(255, 0, 255), Bgr(125, 2, 129), Bgr(10, 20, 30, 0x80), Bgr(40, 50, 60)});
   bitmap->ProcessKeyOnLoad();
   EXPECT_EQ(RowOf(*bitmap, 0),
@@ -318,19 +309,16 @@ TEST(TteBitmapFlags, KeyProcessingOfLoading) {
   EXPECT_TRUE(bitmap->AlphaFlag());
 }
 
-TEST(TteBitmapColour, SetAlphaKeepsColours) {
-  auto bitmap = MakeBitmap(2, {0x12345678, kKeyPixel});
-  bitmap->SetAlpha(0x80);
-  EXPECT_EQ(RowOf(*bitmap, 0), (std::vector<uint32_t>{0x80345678, 0x807F007F}));
-}
-
-TEST(TteBitmapColour, BrightnessClampsAndSkipsTransparentPixels) {
+TEST(TteBitmapColour, BrightnessClampsAndSkipsTransparentPixelsSetAlphaKeepsColours) {
   auto bitmap = MakeBitmap(3, {Bgr(250, 10, 128, 0x80), kKeyPixel, Bgr(1, 2, 3, 0)});
   bitmap->ChangeBrightness(10);
   EXPECT_EQ(RowOf(*bitmap, 0),
             (std::vector<uint32_t>{Bgr(255, 20, 138, 0x80), kKeyPixel, Bgr(1, 2, 3, 0)}));
   bitmap->ChangeBrightness(-30);
   EXPECT_EQ(bitmap->Pixels(0, 0), Bgr(225, 0, 108, 0x80));
+  bitmap->SetAlpha(0x40);
+  EXPECT_EQ(RowOf(*bitmap, 0),
+            (std::vector<uint32_t>{Bgr(225, 0, 108, 0x40), 0x407F007F, Bgr(1, 2, 3, 0x40)}));
 }
 
 TEST(TteBitmapColour, HueTurnsByDeltaOver255) {
@@ -352,10 +340,10 @@ TEST(TteBitmapColour, HueRoundTripsAndZeroChangesNothing) {
   for (int y = 0; y < 64; ++y)
     for (int x = 0; x < 64; ++x) bitmap.SetPixel(x, y, random.Next() | 0xFF000000u);
   const std::vector<uint32_t> before = AllPixels(bitmap);
-  bitmap.ChangeHue(0);
-  EXPECT_EQ(AllPixels(bitmap), before);
-  bitmap.ChangeHue(255);  // a whole turn
-  EXPECT_EQ(AllPixels(bitmap), before);
+  for (int delta : {0, 255}) {  // nothing, a whole turn
+    bitmap.ChangeHue(delta);
+    EXPECT_EQ(AllPixels(bitmap), before) << delta;
+  }
 }
 
 }  // namespace

@@ -14,25 +14,41 @@ TBytes& TextRecord(TBytes& b, const std::string& className, const std::string& t
   return b.Str(className).Str(text);
 }
 
+// One table entry as stored: its name, a colon, its value.
+TBytes& Entry(TBytes& b, const std::string& name, const std::string& value) {
+  return b.Str(name).Str(":").Str(value);
+}
+
+// The bytes of `b` as a string, to look for inside a saved file.
+std::string Text(const TBytes& b) {
+  return std::string(b.Data.begin(), b.Data.end());
+}
+
 TBytes& ColorTable(TBytes& b, int highest, TColor first) {
   b.U8(highest);
   for (int i = 0; i <= highest; ++i)
-    b.Str(i == 3 ? "NotWindow" : "Name").Str(":").Str(ColorToString(first + i));
+    Entry(b, i == 3 ? "NotWindow" : "Name", ColorToString(first + i));
   return b;
 }
 
 TBytes& SysColorTable(TBytes& b, int count) {
   b.U32(static_cast<uint32_t>(count));
-  for (int i = 0; i < count; ++i) b.Str("cl").Str(":").Str(ColorToString(0x10 + i));
+  for (int i = 0; i < count; ++i) Entry(b, "cl", ColorToString(0x10 + i));
   return b;
 }
 
 TBytes& FontTable(TBytes& b, int highest) {
   b.U8(highest);
   for (int i = 0; i <= highest; ++i)
-    b.Str("F").Str(":").Str("Arial," + std::to_string(8 + i % 5) + ",0,1,2,3" +
-                            (i % 2 ? ",bold" : ""));
+    Entry(b, "F", "Arial," + std::to_string(8 + i % 5) + ",0,1,2,3" + (i % 2 ? ",bold" : ""));
   return b;
+}
+
+// All three tables at their full size.
+TBytes& FullTables(TBytes& b, TColor firstColor) {
+  ColorTable(b, 21, firstColor);
+  SysColorTable(b, 26);
+  return FontTable(b, 65);
 }
 
 // Loads a body through the filter's envelope.
@@ -63,9 +79,7 @@ TEST(SkinLayouts, ObjectWordWithAllThreeTables) {
   body.Strings().U32(0).U32(2 | 0x00FF0000);
   TextRecord(body, "TSeSkinObject", kFormText);
   TextRecord(body, "TSeTextObject", "object TSeTextObject\r\n  Width = 7\r\nend\r\n");
-  ColorTable(body, 21, 0x100);
-  SysColorTable(body, 26);
-  FontTable(body, 65);
+  FullTables(body, 0x100);
   for (const TSeSkinFilterClass* cls : {Variants()[0], Variants()[1], Variants()[2]}) {
     const auto source = LoadVariant(*cls, body);
     ASSERT_EQ(source->Count(), 2);
@@ -208,9 +222,7 @@ TBytes& StreamBitmap(TBytes& b, const std::string& name, std::vector<uint32_t> p
 
 TBytes TablesAfterObjects(TBytes body) {
   body.U32(0x00FF0000);
-  ColorTable(body, 21, 0);
-  SysColorTable(body, 26);
-  FontTable(body, 65);
+  FullTables(body, 0);
   return body;
 }
 
@@ -451,9 +463,9 @@ TEST(SkinLayouts, ASmallerColourTableSetsTheEntriesItHas) {
 TEST(SkinLayouts, UnreadableTableEntriesAreReportedAndSkipped) {
   TBytes body;
   body.Strings().U32(0).U32(0x00FF0000);
-  body.U8(1).Str("A").Str(":").Str("clNoSuchColour").Str("B").Str(":").Str("clRed");
+  Entry(Entry(body.U8(1), "A", "clNoSuchColour"), "B", "clRed");
   SysColorTable(body, 0);
-  body.U8(1).Str("A").Str(":").Str("Arial,8,0,1,2,3,wobbly").Str("B").Str(":").Str("Arial,9");
+  Entry(Entry(body.U8(1), "A", "Arial,8,0,1,2,3,wobbly"), "B", "Arial,9");
   const auto source = LoadVariant(*Variants()[0], body);
   EXPECT_EQ(source->Colors().GetColor(1), clRed);
   EXPECT_EQ(source->Fonts().Font(1).GetSize(), 9);
@@ -474,30 +486,18 @@ TEST(SkinLayouts, WritesTheTableFormsAsStored) {
   const std::vector<uint8_t> bytes = SaveWith(source, *Variants()[0]);
   const std::string text(bytes.begin(), bytes.end());
   TBytes colors;
-  colors.U8(21)
-      .Str("CaptionNormal")
-      .Str(":")
-      .Str("clWhite")
-      .Str("CaptionInactive")
-      .Str(":")
-      .Str("$00123456");
-  EXPECT_NE(text.find(std::string(colors.Data.begin(), colors.Data.end())), std::string::npos);
-  TBytes sys;
-  sys.Str("clDefault").Str(":");
-  EXPECT_NE(text.find(std::string(sys.Data.begin(), sys.Data.end())), std::string::npos);
-  TBytes eleventh;
-  eleventh.Str("clActiveCaption").Str(":");
-  const std::string e(eleventh.Data.begin(), eleventh.Data.end());
+  Entry(Entry(colors.U8(21), "CaptionNormal", "clWhite"), "CaptionInactive", "$00123456");
+  EXPECT_NE(text.find(Text(colors)), std::string::npos);
+  EXPECT_NE(text.find(Text(TBytes().Str("clDefault").Str(":"))), std::string::npos);
+  const std::string e = Text(TBytes().Str("clActiveCaption").Str(":"));
   EXPECT_NE(text.find(e, text.find(e) + 1), std::string::npos);  // named twice
   const TColor shadow = ColorToRGB(clBtnShadow);
   TBytes font;
-  font.U8(65)
-      .Str("CaptionTextNormal")
-      .Str(":")
-      .Str("Verdana,10,1," + std::to_string(GetRValue(shadow)) + "," +
-           std::to_string(GetGValue(shadow)) + "," + std::to_string(GetBValue(shadow)) +
-           ",bold,strikeout");
-  EXPECT_NE(text.find(std::string(font.Data.begin(), font.Data.end())), std::string::npos);
+  Entry(font.U8(65), "CaptionTextNormal",
+        "Verdana,10,1," + std::to_string(GetRValue(shadow)) + "," +
+            std::to_string(GetGValue(shadow)) + "," + std::to_string(GetBValue(shadow)) +
+            ",bold,strikeout");
+  EXPECT_NE(text.find(Text(font)), std::string::npos);
 }
 
 TEST(SkinLayouts, RecordClassNamesFallBackToRelatedClasses) {
@@ -511,9 +511,7 @@ TEST(SkinLayouts, RecordClassNamesFallBackToRelatedClasses) {
   TextRecord(body, "TQwTextObject", "object Caption: TQwTextObject\r\n  Width = 3\r\nend\r\n");
   TextRecord(body, "TSeFancyObject", "anything at all, never parsed");
   TextRecord(body, "TSeSkinObject", kFormText);
-  ColorTable(body, 21, 0);
-  SysColorTable(body, 26);
-  FontTable(body, 65);
+  FullTables(body, 0);
   const auto source = LoadVariant(*Variants()[2], body);
   ASSERT_EQ(source->Count(), 2);
   EXPECT_EQ(source->Objects(0)->ClassName(), "TSeTextObject");

@@ -58,6 +58,14 @@ inline QImage Render(TSeSkinObject& object, int width, int height,
   return surface.ToImage().convertToFormat(QImage::Format_ARGB32);
 }
 
+// The same margin on all four sides, as nine-part drawing cuts the image.
+inline void SetMargins(TSeSkinObject& object, int margin) {
+  object.SetMarginLeft(margin);
+  object.SetMarginTop(margin);
+  object.SetMarginRight(margin);
+  object.SetMarginBottom(margin);
+}
+
 inline uint32_t PixelAt(const QImage& image, int x, int y) {
   return static_cast<uint32_t>(image.pixel(x, y));
 }

@@ -253,7 +253,7 @@ TEST(SkinObjectModel, CloneOfAnUnregisteredClassIsNothingAndAssignSkipsSuchChild
   EXPECT_EQ(copy.Children(0)->ClassName(), "TSeTextObject");
 }
 
-TEST(SkinObjectModel, CloneWithOwnerJoinsTheOwnerAndSubclassAssignTakesTheBaseFromAnyObject) {
+TEST(SkinObjectModel, CloneWithOwnerJoinsTheOwnerAndAssignTakesTheBaseFromAnySkinObject) {
   TSeSkinObject owner(nullptr);
   TSeBitmapObject bitmap(nullptr);
   bitmap.SetColor(clRed);
@@ -269,12 +269,8 @@ TEST(SkinObjectModel, CloneWithOwnerJoinsTheOwnerAndSubclassAssignTakesTheBaseFr
   button.Assign(plain);
   EXPECT_EQ(button.GetKind(), TSeKind::skCaption);
   EXPECT_EQ(button.GetTileStyle(), TscTileStyle::tsStretch);  // not in the source: kept
-}
-
-TEST(SkinObjectModel, AssignFromSomethingElseFails) {
-  TSeSkinObject object(nullptr);
-  TFont font;
-  EXPECT_THROW(object.Assign(font), EConvertError);
+  TFont font;  // but not from something that is no skin object
+  EXPECT_THROW(button.Assign(font), EConvertError);
 }
 
 TEST(SkinObjectModel, TheObjectsPropertyGoesThroughTheInstalledHook) {

@@ -16,6 +16,7 @@ using test::LinkTo;
 using test::MakeBitmap;
 using test::PixelAt;
 using test::Render;
+using test::SetMargins;
 
 constexpr uint32_t kWhitePixel = 0xFFFFFFFF;
 constexpr uint32_t kRedPixel = 0xFFFF0000;
@@ -175,16 +176,15 @@ TEST_F(SkinObjectPaint, TitlesEndWithAnEllipsisWithinTheirTextWidth) {
 
 // ---- Bitmap objects: rules ----
 
-TEST_F(SkinObjectPaint, BitmapObjectsPaintNothingAtAllWithoutAResolvedLink) {
-  TSeBitmapObject object(nullptr);
-  object.SetBounds({0, 0, 10, 10});
-  object.SetText("x");
-  auto* child = new TSeSkinObject(&object);
-  child->SetBounds({0, 0, 5, 5});
-  EXPECT_EQ(InkBounds(Render(object, 10, 10), kBackgroundPixel), (TRect{10, 10, 0, 0}));
-}
+// Without a resolved link nothing is painted, not even text or children; with one but
+// without colour, the object paints as a plain one: nothing either.
+TEST_F(SkinObjectPaint, BitmapObjectsNeedALinkAndSimpleDrawingNeedsAColour) {
+  TSeBitmapObject unlinked(nullptr);
+  unlinked.SetBounds({0, 0, 10, 10});
+  unlinked.SetText("x");
+  (new TSeSkinObject(&unlinked))->SetBounds({0, 0, 5, 5});
+  EXPECT_EQ(InkBounds(Render(unlinked, 10, 10), kBackgroundPixel), (TRect{10, 10, 0, 0}));
 
-TEST_F(SkinObjectPaint, SimpleDrawingWithoutColourPaintsAsAPlainObject) {
   Images.Add(MakeBitmap("solid", 2, 2, [](int, int) { return Argb(0, 0, 255); }));
   TSeBitmapObject object(nullptr);
   object.SetBitmap(*LinkTo("solid", {0, 0, 2, 2}));
@@ -271,8 +271,14 @@ TEST_F(SkinObjectPaint, TheSystemMenuButtonShowsTheWindowIconOfAForm) {
     const QIcon saved = QGuiApplication::windowIcon();
     QGuiApplication::setWindowIcon(SolidIcon(Qt::green));
     image = Render(*button, 30, 30);
-    QGuiApplication::setWindowIcon(saved);
     EXPECT_EQ(PixelAt(image, 10, 10), 0xFF00FF00);
+
+    QGuiApplication::setWindowIcon(QIcon());  // no icon at all: the default one, 16 x 16
+    const TRect ink = InkBounds(Render(*button, 30, 30), kBackgroundPixel);
+    QGuiApplication::setWindowIcon(saved);
+    EXPECT_FALSE(ink.IsEmpty());
+    EXPECT_LE(ink.Right, 4 + 16);
+    EXPECT_LE(ink.Bottom, 2 + 16);
     form.Icon = SolidIcon(Qt::red);
 
     form.Form = false;
@@ -281,22 +287,6 @@ TEST_F(SkinObjectPaint, TheSystemMenuButtonShowsTheWindowIconOfAForm) {
     EXPECT_EQ(InkBounds(Render(*button, 30, 30), kBackgroundPixel), (TRect{30, 30, 0, 0}));
     form.Form = true;
   }
-}
-
-TEST_F(SkinObjectPaint, WithoutAnyIconTheDefaultOneIsShown) {
-  TFormStub form;
-  TSeSystemButton button(nullptr);
-  button.SetAction(TSeAction::sbaSysMenu);
-  button.SetBounds({0, 0, 20, 20});
-  button.SetControl(&form);
-  const QIcon saved = QGuiApplication::windowIcon();
-  QGuiApplication::setWindowIcon(QIcon());
-  const QImage image = Render(button, 20, 20);
-  QGuiApplication::setWindowIcon(saved);
-  const TRect ink = InkBounds(image, kBackgroundPixel);
-  EXPECT_FALSE(ink.IsEmpty());
-  EXPECT_LE(ink.Right, 16);
-  EXPECT_LE(ink.Bottom, 16);
 }
 
 // ---- Golden scenes ----
@@ -370,10 +360,7 @@ TEST_F(SkinObjectPaint, GoldenNinePartDrawingInEveryStyleWithTransparentPieces) 
       object.SetBitmap(*LinkTo("nine", {0, 0, 8, 8}));
       object.SetTileStyle(row == 0 ? kStyles[i] : TscTileStyle::tsStretch);
       object.SetBorderTileStyle(row == 0 ? TscTileStyle::tsTile : kStyles[i]);
-      object.SetMarginLeft(2);
-      object.SetMarginTop(2);
-      object.SetMarginRight(2);
-      object.SetMarginBottom(2);
+      SetMargins(object, 2);
       object.SetBounds(TRect::FromSize(2 + 28 * i, 2 + 26 * row, 26, 24));
       Attach(object);
       ASSERT_TRUE(object.Bitmap()->Masked && object.Bitmap()->MaskedBorder &&
@@ -396,10 +383,7 @@ TEST_F(SkinObjectPaint, GoldenBitmapBoxNinePartAndPlain) {
     box.SetBitmap(*LinkTo("nine", {0, 0, 8, 8}));
     box.SetTileStyle(styles[i]);
     box.SetBorderTileStyle(TscTileStyle::tsStretch);
-    box.SetMarginLeft(2);
-    box.SetMarginTop(2);
-    box.SetMarginRight(2);
-    box.SetMarginBottom(2);
+    SetMargins(box, 2);
     box.SetBounds(TRect::FromSize(2 + 28 * i, 2, 26, 24));
     Attach(box);
     ASSERT_FALSE(box.Bitmap()->Masked);

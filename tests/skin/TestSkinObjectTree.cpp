@@ -64,9 +64,8 @@ TEST_F(SkinObjectTree, HitTestFindsTheDeepestLastChildAndSkipsTransparentOnes) {
   SkinDesignMode = true;
   EXPECT_EQ(Root.HitTest({10, 50}), Overlay);
   EXPECT_EQ(Root.HitTest({85, 5}), Overlay);  // the later child wins
-}
-
-TEST_F(SkinObjectTree, HitTestAllIgnoresVisibility) {
+  SkinDesignMode = false;
+  // HitTestAll ignores visibility.
   Close->SetVisible(false);
   EXPECT_EQ(Root.HitTest({85, 5}), Caption);
   EXPECT_EQ(Root.HitTestAll({85, 5}), Close);
@@ -165,10 +164,7 @@ TEST(SkinObjectLinks, UpdateLinksResolvesByNameAndWorksOutTheFlagsForTheMargins)
   object->SetBitmap(*LinkTo("FRAME", {0, 0, 8, 8}));
   object->SetBitmapHot(*LinkTo("frame", {2, 2, 6, 6}));
   object->SetBitmapPressed(*LinkTo("missing", {0, 0, 8, 8}));
-  object->SetMarginLeft(2);
-  object->SetMarginTop(2);
-  object->SetMarginRight(2);
-  object->SetMarginBottom(2);
+  test::SetMargins(*object, 2);
   form.SetBitmapList(&list);
   form.UpdateLinks();
   EXPECT_EQ(object->Bitmap()->Bitmap(), list.Bitmaps(0));
@@ -179,20 +175,11 @@ TEST(SkinObjectLinks, UpdateLinksResolvesByNameAndWorksOutTheFlagsForTheMargins)
   EXPECT_TRUE(object->BitmapHot()->IsValid());
   EXPECT_FALSE(object->BitmapHot()->MaskedAngles);  // the key pixel is outside this rectangle
   EXPECT_FALSE(object->BitmapPressed()->IsValid());
-}
-
-TEST(SkinObjectLinks, ALinkWhoseImageLeftTheListNoLongerResolves) {
-  TteBitmapList list;
-  list.Add(MakeBitmap("a", 4, 4, [](int, int) { return test::Argb(1, 2, 3); }));
-  TSeBitmapSkinObject object(nullptr);
-  object.SetBitmap(*LinkTo("a", {0, 0, 4, 4}));
-  object.SetBitmapList(&list);
-  object.UpdateLinks();
-  ASSERT_TRUE(object.Bitmap()->IsValid());
+  // A link whose image left the list no longer resolves.
   list.Delete(0);
-  object.UpdateLinks();
-  EXPECT_FALSE(object.Bitmap()->IsValid());
-  EXPECT_EQ(object.Bitmap()->Bitmap(), nullptr);
+  form.UpdateLinks();
+  EXPECT_FALSE(object->Bitmap()->IsValid());
+  EXPECT_EQ(object->Bitmap()->Bitmap(), nullptr);
 }
 
 TEST(SkinObjectLinks, EveryBitmapClassResolvesAllItsLinks) {
@@ -224,7 +211,7 @@ TColor HueShiftedLikeAnImage(TColor color, int delta) {
   return PixelToColor(pixel.Pixels(0, 0));
 }
 
-TEST(SkinObjectColors, HueShiftsColoursLikeImagePixelsAndLeavesNoneAlone) {
+TEST(SkinObjectColors, HueAndBrightnessShiftColoursLikeImagePixelsAndLeaveNoneAlone) {
   TSeActiveObject object(nullptr);
   object.SetColor(RGB(200, 40, 40));
   object.Font()->SetColor(RGB(10, 100, 200));
@@ -239,15 +226,13 @@ TEST(SkinObjectColors, HueShiftsColoursLikeImagePixelsAndLeavesNoneAlone) {
   EXPECT_EQ(object.GetActiveColor(), clNone);
   EXPECT_EQ(object.ActiveFont()->GetColor(), HueShiftedLikeAnImage(RGB(0, 200, 0), 60));
   EXPECT_EQ(child->GetColor(), HueShiftedLikeAnImage(RGB(30, 60, 90), 60));
-}
-
-TEST(SkinObjectColors, BrightnessAddsToEveryChannel) {
-  TSeTextObject object(nullptr);
-  object.SetColor(RGB(250, 10, 100));
-  object.FontHot()->SetColor(RGB(0, 0, 0));
-  object.ChangeBrightness(20);
-  EXPECT_EQ(object.GetColor(), RGB(255, 30, 120));
-  EXPECT_EQ(object.FontHot()->GetColor(), RGB(20, 20, 20));
+  // Brightness adds to every channel, clamped, in the state fonts too.
+  TSeTextObject text(nullptr);
+  text.SetColor(RGB(250, 10, 100));
+  text.FontHot()->SetColor(RGB(0, 0, 0));
+  text.ChangeBrightness(20);
+  EXPECT_EQ(text.GetColor(), RGB(255, 30, 120));
+  EXPECT_EQ(text.FontHot()->GetColor(), RGB(20, 20, 20));
 }
 
 TEST(SkinObjectFonts, GetFontFollowsTheStateAndSetCharsetReachesTheExtraFonts) {

@@ -84,10 +84,13 @@ TEST(SkinSource, ReplaceBitmapTakesTheNameAndPlaceAndRelinks) {
   auto* object = new TSeBitmapObject(nullptr);
   object->Bitmap()->SetName("second");
   object->Bitmap()->SetRect(TRect{0, 0, 2, 2});
-  source.AddObject(object);
-  EXPECT_EQ(object->Bitmap()->Bitmap(), old);
   auto replacement = std::make_unique<TteBitmap>();
   replacement->SetSize(4, 4);
+  // A skin without objects replaces nothing.
+  EXPECT_FALSE(source.ReplaceBitmap(old, replacement.get()));
+  EXPECT_EQ(source.Bitmaps().Bitmaps(1), old);
+  source.AddObject(object);
+  EXPECT_EQ(object->Bitmap()->Bitmap(), old);
   EXPECT_FALSE(source.ReplaceBitmap(nullptr, replacement.get()));
   TteBitmap* fresh = replacement.release();
   ASSERT_TRUE(source.ReplaceBitmap(old, fresh));
@@ -97,15 +100,6 @@ TEST(SkinSource, ReplaceBitmapTakesTheNameAndPlaceAndRelinks) {
   // An image that is not in the list is not replaced.
   std::unique_ptr<TteBitmap> stranger(NamedBitmap("x", 0)), other(NamedBitmap("y", 0));
   EXPECT_FALSE(source.ReplaceBitmap(stranger.get(), other.get()));
-}
-
-TEST(SkinSource, ReplaceBitmapNeedsAnObject) {
-  TSeSkinSource source;
-  TteBitmap* old = NamedBitmap("a", 0);
-  source.Bitmaps().Add(old);
-  std::unique_ptr<TteBitmap> fresh(NamedBitmap("b", 0));
-  EXPECT_FALSE(source.ReplaceBitmap(old, fresh.get()));
-  EXPECT_EQ(source.Bitmaps().Bitmaps(0), old);
 }
 
 TEST(SkinSource, HueAndBrightnessShiftImagesAndObjects) {
