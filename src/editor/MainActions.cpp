@@ -46,9 +46,6 @@ const TObjectKindButton kObjectKindButtons[] = {
     {"SpeedButton10", "TSeRollPanelObject", &TSeRollPanelObject::StaticClassInfo, true},
 };
 
-// Commands whose windows are not part of the editor yet: in place, disabled.
-constexpr const char* kPendingActions[] = {"actnPickColor"};
-
 void BindButton(QWidget* root, const char* name, QAction* action) {
   if (auto* button = root->findChild<QToolButton*>(name)) button->setDefaultAction(action);
 }
@@ -90,7 +87,9 @@ void TfrmMain::CreateActions() {
   AddAction("actnAddImage", "", "Add Image...", QKeySequence("Ctrl+A"), "");
   AddAction("actnDeleteImage", "", "Delete Image", QKeySequence("Ctrl+D"), "");
   AddAction("actnReplaceImage", "", "Replace Image...", QKeySequence("Ctrl+R"), "");
-  AddAction("actnPickColor", "", "Pick...", {}, "pick");
+  // The picker leaves its colour on the clipboard, from where the designer pastes it.
+  connect(AddAction("actnPickColor", "", "Pick...", {}, "pick"), &QAction::triggered, this,
+          [this] { AskPickedColor(); });
   QAction* deleteObject = AddAction("actnDelete", "Edit", "Delete", {}, "delete");
   deleteObject->setToolTip("Delete");
   connect(deleteObject, &QAction::triggered, FDocument, &TSkinDocument::DeleteSelected);
@@ -98,7 +97,6 @@ void TfrmMain::CreateActions() {
   select->setCheckable(true);
   select->setChecked(true);
   AddAction("actnFront", "Edit", "Bring to Front", {}, "front")->setEnabled(false);
-  for (const char* name : kPendingActions) findChild<QAction*>(name)->setEnabled(false);
 
   BindButton(this, "btnNew", findChild<QAction*>("actnFileNew"));
   BindButton(this, "btnOpen", findChild<QAction*>("actnFileOpen"));

@@ -203,6 +203,19 @@ TEST_F(MainWindowTest, TheDeleteButtonDeletesTheSelectedChild) {
   EXPECT_TRUE(Window->Document().Modified());
 }
 
+TEST_F(MainWindowTest, PickShowsTheColourPicker) {
+  Open();
+  int shown = 0;
+  Window->AskPickedColor = [&]() -> std::optional<TColor> {
+    ++shown;
+    return std::nullopt;
+  };
+  auto* pick = Window->findChild<QToolButton*>("SpeedButton14");
+  ASSERT_TRUE(pick->isEnabled());
+  QTest::mouseClick(pick, Qt::LeftButton);
+  EXPECT_EQ(shown, 1);
+}
+
 // The open dialog's preview pane reads the file the designer points at.
 TEST_F(MainWindowTest, TheOpenDialogPreviewsTheSkinUnderTheCursor) {
   TTeOpenThemeDialog dialog;

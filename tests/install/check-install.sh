@@ -40,7 +40,9 @@ for type in uskn kskn xskn mskn; do
              "share/vtskined/skins/demo-light.$type" "share/vtskined/skins/demo-dark.$type")
 done
 [ -x "$BUILD/apps/vtskined" ] && expected+=(bin/vtskined share/man/man1/vtskined.1)
-[ -x "$BUILD/apps/vtskin-preview" ] && expected+=(bin/vtskin-preview)
+[ -x "$BUILD/apps/vtskin-preview" ] && expected+=(bin/vtskin-preview share/man/man1/vtskin-preview.1)
+[ -f "$BUILD/plugins/styles/libvtskinstyle.so" ] &&
+  expected+=("$(sed -n 's/^VTSKIN_STYLE_PLUGIN_DIR:INTERNAL=//p' "$BUILD/CMakeCache.txt")/libvtskinstyle.so")
 for file in "${expected[@]}"; do
   [ -s "$PREFIX/$file" ] && pass "installed $file" || fail "missing $file"
 done
