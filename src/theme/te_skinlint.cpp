@@ -2,6 +2,7 @@
 #include "theme/te_skinlint.h"
 
 #include "rtl/TypInfo.h"
+#include "skin/se_skinpreview.h"
 #include "theme/te_catalogue.h"
 
 namespace vt {
@@ -17,13 +18,7 @@ std::string Quoted(const std::string& text) {
 }
 
 std::string PathOf(const TSeSkinObject& object) {
-  std::string path;
-  for (const TComponent* c = &object; c; c = c->Owner()) {
-    const auto* skinObject = dynamic_cast<const TSeSkinObject*>(c);
-    if (!skinObject) break;
-    path = path.empty() ? skinObject->GetName() : skinObject->GetName() + "/" + path;
-  }
-  return path;
+  return SkinObjectPath(object);
 }
 
 std::string RectText(const TRect& r) {

@@ -4,6 +4,9 @@
 #
 #   make-completion.sh VTSKIN TEMPLATE OUT
 set -euo pipefail
+# A sanitizer build's programs report the leaks of system libraries (fontconfig) when they
+# exit; that is no part of their help text.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 VTSKIN=$1 TEMPLATE=$2 OUT=$3
 
 # Commands are the indented lines of the "Commands:" block of the general help.

@@ -4,6 +4,9 @@
 #
 #   make-manpage.sh PROGRAM NAME-LINE OUT.1 [--commands]
 set -euo pipefail
+# A sanitizer build's programs report the leaks of system libraries (fontconfig) when they
+# exit; that is no part of their help text.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 PROGRAM=$1 NAME_LINE=$2 OUT=$3 WITH_COMMANDS=${4:-}
 HELP2MAN=${HELP2MAN:-help2man}
 
