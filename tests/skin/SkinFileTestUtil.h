@@ -16,6 +16,7 @@
 #include "skin/se_skinfilters.h"
 #include "skin/se_skinrecords.h"
 #include "skin/se_skinsource.h"
+#include "skin/se_zlib.h"
 #include "skin/te_bitmap.h"
 #include "skin/theme_se3objects.h"
 
@@ -66,6 +67,26 @@ inline const std::vector<const TSeSkinFilterClass*>& Variants() {
       &SkinFilterClassOf<TSeSkinFilterUltraCompressed>(),
       &SkinFilterClassOf<TSeSkinFilterMaxCompression>()};
   return variants;
+}
+
+// A skin source read from `body` in the variant's envelope: the tag, then the body as it
+// stands (uncompressed) or after "QXLZ" in a zlib stream.
+inline std::unique_ptr<TSeSkinSource> LoadVariant(const TSeSkinFilterClass& cls,
+                                                  const TBytes& body) {
+  TMemoryStream stream;
+  auto filter = cls.Create();
+  stream.WriteBuffer(filter->SkinTag().data(), 5);
+  if (&cls == Variants()[0]) {
+    stream.WriteBuffer(body.Data.data(), static_cast<int64_t>(body.Data.size()));
+  } else {
+    stream.WriteBuffer("QXLZ", 4);
+    TCompressionStream z(TCompressionLevel::clDefault, stream);
+    z.WriteBuffer(body.Data.data(), static_cast<int64_t>(body.Data.size()));
+    z.Finish();
+  }
+  auto source = std::make_unique<TSeSkinSource>();
+  LoadBytes(*source, stream.Bytes());
+  return source;
 }
 
 inline bool IsTextLayout(const TSeSkinFilterClass& cls) {

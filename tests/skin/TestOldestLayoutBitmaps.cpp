@@ -31,14 +31,7 @@ std::unique_ptr<TSeSkinSource> LoadOldestSkin(const std::vector<uint8_t>& file) 
   TBytes body;
   body.Strings().U32(1).Str("old32.bmp").U32(static_cast<uint32_t>(file.size())).Raw(file);
   body.U32(0);  // no objects, in the oldest form
-  TMemoryStream stream;
-  stream.WriteBuffer("_MCT\0QXLZ", 9);
-  TCompressionStream z(TCompressionLevel::clDefault, stream);
-  z.WriteBuffer(body.Data.data(), static_cast<int64_t>(body.Data.size()));
-  z.Finish();
-  auto source = std::make_unique<TSeSkinSource>();
-  LoadBytes(*source, stream.Bytes());
-  return source;
+  return LoadVariant(*Variants()[3], body);
 }
 
 TEST(OldestLayoutBitmaps, ThirtyTwoBitFilesKeepTheirAlphaBytes) {

@@ -52,22 +52,6 @@ TBytes& FullTables(TBytes& b, TColor firstColor) {
 }
 
 // Loads a body through the filter's envelope.
-std::unique_ptr<TSeSkinSource> LoadVariant(const TSeSkinFilterClass& cls, const TBytes& body) {
-  TMemoryStream stream;
-  auto filter = cls.Create();
-  stream.WriteBuffer(filter->SkinTag().data(), 5);
-  if (&cls == Variants()[0]) {
-    stream.WriteBuffer(body.Data.data(), static_cast<int64_t>(body.Data.size()));
-  } else {
-    stream.WriteBuffer("QXLZ", 4);
-    TCompressionStream z(TCompressionLevel::clDefault, stream);
-    z.WriteBuffer(body.Data.data(), static_cast<int64_t>(body.Data.size()));
-    z.Finish();
-  }
-  auto source = std::make_unique<TSeSkinSource>();
-  LoadBytes(*source, stream.Bytes());
-  return source;
-}
 
 const std::string kFormText =
     "object Form: TSeSkinObject\r\n  Kind = skForm\r\n  Color = clRed\r\nend\r\n";
