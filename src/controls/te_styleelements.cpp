@@ -179,31 +179,34 @@ void PaintListCheck(TteTheme& theme, TCanvas& canvas, const TStyleRequest& reque
                          request.Object);
 }
 
-void PaintEdit(TteTheme& theme, TCanvas& canvas, const TStyleRequest& request) {
-  theme.EditDraw(canvas, request.Kind, request.PartInfo(), request.Object);
+// Most parts are one call into the theme with the request's kind, part and object.
+template <auto Draw>
+void PaintWhole(TteTheme& theme, TCanvas& canvas, const TStyleRequest& request) {
+  (theme.*Draw)(canvas, request.Kind, request.PartInfo(), request.Object);
 }
 
-void PaintEditButton(TteTheme& theme, TCanvas& canvas, const TStyleRequest& request) {
-  theme.EditDrawButton(canvas, request.Kind, request.PartInfo(), request.Object);
-}
-
-void PaintEditFrame(TteTheme& theme, TCanvas& canvas, const TStyleRequest& request) {
-  theme.EditFrameDraw(canvas, request.Kind, request.PartInfo(), request.Object);
-}
+constexpr auto PaintEdit = &PaintWhole<&TteTheme::EditDraw>;
+constexpr auto PaintEditButton = &PaintWhole<&TteTheme::EditDrawButton>;
+constexpr auto PaintEditFrame = &PaintWhole<&TteTheme::EditFrameDraw>;
+constexpr auto PaintToolSeparator = &PaintWhole<&TteTheme::ToolBarDrawSeparator>;
+constexpr auto PaintGrabber = &PaintWhole<&TteTheme::ToolBarDrawGrabber>;
+constexpr auto PaintGroupBox = &PaintWhole<&TteTheme::GroupBoxDrawFrame>;
+constexpr auto PaintStatusPanel = &PaintWhole<&TteTheme::StatusDrawPanel>;
+constexpr auto PaintListFrame = &PaintWhole<&TteTheme::ListBoxDrawFrame>;
+constexpr auto PaintItemListFrame = &PaintWhole<&TteTheme::ItemListDrawFrame>;
+constexpr auto PaintGridFrame = &PaintWhole<&TteTheme::GridDrawFrame>;
+constexpr auto PaintContainer = &PaintWhole<&TteTheme::ContainerDraw>;
+constexpr auto PaintProgressFrame = &PaintWhole<&TteTheme::ProgressDraw>;
+constexpr auto PaintScrollTrack = &PaintWhole<&TteTheme::ScrollDrawTrack>;
+constexpr auto PaintScrollButton = &PaintWhole<&TteTheme::ScrollDrawButton>;
+constexpr auto PaintTrack = &PaintWhole<&TteTheme::TrackDrawTrack>;
+constexpr auto PaintSpinButton = &PaintWhole<&TteTheme::ButtonDraw>;
 
 void PaintToolButton(TteTheme& theme, TCanvas& canvas, const TStyleRequest& request) {
   TtePartInfo info = request.PartInfo();
   if (request.Option.state & QStyle::State_AutoRaise) info.Flags |= kpfFlat;
   if (IsChecked(request.Option)) info.Flags |= kpfChecked;
   theme.ToolBarDrawButton(canvas, request.Kind, info, request.Object);
-}
-
-void PaintToolSeparator(TteTheme& theme, TCanvas& canvas, const TStyleRequest& request) {
-  theme.ToolBarDrawSeparator(canvas, request.Kind, request.PartInfo(), request.Object);
-}
-
-void PaintGrabber(TteTheme& theme, TCanvas& canvas, const TStyleRequest& request) {
-  theme.ToolBarDrawGrabber(canvas, request.Kind, request.PartInfo(), request.Object);
 }
 
 void PaintToolBar(TteTheme& theme, TCanvas& canvas, const TStyleRequest& request) {
@@ -247,10 +250,6 @@ void PaintMenuScroller(TteTheme& theme, TCanvas& canvas, const TStyleRequest& re
   theme.MenuDrawScrollButton(canvas, request.Kind, info, request.Object);
 }
 
-void PaintGroupBox(TteTheme& theme, TCanvas& canvas, const TStyleRequest& request) {
-  theme.GroupBoxDrawFrame(canvas, request.Kind, request.PartInfo(), request.Object);
-}
-
 void PaintTabFrame(TteTheme& theme, TCanvas& canvas, const TStyleRequest& request) {
   TtePartInfo info = request.PartInfo();
   if (const auto* frame = qstyleoption_cast<const QStyleOptionTabWidgetFrame*>(&request.Option))
@@ -269,10 +268,6 @@ void PaintTab(TteTheme& theme, TCanvas& canvas, const TStyleRequest& request) {
 
 void PaintStatusFrame(TteTheme& theme, TCanvas& canvas, const TStyleRequest& request) {
   theme.StatusDrawFrame(canvas, request.Kind, request.Rect, request.Object);
-}
-
-void PaintStatusPanel(TteTheme& theme, TCanvas& canvas, const TStyleRequest& request) {
-  theme.StatusDrawPanel(canvas, request.Kind, request.PartInfo(), request.Object);
 }
 
 void PaintGripper(TteTheme& theme, TCanvas& canvas, const TStyleRequest& request) {
@@ -312,28 +307,8 @@ void PaintGridCell(TteTheme& theme, TCanvas& canvas, const TStyleRequest& reques
   theme.GridDrawCell(canvas, request.Kind, ItemInfoOf(request), request.Object);
 }
 
-void PaintListFrame(TteTheme& theme, TCanvas& canvas, const TStyleRequest& request) {
-  theme.ListBoxDrawFrame(canvas, request.Kind, request.PartInfo(), request.Object);
-}
-
-void PaintItemListFrame(TteTheme& theme, TCanvas& canvas, const TStyleRequest& request) {
-  theme.ItemListDrawFrame(canvas, request.Kind, request.PartInfo(), request.Object);
-}
-
-void PaintGridFrame(TteTheme& theme, TCanvas& canvas, const TStyleRequest& request) {
-  theme.GridDrawFrame(canvas, request.Kind, request.PartInfo(), request.Object);
-}
-
 void PaintScrollBoxFrame(TteTheme& theme, TCanvas& canvas, const TStyleRequest& request) {
   theme.ScrollBoxDrawFrame(canvas, request.Kind, request.Rect, request.Object);
-}
-
-void PaintContainer(TteTheme& theme, TCanvas& canvas, const TStyleRequest& request) {
-  theme.ContainerDraw(canvas, request.Kind, request.PartInfo(), request.Object);
-}
-
-void PaintProgressFrame(TteTheme& theme, TCanvas& canvas, const TStyleRequest& request) {
-  theme.ProgressDraw(canvas, request.Kind, request.PartInfo(), request.Object);
 }
 
 void PaintProgressBar(TteTheme& theme, TCanvas& canvas, const TStyleRequest& request) {
@@ -343,26 +318,10 @@ void PaintProgressBar(TteTheme& theme, TCanvas& canvas, const TStyleRequest& req
   if (!info.Rect.IsEmpty()) theme.ProgressDraw(canvas, request.Kind, info, request.Object);
 }
 
-void PaintScrollTrack(TteTheme& theme, TCanvas& canvas, const TStyleRequest& request) {
-  theme.ScrollDrawTrack(canvas, request.Kind, request.PartInfo(), request.Object);
-}
-
-void PaintScrollButton(TteTheme& theme, TCanvas& canvas, const TStyleRequest& request) {
-  theme.ScrollDrawButton(canvas, request.Kind, request.PartInfo(), request.Object);
-}
-
-void PaintTrack(TteTheme& theme, TCanvas& canvas, const TStyleRequest& request) {
-  theme.TrackDrawTrack(canvas, request.Kind, request.PartInfo(), request.Object);
-}
-
 void PaintThumb(TteTheme& theme, TCanvas& canvas, const TStyleRequest& request) {
   TtePartInfo info = request.PartInfo();
   info.Part = ThumbPartOf(request.Option);
   theme.TrackDrawThumb(canvas, request.Kind, info, request.Object);
-}
-
-void PaintSpinButton(TteTheme& theme, TCanvas& canvas, const TStyleRequest& request) {
-  theme.ButtonDraw(canvas, request.Kind, request.PartInfo(), request.Object);
 }
 
 // A splitter whose handle divides columns (a horizontal splitter) is a vertical bar.
