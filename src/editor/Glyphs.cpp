@@ -133,6 +133,33 @@ void Picture(QPainter& p) {
   p.drawEllipse(QPointF(11, 5.5), 1.5, 1.5);
 }
 
+// An image command: the picture with a badge at its lower right saying what happens to it.
+void PictureWithBadge(QPainter& p, const std::function<void(QPainter&)>& mark) {
+  p.save();
+  p.translate(-1, -1);
+  Picture(p);
+  p.restore();
+  p.setPen(InkPen());
+  p.setBrush(kPaper);
+  p.drawEllipse(QPointF(11.5, 11.5), 4, 4);
+  mark(p);
+}
+
+void PlusMark(QPainter& p) {
+  p.setPen(QPen(kGreen, 2, Qt::SolidLine, Qt::FlatCap));
+  p.drawLine(QPointF(11.5, 9), QPointF(11.5, 14));
+  p.drawLine(QPointF(9, 11.5), QPointF(14, 11.5));
+}
+
+void SwapMark(QPainter& p) {
+  p.setPen(QPen(kAccent, 1.5, Qt::SolidLine, Qt::RoundCap));
+  p.setBrush(Qt::NoBrush);
+  p.drawArc(QRectF(9.5, 9.5, 4, 4), 90 * 16, 270 * 16);
+  p.setPen(Qt::NoPen);
+  p.setBrush(kAccent);
+  p.drawPolygon(QPolygonF({QPointF(11, 8), QPointF(13.5, 9.5), QPointF(11, 11)}));
+}
+
 void TwoStates(QPainter& p, const QColor& first, const QColor& second) {
   p.setPen(InkPen());
   p.setBrush(first);
@@ -210,6 +237,12 @@ const std::map<QString, TGlyphPainter>& GlyphTable() {
          Picture(p);
          p.setPen(QPen(kRed, 2));
          p.drawLine(QPointF(8, 8), QPointF(14, 2));
+       }},
+      {"addimage", [](QPainter& p) { PictureWithBadge(p, PlusMark); }},
+      {"replaceimage", [](QPainter& p) { PictureWithBadge(p, SwapMark); }},
+      {"deleteimage",
+       [](QPainter& p) {
+         PictureWithBadge(p, [](QPainter& q) { Cross(q, QRectF(9.5, 9.5, 4, 4), kRed, 2); });
        }},
       {"TSeSkinObject", Container},
       {"TSeBitmapObject", Picture},
