@@ -135,10 +135,7 @@ void Picture(QPainter& p) {
 
 // An image command: the picture with a badge at its lower right saying what happens to it.
 void PictureWithBadge(QPainter& p, const std::function<void(QPainter&)>& mark) {
-  p.save();
-  p.translate(-1, -1);
   Picture(p);
-  p.restore();
   p.setPen(InkPen());
   p.setBrush(kPaper);
   p.drawEllipse(QPointF(11.5, 11.5), 4, 4);
@@ -146,18 +143,18 @@ void PictureWithBadge(QPainter& p, const std::function<void(QPainter&)>& mark) {
 }
 
 void PlusMark(QPainter& p) {
-  p.setPen(QPen(kGreen, 2, Qt::SolidLine, Qt::FlatCap));
-  p.drawLine(QPointF(11.5, 9), QPointF(11.5, 14));
-  p.drawLine(QPointF(9, 11.5), QPointF(14, 11.5));
+  p.setPen(QPen(kGreen, 1.6, Qt::SolidLine, Qt::FlatCap));
+  p.drawLine(QPointF(11.5, 9.2), QPointF(11.5, 13.8));
+  p.drawLine(QPointF(9.2, 11.5), QPointF(13.8, 11.5));
 }
 
 void SwapMark(QPainter& p) {
-  p.setPen(QPen(kAccent, 1.5, Qt::SolidLine, Qt::RoundCap));
+  p.setPen(QPen(kAccent, 1.3, Qt::SolidLine, Qt::FlatCap));
   p.setBrush(Qt::NoBrush);
-  p.drawArc(QRectF(9.5, 9.5, 4, 4), 90 * 16, 270 * 16);
+  p.drawArc(QRectF(9.6, 9.6, 3.8, 3.8), 90 * 16, 270 * 16);
   p.setPen(Qt::NoPen);
   p.setBrush(kAccent);
-  p.drawPolygon(QPolygonF({QPointF(11, 8), QPointF(13.5, 9.5), QPointF(11, 11)}));
+  p.drawPolygon(QPolygonF({QPointF(11, 8.4), QPointF(13.2, 9.6), QPointF(11, 10.8)}));
 }
 
 void TwoStates(QPainter& p, const QColor& first, const QColor& second) {
@@ -242,7 +239,7 @@ const std::map<QString, TGlyphPainter>& GlyphTable() {
       {"replaceimage", [](QPainter& p) { PictureWithBadge(p, SwapMark); }},
       {"deleteimage",
        [](QPainter& p) {
-         PictureWithBadge(p, [](QPainter& q) { Cross(q, QRectF(9.5, 9.5, 4, 4), kRed, 2); });
+         PictureWithBadge(p, [](QPainter& q) { Cross(q, QRectF(10, 10, 3, 3), kRed, 1.6); });
        }},
       {"TSeSkinObject", Container},
       {"TSeBitmapObject", Picture},
