@@ -28,7 +28,7 @@ QIcon SeverityIcon(TSkinProblemSeverity severity) {
 bool SameProblems(const std::vector<TSkinProblem>& a, const std::vector<TSkinProblem>& b) {
   return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {
     return x.Severity == y.Severity && x.Message == y.Message && x.ObjectPath == y.ObjectPath &&
-           x.ImageName == y.ImageName;
+           x.ImageName == y.ImageName && x.ImageIndex == y.ImageIndex;
   });
 }
 
@@ -86,7 +86,7 @@ void TProblemsPanel::ItemClicked(QListWidgetItem* item) {
   if (!problem.ObjectPath.empty())
     emit ObjectPicked(problem.ObjectPath);
   else if (!problem.ImageName.empty())
-    emit ImagePicked(problem.ImageName);
+    emit ImagePicked(problem.ImageName, problem.ImageIndex);
 }
 
 }  // namespace vt

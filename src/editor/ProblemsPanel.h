@@ -30,7 +30,8 @@ class TProblemsPanel : public QDockWidget {
 
  signals:
   void ObjectPicked(const std::string& path);
-  void ImagePicked(const std::string& name);
+  // `index` is the image's place in the list when the lint knows it, else -1.
+  void ImagePicked(const std::string& name, int index);
 
  private:
   void ScheduleRefresh();

@@ -174,9 +174,18 @@ void TfrmMain::BuildProblemsPanel() {
     if (TSeSkinObject* object = FindSkinObjectByPath(FDocument->Source(), path))
       SelectObject(object);
   });
-  connect(FProblems, &TProblemsPanel::ImagePicked, this, [this](const std::string& name) {
-    if (TteBitmap* image = FDocument->Source().Bitmaps().GetBitmapByName(name)) SelectImage(image);
-  });
+  connect(FProblems, &TProblemsPanel::ImagePicked, this,
+          [this](const std::string& name, int index) { SelectImageNamed(name, index); });
+}
+
+// Of several images of one name, the lint's line concerns a later one: its place picks it
+// while the list is still as the lint saw it.
+void TfrmMain::SelectImageNamed(const std::string& name, int index) {
+  TteBitmapList& bitmaps = FDocument->Source().Bitmaps();
+  TteBitmap* image = index >= 0 && index < bitmaps.Count() && bitmaps.Bitmaps(index)->Name() == name
+                         ? bitmaps.Bitmaps(index)
+                         : bitmaps.GetBitmapByName(name);
+  if (image) SelectImage(image);
 }
 
 QLineEdit* TfrmMain::BuildFilterBox(const char* name) {

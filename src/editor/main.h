@@ -121,6 +121,7 @@ class TfrmMain : public QMainWindow {
   QWidget* BuildRightPanel();
   QWidget* BuildSecretPanel();
   void BuildProblemsPanel();
+  void SelectImageNamed(const std::string& name, int index);
   QLineEdit* BuildFilterBox(const char* name);
   bool InspectorShows(const std::string& parentPath, const TPropertyRef& prop) const;
   QWidget* BuildImagesPanel();
