@@ -25,6 +25,17 @@ QIcon SeverityIcon(TSkinProblemSeverity severity) {
                                                  : QStyle::SP_MessageBoxWarning);
 }
 
+// A list a few lines high, so that the panel leaves the work area most of the window.
+class TProblemList : public QListWidget {
+ public:
+  QSize sizeHint() const override {
+    return {QListWidget::sizeHint().width(), kShownLines * (fontMetrics().height() + 4)};
+  }
+
+ private:
+  static constexpr int kShownLines = 5;
+};
+
 bool SameProblems(const std::vector<TSkinProblem>& a, const std::vector<TSkinProblem>& b) {
   return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {
     return x.Severity == y.Severity && x.Message == y.Message && x.ObjectPath == y.ObjectPath &&
@@ -35,9 +46,10 @@ bool SameProblems(const std::vector<TSkinProblem>& a, const std::vector<TSkinPro
 }  // namespace
 
 TProblemsPanel::TProblemsPanel(TSkinDocument& document, QWidget* parent)
-    : QDockWidget("Problems", parent), FDocument(document), FList(new QListWidget) {
+    : QDockWidget("Problems", parent), FDocument(document), FList(new TProblemList) {
   setObjectName("ProblemsDock");
   FList->setObjectName("ProblemsList");
+  FList->setIconSize(QSize(16, 16));
   setWidget(FList);
   // A burst of changes (a drag, typing with auto-update) costs one lint, after the burst.
   FRefreshTimer.setSingleShot(true);
