@@ -4,19 +4,16 @@
 #include <QListWidget>
 #include <QStyle>
 
+#include "rtl/AnsiText.h"
+
 namespace vt {
 
 namespace {
 
-// Skin texts are 8-bit; Latin-1 shows every byte as one character.
-QString SkinText(const std::string& text) {
-  return QString::fromLatin1(text.data(), qsizetype(text.size()));
-}
-
 // The line `vtskin check` prints, without the file name.
 QString ProblemLine(const TSkinProblem& problem) {
   const std::string where = problem.Where();
-  return SkinText(where.empty() ? problem.Message : where + ": " + problem.Message);
+  return AnsiToQString(where.empty() ? problem.Message : where + ": " + problem.Message);
 }
 
 QIcon SeverityIcon(TSkinProblemSeverity severity) {

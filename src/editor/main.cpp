@@ -25,6 +25,7 @@
 #include "inspector/ErrorReport.h"
 #include "inspector/ZPropLst.h"
 #include "inspector/ZSkinProps.h"
+#include "rtl/AnsiText.h"
 #include "rtl/Graphics.h"
 #include "skin/se_skinfilters.h"
 #include "skin/se_skinpreview.h"
@@ -68,8 +69,7 @@ QWidget* Named(QWidget* widget, const char* name) {
 constexpr int kFilterDepth = 3;
 
 bool NameHolds(const std::string& name, const QString& text) {
-  return QString::fromLatin1(name.data(), qsizetype(name.size()))
-      .contains(text, Qt::CaseInsensitive);
+  return AnsiToQString(name).contains(text, Qt::CaseInsensitive);
 }
 
 bool PropertyOrNestedHolds(const TPropertyRef& prop, const QString& text, int depth) {
