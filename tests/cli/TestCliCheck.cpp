@@ -1,4 +1,6 @@
 // vtskin check: each kind of problem, found in a small skin that has just that problem.
+#include <functional>
+
 #include "CliTestUtil.h"
 #include "skin/theme_se3objects.h"
 #include "theme/te_catalogue.h"
@@ -26,126 +28,106 @@ void AddCompleteObjects(TSeSkinSource& source) {
   }
 }
 
-class CliCheck : public CliTest {
- protected:
-  void SetUp() override {
-    CliTest::SetUp();
+// The complete skin with an image "sheet" of 20 x 10.
+struct TCheckSkin {
+  TCheckSkin() {
     AddCompleteObjects(Source);
     Source.Bitmaps().Add(MakeBitmap("sheet", 20, 10, 0xFF808080));
   }
-  // Saves the skin, runs check, and answers its report.
-  TToolRun Check(const QString& extension = "mskn") {
-    const QString path = SaveSkin(Source, Dir, "skin." + extension);
-    const TToolRun run = RunTool({"check", path});
-    Path = path;
-    return run;
-  }
-  TSeBitmapObject* AddBitmapPart(const std::string& owner, const std::string& image, TRect rect) {
+  void AddBitmapPart(const std::string& owner, const std::string& image, TRect rect,
+                     const std::string& name = "Extra") {
     auto* part = new TSeBitmapObject(Source.GetObjectByName(owner));
-    part->SetName("Extra");
+    part->SetName(name);
     part->Bitmap()->SetName(image);
     part->Bitmap()->SetRect(rect);
-    return part;
   }
   TSeSkinSource Source;
-  QString Path;
 };
 
-TEST_F(CliCheck, ACompleteSkinHasNoProblems) {
-  const TToolRun run = Check();
-  EXPECT_EQ(run.Code, kExitOk) << run.Out.toStdString();
-  EXPECT_EQ(run.Out, Path + ": no problems found\n");
-}
+using CliCheck = CliTest;
 
-TEST_F(CliCheck, BothDemoSkinsPassInEveryVariant) {
-  for (const char* stem : {"demo-light", "demo-dark"})
-    for (const char* extension : {"uskn", "kskn", "xskn", "mskn"}) {
-      const TToolRun run = RunTool({"check", DemoSkin(stem, extension)});
-      EXPECT_EQ(run.Code, kExitOk) << run.Out.toStdString();
-    }
-}
-
-TEST_F(CliCheck, LinksToMissingImagesAndBadRectangles) {
-  AddBitmapPart("Button", "nosuch", {0, 0, 4, 4});
-  AddBitmapPart("Edit", "SHEET", {10, 2, 24, 8})->SetName("Wide");
-  AddBitmapPart("Grid", "sheet", {5, 5, 5, 9})->SetName("Flat");
-  AddBitmapPart("Hint", "sheet", {0, 0, 20, 10});  // fine: the whole image, name in any case
-  const TToolRun run = Check();
-  EXPECT_EQ(run.Code, kExitProblem);
-  EXPECT_TRUE(run.Out.contains(
-      Path + ": Button/Extra: Bitmap names image \"nosuch\", which the skin does not have\n"));
-  EXPECT_TRUE(run.Out.contains(
-      Path +
-      ": Edit/Wide: Bitmap rectangle (10, 2, 24, 8) reaches outside image \"sheet\" (20x10)\n"))
-      << run.Out.toStdString();
-  EXPECT_TRUE(
-      run.Out.contains(Path + ": Grid/Flat: Bitmap has the empty rectangle (5, 5, 5, 9)\n"));
-  EXPECT_FALSE(run.Out.contains("Hint/"));
-  EXPECT_TRUE(run.Out.endsWith(Path + ": 3 problems\n"));
-}
-
-TEST_F(CliCheck, EveryLinkPropertyIsChecked) {
-  auto* button = new TSeButtonObject(Source.GetObjectByName("Panel"));
-  button->SetName("States");
-  button->BitmapDisabled()->SetName("gone");
-  button->BitmapDisabled()->SetRect({0, 0, 1, 1});
-  const TToolRun run = Check("uskn");
-  EXPECT_TRUE(run.Out.contains(": Panel/States: BitmapDisabled names image \"gone\""));
-}
-
-TEST_F(CliCheck, DuplicateImageAndObjectNames) {
-  Source.Bitmaps().Add(MakeBitmap("Sheet", 1, 1, 0));
-  AddTopLevel(Source, "BUTTON");
-  const TToolRun run = Check();
-  EXPECT_TRUE(run.Out.contains(
-      ": image \"Sheet\": images 1 and 2 share this name; links always find the first\n"));
-  EXPECT_TRUE(run.Out.contains(
-      ": BUTTON: top-level objects 2 and 29 share this name; only the first is used\n"))
-      << run.Out.toStdString();
-  EXPECT_TRUE(run.Out.endsWith(": 2 problems\n"));
-}
-
-TEST_F(CliCheck, MissingLookedUpObjectsAndParts) {
-  Source.DeleteObject(Source.GetObjectByName("Hint"));
-  TSeSkinObject* scroll = Source.GetObjectByName("ScrollBar");
-  delete scroll->FindByName("VertSlider");
-  TSeSkinObject* progress = Source.GetObjectByName("ProgressBar");
-  progress->FindByName("FrameVert")->SetName("Frame");  // one of the alternatives is enough
-  delete progress->FindByName("BarVert");
-  const TToolRun run = Check("kskn");
-  EXPECT_EQ(run.Code, kExitProblem);
-  EXPECT_TRUE(
-      run.Out.contains(Path + ": the skin has no \"Hint\" object; hints will paint plainly\n"));
-  EXPECT_TRUE(run.Out.contains(
-      Path + ": ScrollBar: has no part \"VertSlider\", which scroll bars paint\n"));
-  EXPECT_TRUE(run.Out.contains(
-      Path + ": ProgressBar: has no part \"BarVert\" or \"Bar\", which progress bars paint\n"));
-  EXPECT_TRUE(run.Out.endsWith(": 3 problems\n")) << run.Out.toStdString();
-}
-
-TEST_F(CliCheck, WindowFramesNeedClientCaptionAndCloseButton) {
-  TSeSkinObject* tool = Source.GetObjectByName("ToolWindow");
-  delete tool->FindByName("Client");
-  delete tool->FindByName("Caption");
-  const TToolRun run = Check();
-  EXPECT_TRUE(run.Out.contains(": ToolWindow: has no client-area child (Kind skClient)"));
-  EXPECT_TRUE(run.Out.contains(": ToolWindow: has no caption or title object"));
-  EXPECT_TRUE(run.Out.contains(": ToolWindow: has no close button"));
-  EXPECT_TRUE(run.Out.endsWith(": 3 problems\n"));
-}
-
-TEST_F(CliCheck, ImagesWithoutPixels) {
-  auto* empty = new TteBitmap;
-  empty->SetName("void");
-  Source.Bitmaps().Add(empty);
-  const TToolRun run = Check("uskn");
-  EXPECT_TRUE(run.Out.contains(": image \"void\": the image has no pixels\n"))
-      << run.Out.toStdString();
+// Each case breaks the complete skin in one way and expects these lines (after the file
+// name) and the count of problems.
+TEST_F(CliCheck, EachProblemIsReportedOnItsOwnLine) {
+  struct TCase {
+    const char* Name;
+    std::function<void(TCheckSkin&)> Break;
+    std::vector<QString> Lines;
+  };
+  const TCase cases[] = {
+      {"complete", [](TCheckSkin&) {}, {}},
+      {"links",
+       [](TCheckSkin& t) {
+         t.AddBitmapPart("Button", "nosuch", {0, 0, 4, 4});
+         t.AddBitmapPart("Edit", "SHEET", {10, 2, 24, 8}, "Wide");
+         t.AddBitmapPart("Grid", "sheet", {5, 5, 5, 9}, "Flat");
+         t.AddBitmapPart("Hint", "sheet", {0, 0, 20, 10});  // fine: the whole image, any case
+         auto* button = new TSeButtonObject(t.Source.GetObjectByName("Panel"));
+         button->SetName("States");
+         button->BitmapDisabled()->SetName("gone");
+         button->BitmapDisabled()->SetRect({0, 0, 1, 1});
+       },
+       {"Button/Extra: Bitmap names image \"nosuch\", which the skin does not have",
+        "Edit/Wide: Bitmap rectangle (10, 2, 24, 8) reaches outside image \"sheet\" (20x10)",
+        "Grid/Flat: Bitmap has the empty rectangle (5, 5, 5, 9)",
+        "Panel/States: BitmapDisabled names image \"gone\", which the skin does not have"}},
+      {"duplicates",
+       [](TCheckSkin& t) {
+         t.Source.Bitmaps().Add(MakeBitmap("Sheet", 1, 1, 0));
+         AddTopLevel(t.Source, "BUTTON");
+       },
+       {"image \"Sheet\": images 1 and 2 share this name; links always find the first",
+        "BUTTON: top-level objects 2 and 29 share this name; only the first is used"}},
+      {"missing objects and parts",
+       [](TCheckSkin& t) {
+         t.Source.DeleteObject(t.Source.GetObjectByName("Hint"));
+         delete t.Source.GetObjectByName("ScrollBar")->FindByName("VertSlider");
+         TSeSkinObject* progress = t.Source.GetObjectByName("ProgressBar");
+         progress->FindByName("FrameVert")->SetName("Frame");  // one alternative is enough
+         delete progress->FindByName("BarVert");
+       },
+       {"the skin has no \"Hint\" object; hints will paint plainly",
+        "ScrollBar: has no part \"VertSlider\", which scroll bars paint",
+        "ProgressBar: has no part \"BarVert\" or \"Bar\", which progress bars paint"}},
+      {"window frame",
+       [](TCheckSkin& t) {
+         TSeSkinObject* tool = t.Source.GetObjectByName("ToolWindow");
+         delete tool->FindByName("Client");
+         delete tool->FindByName("Caption");
+       },
+       {"ToolWindow: has no client-area child (Kind skClient); the theme cannot tell windows where "
+        "their contents go",
+        "ToolWindow: has no caption or title object (Kind skCaption or skTitle)",
+        "ToolWindow: has no close button (a system button with Action sbaClose)"}},
+      {"no pixels",
+       [](TCheckSkin& t) {
+         auto* empty = new TteBitmap;
+         empty->SetName("void");
+         t.Source.Bitmaps().Add(empty);
+       },
+       {"image \"void\": the image has no pixels"}},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TCheckSkin skin;
+    c.Break(skin);
+    const QString path = SaveSkin(skin.Source, Dir, "skin.mskn");
+    const TToolRun run = RunTool({"check", path});
+    EXPECT_EQ(run.Code, c.Lines.empty() ? kExitOk : kExitProblem);
+    for (const QString& line : c.Lines)
+      EXPECT_TRUE(run.Out.contains(path + ": " + line + "\n")) << run.Out.toStdString();
+    const size_t count = c.Lines.size();
+    EXPECT_TRUE(run.Out.endsWith(count == 0   ? ": no problems found\n"
+                                 : count == 1 ? ": 1 problem\n"
+                                              : QString(": %1 problems\n").arg(count)))
+        << run.Out.toStdString();
+  }
 }
 
 TEST_F(CliCheck, RecordsOfUnknownClassesAreReported) {
-  AddTopLevel(Source, "Spare");
-  const QString path = SaveSkin(Source, Dir, "unknown.uskn");
+  TCheckSkin skin;
+  AddTopLevel(skin.Source, "Spare");
+  const QString path = SaveSkin(skin.Source, Dir, "unknown.uskn");
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::ReadWrite));
   QByteArray bytes = file.readAll();

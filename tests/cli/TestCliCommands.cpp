@@ -26,17 +26,14 @@ QJsonObject FindChild(const QJsonObject& object, const QString& name) {
 TEST_F(CliCommands, InfoShowsVariantStringsImagesObjectsAndTables) {
   const TToolRun run = RunTool({"info", DemoSkin("demo-light")});
   ASSERT_EQ(run.Code, kExitOk) << run.Err.toStdString();
-  EXPECT_TRUE(run.Out.contains("Variant: mskn (Maximum Compressed), tag \"_MCT\""));
-  EXPECT_TRUE(run.Out.contains("Skin name: Veltrane Light\n"));
-  EXPECT_TRUE(run.Out.contains("Images: 28\n"));
-  EXPECT_TRUE(run.Out.contains("\n  form  102x248  key  alpha\n")) << run.Out.toStdString();
-  EXPECT_TRUE(run.Out.contains("\n  grid  92x52  key\n"));
-  EXPECT_TRUE(run.Out.contains("\n  Form  TSeSkinObject  skForm  saNone  at 0,0 size 320x220\n"));
-  EXPECT_TRUE(run.Out.contains(
-      "\n      Caption  TSeActiveBitmap  skCaption  saClient  at 8,4 size 304x24\n"));
-  EXPECT_TRUE(run.Out.contains("\n  EditSelection = $00D46F2E\n"));
-  EXPECT_TRUE(run.Out.contains("\n  clWindowText = $00221E1C\n"));
-  EXPECT_TRUE(run.Out.contains("\n  CaptionTextNormal = Tahoma,8,1,255,255,255,bold\n"));
+  for (const char* line :
+       {"Variant: mskn (Maximum Compressed), tag \"_MCT\"", "Skin name: Veltrane Light\n",
+        "Images: 28\n", "\n  form  102x248  key  alpha\n", "\n  grid  92x52  key\n",
+        "\n  Form  TSeSkinObject  skForm  saNone  at 0,0 size 320x220\n",
+        "\n      Caption  TSeActiveBitmap  skCaption  saClient  at 8,4 size 304x24\n",
+        "\n  EditSelection = $00D46F2E\n", "\n  clWindowText = $00221E1C\n",
+        "\n  CaptionTextNormal = Tahoma,8,1,255,255,255,bold\n"})
+    EXPECT_TRUE(run.Out.contains(line)) << line;
   EXPECT_TRUE(run.Out.endsWith("Warnings: 0\n"));
 }
 
@@ -122,23 +119,6 @@ TEST_F(CliCommands, ConvertWritesTheVariantOfTheTargetExtension) {
   EXPECT_EQ(original, converted);
 }
 
-// An unknown extension is a usage error, a missing folder a problem; neither leaves a file.
-TEST_F(CliCommands, ConvertRefusesTargetsItCannotWrite) {
-  const struct {
-    const char* Target;
-    int Code;
-    const char* Message;
-  } cases[] = {{"light.skin", kExitUsage, ": unknown skin file extension \"skin\""},
-               {"no/such/folder/light.mskn", kExitProblem, ": cannot save the skin: "}};
-  for (const auto& c : cases) {
-    const QString target = Dir.filePath(c.Target);
-    const TToolRun run = RunTool({"convert", DemoSkin("demo-light"), target});
-    EXPECT_EQ(run.Code, c.Code) << c.Target;
-    EXPECT_TRUE(run.Err.startsWith("vtskin: " + target + c.Message)) << run.Err.toStdString();
-    EXPECT_FALSE(QFile::exists(target));
-  }
-}
-
 TEST_F(CliCommands, DumpNestsChildrenAndRawKeepsTheStoredText) {
   const TToolRun readable = RunTool({"dump", DemoSkin("demo-light"), "Button"});
   ASSERT_EQ(readable.Code, kExitOk) << readable.Err.toStdString();
@@ -147,32 +127,12 @@ TEST_F(CliCommands, DumpNestsChildrenAndRawKeepsTheStoredText) {
   EXPECT_TRUE(readable.Out.contains("\n    BitmapHot.Name = 'button'\n"));
   EXPECT_TRUE(readable.Out.endsWith("\n  end\nend\n"));
   EXPECT_FALSE(readable.Out.contains("Objects = {"));
-
   const TToolRun raw = RunTool({"dump", DemoSkin("demo-light"), "Button", "--raw"});
-  ASSERT_EQ(raw.Code, kExitOk);
   EXPECT_TRUE(raw.Out.contains("  Objects = {"));
   EXPECT_FALSE(raw.Out.contains("object Face"));
-}
-
-TEST_F(CliCommands, DumpWithoutObjectPrintsEveryTopLevelObject) {
-  const TToolRun run = RunTool({"dump", DemoSkin("demo-dark", "xskn")});
-  ASSERT_EQ(run.Code, kExitOk);
-  EXPECT_EQ(run.Out.count(QRegularExpression("^object ", QRegularExpression::MultilineOption)), 28);
-}
-
-TEST_F(CliCommands, ObjectPathsReachPartsAndUnknownNamesAreReported) {
-  const TToolRun part =
-      RunTool({"dump", DemoSkin("demo-light"), "ScrollBar/LeftButton/LeftButtonGlyph"});
-  EXPECT_EQ(part.Code, kExitOk);
-  EXPECT_TRUE(part.Out.startsWith("object LeftButtonGlyph: TSeButtonObject\n"));
-
-  const TToolRun unknown = RunTool({"dump", DemoSkin("demo-light"), "Buton"});
-  EXPECT_EQ(unknown.Code, kExitProblem);
-  EXPECT_TRUE(unknown.Err.contains(
-      ": no top-level object \"Buton\" (the skin has: Form, ToolWindow, Button,"));
-  const TToolRun unknownPart = RunTool({"layout", DemoSkin("demo-light"), "Button/Knob", "10x10"});
-  EXPECT_EQ(unknownPart.Code, kExitProblem);
-  EXPECT_TRUE(unknownPart.Err.contains(": no object \"Knob\" below \"Button\""));
+  // Without an object: every top-level object.
+  const TToolRun all = RunTool({"dump", DemoSkin("demo-dark", "xskn")});
+  EXPECT_EQ(all.Out.count(QRegularExpression("^object ", QRegularExpression::MultilineOption)), 28);
 }
 
 TEST_F(CliCommands, LayoutPlacesEveryObjectAtTheRequestedSize) {

@@ -1,4 +1,8 @@
-// render, region and thumbnail: the pictures read back and probed.
+// render, region and thumbnail: the pictures read back and probed, the thumbnails as file
+// managers ask for them, and the demo skins' button captions as pictures show them.
+#include <QImage>
+#include <utility>
+
 #include "CliTestUtil.h"
 #include "skin/te_png.h"
 
@@ -30,7 +34,7 @@ TEST_F(CliRender, ButtonHasSmoothTransparentCornersAndAnOpaqueFace) {
   EXPECT_GT(qGray(button.pixel(45, 13)), 220);
 }
 
-TEST_F(CliRender, StatesActivityAndTextChangeThePicture) {
+TEST_F(CliRender, StatesActivityTextAndDesignModeChangeThePicture) {
   const QString skin = DemoSkin("demo-dark");
   const QImage normal = Render({skin, "Button", "90x26"}, "n.png");
   const QImage hot = Render({skin, "Button", "90x26", "--state", "hot"}, "h.png");
@@ -45,21 +49,12 @@ TEST_F(CliRender, StatesActivityAndTextChangeThePicture) {
   EXPECT_NE(inactive.pixel(0, 100), active.pixel(0, 100)) << "the frame's outline";
   EXPECT_NE(active.copy(30, 4, 80, 24), titled.copy(30, 4, 80, 24)) << "the title text";
   EXPECT_EQ(active.copy(0, 40, 300, 150), titled.copy(0, 40, 300, 150));
-}
 
-TEST_F(CliRender, DesignModePaintsTransparentBackgroundsInTheKeyColour) {
-  const QStringList args{DemoSkin("demo-light"), "Form/Title", "60x20"};
-  const QImage plain = Render(args, "plain.png");
-  const QImage design = Render(args + QStringList{"--design"}, "design.png");
-  EXPECT_EQ(plain.pixel(30, 10), 0u);
-  EXPECT_EQ(design.pixel(30, 10), qRgba(127, 0, 127, 255));
-}
-
-TEST_F(CliRender, AnUnwritablePictureIsAProblemNamingIt) {
-  const QString target = Dir.filePath("missing/out.png");
-  const TToolRun run = RunTool({"render", DemoSkin("demo-light"), "Button", "10x10", target});
-  EXPECT_EQ(run.Code, kExitProblem);
-  EXPECT_TRUE(run.Err.startsWith("vtskin: " + target + ": cannot write the picture: "));
+  // Design mode paints transparent backgrounds in the key colour.
+  const QStringList title{DemoSkin("demo-light"), "Form/Title", "60x20"};
+  EXPECT_EQ(Render(title, "plain.png").pixel(30, 10), 0u);
+  EXPECT_EQ(Render(title + QStringList{"--design"}, "design.png").pixel(30, 10),
+            qRgba(127, 0, 127, 255));
 }
 
 TEST_F(CliRender, RegionOfTheFormHasRoundedTopCorners) {
@@ -80,23 +75,69 @@ TEST_F(CliRender, RegionOfTheFormHasRoundedTopCorners) {
     EXPECT_EQ(image.pixel(inside), qRgb(255, 255, 255)) << inside.x() << "," << inside.y();
 }
 
-TEST_F(CliRender, ThumbnailFitsTheSquareAndKeepsTheShape) {
-  const QString big = Dir.filePath("big.png"), small = Dir.filePath("small.png");
-  ASSERT_EQ(RunTool({"thumbnail", DemoSkin("demo-light"), big}).Code, kExitOk);
-  ASSERT_EQ(RunTool({"thumbnail", DemoSkin("demo-dark", "uskn"), small, "64"}).Code, kExitOk);
-  EXPECT_EQ(LoadPngFile(big.toStdString()).size(), QSize(256, 176));
-  const QImage thumb = LoadPngFile(small.toStdString());
-  EXPECT_EQ(thumb.size(), QSize(64, 44));
-  EXPECT_EQ(qAlpha(thumb.pixel(32, 30)), 255);
+// The larger side is the asked size (256 by default); the demo form is stored at 320 x 220.
+TEST_F(CliRender, ThumbnailsFitTheSquareAndKeepTheShape) {
+  struct TCase {
+    QString Skin;
+    QStringList Size;
+    QSize Expected;
+  };
+  const TCase cases[] = {{DemoSkin("demo-light"), {}, {256, 176}},
+                         {DemoSkin("demo-dark", "uskn"), {"64"}, {64, 44}},
+                         {DemoSkin("demo-dark"), {"2048"}, {2048, 1408}},
+                         {DemoSkin("demo-dark"), {"17"}, {17, 12}}};
+  for (const TCase& c : cases) {
+    const QString out = Dir.filePath("t.png");
+    const TToolRun run = RunTool(QStringList{"thumbnail", c.Skin, out} + c.Size);
+    ASSERT_EQ(run.Code, kExitOk) << run.Err.toStdString();
+    const QImage thumb = LoadPngFile(out.toStdString());
+    EXPECT_EQ(thumb.size(), c.Expected) << c.Size.join("").toStdString();
+    EXPECT_EQ(qAlpha(thumb.pixel(thumb.width() / 2, thumb.height() * 2 / 3)), 255);
+  }
 }
 
-TEST_F(CliRender, ThumbnailNeedsAForm) {
-  TSeSkinSource source;
-  AddTopLevel(source, "Button");
-  const QString path = SaveSkin(source, Dir, "noform.kskn");
-  const TToolRun run = RunTool({"thumbnail", path, Dir.filePath("t.png")});
-  EXPECT_EQ(run.Code, kExitProblem);
-  EXPECT_TRUE(run.Err.startsWith("vtskin: " + path + ": the skin has no form object"));
+TEST_F(CliRender, AThumbnailIsTheWindowPaintedAtThatSizeNotABlowUp) {
+  const QString thumbnail = Dir.filePath("t.png"), rendered = Dir.filePath("r.png");
+  ASSERT_EQ(RunTool({"thumbnail", DemoSkin("demo-light"), thumbnail, "640"}).Code, kExitOk);
+  ASSERT_EQ(RunTool({"render", DemoSkin("demo-light"), "Form", "640x440", rendered, "--active",
+                     "--text", "Veltrane Light"})
+                .Code,
+            kExitOk);
+  EXPECT_EQ(QImage(thumbnail), QImage(rendered));
+}
+
+// The keys of the freedesktop.org thumbnail cache are stored as given.
+TEST_F(CliRender, ThumbnailCacheKeysAreStoredAsGiven) {
+  const QString out = Dir.filePath("keys.png");
+  const TToolRun run = RunTool({"thumbnail", DemoSkin("demo-light"), out, "64", "--uri",
+                                "file:///home/me/My%20Skin.mskn", "--mtime", "1700000000"});
+  ASSERT_EQ(run.Code, kExitOk) << run.Err.toStdString();
+  const QImage image(out);
+  EXPECT_EQ(image.text("Thumb::URI"), "file:///home/me/My%20Skin.mskn");
+  EXPECT_EQ(image.text("Thumb::MTime"), "1700000000");
+  EXPECT_TRUE(image.text("Software").startsWith("vtskin "));
+}
+
+// The columns where two pictures of the same size differ: {first, last}, or {-1, -1}.
+std::pair<int, int> DifferingColumns(const QImage& a, const QImage& b) {
+  std::pair<int, int> columns{-1, -1};
+  for (int x = 0; x < a.width(); ++x)
+    for (int y = 0; y < a.height(); ++y)
+      if (a.pixel(x, y) != b.pixel(x, y)) {
+        if (columns.first < 0) columns.first = x;
+        columns.second = x;
+      }
+  return columns;
+}
+
+TEST_F(CliRender, DemoButtonTextKeepsClearOfTheFrame) {
+  for (const char* stem : {"demo-light", "demo-dark"}) {
+    const QStringList args{DemoSkin(stem), "Button/Face", "120x26"};
+    const auto [first, last] = DifferingColumns(
+        Render(args, "plain.png"), Render(args + QStringList{"--text", "Hello text"}, "text.png"));
+    EXPECT_GT(first, 5) << stem;
+    EXPECT_TRUE(last >= first && last < 120 - 5) << stem;
+  }
 }
 
 }  // namespace
