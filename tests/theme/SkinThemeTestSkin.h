@@ -81,7 +81,8 @@ class TTestSkin {
   // and right borders (4), bottom border (4), and a client object unless `withClient` is
   // false. The caption buttons paint from the image "buttons": normal, hover and down
   // thirds in the colours ButtonPixel(0..2).
-  TSeSkinObject* AddForm(const std::string& name, bool withClient = true, TFrameBorders borders = {}) {
+  TSeSkinObject* AddForm(const std::string& name, bool withClient = true,
+                         TFrameBorders borders = {}) {
     EnsureButtonImage();
     auto* form = new TSeSkinObject(nullptr);
     form->SetName(name);

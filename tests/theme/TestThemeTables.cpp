@@ -1,6 +1,5 @@
-// The theme's tables: defaults as the base theme gives them, hue and brightness shifts
-// (exact values, never cumulative), the system colour lookup, assignment, and the font
-// and colour text forms the skin files store.
+// The theme's tables: hue and brightness shifts (exact values, never cumulative), the
+// system colour lookup, assignment, and the font and colour text forms the skin files store.
 #include <gtest/gtest.h>
 
 #include "skin/te_bitmap.h"
@@ -11,22 +10,6 @@ namespace vt {
 namespace {
 
 constexpr TColor kBlue = 0x00FF0000, kGreen = 0x0000FF00, kRed = 0x000000FF;
-
-TEST(ThemeTables, BaseThemeColourDefaults) {
-  TteTheme theme;
-  const TColor expected[TteThemeColors::kCount] = {
-      0x00FF0000,  0x00C0C0C0, 0x00808080, 0x00C0C0C0, 0,        clBtnFace, clBtnFace, clBtnFace,
-      clBtnFace,   clBtnFace,  clBtnFace,  clBtnFace,  clWindow, clWindow,  clWindow,  clBtnFace,
-      clHighlight, clInfoBk,   clWindow,   clWindow,   clWindow, clBtnFace};
-  for (int i = 0; i < TteThemeColors::kCount; ++i)
-    EXPECT_EQ(theme.Colors().GetColor(i), expected[i]) << TteThemeColors::ColorName(i);
-}
-
-TEST(ThemeTables, SystemColoursStartAsTheDesktopsAndFollowTheFixedList) {
-  TteTheme theme;
-  for (int i = 0; i < TteThemeSysColors::kCount; ++i)
-    EXPECT_EQ(theme.SysColors().GetColor(i), ColorToRGB(TteThemeSysColors::SystemColor(i)));
-}
 
 TEST(ThemeTables, IndicesOutsideTheTablesFail) {
   TteTheme theme;
