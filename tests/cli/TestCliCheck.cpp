@@ -124,26 +124,5 @@ TEST_F(CliCheck, EachProblemIsReportedOnItsOwnLine) {
   }
 }
 
-TEST_F(CliCheck, RecordsOfUnknownClassesAreReported) {
-  TCheckSkin skin;
-  AddTopLevel(skin.Source, "Spare");
-  const QString path = SaveSkin(skin.Source, Dir, "unknown.uskn");
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-  QByteArray bytes = file.readAll();
-  // The last record's class name: the last "TSeSkinObject" but one (the last one is in
-  // the record's property text).
-  const qsizetype inText = bytes.lastIndexOf("TSeSkinObject");
-  const qsizetype className = bytes.lastIndexOf("TSeSkinObject", inText - 1);
-  bytes.replace(className, 13, "TQqBogusThing");
-  file.seek(0);
-  file.write(bytes);
-  file.close();
-  const TToolRun run = RunTool({"check", path});
-  EXPECT_EQ(run.Code, kExitProblem);
-  EXPECT_TRUE(run.Out.contains("TQqBogusThing")) << run.Out.toStdString();
-  EXPECT_TRUE(run.Out.endsWith(": 1 problem\n"));
-}
-
 }  // namespace
 }  // namespace vt::test

@@ -39,22 +39,19 @@ TEST_F(CliCommands, InfoShowsVariantStringsImagesObjectsAndTables) {
 
 TEST_F(CliCommands, InfoJsonHoldsTheSameInMachineForm) {
   const QJsonObject info = InfoJson(DemoSkin("demo-dark", "kskn"));
-  EXPECT_EQ(info["variant"], "kskn");
   EXPECT_EQ(info["tag"], "_DCT");
   EXPECT_EQ(info["skinName"], "Veltrane Dark");
-  EXPECT_EQ(info["images"].toArray().size(), 28);
   const QJsonObject firstImage = info["images"].toArray()[0].toObject();
   EXPECT_EQ(firstImage["name"], "form");
   EXPECT_TRUE(firstImage["alpha"].toBool());
-  EXPECT_EQ(info["objects"].toArray().size(), 28);
   const QJsonObject form = info["objects"].toArray()[0].toObject();
   EXPECT_EQ(form["kind"], "skForm");
-  const QJsonObject client = FindChild(form, "Client");
-  EXPECT_EQ(client["align"], "saClient");
-  EXPECT_EQ(client["width"], 312);
-  EXPECT_EQ(info["colors"].toObject().size(), 22);
-  EXPECT_EQ(info["systemColors"].toObject().size(), 26);
-  EXPECT_EQ(info["fonts"].toObject().size(), 66);
+  EXPECT_EQ(FindChild(form, "Client")["width"], 312);
+  const std::pair<const char*, qsizetype> sizes[] = {
+      {"images", 28}, {"objects", 28}, {"colors", 22}, {"systemColors", 26}, {"fonts", 66}};
+  for (const auto& [key, size] : sizes)
+    EXPECT_EQ(info[key].isArray() ? info[key].toArray().size() : info[key].toObject().size(), size)
+        << key;
   EXPECT_EQ(info["warnings"].toArray().size(), 0);
 }
 
@@ -164,6 +161,8 @@ TEST_F(CliCommands, LayoutPlacesEveryObjectAtTheRequestedSize) {
   EXPECT_EQ(text.Out, "Button (TSeSkinObject) 0,0 100x30\n  Face (TSeButtonObject) 0,0 100x30\n");
 }
 
+// A record of an unknown class is a warning of the load: shown, and the command goes on;
+// check counts it as a problem.
 TEST_F(CliCommands, WarningsOfTheLoadAreShownAndTheCommandGoesOn) {
   TSeSkinSource source;
   AddTopLevel(source, "Form");
@@ -186,6 +185,9 @@ TEST_F(CliCommands, WarningsOfTheLoadAreShownAndTheCommandGoesOn) {
   EXPECT_EQ(dump.Code, kExitOk);
   EXPECT_TRUE(dump.Err.startsWith("vtskin: " + path + ": warning: "));
   EXPECT_TRUE(dump.Err.contains("TQqBogusThing"));
+  const TToolRun check = RunTool({"check", path});
+  EXPECT_EQ(check.Code, kExitProblem);
+  EXPECT_TRUE(check.Out.contains("TQqBogusThing")) << check.Out.toStdString();
 }
 
 }  // namespace
