@@ -17,19 +17,13 @@
 namespace vt::test {
 namespace {
 
-class CliWrites : public ::testing::Test {
+class CliWrites : public CliTest {
  protected:
-  QTemporaryDir Dir;
   QString Path(const QString& name) const { return Dir.filePath(name); }
   QStringList RenderTo(const QString& output) const {
     return {"render", DemoSkin("demo-light"), "Form", "30x20", output};
   }
 };
-
-QByteArray ReadAll(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 bool IsFileType(const QString& path, mode_t type) {
   struct stat info {};
@@ -137,7 +131,7 @@ TEST_F(CliWrites, AWriteThatRunsOutOfRoomLeavesTheOldFileAndSaysSo) {
   }
   EXPECT_EQ(render.Code, kExitProblem);
   EXPECT_TRUE(render.Err.contains(Path("keep.png"))) << render.Err.toStdString();
-  EXPECT_EQ(ReadAll(Path("keep.png")), "old picture");
+  EXPECT_EQ(ReadFile(Path("keep.png")), "old picture");
   EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"keep.png"});
   EXPECT_EQ(exported.Code, kExitProblem);
   EXPECT_FALSE(exported.Out.contains("saved")) << exported.Out.toStdString();
@@ -149,7 +143,7 @@ TEST_F(CliWrites, PicturesComeInTheFormatTheirNameAsksFor) {
       {"out.bmp", "BM"}, {"out.PNG", "\x89PNG"}, {"plain", "\x89PNG"}};
   for (const auto& [name, start] : cases) {
     EXPECT_EQ(RunTool(RenderTo(Path(name))).Code, kExitOk) << name.toStdString();
-    EXPECT_TRUE(ReadAll(Path(name)).startsWith(start)) << name.toStdString();
+    EXPECT_TRUE(ReadFile(Path(name)).startsWith(start)) << name.toStdString();
   }
   // Transparent corners of the window are magenta in a bitmap, which has no alpha.
   EXPECT_EQ(QImage(Path("out.bmp")).pixel(0, 0), qRgb(255, 0, 255));
