@@ -17,7 +17,7 @@ namespace vt::test {
 namespace {
 
 class CliRender : public CliTest {
- protected:
+ public:
   QImage Render(const QStringList& extra, const QString& name = "out.png") {
     const QString path = Dir.filePath(name);
     const TToolRun run = RunTool(QStringList{"render"} + extra + QStringList{path});
@@ -213,38 +213,31 @@ TEST_F(DemoSkins, StatePartsLinkFiveDifferentLooks) {
 
 // ---- Golden images --------------------------------------------------------------------------
 
-QImage RenderPicture(const QString& skin, const QStringList& args) {
-  QTemporaryDir dir;
-  const QString path = dir.filePath("p.png");
-  const TToolRun run = RunTool(QStringList{"render", skin} + args + QStringList{path});
-  EXPECT_EQ(run.Code, kExitOk) << run.Err.toStdString();
-  return LoadPngFile(path.toStdString());
-}
-
 // An active window without a title, then a push button, a check box and a scroll button
 // in each of the five states: no text, so the comparison is exact.
-QImage Specimen(const QString& skin) {
+QImage Specimen(CliRender& test, const QString& skin) {
+  const auto picture = [&](const QStringList& args) {
+    return test.Render(QStringList{skin} + args);
+  };
   QImage sheet(240, 260, QImage::Format_ARGB32);
   sheet.fill(0);
   QPainter painter(&sheet);
   painter.setCompositionMode(QPainter::CompositionMode_Source);
-  painter.drawImage(0, 0, RenderPicture(skin, {"Form", "240x120", "--active"}));
+  painter.drawImage(0, 0, picture({"Form", "240x120", "--active"}));
   int y = 128;
   for (const char* state : {"normal", "hot", "pressed", "focused", "disabled"}) {
-    painter.drawImage(0, y, RenderPicture(skin, {"Button/Face", "80x24", "--state", state}));
-    painter.drawImage(88, y + 5,
-                      RenderPicture(skin, {"Checkbox/Checked", "13x13", "--state", state}));
-    painter.drawImage(108, y + 3,
-                      RenderPicture(skin, {"ScrollBar/LeftButton", "17x17", "--state", state}));
-    painter.drawImage(132, y, RenderPicture(skin, {"Edit/Frame", "100x22", "--state", state}));
+    painter.drawImage(0, y, picture({"Button/Face", "80x24", "--state", state}));
+    painter.drawImage(88, y + 5, picture({"Checkbox/Checked", "13x13", "--state", state}));
+    painter.drawImage(108, y + 3, picture({"ScrollBar/LeftButton", "17x17", "--state", state}));
+    painter.drawImage(132, y, picture({"Edit/Frame", "100x22", "--state", state}));
     y += 26;
   }
   return sheet;
 }
 
-TEST_F(DemoSkins, SpecimensMatchTheirGoldenImages) {
+TEST_F(CliRender, DemoSpecimensMatchTheirGoldenImages) {
   for (const char* stem : {"demo-light", "demo-dark"})
-    ExpectGolden(Specimen(DemoSkin(stem)), QStringLiteral("cli/%1-sampler").arg(stem));
+    ExpectGolden(Specimen(*this, DemoSkin(stem)), QStringLiteral("cli/%1-sampler").arg(stem));
 }
 
 }  // namespace
