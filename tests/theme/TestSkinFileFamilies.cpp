@@ -1,6 +1,7 @@
 // The skin-backed theme's drawing families on a coded test skin: which part each request
-// paints, in which object state, with which object (named or default), and what a
-// request about a missing object or part answers.
+// paints, in which object state, with which object (named or default), what a request
+// about a missing object or part answers, and that the parts found are found afresh after
+// another skin is loaded or the hue shifted.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -70,26 +71,6 @@ TEST_F(SkinFileFamilies, ScrollBarPartsAndStates) {
     EXPECT_FALSE(Paint([&](TTeSkinFile& t, TCanvas& cv, const TRect& r) {
                    t.ScrollDrawButton(cv, 0, Part(r, unknown, kpsNormal), "default");
                  }).Painted);
-}
-
-TEST_F(SkinFileFamilies, NamedObjectsAndMisspeltNames) {
-  auto skin = TTestSkin::Full();
-  skin->AddObject("BlueScroll", {"TopButton"});
-  auto theme = skin->Theme();
-  auto paint = [&](const std::string& name, uint8_t part) {
-    QImage image = BlankImage();
-    TCanvas canvas(image);
-    theme->ScrollDrawButton(canvas, 0, Part(kProbeRect, part, kpsHot), name);
-    return ProbeAt(image, 32, 32);
-  };
-  EXPECT_EQ(paint("BlueScroll", kspTopButton),
-            Expect(skin->IdOf("BlueScroll", "TopButton"), scHot));
-  EXPECT_EQ(paint("bluescroll", kspTopButton),
-            Expect(skin->IdOf("BlueScroll", "TopButton"), scHot));
-  // A named object without the part paints nothing: the default is not consulted for parts.
-  EXPECT_FALSE(paint("BlueScroll", kspBottomButton).Painted);
-  // A misspelt name paints like an unnamed control.
-  EXPECT_EQ(paint("BlueScrol", kspTopButton), Expect(skin->IdOf("ScrollBar", "TopButton"), scHot));
 }
 
 TEST_F(SkinFileFamilies, CheckMarksAndRadioMarks) {
@@ -423,6 +404,76 @@ TEST_F(SkinFileFamilies, MetricsFromPartSizesAndClientChildren) {
             }),
             Expect(skin->IdOf("Edit", "Frame"), scHot));
   EXPECT_TRUE(theme->ButtonIsMasked(0, d));
+}
+
+QImage PaintScrollButton(TTeSkinFile& theme, const std::string& objectName, uint8_t state = kpsHot,
+                         uint8_t part = kspTopButton) {
+  QImage image = BlankImage();
+  TCanvas canvas(image);
+  TtePartInfo info;
+  info.Rect = kProbeRect;
+  info.Part = part;
+  info.State = state;
+  theme.ScrollDrawButton(canvas, 0, info, objectName);
+  return image;
+}
+
+TProbe ProbeTopButton(TTeSkinFile& theme, const std::string& objectName) {
+  return ProbeAt(PaintScrollButton(theme, objectName), 32, 32);
+}
+
+TEST(SkinFileLookups, RepaintsFindThePartsOfTheSkinLoadedNow) {
+  TTestSkin first;
+  first.AddObject("ScrollBar", {"TopButton"});
+  first.AddObject("BlueScroll", {"TopButton"});
+  // Numbered after the first skin's parts, so that a probe tells the skins apart.
+  TTestSkin second;
+  second.AddObject("Filler", {"A", "B", "C", "D"});
+  second.AddObject("ScrollBar", {"BottomButton", "TopButton"});
+  TTestSkin third;
+  third.AddObject("Button", {"Face"});
+
+  TTeSkinFile theme;
+  ASSERT_TRUE(theme.LoadFromSkinSource(first.Source()));
+  EXPECT_EQ(ProbeTopButton(theme, "default"), Expect(first.IdOf("ScrollBar", "TopButton"), scHot));
+  // A named object serves itself, its name in any case; without the part it paints
+  // nothing (the default is not consulted for parts); a misspelt name paints as unnamed.
+  EXPECT_EQ(ProbeTopButton(theme, "bluescroll"),
+            Expect(first.IdOf("BlueScroll", "TopButton"), scHot));
+  EXPECT_FALSE(
+      ProbeAt(PaintScrollButton(theme, "BlueScroll", kpsHot, kspBottomButton), 32, 32).Painted);
+  EXPECT_EQ(ProbeTopButton(theme, "BlueScrol"),
+            Expect(first.IdOf("ScrollBar", "TopButton"), scHot));
+
+  ASSERT_TRUE(theme.LoadFromSkinSource(second.Source()));
+  EXPECT_EQ(ProbeTopButton(theme, "default"), Expect(second.IdOf("ScrollBar", "TopButton"), scHot));
+  // The named object is gone: the request falls back to the default object.
+  EXPECT_EQ(ProbeTopButton(theme, "BlueScroll"),
+            Expect(second.IdOf("ScrollBar", "TopButton"), scHot));
+
+  ASSERT_TRUE(theme.LoadFromSkinSource(third.Source()));
+  EXPECT_FALSE(ProbeTopButton(theme, "default").Painted);
+  EXPECT_FALSE(ProbeTopButton(theme, "BlueScroll").Painted);
+}
+
+// A shift rebuilds every object from the loaded skin; the parts found before belong to
+// the objects it replaced.
+TEST(SkinFileLookups, AShiftedThemePaintsItsNewObjects) {
+  TTestSkin skin;
+  skin.AddObject("ScrollBar", {"TopButton"});
+  auto theme = skin.Theme();
+  const auto paint = [](TTeSkinFile& painted) {
+    return PaintScrollButton(painted, "default", kpsNormal);
+  };
+  const QImage unshifted = paint(*theme);
+  theme->SetDeltaHue(120);
+  auto shifted = skin.Theme();
+  shifted->SetDeltaHue(120);
+  EXPECT_EQ(paint(*theme), paint(*shifted));
+  EXPECT_NE(paint(*theme), unshifted);
+  theme->UpdateTheme();
+  theme->SetDeltaHue(0);
+  EXPECT_EQ(paint(*theme), unshifted);
 }
 
 }  // namespace
