@@ -173,13 +173,15 @@ class TTestSkin {
     button->SetWidth(16);
     button->SetHeight(16);
     button->SetTileStyle(TscTileStyle::tsStretch);
+    using TSetter = void (TSeSysButtonSkinObject::*)(const TteBitmapLink&);
+    const TSetter setters[3] = {&TSeSysButtonSkinObject::SetBitmap,
+                                &TSeSysButtonSkinObject::SetBitmapHover,
+                                &TSeSysButtonSkinObject::SetBitmapDown};
     TteBitmapLink link;
     link.SetName("buttons");
     for (int third = 0; third < 3; ++third) {
       link.SetRect({third * 16, 0, third * 16 + 16, 16});
-      if (third == 0) button->SetBitmap(link);
-      if (third == 1) button->SetBitmapHover(link);
-      if (third == 2) button->SetBitmapDown(link);
+      (button->*setters[third])(link);
     }
     FIds["Caption." + name] = FNextId++;
   }

@@ -198,7 +198,7 @@ TEST_F(Engine, StoredChoicesReadBack) {
   EXPECT_NE(ObjectBinaryToText(again.Bytes()).find("ThemeList = 'Elsewhere'"), std::string::npos);
 }
 
-TEST(ThemeStream, StoredBytes) {
+TEST(ThemeStream, StoredBytesAndTheDirectForm) {
   TTeThemeStream item;
   TMemoryStream empty;
   item.WriteData(empty);
@@ -220,22 +220,19 @@ TEST(ThemeStream, StoredBytes) {
   TMemoryStream zero(std::vector<uint8_t>{0});
   copy.ReadData(zero);
   EXPECT_TRUE(copy.IsEmpty());
-}
 
-TEST(ThemeStream, DirectlyStoredThemesAreLoadedAndSaved) {
+  // The byte-1 form: a skin stored directly.
   RegisterSkinTheme();
   const std::vector<uint8_t> skin = SavedSkin("Direct");
   TMemoryStream data;
   WriteUInt8(data, 1);
   data.WriteBuffer(skin.data(), int64_t(skin.size()));
   data.SetPosition(0);
-  TTeThemeStream item;
-  item.ReadData(data);
-  EXPECT_EQ(item.GetName(), "Direct");
-  ASSERT_FALSE(item.IsEmpty());
-  std::unique_ptr<TteTheme> theme = item.CreateTheme();
-  ASSERT_TRUE(dynamic_cast<TTeSkinFile*>(theme.get()));
-  EXPECT_EQ(theme->GetName(), "Direct");
+  copy.ReadData(data);
+  EXPECT_EQ(copy.GetName(), "Direct");
+  std::unique_ptr<TteTheme> direct = copy.CreateTheme();
+  ASSERT_TRUE(dynamic_cast<TTeSkinFile*>(direct.get()));
+  EXPECT_EQ(direct->GetName(), "Direct");
 }
 
 TEST(ThemeStream, DamagedFormsFail) {
