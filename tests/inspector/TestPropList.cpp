@@ -140,23 +140,23 @@ TEST_F(PropListTest, KeysStopAtTheEndsAndTheScrollBarCoversWhatDoesNotFit) {
   List->SetCurObj(&wide);
   int visible = List->VisibleRowCount();
   ASSERT_GT(visible, 3);
-  Key(Qt::Key_Up);
-  EXPECT_EQ(List->CurrentRow(), 0);
-  Key(Qt::Key_Down);
-  EXPECT_EQ(List->CurrentRow(), 1);
-  Key(Qt::Key_PageDown);
-  EXPECT_EQ(List->CurrentRow(), visible);
-  for (int i = 0; i < 10; ++i) Key(Qt::Key_PageDown);
-  EXPECT_EQ(List->CurrentRow(), 39);
-  EXPECT_EQ(List->TopRow(), 40 - visible);
-  Key(Qt::Key_Down);
-  EXPECT_EQ(List->CurrentRow(), 39);
-  Key(Qt::Key_PageUp);
-  EXPECT_EQ(List->CurrentRow(), 39 - (visible - 1));
-  EXPECT_EQ(List->TopRow(), 40 - visible);
-  for (int i = 0; i < 10; ++i) Key(Qt::Key_PageUp);
-  EXPECT_EQ(List->CurrentRow(), 0);
-  EXPECT_EQ(List->TopRow(), 0);
+  const struct {
+    Qt::Key Key;
+    int Times, Current, Top;  // Top -1: not looked at
+  } steps[] = {{Qt::Key_Up, 1, 0, 0},
+               {Qt::Key_Down, 1, 1, -1},
+               {Qt::Key_PageDown, 1, visible, -1},
+               {Qt::Key_PageDown, 10, 39, 40 - visible},
+               {Qt::Key_Down, 1, 39, -1},
+               {Qt::Key_PageUp, 1, 39 - (visible - 1), 40 - visible},
+               {Qt::Key_PageUp, 10, 0, 0}};
+  for (const auto& step : steps) {
+    for (int i = 0; i < step.Times; ++i) Key(step.Key);
+    EXPECT_EQ(List->CurrentRow(), step.Current) << step.Key;
+    if (step.Top >= 0) {
+      EXPECT_EQ(List->TopRow(), step.Top) << step.Key;
+    }
+  }
   // The list itself takes the same keys when it has no edit.
   QTest::keyClick(List, Qt::Key_Down);
   EXPECT_EQ(List->CurrentRow(), 1);

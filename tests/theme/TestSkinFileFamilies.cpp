@@ -324,7 +324,7 @@ TEST(SkinFileDefined, EveryQueryAsksItsOwnObjectsAndNames) {
   }
 }
 
-TEST_F(SkinFileFamilies, MissingObjectsPaintNothingAndAnswerTheBase) {
+TEST_F(SkinFileFamilies, MissingObjectsPaintNothingOrPlainlyAndAnswerTheBase) {
   TTestSkin sparse;
   sparse.AddObject("Button");  // without "Face"
   auto theme = sparse.Theme();
@@ -348,21 +348,17 @@ TEST_F(SkinFileFamilies, MissingObjectsPaintNothingAndAnswerTheBase) {
   EXPECT_EQ(theme->TabGetScrollButtonSize(0, d), base.TabGetScrollButtonSize(0, d));
   EXPECT_EQ(theme->WindowGetSizeGripSize(0, d), base.WindowGetSizeGripSize(0, d));
   EXPECT_EQ(theme->EditGetButtonWidth(0, d), base.EditGetButtonWidth(0, d));
-}
 
-TEST_F(SkinFileFamilies, HintWithoutObjectAndContentInsets) {
-  TTestSkin sparse;
-  sparse.AddObject("Button");
-  auto theme = sparse.Theme();
+  // A hint without its object: a grey frame around the theme's hint colour.
   QImage image = BlankImage();
   TCanvas canvas(image);
-  theme->HintDraw(canvas, kProbeRect, "default");
+  theme->HintDraw(canvas, kProbeRect, d);
   EXPECT_EQ(image.pixel(8, 8), ColorToPixel(0x808080));
   EXPECT_EQ(image.pixel(55, 55), ColorToPixel(0x808080));
   EXPECT_EQ(PixelToColor(image.pixel(32, 32)),
             ColorToRGB(theme->SysColors().GetThemeSysColor(clInfoBk)));
   EXPECT_EQ(image.pixel(7, 7), kUntouched);
-  EXPECT_EQ(theme->HintGetContentRect({10, 20, 110, 60}, "default"), (TRect{14, 23, 106, 57}));
+  EXPECT_EQ(theme->HintGetContentRect({10, 20, 110, 60}, d), (TRect{14, 23, 106, 57}));
 }
 
 TEST_F(SkinFileFamilies, MetricsFromPartSizesAndClientChildren) {

@@ -168,7 +168,7 @@ TEST(ThemeTextForms, FontToStringListsFaceSizeCharsetRgbAndStylesAndReadsBack) {
   }
 }
 
-TEST(ThemeTextForms, StringToFontSplitsAtSemicolonsAndCommasAndKeepsMissingFields) {
+TEST(ThemeTextForms, StringToFontSplitsFieldsKeepsMissingOnesAndRefusesMalformedText) {
   TFont font;
   StringToFont("Courier New;9;0;16;32;48;italic", font);
   EXPECT_EQ(font.GetName(), "Courier New");
@@ -186,10 +186,8 @@ TEST(ThemeTextForms, StringToFontSplitsAtSemicolonsAndCommasAndKeepsMissingField
   EXPECT_EQ(font.GetSize(), 9);
   EXPECT_EQ(font.GetColor(), RGB(1, 2, 3));
   EXPECT_EQ(font.GetStyle(), TFontStyles{TFontStyle::fsBold});
-}
 
-TEST(ThemeTextForms, MalformedFontTextFailsWithAMessage) {
-  TFont font;
+  // Malformed text fails with a message naming it, and nothing is half-applied.
   for (const char* bad : {"Tahoma,eight", "Tahoma,8,1,0,0,256", "Tahoma,8,-1", "Tahoma,99999",
                           "Tahoma,8,1,0,0,0,wide", "Tahoma,8x"}) {
     try {
@@ -199,8 +197,8 @@ TEST(ThemeTextForms, MalformedFontTextFailsWithAMessage) {
       EXPECT_NE(std::string(e.what()).find(bad), std::string::npos) << e.what();
     }
   }
-  EXPECT_EQ(font.GetName(), "Tahoma");  // nothing was half-applied
-  EXPECT_EQ(font.GetSize(), 8);
+  EXPECT_EQ(font.GetName(), "Verdana");
+  EXPECT_EQ(font.GetSize(), 9);
 }
 
 TEST(ThemeTextForms, ColourTableEntriesRoundTripThroughTheirText) {
