@@ -71,10 +71,12 @@ class TTeStyle : public QProxyStyle {
   }
   bool DrawElement(const TStyleElement* entry, const QStyleOption& option, QPainter& painter,
                    const QWidget* widget, const TWidgetTheme& widgetTheme, const TRect& rect) const;
-  void DrawContent(TElementContent content, ControlElement element, const QStyleOption& option,
-                   QPainter& painter, const QWidget* widget) const;
+  void DrawContent(const TStyleElement& entry, const QStyleOption& option, QPainter& painter,
+                   const QWidget* widget) const;
   bool DrawComplexThroughTheme(ComplexControl control, const QStyleOptionComplex& option,
                                QPainter& painter, const QWidget* widget) const;
+  std::optional<std::pair<int, bool>> ThemeThickness(ContentsType type, const QStyleOption* option,
+                                                     const QWidget* widget) const;
   std::optional<int> ThemeMetric(PixelMetric metric, const QStyleOption* option,
                                  const QWidget* widget) const;
   std::optional<QRect> ThemeSubControlRect(ComplexControl control,

@@ -9,6 +9,7 @@
 // theme paints it), the sub-kind and the part (one for horizontal, one for vertical
 // controls), and the one theme member that paints it.
 #include <QStyle>
+#include <QTabBar>
 #include <span>
 #include <string>
 
@@ -25,8 +26,19 @@ class TteCustomThemeLink;
 
 enum class TElementClass : uint8_t { Primitive, Control, Complex };
 
-// The kind of frame a QFrame-based widget shows; polish() decides it from the class.
-enum class TFrameRole : uint8_t { None, Panel, ListBox, ItemList, Grid, ScrollBox, Edit };
+// The kind of frame a QFrame-based widget shows, or the part a button inside a tool bar or
+// dock widget plays; polish() decides it from the class and the name Qt gives the button.
+enum class TFrameRole : uint8_t {
+  None,
+  Panel,
+  ListBox,
+  ItemList,
+  Grid,
+  ScrollBox,
+  Edit,
+  DockClose,         // the close button of a dock widget's title bar
+  ToolBarExtension,  // the button that shows the actions a tool bar has no room for
+};
 inline constexpr const char* kFrameRoleProperty = "vtThemeFrameRole";
 TFrameRole FrameRoleOf(const QWidget* widget);
 
@@ -35,7 +47,12 @@ enum class TElementContent : uint8_t {
   None,               // the theme painted everything
   BaseUnhighlighted,  // the base style's contents, its highlight fill made transparent
   MenuBarText,        // the caption of a menu bar item
+  FocusFrame,         // the focus rectangle inside the frame, when the widget has the focus
+  DockTitleText,      // the title of a dock widget
 };
+
+// The panel kind that paints dock widgets (the skin's panels with a caption).
+inline constexpr uint8_t kpkDock = 1;
 
 // One request to the theme: the element's entry resolved against one option.
 struct TStyleRequest {
@@ -73,6 +90,9 @@ struct TStyleElement {
 };
 
 const TStyleElement* FindStyleElement(TElementClass elementClass, int element, uint32_t sub = 0);
+// The entry of a primitive or control element for a widget of that role, else the one for
+// every widget.
+const TStyleElement* FindRoleElement(TElementClass elementClass, int element, TFrameRole role);
 // The sub-controls of a complex control that the theme paints, in painting order.
 std::span<const TStyleElement> ComplexControlElements(int control);
 
@@ -84,6 +104,8 @@ uint8_t RequestStateOf(TSeState state);
 
 bool IsFamilyDefined(TThemeFamily family, uint8_t kind, const std::string& objectName,
                      const TteCustomThemeLink* link);
+
+TteTabPosition TabPositionOf(QTabBar::Shape shape);
 
 // Horizontal when the option says so (scroll bars, sliders, progress bars).
 TteOrientation OrientationOf(const QStyleOption& option);

@@ -7,8 +7,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDockWidget>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
@@ -217,6 +219,12 @@ std::unique_ptr<QMainWindow> MakeGalleryWindow() {
   tools->addAction(QStringLiteral("New"));
   tools->addSeparator();
   tools->addAction(QStringLiteral("Save"))->setCheckable(true);
+  // More actions than fit: the rest go behind the tool bar's extension button.
+  for (const char* name : {"Cut", "Copy", "Paste", "Undo", "Redo", "Find", "Print"})
+    tools->addAction(QString::fromLatin1(name));
+  auto* dock = new QDockWidget(QStringLiteral("Dock"));
+  dock->setWidget(new QLabel(QStringLiteral("Docked")));
+  window->addDockWidget(Qt::BottomDockWidgetArea, dock);
   window->statusBar()->showMessage(QStringLiteral("Ready"));
 
   auto* splitter = new QSplitter(Qt::Horizontal);
@@ -235,7 +243,7 @@ std::unique_ptr<QMainWindow> MakeGalleryWindow() {
   tabs->addTab(group, QStringLiteral("Group"));
   splitter->addWidget(tabs);
   window->setCentralWidget(splitter);
-  window->resize(360, 240);
+  window->resize(360, 300);
   return window;
 }
 
