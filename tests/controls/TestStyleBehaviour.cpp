@@ -5,12 +5,15 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QProgressBar>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyleFactory>
+#include <QTabBar>
 #include <QTest>
 #include <functional>
 #include <map>
@@ -224,6 +227,48 @@ TEST_F(StyleBehaviourTest, AtScaleTwoTheLookIsTheSameScaled) {
     const QImage doubled = once.scaled(twice.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
     EXPECT_LE(CountDifferingPixels(twice, doubled, 48), twice.width() * twice.height() / 50)
         << name.toStdString();
+  }
+}
+
+// Menu items, menu bar items and tabs are as thick as the skin designs them; a skin without
+// the family leaves them the base style's size.
+TEST_F(StyleBehaviourTest, ItemsAndTabsAreAsThickAsTheSkinSays) {
+  const auto menuItem = [](QStyle* style) {
+    QMenu menu;
+    menu.setStyle(style);
+    return menu.actionGeometry(menu.addAction(QStringLiteral("Open"))).height();
+  };
+  const auto menuBarItem = [](QStyle* style) {
+    QMenuBar bar;
+    bar.setStyle(style);
+    return bar.actionGeometry(bar.addAction(QStringLiteral("File"))).height();
+  };
+  const auto tab = [](QStyle* style) {
+    QTabBar bar;
+    bar.setStyle(style);
+    bar.addTab(QStringLiteral("Page"));
+    return bar.sizeHint().height();
+  };
+  struct TCase {
+    const char* Object;  // the skin object of the family
+    std::function<int(QStyle*)> Measure;
+    std::function<int(TteTheme&)> Skin;
+  };
+  const TCase cases[] = {
+      {"PopupMenu", menuItem,
+       [](TteTheme& t) { return t.MenuGetItemSize(kmkPopupMenu, "default").height(); }},
+      {"MenuBar", menuBarItem,
+       [](TteTheme& t) { return t.MenuGetItemSize(kmkMenuBar, "default").height(); }},
+      {"Tabs", tab, [](TteTheme& t) { return t.TabGetTabSize(0, ktpTop, "default").height(); }},
+  };
+  QProxyStyle base(QStyleFactory::create(QStringLiteral("Fusion")));
+  for (const TCase& c : cases) {
+    SetCurrentTheme(MakeDemoTheme(TDemo::Light));
+    const int skin = c.Skin(*CurrentTheme());
+    ASSERT_GT(skin, 0) << c.Object;
+    EXPECT_EQ(c.Measure(nullptr), skin) << c.Object;
+    SetCurrentTheme(MakeDemoTheme(TDemo::Light, {c.Object}));
+    EXPECT_EQ(c.Measure(nullptr), c.Measure(&base)) << c.Object;
   }
 }
 
