@@ -428,11 +428,13 @@ int TTeStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
   return QProxyStyle::pixelMetric(metric, option, widget);
 }
 
-// The thickness the skin designs an item or tab at (0 when it does not say), and whether
-// that thickness is a width (tabs on the left or right).
-std::optional<std::pair<int, bool>> TTeStyle::ThemeThickness(ContentsType type,
+std::optional<TTeStyle::TThickness> TTeStyle::ThemeThickness(ContentsType type,
                                                              const QStyleOption* option,
                                                              const QWidget* widget) const {
+  // Sizes of other contents are asked for often: they cost no look-up.
+  if (type != CT_HeaderSection && type != CT_MenuItem && type != CT_MenuBarItem &&
+      type != CT_TabBarTab)
+    return std::nullopt;
   const TWidgetTheme widgetTheme = WidgetThemeOf(widget);
   const std::string& object = widgetTheme.Object;
   TteTheme* theme = nullptr;
@@ -443,17 +445,17 @@ std::optional<std::pair<int, bool>> TTeStyle::ThemeThickness(ContentsType type,
       if (const auto* header = qstyleoption_cast<const QStyleOptionHeader*>(option))
         if (header->orientation == Qt::Horizontal &&
             (theme = DefinedTheme(TThemeFamily::Header, 0, widgetTheme)))
-          return std::pair(theme->HeaderGetHeight(0, object), false);
+          return TThickness{theme->HeaderGetHeight(0, object), false};
       break;
     case CT_MenuItem:
       if (const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option))
         if (item->menuItemType != QStyleOptionMenuItem::Separator &&
             (theme = DefinedTheme(TThemeFamily::Menu, kmkPopupMenu, widgetTheme)))
-          return std::pair(theme->MenuGetItemSize(kmkPopupMenu, object).height(), false);
+          return TThickness{theme->MenuGetItemSize(kmkPopupMenu, object).height(), false};
       break;
     case CT_MenuBarItem:
       if ((theme = DefinedTheme(TThemeFamily::Menu, kmkMenuBar, widgetTheme)))
-        return std::pair(theme->MenuGetItemSize(kmkMenuBar, object).height(), false);
+        return TThickness{theme->MenuGetItemSize(kmkMenuBar, object).height(), false};
       break;
     case CT_TabBarTab:
       if (const auto* tab = qstyleoption_cast<const QStyleOptionTab*>(option))
@@ -461,7 +463,7 @@ std::optional<std::pair<int, bool>> TTeStyle::ThemeThickness(ContentsType type,
           const TteTabPosition position = TabPositionOf(tab->shape);
           const QSize size = theme->TabGetTabSize(0, position, object);
           const bool across = position == ktpLeft || position == ktpRight;
-          return std::pair(across ? size.width() : size.height(), across);
+          return TThickness{across ? size.width() : size.height(), across};
         }
       break;
     default:
@@ -471,17 +473,18 @@ std::optional<std::pair<int, bool>> TTeStyle::ThemeThickness(ContentsType type,
 }
 
 // Items and tabs are as thick as the skin designs them, thicker only when their contents
-// need it; the base style's padding counts only where the skin says nothing.
+// need it; the base style's padding counts only where the skin says nothing. A header
+// section keeps it: the skin's height only ever grows a header.
 QSize TTeStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
                                  const QWidget* widget) const {
   QSize result = QProxyStyle::sizeFromContents(type, option, size, widget);
   const auto thickness = ThemeThickness(type, option, widget);
-  if (!thickness || thickness->first <= 0) return result;
-  const bool header = type == CT_HeaderSection;
-  if (thickness->second)
-    result.setWidth(std::max(header ? result.width() : size.width(), thickness->first));
+  if (!thickness || thickness->Pixels <= 0) return result;
+  const QSize contents = type == CT_HeaderSection ? result : size;
+  if (thickness->IsWidth)
+    result.setWidth(std::max(contents.width(), thickness->Pixels));
   else
-    result.setHeight(std::max(header ? result.height() : size.height(), thickness->first));
+    result.setHeight(std::max(contents.height(), thickness->Pixels));
   return result;
 }
 

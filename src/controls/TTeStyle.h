@@ -75,8 +75,14 @@ class TTeStyle : public QProxyStyle {
                    const QWidget* widget) const;
   bool DrawComplexThroughTheme(ComplexControl control, const QStyleOptionComplex& option,
                                QPainter& painter, const QWidget* widget) const;
-  std::optional<std::pair<int, bool>> ThemeThickness(ContentsType type, const QStyleOption* option,
-                                                     const QWidget* widget) const;
+  // The thickness the skin designs an item or tab at (0 when it does not say); a width for
+  // tabs on the left or right.
+  struct TThickness {
+    int Pixels;
+    bool IsWidth;
+  };
+  std::optional<TThickness> ThemeThickness(ContentsType type, const QStyleOption* option,
+                                           const QWidget* widget) const;
   std::optional<int> ThemeMetric(PixelMetric metric, const QStyleOption* option,
                                  const QWidget* widget) const;
   std::optional<QRect> ThemeSubControlRect(ComplexControl control,

@@ -3,11 +3,13 @@
 // the one function that turns a style option's state into an object state.
 //
 // A style element is a primitive (PE_), a control element (CE_) or a sub-control of a
-// complex control (CC_ + SC_). Frames carry the frame role polish() gave their widget in
-// place of a sub-control, so that a list's frame and a scroll area's frame find different
-// families. Each entry names the family (whose IsXxxDefined query decides whether the
-// theme paints it), the sub-kind and the part (one for horizontal, one for vertical
-// controls), and the one theme member that paints it.
+// complex control (CC_ + SC_). Frames, items and Qt's own buttons (a dock widget's close
+// button, a tool bar's extension) carry the role polish() gave their widget in place of a
+// sub-control, so that a list's frame and a scroll area's frame find different families;
+// an element without an entry for the widget's role takes the one for every widget. Each
+// entry names the family (whose IsXxxDefined query decides whether the theme paints it),
+// the sub-kind and the part (one for horizontal, one for vertical controls), and the one
+// theme member that paints it.
 #include <QStyle>
 #include <QTabBar>
 #include <span>
@@ -75,7 +77,7 @@ using TElementApplies = bool (*)(const QStyleOption& option);
 struct TStyleElement {
   TElementClass Class;
   int Element;
-  uint32_t Sub;         // the sub-control of a complex control, the TFrameRole of a frame, else 0
+  uint32_t Sub;         // the sub-control of a complex control, the widget's TFrameRole, else 0
   TThemeFamily Family;  // the catalogue's family, whose IsXxxDefined decides
   uint8_t Kind;
   uint8_t Part;
