@@ -193,24 +193,37 @@ bool TTeStyle::DrawElement(const TStyleElement* entry, const QStyleOption& optio
   return true;
 }
 
+// An element as the theme paints it for the widget's role (a list's frame, a dock widget's
+// close button), else as it paints it for every widget; nullptr when the theme paints
+// neither.
+const TStyleElement* TTeStyle::DrawThroughTheme(TElementClass elementClass, int element,
+                                                const QStyleOption* option, QPainter& painter,
+                                                const QWidget* widget) const {
+  if (!option) return nullptr;
+  const TWidgetTheme widgetTheme = WidgetThemeOf(widget);
+  const TRect rect = TRect::FromQRect(option->rect);
+  const TStyleElement* own = FindStyleElement(elementClass, element, uint32_t(widgetTheme.Role));
+  if (own && DrawElement(own, *option, painter, widget, widgetTheme, rect)) return own;
+  const TStyleElement* any = FindStyleElement(elementClass, element);
+  if (any && any != own && DrawElement(any, *option, painter, widget, widgetTheme, rect))
+    return any;
+  return nullptr;
+}
+
 void TTeStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                              QPainter* painter, const QWidget* widget) const {
-  const TWidgetTheme widgetTheme = WidgetThemeOf(widget);
-  const TStyleElement* entry = FindRoleElement(TElementClass::Primitive, element, widgetTheme.Role);
-  if (!option ||
-      !DrawElement(entry, *option, *painter, widget, widgetTheme, TRect::FromQRect(option->rect)))
-    return QProxyStyle::drawPrimitive(element, option, painter, widget);
-  DrawContent(*entry, *option, *painter, widget);
+  if (const TStyleElement* entry =
+          DrawThroughTheme(TElementClass::Primitive, element, option, *painter, widget))
+    return DrawContent(*entry, *option, *painter, widget);
+  QProxyStyle::drawPrimitive(element, option, painter, widget);
 }
 
 void TTeStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                            const QWidget* widget) const {
-  const TWidgetTheme widgetTheme = WidgetThemeOf(widget);
-  const TStyleElement* entry = FindRoleElement(TElementClass::Control, element, widgetTheme.Role);
-  if (!option ||
-      !DrawElement(entry, *option, *painter, widget, widgetTheme, TRect::FromQRect(option->rect)))
-    return QProxyStyle::drawControl(element, option, painter, widget);
-  DrawContent(*entry, *option, *painter, widget);
+  if (const TStyleElement* entry =
+          DrawThroughTheme(TElementClass::Control, element, option, *painter, widget))
+    return DrawContent(*entry, *option, *painter, widget);
+  QProxyStyle::drawControl(element, option, painter, widget);
 }
 
 // What is left for the base style once the theme painted an element's background.

@@ -493,12 +493,6 @@ const TStyleElement* FindStyleElement(TElementClass elementClass, int element, u
   return nullptr;
 }
 
-const TStyleElement* FindRoleElement(TElementClass elementClass, int element, TFrameRole role) {
-  if (const TStyleElement* own = FindStyleElement(elementClass, element, uint32_t(role)))
-    return own;
-  return FindStyleElement(elementClass, element, 0);
-}
-
 std::span<const TStyleElement> ComplexControlElements(int control) {
   const auto isControl = [control](const TStyleElement& entry) {
     return entry.Class == TElementClass::Complex && entry.Element == control;

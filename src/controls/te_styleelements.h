@@ -6,10 +6,10 @@
 // complex control (CC_ + SC_). Frames, items and Qt's own buttons (a dock widget's close
 // button, a tool bar's extension) carry the role polish() gave their widget in place of a
 // sub-control, so that a list's frame and a scroll area's frame find different families;
-// an element without an entry for the widget's role takes the one for every widget. Each
-// entry names the family (whose IsXxxDefined query decides whether the theme paints it),
-// the sub-kind and the part (one for horizontal, one for vertical controls), and the one
-// theme member that paints it.
+// an element the theme cannot paint for the widget's role is painted as for every widget.
+// Each entry names the family (whose IsXxxDefined query decides whether the theme paints
+// it), the sub-kind and the part (one for horizontal, one for vertical controls), and the
+// one theme member that paints it.
 #include <QStyle>
 #include <QTabBar>
 #include <span>
@@ -92,9 +92,6 @@ struct TStyleElement {
 };
 
 const TStyleElement* FindStyleElement(TElementClass elementClass, int element, uint32_t sub = 0);
-// The entry of a primitive or control element for a widget of that role, else the one for
-// every widget.
-const TStyleElement* FindRoleElement(TElementClass elementClass, int element, TFrameRole role);
 // The sub-controls of a complex control that the theme paints, in painting order.
 std::span<const TStyleElement> ComplexControlElements(int control);
 
