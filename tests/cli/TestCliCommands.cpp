@@ -410,6 +410,14 @@ TEST_F(CliCommands, NamesAreWindows1252TextBothWays) {
   const TToolRun unknown = RunTool({"layout", path, QString::fromUtf8("Price€/π"), "10x10"});
   EXPECT_TRUE(unknown.Err.contains(QString::fromUtf8("no object \"π\" below \"Price€\"")))
       << unknown.Err.toStdString();
+
+  // An exported image is named in the file system's encoding, not with the stored byte.
+  source.Bitmaps().Add(MakeBitmap("Caf\xE9", 1, 1, 0xFF102030));
+  SaveSkin(source, Dir, "euro.uskn");
+  const TToolRun exported = RunTool({"export", path, Dir.filePath("out")});
+  EXPECT_EQ(exported.Out, QString::fromUtf8("Bitmap Café saved as ") + Dir.filePath("out") +
+                              QString::fromUtf8("/Café.bmp\n"));
+  EXPECT_TRUE(QFile::exists(Dir.filePath(QString::fromUtf8("out/Café.bmp"))));
 }
 
 }  // namespace
