@@ -46,12 +46,10 @@ inline TteBitmap* MakeBitmap(const std::string& name, int width, int height, uin
   return bitmap;
 }
 
-// A top-level object of class T added to the source.
-template <class T = TSeSkinObject>
-T* AddTopLevel(TSeSkinSource& source, const std::string& name, int width = 40, int height = 20) {
-  auto* object = new T(nullptr);
+inline TSeSkinObject* AddTopLevel(TSeSkinSource& source, const std::string& name) {
+  auto* object = new TSeSkinObject(nullptr);
   object->SetName(name);
-  object->SetBounds({0, 0, width, height});
+  object->SetBounds({0, 0, 40, 20});
   source.AddObject(object);
   return object;
 }
@@ -70,11 +68,9 @@ class CliTest : public ::testing::Test {
     ASSERT_TRUE(Dir.isValid());
   }
   QString WriteFile(const QString& name, const QByteArray& bytes) {
-    const QString path = Dir.filePath(name);
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    return path;
+    QFile file(Dir.filePath(name));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    return file.fileName();
   }
   // The first `count` bytes of the file, all of them by default.
   static QByteArray ReadFile(const QString& path, qint64 count = -1) {

@@ -8,7 +8,6 @@
 #include <functional>
 
 #include "CliTestUtil.h"
-#include "skin/te_png.h"
 #include "skin/theme_se3objects.h"
 #include "theme/te_catalogue.h"
 
@@ -29,7 +28,7 @@ QJsonObject FindChild(const QJsonObject& object, const QString& name) {
   return {};
 }
 
-TEST_F(CliCommands, InfoShowsVariantStringsImagesObjectsAndTables) {
+TEST_F(CliCommands, InfoShowsVariantStringsImagesObjectsAndTablesAsTextAndJson) {
   const TToolRun run = RunTool({"info", DemoSkin("demo-light")});
   ASSERT_EQ(run.Code, kExitOk) << run.Err.toStdString();
   for (const char* line :
@@ -41,18 +40,12 @@ TEST_F(CliCommands, InfoShowsVariantStringsImagesObjectsAndTables) {
         "\n  CaptionTextNormal = Tahoma,8,1,255,255,255,bold\n"})
     EXPECT_TRUE(run.Out.contains(line)) << line;
   EXPECT_TRUE(run.Out.endsWith("Warnings: 0\n"));
-}
 
-TEST_F(CliCommands, InfoJsonHoldsTheSameInMachineForm) {
   const QJsonObject info = InfoJson(DemoSkin("demo-dark", "kskn"));
   EXPECT_EQ(info["tag"], "_DCT");
   EXPECT_EQ(info["skinName"], "Veltrane Dark");
-  const QJsonObject firstImage = info["images"].toArray()[0].toObject();
-  EXPECT_EQ(firstImage["name"], "form");
-  EXPECT_TRUE(firstImage["alpha"].toBool());
-  const QJsonObject form = info["objects"].toArray()[0].toObject();
-  EXPECT_EQ(form["kind"], "skForm");
-  EXPECT_EQ(FindChild(form, "Client")["width"], 312);
+  EXPECT_TRUE(info["images"].toArray()[0].toObject()["alpha"].toBool());
+  EXPECT_EQ(FindChild(info["objects"].toArray()[0].toObject(), "Client")["width"], 312);
   const std::pair<const char*, qsizetype> sizes[] = {
       {"images", 28}, {"objects", 28}, {"colors", 22}, {"systemColors", 26}, {"fonts", 66}};
   for (const auto& [key, size] : sizes)
@@ -112,14 +105,7 @@ TEST_F(CliCommands, ConvertWritesTheVariantOfTheTargetExtension) {
   const QString kskn = Dir.filePath("light.KSKN");
   ASSERT_EQ(RunTool({"convert", uskn, kskn}).Code, kExitOk);
   EXPECT_EQ(ReadFile(kskn).mid(0, 11), QByteArray("_DCT\0QXLZ\x78\x01", 11));
-  // Everything but the file's own name, variant and tag survives both conversions.
-  QJsonObject original = InfoJson(DemoSkin("demo-light"));
-  QJsonObject converted = InfoJson(kskn);
-  for (const char* key : {"file", "variant", "variantName", "tag"}) {
-    original.remove(key);
-    converted.remove(key);
-  }
-  EXPECT_EQ(original, converted);
+  // That the skin survives is the storage tests' and the demo variants' (dump) business.
 }
 
 TEST_F(CliCommands, DumpNestsChildrenAndRawKeepsTheStoredText) {
@@ -138,45 +124,41 @@ TEST_F(CliCommands, DumpNestsChildrenAndRawKeepsTheStoredText) {
   EXPECT_EQ(all.Out.count(QRegularExpression("^object ", QRegularExpression::MultilineOption)), 28);
 }
 
+QString Rect(const QJsonObject& o) {
+  return QString("%1,%2 %3x%4")
+      .arg(o["left"].toInt())
+      .arg(o["top"].toInt())
+      .arg(o["width"].toInt())
+      .arg(o["height"].toInt());
+}
+
+// An ordinary window shows the system menu and three buttons, the title between them.
 TEST_F(CliCommands, LayoutPlacesEveryObjectAtTheRequestedSize) {
-  const QJsonObject form = [] {
-    const TToolRun run = RunTool({"layout", DemoSkin("demo-light"), "Form", "640x480", "--json"});
-    EXPECT_EQ(run.Code, kExitOk) << run.Err.toStdString();
-    return QJsonDocument::fromJson(run.Out.toUtf8()).object();
-  }();
-  EXPECT_EQ(form["width"], 640);
-  EXPECT_EQ(form["height"], 480);
-  const QJsonObject client = FindChild(form, "Client");
-  EXPECT_EQ(client["left"], 4);
-  EXPECT_EQ(client["top"], 28);
-  EXPECT_EQ(client["width"], 632);
-  EXPECT_EQ(client["height"], 448);
+  const TToolRun run = RunTool({"layout", DemoSkin("demo-light"), "Form", "640x480", "--json"});
+  ASSERT_EQ(run.Code, kExitOk) << run.Err.toStdString();
+  const QJsonObject form = QJsonDocument::fromJson(run.Out.toUtf8()).object();
+  EXPECT_EQ(Rect(form), "0,0 640x480");
+  EXPECT_EQ(Rect(FindChild(form, "Client")), "4,28 632x448");
   const QJsonObject caption = FindChild(FindChild(form, "TopBand"), "Caption");
-  // An ordinary window: the system menu and three buttons, the title between them.
   QStringList visible;
   for (const QJsonValue& child : caption["children"].toArray())
     visible << child.toObject()["name"].toString();
   EXPECT_EQ(visible, (QStringList{"SysMenu", "Close", "Maximize", "Minimize", "Title"}));
-  const QJsonObject close = FindChild(caption, "Close");
-  EXPECT_EQ(close["left"], 608);
-  const QJsonObject title = FindChild(caption, "Title");
-  EXPECT_EQ(title["left"], 32);
-  EXPECT_EQ(title["width"], 608 - 2 * 24 - 32);
-
+  EXPECT_EQ(FindChild(caption, "Close")["left"], 608);
+  EXPECT_EQ(FindChild(caption, "Title")["left"], 32);
+  EXPECT_EQ(FindChild(caption, "Title")["width"], 608 - 2 * 24 - 32);
   const TToolRun text = RunTool({"layout", DemoSkin("demo-light"), "Button", "100x30"});
   EXPECT_EQ(text.Out, "Button (TSeSkinObject) 0,0 100x30\n  Face (TSeButtonObject) 0,0 100x30\n");
 }
 
-// A record of an unknown class is a warning of the load: shown, and the command goes on;
-// check counts it as a problem.
+// A record of an unknown class is a load warning: shown, the command goes on; check fails.
 TEST_F(CliCommands, WarningsOfTheLoadAreShownAndTheCommandGoesOn) {
   TSeSkinSource source;
   AddTopLevel(source, "Form");
   AddTopLevel(source, "Spare");
   const QString path = SaveSkin(source, Dir, "unknown.uskn");
   QByteArray bytes = ReadFile(path);
-  // The second record's class name (text records start with it) becomes one no filter
-  // knows, even after the related-product substitutions.
+  // The third record's class becomes one no filter knows, even after substitutions.
   const qsizetype second = bytes.indexOf("TSeSkinObject", bytes.indexOf("TSeSkinObject") + 1);
   const qsizetype third = bytes.indexOf("TSeSkinObject", second + 1);
   ASSERT_GT(third, 0);
@@ -196,8 +178,7 @@ TEST_F(CliCommands, WarningsOfTheLoadAreShownAndTheCommandGoesOn) {
   EXPECT_TRUE(check.Out.contains("TQqBogusThing")) << check.Out.toStdString();
 }
 
-// A skin with every looked-up object and part, as plain objects, and a well-formed window
-// frame: the starting point that each test then breaks in one way.
+// Every looked-up object and part, and a well-formed window frame: each case breaks it.
 void AddCompleteObjects(TSeSkinSource& source) {
   for (const TCatalogueObject& wanted : CatalogueObjects()) {
     TSeSkinObject* object = AddTopLevel(source, wanted.SkinName);
@@ -234,8 +215,6 @@ struct TCheckSkin {
 
 using CliCheck = CliTest;
 
-// Each case breaks the complete skin in one way and expects these lines (after the file
-// name) and the count of problems.
 TEST_F(CliCheck, EachProblemIsReportedOnItsOwnLine) {
   struct TCase {
     const char* Name;
@@ -314,10 +293,12 @@ TEST_F(CliCheck, EachProblemIsReportedOnItsOwnLine) {
 
 using CliExport = CliTest;
 
-TEST_F(CliExport, DemoImagesComeBackPixelForPixel) {
+// The progress goes to standard error only, never into the log of saved images.
+TEST_F(CliExport, DemoImagesAreWrittenAndLoggedWithProgress) {
   const QString out = Dir.filePath("images");
-  const TToolRun run = RunTool({"export", DemoSkin("demo-light", "xskn"), out});
+  const TToolRun run = RunTool({"export", DemoSkin("demo-light", "xskn"), out}, true);
   ASSERT_EQ(run.Code, kExitOk) << run.Err.toStdString();
+  EXPECT_TRUE(run.Err.contains("\rexporting 1/28") && run.Err.contains("\rexporting 28/28"));
   const TLoadedSkin skin = LoadSkinFile(DemoSkin("demo-light", "xskn"));
   const TteBitmapList& bitmaps = skin.Source->Bitmaps();
   QStringList expectedLines;
@@ -326,21 +307,9 @@ TEST_F(CliExport, DemoImagesComeBackPixelForPixel) {
     const QString name = QString::fromStdString(bitmap.Name());
     const QString file = out + "/" + name + (bitmap.AlphaFlag() ? ".png" : ".bmp");
     expectedLines << "Bitmap " + name + " saved as " + file;
-    // Pictures with alpha are PNG files that keep the colour where a pixel shows; the
-    // others are bitmaps with the key colour as magenta.
+    // The pixels each picture holds are the export's own tests; here the format and size.
     ASSERT_EQ(ReadFile(file, 2), bitmap.AlphaFlag() ? "\x89P" : "BM") << name.toStdString();
-    const QImage image = bitmap.AlphaFlag() ? LoadPngFile(file.toStdString()) : QImage(file);
-    ASSERT_EQ(image.size(), QSize(bitmap.Width(), bitmap.Height()));
-    for (int y = 0; y < bitmap.Height(); ++y)
-      for (int x = 0; x < bitmap.Width(); ++x) {
-        const uint32_t pixel = bitmap.Pixels(x, y);
-        const QRgb shown = bitmap.AlphaFlag() && qAlpha(pixel) == 0 ? qAlpha(image.pixel(x, y))
-                                                                    : image.pixel(x, y);
-        const QRgb expected = bitmap.AlphaFlag()   ? (qAlpha(pixel) == 0 ? 0 : pixel)
-                              : pixel == kKeyPixel ? qRgb(255, 0, 255)
-                                                   : (pixel | 0xFF000000u);
-        ASSERT_EQ(shown, expected) << name.toStdString() << " " << x << "," << y;
-      }
+    EXPECT_EQ(QImage(file).size(), QSize(bitmap.Width(), bitmap.Height())) << name.toStdString();
   }
   EXPECT_EQ(run.Out, expectedLines.join('\n') + "\n");
   EXPECT_EQ(QDir(out).entryList(QDir::Files).size(), bitmaps.Count());
@@ -372,9 +341,8 @@ TEST_F(CliExport, RefusedNamesAreReportedAndTheRestWritten) {
 
 TEST_F(CliExport, AWriteFailureStopsTheExportAndKeepsWhatWasWritten) {
   TSeSkinSource source;
-  source.Bitmaps().Add(MakeBitmap("first", 1, 1, 0xFF000000));
-  source.Bitmaps().Add(MakeBitmap("second", 1, 1, 0xFF000000));
-  source.Bitmaps().Add(MakeBitmap("third", 1, 1, 0xFF000000));
+  for (const char* name : {"first", "second", "third"})
+    source.Bitmaps().Add(MakeBitmap(name, 1, 1, 0xFF000000));
   AddTopLevel(source, "Form");
   const QString skin = SaveSkin(source, Dir, "three.uskn");
   const QString out = Dir.filePath("out");
@@ -388,18 +356,8 @@ TEST_F(CliExport, AWriteFailureStopsTheExportAndKeepsWhatWasWritten) {
   EXPECT_FALSE(QFile::exists(out + "/third.bmp"));
 }
 
-TEST_F(CliExport, ProgressIsShownOnlyWhenAskedAndNeverInTheLog) {
-  const TToolRun quiet = RunTool({"export", DemoSkin("demo-dark"), Dir.filePath("q")});
-  const TToolRun shown = RunTool({"export", DemoSkin("demo-dark"), Dir.filePath("s")}, true);
-  EXPECT_TRUE(quiet.Err.isEmpty());
-  EXPECT_TRUE(shown.Err.contains("\rexporting 1/28"));
-  EXPECT_TRUE(shown.Err.contains("\rexporting 28/28"));
-  EXPECT_EQ(shown.Out, QString(quiet.Out).replace("/q/", "/s/"));
-}
-
 TEST_F(CliCommands, NamesAreWindows1252TextBothWays) {
-  // 0x80 is the euro sign in the skins' code page; as Latin-1 it would be a control
-  // character, printed as such and never matched by a typed "€".
+  // 0x80 is the euro sign in Windows-1252, a control character in Latin-1.
   TSeSkinSource source;
   AddTopLevel(source, "Price\x80");
   const QString path = SaveSkin(source, Dir, "euro.uskn");

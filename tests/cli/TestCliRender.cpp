@@ -1,11 +1,7 @@
-// Pictures: render, region and thumbnail read back and probed, thumbnails as file managers
-// ask for them, and the generated demo skins: deterministic, the same in every storage
-// variant and free of problems, with the transparency each image was painted for, every
-// state linked, button captions clear of the frame, and their look in golden images.
+// Pictures (render, region, thumbnail) and the generated demo skins: the same in every
+// variant, free of problems, and their look (every state linked) in golden images.
 #include <QImage>
 #include <QPainter>
-#include <set>
-#include <tuple>
 #include <utility>
 
 #include "CliTestUtil.h"
@@ -26,30 +22,9 @@ class CliRender : public CliTest {
   }
 };
 
-TEST_F(CliRender, ButtonHasSmoothTransparentCornersAndAnOpaqueFace) {
-  const QImage button = Render({DemoSkin("demo-light"), "Button", "90x26"});
-  ASSERT_EQ(button.size(), QSize(90, 26));
-  EXPECT_EQ(qAlpha(button.pixel(0, 0)), 0);
-  EXPECT_EQ(qAlpha(button.pixel(45, 13)), 255);
-  int partial = 0;
-  for (int y = 0; y < 3; ++y)
-    for (int x = 0; x < 3; ++x)
-      partial += qAlpha(button.pixel(x, y)) > 0 && qAlpha(button.pixel(x, y)) < 255;
-  EXPECT_GT(partial, 0) << "the rounded corner keeps its partial alpha";
-  // The outline is the look's line colour, the face between white and light grey.
-  EXPECT_EQ(button.pixel(45, 0), qRgba(160, 167, 179, 255));
-  EXPECT_GT(qGray(button.pixel(45, 13)), 220);
-}
-
-TEST_F(CliRender, StatesActivityTextAndDesignModeChangeThePicture) {
+// The five states are in the golden sampler; here activity, the title and design mode.
+TEST_F(CliRender, ActivityTextAndDesignModeChangeThePicture) {
   const QString skin = DemoSkin("demo-dark");
-  const QImage normal = Render({skin, "Button", "90x26"}, "n.png");
-  const QImage hot = Render({skin, "Button", "90x26", "--state", "hot"}, "h.png");
-  const QImage pressed = Render({skin, "Button", "90x26", "--state=PRESSED"}, "p.png");
-  EXPECT_NE(normal.pixel(45, 6), hot.pixel(45, 6));
-  EXPECT_NE(normal.pixel(45, 6), pressed.pixel(45, 6));
-  EXPECT_NE(hot.pixel(45, 6), pressed.pixel(45, 6));
-
   const QImage inactive = Render({skin, "Form", "300x200"}, "i.png");
   const QImage active = Render({skin, "Form", "300x200", "--active"}, "a.png");
   const QImage titled = Render({skin, "Form", "300x200", "--active", "--text", "WWWWWW"}, "t.png");
@@ -74,52 +49,34 @@ TEST_F(CliRender, RegionOfTheFormHasRoundedTopCorners) {
   const QImage image = LoadPngFile(mask.toStdString());
   ASSERT_EQ(image.size(), QSize(320, 200));
   // Only the pixels the corners leave fully transparent are outside the shape.
-  for (const QPoint outside :
-       {QPoint(0, 0), QPoint(2, 0), QPoint(0, 2), QPoint(319, 0), QPoint(0, 199), QPoint(319, 199)})
-    EXPECT_EQ(image.pixel(outside), qRgb(0, 0, 0)) << outside.x() << "," << outside.y();
-  for (const QPoint inside :
-       {QPoint(4, 0), QPoint(0, 4), QPoint(160, 0), QPoint(160, 100), QPoint(4, 199)})
-    EXPECT_EQ(image.pixel(inside), qRgb(255, 255, 255)) << inside.x() << "," << inside.y();
+  for (const QPoint p : {QPoint(0, 0), QPoint(2, 0), QPoint(319, 0), QPoint(0, 199)})
+    EXPECT_EQ(image.pixel(p), qRgb(0, 0, 0)) << p.x() << "," << p.y();
+  for (const QPoint p : {QPoint(4, 0), QPoint(0, 4), QPoint(160, 100), QPoint(4, 199)})
+    EXPECT_EQ(image.pixel(p), qRgb(255, 255, 255)) << p.x() << "," << p.y();
 }
 
-// The larger side is the asked size (256 by default); the demo form is stored at 320 x 220.
-TEST_F(CliRender, ThumbnailsFitTheSquareAndKeepTheShape) {
-  struct TCase {
-    QString Skin;
-    QStringList Size;
-    QSize Expected;
-  };
-  const TCase cases[] = {{DemoSkin("demo-light"), {}, {256, 176}},
-                         {DemoSkin("demo-dark", "uskn"), {"64"}, {64, 44}},
-                         {DemoSkin("demo-dark"), {"2048"}, {2048, 1408}},
-                         {DemoSkin("demo-dark"), {"17"}, {17, 12}}};
-  for (const TCase& c : cases) {
-    const QString out = Dir.filePath("t.png");
-    const TToolRun run = RunTool(QStringList{"thumbnail", c.Skin, out} + c.Size);
-    ASSERT_EQ(run.Code, kExitOk) << run.Err.toStdString();
-    const QImage thumb = LoadPngFile(out.toStdString());
-    EXPECT_EQ(thumb.size(), c.Expected) << c.Size.join("").toStdString();
-    EXPECT_EQ(qAlpha(thumb.pixel(thumb.width() / 2, thumb.height() * 2 / 3)), 255);
+// The larger side is the asked size (256 by default; the demo form is stored at 320 x 220),
+// painted at that size rather than blown up, with the cache keys stored as given.
+TEST_F(CliRender, ThumbnailsFitTheSquarePaintedAtThatSizeWithTheirKeys) {
+  const QString out = Dir.filePath("t.png"), rendered = Dir.filePath("r.png");
+  const std::pair<QStringList, QSize> cases[] = {{{DemoSkin("demo-light")}, {256, 176}},
+                                                 {{DemoSkin("demo-dark", "uskn"), "64"}, {64, 44}},
+                                                 {{DemoSkin("demo-dark"), "2048"}, {2048, 1408}},
+                                                 {{DemoSkin("demo-dark"), "17"}, {17, 12}}};
+  for (const auto& [args, size] : cases) {
+    ASSERT_EQ(RunTool(QStringList{"thumbnail", args[0], out} + args.mid(1)).Code, kExitOk);
+    EXPECT_EQ(LoadPngFile(out.toStdString()).size(), size) << args.join(' ').toStdString();
   }
-}
-
-TEST_F(CliRender, AThumbnailIsTheWindowPaintedAtThatSizeNotABlowUp) {
-  const QString thumbnail = Dir.filePath("t.png"), rendered = Dir.filePath("r.png");
-  ASSERT_EQ(RunTool({"thumbnail", DemoSkin("demo-light"), thumbnail, "640"}).Code, kExitOk);
+  ASSERT_EQ(RunTool({"thumbnail", DemoSkin("demo-light"), out, "640", "--uri",
+                     "file:///home/me/My%20Skin.mskn", "--mtime", "1700000000"})
+                .Code,
+            kExitOk);
   ASSERT_EQ(RunTool({"render", DemoSkin("demo-light"), "Form", "640x440", rendered, "--active",
                      "--text", "Veltrane Light"})
                 .Code,
             kExitOk);
-  EXPECT_EQ(QImage(thumbnail), QImage(rendered));
-}
-
-// The keys of the freedesktop.org thumbnail cache are stored as given.
-TEST_F(CliRender, ThumbnailCacheKeysAreStoredAsGiven) {
-  const QString out = Dir.filePath("keys.png");
-  const TToolRun run = RunTool({"thumbnail", DemoSkin("demo-light"), out, "64", "--uri",
-                                "file:///home/me/My%20Skin.mskn", "--mtime", "1700000000"});
-  ASSERT_EQ(run.Code, kExitOk) << run.Err.toStdString();
   const QImage image(out);
+  EXPECT_EQ(image, QImage(rendered));
   EXPECT_EQ(image.text("Thumb::URI"), "file:///home/me/My%20Skin.mskn");
   EXPECT_EQ(image.text("Thumb::MTime"), "1700000000");
   EXPECT_TRUE(image.text("Software").startsWith("vtskin "));
@@ -149,72 +106,19 @@ TEST_F(CliRender, DemoButtonTextKeepsClearOfTheFrame) {
 
 using DemoSkins = CliTest;
 
-bool SamePixels(const TteBitmap& a, const TteBitmap& b) {
-  if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
-  for (int y = 0; y < a.Height(); ++y)
-    if (!std::equal(a.ScanLine(y), a.ScanLine(y) + a.Width(), b.ScanLine(y))) return false;
-  return true;
-}
-
-TEST_F(DemoSkins, BuildingTwiceGivesTheSameImages) {
-  const demo::TDemoSkin first = demo::BuildDemoSkin(demo::DarkLook());
-  const demo::TDemoSkin second = demo::BuildDemoSkin(demo::DarkLook());
-  ASSERT_EQ(first.Bitmaps.size(), second.Bitmaps.size());
-  for (size_t i = 0; i < first.Bitmaps.size(); ++i)
-    EXPECT_TRUE(SamePixels(*first.Bitmaps[i], *second.Bitmaps[i])) << first.Bitmaps[i]->Name();
-}
-
-TEST_F(DemoSkins, EveryVariantHoldsTheSameSkin) {
+// The variants' pixels round-trip in the skin tests; here the generated files agree.
+TEST_F(DemoSkins, EveryVariantHoldsTheSameSkinWithoutProblems) {
   for (const char* stem : {"demo-light", "demo-dark"}) {
-    const TLoadedSkin reference = LoadSkinFile(DemoSkin(stem, "mskn"));
-    const TToolRun referenceInfo = RunTool({"dump", DemoSkin(stem, "mskn"), "--raw"});
-    for (const char* extension : {"uskn", "kskn", "xskn"}) {
-      const TLoadedSkin other = LoadSkinFile(DemoSkin(stem, extension));
-      ASSERT_EQ(other.Source->Bitmaps().Count(), reference.Source->Bitmaps().Count());
-      for (int i = 0; i < other.Source->Bitmaps().Count(); ++i) {
-        const TteBitmap& a = *reference.Source->Bitmaps().Bitmaps(i);
-        const TteBitmap& b = *other.Source->Bitmaps().Bitmaps(i);
-        EXPECT_TRUE(SamePixels(a, b)) << stem << "." << extension << " " << a.Name();
-        EXPECT_EQ(a.AlphaFlag(), b.AlphaFlag()) << a.Name();
-        EXPECT_EQ(a.KeyFlag(), b.KeyFlag()) << a.Name();
-      }
-      EXPECT_EQ(RunTool({"dump", DemoSkin(stem, extension), "--raw"}).Out, referenceInfo.Out);
-    }
-    for (const char* extension : {"uskn", "kskn", "xskn", "mskn"})
+    const QString reference = RunTool({"dump", DemoSkin(stem, "mskn"), "--raw"}).Out;
+    for (const char* extension : {"uskn", "kskn", "xskn", "mskn"}) {
+      EXPECT_EQ(RunTool({"dump", DemoSkin(stem, extension), "--raw"}).Out, reference) << extension;
       EXPECT_EQ(RunTool({"check", DemoSkin(stem, extension)}).Code, kExitOk) << stem << extension;
-  }
-}
-
-TEST_F(DemoSkins, KeyedImagesHaveNoPartialAlphaAndTheOthersDo) {
-  const demo::TDemoSkin skin = demo::BuildDemoSkin(demo::LightLook());
-  const std::set<std::string> keyed = {"splitter", "grid", "statusbar", "header"};
-  for (const auto& bitmap : skin.Bitmaps) {
-    EXPECT_TRUE(bitmap->KeyFlag()) << bitmap->Name() << ": the gaps between pieces are the key";
-    EXPECT_EQ(bitmap->AlphaFlag(), keyed.count(bitmap->Name()) == 0) << bitmap->Name();
-  }
-}
-
-TEST_F(DemoSkins, StatePartsLinkFiveDifferentLooks) {
-  const TLoadedSkin skin = LoadSkinFile(DemoSkin("demo-light"));
-  for (const char* path : {"Button/Face", "Edit/Frame", "Checkbox/Checked", "ScrollBar/HorzSlider",
-                           "Tabs/Tab", "SpeedButton/FlatFace"}) {
-    auto* part = dynamic_cast<TSeButtonObject*>(&FindObjectPath(skin, path));
-    ASSERT_NE(part, nullptr) << path;
-    std::set<std::tuple<int, int, int, int>> rects;
-    for (const TteBitmapLink* link : {part->Bitmap(), part->BitmapHot(), part->BitmapPressed(),
-                                      part->BitmapFocused(), part->BitmapDisabled()}) {
-      EXPECT_TRUE(link->IsValid()) << path;
-      const TRect r = link->Rect();
-      rects.insert({r.Left, r.Top, r.Right, r.Bottom});
     }
-    EXPECT_EQ(rects.size(), 5u) << path;
   }
 }
 
-// ---- Golden images --------------------------------------------------------------------------
-
-// An active window without a title, then a push button, a check box and a scroll button
-// in each of the five states: no text, so the comparison is exact.
+// An active window without a title, then four parts in each of the five states (no text,
+// so the comparison is exact).
 QImage Specimen(CliRender& test, const QString& skin) {
   const auto picture = [&](const QStringList& args) {
     return test.Render(QStringList{skin} + args);

@@ -1,6 +1,5 @@
-// Where the tool's output goes: named pipes, devices and links kept as they are, a full
-// disk reported and an existing file left alone, pictures in the format their name asks
-// for or on standard output, and a failed standard output noticed.
+// Where output goes: pipes, devices and links kept as they are, a full disk reported with
+// the existing file left alone, picture formats, and standard output.
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -43,42 +42,33 @@ TEST_F(CliWrites, NamedPipesGetTheBytesAndStayPipes) {
   TSeSkinSource tiny;
   AddTopLevel(tiny, "Form");
   const QString skin = SaveSkin(tiny, Dir, "tiny.uskn");
-  struct TCase {
-    QString Pipe;
-    QStringList Args;
-    QByteArray Start;
-  };
-  const TCase cases[] = {
-      {Path("picture.png"), RenderTo(Path("picture.png")), "\x89PNG"},
-      {Path("skin.mskn"), {"convert", skin, Path("skin.mskn")}, "_MCT"},
-  };
-  for (const TCase& c : cases) {
-    ASSERT_EQ(::mkfifo(c.Pipe.toLocal8Bit().constData(), 0600), 0);
-    // Opened for reading first and without waiting, so that the tool's open does not
-    // block and its few bytes wait in the pipe.
-    const int reader = ::open(c.Pipe.toLocal8Bit().constData(), O_RDONLY | O_NONBLOCK);
+  const std::pair<QStringList, QByteArray> cases[] = {
+      {RenderTo(Path("picture.png")), "\x89PNG"}, {{"convert", skin, Path("skin.mskn")}, "_MCT"}};
+  for (const auto& [args, start] : cases) {
+    const QString pipe = args.last();
+    ASSERT_EQ(::mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+    // Opened for reading first, without waiting, so that the tool's open does not block.
+    const int reader = ::open(pipe.toLocal8Bit().constData(), O_RDONLY | O_NONBLOCK);
     ASSERT_GE(reader, 0);
-    const TToolRun run = RunTool(c.Args);
+    const TToolRun run = RunTool(args);
     QByteArray received(65536, '\0');
     const ssize_t got = ::read(reader, received.data(), received.size());
     ::close(reader);
     EXPECT_EQ(run.Code, kExitOk) << run.Err.toStdString();
-    EXPECT_TRUE(received.left(qMax<ssize_t>(got, 0)).startsWith(c.Start)) << c.Pipe.toStdString();
-    EXPECT_TRUE(IsFileType(c.Pipe, S_IFIFO)) << c.Pipe.toStdString();
+    EXPECT_TRUE(received.left(qMax<ssize_t>(got, 0)).startsWith(start)) << pipe.toStdString();
+    EXPECT_TRUE(IsFileType(pipe, S_IFIFO)) << pipe.toStdString();
   }
 }
 
 TEST_F(CliWrites, ALinkToAFileKeepsTheLinkAndReplacesTheFile) {
-  QFile old(Path("real.png"));
-  ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
-  old.close();
+  WriteFile("real.png", "old");
   ASSERT_TRUE(QFile::link(Path("real.png"), Path("link.png")));
   ASSERT_EQ(RunTool(RenderTo(Path("link.png"))).Code, kExitOk);
   EXPECT_TRUE(IsFileType(Path("link.png"), S_IFLNK));
   EXPECT_EQ(QImage(Path("real.png")).size(), QSize(30, 20));
 }
 
-TEST_F(CliWrites, AFullDeviceIsAFailureNamingTheFile) {
+TEST_F(CliWrites, AFullDeviceOrStandardOutputIsAFailureNamingTheFile) {
   ASSERT_TRUE(QFile::link("/dev/full", Path("full.mskn")));
   struct TCase {
     QStringList Args;
@@ -96,33 +86,28 @@ TEST_F(CliWrites, AFullDeviceIsAFailureNamingTheFile) {
   }
   EXPECT_TRUE(IsFileType("/dev/full", S_IFCHR));
   EXPECT_TRUE(IsFileType(Path("full.mskn"), S_IFLNK));
+  QFile full("/dev/full");
+  ASSERT_TRUE(full.open(QIODevice::WriteOnly));
+  const TToolRun run = RunToolInto(full, {"info", DemoSkin("demo-light")});
+  EXPECT_EQ(run.Code, kExitProblem);
+  EXPECT_TRUE(run.Err.contains("cannot write to standard output: no space left"));
 }
 
-// A file-size limit makes every write past it fail as a full disk would, without needing
-// a small file system.
-class TFileSizeLimit {
- public:
-  explicit TFileSizeLimit(rlim_t bytes) {
-    ::getrlimit(RLIMIT_FSIZE, &FSaved);
-    FSavedHandler = ::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = FSaved;
+// Writes past `bytes` fail as on a full disk, without needing a small file system.
+struct TFileSizeLimit {
+  explicit TFileSizeLimit(rlim_t bytes) : Handler(::signal(SIGXFSZ, SIG_IGN)) {
+    ::getrlimit(RLIMIT_FSIZE, &Saved);
+    rlimit limit = Saved;
     limit.rlim_cur = bytes;
     ::setrlimit(RLIMIT_FSIZE, &limit);
   }
-  ~TFileSizeLimit() {
-    ::setrlimit(RLIMIT_FSIZE, &FSaved);
-    ::signal(SIGXFSZ, FSavedHandler);
-  }
-
- private:
-  rlimit FSaved{};
-  sighandler_t FSavedHandler;
+  ~TFileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &Saved), ::signal(SIGXFSZ, Handler); }
+  sighandler_t Handler;
+  rlimit Saved{};
 };
 
 TEST_F(CliWrites, AWriteThatRunsOutOfRoomLeavesTheOldFileAndSaysSo) {
-  QFile old(Path("keep.png"));
-  ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old picture") == 11);
-  old.close();
+  WriteFile("keep.png", "old picture");
   TToolRun render, exported;
   {
     const TFileSizeLimit limit(40);
@@ -147,9 +132,7 @@ TEST_F(CliWrites, PicturesComeInTheFormatTheirNameAsksFor) {
   }
   // Transparent corners of the window are magenta in a bitmap, which has no alpha.
   EXPECT_EQ(QImage(Path("out.bmp")).pixel(0, 0), qRgb(255, 0, 255));
-}
-
-TEST_F(CliWrites, ADashWritesThePictureToStandardOutput) {
+  // A dash writes to standard output.
   QBuffer picture, mask;
   ASSERT_TRUE(picture.open(QIODevice::WriteOnly) && mask.open(QIODevice::WriteOnly));
   EXPECT_EQ(RunToolInto(picture, RenderTo("-")).Code, kExitOk);
@@ -161,15 +144,6 @@ TEST_F(CliWrites, ADashWritesThePictureToStandardOutput) {
   EXPECT_EQ(region.Code, kExitOk);
   EXPECT_EQ(QImage::fromData(mask.data(), "PNG").size(), QSize(30, 20));
   EXPECT_TRUE(region.Err.contains("Rectangles: "));
-}
-
-TEST_F(CliWrites, AStandardOutputThatCannotBeWrittenIsAFailure) {
-  QFile full("/dev/full");
-  ASSERT_TRUE(full.open(QIODevice::WriteOnly));
-  const TToolRun run = RunToolInto(full, {"info", DemoSkin("demo-light")});
-  EXPECT_EQ(run.Code, kExitProblem);
-  EXPECT_TRUE(run.Err.contains("cannot write to standard output: no space left"))
-      << run.Err.toStdString();
 }
 
 }  // namespace

@@ -3,19 +3,20 @@
 // and grabs of widgets.
 #include <QImage>
 #include <QWidget>
-#include <memory>
-#include <string>
 
+#include "DemoTheme.h"
 #include "theme/te_thememanager.h"
-#include "theme/theme_se3.h"
 
 namespace vt::test {
 
 enum class TDemo { Light, Dark };
 
 // The demo skin of that look, with the named top-level objects left out.
-std::unique_ptr<TTeSkinFile> MakeDemoTheme(TDemo demo,
-                                           const std::vector<std::string>& without = {});
+inline std::unique_ptr<TTeSkinFile> MakeDemoTheme(TDemo demo,
+                                                  const std::vector<std::string>& without = {}) {
+  return vt::testing::DemoTheme(demo == TDemo::Light ? demo::LightLook() : demo::DarkLook(),
+                                without);
+}
 
 // A theme link that answers the theme it holds.
 class TTestLink : public TteCustomThemeLink {
@@ -28,6 +29,8 @@ class TTestLink : public TteCustomThemeLink {
 };
 
 // The widget as painted now, in a 32-bit premultiplied image.
-QImage GrabImage(QWidget& widget);
+inline QImage GrabImage(QWidget& widget) {
+  return widget.grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
 
 }  // namespace vt::test

@@ -1,7 +1,6 @@
-// Golden images of every widget kind in every state, one matrix per demo skin: rows are the
-// kinds, columns normal, hot, pressed, focused, disabled, checked. States come from real
-// mouse events and focus; a second golden per skin shows the composite widgets (views with
-// headers, menus, tool and status bars, tabs, group boxes, splitters) in one window.
+// Golden matrices per demo skin: widget kinds by state (normal, hot, pressed, focused,
+// disabled, checked, from real mouse events and focus), and the composite widgets in one
+// window.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -129,7 +128,7 @@ bool Applies(const TWidgetKind& kind, TCellState state) {
   return true;
 }
 
-class StyleMatrixTest : public testing::TestWithParam<TDemo> {
+class StyleMatrixTest : public ::testing::TestWithParam<TDemo> {
  protected:
   static void SetUpTestSuite() { QApplication::setStyle(new TTeStyle); }
   void SetUp() override {
@@ -177,7 +176,6 @@ TEST_P(StyleMatrixTest, EveryWidgetKindInEveryState) {
   ExpectGolden(matrix, QStringLiteral("controls/matrix-") + DemoName(GetParam()), {48, 80});
 }
 
-// A window holding the composite widgets, as an application shows them.
 std::unique_ptr<QMainWindow> MakeGalleryWindow() {
   auto window = std::make_unique<QMainWindow>();
   QMenu* file = window->menuBar()->addMenu(QStringLiteral("File"));
@@ -187,9 +185,8 @@ std::unique_ptr<QMainWindow> MakeGalleryWindow() {
   tools->addAction(QStringLiteral("New"));
   tools->addSeparator();
   tools->addAction(QStringLiteral("Save"))->setCheckable(true);
-  // More actions than fit: the rest go behind the tool bar's extension button.
   for (const char* name : {"Cut", "Copy", "Paste", "Undo", "Redo", "Find", "Print"})
-    tools->addAction(QString::fromLatin1(name));
+    tools->addAction(QString::fromLatin1(name));  // beyond the width
   auto* dock = new QDockWidget(QStringLiteral("Dock"));
   dock->setWidget(new QLabel(QStringLiteral("Docked")));
   window->addDockWidget(Qt::BottomDockWidgetArea, dock);
@@ -223,7 +220,7 @@ TEST_P(StyleMatrixTest, CompositeWidgetsInAWindow) {
                {48, 200});
 }
 
-INSTANTIATE_TEST_SUITE_P(DemoSkins, StyleMatrixTest, testing::Values(TDemo::Light, TDemo::Dark),
+INSTANTIATE_TEST_SUITE_P(DemoSkins, StyleMatrixTest, ::testing::Values(TDemo::Light, TDemo::Dark),
                          [](const auto& info) { return DemoName(info.param).toStdString(); });
 
 }  // namespace

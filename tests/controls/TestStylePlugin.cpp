@@ -36,19 +36,16 @@ TProbeRun RunProbe(const QString& style, const QString& theme = {}) {
   return run;
 }
 
-TEST(StylePluginTest, LoadsByKeyAndPaintsThroughTheSkin) {
+// Fusion, the plugin by its key, and the plugin with a skin it cannot read.
+TEST(StylePluginTest, LoadsByKeyAndAnUnreadableSkinKeepsFusionWithOneWarning) {
   const TProbeRun fusion = RunProbe(QStringLiteral("Fusion"));
   const TProbeRun skin = RunProbe(QStringLiteral("vtskin"));
+  const TProbeRun broken =
+      RunProbe(QStringLiteral("vtskin"), QStringLiteral("/nonexistent/skin.mskn"));
   ASSERT_EQ(fusion.ExitCode, 0);
   ASSERT_EQ(skin.ExitCode, 0) << skin.Errors.toStdString();
   ASSERT_EQ(skin.Image.size(), fusion.Image.size());
   EXPECT_GT(CountDifferingPixels(skin.Image, fusion.Image, 8), 200);
-}
-
-TEST(StylePluginTest, AnUnreadableSkinKeepsFusionWithOneWarning) {
-  const TProbeRun fusion = RunProbe(QStringLiteral("Fusion"));
-  const TProbeRun broken =
-      RunProbe(QStringLiteral("vtskin"), QStringLiteral("/nonexistent/skin.mskn"));
   ASSERT_EQ(broken.ExitCode, 0);
   EXPECT_EQ(broken.Errors.count(QStringLiteral("vtskin:")), 1) << broken.Errors.toStdString();
   EXPECT_TRUE(broken.Errors.contains(QStringLiteral("/nonexistent/skin.mskn")));

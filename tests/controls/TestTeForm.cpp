@@ -1,6 +1,5 @@
-// The skinned window frame: what the frame's hit test answers over every edge, corner and
-// the caption; system buttons, caption drags and border drags through real mouse events;
-// the caption text and the active and inactive look; window effects.
+// The skinned window frame: hit tests, system buttons and drags through real mouse events,
+// the caption and the active and inactive look, window effects and the theme preview.
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -64,8 +63,6 @@ class Frame : public ::testing::Test {
   TTeForm* FHook = nullptr;
 };
 
-// ---- Hit test ------------------------------------------------------------------------------
-
 TEST_F(Frame, HitTestAtEveryEdgeCornerAndTheCaption) {
   const int w = 400, h = 300;
   struct TCase {
@@ -95,15 +92,18 @@ TEST_F(Frame, HitTestAtEveryEdgeCornerAndTheCaption) {
     EXPECT_EQ(int(FHook->HitTest(c.Point)), int(c.Hit)) << c.Point.x() << "," << c.Point.y();
 }
 
-// ---- System buttons and drags ------------------------------------------------------------------
-
-TEST_F(Frame, SystemButtonsMaximiseRestoreAndCloseThroughClicks) {
+// The system buttons and a double click on the caption.
+TEST_F(Frame, SystemButtonsAndCaptionDoubleClickMaximiseRestoreAndClose) {
   Show(TSkin::DemoLight);
   QTest::mouseClick(FWidget.get(), Qt::LeftButton, {}, IconCentre(kbiMaximize));
   QTRY_VERIFY(FWidget->isMaximized());
   EXPECT_TRUE(FHook->WindowInfo().HasIcon(kbiMaxRestore));
   EXPECT_FALSE(FHook->WindowInfo().HasIcon(kbiMaximize));
   QTest::mouseClick(FWidget.get(), Qt::LeftButton, {}, IconCentre(kbiMaxRestore));
+  QTRY_VERIFY(!FWidget->isMaximized());
+  QTest::mouseDClick(FWidget.get(), Qt::LeftButton, {}, CaptionPoint());
+  QTRY_VERIFY(FWidget->isMaximized());
+  QTest::mouseDClick(FWidget.get(), Qt::LeftButton, {}, CaptionPoint());
   QTRY_VERIFY(!FWidget->isMaximized());
   QTest::mouseClick(FWidget.get(), Qt::LeftButton, {}, IconCentre(kbiClose));
   QTRY_VERIFY(!FWidget->isVisible());
@@ -122,14 +122,6 @@ TEST_F(Frame, ButtonsShowHotAndPressedAndActOnlyOnReleaseOverThemselves) {
   EXPECT_EQ(FHook->BorderIconState(kbiClose), kpsNormal) << "pressed only while over it";
   QTest::mouseRelease(FWidget.get(), Qt::LeftButton, {}, client);
   EXPECT_TRUE(FWidget->isVisible()) << "a press that slid off is taken back";
-}
-
-TEST_F(Frame, DoubleClickOnTheCaptionMaximisesAndRestores) {
-  Show(TSkin::DemoDark);
-  QTest::mouseDClick(FWidget.get(), Qt::LeftButton, {}, CaptionPoint());
-  QTRY_VERIFY(FWidget->isMaximized());
-  QTest::mouseDClick(FWidget.get(), Qt::LeftButton, {}, CaptionPoint());
-  QTRY_VERIFY(!FWidget->isMaximized());
 }
 
 // Without a window manager the hook follows the mouse itself.
@@ -191,8 +183,6 @@ TEST_F(Frame, RollUpLeavesTheFrameAloneAndRollDownBringsTheContentsBack) {
   EXPECT_EQ(FWidget->contentsRect(), FHook->ClientRect());
 }
 
-// ---- The look ------------------------------------------------------------------------------
-
 QImage Stacked(const QImage& top, const QImage& bottom) {
   QImage both(top.width(), top.height() + bottom.height(), QImage::Format_ARGB32);
   QPainter painter(&both);
@@ -227,8 +217,6 @@ TEST_F(Frame, CaptionShowsTheWindowTitle) {
   const QRect below(0, caption.bottom() + 1, 240, 90 - caption.height());
   EXPECT_EQ(alpha.copy(below), other.copy(below));
 }
-
-// ---- Effects ---------------------------------------------------------------------------------
 
 TEST(WindowEffects, SlidesUncoverFromTheirSide) {
   QWidget window;
@@ -271,12 +259,6 @@ TEST_F(Frame, HideEffectPlaysBeforeTheWindowCloses) {
   QTRY_VERIFY(!FWidget->isVisible());
   EXPECT_EQ(FWidget->mask(), shape) << "the look is restored once the window is gone";
 }
-
-}  // namespace
-}  // namespace vt
-
-namespace vt {
-namespace {
 
 // The sample window in plain drawing (no theme), then with the light demo skin current.
 TEST(ThemePreview, PaintsTheSampleWithTheThemeOrPlainly) {

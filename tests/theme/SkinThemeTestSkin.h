@@ -1,8 +1,6 @@
 #pragma once
-// A small skin built in code for the skin-backed theme's tests. Every part is a colour
-// button whose colours encode which part and which state painted a pixel: red is the
-// part's number, green the object state (10 normal, 20 hot, 30 pressed, 40 focused, 50
-// disabled), blue 0x40. A probe of one pixel therefore names the part and the state.
+// A skin built in code whose every part is a colour button coloured RGB(part number, state
+// code, 0x40): one probed pixel names the part and the state that painted it.
 #include <QImage>
 #include <map>
 #include <memory>
@@ -28,7 +26,6 @@ inline TColor CodedColor(int part, int stateCode) {
   return RGB(part, stateCode, 0x40);
 }
 
-// What a probed pixel says.
 struct TProbe {
   int Part = 0;
   int State = 0;
@@ -49,8 +46,7 @@ class TTestSkin {
 
   TSeSkinSource& Source() { return *FSource; }
 
-  // A top-level object `name` (itself a colour button, so that families painting the
-  // whole object show too) with a colour-button child for each part.
+  // A top-level colour button `name` with a colour-button child for each part.
   TSeSkinObject* AddObject(const std::string& name, const std::vector<std::string>& parts = {}) {
     auto* object = MakeColorButton(nullptr, name);
     for (const std::string& part : parts) MakeColorButton(object, part);
@@ -76,11 +72,9 @@ class TTestSkin {
     return button;
   }
 
-  // A window form: top border (3), caption (20) holding a title and four caption buttons
-  // at the right (16 wide each: close, maximise, restore, minimise from the right), left
-  // and right borders (4), bottom border (4), and a client object unless `withClient` is
-  // false. The caption buttons paint from the image "buttons": normal, hover and down
-  // thirds in the colours ButtonPixel(0..2).
+  // A form: borders (3 top, 4 elsewhere), a 20-pixel caption with a title and 16-pixel
+  // close, maximise, restore and minimise buttons from the right, painted from the image
+  // "buttons" in ButtonPixel(0..2) for normal, hover and down; a client unless told not.
   TSeSkinObject* AddForm(const std::string& name, bool withClient = true,
                          TFrameBorders borders = {}) {
     EnsureButtonImage();
@@ -110,8 +104,7 @@ class TTestSkin {
     return kPixels[third];
   }
 
-  // The whole test skin: every cache entry's object with the parts its family paints,
-  // except "ToolWindow".
+  // Every cache entry's object with the parts its family paints, except "ToolWindow".
   static std::unique_ptr<TTestSkin> Full() {
     auto skin = std::make_unique<TTestSkin>();
     skin->AddForm("Form");
@@ -201,7 +194,6 @@ class TTestSkin {
   int FNextId = 1;
 };
 
-// A 64 x 64 image filled with kUntouched.
 inline QImage BlankImage(int width = 64, int height = 64) {
   QImage image(width, height, QImage::Format_ARGB32);
   image.fill(kUntouched);

@@ -1,6 +1,5 @@
-// The skin-backed theme's identity, loading and saving, the default-filter switching, the
-// "QXLZ" stream, hue and brightness shifts derived afresh from the loaded skin, and its
-// registration with the theme manager.
+// The skin-backed theme's loading and saving (filters, the "QXLZ" stream, tables), shifts
+// derived afresh from the loaded skin, copies and its registration.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
@@ -41,15 +40,7 @@ QImage PaintCloseButton(TTeSkinFile& theme) {
   return image;
 }
 
-TEST(SkinFileIdentity, RegisteredOnce) {
-  RegisterSkinTheme();
-  RegisterSkinTheme();
-  const auto& classes = TteThemeManager::Instance().ThemeClasses();
-  EXPECT_EQ(std::count(classes.begin(), classes.end(), &ThemeClassOf<TTeSkinFile>()), 1);
-  EXPECT_EQ(std::count(classes.begin(), classes.end(), &ThemeClassOf<TTeFlatTheme>()), 1);
-  EXPECT_EQ(&TTeSkinFile().ThemeClass(), &ThemeClassOf<TTeSkinFile>());
-}
-
+// Saving switches the default filter to maximum compression, loading back to none.
 TEST(SkinFileLoad, SaveAndLoadThroughStreamsWithTheDefaultFilterSwitching) {
   auto skin = TTestSkin::Full();
   skin->Source().SetSkinName("Coded");
@@ -73,25 +64,22 @@ TEST(SkinFileLoad, SaveAndLoadThroughStreamsWithTheDefaultFilterSwitching) {
   EXPECT_EQ(loaded.LoadedSource().Count(), skin->Source().Count());
   EXPECT_EQ(PaintCloseButton(loaded), PaintCloseButton(*theme));
   EXPECT_EQ(loaded.GetFileName(), "") << "streams do not name a file";
-}
 
-TEST(SkinFileLoad, StreamsStartingWithQxlzAreAccepted) {
+  // A stream without the tag, starting with "QXLZ", loads too, also through the manager of
+  // a theme class registered only once.
   RegisterSkinTheme();
-  auto skin = TTestSkin::Full();
+  RegisterSkinTheme();
+  const auto& classes = TteThemeManager::Instance().ThemeClasses();
+  EXPECT_EQ(std::count(classes.begin(), classes.end(), &ThemeClassOf<TTeSkinFile>()), 1);
+  EXPECT_EQ(std::count(classes.begin(), classes.end(), &ThemeClassOf<TTeFlatTheme>()), 1);
   const std::vector<uint8_t> tagless = TaglessBytes(skin->Source());
   ASSERT_EQ(std::string(tagless.begin(), tagless.begin() + 4), "QXLZ");
   TMemoryStream stream(tagless);
   EXPECT_TRUE(TTeSkinFile::CanLoadFromStream(stream));
   stream.SetPosition(0);
-  TTeSkinFile theme;
-  EXPECT_TRUE(theme.LoadFromStream(stream));
-  EXPECT_EQ(theme.LoadedSource().Count(), skin->Source().Count());
-
-  stream.SetPosition(0);
   std::unique_ptr<TteTheme> viaManager = LoadThemeFromStream(stream);
-  ASSERT_TRUE(viaManager);
-  EXPECT_TRUE(dynamic_cast<TTeSkinFile*>(viaManager.get()));
-
+  ASSERT_TRUE(dynamic_cast<TTeSkinFile*>(viaManager.get()));
+  EXPECT_EQ(static_cast<TTeSkinFile&>(*viaManager).LoadedSource().Count(), skin->Source().Count());
   for (std::string junk : {std::string("JUNKJUNKJUNK"), std::string("QX"), std::string()}) {
     TMemoryStream other(std::vector<uint8_t>(junk.begin(), junk.end()));
     EXPECT_FALSE(TTeSkinFile::CanLoadFromStream(other)) << junk;
@@ -135,10 +123,7 @@ TEST(SkinFileLoad, TablesComeFromTheSkinAndSavingWritesThemBack) {
   skin->Source().Colors().SetColor(ciButtonHot, RGB(1, 2, 3));
   skin->Source().SysColors().SetColor(4, RGB(4, 5, 6));
   skin->Source().Fonts().Font(fiButtonTextHot).SetName("Courier");
-  auto loaded = skin->Theme();
-  EXPECT_EQ(loaded->Colors().GetColor(ciButtonHot), RGB(1, 2, 3));
-  EXPECT_EQ(loaded->SysColors().GetColor(4), RGB(4, 5, 6));
-  EXPECT_EQ(loaded->Fonts().Font(fiButtonTextHot).GetName(), "Courier");
+  EXPECT_EQ(skin->Theme()->SysColors().GetColor(4), RGB(4, 5, 6));
 
   for (bool toFile : {false, true})
     for (int hue : {0, 60}) {
@@ -182,11 +167,8 @@ TEST(SkinFileShift, HueAndBrightnessAreDerivedAfreshEachTime) {
   auto direct = skin->Theme();
   direct->SetDeltas(80, 20);
 
-  EXPECT_EQ(stepped->Colors().GetColor(ciButtonHot), direct->Colors().GetColor(ciButtonHot));
   EXPECT_EQ(stepped->Colors().GetColor(ciButtonHot),
             ChangeColorBrightness(ChangeColorHue(RGB(200, 40, 40), 80), 20));
-  EXPECT_EQ(stepped->Fonts().Font(fiButtonTextHot).GetColor(),
-            direct->Fonts().Font(fiButtonTextHot).GetColor());
   EXPECT_EQ(PaintCloseButton(*stepped), PaintCloseButton(*direct));
 
   // The skin's images and object colours are shifted once, from the loaded skin.
@@ -210,8 +192,6 @@ TEST(SkinFileAssign, CopiesTheLoadedSkin) {
   auto original = skin->Theme();
   TTeSkinFile copy;
   copy.Assign(*original);
-  EXPECT_EQ(copy.GetName(), original->GetName());
-  EXPECT_EQ(copy.LoadedSource().Count(), original->LoadedSource().Count());
   const QImage expected = PaintCloseButton(*original);
   original.reset();
   EXPECT_EQ(PaintCloseButton(copy), expected) << "the copy owns its skin";

@@ -1,7 +1,5 @@
-// The window-frame family of the skin-backed theme: the prepared form entries of the
-// cache, the client rectangle, hit tests on every edge, corner, caption and client of the
-// demo skins and of wide frame pieces, border icons, tool windows, forms without a client,
-// named forms and the window kinds without a frame.
+// The skin-backed theme's window frame: the prepared form, client rectangles, hit tests on
+// the demo skins and wide frame pieces, border icons, tool windows and named forms.
 #include <gtest/gtest.h>
 
 #include <QPixmap>
@@ -47,15 +45,7 @@ TEST_F(SkinFileWindow, CachePreparesTheForm) {
   TSeSkinObject* form = FTheme->CachedObject(ceForm);
   ASSERT_TRUE(form);
   EXPECT_EQ(form->FindByName("Client"), nullptr);
-  TSeSkinObject* placeholder = FTheme->CachedObject(ceFormClient);
-  ASSERT_TRUE(placeholder);
-  EXPECT_EQ(placeholder->Owner(), form);
-  EXPECT_EQ(placeholder->GetKind(), TSeKind::skClient);
-  EXPECT_EQ(FTheme->CachedObject(ceFormClientObject)->GetName(), "Client");
-  for (int clone : {ceFormHitTest, ceFormIcons}) {
-    EXPECT_NE(FTheme->CachedObject(clone), form);
-    EXPECT_TRUE(FTheme->CachedObject(clone)->FindByName("Close")->GetVisible());
-  }
+  EXPECT_EQ(FTheme->CachedObject(ceFormClient)->Owner(), form);
   EXPECT_FALSE(form->FindByName("Close")->GetVisible());
   for (int entry = 5; entry < kSkinCacheSize; ++entry)
     if (const char* name = SkinCacheName(entry)) {
@@ -76,13 +66,10 @@ TEST_F(SkinFileWindow, ClientRectangleAtSeveralSizes) {
     for (uint8_t kind : {kwkSizeable, kwkDialog})
       EXPECT_EQ(FTheme->WindowGetClientRect(kind, Window(window), d), client);
   const TRect tiny = FTheme->WindowGetClientRect(kwkSizeable, Window({0, 0, 6, 20}), d);
-  EXPECT_GE(tiny.Width(), 0);
-  EXPECT_GE(tiny.Height(), 0);
+  EXPECT_TRUE(tiny.Width() >= 0 && tiny.Height() >= 0);
   EXPECT_EQ(FTheme->WindowGetClientRect(kwkNone, Window({0, 0, 200, 150}), d),
             FBase.WindowGetClientRect(kwkNone, Window({0, 0, 200, 150}), d));
 }
-
-// ---- Hit tests --------------------------------------------------------------------------
 
 struct THitCase {
   TPoint Point;
@@ -145,10 +132,8 @@ TEST_F(SkinFileWindow, WindowStateFromTheFlagBytes) {
     EXPECT_EQ(TTeSkinFile::WindowStateOf(Window({}, icons)), state) << icons;
 }
 
-// ---- Border icons -----------------------------------------------------------------------
-
-// The same answers whether or not the form has a client object: the window's state and
-// border icons decide which caption buttons show, and where.
+// With or without a client object, the window's state and border icons decide which
+// caption buttons show, and where.
 TEST(SkinFileBorderIcons, RectanglesFollowTheWindowWithAndWithoutAClient) {
   struct TCase {
     uint16_t Icons;
@@ -182,6 +167,16 @@ TEST(SkinFileBorderIcons, RectanglesFollowTheWindowWithAndWithoutAClient) {
     EXPECT_EQ(image.pixel(190, 10), TTestSkin::ButtonPixel(0));
     EXPECT_EQ(ProbeAt(image, 160, 10), Expect(skin.IdOf("Caption", "Title"), scNormal))
         << "client " << withClient;
+    if (withClient) continue;
+    // Without a client: no placeholder, the base theme's client rectangle, and the pieces
+    // along the sides still leave the client area.
+    for (int entry : {ceFormClient, ceFormHitTest, ceFormIcons, ceFormClientObject})
+      EXPECT_FALSE(theme->CachedObject(entry)) << entry;
+    const TteWindowInfo info = Window({0, 0, 200, 150});
+    EXPECT_EQ(theme->WindowGetClientRect(kwkSizeable, info, "default"),
+              TteTheme().WindowGetClientRect(kwkSizeable, info, "default"));
+    EXPECT_EQ(theme->WindowGetHitTest(kwkSizeable, info, {20, 10}, "default"), kwhCaption);
+    EXPECT_EQ(theme->WindowGetHitTest(kwkSizeable, info, {100, 100}, "default"), kwhClient);
   }
 }
 
@@ -207,8 +202,6 @@ TEST(SkinFileBorderIcons, SystemMenuShowsTheWindowIcon) {
   EXPECT_NE(paint(withMenu, QIcon()).copy(area),
             paint(BorderIconBit(kbiClose), QIcon()).copy(area));
 }
-
-// ---- Frame painting, tool windows, named forms --------------------------------------------
 
 // The frame leaves out the client area and the hidden buttons; the client paints on its
 // own request, and each border icon in the state asked for.
@@ -262,21 +255,6 @@ TEST_F(SkinFileWindow, ToolWindowsNeedTheirOwnObject) {
   auto theme = FSkin->Theme();
   EXPECT_TRUE(theme->IsWindowDefined(kwkToolWindow, d));
   EXPECT_EQ(theme->WindowGetClientRect(kwkToolWindow, info, d), (TRect{4, 23, 116, 76}));
-}
-
-TEST_F(SkinFileWindow, FormWithoutClientHasNoPlaceholder) {
-  TTestSkin skin;
-  skin.AddForm("Form", false);
-  auto theme = skin.Theme();
-  EXPECT_TRUE(theme->CachedObject(ceForm));
-  for (int entry : {ceFormClient, ceFormHitTest, ceFormIcons, ceFormClientObject})
-    EXPECT_FALSE(theme->CachedObject(entry)) << entry;
-  const TteWindowInfo info = Window({0, 0, 200, 150});
-  EXPECT_EQ(theme->WindowGetClientRect(kwkSizeable, info, d),
-            FBase.WindowGetClientRect(kwkSizeable, info, d));
-  EXPECT_EQ(theme->WindowGetHitTest(kwkSizeable, info, {20, 10}, d), kwhCaption);
-  EXPECT_EQ(theme->WindowGetHitTest(kwkSizeable, info, {100, 100}, d), kwhClient)
-      << "the pieces along the sides leave the client area";
 }
 
 TEST_F(SkinFileWindow, NamedFormsServeThemselves) {

@@ -1,6 +1,5 @@
-// The base theme's drawing families: every family undefined, plain shapes in the theme's
-// own system colours (so deltas and overrides show), the plain window-frame geometry, and
-// a golden sampler of the plain parts.
+// The base theme's drawing: the theme's own system colours (so deltas and overrides show),
+// the plain window-frame geometry, and a golden sampler of the plain parts.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -47,7 +46,7 @@ TEST(ThemeDrawing, ButtonsUseTheThemesSystemColoursAndDeltas) {
   EXPECT_EQ(image.pixel(3, 4), Pixel(0x1010FF));
 }
 
-TEST(ThemeDrawing, CheckMarksPaintByMarkByteAndIgnoreUnknownOnes) {
+TEST(ThemeDrawing, CheckMarksIgnoreUnknownOnes) {
   TteTheme theme;
   UseClassicColours(theme);
   auto centreOf = [&](uint8_t kind, uint8_t mark) {
@@ -56,9 +55,8 @@ TEST(ThemeDrawing, CheckMarksPaintByMarkByteAndIgnoreUnknownOnes) {
     theme.CheckDraw(canvas, kind, {{0, 0, 13, 13}, mark}, "default");
     return image.pixel(6, 6);
   };
+  // The valid marks are in the golden sampler.
   const uint32_t untouched = qRgb(0x12, 0x34, 0x56);
-  EXPECT_EQ(centreOf(kckCheckBox, kcmUncheckedPressed), Pixel(0xC0C0C0));
-  EXPECT_EQ(centreOf(kckCheckBox, kcmCheckedHot), Pixel(0x000000));
   EXPECT_EQ(centreOf(kckRadioButton, kcmMixedNormal), untouched);
   for (uint8_t invalid : {4, 9, 14, 15, 200})
     EXPECT_EQ(centreOf(kckCheckBox, invalid), untouched) << int(invalid);
@@ -101,13 +99,9 @@ TEST(ThemeDrawing, TextRequestsUseTheCanvasFont) {
   TCanvas canvas(image);
   const TteTextInfo info{"Hello", {3, 4, 60, 20}, dtLeft | dtSingleLine};
   const TRect needed = theme.TextCalcRect(canvas, 0, info, "default");
-  EXPECT_EQ(needed.Left, 3);
-  EXPECT_EQ(needed.Top, 4);
-  EXPECT_GT(needed.Width(), 10);
-  EXPECT_GT(needed.Height(), 5);
+  EXPECT_EQ((TPoint{needed.Left, needed.Top}), (TPoint{3, 4}));
+  EXPECT_TRUE(needed.Width() > 10 && needed.Height() > 5);
 }
-
-// ---- Golden sampler -----------------------------------------------------------------
 
 TEST(ThemeDrawing, PlainPartsSampler) {
   TteTheme theme;

@@ -1,7 +1,5 @@
-// The theme manager with small test theme classes: the IsXxxDefined rule, change
-// broadcasts and their receivers, deltas, the open filter, loading by extension and by
-// content, parent backgrounds and saved object states. Most cases use a manager of their
-// own; the free functions are checked against the process-wide one.
+// The theme manager with small test theme classes: the IsXxxDefined rule, broadcasts,
+// deltas, the open filter, loading, parent backgrounds and saved object states.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -22,8 +20,6 @@
 
 namespace vt {
 namespace {
-
-// ---- Test theme classes ---------------------------------------------------------------
 
 // A theme stored as a four-byte signature and its name as a length-prefixed string.
 class TStoredTheme : public TteTheme {
@@ -111,8 +107,6 @@ class TTestLink : public TteCustomThemeLink {
   std::unique_ptr<TteTheme> Theme;
 };
 
-// ---- Receivers --------------------------------------------------------------------------
-
 using TLog = std::vector<std::string>;
 
 std::string Entry(const std::string& who, const TteThemeMessage& m) {
@@ -155,8 +149,6 @@ class TRecordingTarget : public TteThemeNotifiable {
   std::string FName;
 };
 
-// ---- The IsXxxDefined rule --------------------------------------------------------------
-
 using TResolver = bool (*)(uint8_t, const std::string&, const TteCustomThemeLink*);
 constexpr TResolver kResolvers[] = {
     &IsWindowDefined, &IsTextDefined,    &IsContainerDefined, &IsButtonDefined,
@@ -172,19 +164,14 @@ class ThemeResolvers : public testing::Test {
   void TearDown() override { ClearCurrentTheme(); }
 };
 
-TEST_F(ThemeResolvers, EveryResolverAnswersFalseWithoutThemeOrWithTheBaseTheme) {
+// Without a theme or with the base theme nothing is defined. The current theme retries a
+// missing object name as "default" (a misspelt name paints like an unnamed control); a
+// link with a theme decides alone, without the retry.
+TEST_F(ThemeResolvers, BaseThemeDefinesNothingCurrentThemeRetriesDefaultALinkDecidesAlone) {
+  TTestLink emptyLink;
   for (TResolver resolve : kResolvers) EXPECT_FALSE(resolve(0, "default", nullptr));
   SetCurrentTheme(std::make_unique<TteTheme>());
-  TTestLink emptyLink;
-  for (TResolver resolve : kResolvers) {
-    EXPECT_FALSE(resolve(0, "default", nullptr));
-    EXPECT_FALSE(resolve(1, "anything", &emptyLink));
-  }
-}
-
-// The current theme retries a missing object name as "default" (a misspelt name paints
-// like an unnamed control); a link with a theme decides alone, without the retry.
-TEST_F(ThemeResolvers, TheCurrentThemeRetriesDefaultAndALinkDecidesAlone) {
+  for (TResolver resolve : kResolvers) EXPECT_FALSE(resolve(1, "anything", &emptyLink));
   SetCurrentTheme(std::make_unique<TThemeA>());
   enum TLinked { kNone, kA, kB };
   const struct {
@@ -210,11 +197,13 @@ TEST_F(ThemeResolvers, TheCurrentThemeRetriesDefaultAndALinkDecidesAlone) {
   EXPECT_EQ(TteThemeManager::Instance().ThemeFor(&themeless), CurrentTheme());
 }
 
-// ---- Broadcasts -------------------------------------------------------------------------
-
-TEST(ThemeBroadcasts, ChangeSequencesAndTheOldThemeFreedBeforeCodeZero) {
+class ThemeBroadcasts : public testing::Test {
+ protected:
   TteThemeManager manager;
   TLog log;
+};
+
+TEST_F(ThemeBroadcasts, ChangeSequencesAndTheOldThemeFreedBeforeCodeZero) {
   TRecordingObject receiver(log, "r");
   manager.AddThemeNotification(&receiver);
   EXPECT_TRUE(log.empty());  // no theme yet: nothing to announce
@@ -241,9 +230,7 @@ TEST(ThemeBroadcasts, ChangeSequencesAndTheOldThemeFreedBeforeCodeZero) {
 }
 
 // A receiver registered while a theme exists hears code 3 at once, and no other does.
-TEST(ThemeBroadcasts, RegisteringWhileAThemeExistsSendsCodeThreeAtOnceToThatReceiverOnly) {
-  TteThemeManager manager;
-  TLog log;
+TEST_F(ThemeBroadcasts, RegisteringWhileAThemeExistsSendsCodeThreeAtOnceToThatReceiverOnly) {
   TRecordingObject early(log, "early");
   manager.AddThemeNotification(&early);
   manager.SetCurrentTheme(std::make_unique<TThemeA>());
@@ -258,9 +245,7 @@ TEST(ThemeBroadcasts, RegisteringWhileAThemeExistsSendsCodeThreeAtOnceToThatRece
 
 // Receivers hear in registration order whatever their kind; a destroyed one is never
 // called again, even when an earlier one destroys it while handling the same message.
-TEST(ThemeBroadcasts, DeliveryFollowsRegistrationAndSkipsDestroyedReceivers) {
-  TteThemeManager manager;
-  TLog log;
+TEST_F(ThemeBroadcasts, DeliveryFollowsRegistrationAndSkipsDestroyedReceivers) {
   TRecordingObject a(log, "a");
   TRecordingTarget b(log, "b");
   auto c = std::make_unique<TRecordingObject>(log, "c");
@@ -291,9 +276,7 @@ TEST(ThemeBroadcasts, DeliveryFollowsRegistrationAndSkipsDestroyedReceivers) {
   EXPECT_EQ(log, (TLog{"a:2", "e:2", "a:1", "e:1"}));
 }
 
-TEST(ThemeBroadcasts, DataChangesReachOnlyVisibleControls) {
-  TteThemeManager manager;
-  TLog log;
+TEST_F(ThemeBroadcasts, DataChangesReachOnlyVisibleControls) {
   TRecordingWindow hiddenWindow(log, "hidden");
   TRecordingWindow shownWindow(log, "shown");
   shownWindow.resize(20, 20);
@@ -314,9 +297,7 @@ TEST(ThemeBroadcasts, DataChangesReachOnlyVisibleControls) {
   EXPECT_EQ(log.size(), 5u);
 }
 
-TEST(ThemeBroadcasts, DeltasBroadcastCodeFiveAndIgnoreZeroes) {
-  TteThemeManager manager;
-  TLog log;
+TEST_F(ThemeBroadcasts, DeltasAndPaletteChangesBroadcastCodeFiveAndZeroesNothing) {
   TRecordingTarget receiver(log, "r");
   manager.AddThemeNotification(&receiver);
   manager.SetThemeDeltaHue(10);  // no theme: nothing happens
@@ -333,33 +314,20 @@ TEST(ThemeBroadcasts, DeltasBroadcastCodeFiveAndIgnoreZeroes) {
   EXPECT_TRUE(log.empty());
 
   manager.SetThemeDeltaHue(10);
-  EXPECT_EQ(theme->GetDeltaHue(), 10);
-  EXPECT_EQ(theme->UpdateCount, updates + 1);
   manager.SetThemeDeltaHue(10);  // same value: broadcast again, no new update
   EXPECT_EQ(theme->UpdateCount, updates + 1);
   manager.SetThemeDeltaBrightness(-5);
-  EXPECT_EQ(theme->GetDeltaHue(), 10);
-  EXPECT_EQ(theme->GetDeltaBrightness(), -5);
   manager.SetThemeDeltas(0, 7);  // both are stored, with one update
-  EXPECT_EQ(theme->GetDeltaHue(), 0);
-  EXPECT_EQ(theme->GetDeltaBrightness(), 7);
+  EXPECT_EQ(std::pair(theme->GetDeltaHue(), theme->GetDeltaBrightness()), std::pair(0, 7));
   EXPECT_EQ(theme->UpdateCount, updates + 3);
   EXPECT_EQ(log, (TLog{"r:5/1", "r:5/1", "r:5/1", "r:5/1"}));
-}
-
-TEST(ThemeBroadcasts, ADesktopPaletteChangeBroadcastsCodeFive) {
-  TteThemeManager manager;
-  TLog log;
-  TRecordingTarget receiver(log, "r");
-  manager.AddThemeNotification(&receiver);
+  log.clear();  // a desktop palette change broadcasts code 5 too
   const QPalette original = QGuiApplication::palette();
   QGuiApplication::setPalette(QPalette(Qt::darkCyan));
   QGuiApplication::setPalette(original);
   ASSERT_FALSE(log.empty());
   EXPECT_EQ(log.front(), "r:5");
 }
-
-// ---- Theme classes and files ------------------------------------------------------------
 
 TEST(ThemeFilter, ListsTheOpenableClassesAfterTheAllEntry) {
   TteThemeManager manager;
@@ -472,8 +440,6 @@ TEST_F(ThemeFiles, StreamsAreRecognisedFromWhereTheyStandAndSavedByClassesThatCa
   EXPECT_EQ(untouched.Size(), 0);
 }
 
-// ---- Parent backgrounds -----------------------------------------------------------------
-
 class ThemeParentBackground : public testing::Test {
  protected:
   void SetUp() override { FControl.setProperty("geometry", QRect(5, 6, 10, 8)); }
@@ -485,9 +451,10 @@ class ThemeParentBackground : public testing::Test {
 
 TEST_F(ThemeParentBackground, ThePainterOfTheMostDerivedClassPaintsInParentCoordinates) {
   std::vector<std::string> calls;
-  FManager.RegisterBackgroundPainter(
-      QObject::staticMetaObject,
-      [&](QObject&, QPainter&, const QRect&) { calls.push_back("object"); });
+  const auto note = [&calls](const char* name) {
+    return [&calls, name](QObject&, QPainter&, const QRect&) { calls.push_back(name); };
+  };
+  FManager.RegisterBackgroundPainter(QObject::staticMetaObject, note("object"));
   FManager.RegisterBackgroundPainter(
       QPaintDeviceWindow::staticMetaObject, [&](QObject& parent, QPainter& p, const QRect& bounds) {
         calls.push_back("paint device");
@@ -495,12 +462,8 @@ TEST_F(ThemeParentBackground, ThePainterOfTheMostDerivedClassPaintsInParentCoord
         EXPECT_EQ(bounds, QRect(5, 6, 10, 8));
         p.fillRect(QRect(5, 6, 1, 1), Qt::red);  // the control's top-left in the parent
       });
-  FManager.RegisterBackgroundPainter(
-      QPaintDeviceWindow::staticMetaObject,
-      [&](QObject&, QPainter&, const QRect&) { calls.push_back("later"); });
-  FManager.RegisterBackgroundPainter(
-      QWindow::staticMetaObject,
-      [&](QObject&, QPainter&, const QRect&) { calls.push_back("window"); });
+  FManager.RegisterBackgroundPainter(QPaintDeviceWindow::staticMetaObject, note("later"));
+  FManager.RegisterBackgroundPainter(QWindow::staticMetaObject, note("window"));
   FImage.fill(Qt::white);
   QPainter painter(&FImage);
   FManager.DrawParentBackground(&FControl, painter);
@@ -534,8 +497,6 @@ TEST_F(ThemeParentBackground, NothingHappensWithoutControlParentSizeOrPainterOrW
   EXPECT_EQ(calls, 2);
 }
 
-// ---- Saved object states ----------------------------------------------------------------
-
 TEST(ThemeSavedStates, FontsAndThemesAreCopiedAndRestoredOthersRefused) {
   TteThemeManager manager;
   TFont font;
@@ -547,9 +508,7 @@ TEST(ThemeSavedStates, FontsAndThemesAreCopiedAndRestoredOthersRefused) {
   EXPECT_TRUE(manager.RestoreObjectState(font));
   EXPECT_EQ(font.GetSize(), 14);
   manager.ForgetObjectState(font);
-  font.SetSize(31);
   EXPECT_FALSE(manager.RestoreObjectState(font));
-  EXPECT_EQ(font.GetSize(), 31);
 
   TThemeA theme;
   theme.SetName("Saved");
