@@ -117,7 +117,7 @@ TEST_F(StyleBehaviourTest, ThemeChangeRepaintsTheWidgetsThatUseItAndThePreview) 
   preview->setGeometry(100, 40, 120, 80);
   preview->show();
   TPaintCounter counter;
-  for (QWidget* widget : {current, linked, static_cast<QWidget*>(preview)})
+  for (QWidget* widget : std::initializer_list<QWidget*>{current, linked, preview})
     widget->installEventFilter(&counter);
   QApplication::processEvents();
 
