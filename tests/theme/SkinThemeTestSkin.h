@@ -200,6 +200,15 @@ inline QImage BlankImage(int width = 64, int height = 64) {
   return image;
 }
 
+// The frame `theme` paints for the window `info` over a blank image as large as it.
+inline QImage PaintWindow(TteTheme& theme, uint8_t kind, const TteWindowInfo& info,
+                          const std::string& objectName = "default") {
+  QImage image = BlankImage(info.Rect.Right, info.Rect.Bottom);
+  TCanvas canvas(image);
+  theme.WindowDraw(canvas, kind, info, objectName);
+  return image;
+}
+
 inline TProbe ProbeAt(const QImage& image, int x, int y) {
   const uint32_t pixel = image.pixel(x, y);
   if (pixel == kUntouched) return {};

@@ -62,7 +62,7 @@ class Engine : public ::testing::Test {
   TTeThemeList* FList = nullptr;
 };
 
-TEST_F(Engine, BuiltInThemesByTypeNameAndTheChangeEvent) {
+TEST_F(Engine, BuiltInThemesByTypeNameFilesAndTheChangeEvent) {
   TTeRidadIveror engine(nullptr);
   int changes = 0;
   engine.OnThemeChanged = [&](TTeRidadIveror& sender) {
@@ -83,10 +83,8 @@ TEST_F(Engine, BuiltInThemesByTypeNameAndTheChangeEvent) {
   EXPECT_EQ(changes, 2);
   SetThemeDeltaHue(10);
   EXPECT_EQ(changes, 3);
-}
 
-TEST_F(Engine, ThemeFilesResetTheOtherChoices) {
-  TTeRidadIveror engine(nullptr);
+  // A file resets the other choices and keeps the engine's shift.
   engine.SetDeltaHue(30);
   engine.SetThemeBuilding("Flat");
   engine.SetThemeFile(FFileA);

@@ -39,13 +39,22 @@ class SkinFileFamilies : public ::testing::Test {
 
 TtePartInfo Part(const TRect& r, uint8_t part, uint8_t state,
                  TteOrientation orientation = koHorizontal, uint32_t flags = 0) {
-  TtePartInfo info;
-  info.Rect = r;
-  info.Part = part;
-  info.State = state;
-  info.Orientation = orientation;
-  info.Flags = flags;
-  return info;
+  return {r, part, state, orientation, flags};
+}
+
+using TRequest = std::function<void(TTeSkinFile&, TCanvas&, const TRect&)>;
+using TPartMember = void (TteTheme::*)(TCanvas&, uint8_t, const TtePartInfo&, const std::string&);
+using TRectMember = void (TteTheme::*)(TCanvas&, uint8_t, const TRect&, const std::string&);
+
+// A request of a member taking a part record, and of one taking only a rectangle.
+TRequest Ask(TPartMember member, uint8_t kind, uint8_t part, uint8_t state, uint32_t flags = 0,
+             TteOrientation orientation = koHorizontal) {
+  return [=](TTeSkinFile& t, TCanvas& c, const TRect& r) {
+    (t.*member)(c, kind, Part(r, part, state, orientation, flags), "default");
+  };
+}
+TRequest Ask(TRectMember member, uint8_t kind = 0) {
+  return [=](TTeSkinFile& t, TCanvas& c, const TRect& r) { (t.*member)(c, kind, r, "default"); };
 }
 
 TEST_F(SkinFileFamilies, ScrollBarPartsAndStates) {
@@ -60,15 +69,11 @@ TEST_F(SkinFileFamilies, ScrollBarPartsAndStates) {
                                             {kpsFocused, scNormal}, {kpsSelected, scNormal}};
   for (const TCase& c : cases)
     for (auto [request, code] : states)
-      EXPECT_EQ(Paint([&, request = request](TTeSkinFile& t, TCanvas& cv, const TRect& r) {
-                  t.ScrollDrawButton(cv, 0, Part(r, c.Part, request), "default");
-                }),
+      EXPECT_EQ(Paint(Ask(&TteTheme::ScrollDrawButton, 0, c.Part, request)),
                 Expect(Id("ScrollBar", c.Name), code))
           << c.Name << " state " << int(request);
   for (uint8_t unknown : {2, 3, 6, 7, 10, 200})
-    EXPECT_FALSE(Paint([&](TTeSkinFile& t, TCanvas& cv, const TRect& r) {
-                   t.ScrollDrawButton(cv, 0, Part(r, unknown, kpsNormal), "default");
-                 }).Painted);
+    EXPECT_FALSE(Paint(Ask(&TteTheme::ScrollDrawButton, 0, unknown, kpsNormal)).Painted);
 }
 
 TEST_F(SkinFileFamilies, CheckMarksAndRadioMarks) {
@@ -79,10 +84,7 @@ TEST_F(SkinFileFamilies, CheckMarksAndRadioMarks) {
       const uint8_t mark = uint8_t(run * 5 + step);
       auto paint = [&](uint8_t kind) {
         return Paint([&](TTeSkinFile& t, TCanvas& cv, const TRect& r) {
-          TteCheckInfo info;
-          info.Rect = r;
-          info.Mark = mark;
-          t.CheckDraw(cv, kind, info, "default");
+          t.CheckDraw(cv, kind, {r, mark}, "default");
         });
       };
       if (step == 4) {
@@ -109,8 +111,7 @@ TEST_F(SkinFileFamilies, CheckSizeFromCheckedPartOr13) {
   EXPECT_EQ(TTeSkinFile().CheckGetSize(kckCheckBox, "default"), QSize(13, 13));
 }
 
-// The full skin has only "Frame" and "Bar" (every part falls back to them: see the table
-// of members); a skin with the other names finds each in its chain.
+// Each progress part finds the first name of its chain that the object has.
 TEST_F(SkinFileFamilies, ProgressBarNameChains) {
   auto skin = TTestSkin::Full();
   skin->AddObject("Meter", {"FrameVert", "Frame", "BarHorz", "Solid", "SolidVert"});
@@ -132,21 +133,6 @@ TEST_F(SkinFileFamilies, ProgressBarNameChains) {
   for (const auto& [part, name] : cases)
     EXPECT_EQ(paint(part), name ? Expect(skin->IdOf("Meter", name), scNormal) : TProbe{})
         << int(part);
-}
-
-using TRequest = std::function<void(TTeSkinFile&, TCanvas&, const TRect&)>;
-using TPartMember = void (TteTheme::*)(TCanvas&, uint8_t, const TtePartInfo&, const std::string&);
-using TRectMember = void (TteTheme::*)(TCanvas&, uint8_t, const TRect&, const std::string&);
-
-// A request of a member taking a part record, and of one taking only a rectangle.
-TRequest Ask(TPartMember member, uint8_t kind, uint8_t part, uint8_t state, uint32_t flags = 0,
-             TteOrientation orientation = koHorizontal) {
-  return [=](TTeSkinFile& t, TCanvas& c, const TRect& r) {
-    (t.*member)(c, kind, Part(r, part, state, orientation, flags), "default");
-  };
-}
-TRequest Ask(TRectMember member, uint8_t kind = 0) {
-  return [=](TTeSkinFile& t, TCanvas& c, const TRect& r) { (t.*member)(c, kind, r, "default"); };
 }
 
 // One row per member and record: the part it must paint, in the object state expected.
@@ -244,10 +230,8 @@ TEST_F(SkinFileFamilies, EveryMemberPaintsItsPart) {
         << "row " << i << ": " << cases[i].Object << " " << cases[i].PartName;
 }
 
-// Every defined query of the control families (the window frame's are with the frame's
-// tests): which kinds its default objects make defined, and which object
-// each of them is (a skin with all other looked-up objects leaves the kind undefined), and
-// whether a control's own object name counts.
+// Each control family's defined query: which kinds its default object makes defined (and
+// that no other object does), and whether a control's own object name counts.
 TEST(SkinFileDefined, EveryQueryAsksItsOwnObjectsAndNames) {
   using TQuery = bool (TteTheme::*)(uint8_t, const std::string&) const;
   enum TName { kIgnored, kAnyKind, kListedKinds };
@@ -371,18 +355,18 @@ TEST_F(SkinFileFamilies, MetricsFromPartSizesAndClientChildren) {
   // The edit frame lays out a client child inside 3 and 2 pixel borders.
   TSeSkinObject* frame = source.GetObjectByName("Edit")->FindByName("Frame");
   frame->SetDrawIfOwner(true);
-  auto addBorder = [&](TSeAlign align, int width, int height, TSeKind kind = TSeKind::skNone) {
+  using A = TSeAlign;
+  for (auto [align, width, height] : {std::tuple{A::saMostLeft, 3, 0},
+                                      {A::saMostRight, 3, 0},
+                                      {A::saMostTop, 0, 2},
+                                      {A::saMostBottom, 0, 2},
+                                      {A::saClient, 0, 0}}) {
     auto* child = new TSeSkinObject(frame);
     child->SetAlign(align);
     child->SetBounds({0, 0, width, height});
-    child->SetKind(kind);
+    child->SetKind(align == A::saClient ? TSeKind::skClient : TSeKind::skNone);
     child->SetColor(clNone);
-  };
-  addBorder(TSeAlign::saMostLeft, 3, 0);
-  addBorder(TSeAlign::saMostRight, 3, 0);
-  addBorder(TSeAlign::saMostTop, 0, 2);
-  addBorder(TSeAlign::saMostBottom, 0, 2);
-  addBorder(TSeAlign::saClient, 0, 0, TSeKind::skClient);
+  }
   auto theme = skin->Theme();
   const std::string d = "default";
   EXPECT_EQ(theme->ScrollGetSize(0, koVertical, d), 19);
@@ -447,8 +431,7 @@ TEST(SkinFileLookups, RepaintsFindThePartsOfTheSkinLoadedNow) {
   EXPECT_FALSE(ProbeTopButton(theme, "BlueScroll").Painted);
 }
 
-// A shift rebuilds every object from the loaded skin; the parts found before belong to
-// the objects it replaced.
+// A shift rebuilds every object from the loaded skin, so parts are found afresh.
 TEST(SkinFileLookups, AShiftedThemePaintsItsNewObjects) {
   TTestSkin skin;
   skin.AddObject("ScrollBar", {"TopButton"});

@@ -31,13 +31,10 @@ std::vector<uint8_t> TaglessBytes(TSeSkinSource& source) {
 }
 
 QImage PaintCloseButton(TTeSkinFile& theme) {
-  QImage image = BlankImage(200, 150);
-  TCanvas canvas(image);
   TteWindowInfo info;
   info.Rect = {0, 0, 200, 150};
   info.BorderIcons = BorderIconBit(kbiClose);
-  theme.WindowDraw(canvas, kwkSizeable, info, "default");
-  return image;
+  return PaintWindow(theme, kwkSizeable, info);
 }
 
 // Saving switches the default filter to maximum compression, loading back to none.

@@ -39,27 +39,12 @@ class SkinFileWindow : public ::testing::Test {
   const std::string d = "default";
 };
 
-// The cache holds the form without its client (a placeholder stands in for it), clones
-// for hit tests and icons with every caption button, and every other looked-up object.
-TEST_F(SkinFileWindow, CachePreparesTheForm) {
-  TSeSkinObject* form = FTheme->CachedObject(ceForm);
-  ASSERT_TRUE(form);
-  EXPECT_EQ(form->FindByName("Client"), nullptr);
-  EXPECT_EQ(FTheme->CachedObject(ceFormClient)->Owner(), form);
-  EXPECT_FALSE(form->FindByName("Close")->GetVisible());
-  for (int entry = 5; entry < kSkinCacheSize; ++entry)
-    if (const char* name = SkinCacheName(entry)) {
-      EXPECT_EQ(FTheme->CachedObject(entry) != nullptr,
-                FSkin->Source().GetObjectByName(name) != nullptr)
-          << name;
-    }
+// The prepared form (no client, hidden buttons) shows in FramePaintingLeavesOut... below.
+TEST_F(SkinFileWindow, ClientRectangleAtSeveralSizesAndTheRegion) {
   const TteWindowInfo info = Window({10, 10, 210, 160});
   const QRegion region = FTheme->WindowGetRegion(kwkSizeable, info, d);
   EXPECT_EQ(region.boundingRect(), info.Rect.ToQRect());
   EXPECT_TRUE(region.contains(QPoint(100, 100)));
-}
-
-TEST_F(SkinFileWindow, ClientRectangleAtSeveralSizes) {
   const std::pair<TRect, TRect> cases[] = {{{0, 0, 200, 150}, {4, 23, 196, 146}},
                                            {{-5, -5, 95, 45}, {-1, 18, 91, 41}}};
   for (const auto& [window, client] : cases)
@@ -160,10 +145,8 @@ TEST(SkinFileBorderIcons, RectanglesFollowTheWindowWithAndWithoutAClient) {
           << "client " << withClient << " icons " << c.Icons << " icon " << int(c.Icon);
 
     // A window with only a close button shows no other caption button.
-    QImage image = BlankImage(200, 150);
-    TCanvas canvas(image);
-    theme->WindowDraw(canvas, kwkSizeable, Window({0, 0, 200, 150}, BorderIconBit(kbiClose)),
-                      "default");
+    const QImage image =
+        PaintWindow(*theme, kwkSizeable, Window({0, 0, 200, 150}, BorderIconBit(kbiClose)));
     EXPECT_EQ(image.pixel(190, 10), TTestSkin::ButtonPixel(0));
     EXPECT_EQ(ProbeAt(image, 160, 10), Expect(skin.IdOf("Caption", "Title"), scNormal))
         << "client " << withClient;
@@ -184,12 +167,9 @@ TEST(SkinFileBorderIcons, RectanglesFollowTheWindowWithAndWithoutAClient) {
 TEST(SkinFileBorderIcons, SystemMenuShowsTheWindowIcon) {
   auto theme = DemoTheme(demo::LightLook());
   auto paint = [&](uint16_t icons, const QIcon& icon) {
-    QImage image = BlankImage(300, 200);
-    TCanvas canvas(image);
     TteWindowInfo info = Window({0, 0, 300, 200}, icons);
     info.Icon = icon;
-    theme->WindowDraw(canvas, kwkSizeable, info, "default");
-    return image;
+    return PaintWindow(*theme, kwkSizeable, info);
   };
   const uint16_t withMenu = BorderIconBit(kbiClose) | BorderIconBit(kbiSysMenu);
   const TRect button = theme->WindowGetBorderIconRect(
@@ -244,9 +224,7 @@ TEST_F(SkinFileWindow, ToolWindowsNeedTheirOwnObject) {
   const TteWindowInfo info = Window({0, 0, 120, 80}, BorderIconBit(kbiClose));
   EXPECT_EQ(FTheme->WindowGetClientRect(kwkToolWindow, info, d),
             FBase.WindowGetClientRect(kwkToolWindow, info, d));
-  QImage ours = BlankImage(120, 80);
-  TCanvas oursCanvas(ours);
-  FTheme->WindowDraw(oursCanvas, kwkToolWindow, info, d);
+  const QImage ours = PaintWindow(*FTheme, kwkToolWindow, info);
   EXPECT_TRUE(ProbeAt(ours, 60, 1).Painted);
   EXPECT_NE(ProbeAt(ours, 60, 1), Expect(FSkin->IdOf("Form", "Top"), scNormal))
       << "a tool window is not painted from \"Form\"";
@@ -264,18 +242,14 @@ TEST_F(SkinFileWindow, NamedFormsServeThemselves) {
   const TteWindowInfo info = Window({0, 0, 200, 150});
   EXPECT_EQ(theme->WindowGetClientRect(kwkSizeable, info, "WideForm"), (TRect{10, 23, 196, 146}));
   EXPECT_EQ(theme->WindowGetClientRect(kwkSizeable, info, "NoSuchForm"), (TRect{4, 23, 196, 146}));
-  QImage image = BlankImage(200, 150);
-  TCanvas canvas(image);
-  theme->WindowDraw(canvas, kwkSizeable, info, "WideForm");
-  EXPECT_EQ(ProbeAt(image, 100, 100), Expect(FSkin->IdOf("WideForm", "Client"), scNormal));
+  EXPECT_EQ(ProbeAt(PaintWindow(*theme, kwkSizeable, info, "WideForm"), 100, 100),
+            Expect(FSkin->IdOf("WideForm", "Client"), scNormal));
   EXPECT_EQ(theme->WindowGetBorderIconRect(kwkSizeable, info, kbiClose, "WideForm"),
             (TRect{184, 3, 200, 23}));
   // Every window kind: the defined query and the painting agree about a named form.
   for (uint8_t kind = kwkSizeable; kind <= kwkToolWindow; ++kind) {
-    QImage frame = BlankImage(200, 150);
-    TCanvas frameCanvas(frame);
-    theme->WindowDraw(frameCanvas, kind, info, "WideForm");
-    const bool painted = ProbeAt(frame, 5, 80) == Expect(FSkin->IdOf("WideForm", "Left"), scNormal);
+    const bool painted = ProbeAt(PaintWindow(*theme, kind, info, "WideForm"), 5, 80) ==
+                         Expect(FSkin->IdOf("WideForm", "Left"), scNormal);
     EXPECT_EQ(theme->IsWindowDefined(kind, "WideForm"), painted) << "kind " << int(kind);
   }
 }

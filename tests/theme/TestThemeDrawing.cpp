@@ -93,16 +93,6 @@ TEST(ThemeDrawing, PlainWindowFrameGeometry) {
         << point.X << "," << point.Y;
 }
 
-TEST(ThemeDrawing, TextRequestsUseTheCanvasFont) {
-  TteTheme theme;
-  QImage image = Blank(60, 20);
-  TCanvas canvas(image);
-  const TteTextInfo info{"Hello", {3, 4, 60, 20}, dtLeft | dtSingleLine};
-  const TRect needed = theme.TextCalcRect(canvas, 0, info, "default");
-  EXPECT_EQ((TPoint{needed.Left, needed.Top}), (TPoint{3, 4}));
-  EXPECT_TRUE(needed.Width() > 10 && needed.Height() > 5);
-}
-
 TEST(ThemeDrawing, PlainPartsSampler) {
   TteTheme theme;
   UseClassicColours(theme);

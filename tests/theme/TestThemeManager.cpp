@@ -113,40 +113,36 @@ std::string Entry(const std::string& who, const TteThemeMessage& m) {
   return who + ":" + std::to_string(m.WParam) + (m.LParam ? "/" + std::to_string(m.LParam) : "");
 }
 
+// Logs every theme message as "name:wparam[/lparam]".
+struct TRecorder {
+  void Record(const TteThemeMessage& m) {
+    Messages.push_back(m);
+    Log.push_back(Entry(Name, m));
+  }
+  TLog& Log;
+  std::string Name;
+  std::vector<TteThemeMessage> Messages = {};
+};
+
 template <class Base>
-class TRecording : public Base {
+class TRecording : public Base, public TRecorder {
  public:
-  TRecording(TLog& log, std::string name) : FLog(log), FName(std::move(name)) {}
+  TRecording(TLog& log, std::string name) : TRecorder{log, std::move(name)} {}
   bool event(QEvent* e) override {
     if (e->type() != TteThemeChangeEvent::EventType()) return Base::event(e);
-    const TteThemeMessage& m = static_cast<TteThemeChangeEvent*>(e)->Message();
-    Messages.push_back(m);
-    FLog.push_back(Entry(FName, m));
+    Record(static_cast<TteThemeChangeEvent*>(e)->Message());
     if (OnMessage) OnMessage();
     return true;
   }
-  std::vector<TteThemeMessage> Messages;
   std::function<void()> OnMessage;
-
- private:
-  TLog& FLog;
-  std::string FName;
 };
 using TRecordingObject = TRecording<QObject>;
 using TRecordingWindow = TRecording<QWindow>;
 
-class TRecordingTarget : public TteThemeNotifiable {
+class TRecordingTarget : public TteThemeNotifiable, public TRecorder {
  public:
-  TRecordingTarget(TLog& log, std::string name) : FLog(log), FName(std::move(name)) {}
-  void ThemeMessage(const TteThemeMessage& m) override {
-    Messages.push_back(m);
-    FLog.push_back(Entry(FName, m));
-  }
-  std::vector<TteThemeMessage> Messages;
-
- private:
-  TLog& FLog;
-  std::string FName;
+  TRecordingTarget(TLog& log, std::string name) : TRecorder{log, std::move(name)} {}
+  void ThemeMessage(const TteThemeMessage& m) override { Record(m); }
 };
 
 using TResolver = bool (*)(uint8_t, const std::string&, const TteCustomThemeLink*);
