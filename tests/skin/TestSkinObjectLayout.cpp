@@ -27,6 +27,10 @@ TEST(SkinObjectLayout, EdgeAndClientChildrenShareTheParent) {
   EXPECT_EQ(client->BoundsRect(), (TRect{20, 10, 100, 50}));
   EXPECT_EQ(client2->BoundsRect(), client->BoundsRect());
   EXPECT_EQ(hidden->BoundsRect(), (TRect{0, 0, 0, 10}));
+  // Grandchildren follow through SetBounds.
+  TSeSkinObject* inner = AddChild(*client, TSeAlign::saBottom, 0, 5);
+  parent.SetBounds({0, 0, 60, 40});
+  EXPECT_EQ(inner->BoundsRect(), (TRect{20, 35, 60, 40}));
 }
 
 TEST(SkinObjectLayout, MostAlignedChildrenTakeTheWholeSideBeforeThePlainOnes) {
@@ -70,14 +74,6 @@ TEST(SkinObjectLayout, TextChildrenAreAsWideAsTheirTextPlusMargins) {
   EXPECT_EQ(label->BoundsRect(), (TRect{7, 8, 7 + textWidth + 7, 20}));
 }
 
-TEST(SkinObjectLayout, GrandchildrenFollowThroughSetBounds) {
-  TSeSkinObject parent(nullptr);
-  TSeSkinObject* panel = AddChild(parent, TSeAlign::saClient, 0, 0);
-  TSeSkinObject* inner = AddChild(*panel, TSeAlign::saBottom, 0, 5);
-  parent.SetBounds({0, 0, 40, 30});
-  EXPECT_EQ(inner->BoundsRect(), (TRect{0, 25, 40, 30}));
-}
-
 TEST(SkinObjectLayout, NegativeSizesBecomeZeroAndHugeValuesAreClamped) {
   TSeSkinObject object(nullptr);
   object.SetWidth(-5);
@@ -96,65 +92,40 @@ TEST(SkinObjectLayout, NegativeSizesBecomeZeroAndHugeValuesAreClamped) {
 
 // ---- Anchored children ----
 
-struct SkinObjectAnchored : ::testing::Test {
-  TSeSkinObject Parent{nullptr};
-  TSeSkinObject* Place(TSeAlign align, const TRect& bounds) {
-    auto* child = new TSeSkinObject(&Parent);
+TEST(SkinObjectAnchored, ChildrenKeepTheirDistanceToTheirAnchorEdges) {
+  TSeSkinObject parent(nullptr);
+  const auto place = [&parent](TSeAlign align, const TRect& bounds) {
+    TSeSkinObject* child = AddChild(parent, align, 0, 0);
     child->SetBounds(bounds);
-    child->SetAlign(align);
     return child;
-  }
-};
-
-TEST_F(SkinObjectAnchored, ChildrenKeepTheirDistanceToTheirAnchorEdgesOnResize) {
-  Parent.SetBounds({0, 0, 100, 80});
-  TSeSkinObject* topLeft = Place(TSeAlign::saTopLeft, {5, 6, 15, 16});
-  TSeSkinObject* topRight = Place(TSeAlign::saTopRight, {80, 6, 95, 16});
-  TSeSkinObject* bottomLeft = Place(TSeAlign::saBottomLeft, {5, 60, 15, 75});
-  TSeSkinObject* bottomRight = Place(TSeAlign::saBottomRight, {80, 60, 95, 75});
-  Parent.SetBounds({0, 0, 150, 100});
+  };
+  // From zero size there is no distance to keep: the child stays in place.
+  TSeSkinObject* bottomRight = place(TSeAlign::saBottomRight, {80, 60, 95, 75});
+  parent.SetBounds({0, 0, 100, 80});
+  EXPECT_EQ(bottomRight->BoundsRect(), (TRect{80, 60, 95, 75}));
+  TSeSkinObject* topLeft = place(TSeAlign::saTopLeft, {5, 6, 15, 16});
+  TSeSkinObject* topRight = place(TSeAlign::saTopRight, {80, 6, 95, 16});
+  TSeSkinObject* bottomLeft = place(TSeAlign::saBottomLeft, {5, 60, 15, 75});
+  auto* glyph = new TSeSkinObject(bottomRight);  // their own children are laid out again
+  glyph->SetAlign(TSeAlign::saClient);
+  bottomRight->AlignChildren();
+  // Aligning again, as painting does, moves nothing.
+  parent.AlignChildren();
+  parent.AlignChildren();
+  EXPECT_EQ(bottomLeft->BoundsRect(), (TRect{5, 60, 15, 75}));
+  parent.SetBounds({0, 0, 150, 100});
   EXPECT_EQ(topLeft->BoundsRect(), (TRect{5, 6, 15, 16}));
   EXPECT_EQ(topRight->BoundsRect(), (TRect{130, 6, 145, 16}));
   EXPECT_EQ(bottomLeft->BoundsRect(), (TRect{5, 80, 15, 95}));
   EXPECT_EQ(bottomRight->BoundsRect(), (TRect{130, 80, 145, 95}));
-  // Shrinking brings them back: the rule is the same in both directions.
-  Parent.SetBounds({0, 0, 100, 80});
+  EXPECT_EQ(glyph->BoundsRect(), bottomRight->BoundsRect());
+  // Shrinking brings them back; a move of the parent moves them along.
+  parent.SetBounds({0, 0, 100, 80});
   EXPECT_EQ(bottomRight->BoundsRect(), (TRect{80, 60, 95, 75}));
-}
-
-TEST_F(SkinObjectAnchored, ChildrenFollowAMoveOfTheParent) {
-  Parent.SetBounds({0, 0, 100, 80});
-  TSeSkinObject* topRight = Place(TSeAlign::saTopRight, {80, 6, 95, 16});
-  TSeSkinObject* bottomLeft = Place(TSeAlign::saBottomLeft, {5, 60, 15, 75});
-  TSeSkinObject* bottomRight = Place(TSeAlign::saBottomRight, {80, 60, 95, 75});
-  Parent.SetBounds({30, 40, 130, 120});
+  parent.SetBounds({30, 40, 130, 120});
   EXPECT_EQ(topRight->BoundsRect(), (TRect{110, 46, 125, 56}));
   EXPECT_EQ(bottomLeft->BoundsRect(), (TRect{35, 100, 45, 115}));
   EXPECT_EQ(bottomRight->BoundsRect(), (TRect{110, 100, 125, 115}));
-}
-
-TEST_F(SkinObjectAnchored, AParentWithoutPreviousWidthLeavesThemInPlace) {
-  TSeSkinObject* bottomRight = Place(TSeAlign::saBottomRight, {80, 60, 95, 75});
-  Parent.SetBounds({0, 0, 100, 80});  // from zero size: nothing to keep a distance to
-  EXPECT_EQ(bottomRight->BoundsRect(), (TRect{80, 60, 95, 75}));
-}
-
-TEST_F(SkinObjectAnchored, TheirOwnChildrenAreLaidOutAgain) {
-  Parent.SetBounds({0, 0, 100, 80});
-  TSeSkinObject* bottomRight = Place(TSeAlign::saBottomRight, {80, 60, 95, 75});
-  auto* glyph = new TSeSkinObject(bottomRight);
-  glyph->SetAlign(TSeAlign::saClient);
-  bottomRight->AlignChildren();
-  Parent.SetBounds({0, 0, 120, 90});
-  EXPECT_EQ(glyph->BoundsRect(), (TRect{100, 70, 115, 85}));
-}
-
-TEST_F(SkinObjectAnchored, PaintingAlignsAgainWithoutMovingAnchoredChildren) {
-  Parent.SetBounds({0, 0, 100, 80});
-  TSeSkinObject* bottomLeft = Place(TSeAlign::saBottomLeft, {5, 60, 15, 75});
-  Parent.AlignChildren();
-  Parent.AlignChildren();
-  EXPECT_EQ(bottomLeft->BoundsRect(), (TRect{5, 60, 15, 75}));
 }
 
 }  // namespace

@@ -97,24 +97,15 @@ TEST_F(SkinObjectPaint, AnOwnerPaintsOnlyItsVisibleChildrenUnlessDrawIfOwner) {
   EXPECT_EQ(PixelAt(image, 0, 0), kWhitePixel);
   EXPECT_EQ(PixelAt(image, 2, 2), kRedPixel);
   EXPECT_EQ(PixelAt(image, 7, 7), kWhitePixel);
+  // The clip rectangle limits every pixel; entirely outside it, nothing at all is painted.
+  const QImage clipped = Render(parent, 10, 10, kBackgroundPixel, {3, 3, 9, 9});
+  EXPECT_EQ(InkBounds(clipped, kBackgroundPixel), (TRect{3, 3, 9, 9}));
+  EXPECT_EQ(PixelAt(clipped, 3, 3), kRedPixel);
+  EXPECT_EQ(PixelAt(clipped, 5, 5), kWhitePixel);
+  EXPECT_EQ(InkBounds(Render(parent, 10, 10, kBackgroundPixel, {20, 20, 30, 30}), kBackgroundPixel),
+            (TRect{10, 10, 0, 0}));
   parent.SetVisible(false);
   EXPECT_EQ(InkBounds(Render(parent, 10, 10), kBackgroundPixel), (TRect{10, 10, 0, 0}));
-}
-
-TEST_F(SkinObjectPaint, TheClipRectangleLimitsEveryPixel) {
-  TSeSkinObject parent(nullptr);
-  parent.SetBounds({0, 0, 12, 12});
-  parent.SetDrawIfOwner(true);
-  auto* inside = new TSeSkinObject(&parent);
-  inside->SetBounds({1, 1, 5, 5});
-  inside->SetColor(clRed);
-  const QImage image = Render(parent, 12, 12, kBackgroundPixel, {3, 3, 9, 9});
-  EXPECT_EQ(InkBounds(image, kBackgroundPixel), (TRect{3, 3, 9, 9}));
-  EXPECT_EQ(PixelAt(image, 4, 4), kRedPixel);
-  EXPECT_EQ(PixelAt(image, 6, 6), kWhitePixel);
-  // Entirely outside the clip: nothing at all.
-  EXPECT_EQ(InkBounds(Render(parent, 12, 12, kBackgroundPixel, {20, 20, 30, 30}), kBackgroundPixel),
-            (TRect{12, 12, 0, 0}));
 }
 
 TEST_F(SkinObjectPaint, TextMinusPaintsAOnePixelLineAndNoText) {
@@ -178,7 +169,7 @@ TEST_F(SkinObjectPaint, TitlesEndWithAnEllipsisWithinTheirTextWidth) {
 
 // Without a resolved link nothing is painted, not even text or children; with one but
 // without colour, the object paints as a plain one: nothing either.
-TEST_F(SkinObjectPaint, BitmapObjectsNeedALinkAndSimpleDrawingNeedsAColour) {
+TEST_F(SkinObjectPaint, BitmapObjectsNeedALinkAndAColourAndBitmapSkinObjectsHaveNoChildren) {
   TSeBitmapObject unlinked(nullptr);
   unlinked.SetBounds({0, 0, 10, 10});
   unlinked.SetText("x");
@@ -194,18 +185,12 @@ TEST_F(SkinObjectPaint, BitmapObjectsNeedALinkAndSimpleDrawingNeedsAColour) {
   EXPECT_EQ(InkBounds(Render(object, 4, 4), kBackgroundPixel), (TRect{4, 4, 0, 0}));
   object.SetColor(clRed);  // any colour: the bitmap is drawn, the colour is not
   EXPECT_EQ(PixelAt(Render(object, 4, 4), 1, 1), Argb(0, 0, 255));
-}
 
-TEST_F(SkinObjectPaint, BitmapObjectsAlignAndPaintChildrenButBitmapSkinObjectsDoNot) {
-  Images.Add(MakeBitmap("solid", 2, 2, [](int, int) { return Argb(0, 0, 255); }));
-  TSeBitmapObject object(nullptr);
-  object.SetBitmap(*LinkTo("solid", {0, 0, 2, 2}));
+  // Bitmap objects align and paint their children, bitmap skin objects do not.
   object.SetBounds({0, 0, 8, 8});
   auto* child = new TSeSkinObject(&object);
   child->SetColor(clRed);
   child->SetAlign(TSeAlign::saClient);
-  child->SetBounds({0, 0, 1, 1});
-  Attach(object);
   child->SetBounds({0, 0, 1, 1});  // out of place until painting aligns it
   EXPECT_EQ(PixelAt(Render(object, 8, 8), 7, 7), kRedPixel);
 
@@ -320,7 +305,7 @@ constexpr TscTileStyle kStyles[] = {
 
 TEST_F(SkinObjectPaint, GoldenSimpleDrawingInEveryTileStyle) {
   Images.Add(GradientImage());
-  TScene scene(7 * 22 + 2, 2 * 18 + 2);
+  TScene scene(7 * 22 + 2, 3 * 18 + 2);
   for (int i = 0; i < 7; ++i) {
     TSeBitmapObject object(nullptr);
     object.SetBitmap(*LinkTo("gradient", {0, 0, 6, 4}));
@@ -336,18 +321,13 @@ TEST_F(SkinObjectPaint, GoldenSimpleDrawingInEveryTileStyle) {
     Attach(skin);
     scene.Paint(skin);
   }
+  // A part of the image tiled, cut at the clip rectangle.
+  TSeBitmapObject clipped(nullptr);
+  clipped.SetBitmap(*LinkTo("gradient", {1, 1, 5, 4}));
+  clipped.SetBounds({2, 38, 30, 54});
+  Attach(clipped);
+  scene.Paint(clipped, {5, 40, 24, 51});
   ExpectGolden(scene.Image(), "objects/simple_tile_styles");
-}
-
-TEST_F(SkinObjectPaint, GoldenTileCutAtTheClipRectangle) {
-  Images.Add(GradientImage());
-  TSeBitmapObject object(nullptr);
-  object.SetBitmap(*LinkTo("gradient", {1, 1, 5, 4}));
-  object.SetBounds({2, 2, 30, 20});
-  Attach(object);
-  TScene scene(32, 22);
-  scene.Paint(object, {5, 4, 24, 15});
-  ExpectGolden(scene.Image(), "objects/tile_clipped");
 }
 
 TEST_F(SkinObjectPaint, GoldenNinePartDrawingInEveryStyleWithTransparentPieces) {
@@ -415,8 +395,8 @@ TEST_F(SkinObjectPaint, GoldenNineTextAlignmentsWithMargins) {
   ExpectGolden(scene.Image(), "objects/text_alignments", test::kTextTolerance);
 }
 
-TEST_F(SkinObjectPaint, GoldenSeparatorShadowDisabledTitleAndOppositeText) {
-  TScene scene(2 * 92 + 2, 3 * 22 + 2);
+TEST_F(SkinObjectPaint, GoldenSeparatorShadowDisabledTitleOppositeTextAndLinkPlaceholder) {
+  TScene scene(2 * 92 + 2, 4 * 22 + 2);
   const auto cell = [](int index) {
     return TRect::FromSize(2 + 92 * (index % 2), 2 + 22 * (index / 2), 90, 20);
   };
@@ -437,6 +417,16 @@ TEST_F(SkinObjectPaint, GoldenSeparatorShadowDisabledTitleAndOppositeText) {
   objects[5]->SetTextEffect(TSeTextEffect::teShadow);
   objects[5]->Font()->SetStyle(TFontStyles{TFontStyle::fsBold});
   for (auto& object : objects) scene.Paint(*object);
+  // A link object shows its placeholder only in the placeholder state.
+  TSeLinkSkinObject link(nullptr);
+  link.SetLinkControl("Grid1");
+  link.Font()->SetColor(clBlack);
+  link.SetBounds(cell(6));
+  const QImage before = scene.Image();
+  scene.Paint(link);
+  EXPECT_EQ(scene.Image(), before);
+  link.SetState(ssPlaceholder);
+  scene.Paint(link);
   ExpectGolden(scene.Image(), "objects/text_effects", test::kTextTolerance);
 }
 
@@ -622,19 +612,6 @@ TEST_F(SkinObjectPaint, GoldenSystemButtonInItsThreeStatesAndInactive) {
   paint(3, false, TSeButtonState::bsNormal);
   paint(4, false, TSeButtonState::bsHot);  // inactive wins over the button state
   ExpectGolden(scene.Image(), "objects/system_button");
-}
-
-TEST_F(SkinObjectPaint, GoldenLinkPlaceholder) {
-  TScene scene(84, 28);
-  TSeLinkSkinObject link(nullptr);
-  link.SetLinkControl("Grid1");
-  link.Font()->SetColor(clBlack);
-  link.SetBounds({2, 2, 82, 26});
-  scene.Paint(link);  // not the placeholder state: nothing
-  EXPECT_EQ(InkBounds(scene.Image(), kBackgroundPixel), (TRect{84, 28, 0, 0}));
-  link.SetState(ssPlaceholder);
-  scene.Paint(link);
-  ExpectGolden(scene.Image(), "objects/link_placeholder", test::kTextTolerance);
 }
 
 }  // namespace

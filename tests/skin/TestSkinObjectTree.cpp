@@ -2,6 +2,8 @@
 // link resolution, colour shifts, charsets and state fonts.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "TestSkinObjectHelpers.h"
 
 namespace vt {
@@ -54,6 +56,13 @@ TEST_F(SkinObjectTree, FindOperationsSearchDepthFirstFromTheObjectItself) {
   skinButton->SetAction(TSeAction::sbaHelp);
   EXPECT_EQ(Root.FindSysButton(TSeAction::sbaHelp), skinButton);
   EXPECT_EQ(Root.FindSysButton(TSeAction::sbaNone), nullptr);  // plain objects have no action
+  // The image list and the active flag reach every descendant.
+  TteBitmapList list;
+  Root.SetBitmapList(&list);
+  EXPECT_EQ(Close->BitmapList(), &list);
+  Root.SetActive(true);
+  EXPECT_TRUE(Title->GetActive());
+  EXPECT_TRUE(Close->GetActive());
 }
 
 TEST_F(SkinObjectTree, HitTestFindsTheDeepestLastChildAndSkipsTransparentOnes) {
@@ -72,15 +81,6 @@ TEST_F(SkinObjectTree, HitTestFindsTheDeepestLastChildAndSkipsTransparentOnes) {
   Root.SetVisible(false);
   EXPECT_EQ(Root.HitTest({85, 5}), nullptr);
   EXPECT_EQ(Root.HitTestAll({85, 5}), Close);
-}
-
-TEST_F(SkinObjectTree, ActiveAndBitmapListReachEveryDescendant) {
-  TteBitmapList list;
-  Root.SetBitmapList(&list);
-  EXPECT_EQ(Close->BitmapList(), &list);
-  Root.SetActive(true);
-  EXPECT_TRUE(Title->GetActive());
-  EXPECT_TRUE(Close->GetActive());
 }
 
 // ---- System-button visibility ----
@@ -147,8 +147,6 @@ TEST(SkinObjectVisibility, RestoreReadsBitSixWhileMaximized) {
   form.SetState(ssMinimized);
   form.SetBorderIcons(restoreBit);
   EXPECT_TRUE(restore->GetVisible());
-  EXPECT_EQ(restore->GetBorderIcons(), restoreBit);
-  EXPECT_EQ(restore->GetState(), ssMinimized);
 }
 
 // ---- Links ----
@@ -236,19 +234,19 @@ TEST(SkinObjectColors, HueAndBrightnessShiftColoursLikeImagePixelsAndLeaveNoneAl
 }
 
 TEST(SkinObjectFonts, GetFontFollowsTheStateAndSetCharsetReachesTheExtraFonts) {
+  // Active objects swap in their active font when pressed, active bitmaps when hot.
   TSeActiveObject active(nullptr);
-  EXPECT_EQ(active.GetFont(), active.Font());
-  active.SetState(ssPressed);
-  EXPECT_EQ(active.GetFont(), active.ActiveFont());
-  active.SetState(ssDisabled);
-  EXPECT_EQ(active.GetFont(), active.Font());
-
   TSeActiveBitmap bitmap(nullptr);
-  bitmap.SetState(ssHot);
-  EXPECT_EQ(bitmap.GetFont(), bitmap.ActiveFont());
-  bitmap.SetState(ssPressed);
-  EXPECT_EQ(bitmap.GetFont(), bitmap.Font());
-
+  const std::tuple<TSeSkinObject*, TSeState, TFont*> swaps[] = {
+      {&active, ssNormal, active.Font()},
+      {&active, ssPressed, active.ActiveFont()},
+      {&active, ssDisabled, active.Font()},
+      {&bitmap, ssHot, bitmap.ActiveFont()},
+      {&bitmap, ssPressed, bitmap.Font()}};
+  for (const auto& [object, state, font] : swaps) {
+    object->SetState(state);
+    EXPECT_EQ(object->GetFont(), font) << object->ClassName() << " " << state;
+  }
   TSeTextObject text(nullptr);
   const std::vector<std::pair<TSeState, TFont*>> fonts = {
       {ssHot, text.FontHot()},         {ssPressed, text.FontPressed()},
