@@ -29,18 +29,16 @@ TEST(TteBitmap, SetSizeUsesAbsoluteValuesAndIgnoresZero) {
   bitmap.SetSize(0, 7);  // ignored
   EXPECT_EQ(bitmap.Width(), 3);
   EXPECT_EQ(bitmap.Height(), 2);
-}
-
-TEST(TteBitmap, AbsurdSizeFailsWithTheAllocationMessage) {
-  TteBitmap bitmap;
+  // An absurd size fails with the allocation message and leaves the image empty.
+  TteBitmap absurd;
   try {
-    bitmap.SetSize(100000, 100000);
+    absurd.SetSize(100000, 100000);
     FAIL() << "no exception";
   } catch (const EOutOfResources& e) {
     EXPECT_STREQ(e.what(), "Can't allocate the DIB handle");
   }
-  EXPECT_TRUE(bitmap.Empty());
-  EXPECT_THROW(bitmap.SetSize(INT32_MIN, 1), EOutOfResources);
+  EXPECT_TRUE(absurd.Empty());
+  EXPECT_THROW(absurd.SetSize(INT32_MIN, 1), EOutOfResources);
 }
 
 TEST(TteBitmap, PixelAccessOutsideIsZeroOrIgnored) {
@@ -208,7 +206,7 @@ TEST(TteBitmapAssign, FromAnotherBitmapCopiesSizePixelsAndFlags) {
   EXPECT_THROW(copy.Assign(link), EConvertError);
 }
 
-TEST(TteBitmapAssign, ThirtyTwoBitImagesKeepAlpha) {
+TEST(TteBitmapAssign, ThirtyTwoBitImagesKeepAlphaOthersBecomeOpaque) {
   QImage argb(2, 1, QImage::Format_ARGB32);
   argb.setPixel(0, 0, 0x80102030);
   argb.setPixel(1, 0, 0xFF405060);
@@ -222,13 +220,10 @@ TEST(TteBitmapAssign, ThirtyTwoBitImagesKeepAlpha) {
   bitmap.Assign(TImageHolder(premultiplied));
   EXPECT_EQ(bitmap.Pixels(1, 0), 0xFF405060u);
   EXPECT_EQ(bitmap.Pixels(0, 0) >> 24, 0x80u);
-}
-
-TEST(TteBitmapAssign, OtherImagesBecomeOpaque) {
+  // Other images become opaque.
   QImage rgb(2, 1, QImage::Format_RGB888);
   rgb.setPixel(0, 0, qRgb(1, 2, 3));
   rgb.setPixel(1, 0, qRgb(200, 100, 50));
-  TteBitmap bitmap;
   bitmap.SetKeyFlag(true);
   bitmap.AssignImage(rgb);
   EXPECT_EQ(RowOf(bitmap, 0), (std::vector<uint32_t>{0xFF010203, 0xFFC86432}));
@@ -331,18 +326,16 @@ TEST(TteBitmapColour, HueTurnsByDeltaOver255) {
   bitmap->ChangeHue(-85);  // and back, wrapping below zero
   EXPECT_EQ(bitmap->Pixels(0, 0), Bgr(255, 0, 0));
   EXPECT_EQ(bitmap->Pixels(2, 0), Bgr(0, 0, 255, 0x80));
-}
-
-TEST(TteBitmapColour, HueRoundTripsAndZeroChangesNothing) {
+  // Nothing and a whole turn change no pixel.
   test::TRandom random(7);
-  TteBitmap bitmap;
-  bitmap.SetSize(64, 64);
+  TteBitmap many;
+  many.SetSize(64, 64);
   for (int y = 0; y < 64; ++y)
-    for (int x = 0; x < 64; ++x) bitmap.SetPixel(x, y, random.Next() | 0xFF000000u);
-  const std::vector<uint32_t> before = AllPixels(bitmap);
-  for (int delta : {0, 255}) {  // nothing, a whole turn
-    bitmap.ChangeHue(delta);
-    EXPECT_EQ(AllPixels(bitmap), before) << delta;
+    for (int x = 0; x < 64; ++x) many.SetPixel(x, y, random.Next() | 0xFF000000u);
+  const std::vector<uint32_t> before = AllPixels(many);
+  for (int delta : {0, 255}) {
+    many.ChangeHue(delta);
+    EXPECT_EQ(AllPixels(many), before) << delta;
   }
 }
 

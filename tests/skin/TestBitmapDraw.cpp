@@ -35,32 +35,40 @@ std::vector<int> Columns(const std::vector<uint32_t>& row) {
   return columns;
 }
 
-TEST(TteBitmapDraw, BlendFollowsTheReferenceFormula) {
-  auto source = MakeBitmap(4, {0x80FF0000, 0x00123456, 0xFF00FF00, 0x01FFFFFF});
-  source->SetAlphaFlag(true);
-  auto target = Target(4, 1, kBlue);
-  TCanvas canvas(target->Surface());
-  source->Draw(canvas, 0, 0);
-  // a = 128: red (255*128) >> 8 = 127, blue (255*127) >> 8 = 126; a = 0 keeps the target;
-  // a = 255 copies; a = 1: (255*1 + 0*254) >> 8 = 0 and (255*1 + 255*254) >> 8 = 254.
-  EXPECT_EQ(RowOf(*target, 0), (std::vector<uint32_t>{0xFF7F007E, kBlue, 0xFF00FF00, 0xFF0000FE}));
-}
-
-TEST(TteBitmapDraw, KeyCopyComparesColourOnlyAndMakesOpaque) {
-  auto source = MakeBitmap(4, {kKeyPixel, 0xFF7F007F, 0x00123456, 0x807F007E});
-  source->SetKeyFlag(true);
-  auto target = Target(4, 1, kBlue);
-  TCanvas canvas(target->Surface());
-  source->Draw(canvas, 0, 0);
-  EXPECT_EQ(RowOf(*target, 0), (std::vector<uint32_t>{kBlue, kBlue, 0xFF123456, 0xFF7F007E}));
-}
-
-TEST(TteBitmapDraw, PlainCopyCopiesAlphaToo) {
-  auto source = MakeBitmap(3, {kKeyPixel, 0x00123456, 0x80FF0000});
-  auto target = Target(3, 1, kBlue);
-  TCanvas canvas(target->Surface());
-  source->Draw(canvas, 0, 0);
-  EXPECT_EQ(RowOf(*target, 0), RowOf(*source, 0));
+// The image's flags choose the routine: blend, key copy (colour compared, result opaque)
+// or plain copy (alpha included).
+TEST(TteBitmapDraw, TheFlagsChooseBlendKeyCopyOrPlainCopy) {
+  struct TCase {
+    bool Alpha, Key;
+    std::vector<uint32_t> Source, Expected;
+  };
+  const TCase cases[] = {
+      // a = 128: red (255*128) >> 8 = 127, blue (255*127) >> 8 = 126; a = 0 keeps the
+      // target; a = 255 copies; a = 1: (255*1 + 0*254) >> 8 = 0, (255*1 + 255*254) >> 8 = 254.
+      {true,
+       false,
+       {0x80FF0000, 0x00123456, 0xFF00FF00, 0x01FFFFFF},
+       {0xFF7F007E, kBlue, 0xFF00FF00, 0xFF0000FE}},
+      {false,
+       true,
+       {kKeyPixel, 0xFF7F007F, 0x00123456, 0x807F007E},
+       {kBlue, kBlue, 0xFF123456, 0xFF7F007E}},
+      {false,
+       false,
+       {kKeyPixel, 0x00123456, 0x80FF0000, 0xFF000001},
+       {kKeyPixel, 0x00123456, 0x80FF0000, 0xFF000001}},
+  };
+  for (const TCase& c : cases) {
+    TteBitmap source;
+    source.SetSize(4, 1);
+    for (int x = 0; x < 4; ++x) source.SetPixel(x, 0, c.Source[size_t(x)]);
+    source.SetAlphaFlag(c.Alpha);
+    source.SetKeyFlag(c.Key);
+    auto target = Target(4, 1, kBlue);
+    TCanvas canvas(target->Surface());
+    source.Draw(canvas, 0, 0);
+    EXPECT_EQ(RowOf(*target, 0), c.Expected) << c.Alpha << c.Key;
+  }
 }
 
 TEST(TteBitmapDraw, SourceRectangleOriginAndClip) {
@@ -105,6 +113,12 @@ TEST(TteBitmapDraw, StretchSamplesAtPixelCentres) {
   EXPECT_EQ(Columns(RowOf(*target, 0)), (std::vector<int>{1, 3, 5, 1, 1, 2, 2}));
   source->Draw(canvas, TRect{0, 0, 7, 1}, TRect{2, 0, 4, 1});
   EXPECT_EQ(Columns(RowOf(*target, 0)), (std::vector<int>{2, 2, 2, 3, 3, 3, 3}));
+  // Four source columns -1..2 over four target columns: only 0 and 1 exist.
+  auto two = Numbered(2);
+  auto small = Target(4, 1);
+  TCanvas smallCanvas(small->Surface());
+  two->Draw(smallCanvas, TRect{0, 0, 4, 1}, TRect{-1, 0, 3, 1});
+  EXPECT_EQ(RowOf(*small, 0), (std::vector<uint32_t>{kGrey, 0xFF000000, 0xFF000001, kGrey}));
 }
 
 TEST(TteBitmapDraw, StretchRowsAndClipKeepTheMapping) {
@@ -127,15 +141,6 @@ TEST(TteBitmapDraw, StretchRowsAndClipKeepTheMapping) {
     }
 }
 
-TEST(TteBitmapDraw, StretchOfASourcePartlyOutsideSkipsThoseColumns) {
-  auto source = Numbered(2);
-  auto target = Target(4, 1);
-  TCanvas canvas(target->Surface());
-  // Four source columns -1..2 over four target columns: only 0 and 1 exist.
-  source->Draw(canvas, TRect{0, 0, 4, 1}, TRect{-1, 0, 3, 1});
-  EXPECT_EQ(RowOf(*target, 0), (std::vector<uint32_t>{kGrey, 0xFF000000, 0xFF000001, kGrey}));
-}
-
 TEST(TteBitmapDraw, TileRepeatsFromTheTopLeftAndCutsAtEdges) {
   auto source = Numbered(4, 3);
   auto target = Target(6, 4);
@@ -154,16 +159,13 @@ TEST(TteBitmapDraw, TileRepeatsFromTheTopLeftAndCutsAtEdges) {
                                                         g, g, d, c, d, g,  //
                                                         g, g, b, a, b, g,  //
                                                         g, g, g, g, g, g}));
-}
-
-TEST(TteBitmapDraw, TilePieceIsCutToTheImage) {
-  auto source = Numbered(3);
-  auto target = Target(5, 1);
-  TCanvas canvas(target->Surface());
-  source->Tile(canvas, TRect{0, 0, 5, 1}, TRect{1, 0, 9, 1});  // columns 1, 2
-  EXPECT_EQ(Columns(RowOf(*target, 0)), (std::vector<int>{1, 2, 1, 2, 1}));
-  source->Tile(canvas, TRect{0, 0, 5, 1}, TRect{5, 0, 9, 1});  // nothing of the image
-  EXPECT_EQ(Columns(RowOf(*target, 0)), (std::vector<int>{1, 2, 1, 2, 1}));
+  // The piece is cut to the image: columns 1 and 2 of three, then nothing of it.
+  auto three = Numbered(3);
+  auto row = Target(5, 1);
+  TCanvas rowCanvas(row->Surface());
+  three->Tile(rowCanvas, TRect{0, 0, 5, 1}, TRect{1, 0, 9, 1});
+  three->Tile(rowCanvas, TRect{0, 0, 5, 1}, TRect{5, 0, 9, 1});
+  EXPECT_EQ(Columns(RowOf(*row, 0)), (std::vector<int>{1, 2, 1, 2, 1}));
 }
 
 TEST(TteBitmapDraw, HugeRectanglesFromFilesAreHarmless) {
