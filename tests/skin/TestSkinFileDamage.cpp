@@ -1,6 +1,6 @@
 // Damaged skin files: every truncation and corruption fails with a message that says
-// what and where, keeps what was read before the damage, and never allocates ahead of
-// the data.
+// what and where in plain words once (zlib's detail after it), keeps what was read before
+// the damage, and never allocates ahead of the data.
 #include "SkinFileTestUtil.h"
 
 using namespace vt;
@@ -11,12 +11,21 @@ namespace {
 std::string MessageOfLoad(const std::vector<uint8_t>& bytes, TSeSkinSource& target) {
   try {
     LoadBytes(target, bytes);
-  } catch (const EReadError& e) {
-    return e.what();
-  } catch (const EDecompressionError& e) {
+  } catch (const Exception& e) {
     return e.what();
   }
   return {};
+}
+
+std::string MessageOfLoad(const std::vector<uint8_t>& bytes) {
+  TSeSkinSource target;
+  return MessageOfLoad(bytes, target);
+}
+
+size_t Occurrences(const std::string& text, const std::string& word) {
+  size_t count = 0;
+  for (size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) ++count;
+  return count;
 }
 
 TEST(SkinDamage, EveryTruncationFailsCleanly) {
@@ -33,6 +42,39 @@ TEST(SkinDamage, EveryTruncationFailsCleanly) {
       EXPECT_EQ(message.rfind("Damaged skin: ", 0), 0u) << message;
       EXPECT_NE(message.find(" of the skin body"), std::string::npos) << message;
     }
+    // The last four bytes of a zlib stream are its checksum, the bytes before them its end
+    // marker: a reader that stops at the last byte the body needs never looks at them.
+    for (size_t cut = 1; cut <= 6 && cls != Variants()[0]; ++cut) {
+      SCOPED_TRACE(cls->GetFileTypeName() + " less " + std::to_string(cut));
+      const std::string message =
+          MessageOfLoad(std::vector<uint8_t>(bytes.begin(), bytes.end() - long(cut)));
+      EXPECT_NE(message.find("the file is truncated"), std::string::npos) << message;
+      EXPECT_EQ(Occurrences(message, "amaged"), 1u) << message;
+    }
+  }
+}
+
+TEST(SkinDamage, DamageIsNamedInPlainWordsBeforeZlibsDetail) {
+  TSkinGenerator generator(17);
+  const std::vector<uint8_t> whole = SaveWith(*generator.Skin(), *Variants()[3]);
+  ASSERT_EQ(MessageOfLoad(whole), "");
+  auto flipped = [&whole](size_t at) {
+    std::vector<uint8_t> bytes = whole;
+    bytes[at] ^= 0x5A;
+    return bytes;
+  };
+  const std::pair<std::vector<uint8_t>, std::string> cases[] = {
+      {{}, "Damaged skin: the file is empty or truncated (0 bytes)"},
+      {{'_', 'M', 'C'}, "Damaged skin: the file is empty or truncated (3 bytes)"},
+      {{'_', 'M', 'C', 'T', 0}, "the file is truncated"},
+      {flipped(9),  // the zlib header, after the tag and "QXLZ"
+       "Compressed data is corrupt (zlib: incorrect header check) in the skin strings"},
+      {flipped(whole.size() - 1), "Compressed data is corrupt (zlib: incorrect data check)"},
+  };
+  for (const auto& [bytes, expected] : cases) {
+    const std::string message = MessageOfLoad(bytes);
+    EXPECT_NE(message.find(expected), std::string::npos) << message;
+    EXPECT_EQ(Occurrences(message, "amaged"), 1u) << message;
   }
 }
 

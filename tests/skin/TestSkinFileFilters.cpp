@@ -33,7 +33,13 @@ std::string Head(const std::vector<uint8_t>& bytes, size_t count) {
   return std::string(bytes.begin(), bytes.begin() + static_cast<long>(count));
 }
 
-TEST(SkinFilters, RegistryOrderAndFilterString) {
+class TTestFilter : public TSeSkinFilterUncompressed {
+ public:
+  static std::string GetFileExtension() { return "tskn"; }
+  static std::string GetFileTypeName() { return "Test Skin"; }
+};
+
+TEST(SkinFilters, RegistryFilterStringAndExtensions) {
   const auto& filters = SkinFilters();
   ASSERT_GE(filters.size(), 4u);
   for (size_t i = 0; i < 4; ++i) EXPECT_EQ(filters[i], Variants()[i]);
@@ -41,9 +47,7 @@ TEST(SkinFilters, RegistryOrderAndFilterString) {
             "Uncompressed Skin (*.uskn)|*.uskn|Compressed Skin (*.kskn)|*.kskn|Ultra Compressed "
             "Skin (*.xskn)|*.xskn|Maximum Compressed (*.mskn)|*.mskn");
   EXPECT_EQ(DefaultSkinFilter(), &SkinFilterClassOf<TSeSkinFilterCompressed>());
-}
-
-TEST(SkinFilters, FindByExtensionIgnoresCaseAndFolders) {
+  // Extensions are found ignoring case and folders.
   EXPECT_EQ(FindSkinFilterByExtension("a.USKN"), Variants()[0]);
   EXPECT_EQ(FindSkinFilterByExtension("/x.y/theme.kskn"), Variants()[1]);
   EXPECT_EQ(FindSkinFilterByExtension("C:\\skins.v2\\t.Xskn"), Variants()[2]);
@@ -51,6 +55,14 @@ TEST(SkinFilters, FindByExtensionIgnoresCaseAndFolders) {
   EXPECT_EQ(FindSkinFilterByExtension("mskn"), nullptr);
   EXPECT_EQ(FindSkinFilterByExtension("dir.mskn/file"), nullptr);
   EXPECT_EQ(FindSkinFilterByExtension("t.msk"), nullptr);
+  // A registered filter joins both until it is removed.
+  const TSeSkinFilterClass& cls = SkinFilterClassOf<TTestFilter>();
+  RegisterSkinFilter(cls);
+  EXPECT_EQ(FindSkinFilterByExtension("a.tskn"), &cls);
+  EXPECT_NE(GetSkinFilterString().find("|Test Skin (*.tskn)|*.tskn"), std::string::npos);
+  UnregisterSkinFilter(cls);
+  EXPECT_EQ(FindSkinFilterByExtension("a.tskn"), nullptr);
+  EXPECT_EQ(SkinFilters().size(), 4u);
 }
 
 TEST(SkinFilters, FindByStreamRestoresThePosition) {
@@ -67,22 +79,6 @@ TEST(SkinFilters, FindByStreamRestoresThePosition) {
   EXPECT_EQ(stream.Position(), static_cast<int64_t>(bytes.size()) - 2);
 }
 
-class TTestFilter : public TSeSkinFilterUncompressed {
- public:
-  static std::string GetFileExtension() { return "tskn"; }
-  static std::string GetFileTypeName() { return "Test Skin"; }
-};
-
-TEST(SkinFilters, FiltersCanBeRegisteredAndRemoved) {
-  const TSeSkinFilterClass& cls = SkinFilterClassOf<TTestFilter>();
-  RegisterSkinFilter(cls);
-  EXPECT_EQ(FindSkinFilterByExtension("a.tskn"), &cls);
-  EXPECT_NE(GetSkinFilterString().find("|Test Skin (*.tskn)|*.tskn"), std::string::npos);
-  UnregisterSkinFilter(cls);
-  EXPECT_EQ(FindSkinFilterByExtension("a.tskn"), nullptr);
-  EXPECT_EQ(SkinFilters().size(), 4u);
-}
-
 TEST(SkinFilters, EachVariantStartsWithItsTagAndEnvelope) {
   const auto source = SmallSkin();
   const std::vector<uint8_t> uskn = SaveWith(*source, *Variants()[0]);
@@ -97,7 +93,7 @@ TEST(SkinFilters, EachVariantStartsWithItsTagAndEnvelope) {
   }
 }
 
-TEST(SkinFilters, AStreamWithoutTagIsReadFromItsFirstByte) {
+TEST(SkinFilters, AStreamWithoutTagOrAtAnOffsetIsRead) {
   const auto source = SmallSkin();
   for (const TSeSkinFilterClass* cls : Variants()) {
     const TSeSkinFilterClass* saved = DefaultSkinFilter();
@@ -109,12 +105,7 @@ TEST(SkinFilters, AStreamWithoutTagIsReadFromItsFirstByte) {
     DefaultSkinFilter() = saved;
     EXPECT_EQ(loaded.GetSkinName(), "Small") << cls->GetFileTypeName();
     EXPECT_EQ(loaded.Count(), 1);
-  }
-}
-
-TEST(SkinFilters, ASavedSkinLoadsFromAnyOffset) {
-  const auto source = SmallSkin();
-  for (const TSeSkinFilterClass* cls : Variants()) {
+    // A saved skin loads from any offset of a stream.
     for (size_t offset : {size_t{1}, size_t{9}, size_t{8200}}) {
       TMemoryStream stream;
       stream.WriteBuffer(std::vector<uint8_t>(offset, 'Z').data(), static_cast<int64_t>(offset));

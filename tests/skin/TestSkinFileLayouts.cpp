@@ -309,12 +309,14 @@ TEST(SkinLayouts, KeyProcessingOfTheTextLayoutMatchesTheBitmapsOwn) {
 }
 
 // A Windows bitmap file: palette (for 8 bits and fewer) from `palette`, rows given top
-// first as lists of palette indices or pixel values, stored bottom-up unless `topDown`.
+// first as lists of palette indices or pixel values, stored bottom-up unless `topDown`;
+// with `bitfields` the header carries the standard colour masks.
 std::vector<uint8_t> BmpFile(int bits, const std::vector<std::vector<uint32_t>>& rows,
-                             const std::vector<uint32_t>& palette, bool topDown) {
+                             const std::vector<uint32_t>& palette, bool topDown,
+                             bool bitfields = false) {
   const int width = static_cast<int>(rows[0].size()), height = static_cast<int>(rows.size());
   const int stride = (width * bits + 31) / 32 * 4;
-  const int paletteSize = bits <= 8 ? (1 << bits) * 4 : 0;
+  const int paletteSize = bits <= 8 ? (1 << bits) * 4 : bitfields ? 12 : 0;
   const int offset = 14 + 40 + paletteSize;
   TBytes b;
   b.Raw("BM")
@@ -324,9 +326,11 @@ std::vector<uint8_t> BmpFile(int bits, const std::vector<std::vector<uint32_t>>&
   b.U32(40)
       .U32(static_cast<uint32_t>(width))
       .U32(static_cast<uint32_t>(topDown ? -height : height));
-  b.U16(1).U16(static_cast<uint32_t>(bits)).U32(0).U32(static_cast<uint32_t>(stride * height));
-  b.U32(2835).U32(2835).U32(0).U32(0);
-  for (int i = 0; i < paletteSize / 4; ++i) b.U32(i < int(palette.size()) ? palette[i] : 0);
+  b.U16(1).U16(static_cast<uint32_t>(bits)).U32(bitfields ? 3 : 0);
+  b.U32(static_cast<uint32_t>(stride * height)).U32(2835).U32(2835).U32(0).U32(0);
+  if (bitfields) b.U32(0x00FF0000).U32(0x0000FF00).U32(0x000000FF);
+  for (int i = 0; i < (bits <= 8 ? paletteSize / 4 : 0); ++i)
+    b.U32(i < int(palette.size()) ? palette[i] : 0);
   for (int r = 0; r < height; ++r) {
     const auto& row = rows[static_cast<size_t>(topDown ? r : height - 1 - r)];
     std::vector<uint8_t> line(static_cast<size_t>(stride), 0);
@@ -352,6 +356,7 @@ TEST(SkinLayouts, TheOldestBitmapWordHoldsWindowsBitmapFiles) {
     int Bits;
     std::vector<std::vector<uint32_t>> Rows;  // indices or values as the file stores them
     std::vector<uint32_t> Expected;           // the loaded pixels, top row first
+    bool Alpha = false;                       // 32 bits keep their alpha bytes
   };
   const TCase cases[] = {
       {1,
@@ -370,13 +375,22 @@ TEST(SkinLayouts, TheOldestBitmapWordHoldsWindowsBitmapFiles) {
        {{0x7E017F, 0x102030, 0xABCDEF}, {0, 0xFFFFFF, 0x010203}},
        {kKeyPixel, 0xFF102030, 0xFFABCDEF, 0xFF000000, 0xFFFFFFFF, 0xFF010203}},
       {32,
-       {{0x00102030, 0x00FFFFFF, 0x007F007F}, {0, 0x00ABCDEF, 0x00808080}},
-       {0x00102030, 0x00FFFFFF, kKeyPixel, 0x00000000, 0x00ABCDEF, 0x00808080}},
+       {{0x00102030, 0xFFFFFFFF, 0x007F007F}, {0, 0x00ABCDEF, 0xFF808080}},
+       {0x00102030, 0xFFFFFFFF, kKeyPixel, 0x00000000, 0x00ABCDEF, 0xFF808080}},
+      {32,
+       {{0x00102030, 0x80405060, 0xFFABCDEF}, {0x00000000, 0x01FFFFFF, 0xFE010203}},
+       {0x00102030, 0x80405060, 0xFFABCDEF, 0x00000000, 0x01FFFFFF, 0xFE010203},
+       true},
+      // The key processing runs after the alpha bytes are taken: a near-key pixel becomes
+      // the exact key whatever its alpha.
+      {32, {{0x807E017F, 0x80102030, 0}, {0, 0, 0}}, {kKeyPixel, 0x80102030, 0, 0, 0, 0}, true},
   };
   for (const TCase& c : cases) {
-    for (bool topDown : {false, true}) {
-      SCOPED_TRACE(std::to_string(c.Bits) + (topDown ? " bits, top-down" : " bits, bottom-up"));
-      const std::vector<uint8_t> file = BmpFile(c.Bits, c.Rows, palette, topDown);
+    for (int variant = 0; variant < (c.Bits == 32 ? 4 : 2); ++variant) {
+      const bool topDown = variant % 2, bitfields = variant / 2;
+      SCOPED_TRACE(std::to_string(c.Bits) + (topDown ? " bits, top-down" : " bits, bottom-up") +
+                   (bitfields ? ", bit-field masks" : ""));
+      const std::vector<uint8_t> file = BmpFile(c.Bits, c.Rows, palette, topDown, bitfields);
       TBytes body;
       body.Strings().U32(1).Str("old.bmp").U32(static_cast<uint32_t>(file.size())).Raw(file);
       const auto source = LoadVariant(*Variants()[3], TablesAfterObjects(body));
@@ -388,7 +402,7 @@ TEST(SkinLayouts, TheOldestBitmapWordHoldsWindowsBitmapFiles) {
       for (int i = 0; i < 6; ++i) EXPECT_EQ(bitmap.Pixels(i % 3, i / 3), c.Expected[i]) << i;
       const bool hasKey = std::count(c.Expected.begin(), c.Expected.end(), kKeyPixel) > 0;
       EXPECT_EQ(bitmap.KeyFlag(), hasKey);
-      EXPECT_FALSE(bitmap.AlphaFlag());
+      EXPECT_EQ(bitmap.AlphaFlag(), c.Alpha);
     }
   }
 }

@@ -15,16 +15,12 @@ TteBitmap* NamedBitmap(const std::string& name, uint32_t pixel) {
 }
 
 // The stored form writes the published strings in this order.
-TEST(SkinSource, PublishesItsStringsInTheStoredOrder) {
+TEST(SkinSource, PublishesItsStringsInOrderAndFindsTopLevelObjects) {
   TSeSkinSource source;
   std::vector<std::string> names;
   for (const TPropInfo* prop : source.ClassInfo().AllProperties()) names.push_back(prop->Name);
   EXPECT_EQ(names, (std::vector<std::string>{"Name", "Tag", "SkinName", "SkinVersion", "Author",
                                              "AuthorEMail", "AuthorURL"}));
-}
-
-TEST(SkinSource, FindsTopLevelObjectsByNameKindAndIndex) {
-  TSeSkinSource source;
   auto* button = new TSeSkinObject(nullptr);
   button->SetName("Button");
   auto* form = new TSeSkinObject(nullptr);

@@ -63,21 +63,6 @@ TEST(StoredIntegers, TheExtremesSurviveEveryVariant) {
   }
 }
 
-TEST(StoredIntegers, ThePropertyTextSpellsTheExactValue) {
-  for (int32_t value : {INT32_MIN, INT32_MAX}) {
-    const auto original = SkinWithEveryInteger(value);
-    const TSeSkinObject& object = *original->Objects(0);
-    TMemoryStream text;
-    WriteSkinObjectText(text, object);
-    const std::vector<uint8_t> bytes = text.Bytes();
-    const std::string written(bytes.begin(), bytes.end());
-    EXPECT_NE(written.find("MarginLeft = " + std::to_string(value)), std::string::npos) << written;
-    text.SetPosition(0);
-    std::unique_ptr<TSeSkinObject> read(ReadSkinObjectText(text, nullptr));
-    ExpectEveryInteger(*read, value, "text " + std::to_string(value));
-  }
-}
-
 // Painting and hit testing work on the stored extremes without overflowing (the
 // sanitizer build checks the sums) and keep the stored values as they are.
 // Every link of the object and its children shows the 4 x 4 image "img".
