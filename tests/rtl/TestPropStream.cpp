@@ -8,6 +8,7 @@
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <tuple>
 
 #include "SampleComponent.h"
 
@@ -60,17 +61,9 @@ std::vector<uint8_t>::const_iterator ValueOf(const std::vector<uint8_t>& bytes,
   return std::search(bytes.begin(), bytes.end(), key.begin(), key.end()) + key.size();
 }
 
+// Every stored field of `b` equals that of `a`: the binary form writes each one exactly.
 void ExpectSame(const TSample& a, const TSample& b) {
-  EXPECT_EQ(a.GetName(), b.GetName());
-  EXPECT_EQ(a.GetTag(), b.GetTag());
-  EXPECT_EQ(a.Count, b.Count);
-  EXPECT_EQ(a.Shape, b.Shape);
-  EXPECT_EQ(a.Visible, b.Visible);
-  EXPECT_EQ(a.Caption, b.Caption);
-  EXPECT_EQ(a.Flags, b.Flags);
-  EXPECT_EQ(a.Color, b.Color);
-  EXPECT_TRUE(a.Font == b.Font);
-  EXPECT_EQ(a.Data, b.Data);
+  EXPECT_EQ(ToBinary(a), ToBinary(b));
 }
 
 TSample& Filled(TSample& s) {
@@ -95,32 +88,25 @@ TEST(PropStream, WritesTheDocumentedBytes) {
   sample.Color = 0x123456;  // no identifier
   sample.Caption = "";      // empty strings are not written
   std::vector<uint8_t> expected = Header("S");
-  AppendShort(expected, "Count");
-  expected.insert(expected.end(), {2, 0xFE});
-  AppendShort(expected, "Shape");
-  expected.push_back(7);
-  AppendShort(expected, "psBox");
-  AppendShort(expected, "Visible");
-  expected.push_back(9);
-  AppendShort(expected, "Color");
-  expected.push_back(4);
-  expected.insert(expected.end(), {0x56, 0x34, 0x12, 0x00});
-  AppendShort(expected, "Font.Charset");
-  expected.push_back(7);
-  AppendShort(expected, "DEFAULT_CHARSET");
-  AppendShort(expected, "Font.Color");
-  expected.push_back(7);
-  AppendShort(expected, "clWindowText");
-  AppendShort(expected, "Font.Height");
-  expected.insert(expected.end(), {2, 0xF5});
-  AppendShort(expected, "Font.Name");
-  expected.push_back(6);
-  AppendShort(expected, "Tahoma");
+  const auto property = [&expected](const std::string& name, std::vector<uint8_t> value,
+                                    const std::string& text = "") {
+    AppendShort(expected, name);
+    expected.insert(expected.end(), value.begin(), value.end());
+    if (!text.empty()) AppendShort(expected, text);
+  };
+  property("Count", {2, 0xFE});
+  property("Shape", {7}, "psBox");
+  property("Visible", {9});
+  property("Color", {4, 0x56, 0x34, 0x12, 0x00});
+  property("Font.Charset", {7}, "DEFAULT_CHARSET");
+  property("Font.Color", {7}, "clWindowText");
+  property("Font.Height", {2, 0xF5});
+  property("Font.Name", {6}, "Tahoma");
   expected.insert(expected.end(), {0, 0});
   EXPECT_EQ(ToBinary(sample), expected);
 }
 
-TEST(PropStream, IntegersTakeTheSmallestTypeThatHoldsThem) {
+TEST(PropStream, ValuesTakeTheSmallestFormThatHoldsThem) {
   const std::pair<int32_t, std::vector<uint8_t>> cases[] = {
       {127, Bytes({2, 0x7F})},
       {-128, Bytes({2, 0x80})},
@@ -138,9 +124,7 @@ TEST(PropStream, IntegersTakeTheSmallestTypeThatHoldsThem) {
     FromBinary(bytes, back);
     EXPECT_EQ(back.Count, value);
   }
-}
-
-TEST(PropStream, StringsUpTo255BytesAreShortStrings) {
+  // Strings up to 255 bytes are short strings.
   for (size_t length : {size_t{255}, size_t{256}, size_t{70000}}) {
     TSample sample(nullptr);
     sample.Caption = std::string(length, 'x');
@@ -152,29 +136,13 @@ TEST(PropStream, StringsUpTo255BytesAreShortStrings) {
   }
 }
 
-TEST(PropStream, ReadsPropertiesInAnyOrderAndLeavesOthersAlone) {
-  std::vector<uint8_t> bytes = Header("");
-  AppendShort(bytes, "font.name");  // names ignore letter case
+// Properties come in any order, names ignore letter case, properties not stored keep their
+// values, and unknown properties and unfit values are passed over with warnings.
+TEST(PropStream, ReadsInAnyOrderAndSkipsUnknownPropertiesAndUnfitValuesWithWarnings) {
+  std::vector<uint8_t> bytes = Header("x");
+  AppendShort(bytes, "font.name");
   bytes.push_back(6);
   AppendShort(bytes, "Arial");
-  AppendShort(bytes, "Count");
-  bytes.insert(bytes.end(), {2, 5});
-  AppendShort(bytes, "Shape");
-  bytes.push_back(7);
-  AppendShort(bytes, "PSROUND");
-  bytes.insert(bytes.end(), {0, 0});
-  TSample back(nullptr);
-  back.Caption = "kept";
-  FromBinary(bytes, back);
-  EXPECT_EQ(back.Font.GetName(), "Arial");
-  EXPECT_EQ(back.Count, 5);
-  EXPECT_EQ(back.Shape, TPsShape::psRound);
-  EXPECT_EQ(back.Caption, "kept");
-  EXPECT_EQ(back.Color, clNone);
-}
-
-TEST(PropStream, SkipsUnknownPropertiesAndUnfitValuesWithWarnings) {
-  std::vector<uint8_t> bytes = Header("x");
   AppendShort(bytes, "Future");  // a property of a later version
   bytes.push_back(1);            // a list of two values
   bytes.insert(bytes.end(), {2, 1, 6, 1, 'a', 0});
@@ -191,15 +159,18 @@ TEST(PropStream, SkipsUnknownPropertiesAndUnfitValuesWithWarnings) {
   AppendShort(bytes, "pfB");
   AppendShort(bytes, "pfZ");
   bytes.push_back(0);
-  AppendShort(bytes, "Caption");
-  bytes.push_back(6);
-  AppendShort(bytes, "after");
+  AppendShort(bytes, "SHAPE");
+  bytes.push_back(7);
+  AppendShort(bytes, "PSROUND");
   bytes.insert(bytes.end(), {0, 0});
   TSample back(nullptr);
+  back.Caption = "kept";
   TReadWarnings warnings;
   FromBinary(bytes, back);
-  EXPECT_EQ(back.Caption, "after");
-  EXPECT_EQ(back.Shape, TPsShape::psBox);
+  EXPECT_EQ(back.Font.GetName(), "Arial");
+  EXPECT_EQ(back.Caption, "kept");
+  EXPECT_EQ(back.Color, clNone);
+  EXPECT_EQ(back.Shape, TPsShape::psRound);
   EXPECT_EQ(back.Count, 0);
   EXPECT_EQ(back.Font.GetCharset(), DEFAULT_CHARSET);
   EXPECT_EQ(back.Flags, TPsFlags{TPsFlag::pfB});
@@ -233,16 +204,13 @@ TEST(PropStream, DamagedStreamsFailWithAnOffset) {
   std::vector<uint8_t> badSignature = good;
   badSignature[3] = '1';
   EXPECT_THROW(FromBinary(badSignature, back), EReadError);
-}
-
-TEST(PropStream, HugeLengthsFailBeforeAllocating) {
-  std::vector<uint8_t> bytes = Header("");
-  AppendShort(bytes, "Caption");
-  bytes.insert(bytes.end(), {12, 0xFF, 0xFF, 0xFF, 0x7F});
-  TSample back(nullptr);
-  EXPECT_THROW(FromBinary(bytes, back), EReadError);
-  bytes.back() = 0xFF;  // negative
-  EXPECT_THROW(FromBinary(bytes, back), EReadError);
+  // Huge and negative lengths fail before anything is allocated.
+  std::vector<uint8_t> huge = Header("");
+  AppendShort(huge, "Caption");
+  huge.insert(huge.end(), {12, 0xFF, 0xFF, 0xFF, 0x7F});
+  EXPECT_THROW(FromBinary(huge, back), EReadError);
+  huge.back() = 0xFF;
+  EXPECT_THROW(FromBinary(huge, back), EReadError);
 }
 
 // A name byte holds at most 255 characters, and a class name long enough to set the
@@ -258,7 +226,7 @@ TEST(PropStream, NamesTheFormatCannotHoldAreRefused) {
 
 // ---- The text form --------------------------------------------------------------------
 
-TEST(PropText, WritesTheDocumentedLines) {
+TEST(PropText, WritesTheDocumentedLinesAndBreaksLongOnes) {
   TSample sample(nullptr);
   const std::string text = ObjectBinaryToText(ToBinary(Filled(sample)));
   EXPECT_EQ(text,
@@ -278,67 +246,58 @@ TEST(PropText, WritesTheDocumentedLines) {
             "  Data = {\r\n"
             "    0102FF}\r\n"
             "end\r\n");
-  // An unnamed object is written as its class alone.
+  // An unnamed object is written as its class alone; long strings and data are broken.
   TSample unnamed(nullptr);
   EXPECT_EQ(ObjectBinaryToText(ToBinary(unnamed)).substr(0, 16), "object TSample\r\n");
-}
-
-TEST(PropText, BreaksLongStringsAndBinaryData) {
-  TSample sample(nullptr);
   sample.Caption = std::string(64, 'a') + std::string(10, 'b');
   sample.Data.assign(40, 0xAB);
-  const std::string text = ObjectBinaryToText(ToBinary(sample));
+  const std::string broken = ObjectBinaryToText(ToBinary(sample));
   EXPECT_NE(
-      text.find("  Caption =\r\n    '" + std::string(64, 'a') + "' +\r\n    'bbbbbbbbbb'\r\n"),
+      broken.find("  Caption =\r\n    '" + std::string(64, 'a') + "' +\r\n    'bbbbbbbbbb'\r\n"),
       std::string::npos);
   std::string hexLine;
   for (int i = 0; i < 32; ++i) hexLine += "AB";
-  EXPECT_NE(text.find("  Data = {\r\n    " + hexLine + "\r\n    ABABABABABABABAB}\r\n"),
+  EXPECT_NE(broken.find("  Data = {\r\n    " + hexLine + "\r\n    ABABABABABABABAB}\r\n"),
             std::string::npos);
 }
 
-// Every kind of property, each byte value in strings, through the binary and the text form.
+// Every kind of property through the binary and the text form: first each byte value in
+// strings, long data and the extremes, then random strings and integers.
 TEST(PropText, RoundTripsExactly) {
-  TSample sample(nullptr);
-  Filled(sample);
-  std::string caption;
-  for (int c = 0; c < 256; ++c) caption += static_cast<char>(c);
-  sample.Caption = caption + "''" + caption;
-  sample.Data.resize(1000);
-  for (size_t i = 0; i < sample.Data.size(); ++i) sample.Data[i] = static_cast<uint8_t>(i * 7);
-  sample.Count = INT32_MIN;
-  sample.Color = 0x00123456;
-  sample.Font.SetPitch(TFontPitch::fpFixed);
-  sample.Font.SetCharset(RUSSIAN_CHARSET);
-  sample.Font.SetColor(0x123456);
-  const std::vector<uint8_t> binary = ToBinary(sample);
-  const std::string text = ObjectBinaryToText(binary);
-  EXPECT_EQ(ObjectTextToBinary(text), binary);
-  EXPECT_EQ(ObjectBinaryToText(ObjectTextToBinary(text)), text);
-  TSample back(nullptr);
-  FromBinary(ObjectTextToBinary(text), back);
-  ExpectSame(sample, back);
-}
-
-TEST(PropText, RandomStringsAndIntegersRoundTrip) {
   std::mt19937 random(20240611);
   for (int round = 0; round < 200; ++round) {
     TSample sample(nullptr);
-    sample.SetName(round % 3 ? "n" + std::to_string(round) : "");
-    sample.Count = static_cast<int32_t>(random());
-    sample.Caption.resize(random() % 300);
-    for (char& c : sample.Caption) c = static_cast<char>(random() % 256);
-    if (random() % 2) sample.Caption += "'";
-    sample.Color = static_cast<TColor>(random() % 2 ? random() : random() % 20);
-    sample.Flags = TPsFlags::FromMask(random() % 8);
-    sample.Data.resize(random() % 100);
-    for (uint8_t& b : sample.Data) b = static_cast<uint8_t>(random());
+    if (round == 0) {
+      Filled(sample);
+      std::string caption;
+      for (int c = 0; c < 256; ++c) caption += static_cast<char>(c);
+      sample.Caption = caption + "''" + caption;
+      sample.Data.resize(1000);
+      for (size_t i = 0; i < sample.Data.size(); ++i) sample.Data[i] = static_cast<uint8_t>(i * 7);
+      sample.Count = INT32_MIN;
+      sample.Font.SetPitch(TFontPitch::fpFixed);
+      sample.Font.SetCharset(RUSSIAN_CHARSET);
+      sample.Font.SetColor(0x123456);
+    } else {
+      sample.SetName(round % 3 ? "n" + std::to_string(round) : "");
+      sample.Count = static_cast<int32_t>(random());
+      sample.Caption.resize(random() % 300);
+      for (char& c : sample.Caption) c = static_cast<char>(random() % 256);
+      if (random() % 2) sample.Caption += "'";
+      sample.Color = static_cast<TColor>(random() % 2 ? random() : random() % 20);
+      sample.Flags = TPsFlags::FromMask(random() % 8);
+      sample.Data.resize(random() % 100);
+      for (uint8_t& b : sample.Data) b = static_cast<uint8_t>(random());
+    }
     const std::vector<uint8_t> binary = ToBinary(sample);
     const std::string text = ObjectBinaryToText(binary);
     ASSERT_EQ(ObjectTextToBinary(text), binary) << text;
+    EXPECT_EQ(ObjectBinaryToText(ObjectTextToBinary(text)), text);
     TSample back(nullptr);
     FromBinary(binary, back);
     ExpectSame(sample, back);
+    EXPECT_EQ(back.Caption, sample.Caption);
+    EXPECT_EQ(back.Data, sample.Data);
   }
 }
 
@@ -505,10 +464,13 @@ TEST(PropText, RefusesToWriteTextThatWouldNotReadBack) {
     bytes.insert(bytes.end(), {0, 0});
     return bytes;
   };
-  EXPECT_THROW(ObjectBinaryToText(stream("two words", "P", TValueType::vaTrue, "")), EWriteError);
-  EXPECT_THROW(ObjectBinaryToText(stream("A", "9lives", TValueType::vaTrue, "")), EWriteError);
-  EXPECT_THROW(ObjectBinaryToText(stream("A", "End", TValueType::vaTrue, "")), EWriteError);
-  EXPECT_THROW(ObjectBinaryToText(stream("A", "P", TValueType::vaIdent, "a b")), EWriteError);
+  for (const auto& [object, prop, ident] : {std::tuple{"two words", "P", ""},
+                                            {"A", "9lives", ""},
+                                            {"A", "End", ""},
+                                            {"A", "P", "a b"}}) {
+    const TValueType type = *ident ? TValueType::vaIdent : TValueType::vaTrue;
+    EXPECT_THROW(ObjectBinaryToText(stream(object, prop, type, ident)), EWriteError) << prop;
+  }
   // Names with bytes of 128 and above are identifiers of 8-bit text.
   const std::string text =
       ObjectBinaryToText(stream("Fl\xE4"
