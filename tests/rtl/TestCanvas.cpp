@@ -40,6 +40,16 @@ TEST(Canvas, FillsAreOpaqueTheKeyStaysExactAndFramesDrawTheBorder) {
   f.FrameRect({0, 0, 5, 5}, clWhite);
   EXPECT_EQ(CountNot(framed, 0, {0, 0, 5, 5}), 16);
   EXPECT_EQ(framed.At(2, 2), 0u);
+  // Images without pixel memory go through the painter.
+  QImage img(4, 4, QImage::Format_RGB16);
+  img.fill(Qt::black);
+  {
+    TCanvas painted(img);
+    EXPECT_EQ(painted.Surface(), nullptr);
+    painted.FillRect({1, 1, 3, 3}, clWhite);
+  }
+  EXPECT_EQ(img.pixel(1, 1), 0xFFFFFFFFu);
+  EXPECT_EQ(img.pixel(0, 0), 0xFF000000u);
 }
 
 TEST(Canvas, OriginAndClipRectangleLimitDrawing) {
@@ -128,16 +138,4 @@ TEST(Canvas, AlignmentAndEllipsisPlaceTheText) {
   EXPECT_EQ(calc.Left, 3);
   EXPECT_EQ(c.TextWidth("Sample"), 36);
   EXPECT_EQ(ScreenTextExtent(c.Font(), "Sample").width(), 36);
-}
-
-TEST(Canvas, NonMemoryImagesGoThroughThePainter) {
-  QImage img(4, 4, QImage::Format_RGB16);
-  img.fill(Qt::black);
-  {
-    TCanvas c(img);
-    EXPECT_EQ(c.Surface(), nullptr);
-    c.FillRect({1, 1, 3, 3}, clWhite);
-  }
-  EXPECT_EQ(img.pixel(1, 1), 0xFFFFFFFFu);
-  EXPECT_EQ(img.pixel(0, 0), 0xFF000000u);
 }
