@@ -140,37 +140,34 @@ TEST(SkinLayouts, APlainObjectCountBuildsTheTablesFromNamedObjects) {
   EXPECT_EQ(source->Fonts().Font(fiWindowTextNormal).GetSize(), 8);
 }
 
+template <class TObject>
+TObject* Named(TObject* object, const std::string& name) {
+  object->SetName(name);
+  return object;
+}
+
 TEST(SkinLayouts, BuildDefaultColorsAndFontsFollowsEachObjectsStateFonts) {
   TSeSkinSource source;
-  auto* button = new TSeSkinObject(nullptr);
-  button->SetName("button");
-  auto* text = new TSeTextObject(button);
-  text->SetName("Text");
-  text->Font()->SetName("N");
-  text->FontPressed()->SetName("P");
-  text->FontHot()->SetName("H");
-  text->FontFocused()->SetName("F");
-  text->FontDisabled()->SetName("D");
-  source.AddObject(button);
-  auto* edit = new TSeSkinObject(nullptr);
-  edit->SetName("edit");
-  auto* editText = new TSeActiveObject(edit);
-  editText->SetName("text");
-  editText->Font()->SetName("EN");
-  editText->ActiveFont()->SetName("EA");
-  editText->DisabledFont()->SetName("ED");
-  source.AddObject(edit);
-  auto* popup = new TSeSkinObject(nullptr);
-  popup->SetName("PopupMenu");
-  auto* item = new TSeActiveBitmap(popup);
-  item->SetName("item");
-  item->Font()->SetName("IN");
-  item->ActiveFont()->SetName("IA");
-  source.AddObject(popup);
-  auto* hint = new TSeSkinObject(nullptr);
-  hint->SetName("Hint");
+  auto* button = Named(new TSeSkinObject(nullptr), "button");
+  auto* text = Named(new TSeTextObject(button), "Text");
+  auto* edit = Named(new TSeSkinObject(nullptr), "edit");
+  auto* editText = Named(new TSeActiveObject(edit), "text");
+  auto* popup = Named(new TSeSkinObject(nullptr), "PopupMenu");
+  auto* item = Named(new TSeActiveBitmap(popup), "item");
+  auto* hint = Named(new TSeSkinObject(nullptr), "Hint");
   hint->SetColor(0x123456);
-  source.AddObject(hint);
+  for (TSeSkinObject* object : {button, edit, popup, hint}) source.AddObject(object);
+  const std::pair<TFont*, const char*> faces[] = {{text->Font(), "N"},
+                                                  {text->FontPressed(), "P"},
+                                                  {text->FontHot(), "H"},
+                                                  {text->FontFocused(), "F"},
+                                                  {text->FontDisabled(), "D"},
+                                                  {editText->Font(), "EN"},
+                                                  {editText->ActiveFont(), "EA"},
+                                                  {editText->DisabledFont(), "ED"},
+                                                  {item->Font(), "IN"},
+                                                  {item->ActiveFont(), "IA"}};
+  for (auto [font, face] : faces) font->SetName(face);
   source.BuildDefaultColorsAndFonts();
   const TteThemeFonts& f = source.Fonts();
   const std::pair<int, const char*> expected[] = {{fiButtonTextNormal, "N"},
