@@ -449,7 +449,7 @@ enum TStateSquare { kNormal, kHot, kPressed, kFocused, kDisabled, kActive, kInac
 
 TEST_F(SkinObjectPaint, GoldenStateSwapsOfTheBitmapClasses) {
   Images.Add(StatesImage());
-  TScene scene(6 * 14 + 2, 6 * 14 + 2);
+  TScene scene(5 * 18 + 2, 6 * 14 + 18 + 2);
   int row = 0;
   const auto paintRow = [&](TSeSkinObject& object,
                             const std::vector<std::pair<TSeState, bool>>& cases) {
@@ -517,11 +517,46 @@ TEST_F(SkinObjectPaint, GoldenStateSwapsOfTheBitmapClasses) {
     sysButton.SetBounds(TRect::FromSize(2 + 14 * i, 2 + 14 * row, 12, 12));
     scene.Paint(sysButton);
   }
+  ++row;
+
+  // The system button in its three states and inactive, with a glyph: a colour button
+  // that shows the state the button hands it.
+  {
+    TSeSystemButton button(nullptr);
+    button.SetAction(TSeAction::sbaClose);
+    button.SetBitmap(*LinkTo("states", StateSquare(kNormal)));
+    button.SetActiveBitmap(*LinkTo("states", StateSquare(kActive)));
+    button.SetBitmapHot(*LinkTo("states", StateSquare(kHot)));
+    button.SetBitmapPressed(*LinkTo("states", StateSquare(kPressed)));
+    auto* glyph = new TSeColorButtonObject(&button);
+    glyph->SetAlign(TSeAlign::saCenter);
+    glyph->SetBounds({0, 0, 6, 6});
+    glyph->SetColor(RGB(255, 255, 255));
+    glyph->SetHotColor(RGB(255, 255, 0));
+    glyph->SetPressedColor(RGB(0, 255, 255));
+    glyph->SetDisabledColor(RGB(0, 0, 0));
+    Attach(button);
+    const auto paint = [&](int index, bool active, TSeButtonState state) {
+      button.SetActive(active);
+      button.SetButtonState(state);
+      button.SetBounds(TRect::FromSize(2 + 18 * index, 2 + 14 * row, 16, 16));
+      scene.Paint(button);
+      EXPECT_EQ(glyph->GetState(), ssNormal);
+      EXPECT_EQ(button.GetActive(), active);
+    };
+    paint(0, true, TSeButtonState::bsNormal);
+    paint(1, true, TSeButtonState::bsHot);
+    paint(2, true, TSeButtonState::bsPressed);
+    paint(3, false, TSeButtonState::bsNormal);
+    paint(4, false, TSeButtonState::bsHot);  // inactive wins over the button state
+  }
   ExpectGolden(scene.Image(), "objects/state_swaps_bitmaps");
 }
 
-TEST_F(SkinObjectPaint, GoldenStateSwapsOfTheColourClasses) {
-  TScene scene(5 * 14 + 2, 3 * 14 + 2);
+// Three rows of colour swaps, then two rows of font swaps; every swap is undone after
+// painting.
+TEST_F(SkinObjectPaint, GoldenStateSwapsOfTheColoursAndFonts) {
+  TScene scene(5 * 32 + 2, 3 * 14 + 2 * 22 + 2);
   const std::vector<std::pair<TSeState, bool>> cases = {
       {ssNormal, false}, {ssNormal, true}, {ssHot, false}, {ssPressed, false}, {ssDisabled, false}};
   TSeActiveObject active(nullptr);
@@ -547,73 +582,37 @@ TEST_F(SkinObjectPaint, GoldenStateSwapsOfTheColourClasses) {
     EXPECT_EQ(object->GetColor(), RGB(128, 128, 128)) << "the swap is undone";
     ++row;
   }
-  ExpectGolden(scene.Image(), "objects/state_swaps_colors");
-}
 
-TEST_F(SkinObjectPaint, GoldenStateSwapsOfTheFonts) {
-  TScene scene(5 * 32 + 2, 2 * 22 + 2);
-  TSeTextObject text(nullptr);
-  text.Font()->SetColor(clBlack);
-  text.FontHot()->SetColor(RGB(255, 100, 0));
-  text.FontPressed()->SetColor(RGB(0, 0, 200));
-  text.FontPressed()->SetStyle(TFontStyles{TFontStyle::fsBold});
-  text.FontFocused()->SetColor(RGB(0, 150, 0));
-  text.FontFocused()->SetStyle(TFontStyles{TFontStyle::fsUnderline});
-  text.FontDisabled()->SetColor(RGB(160, 160, 160));
-  TSeActiveObject active(nullptr);
-  active.Font()->SetColor(clBlack);
-  active.ActiveFont()->SetColor(RGB(200, 0, 0));
-  active.ActiveFont()->SetStyle(TFontStyles{TFontStyle::fsItalic});
-  active.DisabledFont()->SetColor(RGB(0, 120, 120));
-  active.SetActiveColor(RGB(255, 255, 224));
-  const TSeState states[] = {ssNormal, ssHot, ssPressed, ssFocused, ssDisabled};
-  int row = 0;
-  for (TSeSkinObject* object : std::initializer_list<TSeSkinObject*>{&text, &active}) {
-    object->SetText("Tx");
-    object->SetTextAlign(TSeTextAlign::taCenter);
-    for (int i = 0; i < 5; ++i) {
-      object->SetState(states[i]);
-      object->SetBounds(TRect::FromSize(2 + 32 * i, 2 + 22 * row, 30, 20));
-      scene.Paint(*object);
+  {
+    TSeTextObject text(nullptr);
+    text.Font()->SetColor(clBlack);
+    text.FontHot()->SetColor(RGB(255, 100, 0));
+    text.FontPressed()->SetColor(RGB(0, 0, 200));
+    text.FontPressed()->SetStyle(TFontStyles{TFontStyle::fsBold});
+    text.FontFocused()->SetColor(RGB(0, 150, 0));
+    text.FontFocused()->SetStyle(TFontStyles{TFontStyle::fsUnderline});
+    text.FontDisabled()->SetColor(RGB(160, 160, 160));
+    TSeActiveObject active(nullptr);
+    active.Font()->SetColor(clBlack);
+    active.ActiveFont()->SetColor(RGB(200, 0, 0));
+    active.ActiveFont()->SetStyle(TFontStyles{TFontStyle::fsItalic});
+    active.DisabledFont()->SetColor(RGB(0, 120, 120));
+    active.SetActiveColor(RGB(255, 255, 224));
+    const TSeState states[] = {ssNormal, ssHot, ssPressed, ssFocused, ssDisabled};
+    row = 0;
+    for (TSeSkinObject* object : std::initializer_list<TSeSkinObject*>{&text, &active}) {
+      object->SetText("Tx");
+      object->SetTextAlign(TSeTextAlign::taCenter);
+      for (int i = 0; i < 5; ++i) {
+        object->SetState(states[i]);
+        object->SetBounds(TRect::FromSize(2 + 32 * i, 2 + 3 * 14 + 22 * row, 30, 20));
+        scene.Paint(*object);
+      }
+      EXPECT_EQ(object->Font()->GetColor(), clBlack) << "the swap is undone";
+      ++row;
     }
-    EXPECT_EQ(object->Font()->GetColor(), clBlack) << "the swap is undone";
-    ++row;
   }
-  ExpectGolden(scene.Image(), "objects/state_swaps_fonts", test::kTextTolerance);
-}
-
-TEST_F(SkinObjectPaint, GoldenSystemButtonInItsThreeStatesAndInactive) {
-  Images.Add(StatesImage());
-  TScene scene(5 * 18 + 2, 18 + 2);
-  TSeSystemButton button(nullptr);
-  button.SetAction(TSeAction::sbaClose);
-  button.SetBitmap(*LinkTo("states", StateSquare(kNormal)));
-  button.SetActiveBitmap(*LinkTo("states", StateSquare(kActive)));
-  button.SetBitmapHot(*LinkTo("states", StateSquare(kHot)));
-  button.SetBitmapPressed(*LinkTo("states", StateSquare(kPressed)));
-  // The glyph: a colour button that shows the state the button hands it.
-  auto* glyph = new TSeColorButtonObject(&button);
-  glyph->SetAlign(TSeAlign::saCenter);
-  glyph->SetBounds({0, 0, 6, 6});
-  glyph->SetColor(RGB(255, 255, 255));
-  glyph->SetHotColor(RGB(255, 255, 0));
-  glyph->SetPressedColor(RGB(0, 255, 255));
-  glyph->SetDisabledColor(RGB(0, 0, 0));
-  Attach(button);
-  const auto paint = [&](int index, bool active, TSeButtonState state) {
-    button.SetActive(active);
-    button.SetButtonState(state);
-    button.SetBounds(TRect::FromSize(2 + 18 * index, 2, 16, 16));
-    scene.Paint(button);
-    EXPECT_EQ(glyph->GetState(), ssNormal);
-    EXPECT_EQ(button.GetActive(), active);
-  };
-  paint(0, true, TSeButtonState::bsNormal);
-  paint(1, true, TSeButtonState::bsHot);
-  paint(2, true, TSeButtonState::bsPressed);
-  paint(3, false, TSeButtonState::bsNormal);
-  paint(4, false, TSeButtonState::bsHot);  // inactive wins over the button state
-  ExpectGolden(scene.Image(), "objects/system_button");
+  ExpectGolden(scene.Image(), "objects/state_swaps_colors_fonts", test::kTextTolerance);
 }
 
 // Nine-part objects drawn into memory, where the three pieces of each row band are drawn
