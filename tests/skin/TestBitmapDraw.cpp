@@ -4,6 +4,7 @@
 
 #include <array>
 #include <span>
+
 #include "TestBitmapUtil.h"
 
 namespace vt {

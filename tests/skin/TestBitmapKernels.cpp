@@ -1,6 +1,7 @@
 // Every kernel table this processor runs gives exactly the portable results; a checksum
 // over many random composites pins the results themselves.
 #include <QBitmap>
+
 #include "TestBitmapUtil.h"
 
 namespace vt {
@@ -65,22 +66,6 @@ TEST_P(TKernelTableTest, RowKernelsMatchThePortableOnesBitForBit) {
       for (int offset = 0; offset < 4; ++offset)
         for (uint32_t maxRun : {1u, 20u, 100u})
           ExpectSameAsPortable(table, kernel, random, width, offset, maxRun);
-}
-
-TEST_P(TKernelTableTest, BlendMatchesForEveryAlphaAndColour) {
-  const TPixelKernels& table = *GetParam();
-  TRandom random(99);
-  for (int round = 0; round < 64; ++round) {
-    std::vector<uint32_t> source(256), target(256);
-    for (uint32_t a = 0; a < 256; ++a) {
-      source[a] = a << 24 | (random.Next() & kColorMask);
-      target[a] = random.Next();
-    }
-    std::vector<uint32_t> expected = target, actual = target;
-    PortableKernels().Blend(expected.data(), source.data(), 256);
-    table.Blend(actual.data(), source.data(), 256);
-    ASSERT_EQ(actual, expected) << table.Name;
-  }
 }
 
 TEST_P(TKernelTableTest, OpaqueRunsMatchThePortableScan) {

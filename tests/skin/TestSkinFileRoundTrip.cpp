@@ -32,24 +32,6 @@ TEST_P(SkinRoundTrip, EveryVariantLoadsWhatItSavedAndConvertsIntoEveryOther) {
 
 INSTANTIATE_TEST_SUITE_P(Seeds, SkinRoundTrip, testing::Range(1u, 9u));
 
-TEST(SkinRoundTrip, ObjectRecordsKeepTreesInBothForms) {
-  TSkinGenerator generator(99);
-  for (int round = 0; round < 16; ++round) {
-    std::unique_ptr<TSeSkinObject> object(generator.Object(nullptr, 0));
-    for (bool binary : {false, true}) {
-      TMemoryStream stream;
-      binary ? WriteSkinObjectBinary(stream, *object) : WriteSkinObjectText(stream, *object);
-      stream.SetPosition(0);
-      std::unique_ptr<TSeSkinObject> back(binary ? ReadSkinObjectBinary(stream, nullptr)
-                                                 : ReadSkinObjectText(stream, nullptr));
-      ASSERT_TRUE(back);
-      EXPECT_EQ(stream.Position(), stream.Size());
-      object->SetCharset(DEFAULT_CHARSET);
-      ExpectSameObject(*object, *back, "record");
-    }
-  }
-}
-
 TEST(SkinRoundTrip, ObjectRecordsJoinTheirOwnerOnlyWhenComplete) {
   TSeSkinObject owner(nullptr);
   TSeTextObject child(nullptr);

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <random>
+
 #include "TestSkinObjectHelpers.h"
 
 namespace vt {
