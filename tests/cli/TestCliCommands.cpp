@@ -228,5 +228,20 @@ TEST_F(CliCommands, WarningsOfTheLoadAreShownAndTheCommandGoesOn) {
   EXPECT_TRUE(dump.Err.contains("TQqBogusThing"));
 }
 
+TEST_F(CliCommands, NamesAreWindows1252TextBothWays) {
+  // 0x80 is the euro sign in the skins' code page; as Latin-1 it would be a control
+  // character, printed as such and never matched by a typed "€".
+  TSeSkinSource source;
+  AddTopLevel(source, "Price\x80");
+  const QString path = SaveSkin(source, Dir, "euro.uskn");
+  const TToolRun info = RunTool({"info", path});
+  EXPECT_TRUE(info.Out.contains(QString::fromUtf8("Price€"))) << info.Out.toStdString();
+  const TToolRun layout = RunTool({"layout", path, QString::fromUtf8("Price€"), "10x10"});
+  EXPECT_EQ(layout.Code, kExitOk) << layout.Err.toStdString();
+  const TToolRun unknown = RunTool({"layout", path, QString::fromUtf8("Price€/π"), "10x10"});
+  EXPECT_TRUE(unknown.Err.contains(QString::fromUtf8("no object \"π\" below \"Price€\"")))
+      << unknown.Err.toStdString();
+}
+
 }  // namespace
 }  // namespace vt::test
