@@ -142,7 +142,7 @@ std::vector<uint8_t> FileBytes(const QString& path) {
   return std::vector<uint8_t>(data.begin(), data.end());
 }
 
-TEST(SkinFiles, SaveChoosesTheFilterByExtensionElseTheDefault) {
+TEST(SkinFiles, SaveChoosesTheFilterByExtensionAndLoadSkipsUnknownOnes) {
   QTemporaryDir dir;
   const auto source = SmallSkin();
   const std::pair<const char*, const char*> cases[] = {{"a.uskn", "_UCT"}, {"a.KSKN", "_DCT"},
@@ -156,12 +156,7 @@ TEST(SkinFiles, SaveChoosesTheFilterByExtensionElseTheDefault) {
   TSeSkinSource loaded;
   loaded.LoadFromFile(dir.filePath("a.xskn").toStdString());
   EXPECT_EQ(loaded.GetSkinName(), "Small");
-}
-
-TEST(SkinFiles, LoadingDoesNothingForMissingFilesAndUnknownExtensions) {
-  QTemporaryDir dir;
-  const auto source = SmallSkin();
-  source->SaveToFile(dir.filePath("a.skin").toStdString());  // a valid skin, unknown extension
+  // Loading does nothing for missing files and unknown extensions ("a.skin" is a valid skin).
   TSeSkinSource target;
   target.SetSkinName("kept");
   target.AddObject(new TSeSkinObject(nullptr));
@@ -216,7 +211,7 @@ TteBitmap* NamedBitmap(const std::string& name, uint32_t pixel) {
 }
 
 // The stored form writes the published strings in this order.
-TEST(SkinSource, PublishesItsStringsInOrderAndFindsTopLevelObjects) {
+TEST(SkinSource, PublishesItsStringsInOrderFindsTopLevelObjectsAndClears) {
   TSeSkinSource source;
   std::vector<std::string> names;
   for (const TPropInfo* prop : source.ClassInfo().AllProperties()) names.push_back(prop->Name);
@@ -242,10 +237,7 @@ TEST(SkinSource, PublishesItsStringsInOrderAndFindsTopLevelObjects) {
   source.DeleteObject(extracted.get());  // not in the list: nothing happens
   source.DeleteObject(form);
   EXPECT_EQ(source.Count(), 0);
-}
-
-TEST(SkinSource, ClearEmptiesObjectsImagesAndClients) {
-  TSeSkinSource source;
+  // Clear empties objects, images and clients.
   int client = 0;
   source.AddClient(&client);
   source.AddObject(new TSeSkinObject(nullptr));

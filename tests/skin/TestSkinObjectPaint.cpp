@@ -5,7 +5,6 @@
 #include <QPainter>
 
 #include <array>
-#include <random>
 
 #include "TestSkinObjectHelpers.h"
 
@@ -621,16 +620,6 @@ TEST_F(SkinObjectPaint, GoldenStateSwapsOfTheColoursAndFonts) {
 // on its own: for every pair of tile styles, mixed transparency flags, margins that meet,
 // overlap or are missing, and clips that cut the bands.
 
-// A fair coin from a fully specified engine (the standard distributions are not).
-class TCoin {
- public:
-  bool Flip() { return (FEngine() & 1) != 0; }
-  size_t Below(size_t n) { return FEngine() % n; }
-
- private:
-  std::mt19937 FEngine{5};
-};
-
 constexpr uint32_t kBackground = 0xFF305070;
 
 // 10 x 9, opaque, every pixel different, with key pixels in corners, edges and centre.
@@ -698,7 +687,7 @@ TEST(SkinObjectNinePart, BandsPaintAsThePiecesDoOneByOne) {
   TteBitmapList images;
   images.Add(KeyedImage());
   const std::array<TRect, 3> clips{TRect{}, TRect{6, 0, 40, 30}, TRect{0, 5, 20, 18}};
-  TCoin random;
+  test::TRandom random(5);
   for (const TscTileStyle centre : kStyles) {
     for (const TscTileStyle border : kStyles) {
       for (const TMarginCase& margins : kMargins) {
@@ -706,9 +695,9 @@ TEST(SkinObjectNinePart, BandsPaintAsThePiecesDoOneByOne) {
         Prepare(object, margins, centre, border);
         object.SetBitmapList(&images);
         object.UpdateLinks();
-        object.Bitmap()->Masked = random.Flip();
-        object.Bitmap()->MaskedBorder = random.Flip();
-        object.Bitmap()->MaskedAngles = random.Flip();
+        object.Bitmap()->Masked = random.Below(2) == 1;
+        object.Bitmap()->MaskedBorder = random.Below(2) == 1;
+        object.Bitmap()->MaskedAngles = random.Below(2) == 1;
         const TRect& clip = clips[random.Below(clips.size())];
         ASSERT_EQ(Colours(InMemory(object, clip)), Colours(ThroughPainter(object, clip)))
             << int(centre) << " " << int(border) << " margins " << margins.Left;
