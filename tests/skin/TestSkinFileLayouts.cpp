@@ -558,18 +558,4 @@ TEST(SkinLayouts, ChildrenMayTravelAsTextRecords) {
   EXPECT_EQ(form->Children(1)->GetKind(), TSeKind::skClient);
 }
 
-TEST(SkinLayouts, ReadingSetsTheDefaultCharset) {
-  TSeTextObject text(nullptr);
-  text.Font()->SetCharset(RUSSIAN_CHARSET);
-  text.FontHot()->SetCharset(GREEK_CHARSET);
-  TMemoryStream stream;
-  WriteSkinObjectText(stream, text);
-  stream.SetPosition(0);
-  std::unique_ptr<TSeSkinObject> back(ReadSkinObjectText(stream, nullptr));
-  auto* read = dynamic_cast<TSeTextObject*>(back.get());
-  ASSERT_TRUE(read);
-  EXPECT_EQ(read->Font()->GetCharset(), DEFAULT_CHARSET);
-  EXPECT_EQ(read->FontHot()->GetCharset(), DEFAULT_CHARSET);
-}
-
 }  // namespace
