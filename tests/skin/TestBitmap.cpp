@@ -81,7 +81,7 @@ TMemoryStream StoredImage(const std::string& name, int32_t width, int32_t height
   return stream;
 }
 
-TEST(TteBitmapStream, SaveAndLoadRoundTrip) {
+TEST(TteBitmapStream, SaveAndLoadRoundTripAndBottomUpRowsLoad) {
   auto bitmap = MakeBitmap(3, {1, 2, 3, 0xFF000004, 5, kKeyPixel}, "Frame");
   TMemoryStream stream;
   bitmap->SaveToStream(stream);
@@ -94,13 +94,10 @@ TEST(TteBitmapStream, SaveAndLoadRoundTrip) {
   EXPECT_EQ(loaded.Height(), 2);
   EXPECT_EQ(AllPixels(loaded), AllPixels(*bitmap));
   EXPECT_EQ(stream.Position(), stream.Size());
-}
-
-TEST(TteBitmapStream, NegativeHeightMeansBottomUpRows) {
+  // A negative height means bottom-up rows.
   const uint32_t a = 0xFF0000AA, b = 0xFF0000BB;
-  TMemoryStream stream = StoredImage("x", 1, -2, {a, b});
-  TteBitmap loaded;
-  loaded.LoadFromStream(stream);
+  TMemoryStream bottomUp = StoredImage("x", 1, -2, {a, b});
+  loaded.LoadFromStream(bottomUp);
   EXPECT_EQ(loaded.Height(), 2);
   EXPECT_EQ(AllPixels(loaded), (std::vector<uint32_t>{b, a}));
 

@@ -164,9 +164,7 @@ TEST(SkinObjectModel, AssignAddsClonesAfterExistingChildrenAndCopiesBoundsWithou
   EXPECT_EQ(target.Children(1)->GetName(), "client");
   EXPECT_EQ(target.Children(1)->BoundsRect(), (TRect{5, 5, 15, 15}));
   EXPECT_EQ(target.BoundsRect(), (TRect{0, 0, 100, 50}));
-}
-
-TEST(SkinObjectModel, AssigningAnAncestorIntoADescendantTerminates) {
+  // Assigning an ancestor into a descendant terminates.
   TSeSkinObject root(nullptr);
   root.SetName("root");
   auto* child = new TSeSkinObject(&root);
