@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QToolButton>
@@ -111,7 +112,7 @@ QWidget* TfrmMain::BuildImagesPanel() {
                             {"btnReplaceImage", "Ctrl+R"}}) {
     auto* button = new QToolButton;
     button->setObjectName(name);
-    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     button->setProperty("hint", hint);
     buttons->addWidget(button);
   }
@@ -197,6 +198,35 @@ QPushButton* MaintenanceButton(const char* name, const QString& caption) {
   return button;
 }
 
+// A modal progress dialog for work on every image, which shows only when the work lasts
+// longer than half a second; its callback answers false from the moment the designer
+// cancels.
+class TImageWorkProgress {
+ public:
+  TImageWorkProgress(const QString& label, QWidget* parent)
+      : FDialog(label, "Cancel", 0, 1, parent) {
+    FDialog.setWindowTitle("VtSkinEd");
+    FDialog.setWindowModality(Qt::WindowModal);
+    FDialog.setMinimumDuration(500);
+    FDialog.setValue(0);
+  }
+  TProgress Callback() {
+    return [this](int done, int total) {
+      FCancelled = FCancelled || FDialog.wasCanceled();
+      if (FCancelled) return false;
+      FDialog.setMaximum(total);
+      FDialog.setValue(done);
+      FCancelled = FDialog.wasCanceled();
+      return !FCancelled;
+    };
+  }
+  bool Cancelled() const { return FCancelled; }
+
+ private:
+  QProgressDialog FDialog;
+  bool FCancelled = false;
+};
+
 // A decimal field of the panel; the designer hears which text is not a number.
 int NumberIn(const QLineEdit& edit) {
   bool ok = false;
@@ -267,10 +297,15 @@ void TfrmMain::ReplaceColor() {
 
 void TfrmMain::RemoveDuplicateImages() {
   if (FDocument->Source().Bitmaps().Count() == 0) return;
-  int removed = 0;
-  FDocument->EditSkin(TSkinPart::spImages,
-                      [&](TSeSkinSource& source) { removed = vt::RemoveDuplicateImages(source); });
-  ShowMessage(QString::number(removed) + " images removed.");
+  std::optional<int> removed;
+  {
+    TImageWorkProgress progress("Removing duplicate images...", this);
+    FDocument->TryEditSkin(TSkinPart::spImages, [&](TSeSkinSource& source) {
+      removed = vt::RemoveDuplicateImages(source, progress.Callback());
+      return removed.has_value();
+    });
+  }
+  if (removed) ShowMessage(QString::number(*removed) + " images removed.");
 }
 
 void TfrmMain::PackImages() {
@@ -282,14 +317,21 @@ void TfrmMain::PackImages() {
   } catch (const std::exception& e) {
     return ShowErrorReport(e.what());
   }
-  // Only a packing that fits changes the skin.
-  if (!PlaceImages(FDocument->Source().Bitmaps(), width, height))
-    return ShowMessage("Error optimization");
+  // Only a packing that fits and is not cancelled changes the skin.
   TteBitmap* packed = nullptr;
-  FDocument->EditSkin(TSkinPart::spImages, [&](TSeSkinSource& source) {
-    packed = vt::PackImages(source, width, height);
-  });
-  SelectImage(packed);
+  bool cancelled = false;
+  {
+    TImageWorkProgress progress("Packing the images into one...", this);
+    FDocument->TryEditSkin(TSkinPart::spImages, [&](TSeSkinSource& source) {
+      packed = vt::PackImages(source, width, height, progress.Callback());
+      return packed != nullptr;
+    });
+    cancelled = progress.Cancelled();
+  }
+  if (packed)
+    SelectImage(packed);
+  else if (!cancelled)
+    ShowMessage("Error optimization");
 }
 
 }  // namespace vt

@@ -68,10 +68,26 @@ void TObjectTree::Rebuild() {
   AddNode(nullptr, "Fonts", TTreeNodeKind::tnFonts, nullptr);
   AddNode(nullptr, "Colors", TTreeNodeKind::tnColors, nullptr);
   AddNode(nullptr, "SysColors", TTreeNodeKind::tnSysColors, nullptr);
+  for (int i = 0; i < topLevelItemCount(); ++i) ApplyFilter(topLevelItem(i));
   expandAll();
   if (FNodeToSelect) setCurrentItem(FNodeToSelect);
   setUpdatesEnabled(true);
   FUpdatingTree = false;
+}
+
+void TObjectTree::SetFilter(const QString& text) {
+  FFilter = text;
+  for (int i = 0; i < topLevelItemCount(); ++i) ApplyFilter(topLevelItem(i));
+}
+
+// True when the node or one below it matches: an ancestor stays in sight so that the
+// designer sees where a match lives.
+bool TObjectTree::ApplyFilter(QTreeWidgetItem* item) {
+  bool below = false;
+  for (int i = 0; i < item->childCount(); ++i) below = ApplyFilter(item->child(i)) || below;
+  const bool shown = below || item->text(0).contains(FFilter, Qt::CaseInsensitive);
+  item->setHidden(!shown);
+  return shown;
 }
 
 QTreeWidgetItem* TObjectTree::ItemOf(const TSeSkinObject* object) const {
