@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "TestBitmapUtil.h"
 #include "rtl/Graphics.h"
 #include "rtl/PropStream.h"
 #include "rtl/Streams.h"
@@ -21,6 +22,8 @@
 #include "skin/theme_se3objects.h"
 
 namespace vt::skintest {
+
+using test::MessageOf;
 
 // ---- Byte builders ----------------------------------------------------------------------
 

@@ -32,12 +32,8 @@ TEST(TteBitmap, SetSizeUsesAbsoluteValuesAndIgnoresZero) {
   EXPECT_EQ(bitmap.Height(), 2);
   // An absurd size fails with the allocation message and leaves the image empty.
   TteBitmap absurd;
-  try {
-    absurd.SetSize(100000, 100000);
-    FAIL() << "no exception";
-  } catch (const EOutOfResources& e) {
-    EXPECT_STREQ(e.what(), "Can't allocate the DIB handle");
-  }
+  EXPECT_EQ(test::MessageOf<EOutOfResources>([&] { absurd.SetSize(100000, 100000); }),
+            "Can't allocate the DIB handle");
   EXPECT_TRUE(absurd.Empty());
   EXPECT_THROW(absurd.SetSize(INT32_MIN, 1), EOutOfResources);
 }
@@ -126,12 +122,8 @@ TEST(TteBitmapStream, StoredSizeWithoutPixelsLoadsEmpty) {
 
 void ExpectReadError(TStream& stream, const std::string& fragment) {
   TteBitmap bitmap;
-  try {
-    bitmap.LoadFromStream(stream);
-    FAIL() << "no exception, expected one mentioning: " << fragment;
-  } catch (const EReadError& e) {
-    EXPECT_NE(std::string(e.what()).find(fragment), std::string::npos) << e.what();
-  }
+  const std::string message = test::MessageOf<EReadError>([&] { bitmap.LoadFromStream(stream); });
+  EXPECT_NE(message.find(fragment), std::string::npos) << message;
   EXPECT_TRUE(bitmap.Empty());
 }
 
@@ -260,12 +252,8 @@ TEST(TteBitmapResource, ThirtyTwoBitsKeepAlphaOthersAreOpaqueMissingOnesAreRepor
   for (uint32_t p : kResourcePixels) opaque.push_back(p | 0xFF000000u);
   EXPECT_EQ(AllPixels(bitmap), opaque);
   EXPECT_FALSE(bitmap.AlphaFlag());
-  try {
-    bitmap.LoadFromResource(":/bitmaps", "NOSUCH");
-    FAIL();
-  } catch (const EResNotFound& e) {
-    EXPECT_STREQ(e.what(), "Resource NOSUCH not found");
-  }
+  EXPECT_EQ(test::MessageOf<EResNotFound>([&] { bitmap.LoadFromResource(":/bitmaps", "NOSUCH"); }),
+            "Resource NOSUCH not found");
 }
 
 // ---- Transparency and colour operations -------------------------------------------------
