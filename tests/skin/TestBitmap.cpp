@@ -1,4 +1,5 @@
-// TteBitmap storage, stream form, platform images, resources and colour operations.
+// TteBitmap storage, stream form, platform images, resources and colour operations;
+// TteBitmapLink and TteBitmapList.
 #include <QFile>
 
 #include "TestBitmapUtil.h"

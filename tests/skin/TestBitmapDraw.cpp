@@ -1,5 +1,5 @@
 // Drawing: the three pixel routines through every Draw form, origin and clip handling,
-// stretch and tile mappings, the painter route, and a golden scene.
+// stretch and tile mappings, the painter route, a golden scene, and bands of pieces.
 #include <QPainter>
 
 #include <array>

@@ -1,5 +1,5 @@
 // Every kernel table this processor runs gives exactly the portable results; a checksum
-// over many random composites pins the results themselves.
+// over many random composites pins the results themselves. Regions built with each table.
 #include <QBitmap>
 
 #include "TestBitmapUtil.h"

@@ -1,5 +1,6 @@
 // Skin filters: registries, tags and envelopes of each variant, streams without a tag or
-// at an offset, and files: extension choice, program-folder retry, atomic saving.
+// at an offset, and files: extension choice, program-folder retry, atomic saving; the
+// skin source itself.
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,5 @@
-// Random skins saved in every variant load back equal, field by field and pixel by pixel.
+// Random skins saved in every variant load back equal, field by field and pixel by pixel;
+// damaged files; stored integers at their extremes.
 #include "SkinFileTestUtil.h"
 
 using namespace vt;

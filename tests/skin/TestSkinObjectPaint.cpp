@@ -1,4 +1,5 @@
-// Painting of skin objects: exact pixels for the rules, golden images for whole scenes.
+// Painting of skin objects: exact pixels for the rules, golden images for whole scenes,
+// nine-part bands against the pieces drawn one by one.
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>

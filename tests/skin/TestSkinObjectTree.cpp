@@ -1,5 +1,5 @@
 // Operations over skin object trees: finding, hit testing, system-button visibility,
-// link resolution, colour shifts, charsets and state fonts.
+// link resolution, colour shifts, charsets and state fonts; layout; window-shape regions.
 #include <gtest/gtest.h>
 
 #include <tuple>
