@@ -22,6 +22,7 @@
 #include "editor/main.h"
 #include "inspector/ErrorReport.h"
 #include "inspector/ZPropLst.h"
+#include "rtl/AnsiText.h"
 #include "skin/se_clipboard.h"
 #include "skin/se_skinsource.h"
 
@@ -146,7 +147,7 @@ void TfrmMain::SelectImage(TteBitmap* image) {
   ShowPanel(TCentrePanel::cpImages);
   FDocument->SelectImage(image);
   if (image) {
-    FTreeCaption->setText(" Objects Tree - " + QString::fromLatin1(image->Name().c_str()));
+    FTreeCaption->setText(" Objects Tree - " + AnsiToQString(image->Name()));
     FInspector->SetCurObj(nullptr);
   }
 }
@@ -272,11 +273,22 @@ void TfrmMain::ChangeCharset() {
   });
 }
 
+std::optional<std::string> TfrmMain::StoredFontName(const QFont& font) {
+  try {
+    return QStringToAnsi(font.family());
+  } catch (const std::exception& e) {
+    ShowErrorReport(e.what());
+    return std::nullopt;
+  }
+}
+
 void TfrmMain::ChangeAllFonts() {
   const std::optional<QFont> font = AskFont(QFont("Tahoma", 8));
   if (!font) return;
+  const std::optional<std::string> name = StoredFontName(*font);
+  if (!name) return;
   TFont chosen;
-  chosen.SetName(font->family().toStdString());
+  chosen.SetName(*name);
   FDocument->EditSkin(TSkinPart::spObjects,
                       [&](TSeSkinSource& source) { vt::ChangeAllFonts(source, chosen); });
 }

@@ -39,10 +39,6 @@ namespace vt {
 
 namespace {
 
-QString SkinText(const std::string& text) {
-  return QString::fromLatin1(text.data(), qsizetype(text.size()));
-}
-
 // Caption panels: bold white Tahoma on the button-shadow colour.
 QLabel* CaptionPanel(const char* name, const QString& text) {
   auto* label = new QLabel(text);
@@ -544,9 +540,9 @@ void TfrmMain::SelectObject(TSeSkinObject* object) {
 void TfrmMain::SelectionChanged() {
   if (!FInspectorWriting && FInspector->CurObj() != FDocument->Selected()) ShowInspectorObject();
   if (TSeSkinObject* selected = FDocument->Selected()) {
-    FFormLabel->setText(SkinText(selected->GetName()) + ": ");
+    FFormLabel->setText(AnsiToQString(selected->GetName()) + ": ");
     FClassLabel->setText(QString::fromStdString(selected->ClassInfo().Name) + ";");
-    FTreeCaption->setText(" Objects Tree - " + SkinText(selected->GetName()));
+    FTreeCaption->setText(" Objects Tree - " + AnsiToQString(selected->GetName()));
   } else if (!FDocument->SelectedImage()) {
     FTreeCaption->setText(" Objects Tree - Skin Source");
   }

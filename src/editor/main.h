@@ -113,6 +113,9 @@ class TfrmMain : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // The font's family as the skins store it; nothing, after telling the designer, when
+  // 8-bit text cannot hold its name.
+  static std::optional<std::string> StoredFontName(const QFont& font);
   // Layout (main.cpp)
   void BuildLayout();
   QWidget* BuildTopPanel();
