@@ -254,8 +254,9 @@ TEST_F(StyleBehaviourTest, MemoryAndPainterRoutesAgreeAndKeepToTheClip) {
   FHost.render(&clipped, region.boundingRect().topLeft(), region);
   for (int y = 0; y < clipped.height(); ++y)
     for (int x = 0; x < clipped.width(); ++x)
-      if (!region.contains(QPoint(x, y)))
+      if (!region.contains(QPoint(x, y))) {
         ASSERT_EQ(clipped.pixel(x, y), qRgb(1, 2, 3)) << x << "," << y;
+      }
   for (const QRect& rect : region) EXPECT_EQ(clipped.copy(rect), direct.copy(rect));
 }
 

@@ -97,9 +97,7 @@ TEST(FlatTheme, DefinesEveryFamilyAndPaintsWithTheThemeColours) {
   theme.Colors().SetColor(ciPanelNormal, RGB(1, 2, 3));
   QImage image = BlankImage();
   TCanvas canvas(image);
-  TtePartInfo info;
-  info.Rect = {8, 8, 56, 56};
-  info.State = kpsHot;
+  TtePartInfo info{{8, 8, 56, 56}, 0, kpsHot};
   theme.ButtonDraw(canvas, 0, info, d);
   EXPECT_EQ(PixelToColor(image.pixel(32, 32)), RGB(10, 200, 30));
   EXPECT_EQ(PixelToColor(image.pixel(8, 32)), RGB(90, 80, 70));
