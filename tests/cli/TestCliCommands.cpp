@@ -105,7 +105,6 @@ TEST_F(CliCommands, ConvertWritesTheVariantOfTheTargetExtension) {
   const QString kskn = Dir.filePath("light.KSKN");
   ASSERT_EQ(RunTool({"convert", uskn, kskn}).Code, kExitOk);
   EXPECT_EQ(ReadFile(kskn).mid(0, 11), QByteArray("_DCT\0QXLZ\x78\x01", 11));
-  // That the skin survives is the storage tests' and the demo variants' (dump) business.
 }
 
 TEST_F(CliCommands, DumpNestsChildrenAndRawKeepsTheStoredText) {
@@ -178,29 +177,25 @@ TEST_F(CliCommands, WarningsOfTheLoadAreShownAndTheCommandGoesOn) {
   EXPECT_TRUE(check.Out.contains("TQqBogusThing")) << check.Out.toStdString();
 }
 
-// Every looked-up object and part, and a well-formed window frame: each case breaks it.
-void AddCompleteObjects(TSeSkinSource& source) {
-  for (const TCatalogueObject& wanted : CatalogueObjects()) {
-    TSeSkinObject* object = AddTopLevel(source, wanted.SkinName);
-    for (const TCataloguePart& part : wanted.Parts)
-      if (part.Expected) (new TSeSkinObject(object))->SetName(part.Part->Name());
-    if (!wanted.WindowFrame) continue;
-    auto* client = new TSeSkinObject(object);
-    client->SetName("Client");
-    client->SetKind(TSeKind::skClient);
-    auto* caption = new TSeSkinObject(object);
-    caption->SetName("Caption");
-    caption->SetKind(TSeKind::skCaption);
-    auto* close = new TSeSystemButton(caption);
-    close->SetName("Close");
-    close->SetAction(TSeAction::sbaClose);
-  }
-}
-
-// The complete skin with an image "sheet" of 20 x 10.
+// Every looked-up object and part, a well-formed window frame and an image "sheet" of 20 x
+// 10: each case breaks it in one way.
 struct TCheckSkin {
   TCheckSkin() {
-    AddCompleteObjects(Source);
+    for (const TCatalogueObject& wanted : CatalogueObjects()) {
+      TSeSkinObject* object = AddTopLevel(Source, wanted.SkinName);
+      for (const TCataloguePart& part : wanted.Parts)
+        if (part.Expected) (new TSeSkinObject(object))->SetName(part.Part->Name());
+      if (!wanted.WindowFrame) continue;
+      auto* client = new TSeSkinObject(object);
+      client->SetName("Client");
+      client->SetKind(TSeKind::skClient);
+      auto* caption = new TSeSkinObject(object);
+      caption->SetName("Caption");
+      caption->SetKind(TSeKind::skCaption);
+      auto* close = new TSeSystemButton(caption);
+      close->SetName("Close");
+      close->SetAction(TSeAction::sbaClose);
+    }
     Source.Bitmaps().Add(MakeBitmap("sheet", 20, 10, 0xFF808080));
   }
   void AddBitmapPart(const std::string& owner, const std::string& image, TRect rect,

@@ -120,16 +120,14 @@ TEST(CliFramework, EveryCommandIsListedAndHasHelpWithAnExample) {
   }
 }
 
-TEST(CliFramework, OptionValuesTakeBothFormsAndDoubleDashEndsOptions) {
+TEST(CliFramework, OptionValuesTakeBothFormsDoubleDashEndsOptionsAndSizesAreChecked) {
   const TParsedArgs parsed = ParseCommandArgs(
       RenderCommand(), {"f.mskn", "--state=hot", "--text", "--a", "X", "--", "10x10", "--o.png"});
   EXPECT_EQ(parsed.Value("state"), "hot");
   EXPECT_EQ(parsed.Value("text"), "--a");
   EXPECT_EQ(parsed.Positional, (QStringList{"f.mskn", "X", "10x10", "--o.png"}));
   EXPECT_FALSE(parsed.Has("active"));
-}
-
-TEST(CliFramework, SizesAreCheckedBeforeAnythingIsAllocated) {
+  // Sizes are checked before anything is allocated.
   EXPECT_EQ(ParseSize("320x200").Width, 320);
   EXPECT_EQ(ParseSize("320X200").Height, 200);
   EXPECT_EQ(ParseSize("4096x1").Width, kMaxRenderSide);
@@ -139,20 +137,17 @@ TEST(CliFramework, SizesAreCheckedBeforeAnythingIsAllocated) {
 }
 
 TEST(CliFramework, ProgressGoesToStandardErrorOnlyWhenAsked) {
-  QString quietErr, shownErr, unused;
-  QTextStream quiet(&quietErr), shown(&shownErr), out(&unused);
-  TCommandContext off(out, quiet, TVtSkinOptions{false});
-  off.Progress("exporting 1/2");
-  off.EndProgress();
-  TCommandContext on(out, shown, TVtSkinOptions{true});
-  on.Progress("exporting 10/20");
-  on.Progress("done");
-  on.EndProgress();
-  quiet.flush();
-  shown.flush();
-  EXPECT_TRUE(quietErr.isEmpty());
   // Each line is rewritten in place and the shorter one covers the longer.
-  EXPECT_EQ(shownErr, "\rexporting 10/20\rdone           \r    \r");
+  for (const bool asked : {false, true}) {
+    QString err, unused;
+    QTextStream errStream(&err), out(&unused);
+    TCommandContext context(out, errStream, TVtSkinOptions{asked});
+    context.Progress("exporting 10/20");
+    context.Progress("done");
+    context.EndProgress();
+    errStream.flush();
+    EXPECT_EQ(err, asked ? "\rexporting 10/20\rdone           \r    \r" : "");
+  }
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "CliTestUtil.h"
-#include "DemoSkin.h"
 #include "GoldenImage.h"
 #include "skin/te_png.h"
 
@@ -80,28 +79,6 @@ TEST_F(CliRender, ThumbnailsFitTheSquarePaintedAtThatSizeWithTheirKeys) {
   EXPECT_EQ(image.text("Thumb::URI"), "file:///home/me/My%20Skin.mskn");
   EXPECT_EQ(image.text("Thumb::MTime"), "1700000000");
   EXPECT_TRUE(image.text("Software").startsWith("vtskin "));
-}
-
-// The columns where two pictures of the same size differ: {first, last}, or {-1, -1}.
-std::pair<int, int> DifferingColumns(const QImage& a, const QImage& b) {
-  std::pair<int, int> columns{-1, -1};
-  for (int x = 0; x < a.width(); ++x)
-    for (int y = 0; y < a.height(); ++y)
-      if (a.pixel(x, y) != b.pixel(x, y)) {
-        if (columns.first < 0) columns.first = x;
-        columns.second = x;
-      }
-  return columns;
-}
-
-TEST_F(CliRender, DemoButtonTextKeepsClearOfTheFrame) {
-  for (const char* stem : {"demo-light", "demo-dark"}) {
-    const QStringList args{DemoSkin(stem), "Button/Face", "120x26"};
-    const auto [first, last] = DifferingColumns(
-        Render(args, "plain.png"), Render(args + QStringList{"--text", "Hello text"}, "text.png"));
-    EXPECT_GT(first, 5) << stem;
-    EXPECT_TRUE(last >= first && last < 120 - 5) << stem;
-  }
 }
 
 using DemoSkins = CliTest;

@@ -70,18 +70,11 @@ TEST_F(CliWrites, ALinkToAFileKeepsTheLinkAndReplacesTheFile) {
 
 TEST_F(CliWrites, AFullDeviceOrStandardOutputIsAFailureNamingTheFile) {
   ASSERT_TRUE(QFile::link("/dev/full", Path("full.mskn")));
-  struct TCase {
-    QStringList Args;
-    QString Named;
-  };
-  const TCase cases[] = {
-      {RenderTo("/dev/full"), "/dev/full"},
-      {{"convert", DemoSkin("demo-light"), Path("full.mskn")}, Path("full.mskn")},
-  };
-  for (const TCase& c : cases) {
-    const TToolRun run = RunTool(c.Args);
-    EXPECT_EQ(run.Code, kExitProblem) << c.Named.toStdString();
-    EXPECT_TRUE(run.Err.contains(c.Named) && run.Err.contains("no space left"))
+  for (const QStringList& args :
+       {RenderTo("/dev/full"), QStringList{"convert", DemoSkin("demo-light"), Path("full.mskn")}}) {
+    const TToolRun run = RunTool(args);
+    EXPECT_EQ(run.Code, kExitProblem) << args.last().toStdString();
+    EXPECT_TRUE(run.Err.contains(args.last()) && run.Err.contains("no space left"))
         << run.Err.toStdString();
   }
   EXPECT_TRUE(IsFileType("/dev/full", S_IFCHR));
@@ -101,7 +94,10 @@ struct TFileSizeLimit {
     limit.rlim_cur = bytes;
     ::setrlimit(RLIMIT_FSIZE, &limit);
   }
-  ~TFileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &Saved), ::signal(SIGXFSZ, Handler); }
+  ~TFileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &Saved);
+    ::signal(SIGXFSZ, Handler);
+  }
   sighandler_t Handler;
   rlimit Saved{};
 };

@@ -205,7 +205,7 @@ TEST_F(ThemeBroadcasts, ChangeSequencesAndTheOldThemeFreedBeforeCodeZero) {
   EXPECT_TRUE(log.empty());  // no theme yet: nothing to announce
 
   auto first = std::make_unique<TThemeA>();
-  first->OnDestroy = [&log] { log.push_back("first freed"); };
+  first->OnDestroy = [this] { log.push_back("first freed"); };
   TteTheme* firstTheme = first.get();
   manager.SetCurrentTheme(std::move(first));
   EXPECT_EQ(log, (TLog{"r:1", "r:3", "r:2"}));
