@@ -1,5 +1,4 @@
-// info, convert, dump, layout, check and export, and how every command reports a bad
-// input file.
+// info, convert, dump, layout, check and export, and every command's bad input files.
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -177,8 +176,7 @@ TEST_F(CliCommands, WarningsOfTheLoadAreShownAndTheCommandGoesOn) {
   EXPECT_TRUE(check.Out.contains("TQqBogusThing")) << check.Out.toStdString();
 }
 
-// Every looked-up object and part, a well-formed window frame and an image "sheet" of 20 x
-// 10: each case breaks it in one way.
+// Every looked-up object and part, a window frame and a 20 x 10 image: each case breaks it.
 struct TCheckSkin {
   TCheckSkin() {
     for (const TCatalogueObject& wanted : CatalogueObjects()) {

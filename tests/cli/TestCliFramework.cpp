@@ -11,9 +11,8 @@ namespace {
 
 using CliMessages = CliTest;
 
-// What each run ends with: the text it prints on success, or the error it reports and
-// its exit code; usage errors also point to the help, and a refused output is left as
-// it was.
+// Each run's success text, or its error and exit code; usage errors point to the help,
+// and a refused output is left as it was.
 TEST_F(CliMessages, EachRunEndsWithItsMessageAndExitCode) {
   TSeSkinSource buttonOnly;
   AddTopLevel(buttonOnly, "Button");

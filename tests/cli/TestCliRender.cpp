@@ -94,8 +94,7 @@ TEST_F(DemoSkins, EveryVariantHoldsTheSameSkinWithoutProblems) {
   }
 }
 
-// An active window without a title, then four parts in each of the five states (no text,
-// so the comparison is exact).
+// An active window without a title, then four parts in each of the five states (exact).
 QImage Specimen(CliRender& test, const QString& skin) {
   const auto picture = [&](const QStringList& args) {
     return test.Render(QStringList{skin} + args);

@@ -1,6 +1,5 @@
 #pragma once
-// Shared by the style tests: demo themes built in memory, a link with a theme of its own,
-// and grabs of widgets.
+// Shared by the style tests: demo themes, a link with a theme of its own, widget grabs.
 #include <QImage>
 #include <QWidget>
 

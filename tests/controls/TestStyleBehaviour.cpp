@@ -85,13 +85,11 @@ TEST_F(StyleBehaviourTest, RealEventsGiveTheStates) {
     button->repaint();
     return theme.States.empty() ? uint8_t(255) : theme.States.back();
   };
+  const QPoint at(30, 12);
   EXPECT_EQ(lastState([] {}), kpsNormal);
-  EXPECT_EQ(lastState([&] { QTest::mouseMove(button, {30, 12}); }), kpsHot);
-  EXPECT_EQ(lastState([&] {
-              QTest::mousePress(button, Qt::LeftButton, {}, {30, 12});
-            }),
-            kpsPressed);
-  QTest::mouseRelease(button, Qt::LeftButton, {}, {30, 12});
+  EXPECT_EQ(lastState([&] { QTest::mouseMove(button, at); }), kpsHot);
+  EXPECT_EQ(lastState([&] { QTest::mousePress(button, Qt::LeftButton, {}, at); }), kpsPressed);
+  QTest::mouseRelease(button, Qt::LeftButton, {}, at);
   QTest::mouseMove(&FHost, {230, 110});
   button->clearFocus();
   FHost.setFocus();
@@ -239,13 +237,14 @@ TEST_F(StyleBehaviourTest, MemoryAndPainterRoutesAgreeAndKeepToTheClip) {
   SetCurrentTheme(MakeDemoTheme(TDemo::Light));
   AddButton(10)->setDown(true);
   AddButton(100);
-  QImage direct(FHost.size(), QImage::Format_ARGB32_Premultiplied);
-  direct.fill(Qt::transparent);
-  FHost.render(&direct);
-  QImage painted(FHost.size(), QImage::Format_RGBA8888_Premultiplied);
-  painted.fill(Qt::transparent);
-  FHost.render(&painted);
-  EXPECT_EQ(CountDifferingPixels(direct, painted.convertToFormat(direct.format()), 2), 0);
+  const auto render = [this](QImage::Format format) {
+    QImage image(FHost.size(), format);
+    image.fill(Qt::transparent);
+    FHost.render(&image);
+    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  };
+  const QImage direct = render(QImage::Format_ARGB32_Premultiplied);
+  EXPECT_EQ(CountDifferingPixels(direct, render(QImage::Format_RGBA8888_Premultiplied), 2), 0);
 
   QImage clipped(FHost.size(), QImage::Format_ARGB32_Premultiplied);
   clipped.fill(QColor(1, 2, 3));

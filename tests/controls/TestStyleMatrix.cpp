@@ -1,6 +1,5 @@
-// Golden matrices per demo skin: widget kinds by state (normal, hot, pressed, focused,
-// disabled, checked, from real mouse events and focus), and the composite widgets in one
-// window.
+// Golden matrices per demo skin: widget kinds by state (from real mouse events and focus),
+// and the composite widgets in one window.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -45,7 +44,6 @@ constexpr TCellState kCellStates[] = {TCellState::Normal,   TCellState::Hot,
                                       TCellState::Disabled, TCellState::Checked};
 
 struct TWidgetKind {
-  const char* Name;
   std::function<QWidget*(QWidget* host)> Make;
   bool Checkable;
   bool Pressable;
@@ -64,27 +62,22 @@ std::function<QWidget*(QWidget*)> Made(void (*setup)(T&)) {
 const std::vector<TWidgetKind>& WidgetKinds() {
   using S = QString;
   static const std::vector<TWidgetKind> kinds = {
-      {"push button", Made<QPushButton>([](auto& b) { b.setText(S("OK")), b.setCheckable(true); }),
+      {Made<QPushButton>([](auto& b) { b.setText(S("OK")), b.setCheckable(true); }), true, true},
+      {Made<QCheckBox>([](auto& b) { b.setText(S("Check")); }), true, true},
+      {Made<QRadioButton>([](auto& b) { b.setText(S("Radio")); }), true, true},
+      {Made<QToolButton>(
+           [](auto& b) { b.setText(S("Tool")), b.setAutoRaise(true), b.setCheckable(true); }),
        true, true},
-      {"check box", Made<QCheckBox>([](auto& b) { b.setText(S("Check")); }), true, true},
-      {"radio button", Made<QRadioButton>([](auto& b) { b.setText(S("Radio")); }), true, true},
-      {"tool button", Made<QToolButton>([](auto& b) {
-         b.setText(S("Tool")), b.setAutoRaise(true), b.setCheckable(true);
-       }),
-       true, true},
-      {"line edit", Made<QLineEdit>([](auto& e) { e.setText(S("Text")); }), false, false},
-      {"spin box", Made<QSpinBox>([](auto& s) { s.setValue(5); }), false, false},
-      {"combo box", Made<QComboBox>([](auto& c) { c.addItem(S("Item")); }), false, false},
-      {"scroll bar", Made<QScrollBar>([](auto& s) {
-         s.setOrientation(Qt::Horizontal), s.setRange(0, 10), s.setValue(3);
-       }),
+      {Made<QLineEdit>([](auto& e) { e.setText(S("Text")); }), false, false},
+      {Made<QSpinBox>([](auto& s) { s.setValue(5); }), false, false},
+      {Made<QComboBox>([](auto& c) { c.addItem(S("Item")); }), false, false},
+      {Made<QScrollBar>(
+           [](auto& s) { s.setOrientation(Qt::Horizontal), s.setRange(0, 10), s.setValue(3); }),
        false, true},
-      {"slider", Made<QSlider>([](auto& s) {
-         s.setOrientation(Qt::Horizontal), s.setRange(0, 10), s.setValue(0);
-       }),
+      {Made<QSlider>(
+           [](auto& s) { s.setOrientation(Qt::Horizontal), s.setRange(0, 10), s.setValue(0); }),
        false, true},
-      {"progress bar", Made<QProgressBar>([](auto& p) { p.setValue(40), p.setTextVisible(false); }),
-       false, false},
+      {Made<QProgressBar>([](auto& p) { p.setValue(40), p.setTextVisible(false); }), false, false},
   };
   return kinds;
 }
@@ -97,28 +90,15 @@ QPoint Spot(QWidget& widget) {
 }
 
 void Prepare(QWidget& widget, TCellState state) {
+  using enum TCellState;
   // Deleting the previous cell's widget may have handed the focus on to this one.
-  if (state != TCellState::Focused) widget.clearFocus();
-  switch (state) {
-    case TCellState::Hot:
-      QTest::mouseMove(&widget, Spot(widget));
-      break;
-    case TCellState::Pressed:
-      QTest::mouseMove(&widget, Spot(widget));
-      QTest::mousePress(&widget, Qt::LeftButton, {}, Spot(widget));
-      break;
-    case TCellState::Focused:
-      widget.setFocus(Qt::TabFocusReason);
-      break;
-    case TCellState::Disabled:
-      widget.setEnabled(false);
-      break;
-    case TCellState::Checked:
-      if (auto* button = qobject_cast<QAbstractButton*>(&widget)) button->setChecked(true);
-      break;
-    default:
-      break;
-  }
+  if (state != Focused) widget.clearFocus();
+  if (state == Hot || state == Pressed) QTest::mouseMove(&widget, Spot(widget));
+  if (state == Pressed) QTest::mousePress(&widget, Qt::LeftButton, {}, Spot(widget));
+  if (state == Focused) widget.setFocus(Qt::TabFocusReason);
+  if (state == Disabled) widget.setEnabled(false);
+  auto* button = qobject_cast<QAbstractButton*>(&widget);
+  if (state == Checked && button) button->setChecked(true);
   QApplication::processEvents();
 }
 

@@ -1,5 +1,5 @@
-// The style plugin, loaded by its key in separate processes: it paints a push button
-// differently from Fusion, and a skin it cannot read leaves Fusion with one warning.
+// The style plugin loaded by its key in separate processes: unlike Fusion, and Fusion with
+// one warning when it cannot read the skin.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -29,14 +29,11 @@ TProbeRun RunProbe(const QString& style, const QString& theme = {}) {
   probe.setProcessEnvironment(environment);
   probe.start(QStringLiteral(VTSKIN_STYLE_PROBE), {style, output});
   probe.waitForFinished(30000);
-  TProbeRun run;
-  run.ExitCode = probe.exitStatus() == QProcess::NormalExit ? probe.exitCode() : -1;
-  run.Errors = QString::fromLocal8Bit(probe.readAllStandardError());
-  run.Image = QImage(output).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-  return run;
+  return {probe.exitStatus() == QProcess::NormalExit ? probe.exitCode() : -1,
+          QString::fromLocal8Bit(probe.readAllStandardError()),
+          QImage(output).convertToFormat(QImage::Format_ARGB32_Premultiplied)};
 }
 
-// Fusion, the plugin by its key, and the plugin with a skin it cannot read.
 TEST(StylePluginTest, LoadsByKeyAndAnUnreadableSkinKeepsFusionWithOneWarning) {
   const TProbeRun fusion = RunProbe(QStringLiteral("Fusion"));
   const TProbeRun skin = RunProbe(QStringLiteral("vtskin"));

@@ -1,5 +1,4 @@
-// The skinned window frame: hit tests, system buttons and drags through real mouse events,
-// the caption and the active and inactive look, window effects and the theme preview.
+// The skinned window frame through real mouse events, its look, effects and the preview.
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -19,25 +18,13 @@ namespace {
 
 enum class TSkin { DemoLight, DemoDark, WideFrame };
 
-// The coded test form with left, right and bottom borders 10 pixels wide.
-std::unique_ptr<TteTheme> WideFrameTheme() {
-  auto skin = testing::TTestSkin::Full();
-  TSeSkinObject* form = skin->Source().GetObjectByName("Form");
-  form->FindByName("Left")->SetWidth(10);
-  form->FindByName("Right")->SetWidth(10);
-  form->FindByName("Bottom")->SetHeight(10);
-  return skin->Theme();
-}
-
 void UseSkin(TSkin skin) {
-  switch (skin) {
-    case TSkin::DemoLight:
-      return SetCurrentTheme(testing::DemoTheme(demo::LightLook()));
-    case TSkin::DemoDark:
-      return SetCurrentTheme(testing::DemoTheme(demo::DarkLook()));
-    case TSkin::WideFrame:
-      return SetCurrentTheme(WideFrameTheme());
-  }
+  if (skin != TSkin::WideFrame)
+    return SetCurrentTheme(
+        testing::DemoTheme(skin == TSkin::DemoLight ? demo::LightLook() : demo::DarkLook()));
+  testing::TTestSkin wide;  // a coded form with left, right and bottom borders 10 pixels wide
+  wide.AddForm("Form", true, {3, 10, 10});
+  SetCurrentTheme(wide.Theme());
 }
 
 class Frame : public ::testing::Test {
@@ -92,15 +79,22 @@ TEST_F(Frame, HitTestAtEveryEdgeCornerAndTheCaption) {
     EXPECT_EQ(int(FHook->HitTest(c.Point)), int(c.Hit)) << c.Point.x() << "," << c.Point.y();
 }
 
-// The system buttons and a double click on the caption.
+// The system buttons and a double click on the caption; the window takes the skin's shape
+// except when maximised.
 TEST_F(Frame, SystemButtonsAndCaptionDoubleClickMaximiseRestoreAndClose) {
   Show(TSkin::DemoLight);
+  const QRegion skinShape =
+      CurrentTheme()->WindowGetRegion(kwkSizeable, FHook->WindowInfo(), "default");
+  ASSERT_NE(skinShape, QRegion(FWidget->rect())) << "the demo skin has shaped corners";
+  EXPECT_EQ(FWidget->mask(), skinShape);
   QTest::mouseClick(FWidget.get(), Qt::LeftButton, {}, IconCentre(kbiMaximize));
   QTRY_VERIFY(FWidget->isMaximized());
   EXPECT_TRUE(FHook->WindowInfo().HasIcon(kbiMaxRestore));
   EXPECT_FALSE(FHook->WindowInfo().HasIcon(kbiMaximize));
+  EXPECT_TRUE(FWidget->mask().isEmpty());
   QTest::mouseClick(FWidget.get(), Qt::LeftButton, {}, IconCentre(kbiMaxRestore));
   QTRY_VERIFY(!FWidget->isMaximized());
+  EXPECT_EQ(FWidget->mask(), skinShape);
   QTest::mouseDClick(FWidget.get(), Qt::LeftButton, {}, CaptionPoint());
   QTRY_VERIFY(FWidget->isMaximized());
   QTest::mouseDClick(FWidget.get(), Qt::LeftButton, {}, CaptionPoint());
@@ -140,33 +134,7 @@ TEST_F(Frame, DraggingTheCaptionMovesAndABorderSizes) {
   EXPECT_EQ(FWidget->pos(), start + QPoint(30, 20));
 }
 
-// The frame follows a change of the current theme at once: new borders, new margins.
-TEST_F(Frame, ContentsStayInsideTheClientAreaOfTheThemeInUse) {
-  Show(TSkin::DemoLight);
-  EXPECT_EQ(FWidget->contentsRect(), FHook->ClientRect());
-  UseSkin(TSkin::WideFrame);
-  const QRect client = FHook->ClientRect();
-  EXPECT_EQ(client.left(), 10);
-  EXPECT_EQ(FWidget->height() - client.bottom() - 1, 10);
-  EXPECT_EQ(FWidget->contentsRect(), client);
-}
-
-TEST_F(Frame, WindowShapeFollowsTheSkinExceptWhenMaximised) {
-  Show(TSkin::DemoLight);
-  auto skinShape = [this] {
-    return CurrentTheme()->WindowGetRegion(kwkSizeable, FHook->WindowInfo(), "default");
-  };
-  ASSERT_NE(skinShape(), QRegion(FWidget->rect())) << "the demo skin has shaped corners";
-  EXPECT_EQ(FWidget->mask(), skinShape());
-  FWidget->showMaximized();
-  QTRY_VERIFY(FWidget->isMaximized());
-  EXPECT_TRUE(FWidget->mask().isEmpty());
-  FWidget->showNormal();
-  QTRY_VERIFY(!FWidget->isMaximized());
-  EXPECT_EQ(FWidget->mask(), skinShape());
-}
-
-TEST_F(Frame, RollUpLeavesTheFrameAloneAndRollDownBringsTheContentsBack) {
+TEST_F(Frame, RollUpAndDownAndContentsInsideTheClientAreaOfTheThemeInUse) {
   Show(TSkin::DemoLight);
   auto* contents = new QLabel("contents");
   (new QVBoxLayout(FWidget.get()))->addWidget(contents);
@@ -181,6 +149,12 @@ TEST_F(Frame, RollUpLeavesTheFrameAloneAndRollDownBringsTheContentsBack) {
   QTRY_COMPARE(FWidget->height(), 300);
   EXPECT_TRUE(contents->isVisible());
   EXPECT_EQ(FWidget->contentsRect(), FHook->ClientRect());
+  // The frame follows a change of the current theme at once: new borders, new margins.
+  UseSkin(TSkin::WideFrame);
+  const QRect client = FHook->ClientRect();
+  EXPECT_EQ(client.left(), 10);
+  EXPECT_EQ(FWidget->height() - client.bottom() - 1, 10);
+  EXPECT_EQ(FWidget->contentsRect(), client);
 }
 
 QImage Stacked(const QImage& top, const QImage& bottom) {
@@ -191,7 +165,7 @@ QImage Stacked(const QImage& top, const QImage& bottom) {
   return both;
 }
 
-TEST_F(Frame, ActiveAndInactiveLook) {
+TEST_F(Frame, ActiveAndInactiveLookAndANewTitle) {
   Show(TSkin::DemoLight, {240, 90});
   FWidget->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(FWidget.get()));
@@ -205,17 +179,13 @@ TEST_F(Frame, ActiveAndInactiveLook) {
   const QImage inactive = FWidget->grab().toImage();
   EXPECT_NE(active, inactive);
   test::ExpectGolden(Stacked(active, inactive), "controls/frame-active-inactive", {24, 40});
-}
-
-TEST_F(Frame, CaptionShowsTheWindowTitle) {
-  Show(TSkin::DemoDark, {240, 90});
+  // A new title repaints the caption and nothing else.
   const QRect caption(0, 0, 240, FHook->ClientRect().top());
-  const QImage alpha = FWidget->grab().toImage();
   FWidget->setWindowTitle("Another title");
-  const QImage other = FWidget->grab().toImage();
-  EXPECT_NE(alpha.copy(caption), other.copy(caption));
+  const QImage retitled = FWidget->grab().toImage();
+  EXPECT_NE(inactive.copy(caption), retitled.copy(caption));
   const QRect below(0, caption.bottom() + 1, 240, 90 - caption.height());
-  EXPECT_EQ(alpha.copy(below), other.copy(below));
+  EXPECT_EQ(inactive.copy(below), retitled.copy(below));
 }
 
 TEST(WindowEffects, SlidesUncoverFromTheirSide) {

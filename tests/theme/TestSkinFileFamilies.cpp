@@ -431,24 +431,5 @@ TEST(SkinFileLookups, RepaintsFindThePartsOfTheSkinLoadedNow) {
   EXPECT_FALSE(ProbeTopButton(theme, "BlueScroll").Painted);
 }
 
-// A shift rebuilds every object from the loaded skin, so parts are found afresh.
-TEST(SkinFileLookups, AShiftedThemePaintsItsNewObjects) {
-  TTestSkin skin;
-  skin.AddObject("ScrollBar", {"TopButton"});
-  auto theme = skin.Theme();
-  const auto paint = [](TTeSkinFile& painted) {
-    return PaintScrollButton(painted, "default", kpsNormal);
-  };
-  const QImage unshifted = paint(*theme);
-  theme->SetDeltaHue(120);
-  auto shifted = skin.Theme();
-  shifted->SetDeltaHue(120);
-  EXPECT_EQ(paint(*theme), paint(*shifted));
-  EXPECT_NE(paint(*theme), unshifted);
-  theme->UpdateTheme();
-  theme->SetDeltaHue(0);
-  EXPECT_EQ(paint(*theme), unshifted);
-}
-
 }  // namespace
 }  // namespace vt

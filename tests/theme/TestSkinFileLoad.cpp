@@ -152,6 +152,7 @@ TEST(SkinFileLoad, TablesComeFromTheSkinAndSavingWritesThemBack) {
   EXPECT_TRUE(dynamic_cast<TTeSkinFile*>(viaManager.get()));
 }
 
+// Painting after a shift uses the rebuilt objects, not parts found before it.
 TEST(SkinFileShift, HueAndBrightnessAreDerivedAfreshEachTime) {
   auto skin = TTestSkin::Full();
   skin->Source().Colors().SetColor(ciButtonHot, RGB(200, 40, 40));
