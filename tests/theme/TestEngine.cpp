@@ -138,8 +138,7 @@ std::string ThemeNameOf(const TTeThemeLink& link) {
   return link.GetTheme() ? link.GetTheme()->GetName() : "-";
 }
 
-// A stored engine or link reads back with the choice it stored, whichever of the three:
-// the list travels by its name, and the index waits until reading has ended.
+// A stored engine or link reads back its choice: the list by name, the index after reading.
 template <class THost>
 void ExpectStoredChoicesReadBack(TComponent& owner, TTeThemeList& list, const std::string& file) {
   struct TChoice {
@@ -178,8 +177,7 @@ TEST_F(Engine, StoredChoicesReadBack) {
   ExpectStoredChoicesReadBack<TTeRidadIveror>(FOwner, *FList, FFileA);
   ExpectStoredChoicesReadBack<TTeThemeLink>(FOwner, *FList, FFileA);
 
-  // The list travels by name (a classic form names it with an identifier); one the owner
-  // lacks keeps its name.
+  // A list the owner lacks keeps its name (a classic form names it with an identifier).
   TTeThemeLink link(nullptr);
   TMemoryStream input(
       ObjectTextToBinary("object Link: TTeThemeLink\r\n  ThemeList = Elsewhere\r\n"

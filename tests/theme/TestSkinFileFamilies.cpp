@@ -411,8 +411,7 @@ TEST(SkinFileLookups, RepaintsFindThePartsOfTheSkinLoadedNow) {
   TTeSkinFile theme;
   ASSERT_TRUE(theme.LoadFromSkinSource(first.Source()));
   EXPECT_EQ(ProbeTopButton(theme, "default"), Expect(first.IdOf("ScrollBar", "TopButton"), scHot));
-  // A named object serves itself, its name in any case; without the part it paints
-  // nothing (the default is not consulted for parts); a misspelt name paints as unnamed.
+  // A named object (any case) serves itself, without its part nothing; misspelt: unnamed.
   EXPECT_EQ(ProbeTopButton(theme, "bluescroll"),
             Expect(first.IdOf("BlueScroll", "TopButton"), scHot));
   EXPECT_FALSE(

@@ -109,8 +109,7 @@ TEST(SkinFileLoad, AFailedLoadKeepsTheThemeAsItWas) {
   EXPECT_EQ(PaintCloseButton(*theme), before);
 }
 
-// The tables come from the skin; saving (to a stream or a file) writes the theme's own
-// colours and fonts into it, unless a shift is in effect: then the skin keeps its own.
+// Saving writes the theme's colours and fonts into the skin, unless a shift is in effect.
 TEST(SkinFileLoad, TablesComeFromTheSkinAndSavingWritesThemBack) {
   RegisterSkinTheme();
   QTemporaryDir dir;

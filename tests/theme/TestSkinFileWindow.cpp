@@ -61,9 +61,8 @@ struct THitCase {
   TteWindowHit Hit;
 };
 
-// A 300 x 200 window: points every frame answers alike, whether its pieces are the demo
-// skins' (4-pixel borders, 8-pixel corner pieces as tall as the caption band) or wide
-// plain ones (an 8-pixel top and bottom, 10-pixel sides, no corner pieces).
+// A 300 x 200 window: points the demo frames and wide plain ones (8 top and bottom, 10
+// sides, no corner pieces) answer alike.
 constexpr THitCase kEveryFrame[] = {
     {{2, 2}, kwhTopLeft},      {{150, 1}, kwhTop},           {{297, 2}, kwhTopRight},
     {{1, 100}, kwhLeft},       {{298, 100}, kwhRight},       {{150, 198}, kwhBottom},

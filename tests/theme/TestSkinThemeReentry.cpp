@@ -19,8 +19,7 @@ TtePartInfo ButtonPart(const TRect& rect, uint8_t state) {
   return info;
 }
 
-// A form control whose icon request runs `Nested` (when set), as a control that repaints
-// itself while asked for its icon would.
+// A form control that paints again (`Nested`) while asked for its icon.
 class TNestingControl : public TSeControl {
  public:
   bool IsForm() const override { return true; }
@@ -31,9 +30,8 @@ class TNestingControl : public TSeControl {
   std::function<void()> Nested;
 };
 
-// The button face holds, in paint order, a window-icon button at its left (where a nested
-// paint can start), a restore button at its right and a child filling the rest in the
-// colours of the state.
+// The face holds a window-icon button (where a nested paint starts), a restore button and
+// a child filling the rest in the colours of the state.
 struct TReentrySkin {
   TReentrySkin() {
     TSeSkinObject* button = Skin.AddObject("Button", {"Face"});
@@ -44,8 +42,7 @@ struct TReentrySkin {
     icon->SetAction(TSeAction::sbaSysMenu);
     icon->SetAlign(TSeAlign::saLeft);
     icon->SetWidth(16);
-    // Hidden by the normal state, left alone by the hot one: a paint in the normal state
-    // must not narrow the face's rest for a later hot paint.
+    // Hidden by the normal state only: a normal paint must not narrow a later hot one.
     auto* restore = new TSeSystemButton(face);
     restore->SetName("Restore");
     restore->SetAction(TSeAction::sbaRestore);

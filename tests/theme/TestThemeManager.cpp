@@ -239,8 +239,7 @@ TEST_F(ThemeBroadcasts, RegisteringWhileAThemeExistsSendsCodeThreeAtOnceToThatRe
   EXPECT_EQ(manager.NotificationCount(), 2);
 }
 
-// Receivers hear in registration order whatever their kind; a destroyed one is never
-// called again, even when an earlier one destroys it while handling the same message.
+// Registration order whatever the kind; a receiver destroyed mid-broadcast is skipped.
 TEST_F(ThemeBroadcasts, DeliveryFollowsRegistrationAndSkipsDestroyedReceivers) {
   TRecordingObject a(log, "a");
   TRecordingTarget b(log, "b");
@@ -373,8 +372,7 @@ class ThemeFiles : public testing::Test {
   TteThemeManager FManager;
 };
 
-// The class claiming the extension (any case) loads the file, and when it fails no other
-// class is asked; a file whose extension no class claims is loaded by its content.
+// The class claiming the extension (any case) alone loads the file; else the content decides.
 TEST_F(ThemeFiles, ClassByExtensionElseByContent) {
   const std::tuple<const char*, std::string, const char*> cases[] = {
       {"one.TSA", StoredTheme("TSA1", "Sunny"), "Sunny"},
@@ -470,8 +468,7 @@ TEST_F(ThemeParentBackground, ThePainterOfTheMostDerivedClassPaintsInParentCoord
   EXPECT_EQ(FImage.pixel(1, 0), qRgb(255, 255, 255));
 }
 
-// Nothing happens without a control, a parent, a size or a painter; painting that reaches
-// the control again stops, and the guard is cleared after each request.
+// Nothing without a control, parent, size or painter; a nested request stops, then clears.
 TEST_F(ThemeParentBackground, NothingHappensWithoutControlParentSizeOrPainterOrWhenNested) {
   int calls = 0;
   QPainter painter(&FImage);
