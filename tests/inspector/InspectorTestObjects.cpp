@@ -12,16 +12,6 @@ const TTypeInfo& EnumTypeInfo<test::TTestShape>::Info() {
 
 namespace vt::test {
 
-const TTypeInfo& TPercentType::Info() {
-  static const TTypeInfo info = Renamed(IntegerTypeInfo(), "TPercent", 0, 100);
-  return info;
-}
-
-const TTypeInfo& TEmptyListType::Info() {
-  static const TTypeInfo info = Renamed(StringTypeInfo(), "TEmptyList");
-  return info;
-}
-
 namespace {
 
 class TEmptyListProperty : public TStringProperty {
@@ -43,11 +33,9 @@ int& EmptyListActivations() {
 }
 
 void RegisterTestEditors() {
-  static const bool registered = [] {
-    RegisterPropertyEditor(TEmptyListType::Info(), nullptr, "", EditorClass<TEmptyListProperty>);
-    return true;
-  }();
-  (void)registered;
+  [[maybe_unused]] static const bool registered =
+      (RegisterPropertyEditor(TEmptyListType::Info(), nullptr, "", EditorClass<TEmptyListProperty>),
+       true);
 }
 
 const TClassInfo& TTestInner::StaticClassInfo() {

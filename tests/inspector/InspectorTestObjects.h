@@ -1,7 +1,5 @@
 #pragma once
-// Small published classes that exercise every kind of row the inspector shows: numbers
-// with and without a range, strings, Booleans, enumerations, sets, colours, fonts,
-// charsets, cursors, captions, nested sub-objects, and lists long enough to scroll.
+// Published classes with every kind of row the inspector shows, nested and long lists.
 #include <array>
 #include <memory>
 #include <string>
@@ -45,12 +43,17 @@ inline TTypeInfo Renamed(TTypeInfo type, const char* name, int64_t min = INT32_M
 enum class TTestShape { shCircle, shSquare, shTriangle };
 // An integer limited to 0..100.
 struct TPercentType : TPropTraits<int32_t> {
-  static const TTypeInfo& Info();
+  static const TTypeInfo& Info() {
+    static const TTypeInfo info = Renamed(IntegerTypeInfo(), "TPercent", 0, 100);
+    return info;
+  }
 };
-// A string whose editor offers a value list with no values and counts how often a row
-// of it became current (EmptyListActivations).
+// A string whose editor lists no values and counts its activations.
 struct TEmptyListType : TPropTraits<std::string> {
-  static const TTypeInfo& Info();
+  static const TTypeInfo& Info() {
+    static const TTypeInfo info = Renamed(StringTypeInfo(), "TEmptyList");
+    return info;
+  }
 };
 int& EmptyListActivations();
 // Registers the editor of TEmptyListType (once).
@@ -96,8 +99,7 @@ class TTestComponent : public TComponent {
   VT_TEST_SUB(TTestSub, Sub)
 };
 
-// Another kind of object sharing some property names (in another order) and the
-// nested Sub\Inner\Value path.
+// Another class sharing some property names (in another order) and Sub\Inner\Value.
 class TTestOther : public TComponent {
  public:
   explicit TTestOther(TComponent* owner = nullptr) : TComponent(owner) {}
