@@ -5,6 +5,7 @@
 // drawn as one: its rows are composed once and combined in one pass each. The pixel
 // formulas are in docs/pixel-math.md.
 #include <QPainter>
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -114,6 +115,34 @@ class TSourceStepper {
   }
 
   int64_t Source() const { return FSource; }
+
+  // Steps past the destination coordinates that show the current source coordinate, at
+  // most `limit` (at least 1) of them, and tells how many were passed. An enlarging stretch
+  // knows the count from its remainder; the other mappings step and compare.
+  template <TMapping M>
+  int64_t SkipRun(int64_t limit) {
+    if constexpr (M == TMapping::Stretch) {
+      if (FStep == 0) {
+        // The source moves on once the remainder reaches the denominator: after the
+        // smallest n with FRemainder + n * FStepRemainder >= FDenominator.
+        const int64_t toNext = (FDenominator - FRemainder + FStepRemainder - 1) / FStepRemainder;
+        const int64_t steps = std::min(limit, toNext);
+        FRemainder += steps * FStepRemainder;
+        if (FRemainder >= FDenominator) {
+          FRemainder -= FDenominator;
+          ++FSource;
+        }
+        return steps;
+      }
+    }
+    const int64_t source = FSource;
+    int64_t steps = 0;
+    do {
+      ++steps;
+      Next<M>();
+    } while (steps < limit && FSource == source);
+    return steps;
+  }
   // The position of the source coordinate within a tile (tiles only).
   int64_t Phase() const { return FPhase; }
 
@@ -464,6 +493,25 @@ inline void CopyPixels(uint32_t* dst, const uint32_t* src, int width) {
   for (; i < width; ++i) dst[i] = src[i];
 }
 
+// Copies one row into the rows [y, end). Where those rows lie back to back (the target is
+// as wide as the row), the rows written so far are copied on as one block, doubling each
+// time: a few long block copies instead of one short copy per row.
+void CopyRowRepeated(const TPixelSurface& target, int left, const uint32_t* pixels, int width,
+                     int y, int end) {
+  if (left != 0 || width != target.StridePixels || end - y < 2) {
+    for (; y < end; ++y) CopyPixels(target.Row(y) + left, pixels, width);
+    return;
+  }
+  uint32_t* first = target.Row(y);
+  const size_t total = size_t(end - y) * size_t(width);
+  CopyPixels(first, pixels, width);
+  for (size_t done = size_t(width); done < total;) {
+    const size_t block = std::min(done, total - done);
+    std::memcpy(first + done, first, block * 4);
+    done += block;
+  }
+}
+
 // Destination rows are taken in runs that show the same source row, so that the composed
 // row and its shape are looked up once per run.
 template <TMapping M, class Combine>
@@ -472,12 +520,7 @@ void ComposeRuns(const TPixelSurface& target, const TDrawPlan& first, const TRec
   TSourceStepper row(first.Y, area.Top);
   for (int y = area.Top; y < area.Bottom;) {
     const TRowCache::TRow composed = rows.Row(row);
-    const int64_t source = row.Source();
-    int end = y;
-    do {
-      ++end;
-      row.Next<M>();
-    } while (end < area.Bottom && row.Source() == source);
+    const int end = y + int(row.SkipRun<M>(area.Bottom - y));
     const int left = area.Left + composed.Shape.Begin;
     const uint32_t* pixels = composed.Pixels + composed.Shape.Begin;
     const int width = composed.Shape.End - composed.Shape.Begin;
@@ -486,7 +529,8 @@ void ComposeRuns(const TPixelSurface& target, const TDrawPlan& first, const TRec
         for (; y < end; ++y) combine(target.Row(y) + left, pixels, width);
         break;
       case TRowOpacity::Opaque:
-        for (; y < end; ++y) CopyPixels(target.Row(y) + left, pixels, width);
+        CopyRowRepeated(target, left, pixels, width, y, end);
+        y = end;
         break;
       case TRowOpacity::Clear:
         y = end;

@@ -127,6 +127,37 @@ TEST(TteBitmapDraw, StretchRowsAndClipKeepTheMapping) {
     }
 }
 
+// An alpha image enlarged downwards: its rows are opaque, half transparent or clear in
+// turn, each shown over a run of target rows. Targets exactly as wide as the draw (whose
+// rows lie back to back) and wider ones must both get every run, of the right length.
+TEST(TteBitmapDraw, EnlargedAlphaRowsCoverTheirRunsInEveryTarget) {
+  constexpr uint32_t kRowAlpha[] = {0xFF000000u, 0x80000000u, 0x00000000u};
+  struct TCase {
+    int SourceRows, DestRows, TargetWidth;
+  };
+  for (const TCase c : {TCase{1, 7, 5}, TCase{3, 7, 5}, TCase{3, 40, 5}, TCase{4, 67, 9},
+                        TCase{6, 398, 17}, TCase{6, 398, 20}}) {
+    auto source = std::make_unique<TteBitmap>();
+    source->SetSize(5, c.SourceRows);
+    for (int y = 0; y < c.SourceRows; ++y)
+      for (int x = 0; x < 5; ++x)
+        source->SetPixel(x, y, kRowAlpha[y % 3] | uint32_t(40 * x + 7 * y) << 8 | 0x33u);
+    source->CheckAlpha();
+    const int drawWidth = c.TargetWidth == 20 ? 17 : c.TargetWidth;
+    auto target = Target(c.TargetWidth, c.DestRows);
+    TCanvas canvas(target->Surface());
+    source->Draw(canvas, TRect{0, 0, drawWidth, c.DestRows}, TRect{0, 0, 5, c.SourceRows});
+    for (int y = 0; y < c.DestRows; ++y)
+      for (int x = 0; x < c.TargetWidth; ++x) {
+        const int sx = (2 * x + 1) * 5 / (2 * drawWidth);
+        const int sy = (2 * y + 1) * c.SourceRows / (2 * c.DestRows);
+        const uint32_t expected = x < drawWidth ? BlendPixel(kGrey, source->Pixels(sx, sy)) : kGrey;
+        ASSERT_EQ(target->Pixels(x, y), expected)
+            << c.SourceRows << " to " << c.DestRows << " at " << x << "," << y;
+      }
+  }
+}
+
 TEST(TteBitmapDraw, StretchOfASourcePartlyOutsideSkipsThoseColumns) {
   auto source = Numbered(2);
   auto target = Target(4, 1);
