@@ -158,6 +158,37 @@ TEST(TteBitmapDraw, EnlargedAlphaRowsCoverTheirRunsInEveryTarget) {
   }
 }
 
+// Wide stretched rows whose ends are soft and whose middle is opaque, once with a soft
+// pixel inside and once with clear ends: the soft pixels blend, the others copy, over a
+// target whose pixels all differ.
+TEST(TteBitmapDraw, WideRowsWithSoftEndsBlendExactlyTheSoftPixels) {
+  auto source = std::make_unique<TteBitmap>();
+  source->SetSize(100, 3);
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 100; ++x) {
+      const bool end = x < 3 || x >= 97;
+      uint32_t alpha = end ? 0x80000000u : 0xFF000000u;
+      if (y == 1 && x == 50) alpha = 0x40000000u;
+      if (y == 2 && end) alpha = x == 2 ? 0x80000000u : 0;
+      source->SetPixel(x, y, alpha | uint32_t(x * 2 + y * 50) << 8 | 0x11u);
+    }
+  source->CheckAlpha();
+  auto target = Target(160, 9);
+  for (int y = 0; y < 9; ++y)
+    for (int x = 0; x < 160; ++x) target->SetPixel(x, y, 0xFF000000u | uint32_t(x * 97 + y * 31));
+  const auto background = AllPixels(*target);
+  TCanvas canvas(target->Surface());
+  source->Draw(canvas, TRect{5, 1, 155, 8}, TRect{0, 0, 100, 3});
+  for (int y = 0; y < 9; ++y)
+    for (int x = 0; x < 160; ++x) {
+      uint32_t expected = background[size_t(y * 160 + x)];
+      if (x >= 5 && x < 155 && y >= 1 && y < 8)
+        expected = BlendPixel(
+            expected, source->Pixels((2 * (x - 5) + 1) * 100 / 300, (2 * (y - 1) + 1) * 3 / 14));
+      ASSERT_EQ(target->Pixels(x, y), expected) << x << "," << y;
+    }
+}
+
 TEST(TteBitmapDraw, StretchOfASourcePartlyOutsideSkipsThoseColumns) {
   auto source = Numbered(2);
   auto target = Target(4, 1);
