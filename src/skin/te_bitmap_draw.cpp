@@ -591,7 +591,7 @@ void ComposeCached(const TPixelSurface& target, std::span<const TDrawPlan> piece
   const TDrawPlan& first = pieces.front();
   const TRect area{first.Visible.Left, first.Visible.Top, pieces.back().Visible.Right,
                    first.Visible.Bottom};
-  TRowCache rows(pieces, area, first.Mode == TDrawMode::Blend);
+  TRowCache rows(pieces, area, first.Mode == TDrawMode::Blend && RowsRepeat(first.Y));
   WithCombiner(first, area.Width(), [&](auto combine) {
     switch (first.Y.Mapping) {
       case TMapping::Shift:
