@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "rtl/AnsiText.h"
 #include "rtl/FileOutput.h"
 #include "rtl/TypInfo.h"
 #include "skin/se_skinrecords.h"
@@ -20,12 +21,20 @@ void PrepareSkinEngine() {
 }
 
 QString SkinText(const std::string& text) {
-  // Skin files hold 8-bit text of the designer's code page; Latin-1 shows every byte as
-  // one character and loses nothing.
-  return QString::fromLatin1(text.data(), qsizetype(text.size()));
+  return AnsiToQString(text);
 }
 
 namespace {
+
+// A path typed on the command line in the skins' own 8-bit text. A character that 8-bit
+// text cannot hold names no stored object, so it becomes a byte that no name contains
+// rather than an error of its own: the lookup then says which step is missing.
+std::string StoredPath(const QString& path) {
+  std::string stored;
+  for (const QChar character : path)
+    stored += UnicodeToAnsiChar(character.unicode()).value_or('\0');
+  return stored;
+}
 
 void CheckReadableFile(const QString& fileName) {
   const QFileInfo info(fileName);
@@ -113,17 +122,15 @@ QString TopLevelNames(const TSeSkinSource& source) {
 
 TSeSkinObject& FindObjectPath(const TLoadedSkin& skin, const QString& path) {
   int missing = 0;
-  TSeSkinObject* object =
-      FindSkinObjectByPath(*skin.Source, path.toLatin1().toStdString(), &missing);
+  TSeSkinObject* object = FindSkinObjectByPath(*skin.Source, StoredPath(path), &missing);
   if (object) return *object;
   const QStringList steps = path.split('/', Qt::SkipEmptyParts);
   if (missing == 0)
     throw EInputProblem(skin.FileName + ": no top-level object \"" + steps.value(0) +
                         "\" (the skin has: " + TopLevelNames(*skin.Source) + ")");
   const QString above = steps.mid(0, missing).join('/');
-  throw EInputProblem(
-      skin.FileName + ": no object \"" + steps.value(missing) + "\" below \"" +
-      ObjectPath(*FindSkinObjectByPath(*skin.Source, above.toLatin1().toStdString())) + "\"");
+  throw EInputProblem(skin.FileName + ": no object \"" + steps.value(missing) + "\" below \"" +
+                      ObjectPath(*FindSkinObjectByPath(*skin.Source, StoredPath(above))) + "\"");
 }
 
 QString ObjectPath(const TSeSkinObject& object) {

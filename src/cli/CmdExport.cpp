@@ -27,13 +27,13 @@ int RunExport(TCommandContext& context, const TParsedArgs& args) {
   TExportCallbacks callbacks;
   callbacks.Saved = [&](const std::string& line) {
     context.EndProgress();
-    context.Out << SkinText(line) << "\n";
+    context.Out << QString::fromStdString(line) << "\n";
     context.Progress(QString("exporting %1/%2").arg(++done).arg(bitmaps.Count()));
   };
   callbacks.Refused = [&](const std::string& reason) {
     ++refused;
     context.Progress(QString("exporting %1/%2").arg(++done).arg(bitmaps.Count()));
-    context.Warn(skin.FileName + ": " + SkinText(reason));
+    context.Warn(skin.FileName + ": " + QString::fromStdString(reason));
   };
   try {
     ExportBitmaps(bitmaps, folder.toStdString(), callbacks);

@@ -109,8 +109,12 @@ QColor ToQColor(TColor color) {
   return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
 }
 
-// Where the frame of a widget of this class comes from.
+// Where the frame of a widget of this class comes from, or which part Qt's own button plays.
 TFrameRole FrameRoleForClass(const QWidget& widget) {
+  if (widget.objectName() == QLatin1String("qt_dockwidget_closebutton"))
+    return TFrameRole::DockClose;
+  if (widget.objectName() == QLatin1String("qt_toolbar_ext_button"))
+    return TFrameRole::ToolBarExtension;
   if (qobject_cast<const QTableView*>(&widget)) return TFrameRole::Grid;
   if (qobject_cast<const QTreeView*>(&widget)) return TFrameRole::ItemList;
   if (qobject_cast<const QAbstractItemView*>(&widget)) return TFrameRole::ListBox;
@@ -133,6 +137,7 @@ int InsetOf(const TRect& outer, const TRect& client) {
 }
 
 const TRect kProbeRect = TRect::FromSize(0, 0, 100, 100);
+constexpr int kSkinTabCaptionSpace = 4;
 
 }  // namespace
 
@@ -188,32 +193,43 @@ bool TTeStyle::DrawElement(const TStyleElement* entry, const QStyleOption& optio
   return true;
 }
 
+// An element as the theme paints it for the widget's role (a list's frame, a dock widget's
+// close button), else as it paints it for every widget; nullptr when the theme paints
+// neither.
+const TStyleElement* TTeStyle::DrawThroughTheme(TElementClass elementClass, int element,
+                                                const QStyleOption* option, QPainter& painter,
+                                                const QWidget* widget) const {
+  if (!option) return nullptr;
+  const TWidgetTheme widgetTheme = WidgetThemeOf(widget);
+  const TRect rect = TRect::FromQRect(option->rect);
+  const TStyleElement* own = FindStyleElement(elementClass, element, uint32_t(widgetTheme.Role));
+  if (own && DrawElement(own, *option, painter, widget, widgetTheme, rect)) return own;
+  const TStyleElement* any = FindStyleElement(elementClass, element);
+  if (any && any != own && DrawElement(any, *option, painter, widget, widgetTheme, rect))
+    return any;
+  return nullptr;
+}
+
 void TTeStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                              QPainter* painter, const QWidget* widget) const {
-  const TWidgetTheme widgetTheme = WidgetThemeOf(widget);
-  const uint32_t role = element == PE_PanelItemViewItem ? uint32_t(widgetTheme.Role) : 0;
-  const TStyleElement* entry = FindStyleElement(TElementClass::Primitive, element, role);
-  if (!option ||
-      !DrawElement(entry, *option, *painter, widget, widgetTheme, TRect::FromQRect(option->rect)))
-    QProxyStyle::drawPrimitive(element, option, painter, widget);
+  if (const TStyleElement* entry =
+          DrawThroughTheme(TElementClass::Primitive, element, option, *painter, widget))
+    return DrawContent(*entry, *option, *painter, widget);
+  QProxyStyle::drawPrimitive(element, option, painter, widget);
 }
 
 void TTeStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                            const QWidget* widget) const {
-  const TWidgetTheme widgetTheme = WidgetThemeOf(widget);
-  const uint32_t role = element == CE_ShapedFrame ? uint32_t(widgetTheme.Role) : 0;
-  const TStyleElement* entry = FindStyleElement(TElementClass::Control, element, role);
-  if (!option ||
-      !DrawElement(entry, *option, *painter, widget, widgetTheme, TRect::FromQRect(option->rect)))
-    return QProxyStyle::drawControl(element, option, painter, widget);
-  DrawContent(entry->Content, element, *option, *painter, widget);
+  if (const TStyleElement* entry =
+          DrawThroughTheme(TElementClass::Control, element, option, *painter, widget))
+    return DrawContent(*entry, *option, *painter, widget);
+  QProxyStyle::drawControl(element, option, painter, widget);
 }
 
 // What is left for the base style once the theme painted an element's background.
-void TTeStyle::DrawContent(TElementContent content, ControlElement element,
-                           const QStyleOption& option, QPainter& painter,
-                           const QWidget* widget) const {
-  switch (content) {
+void TTeStyle::DrawContent(const TStyleElement& entry, const QStyleOption& option,
+                           QPainter& painter, const QWidget* widget) const {
+  switch (entry.Content) {
     case TElementContent::None:
       return;
     case TElementContent::BaseUnhighlighted: {
@@ -221,7 +237,7 @@ void TTeStyle::DrawContent(TElementContent content, ControlElement element,
       if (!item || item->menuItemType == QStyleOptionMenuItem::Separator) return;
       QStyleOptionMenuItem copy = *item;
       copy.palette.setBrush(QPalette::Highlight, Qt::transparent);
-      return QProxyStyle::drawControl(element, &copy, &painter, widget);
+      return QProxyStyle::drawControl(ControlElement(entry.Element), &copy, &painter, widget);
     }
     case TElementContent::MenuBarText: {
       const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(&option);
@@ -230,6 +246,30 @@ void TTeStyle::DrawContent(TElementContent content, ControlElement element,
           Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextDontClip | Qt::TextSingleLine;
       return proxy()->drawItemText(&painter, item->rect, alignment, item->palette,
                                    item->state & State_Enabled, item->text, QPalette::ButtonText);
+    }
+    case TElementContent::FocusFrame: {
+      // A skin paints a button or an edit the same with and without the focus; the focus
+      // rectangle inside the face tells them apart.
+      if (!(option.state & State_HasFocus)) return;
+      QStyleOptionFocusRect focus;
+      focus.QStyleOption::operator=(option);
+      if (qstyleoption_cast<const QStyleOptionButton*>(&option)) {
+        focus.rect = proxy()->subElementRect(SE_PushButtonFocusRect, &option, widget);
+      } else {
+        const int frame = proxy()->pixelMetric(PM_DefaultFrameWidth, &option, widget);
+        focus.rect = option.rect.adjusted(frame, frame, -frame, -frame);
+      }
+      return proxy()->drawPrimitive(PE_FrameFocusRect, &focus, &painter, widget);
+    }
+    case TElementContent::DockTitleText: {
+      const auto* dock = qstyleoption_cast<const QStyleOptionDockWidget*>(&option);
+      if (!dock || dock->title.isEmpty()) return;
+      const QRect text = proxy()->subElementRect(SE_DockWidgetTitleBarText, &option, widget);
+      return proxy()->drawItemText(
+          &painter, text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, dock->palette,
+          dock->state & State_Enabled,
+          painter.fontMetrics().elidedText(dock->title, Qt::ElideRight, text.width()),
+          QPalette::WindowText);
     }
   }
 }
@@ -296,6 +336,8 @@ int TTeStyle::FrameInset(const TWidgetTheme& widget) const {
       break;
     case TFrameRole::Edit:
     case TFrameRole::None:
+    case TFrameRole::DockClose:
+    case TFrameRole::ToolBarExtension:
       if (TteTheme* theme = DefinedTheme(TThemeFamily::Edit, kekEdit, widget))
         return InsetOf(kProbeRect, theme->EditGetClientRect(kekEdit, kProbeRect, object));
       break;
@@ -319,6 +361,7 @@ bool IsThemeMetric(QStyle::PixelMetric metric) {
     case QStyle::PM_SizeGripSize:
     case QStyle::PM_MenuPanelWidth:
     case QStyle::PM_DefaultFrameWidth:
+    case QStyle::PM_TabBarTabVSpace:
       return true;
     default:
       return false;
@@ -378,6 +421,13 @@ std::optional<int> TTeStyle::ThemeMetric(PixelMetric metric, const QStyleOption*
     case PM_DefaultFrameWidth:
       if (const int inset = FrameInset(widget); inset >= 0) return inset;
       break;
+    case PM_TabBarTabVSpace:
+      // A skin's tab is designed with room around its caption: the caption needs only a
+      // little more when its font is taller than the tab.
+      if ((theme = DefinedTheme(TThemeFamily::Tab, 0, widget)) &&
+          !theme->TabGetTabSize(0, ktpTop, object).isEmpty())
+        return kSkinTabCaptionSpace;
+      break;
     default:
       break;
   }
@@ -391,15 +441,63 @@ int TTeStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
   return QProxyStyle::pixelMetric(metric, option, widget);
 }
 
+std::optional<TTeStyle::TThickness> TTeStyle::ThemeThickness(ContentsType type,
+                                                             const QStyleOption* option,
+                                                             const QWidget* widget) const {
+  // Sizes of other contents are asked for often: they cost no look-up.
+  if (type != CT_HeaderSection && type != CT_MenuItem && type != CT_MenuBarItem &&
+      type != CT_TabBarTab)
+    return std::nullopt;
+  const TWidgetTheme widgetTheme = WidgetThemeOf(widget);
+  const std::string& object = widgetTheme.Object;
+  TteTheme* theme = nullptr;
+  switch (type) {
+    case CT_HeaderSection:
+      // Only the height of a horizontal header is the skin's: a vertical one's sections are
+      // rows.
+      if (const auto* header = qstyleoption_cast<const QStyleOptionHeader*>(option))
+        if (header->orientation == Qt::Horizontal &&
+            (theme = DefinedTheme(TThemeFamily::Header, 0, widgetTheme)))
+          return TThickness{theme->HeaderGetHeight(0, object), false};
+      break;
+    case CT_MenuItem:
+      if (const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option))
+        if (item->menuItemType != QStyleOptionMenuItem::Separator &&
+            (theme = DefinedTheme(TThemeFamily::Menu, kmkPopupMenu, widgetTheme)))
+          return TThickness{theme->MenuGetItemSize(kmkPopupMenu, object).height(), false};
+      break;
+    case CT_MenuBarItem:
+      if ((theme = DefinedTheme(TThemeFamily::Menu, kmkMenuBar, widgetTheme)))
+        return TThickness{theme->MenuGetItemSize(kmkMenuBar, object).height(), false};
+      break;
+    case CT_TabBarTab:
+      if (const auto* tab = qstyleoption_cast<const QStyleOptionTab*>(option))
+        if ((theme = DefinedTheme(TThemeFamily::Tab, 0, widgetTheme))) {
+          const TteTabPosition position = TabPositionOf(tab->shape);
+          const QSize size = theme->TabGetTabSize(0, position, object);
+          const bool across = position == ktpLeft || position == ktpRight;
+          return TThickness{across ? size.width() : size.height(), across};
+        }
+      break;
+    default:
+      break;
+  }
+  return std::nullopt;
+}
+
+// Items and tabs are as thick as the skin designs them, thicker only when their contents
+// need it; the base style's padding counts only where the skin says nothing. A header
+// section keeps it: the skin's height only ever grows a header.
 QSize TTeStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
                                  const QWidget* widget) const {
   QSize result = QProxyStyle::sizeFromContents(type, option, size, widget);
-  const auto* header = qstyleoption_cast<const QStyleOptionHeader*>(option);
-  // Only the height of a horizontal header is the skin's: a vertical one's sections are rows.
-  if (type == CT_HeaderSection && header && header->orientation == Qt::Horizontal)
-    if (TteTheme* theme = DefinedTheme(TThemeFamily::Header, 0, widget))
-      result.setHeight(
-          std::max(result.height(), theme->HeaderGetHeight(0, WidgetThemeOf(widget).Object)));
+  const auto thickness = ThemeThickness(type, option, widget);
+  if (!thickness || thickness->Pixels <= 0) return result;
+  const QSize contents = type == CT_HeaderSection ? result : size;
+  if (thickness->IsWidth)
+    result.setWidth(std::max(contents.width(), thickness->Pixels));
+  else
+    result.setHeight(std::max(contents.height(), thickness->Pixels));
   return result;
 }
 

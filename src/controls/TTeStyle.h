@@ -2,7 +2,9 @@
 // TTeStyle: a Qt style that paints every standard widget through the drawing families of
 // the widget's theme (its ThemeLink's theme, else the current one), with Fusion painting
 // whatever the theme does not define. Sizes that depend on the look (scroll bar extent,
-// indicator size, frame widths, header heights...) come from the skin too.
+// indicator size, frame widths, the heights of headers, menu items and tabs...) come from
+// the skin too. A focused button, check box or edit shows a focus rectangle, since a skin
+// paints the focused state of its parts as the normal one.
 //
 // The style follows the theme manager: it registers itself and every widget it polishes,
 // so that a change of the current theme gives the application the theme's palette and
@@ -69,12 +71,23 @@ class TTeStyle : public QProxyStyle {
   TteTheme* DefinedTheme(TThemeFamily family, uint8_t kind, const QWidget* widget) const {
     return DefinedTheme(family, kind, WidgetThemeOf(widget));
   }
+  const TStyleElement* DrawThroughTheme(TElementClass elementClass, int element,
+                                        const QStyleOption* option, QPainter& painter,
+                                        const QWidget* widget) const;
   bool DrawElement(const TStyleElement* entry, const QStyleOption& option, QPainter& painter,
                    const QWidget* widget, const TWidgetTheme& widgetTheme, const TRect& rect) const;
-  void DrawContent(TElementContent content, ControlElement element, const QStyleOption& option,
-                   QPainter& painter, const QWidget* widget) const;
+  void DrawContent(const TStyleElement& entry, const QStyleOption& option, QPainter& painter,
+                   const QWidget* widget) const;
   bool DrawComplexThroughTheme(ComplexControl control, const QStyleOptionComplex& option,
                                QPainter& painter, const QWidget* widget) const;
+  // The thickness the skin designs an item or tab at (0 when it does not say); a width for
+  // tabs on the left or right.
+  struct TThickness {
+    int Pixels;
+    bool IsWidth;
+  };
+  std::optional<TThickness> ThemeThickness(ContentsType type, const QStyleOption* option,
+                                           const QWidget* widget) const;
   std::optional<int> ThemeMetric(PixelMetric metric, const QStyleOption* option,
                                  const QWidget* widget) const;
   std::optional<QRect> ThemeSubControlRect(ComplexControl control,

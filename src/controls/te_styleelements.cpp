@@ -6,6 +6,7 @@
 
 #include <QStyleOption>
 #include <QTabBar>
+#include <QToolBar>
 #include <QVariant>
 #include <QWidget>
 #include <algorithm>
@@ -63,6 +64,22 @@ TtePartInfo TStyleRequest::PartInfo() const {
   return info;
 }
 
+TteTabPosition TabPositionOf(QTabBar::Shape shape) {
+  switch (shape) {
+    case QTabBar::RoundedSouth:
+    case QTabBar::TriangularSouth:
+      return ktpBottom;
+    case QTabBar::RoundedWest:
+    case QTabBar::TriangularWest:
+      return ktpLeft;
+    case QTabBar::RoundedEast:
+    case QTabBar::TriangularEast:
+      return ktpRight;
+    default:
+      return ktpTop;
+  }
+}
+
 TFrameRole FrameRoleOf(const QWidget* widget) {
   return widget ? TFrameRole(widget->property(kFrameRoleProperty).toInt()) : TFrameRole::None;
 }
@@ -87,22 +104,6 @@ uint8_t CheckMarkOf(const QStyleOption& option, TSeState state) {
       return mark + 3;
     default:
       return mark;
-  }
-}
-
-TteTabPosition TabPositionOf(QTabBar::Shape shape) {
-  switch (shape) {
-    case QTabBar::RoundedSouth:
-    case QTabBar::TriangularSouth:
-      return ktpBottom;
-    case QTabBar::RoundedWest:
-    case QTabBar::TriangularWest:
-      return ktpLeft;
-    case QTabBar::RoundedEast:
-    case QTabBar::TriangularEast:
-      return ktpRight;
-    default:
-      return ktpTop;
   }
 }
 
@@ -201,6 +202,10 @@ constexpr auto PaintScrollTrack = &PaintWhole<&TteTheme::ScrollDrawTrack>;
 constexpr auto PaintScrollButton = &PaintWhole<&TteTheme::ScrollDrawButton>;
 constexpr auto PaintTrack = &PaintWhole<&TteTheme::TrackDrawTrack>;
 constexpr auto PaintSpinButton = &PaintWhole<&TteTheme::ButtonDraw>;
+constexpr auto PaintPanelFrame = &PaintWhole<&TteTheme::PanelDrawFrame>;
+constexpr auto PaintPanelCaption = &PaintWhole<&TteTheme::PanelDrawCaption>;
+constexpr auto PaintPanelButton = &PaintWhole<&TteTheme::PanelDrawButton>;
+constexpr auto PaintSeparator = &PaintWhole<&TteTheme::SplitterDraw>;
 
 void PaintToolButton(TteTheme& theme, TCanvas& canvas, const TStyleRequest& request) {
   TtePartInfo info = request.PartInfo();
@@ -209,8 +214,28 @@ void PaintToolButton(TteTheme& theme, TCanvas& canvas, const TStyleRequest& requ
   theme.ToolBarDrawButton(canvas, request.Kind, info, request.Object);
 }
 
+// A tool bar is a frame on the back of the control bar that holds it.
 void PaintToolBar(TteTheme& theme, TCanvas& canvas, const TStyleRequest& request) {
+  theme.ControlBarDraw(canvas, request.Kind, request.Rect, request.Object);
   theme.ToolBarDrawFrame(canvas, request.Kind, request.Rect, request.Object);
+}
+
+void PaintControlBar(TteTheme& theme, TCanvas& canvas, const TStyleRequest& request) {
+  theme.ControlBarDraw(canvas, request.Kind, request.Rect, request.Object);
+}
+
+// The button that shows a full tool bar's hidden actions points along the bar.
+void PaintChevron(TteTheme& theme, TCanvas& canvas, const TStyleRequest& request) {
+  TtePartInfo info = request.PartInfo();
+  const auto* bar =
+      request.Widget ? qobject_cast<const QToolBar*>(request.Widget->parentWidget()) : nullptr;
+  info.Orientation = bar && bar->orientation() == Qt::Vertical ? koVertical : koHorizontal;
+  if (request.Option.state & QStyle::State_AutoRaise) info.Flags |= kpfFlat;
+  theme.ToolBarDrawChevron(canvas, request.Kind, info, request.Object);
+}
+
+void PaintFocusRect(TteTheme& theme, TCanvas& canvas, const TStyleRequest& request) {
+  theme.CheckDrawFocus(canvas, request.Kind, request.Rect, request.Object);
 }
 
 void PaintMenuFrame(TteTheme& theme, TCanvas& canvas, const TStyleRequest& request) {
@@ -374,18 +399,24 @@ constexpr uint32_t Role(TFrameRole role) {
 const TStyleElement kStyleElements[] = {
     // clang-format off
     // class     element                               sub                              family       kind                 part            vertical        paint               applies                 state  wholeRect content
-    {C::Primitive, QStyle::PE_PanelButtonCommand,       0,                                F::Button,   kbkPushButton,       kbpFace,        kbpFace,        PaintButton,        nullptr,                0, false, X::None},
+    {C::Primitive, QStyle::PE_PanelButtonCommand,       0,                                F::Button,   kbkPushButton,       kbpFace,        kbpFace,        PaintButton,        nullptr,                0, false, X::FocusFrame},
     {C::Primitive, QStyle::PE_PanelButtonBevel,         0,                                F::Button,   kbkPushButton,       kbpFace,        kbpFace,        PaintButton,        nullptr,                0, false, X::None},
     {C::Primitive, QStyle::PE_IndicatorCheckBox,        0,                                F::Check,    kckCheckBox,         0,              0,              PaintCheck,         nullptr,                0, false, X::None},
     {C::Primitive, QStyle::PE_IndicatorRadioButton,     0,                                F::Check,    kckRadioButton,      0,              0,              PaintCheck,         nullptr,                0, false, X::None},
     {C::Primitive, QStyle::PE_IndicatorMenuCheckMark,   0,                                F::Check,    kckCheckBox,         0,              0,              PaintCheck,         nullptr,                0, false, X::None},
     {C::Primitive, QStyle::PE_IndicatorItemViewItemCheck, 0,                              F::ListBox,  0,                   0,              0,              PaintListCheck,     nullptr,                0, false, X::None},
-    {C::Primitive, QStyle::PE_PanelLineEdit,            0,                                F::Edit,     kekEdit,             0,              0,              PaintEdit,          HasFrame,               0, false, X::None},
-    {C::Primitive, QStyle::PE_FrameLineEdit,            0,                                F::Edit,     kekEdit,             0,              0,              PaintEdit,          nullptr,                0, false, X::None},
+    {C::Primitive, QStyle::PE_PanelLineEdit,            0,                                F::Edit,     kekEdit,             0,              0,              PaintEdit,          HasFrame,               0, false, X::FocusFrame},
+    {C::Primitive, QStyle::PE_FrameLineEdit,            0,                                F::Edit,     kekEdit,             0,              0,              PaintEdit,          nullptr,                0, false, X::FocusFrame},
     {C::Primitive, QStyle::PE_PanelButtonTool,          0,                                F::ToolBar,  0,                   ktbFace,        ktbFace,        PaintToolButton,    nullptr,                0, false, X::None},
     {C::Primitive, QStyle::PE_IndicatorButtonDropDown,  0,                                F::ToolBar,  0,                   ktbDropDown,    ktbDropDown,    PaintToolButton,    nullptr,                0, false, X::None},
     {C::Primitive, QStyle::PE_IndicatorToolBarSeparator, 0,                               F::ToolBar,  0,                   0,              0,              PaintToolSeparator, nullptr,                0, false, X::None},
     {C::Primitive, QStyle::PE_IndicatorToolBarHandle,   0,                                F::ToolBar,  0,                   0,              0,              PaintGrabber,       nullptr,                0, false, X::None},
+    {C::Primitive, QStyle::PE_PanelButtonTool,          Role(TFrameRole::DockClose),      F::Panel,    kpkDock,             kpbHide,        kpbHide,        PaintPanelButton,   nullptr,                0, false, X::None},
+    {C::Primitive, QStyle::PE_PanelButtonTool,          Role(TFrameRole::ToolBarExtension), F::ToolBar, 0,                  0,              0,              nullptr,            nullptr,                0, false, X::None},
+    {C::Primitive, QStyle::PE_PanelToolBar,             0,                                F::ControlBar, 0,                 0,              0,              PaintControlBar,    nullptr,                0, false, X::None},
+    {C::Primitive, QStyle::PE_FrameDockWidget,          0,                                F::Panel,    kpkDock,             0,              0,              PaintPanelFrame,    nullptr,                0, false, X::None},
+    {C::Primitive, QStyle::PE_IndicatorDockWidgetResizeHandle, 0,                         F::Splitter, 0,                   0,              0,              PaintSeparator,     nullptr,                0, false, X::None},
+    {C::Primitive, QStyle::PE_FrameFocusRect,           0,                                F::Check,    kckCheckBox,         0,              0,              PaintFocusRect,     nullptr,                0, false, X::None},
     {C::Primitive, QStyle::PE_PanelMenu,                0,                                F::Menu,     kmkPopupMenu,        0,              0,              PaintMenuFrame,     nullptr,                0, false, X::None},
     {C::Primitive, QStyle::PE_FrameMenu,                0,                                F::Menu,     kmkPopupMenu,        0,              0,              nullptr,            nullptr,                0, false, X::None},
     {C::Primitive, QStyle::PE_PanelMenuBar,             0,                                F::Menu,     kmkMenuBar,          0,              0,              PaintMenuFrame,     nullptr,                0, false, X::None},
@@ -407,6 +438,9 @@ const TStyleElement kStyleElements[] = {
     {C::Control,   QStyle::CE_MenuBarEmptyArea,         0,                                F::Menu,     kmkMenuBar,          0,              0,              PaintMenuFrame,     nullptr,                0, false, X::None},
     {C::Control,   QStyle::CE_MenuScroller,             0,                                F::Menu,     kmkPopupMenu,        0,              0,              PaintMenuScroller,  nullptr,                0, false, X::None},
     {C::Control,   QStyle::CE_ToolBar,                  0,                                F::ToolBar,  0,                   0,              0,              PaintToolBar,       nullptr,                0, false, X::None},
+    {C::Control,   QStyle::CE_DockWidgetTitle,          0,                                F::Panel,    kpkDock,             0,              0,              PaintPanelCaption,  nullptr,                0, false, X::DockTitleText},
+    {C::Control,   QStyle::CE_ToolButtonLabel,          Role(TFrameRole::DockClose),      F::Panel,    kpkDock,             0,              0,              nullptr,            nullptr,                0, false, X::None},
+    {C::Control,   QStyle::CE_ToolButtonLabel,          Role(TFrameRole::ToolBarExtension), F::ToolBar, 0,                  0,              0,              PaintChevron,       nullptr,                0, false, X::None},
     {C::Control,   QStyle::CE_Splitter,                 0,                                F::Splitter, 0,                   0,              0,              PaintSplitter,      nullptr,                0, false, X::None},
     {C::Control,   QStyle::CE_SizeGrip,                 0,                                F::Status,   0,                   0,              0,              PaintGripper,       nullptr,                0, false, X::None},
     {C::Control,   QStyle::CE_ShapedFrame,              Role(TFrameRole::Panel),          F::Container, 0,                  0,              0,              PaintContainer,     IsPanelShape,           0, false, X::None},

@@ -133,6 +133,30 @@ void Picture(QPainter& p) {
   p.drawEllipse(QPointF(11, 5.5), 1.5, 1.5);
 }
 
+// An image command: the picture with a badge at its lower right saying what happens to it.
+void PictureWithBadge(QPainter& p, const std::function<void(QPainter&)>& mark) {
+  Picture(p);
+  p.setPen(InkPen());
+  p.setBrush(kPaper);
+  p.drawEllipse(QPointF(11.5, 11.5), 4, 4);
+  mark(p);
+}
+
+void PlusMark(QPainter& p) {
+  p.setPen(QPen(kGreen, 1.6, Qt::SolidLine, Qt::FlatCap));
+  p.drawLine(QPointF(11.5, 9.2), QPointF(11.5, 13.8));
+  p.drawLine(QPointF(9.2, 11.5), QPointF(13.8, 11.5));
+}
+
+void SwapMark(QPainter& p) {
+  p.setPen(QPen(kAccent, 1.3, Qt::SolidLine, Qt::FlatCap));
+  p.setBrush(Qt::NoBrush);
+  p.drawArc(QRectF(9.6, 9.6, 3.8, 3.8), 90 * 16, 270 * 16);
+  p.setPen(Qt::NoPen);
+  p.setBrush(kAccent);
+  p.drawPolygon(QPolygonF({QPointF(11, 8.4), QPointF(13.2, 9.6), QPointF(11, 10.8)}));
+}
+
 void TwoStates(QPainter& p, const QColor& first, const QColor& second) {
   p.setPen(InkPen());
   p.setBrush(first);
@@ -210,6 +234,12 @@ const std::map<QString, TGlyphPainter>& GlyphTable() {
          Picture(p);
          p.setPen(QPen(kRed, 2));
          p.drawLine(QPointF(8, 8), QPointF(14, 2));
+       }},
+      {"addimage", [](QPainter& p) { PictureWithBadge(p, PlusMark); }},
+      {"replaceimage", [](QPainter& p) { PictureWithBadge(p, SwapMark); }},
+      {"deleteimage",
+       [](QPainter& p) {
+         PictureWithBadge(p, [](QPainter& q) { Cross(q, QRectF(10, 10, 3, 3), kRed, 1.6); });
        }},
       {"TSeSkinObject", Container},
       {"TSeBitmapObject", Picture},

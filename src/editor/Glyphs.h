@@ -7,7 +7,8 @@
 namespace vt {
 
 // A glyph by name: "new", "open", "save", "test", "control", "pick", "select", "delete",
-// "front", "copy", "paste", "undo", "redo", "export", and one per skin object class
+// "front", "copy", "paste", "undo", "redo", "export", "addimage", "replaceimage",
+// "deleteimage", and one per skin object class
 // (its class name, "TSeTextObject"). An unknown name gives a plain frame.
 QIcon EditorGlyph(const QString& name);
 

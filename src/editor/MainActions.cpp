@@ -84,9 +84,9 @@ void TfrmMain::CreateActions() {
           [this] { Preview(static_cast<int>(TPreviewKind::pkForm)); });
   connect(AddAction("actnTest", "Test", "Control", {}, "control"), &QAction::triggered, this,
           [this] { Preview(static_cast<int>(TPreviewKind::pkControls)); });
-  AddAction("actnAddImage", "", "Add Image...", QKeySequence("Ctrl+A"), "");
-  AddAction("actnDeleteImage", "", "Delete Image", QKeySequence("Ctrl+D"), "");
-  AddAction("actnReplaceImage", "", "Replace Image...", QKeySequence("Ctrl+R"), "");
+  AddAction("actnAddImage", "", "Add Image...", QKeySequence("Ctrl+A"), "addimage");
+  AddAction("actnDeleteImage", "", "Delete Image", QKeySequence("Ctrl+D"), "deleteimage");
+  AddAction("actnReplaceImage", "", "Replace Image...", QKeySequence("Ctrl+R"), "replaceimage");
   // The picker leaves its colour on the clipboard, from where the designer pastes it.
   connect(AddAction("actnPickColor", "", "Pick...", {}, "pick"), &QAction::triggered, this,
           [this] { AskPickedColor(); });

@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QToolButton>
@@ -21,6 +22,7 @@
 #include "editor/main.h"
 #include "inspector/ErrorReport.h"
 #include "inspector/ZPropLst.h"
+#include "rtl/AnsiText.h"
 #include "skin/se_clipboard.h"
 #include "skin/se_skinsource.h"
 
@@ -111,7 +113,7 @@ QWidget* TfrmMain::BuildImagesPanel() {
                             {"btnReplaceImage", "Ctrl+R"}}) {
     auto* button = new QToolButton;
     button->setObjectName(name);
-    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     button->setProperty("hint", hint);
     buttons->addWidget(button);
   }
@@ -145,7 +147,7 @@ void TfrmMain::SelectImage(TteBitmap* image) {
   ShowPanel(TCentrePanel::cpImages);
   FDocument->SelectImage(image);
   if (image) {
-    FTreeCaption->setText(" Objects Tree - " + QString::fromLatin1(image->Name().c_str()));
+    FTreeCaption->setText(" Objects Tree - " + AnsiToQString(image->Name()));
     FInspector->SetCurObj(nullptr);
   }
 }
@@ -197,6 +199,35 @@ QPushButton* MaintenanceButton(const char* name, const QString& caption) {
   return button;
 }
 
+// A modal progress dialog for work on every image, which shows only when the work lasts
+// longer than half a second; its callback answers false from the moment the designer
+// cancels.
+class TImageWorkProgress {
+ public:
+  TImageWorkProgress(const QString& label, QWidget* parent)
+      : FDialog(label, "Cancel", 0, 1, parent) {
+    FDialog.setWindowTitle("VtSkinEd");
+    FDialog.setWindowModality(Qt::WindowModal);
+    FDialog.setMinimumDuration(500);
+    FDialog.setValue(0);
+  }
+  TProgress Callback() {
+    return [this](int done, int total) {
+      FCancelled = FCancelled || FDialog.wasCanceled();
+      if (FCancelled) return false;
+      FDialog.setMaximum(total);
+      FDialog.setValue(done);
+      FCancelled = FDialog.wasCanceled();
+      return !FCancelled;
+    };
+  }
+  bool Cancelled() const { return FCancelled; }
+
+ private:
+  QProgressDialog FDialog;
+  bool FCancelled = false;
+};
+
 // A decimal field of the panel; the designer hears which text is not a number.
 int NumberIn(const QLineEdit& edit) {
   bool ok = false;
@@ -242,11 +273,22 @@ void TfrmMain::ChangeCharset() {
   });
 }
 
+std::optional<std::string> TfrmMain::StoredFontName(const QFont& font) {
+  try {
+    return QStringToAnsi(font.family());
+  } catch (const std::exception& e) {
+    ShowErrorReport(e.what());
+    return std::nullopt;
+  }
+}
+
 void TfrmMain::ChangeAllFonts() {
   const std::optional<QFont> font = AskFont(QFont("Tahoma", 8));
   if (!font) return;
+  const std::optional<std::string> name = StoredFontName(*font);
+  if (!name) return;
   TFont chosen;
-  chosen.SetName(font->family().toStdString());
+  chosen.SetName(*name);
   FDocument->EditSkin(TSkinPart::spObjects,
                       [&](TSeSkinSource& source) { vt::ChangeAllFonts(source, chosen); });
 }
@@ -267,10 +309,15 @@ void TfrmMain::ReplaceColor() {
 
 void TfrmMain::RemoveDuplicateImages() {
   if (FDocument->Source().Bitmaps().Count() == 0) return;
-  int removed = 0;
-  FDocument->EditSkin(TSkinPart::spImages,
-                      [&](TSeSkinSource& source) { removed = vt::RemoveDuplicateImages(source); });
-  ShowMessage(QString::number(removed) + " images removed.");
+  std::optional<int> removed;
+  {
+    TImageWorkProgress progress("Removing duplicate images...", this);
+    FDocument->TryEditSkin(TSkinPart::spImages, [&](TSeSkinSource& source) {
+      removed = vt::RemoveDuplicateImages(source, progress.Callback());
+      return removed.has_value();
+    });
+  }
+  if (removed) ShowMessage(QString::number(*removed) + " images removed.");
 }
 
 void TfrmMain::PackImages() {
@@ -282,14 +329,21 @@ void TfrmMain::PackImages() {
   } catch (const std::exception& e) {
     return ShowErrorReport(e.what());
   }
-  // Only a packing that fits changes the skin.
-  if (!PlaceImages(FDocument->Source().Bitmaps(), width, height))
-    return ShowMessage("Error optimization");
+  // Only a packing that fits and is not cancelled changes the skin.
   TteBitmap* packed = nullptr;
-  FDocument->EditSkin(TSkinPart::spImages, [&](TSeSkinSource& source) {
-    packed = vt::PackImages(source, width, height);
-  });
-  SelectImage(packed);
+  bool cancelled = false;
+  {
+    TImageWorkProgress progress("Packing the images into one...", this);
+    FDocument->TryEditSkin(TSkinPart::spImages, [&](TSeSkinSource& source) {
+      packed = vt::PackImages(source, width, height, progress.Callback());
+      return packed != nullptr;
+    });
+    cancelled = progress.Cancelled();
+  }
+  if (packed)
+    SelectImage(packed);
+  else if (!cancelled)
+    ShowMessage("Error optimization");
 }
 
 }  // namespace vt

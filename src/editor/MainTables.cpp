@@ -12,6 +12,7 @@
 
 #include "editor/main.h"
 #include "editor/pickcolor.h"
+#include "rtl/AnsiText.h"
 #include "skin/se_skinfilters.h"
 #include "skin/se_skinsource.h"
 
@@ -81,7 +82,7 @@ class TTableRowDelegate : public QStyledItemDelegate {
     painter.setFont(font.ToQFont());
     painter.setPen(ToQColor(font.GetColor()));
     painter.drawText(rect, Qt::AlignVCenter | Qt::TextSingleLine,
-                     "  " + QString::fromStdString(font.GetName()));
+                     "  " + AnsiToQString(font.GetName()));
   }
 
   const TSkinDocument& FDocument;
@@ -194,9 +195,11 @@ void TfrmMain::ChangeThemeFont() {
   if (row < 0) return;
   const std::optional<QFont> font = AskFont(FDocument->Source().Fonts().Font(row).ToQFont());
   if (!font) return;
+  const std::optional<std::string> name = StoredFontName(*font);
+  if (!name) return;
   FDocument->EditSkin(TSkinPart::spTables, [&](TSeSkinSource& source) {
     TFont& entry = source.Fonts().Font(row);
-    entry.SetName(font->family().toStdString());
+    entry.SetName(*name);
     if (font->pointSize() > 0) entry.SetSize(font->pointSize());
     TFontStyles style;
     if (font->bold()) style.Include(TFontStyle::fsBold);

@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 
+#include "rtl/AnsiText.h"
 #include "skin/se_skinsource.h"
 #include "skin/theme_se3objects.h"
 
@@ -11,11 +12,6 @@ namespace {
 
 constexpr int kKindRole = Qt::UserRole;
 constexpr int kDataRole = Qt::UserRole + 1;
-
-// Skin texts are 8-bit; Latin-1 shows every byte as one character.
-QString SkinText(const std::string& text) {
-  return QString::fromLatin1(text.data(), qsizetype(text.size()));
-}
 
 }  // namespace
 
@@ -44,7 +40,7 @@ QTreeWidgetItem* TObjectTree::AddNode(QTreeWidgetItem* parent, const QString& ca
 
 void TObjectTree::AddObjectNodes(QTreeWidgetItem* parent, TSeSkinObject& object) {
   QTreeWidgetItem* item =
-      AddNode(parent, SkinText(object.GetName()), TTreeNodeKind::tnObject, &object);
+      AddNode(parent, AnsiToQString(object.GetName()), TTreeNodeKind::tnObject, &object);
   if (&object == FDocument.Selected()) FNodeToSelect = item;
   for (int i = 0; i < object.ChildCount(); ++i) AddObjectNodes(item, *object.Children(i));
 }
@@ -62,16 +58,33 @@ void TObjectTree::Rebuild() {
   QTreeWidgetItem* images = AddNode(nullptr, "Images", TTreeNodeKind::tnImages, nullptr);
   for (int i = 0; i < source.Bitmaps().Count(); ++i) {
     TteBitmap* image = source.Bitmaps().Bitmaps(i);
-    QTreeWidgetItem* item = AddNode(images, SkinText(image->Name()), TTreeNodeKind::tnImage, image);
+    QTreeWidgetItem* item =
+        AddNode(images, AnsiToQString(image->Name()), TTreeNodeKind::tnImage, image);
     if (image == FDocument.SelectedImage()) FNodeToSelect = item;
   }
   AddNode(nullptr, "Fonts", TTreeNodeKind::tnFonts, nullptr);
   AddNode(nullptr, "Colors", TTreeNodeKind::tnColors, nullptr);
   AddNode(nullptr, "SysColors", TTreeNodeKind::tnSysColors, nullptr);
+  for (int i = 0; i < topLevelItemCount(); ++i) ApplyFilter(topLevelItem(i));
   expandAll();
   if (FNodeToSelect) setCurrentItem(FNodeToSelect);
   setUpdatesEnabled(true);
   FUpdatingTree = false;
+}
+
+void TObjectTree::SetFilter(const QString& text) {
+  FFilter = text;
+  for (int i = 0; i < topLevelItemCount(); ++i) ApplyFilter(topLevelItem(i));
+}
+
+// True when the node or one below it matches: an ancestor stays in sight so that the
+// designer sees where a match lives.
+bool TObjectTree::ApplyFilter(QTreeWidgetItem* item) {
+  bool below = false;
+  for (int i = 0; i < item->childCount(); ++i) below = ApplyFilter(item->child(i)) || below;
+  const bool shown = below || item->text(0).contains(FFilter, Qt::CaseInsensitive);
+  item->setHidden(!shown);
+  return shown;
 }
 
 QTreeWidgetItem* TObjectTree::ItemOf(const TSeSkinObject* object) const {

@@ -27,6 +27,10 @@ class TObjectTree : public QTreeWidget {
   explicit TObjectTree(TSkinDocument& document, QWidget* parent = nullptr);
 
   void Rebuild();
+  // Shows only the nodes whose caption holds `text` (ignoring case) and their ancestors;
+  // every node when it is empty. Rebuilds keep it.
+  void SetFilter(const QString& text);
+  const QString& Filter() const { return FFilter; }
   // The node showing `object`, or nullptr (tests click on it).
   QTreeWidgetItem* ItemOf(const TSeSkinObject* object) const;
   static TTreeNodeKind KindOf(const QTreeWidgetItem* item);
@@ -42,10 +46,12 @@ class TObjectTree : public QTreeWidget {
                            const void* data);
   void AddObjectNodes(QTreeWidgetItem* parent, TSeSkinObject& object);
   void CurrentChanged(QTreeWidgetItem* item);
+  bool ApplyFilter(QTreeWidgetItem* item);
 
   TSkinDocument& FDocument;
   bool FUpdatingTree = false;
   QTreeWidgetItem* FNodeToSelect = nullptr;
+  QString FFilter;
 };
 
 }  // namespace vt

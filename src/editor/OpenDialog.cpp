@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "rtl/AnsiText.h"
 #include "skin/se_skinfilters.h"
 #include "skin/se_skinpreview.h"
 #include "skin/se_skinsource.h"
@@ -14,10 +15,6 @@
 namespace vt {
 
 namespace {
-
-QString SkinText(const std::string& text) {
-  return QString::fromLatin1(text.data(), qsizetype(text.size()));
-}
 
 QString QtFilterEntry(QString caption, QString patterns) {
   // The caption may already name its patterns in brackets; Qt reads patterns from there.
@@ -91,8 +88,8 @@ void TTeOpenThemeDialog::ShowPreview(const QString& fileName) {
   if (thumbnail.height() > kThumbnailHeight)  // a tall form
     thumbnail = thumbnail.scaledToHeight(kThumbnailHeight, Qt::SmoothTransformation);
   if (!thumbnail.isNull()) FThumbnail->setPixmap(QPixmap::fromImage(thumbnail));
-  FDetails->setText("Name: " + SkinText(source.GetSkinName()) + "\nAuthor: " +
-                    SkinText(source.GetAuthor()) + "\nVariant: " + VariantOf(fileName));
+  FDetails->setText("Name: " + AnsiToQString(source.GetSkinName()) + "\nAuthor: " +
+                    AnsiToQString(source.GetAuthor()) + "\nVariant: " + VariantOf(fileName));
 }
 
 }  // namespace vt

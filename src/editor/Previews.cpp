@@ -7,6 +7,7 @@
 #include "editor/EmptyForm.h"
 #include "editor/TestForm.h"
 
+#include "rtl/AnsiText.h"
 #include "theme/te_thememanager.h"
 
 namespace vt {
@@ -16,10 +17,6 @@ namespace {
 TPreviewRunner& CurrentRunner() {
   static TPreviewRunner runner;
   return runner;
-}
-
-QString SkinText(const std::string& text) {
-  return QString::fromLatin1(text.data(), qsizetype(text.size()));
 }
 
 // Closes the preview's own event loop when the window closes.
@@ -45,7 +42,7 @@ std::unique_ptr<TfrmPreviewBase> MakePreviewForm(const QString& skinFile, TPrevi
 void ShowPreviewWindow(QWidget* owner, const QString& skinFile, TPreviewKind kind) {
   std::unique_ptr<TfrmPreviewBase> form = MakePreviewForm(skinFile, kind);
   if (const TteTheme* theme = CurrentTheme())
-    form->setWindowTitle(SkinText(theme->GetName()) + " - test");
+    form->setWindowTitle(AnsiToQString(theme->GetName()) + " - test");
   if (owner) form->setWindowIcon(owner->windowIcon());
   form->setWindowModality(Qt::ApplicationModal);
   QEventLoop loop;

@@ -289,7 +289,14 @@ TSeSkinObject* TSkinDocument::InsertPasted(std::unique_ptr<TSeSkinObject> object
 }
 
 void TSkinDocument::EditSkin(TSkinPart part, const std::function<void(TSeSkinSource&)>& edit) {
-  edit(*FSkinSource);
+  TryEditSkin(part, [&edit](TSeSkinSource& source) {
+    edit(source);
+    return true;
+  });
+}
+
+bool TSkinDocument::TryEditSkin(TSkinPart part, const std::function<bool(TSeSkinSource&)>& edit) {
+  if (!edit(*FSkinSource)) return false;
   switch (part) {
     case TSkinPart::spImages:
       // The selected image may be among those the change freed.
@@ -304,6 +311,7 @@ void TSkinDocument::EditSkin(TSkinPart part, const std::function<void(TSeSkinSou
       break;
   }
   SetModified(true);
+  return true;
 }
 
 // ---- Images -------------------------------------------------------------------------

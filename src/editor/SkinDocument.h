@@ -102,6 +102,10 @@ class TSkinDocument : public QObject {
   // Runs a change of the whole skin (the maintenance commands, the theme tables) and
   // announces it; the document is then modified.
   void EditSkin(TSkinPart part, const std::function<void(TSeSkinSource&)>& edit);
+  // The same for a change that may not happen (cancelled, or nothing to do): `edit`
+  // answers whether it changed the skin, and only then is the change announced and the
+  // document modified.
+  bool TryEditSkin(TSkinPart part, const std::function<bool(TSeSkinSource&)>& edit);
 
   // ---- Images
   // Appends the image; it becomes the selected image.

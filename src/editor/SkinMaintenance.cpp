@@ -116,6 +116,30 @@ class TPackingArea {
   std::vector<int64_t> FSums;
 };
 
+bool Report(const TProgress& progress, int done, int total) {
+  return !progress || progress(done, total);
+}
+
+// PlaceImages, telling `placed` after each image; nothing when it answers false.
+std::optional<std::vector<TPoint>> PlaceImagesStepping(const TteBitmapList& bitmaps, int width,
+                                                       int height,
+                                                       const std::function<bool(int)>& placed) {
+  if (bitmaps.Count() == 0 || width <= 0 || height <= 0) return std::nullopt;
+  // The table of the area holds (width + 1) x (height + 1) sums of eight bytes.
+  if (int64_t{width} * height > (int64_t{1} << 26)) return std::nullopt;
+  TPackingArea area(width, height);
+  std::vector<TPoint> places;
+  for (int i = 0; i < bitmaps.Count(); ++i) {
+    const TteBitmap& image = *bitmaps.Bitmaps(i);
+    const std::optional<TPoint> place = area.FirstFreePlace(image.Width(), image.Height());
+    if (!place) return std::nullopt;
+    area.Take(*place, image.Width(), image.Height());
+    places.push_back(*place);
+    if (!placed(i + 1)) return std::nullopt;
+  }
+  return places;
+}
+
 // A link's rectangle comes from the file and may lie anywhere: the move saturates
 // instead of overflowing.
 int32_t MovedCoordinate(int32_t value, int32_t offset) {
@@ -151,18 +175,23 @@ int ReplaceColor(TSeSkinSource& source, const std::string& from, TColor to) {
   return count;
 }
 
-int RemoveDuplicateImages(TSeSkinSource& source) {
+std::optional<int> RemoveDuplicateImages(TSeSkinSource& source, const TProgress& progress) {
   TteBitmapList& bitmaps = source.Bitmaps();
+  // The duplicates are found first and removed only when the search was not cancelled.
+  std::vector<bool> duplicate(static_cast<size_t>(bitmaps.Count()), false);
+  for (int i = 0; i < bitmaps.Count(); ++i) {
+    if (!duplicate[i])
+      for (int j = i + 1; j < bitmaps.Count(); ++j)
+        duplicate[j] =
+            duplicate[j] || SameText(bitmaps.Bitmaps(i)->Name(), bitmaps.Bitmaps(j)->Name());
+    if (!Report(progress, i + 1, bitmaps.Count())) return std::nullopt;
+  }
   int removed = 0;
-  for (int i = 0; i < bitmaps.Count(); ++i)
-    for (int j = i + 1; j < bitmaps.Count();) {
-      if (SameText(bitmaps.Bitmaps(i)->Name(), bitmaps.Bitmaps(j)->Name())) {
-        // The links let go of it below, before anything paints again.
-        std::unique_ptr<TteBitmap> duplicate(bitmaps.Extract(j));
-        ++removed;
-      } else {
-        ++j;
-      }
+  for (int i = bitmaps.Count() - 1; i >= 0; --i)
+    if (duplicate[i]) {
+      // The links let go of it below, before anything paints again.
+      std::unique_ptr<TteBitmap> freed(bitmaps.Extract(i));
+      ++removed;
     }
   ResolveAllLinks(source);
   return removed;
@@ -170,24 +199,15 @@ int RemoveDuplicateImages(TSeSkinSource& source) {
 
 std::optional<std::vector<TPoint>> PlaceImages(const TteBitmapList& bitmaps, int width,
                                                int height) {
-  if (bitmaps.Count() == 0 || width <= 0 || height <= 0) return std::nullopt;
-  // The table of the area holds (width + 1) x (height + 1) sums of eight bytes.
-  if (int64_t{width} * height > (int64_t{1} << 26)) return std::nullopt;
-  TPackingArea area(width, height);
-  std::vector<TPoint> places;
-  for (int i = 0; i < bitmaps.Count(); ++i) {
-    const TteBitmap& image = *bitmaps.Bitmaps(i);
-    const std::optional<TPoint> place = area.FirstFreePlace(image.Width(), image.Height());
-    if (!place) return std::nullopt;
-    area.Take(*place, image.Width(), image.Height());
-    places.push_back(*place);
-  }
-  return places;
+  return PlaceImagesStepping(bitmaps, width, height, [](int) { return true; });
 }
 
-TteBitmap* PackImages(TSeSkinSource& source, int width, int height) {
+TteBitmap* PackImages(TSeSkinSource& source, int width, int height, const TProgress& progress) {
   TteBitmapList& bitmaps = source.Bitmaps();
-  const std::optional<std::vector<TPoint>> found = PlaceImages(bitmaps, width, height);
+  // Placing and copying take a step per image each.
+  const int steps = 2 * bitmaps.Count();
+  const std::optional<std::vector<TPoint>> found = PlaceImagesStepping(
+      bitmaps, width, height, [&](int placed) { return Report(progress, placed, steps); });
   if (!found) return nullptr;
   const std::vector<TPoint>& places = *found;
   auto packed = std::make_unique<TteBitmap>();
@@ -205,6 +225,8 @@ TteBitmap* PackImages(TSeSkinSource& source, int width, int height) {
       std::copy_n(image.ScanLine(y), image.Width(),
                   packed->ScanLine(places[i].Y + y) + places[i].X);
     placeOf.emplace(image.Name(), places[i]);
+    // Nothing of the skin has changed yet: a cancel frees the packed image only.
+    if (!Report(progress, bitmaps.Count() + i + 1, steps)) return nullptr;
   }
   ForEachObject(source, [&placeOf](TSeSkinObject& object) {
     for (TteBitmapLink* link : LinksOf(object)) {

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "editor/PictureFile.h"
+#include "rtl/AnsiText.h"
 #include "skin/te_bitmapcollection.h"
 
 namespace vt {
@@ -65,7 +66,7 @@ class TGalleryModel : public QAbstractTableModel {
     if (role == Qt::DecorationRole) return image->ToImage();
     if (role == Qt::ToolTipRole)
       return QStringLiteral("%1 (%2 x %3)")
-          .arg(QString::fromStdString(image->Name()))
+          .arg(AnsiToQString(image->Name()))
           .arg(image->Width())
           .arg(image->Height());
     return {};

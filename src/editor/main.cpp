@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -18,13 +19,16 @@
 #include "editor/ObjectTree.h"
 #include "editor/OpenDialog.h"
 #include "editor/Previews.h"
+#include "editor/ProblemsPanel.h"
 #include "editor/WorkArea.h"
 #include "editor/about.h"
 #include "inspector/ErrorReport.h"
 #include "inspector/ZPropLst.h"
 #include "inspector/ZSkinProps.h"
+#include "rtl/AnsiText.h"
 #include "rtl/Graphics.h"
 #include "skin/se_skinfilters.h"
+#include "skin/se_skinpreview.h"
 #include "skin/se_skinrecords.h"
 #include "skin/se_skinsource.h"
 #include "skin/theme_se3objects.h"
@@ -34,10 +38,6 @@
 namespace vt {
 
 namespace {
-
-QString SkinText(const std::string& text) {
-  return QString::fromLatin1(text.data(), qsizetype(text.size()));
-}
 
 // Caption panels: bold white Tahoma on the button-shadow colour.
 QLabel* CaptionPanel(const char* name, const QString& text) {
@@ -58,6 +58,25 @@ QLabel* CaptionPanel(const char* name, const QString& text) {
 QWidget* Named(QWidget* widget, const char* name) {
   widget->setObjectName(name);
   return widget;
+}
+
+// How deep the inspector's filter looks into nested properties for a match. Fonts and
+// similar values nest one level; the limit keeps a cycle of object properties finite.
+constexpr int kFilterDepth = 3;
+
+bool NameHolds(const std::string& name, const QString& text) {
+  return AnsiToQString(name).contains(text, Qt::CaseInsensitive);
+}
+
+bool PropertyOrNestedHolds(const TPropertyRef& prop, const QString& text, int depth) {
+  if (NameHolds(prop->GetName(), text)) return true;
+  if (depth == 0 || !prop->GetAttributes().Contains(TPropertyAttribute::paSubProperties))
+    return false;
+  bool found = false;
+  prop->GetProperties([&](const TPropertyRef& sub) {
+    found = found || PropertyOrNestedHolds(sub, text, depth - 1);
+  });
+  return found;
 }
 
 QString DefaultExtension() {
@@ -139,6 +158,38 @@ void TfrmMain::BuildLayout() {
   splitter->setSizes({220, 620, 260});
   column->addWidget(splitter, 1);
   setCentralWidget(central);
+  BuildProblemsPanel();
+}
+
+void TfrmMain::BuildProblemsPanel() {
+  FProblems = new TProblemsPanel(*FDocument, this);
+  FProblems->setAllowedAreas(Qt::BottomDockWidgetArea | Qt::TopDockWidgetArea);
+  addDockWidget(Qt::BottomDockWidgetArea, FProblems);
+  FProblems->hide();
+  connect(FProblems, &TProblemsPanel::ObjectPicked, this, [this](const std::string& path) {
+    if (TSeSkinObject* object = FindSkinObjectByPath(FDocument->Source(), path))
+      SelectObject(object);
+  });
+  connect(FProblems, &TProblemsPanel::ImagePicked, this,
+          [this](const std::string& name, int index) { SelectImageNamed(name, index); });
+}
+
+// Of several images of one name, the lint's line concerns a later one: its place picks it
+// while the list is still as the lint saw it.
+void TfrmMain::SelectImageNamed(const std::string& name, int index) {
+  TteBitmapList& bitmaps = FDocument->Source().Bitmaps();
+  TteBitmap* image = index >= 0 && index < bitmaps.Count() && bitmaps.Bitmaps(index)->Name() == name
+                         ? bitmaps.Bitmaps(index)
+                         : bitmaps.GetBitmapByName(name);
+  if (image) SelectImage(image);
+}
+
+QLineEdit* TfrmMain::BuildFilterBox(const char* name) {
+  auto* box = new QLineEdit;
+  box->setObjectName(name);
+  box->setPlaceholderText("Filter");
+  box->setClearButtonEnabled(true);
+  return box;
 }
 
 QWidget* TfrmMain::BuildTopPanel() {
@@ -231,7 +282,10 @@ QWidget* TfrmMain::BuildLeftPanel() {
     captionRow->addWidget(button);
   }
   column->addLayout(captionRow);
+  FTreeFilter = BuildFilterBox("TreeFilter");
+  column->addWidget(FTreeFilter);
   FSkinTree = new TObjectTree(*FDocument);
+  connect(FTreeFilter, &QLineEdit::textChanged, FSkinTree, &TObjectTree::SetFilter);
   column->addWidget(FSkinTree, 1);
   auto* charsetRow = new QHBoxLayout;
   FCharsetBox = new QComboBox;
@@ -292,6 +346,8 @@ QWidget* TfrmMain::BuildRightPanel() {
   formRow->addWidget(FFormLabel);
   formRow->addWidget(FClassLabel, 1);
   column->addLayout(formRow);
+  FInspectorFilter = BuildFilterBox("InspectorFilter");
+  column->addWidget(FInspectorFilter);
   auto* panel7 = Named(new QWidget, "Panel7");
   auto* inspectorLayout = new QVBoxLayout(panel7);
   inspectorLayout->setContentsMargins(0, 0, 0, 0);
@@ -299,6 +355,10 @@ QWidget* TfrmMain::BuildRightPanel() {
   FInspector->setObjectName("FInspector");
   inspectorLayout->addWidget(FInspector);
   column->addWidget(panel7, 1);
+  FInspector->RowFilter = [this](const std::string& parentPath, const TPropertyRef& prop) {
+    return InspectorShows(parentPath, prop);
+  };
+  connect(FInspectorFilter, &QLineEdit::textChanged, this, [this] { FInspector->Refilter(); });
   // Every write of the inspector goes through the document: a state before it, the news
   // after it.
   FInspector->OnChanging = [this](TZPropList*, bool&) { FDocument->PropertyChanging(); };
@@ -308,6 +368,15 @@ QWidget* TfrmMain::BuildRightPanel() {
     FInspectorWriting = false;
   };
   return right;
+}
+
+// A row is shown when its name holds the filter text, when a property nested in it does
+// (so that the designer can open it to the match), or when an ancestor's name holds it (the
+// designer opened a matching row to see what it holds).
+bool TfrmMain::InspectorShows(const std::string& parentPath, const TPropertyRef& prop) const {
+  const QString text = FInspectorFilter->text();
+  if (text.isEmpty() || NameHolds(parentPath, text)) return true;
+  return PropertyOrNestedHolds(prop, text, kFilterDepth);
 }
 
 // ---- Document commands --------------------------------------------------------------
@@ -471,9 +540,9 @@ void TfrmMain::SelectObject(TSeSkinObject* object) {
 void TfrmMain::SelectionChanged() {
   if (!FInspectorWriting && FInspector->CurObj() != FDocument->Selected()) ShowInspectorObject();
   if (TSeSkinObject* selected = FDocument->Selected()) {
-    FFormLabel->setText(SkinText(selected->GetName()) + ": ");
+    FFormLabel->setText(AnsiToQString(selected->GetName()) + ": ");
     FClassLabel->setText(QString::fromStdString(selected->ClassInfo().Name) + ";");
-    FTreeCaption->setText(" Objects Tree - " + SkinText(selected->GetName()));
+    FTreeCaption->setText(" Objects Tree - " + AnsiToQString(selected->GetName()));
   } else if (!FDocument->SelectedImage()) {
     FTreeCaption->setText(" Objects Tree - Skin Source");
   }

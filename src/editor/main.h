@@ -13,10 +13,12 @@
 #include <optional>
 
 #include "editor/SkinDocument.h"
+#include "inspector/ZPropEdit.h"
 #include "rtl/Graphics.h"
 
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QScrollArea;
 class QStackedWidget;
@@ -26,6 +28,7 @@ class QToolBar;
 namespace vt {
 
 class TObjectTree;
+class TProblemsPanel;
 class TWorkArea;
 class TZPropList;
 class TfrmAbout;
@@ -45,6 +48,7 @@ class TfrmMain : public QMainWindow {
   TZPropList& Inspector() { return *FInspector; }
   TWorkArea& WorkArea() { return *FWorkArea; }
   TObjectTree& SkinTree() { return *FSkinTree; }
+  TProblemsPanel& Problems() { return *FProblems; }
   // The temporary preview skin, in a folder of this process's own.
   QString TempSkinFile() const;
 
@@ -109,6 +113,9 @@ class TfrmMain : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // The font's family as the skins store it; nothing, after telling the designer, when
+  // 8-bit text cannot hold its name.
+  static std::optional<std::string> StoredFontName(const QFont& font);
   // Layout (main.cpp)
   void BuildLayout();
   QWidget* BuildTopPanel();
@@ -116,6 +123,10 @@ class TfrmMain : public QMainWindow {
   QWidget* BuildCentre();
   QWidget* BuildRightPanel();
   QWidget* BuildSecretPanel();
+  void BuildProblemsPanel();
+  void SelectImageNamed(const std::string& name, int index);
+  QLineEdit* BuildFilterBox(const char* name);
+  bool InspectorShows(const std::string& parentPath, const TPropertyRef& prop) const;
   QWidget* BuildImagesPanel();
   QWidget* BuildMaintenanceControls();
   QWidget* BuildTablePanel(TCentrePanel panel);
@@ -144,6 +155,9 @@ class TfrmMain : public QMainWindow {
   TZPropList* FInspector = nullptr;
   TObjectTree* FSkinTree = nullptr;
   TWorkArea* FWorkArea = nullptr;
+  TProblemsPanel* FProblems = nullptr;
+  QLineEdit* FTreeFilter = nullptr;
+  QLineEdit* FInspectorFilter = nullptr;
   TfrmAbout* FAbout = nullptr;
   QScrollArea* FWorkScroll = nullptr;
   QStackedWidget* FCentre = nullptr;

@@ -104,6 +104,7 @@ TZPropList::~TZPropList() {
   OnChanging = nullptr;
   OnAdvancedChange = nullptr;
   OnChange = nullptr;
+  RowFilter = nullptr;
   FEdit->Button()->CloseUp(false);
   SetCurObj(nullptr);
   FRows.clear();
@@ -124,6 +125,10 @@ void TZPropList::SetIntegralHeight(bool value) {
 
 void TZPropList::SetFilter(TDesignKinds value) {
   FFilter = value;
+  BuildRows(FCurrent >= 0 ? RowPath(FCurrent) : std::string());
+}
+
+void TZPropList::Refilter() {
   BuildRows(FCurrent >= 0 ? RowPath(FCurrent) : std::string());
 }
 
@@ -194,6 +199,7 @@ void TZPropList::BuildRows(const std::string& selectedPath) {
   if (FCurObj) {
     FNestingLevel = 0;
     FInsertIndex = 0;
+    FParentPath.clear();
     GetComponentProperties(CreateSelectionList(FCurObj), FFilter, FDesigner,
                            [this](const TPropertyRef& prop) { AddRow(prop); });
   }
@@ -204,6 +210,7 @@ void TZPropList::BuildRows(const std::string& selectedPath) {
 }
 
 void TZPropList::AddRow(const TPropertyRef& prop) {
+  if (RowFilter && !RowFilter(FParentPath, prop)) return;
   TZEditor row{prop, FNestingLevel, prop->GetAttributes().Contains(paSubProperties), false};
   FRows.insert(FRows.begin() + FInsertIndex, std::move(row));
   ++FInsertIndex;
@@ -237,6 +244,7 @@ int TZPropList::Expand(int index) {
   const int before = RowCount();
   FNestingLevel = FRows[index].Level + 1;
   FInsertIndex = index + 1;
+  FParentPath = RowPath(index);
   const TPropertyRef prop = FRows[index].Prop;
   prop->GetProperties([this](const TPropertyRef& sub) { AddRow(sub); });
   FRows[index].Expanded = true;

@@ -202,6 +202,12 @@ class TZPropList : public QAbstractScrollArea {
   TChangingEvent OnChanging;
   TChangeEvent OnAdvancedChange;
   TNotifyEvent OnChange;
+  // Which properties the host lets the list show: asked for each row as the list builds
+  // or expands rows, with the path of the row it goes under ("" at the top, "Font" for
+  // its nested rows). Every row is shown while it is empty.
+  std::function<bool(const std::string& parentPath, const TPropertyRef& prop)> RowFilter;
+  // Builds the rows again through RowFilter, keeping the selected row where it stays.
+  void Refilter();
 
   // ---- Rows
   int RowCount() const { return static_cast<int>(FRows.size()); }
@@ -307,6 +313,7 @@ class TZPropList : public QAbstractScrollArea {
   int FRowHeight = 0;
   int FNestingLevel = 0;
   int FInsertIndex = 0;
+  std::string FParentPath;  // of the rows being added
   TZInplaceEdit* FEdit = nullptr;
   TDesignerRef FDesigner;
   bool FDestroying = false;

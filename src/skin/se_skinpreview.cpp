@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "rtl/AnsiText.h"
 #include "rtl/Canvas.h"
 
 namespace vt {
@@ -153,7 +154,7 @@ QImage RenderSkinThumbnail(const TSeSkinSource& source, int side) {
       side >= kMinThumbnailPaintSide ? target : ThumbnailSize(formSize, kMinThumbnailPaintSide);
   TSkinObjectPose pose;
   pose.Active = true;
-  pose.Text = QString::fromLatin1(source.GetSkinName().c_str());
+  pose.Text = AnsiToQString(source.GetSkinName());
   PoseSkinObject(*copy, painted, pose);
   const QImage picture = RenderSkinObject(*copy, false);
   if (painted == target) return picture;

@@ -1,7 +1,9 @@
 #include "te_export.h"
 
 #include <QBuffer>
+#include <QFile>
 
+#include "rtl/AnsiText.h"
 #include "rtl/FileOutput.h"
 #include "skin/te_png.h"
 
@@ -12,11 +14,16 @@ std::string ExportFolderText(std::string folder) {
   return folder;
 }
 
+std::string ExportedName(const std::string& name) {
+  return QFile::encodeName(AnsiToQString(name)).toStdString();
+}
+
 std::string ExportNameProblem(const std::string& name) {
+  const std::string shown = ExportedName(name);
   if (name.empty()) return "the image has no name";
-  if (name == "." || name == "..") return "the name \"" + name + "\" would leave the folder";
+  if (name == "." || name == "..") return "the name \"" + shown + "\" would leave the folder";
   if (name.find('/') != std::string::npos)
-    return "the name \"" + name + "\" contains \"/\" and would leave the folder";
+    return "the name \"" + shown + "\" contains \"/\" and would leave the folder";
   if (name.find('\0') != std::string::npos) return "the name contains a NUL character";
   return {};
 }
@@ -56,13 +63,14 @@ int ExportBitmaps(const TteBitmapList& bitmaps, const std::string& folder,
       continue;
     }
     const bool alpha = bitmap.AlphaFlag();
-    const std::string fileName = base + bitmap.Name() + (alpha ? ".png" : ".bmp");
+    const std::string name = ExportedName(bitmap.Name());
+    const std::string fileName = base + name + (alpha ? ".png" : ".bmp");
     if (alpha)
       SavePngFile(ExportPicture(bitmap), fileName, TPngAlpha::WithAlpha);
     else
       SaveBmp(ExportPicture(bitmap), fileName);
     ++written;
-    if (callbacks.Saved) callbacks.Saved("Bitmap " + bitmap.Name() + " saved as " + fileName);
+    if (callbacks.Saved) callbacks.Saved("Bitmap " + name + " saved as " + fileName);
   }
   return written;
 }

@@ -10,6 +10,10 @@
 
 namespace vt {
 
+// Folders, file names and the lines below are in the file system's encoding (UTF-8), as
+// QString::toStdString and QFile::encodeName give them; image names, stored as the skins'
+// 8-bit text, are converted to it, so that "Caf\xE9" is written as "Café.bmp".
+
 // The folder as the export shows it: with a trailing "/".
 std::string ExportFolderText(std::string folder);
 
@@ -17,6 +21,9 @@ std::string ExportFolderText(std::string folder);
 // reason. Names that would leave the folder ("..", anything with "/") or that no file
 // system accepts (empty, NUL) are refused.
 std::string ExportNameProblem(const std::string& name);
+
+// The file name, without extension, that an image of this stored name is exported as.
+std::string ExportedName(const std::string& name);
 
 struct TExportCallbacks {
   // After each written file: "Bitmap NAME saved as FILE".

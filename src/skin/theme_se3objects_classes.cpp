@@ -9,6 +9,7 @@
 #include <optional>
 #include <span>
 
+#include "rtl/AnsiText.h"
 #include "skin/theme_se3objects.h"
 #include "skin/theme_se3objects_support.h"
 
@@ -1214,7 +1215,7 @@ void TSeLinkSkinObject::Draw(TCanvas& canvas, const TRect& clip) {
     canvas.FrameRect(BoundsRect(), clBlack);
     canvas.Font().Assign(*FFont);
     TRect textRect = BoundsRect();
-    canvas.DrawText(QString::fromLatin1(FLinkControl.c_str()), textRect,
+    canvas.DrawText(AnsiToQString(FLinkControl), textRect,
                     dtCenter | dtVCenter | dtSingleLine | dtNoPrefix);
   }
   PaintChildren(canvas, clip);

@@ -36,14 +36,16 @@ void AddObjectProblem(TProblems& problems, TSkinProblemSeverity severity, std::s
 void LintImages(const TteBitmapList& bitmaps, TProblems& problems) {
   for (int i = 0; i < bitmaps.Count(); ++i) {
     const TteBitmap& bitmap = *bitmaps.Bitmaps(i);
-    if (bitmap.Empty()) problems.push_back({kError, "the image has no pixels", {}, bitmap.Name()});
+    if (bitmap.Empty())
+      problems.push_back({kError, "the image has no pixels", {}, bitmap.Name(), i});
     for (int j = 0; j < i; ++j)
       if (SameText(bitmaps.Bitmaps(j)->Name(), bitmap.Name())) {
         problems.push_back({kError,
                             "images " + std::to_string(j + 1) + " and " + std::to_string(i + 1) +
                                 " share this name; links always find the first",
                             {},
-                            bitmap.Name()});
+                            bitmap.Name(),
+                            i});
         break;
       }
   }

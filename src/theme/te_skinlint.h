@@ -29,6 +29,7 @@ struct TSkinProblem {
   std::string Message;     // one sentence, without the place
   std::string ObjectPath;  // "Form/Caption/Close" (names from the top-level object), or empty
   std::string ImageName;   // the image concerned, or empty
+  int ImageIndex = -1;     // its place in the image list (names may repeat), or -1
   // Where the problem is, as text: the object path, `image "name"`, or empty for the skin.
   std::string Where() const;
 };

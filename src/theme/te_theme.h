@@ -388,6 +388,8 @@ class TteTheme : public TPersistent {
   virtual TRect MenuGetClientRect(uint8_t kind, const TRect& rect, const std::string& objectName);
   virtual void MenuDrawItem(TCanvas& canvas, uint8_t kind, const TtePartInfo& info,
                             const std::string& objectName);
+  // The size an item is designed at; an empty size when the theme does not say.
+  virtual QSize MenuGetItemSize(uint8_t kind, const std::string& objectName);
   virtual void MenuDrawSeparator(TCanvas& canvas, uint8_t kind, const TtePartInfo& info,
                                  const std::string& objectName);
   virtual void MenuDrawScrollButton(TCanvas& canvas, uint8_t kind, const TtePartInfo& info,
@@ -454,6 +456,8 @@ class TteTheme : public TPersistent {
                           const std::string& objectName);
   virtual TRect TabGetTabClientRect(uint8_t kind, const TtePartInfo& info,
                                     const std::string& objectName);
+  // The size a tab on that side is designed at; an empty size when the theme does not say.
+  virtual QSize TabGetTabSize(uint8_t kind, TteTabPosition position, const std::string& objectName);
   virtual void TabDrawScrollButton(TCanvas& canvas, uint8_t kind, const TtePartInfo& info,
                                    const std::string& objectName);
   virtual QSize TabGetScrollButtonSize(uint8_t kind, const std::string& objectName);

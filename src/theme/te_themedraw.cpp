@@ -619,6 +619,10 @@ TRect TteTheme::MenuGetClientRect(uint8_t kind, const TRect& rect, const std::st
   return kind == kmkPopupMenu ? Inset(rect, 3) : rect;
 }
 
+QSize TteTheme::MenuGetItemSize(uint8_t, const std::string&) {
+  return {};
+}
+
 void TteTheme::MenuDrawItem(TCanvas& canvas, uint8_t, const TtePartInfo& info, const std::string&) {
   const bool lit = info.State == kpsHot || IsHighlightState(info.State);
   FillPlain(canvas, info.Rect, lit ? clHighlight : clMenu);
@@ -823,6 +827,10 @@ void TteTheme::TabDrawTab(TCanvas& canvas, uint8_t, const TtePartInfo& info, con
 
 TRect TteTheme::TabGetTabClientRect(uint8_t, const TtePartInfo& info, const std::string&) {
   return Inset(info.Rect, 3);
+}
+
+QSize TteTheme::TabGetTabSize(uint8_t, TteTabPosition, const std::string&) {
+  return {};
 }
 
 void TteTheme::TabDrawScrollButton(TCanvas& canvas, uint8_t, const TtePartInfo& info,

@@ -390,6 +390,7 @@ class TTeSkinFile : public TteTheme {
   TRect MenuGetClientRect(uint8_t kind, const TRect& rect, const std::string& objectName) override;
   void MenuDrawItem(TCanvas& canvas, uint8_t kind, const TtePartInfo& info,
                     const std::string& objectName) override;
+  QSize MenuGetItemSize(uint8_t kind, const std::string& objectName) override;
   void MenuDrawSeparator(TCanvas& canvas, uint8_t kind, const TtePartInfo& info,
                          const std::string& objectName) override;
   void MenuDrawScrollButton(TCanvas& canvas, uint8_t kind, const TtePartInfo& info,
@@ -453,6 +454,8 @@ class TTeSkinFile : public TteTheme {
                          const std::string& objectName) override;
   void TabDrawTab(TCanvas& canvas, uint8_t kind, const TtePartInfo& info,
                   const std::string& objectName) override;
+  QSize TabGetTabSize(uint8_t kind, TteTabPosition position,
+                      const std::string& objectName) override;
   void TabDrawScrollButton(TCanvas& canvas, uint8_t kind, const TtePartInfo& info,
                            const std::string& objectName) override;
   QSize TabGetScrollButtonSize(uint8_t kind, const std::string& objectName) override;

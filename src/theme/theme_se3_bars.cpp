@@ -44,6 +44,10 @@ void TTeSkinFile::MenuDrawItem(TCanvas& canvas, uint8_t kind, const TtePartInfo&
                SelectedAs(info.State, kpsHot));
 }
 
+QSize TTeSkinFile::MenuGetItemSize(uint8_t kind, const std::string& objectName) {
+  return PartSize(ChoosePart(objectName, MenuEntry(kind), catalogue::kItem)).value_or(QSize());
+}
+
 void TTeSkinFile::MenuDrawSeparator(TCanvas& canvas, uint8_t kind, const TtePartInfo& info,
                                     const std::string& objectName) {
   PaintRequest(canvas, objectName, MenuEntry(kind), catalogue::kSeparator, info.Rect, info.State);
@@ -190,19 +194,30 @@ TRect TTeSkinFile::TabGetClientRect(uint8_t kind, const TRect& rect, TteTabPosit
       .value_or(TteTheme::TabGetClientRect(kind, rect, position, objectName));
 }
 
+namespace {
+// The tab part of a side; a bottom tab is the plain "Tab".
+const TPartNames& TabPartOf(uint8_t position) {
+  switch (position) {
+    case ktpTop:
+      return catalogue::kTabTop;
+    case ktpLeft:
+      return catalogue::kTabLeft;
+    case ktpRight:
+      return catalogue::kTabRight;
+    default:
+      return catalogue::kTab;
+  }
+}
+}  // namespace
+
 void TTeSkinFile::TabDrawTab(TCanvas& canvas, uint8_t, const TtePartInfo& info,
                              const std::string& objectName) {
-  const uint8_t state = SelectedAs(info.State, kpsPressed);
-  switch (info.Part) {
-    case ktpTop:
-      return PaintRequest(canvas, objectName, ceTabs, catalogue::kTabTop, info.Rect, state);
-    case ktpLeft:
-      return PaintRequest(canvas, objectName, ceTabs, catalogue::kTabLeft, info.Rect, state);
-    case ktpRight:
-      return PaintRequest(canvas, objectName, ceTabs, catalogue::kTabRight, info.Rect, state);
-    default:
-      return PaintRequest(canvas, objectName, ceTabs, catalogue::kTab, info.Rect, state);
-  }
+  PaintRequest(canvas, objectName, ceTabs, TabPartOf(info.Part), info.Rect,
+               SelectedAs(info.State, kpsPressed));
+}
+
+QSize TTeSkinFile::TabGetTabSize(uint8_t, TteTabPosition position, const std::string& objectName) {
+  return PartSize(ChoosePart(objectName, ceTabs, TabPartOf(position))).value_or(QSize());
 }
 
 void TTeSkinFile::TabDrawScrollButton(TCanvas& canvas, uint8_t, const TtePartInfo& info,

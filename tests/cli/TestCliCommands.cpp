@@ -1,10 +1,16 @@
-// info, convert, dump and layout, and how every command reports a bad input file.
+// info, convert, dump, layout, check and export, and how every command reports a bad
+// input file.
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <functional>
 
 #include "CliTestUtil.h"
+#include "skin/te_png.h"
+#include "skin/theme_se3objects.h"
+#include "theme/te_catalogue.h"
 
 namespace vt::test {
 namespace {
@@ -26,38 +32,32 @@ QJsonObject FindChild(const QJsonObject& object, const QString& name) {
 TEST_F(CliCommands, InfoShowsVariantStringsImagesObjectsAndTables) {
   const TToolRun run = RunTool({"info", DemoSkin("demo-light")});
   ASSERT_EQ(run.Code, kExitOk) << run.Err.toStdString();
-  EXPECT_TRUE(run.Out.contains("Variant: mskn (Maximum Compressed), tag \"_MCT\""));
-  EXPECT_TRUE(run.Out.contains("Skin name: Veltrane Light\n"));
-  EXPECT_TRUE(run.Out.contains("Images: 28\n"));
-  EXPECT_TRUE(run.Out.contains("\n  form  102x248  key  alpha\n")) << run.Out.toStdString();
-  EXPECT_TRUE(run.Out.contains("\n  grid  92x52  key\n"));
-  EXPECT_TRUE(run.Out.contains("\n  Form  TSeSkinObject  skForm  saNone  at 0,0 size 320x220\n"));
-  EXPECT_TRUE(run.Out.contains(
-      "\n      Caption  TSeActiveBitmap  skCaption  saClient  at 8,4 size 304x24\n"));
-  EXPECT_TRUE(run.Out.contains("\n  EditSelection = $00D46F2E\n"));
-  EXPECT_TRUE(run.Out.contains("\n  clWindowText = $00221E1C\n"));
-  EXPECT_TRUE(run.Out.contains("\n  CaptionTextNormal = Tahoma,8,1,255,255,255,bold\n"));
+  for (const char* line :
+       {"Variant: mskn (Maximum Compressed), tag \"_MCT\"", "Skin name: Veltrane Light\n",
+        "Images: 28\n", "\n  form  102x248  key  alpha\n", "\n  grid  92x52  key\n",
+        "\n  Form  TSeSkinObject  skForm  saNone  at 0,0 size 320x220\n",
+        "\n      Caption  TSeActiveBitmap  skCaption  saClient  at 8,4 size 304x24\n",
+        "\n  EditSelection = $00D46F2E\n", "\n  clWindowText = $00221E1C\n",
+        "\n  CaptionTextNormal = Tahoma,8,1,255,255,255,bold\n"})
+    EXPECT_TRUE(run.Out.contains(line)) << line;
   EXPECT_TRUE(run.Out.endsWith("Warnings: 0\n"));
 }
 
 TEST_F(CliCommands, InfoJsonHoldsTheSameInMachineForm) {
   const QJsonObject info = InfoJson(DemoSkin("demo-dark", "kskn"));
-  EXPECT_EQ(info["variant"], "kskn");
   EXPECT_EQ(info["tag"], "_DCT");
   EXPECT_EQ(info["skinName"], "Veltrane Dark");
-  EXPECT_EQ(info["images"].toArray().size(), 28);
   const QJsonObject firstImage = info["images"].toArray()[0].toObject();
   EXPECT_EQ(firstImage["name"], "form");
   EXPECT_TRUE(firstImage["alpha"].toBool());
-  EXPECT_EQ(info["objects"].toArray().size(), 28);
   const QJsonObject form = info["objects"].toArray()[0].toObject();
   EXPECT_EQ(form["kind"], "skForm");
-  const QJsonObject client = FindChild(form, "Client");
-  EXPECT_EQ(client["align"], "saClient");
-  EXPECT_EQ(client["width"], 312);
-  EXPECT_EQ(info["colors"].toObject().size(), 22);
-  EXPECT_EQ(info["systemColors"].toObject().size(), 26);
-  EXPECT_EQ(info["fonts"].toObject().size(), 66);
+  EXPECT_EQ(FindChild(form, "Client")["width"], 312);
+  const std::pair<const char*, qsizetype> sizes[] = {
+      {"images", 28}, {"objects", 28}, {"colors", 22}, {"systemColors", 26}, {"fonts", 66}};
+  for (const auto& [key, size] : sizes)
+    EXPECT_EQ(info[key].isArray() ? info[key].toArray().size() : info[key].toObject().size(), size)
+        << key;
   EXPECT_EQ(info["warnings"].toArray().size(), 0);
 }
 
@@ -122,23 +122,6 @@ TEST_F(CliCommands, ConvertWritesTheVariantOfTheTargetExtension) {
   EXPECT_EQ(original, converted);
 }
 
-// An unknown extension is a usage error, a missing folder a problem; neither leaves a file.
-TEST_F(CliCommands, ConvertRefusesTargetsItCannotWrite) {
-  const struct {
-    const char* Target;
-    int Code;
-    const char* Message;
-  } cases[] = {{"light.skin", kExitUsage, ": unknown skin file extension \"skin\""},
-               {"no/such/folder/light.mskn", kExitProblem, ": cannot save the skin: "}};
-  for (const auto& c : cases) {
-    const QString target = Dir.filePath(c.Target);
-    const TToolRun run = RunTool({"convert", DemoSkin("demo-light"), target});
-    EXPECT_EQ(run.Code, c.Code) << c.Target;
-    EXPECT_TRUE(run.Err.startsWith("vtskin: " + target + c.Message)) << run.Err.toStdString();
-    EXPECT_FALSE(QFile::exists(target));
-  }
-}
-
 TEST_F(CliCommands, DumpNestsChildrenAndRawKeepsTheStoredText) {
   const TToolRun readable = RunTool({"dump", DemoSkin("demo-light"), "Button"});
   ASSERT_EQ(readable.Code, kExitOk) << readable.Err.toStdString();
@@ -147,32 +130,12 @@ TEST_F(CliCommands, DumpNestsChildrenAndRawKeepsTheStoredText) {
   EXPECT_TRUE(readable.Out.contains("\n    BitmapHot.Name = 'button'\n"));
   EXPECT_TRUE(readable.Out.endsWith("\n  end\nend\n"));
   EXPECT_FALSE(readable.Out.contains("Objects = {"));
-
   const TToolRun raw = RunTool({"dump", DemoSkin("demo-light"), "Button", "--raw"});
-  ASSERT_EQ(raw.Code, kExitOk);
   EXPECT_TRUE(raw.Out.contains("  Objects = {"));
   EXPECT_FALSE(raw.Out.contains("object Face"));
-}
-
-TEST_F(CliCommands, DumpWithoutObjectPrintsEveryTopLevelObject) {
-  const TToolRun run = RunTool({"dump", DemoSkin("demo-dark", "xskn")});
-  ASSERT_EQ(run.Code, kExitOk);
-  EXPECT_EQ(run.Out.count(QRegularExpression("^object ", QRegularExpression::MultilineOption)), 28);
-}
-
-TEST_F(CliCommands, ObjectPathsReachPartsAndUnknownNamesAreReported) {
-  const TToolRun part =
-      RunTool({"dump", DemoSkin("demo-light"), "ScrollBar/LeftButton/LeftButtonGlyph"});
-  EXPECT_EQ(part.Code, kExitOk);
-  EXPECT_TRUE(part.Out.startsWith("object LeftButtonGlyph: TSeButtonObject\n"));
-
-  const TToolRun unknown = RunTool({"dump", DemoSkin("demo-light"), "Buton"});
-  EXPECT_EQ(unknown.Code, kExitProblem);
-  EXPECT_TRUE(unknown.Err.contains(
-      ": no top-level object \"Buton\" (the skin has: Form, ToolWindow, Button,"));
-  const TToolRun unknownPart = RunTool({"layout", DemoSkin("demo-light"), "Button/Knob", "10x10"});
-  EXPECT_EQ(unknownPart.Code, kExitProblem);
-  EXPECT_TRUE(unknownPart.Err.contains(": no object \"Knob\" below \"Button\""));
+  // Without an object: every top-level object.
+  const TToolRun all = RunTool({"dump", DemoSkin("demo-dark", "xskn")});
+  EXPECT_EQ(all.Out.count(QRegularExpression("^object ", QRegularExpression::MultilineOption)), 28);
 }
 
 TEST_F(CliCommands, LayoutPlacesEveryObjectAtTheRequestedSize) {
@@ -204,6 +167,8 @@ TEST_F(CliCommands, LayoutPlacesEveryObjectAtTheRequestedSize) {
   EXPECT_EQ(text.Out, "Button (TSeSkinObject) 0,0 100x30\n  Face (TSeButtonObject) 0,0 100x30\n");
 }
 
+// A record of an unknown class is a warning of the load: shown, and the command goes on;
+// check counts it as a problem.
 TEST_F(CliCommands, WarningsOfTheLoadAreShownAndTheCommandGoesOn) {
   TSeSkinSource source;
   AddTopLevel(source, "Form");
@@ -226,6 +191,233 @@ TEST_F(CliCommands, WarningsOfTheLoadAreShownAndTheCommandGoesOn) {
   EXPECT_EQ(dump.Code, kExitOk);
   EXPECT_TRUE(dump.Err.startsWith("vtskin: " + path + ": warning: "));
   EXPECT_TRUE(dump.Err.contains("TQqBogusThing"));
+  const TToolRun check = RunTool({"check", path});
+  EXPECT_EQ(check.Code, kExitProblem);
+  EXPECT_TRUE(check.Out.contains("TQqBogusThing")) << check.Out.toStdString();
+}
+
+// A skin with every looked-up object and part, as plain objects, and a well-formed window
+// frame: the starting point that each test then breaks in one way.
+void AddCompleteObjects(TSeSkinSource& source) {
+  for (const TCatalogueObject& wanted : CatalogueObjects()) {
+    TSeSkinObject* object = AddTopLevel(source, wanted.SkinName);
+    for (const TCataloguePart& part : wanted.Parts)
+      if (part.Expected) (new TSeSkinObject(object))->SetName(part.Part->Name());
+    if (!wanted.WindowFrame) continue;
+    auto* client = new TSeSkinObject(object);
+    client->SetName("Client");
+    client->SetKind(TSeKind::skClient);
+    auto* caption = new TSeSkinObject(object);
+    caption->SetName("Caption");
+    caption->SetKind(TSeKind::skCaption);
+    auto* close = new TSeSystemButton(caption);
+    close->SetName("Close");
+    close->SetAction(TSeAction::sbaClose);
+  }
+}
+
+// The complete skin with an image "sheet" of 20 x 10.
+struct TCheckSkin {
+  TCheckSkin() {
+    AddCompleteObjects(Source);
+    Source.Bitmaps().Add(MakeBitmap("sheet", 20, 10, 0xFF808080));
+  }
+  void AddBitmapPart(const std::string& owner, const std::string& image, TRect rect,
+                     const std::string& name = "Extra") {
+    auto* part = new TSeBitmapObject(Source.GetObjectByName(owner));
+    part->SetName(name);
+    part->Bitmap()->SetName(image);
+    part->Bitmap()->SetRect(rect);
+  }
+  TSeSkinSource Source;
+};
+
+using CliCheck = CliTest;
+
+// Each case breaks the complete skin in one way and expects these lines (after the file
+// name) and the count of problems.
+TEST_F(CliCheck, EachProblemIsReportedOnItsOwnLine) {
+  struct TCase {
+    const char* Name;
+    std::function<void(TCheckSkin&)> Break;
+    std::vector<QString> Lines;
+  };
+  const TCase cases[] = {
+      {"complete", [](TCheckSkin&) {}, {}},
+      {"links",
+       [](TCheckSkin& t) {
+         t.AddBitmapPart("Button", "nosuch", {0, 0, 4, 4});
+         t.AddBitmapPart("Edit", "SHEET", {10, 2, 24, 8}, "Wide");
+         t.AddBitmapPart("Grid", "sheet", {5, 5, 5, 9}, "Flat");
+         t.AddBitmapPart("Hint", "sheet", {0, 0, 20, 10});  // fine: the whole image, any case
+         auto* button = new TSeButtonObject(t.Source.GetObjectByName("Panel"));
+         button->SetName("States");
+         button->BitmapDisabled()->SetName("gone");
+         button->BitmapDisabled()->SetRect({0, 0, 1, 1});
+       },
+       {"Button/Extra: Bitmap names image \"nosuch\", which the skin does not have",
+        "Edit/Wide: Bitmap rectangle (10, 2, 24, 8) reaches outside image \"sheet\" (20x10)",
+        "Grid/Flat: Bitmap has the empty rectangle (5, 5, 5, 9)",
+        "Panel/States: BitmapDisabled names image \"gone\", which the skin does not have"}},
+      {"duplicates",
+       [](TCheckSkin& t) {
+         t.Source.Bitmaps().Add(MakeBitmap("Sheet", 1, 1, 0));
+         AddTopLevel(t.Source, "BUTTON");
+       },
+       {"image \"Sheet\": images 1 and 2 share this name; links always find the first",
+        "BUTTON: top-level objects 2 and 29 share this name; only the first is used"}},
+      {"missing objects and parts",
+       [](TCheckSkin& t) {
+         t.Source.DeleteObject(t.Source.GetObjectByName("Hint"));
+         delete t.Source.GetObjectByName("ScrollBar")->FindByName("VertSlider");
+         TSeSkinObject* progress = t.Source.GetObjectByName("ProgressBar");
+         progress->FindByName("FrameVert")->SetName("Frame");  // one alternative is enough
+         delete progress->FindByName("BarVert");
+       },
+       {"the skin has no \"Hint\" object; hints will paint plainly",
+        "ScrollBar: has no part \"VertSlider\", which scroll bars paint",
+        "ProgressBar: has no part \"BarVert\" or \"Bar\", which progress bars paint"}},
+      {"window frame",
+       [](TCheckSkin& t) {
+         TSeSkinObject* tool = t.Source.GetObjectByName("ToolWindow");
+         delete tool->FindByName("Client");
+         delete tool->FindByName("Caption");
+       },
+       {"ToolWindow: has no client-area child (Kind skClient); the theme cannot tell windows where "
+        "their contents go",
+        "ToolWindow: has no caption or title object (Kind skCaption or skTitle)",
+        "ToolWindow: has no close button (a system button with Action sbaClose)"}},
+      {"no pixels",
+       [](TCheckSkin& t) {
+         auto* empty = new TteBitmap;
+         empty->SetName("void");
+         t.Source.Bitmaps().Add(empty);
+       },
+       {"image \"void\": the image has no pixels"}},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TCheckSkin skin;
+    c.Break(skin);
+    const QString path = SaveSkin(skin.Source, Dir, "skin.mskn");
+    const TToolRun run = RunTool({"check", path});
+    EXPECT_EQ(run.Code, c.Lines.empty() ? kExitOk : kExitProblem);
+    for (const QString& line : c.Lines)
+      EXPECT_TRUE(run.Out.contains(path + ": " + line + "\n")) << run.Out.toStdString();
+    const size_t count = c.Lines.size();
+    EXPECT_TRUE(run.Out.endsWith(count == 0   ? ": no problems found\n"
+                                 : count == 1 ? ": 1 problem\n"
+                                              : QString(": %1 problems\n").arg(count)))
+        << run.Out.toStdString();
+  }
+}
+
+using CliExport = CliTest;
+
+TEST_F(CliExport, DemoImagesComeBackPixelForPixel) {
+  const QString out = Dir.filePath("images");
+  const TToolRun run = RunTool({"export", DemoSkin("demo-light", "xskn"), out});
+  ASSERT_EQ(run.Code, kExitOk) << run.Err.toStdString();
+  const TLoadedSkin skin = LoadSkinFile(DemoSkin("demo-light", "xskn"));
+  const TteBitmapList& bitmaps = skin.Source->Bitmaps();
+  QStringList expectedLines;
+  for (int i = 0; i < bitmaps.Count(); ++i) {
+    const TteBitmap& bitmap = *bitmaps.Bitmaps(i);
+    const QString name = QString::fromStdString(bitmap.Name());
+    const QString file = out + "/" + name + (bitmap.AlphaFlag() ? ".png" : ".bmp");
+    expectedLines << "Bitmap " + name + " saved as " + file;
+    // Pictures with alpha are PNG files that keep the colour where a pixel shows; the
+    // others are bitmaps with the key colour as magenta.
+    ASSERT_EQ(ReadFile(file, 2), bitmap.AlphaFlag() ? "\x89P" : "BM") << name.toStdString();
+    const QImage image = bitmap.AlphaFlag() ? LoadPngFile(file.toStdString()) : QImage(file);
+    ASSERT_EQ(image.size(), QSize(bitmap.Width(), bitmap.Height()));
+    for (int y = 0; y < bitmap.Height(); ++y)
+      for (int x = 0; x < bitmap.Width(); ++x) {
+        const uint32_t pixel = bitmap.Pixels(x, y);
+        const QRgb shown = bitmap.AlphaFlag() && qAlpha(pixel) == 0 ? qAlpha(image.pixel(x, y))
+                                                                    : image.pixel(x, y);
+        const QRgb expected = bitmap.AlphaFlag()   ? (qAlpha(pixel) == 0 ? 0 : pixel)
+                              : pixel == kKeyPixel ? qRgb(255, 0, 255)
+                                                   : (pixel | 0xFF000000u);
+        ASSERT_EQ(shown, expected) << name.toStdString() << " " << x << "," << y;
+      }
+  }
+  EXPECT_EQ(run.Out, expectedLines.join('\n') + "\n");
+  EXPECT_EQ(QDir(out).entryList(QDir::Files).size(), bitmaps.Count());
+}
+
+// Names that would leave the folder are refused and the rest written; two images of one
+// name write one file, and the later one wins.
+TEST_F(CliExport, RefusedNamesAreReportedAndTheRestWritten) {
+  TSeSkinSource source;
+  for (const char* name : {"../escape", "sub/dir", "..", "ok"})
+    source.Bitmaps().Add(MakeBitmap(name, 2, 2, 0xFF102030));
+  source.Bitmaps().Add(MakeBitmap("twin", 1, 1, 0xFF0000FF));
+  source.Bitmaps().Add(MakeBitmap("twin", 1, 1, 0xFF00FF00));
+  AddTopLevel(source, "Form");
+  const QString skin = SaveSkin(source, Dir, "names.mskn");
+  const QString out = Dir.filePath("out");
+  const TToolRun run = RunTool({"export", skin, out});
+  EXPECT_EQ(run.Code, kExitProblem);
+  EXPECT_EQ(run.Out, "Bitmap ok saved as " + out + "/ok.bmp\nBitmap twin saved as " + out +
+                         "/twin.bmp\nBitmap twin saved as " + out + "/twin.bmp\n");
+  EXPECT_EQ(run.Err.count("vtskin: " + skin + ": Bitmap not exported: "), 3)
+      << run.Err.toStdString();
+  EXPECT_TRUE(run.Err.contains("\"../escape\""));
+  EXPECT_FALSE(QFile::exists(Dir.filePath("escape.bmp")));
+  EXPECT_EQ(QDir(out).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+            (QStringList{"ok.bmp", "twin.bmp"}));
+  EXPECT_EQ(QImage(out + "/twin.bmp").pixel(0, 0), qRgb(0, 255, 0));
+}
+
+TEST_F(CliExport, AWriteFailureStopsTheExportAndKeepsWhatWasWritten) {
+  TSeSkinSource source;
+  source.Bitmaps().Add(MakeBitmap("first", 1, 1, 0xFF000000));
+  source.Bitmaps().Add(MakeBitmap("second", 1, 1, 0xFF000000));
+  source.Bitmaps().Add(MakeBitmap("third", 1, 1, 0xFF000000));
+  AddTopLevel(source, "Form");
+  const QString skin = SaveSkin(source, Dir, "three.uskn");
+  const QString out = Dir.filePath("out");
+  ASSERT_TRUE(QDir().mkpath(out + "/second.bmp"));  // a folder where the file should go
+  const TToolRun run = RunTool({"export", skin, out});
+  EXPECT_EQ(run.Code, kExitProblem);
+  EXPECT_EQ(run.Out, "Bitmap first saved as " + out + "/first.bmp\n");
+  EXPECT_TRUE(run.Err.startsWith("vtskin: " + out + ": export stopped: ")) << run.Err.toStdString();
+  EXPECT_TRUE(run.Err.contains("second.bmp"));
+  EXPECT_TRUE(QFile::exists(out + "/first.bmp"));
+  EXPECT_FALSE(QFile::exists(out + "/third.bmp"));
+}
+
+TEST_F(CliExport, ProgressIsShownOnlyWhenAskedAndNeverInTheLog) {
+  const TToolRun quiet = RunTool({"export", DemoSkin("demo-dark"), Dir.filePath("q")});
+  const TToolRun shown = RunTool({"export", DemoSkin("demo-dark"), Dir.filePath("s")}, true);
+  EXPECT_TRUE(quiet.Err.isEmpty());
+  EXPECT_TRUE(shown.Err.contains("\rexporting 1/28"));
+  EXPECT_TRUE(shown.Err.contains("\rexporting 28/28"));
+  EXPECT_EQ(shown.Out, QString(quiet.Out).replace("/q/", "/s/"));
+}
+
+TEST_F(CliCommands, NamesAreWindows1252TextBothWays) {
+  // 0x80 is the euro sign in the skins' code page; as Latin-1 it would be a control
+  // character, printed as such and never matched by a typed "€".
+  TSeSkinSource source;
+  AddTopLevel(source, "Price\x80");
+  const QString path = SaveSkin(source, Dir, "euro.uskn");
+  const TToolRun info = RunTool({"info", path});
+  EXPECT_TRUE(info.Out.contains(QString::fromUtf8("Price€"))) << info.Out.toStdString();
+  const TToolRun layout = RunTool({"layout", path, QString::fromUtf8("Price€"), "10x10"});
+  EXPECT_EQ(layout.Code, kExitOk) << layout.Err.toStdString();
+  const TToolRun unknown = RunTool({"layout", path, QString::fromUtf8("Price€/π"), "10x10"});
+  EXPECT_TRUE(unknown.Err.contains(QString::fromUtf8("no object \"π\" below \"Price€\"")))
+      << unknown.Err.toStdString();
+
+  // An exported image is named in the file system's encoding, not with the stored byte.
+  source.Bitmaps().Add(MakeBitmap("Caf\xE9", 1, 1, 0xFF102030));
+  SaveSkin(source, Dir, "euro.uskn");
+  const TToolRun exported = RunTool({"export", path, Dir.filePath("out")});
+  EXPECT_EQ(exported.Out, QString::fromUtf8("Bitmap Café saved as ") + Dir.filePath("out") +
+                              QString::fromUtf8("/Café.bmp\n"));
+  EXPECT_TRUE(QFile::exists(Dir.filePath(QString::fromUtf8("out/Café.bmp"))));
 }
 
 }  // namespace

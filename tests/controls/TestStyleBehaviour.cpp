@@ -4,16 +4,24 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSlider>
 #include <QStyleFactory>
+#include <QTabBar>
 #include <QTest>
+#include <functional>
 #include <map>
 
 #include "GoldenImage.h"
 #include "StyleTestSupport.h"
 #include "controls/TTeStyle.h"
+#include "controls/TeThemePreview.h"
 #include "controls/te_controls.h"
 
 namespace vt::test {
@@ -167,6 +175,94 @@ TEST_F(StyleBehaviourTest, ASkinWithoutAFamilyLeavesItToTheBaseStyle) {
   SetCurrentTheme(MakeDemoTheme(TDemo::Light));
   EXPECT_GT(CountDifferingPixels(GrabImage(*themed), GrabImage(*fusion), 0), 100);
   fusion->setStyle(nullptr);
+}
+
+// The preview repaints on both broadcasts: a change of the current theme (0x0800) and a
+// link's notification (0x0801). The change is announced alone, with no new fonts or
+// colours given to the application that would repaint every widget.
+TEST_F(StyleBehaviourTest, ThemePreviewRepaintsOnBothThemeBroadcasts) {
+  SetCurrentTheme(MakeDemoTheme(TDemo::Light));
+  TTestLink link(CurrentTheme());
+  auto* preview = new TTeThemePreview(&FHost);
+  preview->setGeometry(0, 0, 120, 80);
+  preview->show();
+  TPaintCounter counter;
+  preview->installEventFilter(&counter);
+  QApplication::processEvents();
+  const std::pair<const char*, std::function<void()>> broadcasts[] = {
+      {"theme change", [] { TteThemeManager::Instance().BroadcastThemeChange(tccReplaced); }},
+      {"link notification", [&] { BroadcastThemeNotify(reinterpret_cast<intptr_t>(&link)); }},
+  };
+  for (const auto& [name, broadcast] : broadcasts) {
+    counter.Counts.clear();
+    broadcast();
+    QApplication::processEvents();
+    EXPECT_GE(counter.Counts[preview], 1) << name;
+  }
+}
+
+// Run once more at a device pixel ratio of 2 (the test controls_scale2): each widget grabs
+// at twice its size and looks like its rendering at 1x with every pixel doubled.
+TEST_F(StyleBehaviourTest, AtScaleTwoTheLookIsTheSameScaled) {
+  if (qEnvironmentVariable("QT_SCALE_FACTOR") != QLatin1String("2"))
+    GTEST_SKIP() << "runs with QT_SCALE_FACTOR=2";
+  ASSERT_EQ(FHost.devicePixelRatio(), 2.0);
+  SetCurrentTheme(MakeDemoTheme(TDemo::Light));
+  QWidget* widgets[] = {AddButton(10), new QCheckBox(&FHost),
+                        new QScrollBar(Qt::Horizontal, &FHost),
+                        new QSlider(Qt::Horizontal, &FHost)};
+  for (QWidget* widget : widgets) {
+    widget->resize(std::max(widget->width(), 60), std::max(widget->height(), 16));
+    widget->show();
+    QApplication::processEvents();
+    QImage once(widget->size(), QImage::Format_ARGB32_Premultiplied);
+    once.fill(Qt::transparent);
+    widget->render(&once);
+    const QImage twice = GrabImage(*widget);
+    const QString name = QString::fromLatin1(widget->metaObject()->className());
+    ASSERT_EQ(twice.size(), widget->size() * 2) << name.toStdString();
+    const QImage doubled = once.scaled(twice.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    EXPECT_LE(CountDifferingPixels(twice, doubled, 48), twice.width() * twice.height() / 50)
+        << name.toStdString();
+  }
+}
+
+// Menu items, menu bar items and tabs are as thick as the demo skin's parts; a skin
+// without the family leaves them the base style's size.
+TEST_F(StyleBehaviourTest, ItemsAndTabsAreAsThickAsTheSkinSays) {
+  struct TCase {
+    const char* Object;  // the skin object of the family
+    int Skin;            // the height of its item or tab part
+    int (*Measure)(QStyle* style);
+  };
+  const TCase cases[] = {
+      {"PopupMenu", 22,
+       [](QStyle* style) {
+         QMenu menu;
+         menu.setStyle(style);
+         return menu.actionGeometry(menu.addAction(QStringLiteral("Open"))).height();
+       }},
+      {"MenuBar", 18,
+       [](QStyle* style) {
+         QMenuBar bar;
+         bar.setStyle(style);
+         return bar.actionGeometry(bar.addAction(QStringLiteral("File"))).height();
+       }},
+      {"Tabs", 22,
+       [](QStyle* style) {
+         QTabBar bar;
+         bar.setStyle(style);
+         bar.addTab(QStringLiteral("Page"));
+         return bar.sizeHint().height();
+       }},
+  };
+  QProxyStyle base(QStyleFactory::create(QStringLiteral("Fusion")));
+  for (const TCase& c : cases) {
+    SetCurrentTheme(MakeDemoTheme(TDemo::Light));
+    EXPECT_EQ(c.Measure(nullptr), c.Skin) << c.Object;
+    SetCurrentTheme(MakeDemoTheme(TDemo::Light, {c.Object}));
+    EXPECT_EQ(c.Measure(nullptr), c.Measure(&base)) << c.Object;
+  }
 }
 
 // A whole window rendered into a 32-bit image (composed in memory) and into an image

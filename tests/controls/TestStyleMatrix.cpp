@@ -7,8 +7,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDockWidget>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
@@ -50,71 +52,39 @@ struct TWidgetKind {
   bool Pressable;
 };
 
+// A widget of class T on the host, set up by `setup`.
 template <class T>
-T* Button(QWidget* host, const char* text) {
-  auto* button = new T(QString::fromLatin1(text), host);
-  return button;
+std::function<QWidget*(QWidget*)> Made(void (*setup)(T&)) {
+  return [setup](QWidget* host) -> QWidget* {
+    auto* widget = new T(host);
+    setup(*widget);
+    return widget;
+  };
 }
 
 const std::vector<TWidgetKind>& WidgetKinds() {
+  using S = QString;
   static const std::vector<TWidgetKind> kinds = {
-      {"push button",
-       [](QWidget* h) {
-         auto* b = Button<QPushButton>(h, "OK");
-         b->setCheckable(true);
-         return b;
-       },
+      {"push button", Made<QPushButton>([](auto& b) { b.setText(S("OK")), b.setCheckable(true); }),
        true, true},
-      {"check box", [](QWidget* h) { return Button<QCheckBox>(h, "Check"); }, true, true},
-      {"radio button", [](QWidget* h) { return Button<QRadioButton>(h, "Radio"); }, true, true},
-      {"tool button",
-       [](QWidget* h) {
-         auto* b = new QToolButton(h);
-         b->setText(QStringLiteral("Tool"));
-         b->setAutoRaise(true);
-         b->setCheckable(true);
-         return b;
-       },
+      {"check box", Made<QCheckBox>([](auto& b) { b.setText(S("Check")); }), true, true},
+      {"radio button", Made<QRadioButton>([](auto& b) { b.setText(S("Radio")); }), true, true},
+      {"tool button", Made<QToolButton>([](auto& b) {
+         b.setText(S("Tool")), b.setAutoRaise(true), b.setCheckable(true);
+       }),
        true, true},
-      {"line edit", [](QWidget* h) { return new QLineEdit(QStringLiteral("Text"), h); }, false,
-       false},
-      {"spin box",
-       [](QWidget* h) {
-         auto* s = new QSpinBox(h);
-         s->setValue(5);
-         return s;
-       },
-       false, false},
-      {"combo box",
-       [](QWidget* h) {
-         auto* c = new QComboBox(h);
-         c->addItem(QStringLiteral("Item"));
-         return c;
-       },
-       false, false},
-      {"scroll bar",
-       [](QWidget* h) {
-         auto* s = new QScrollBar(Qt::Horizontal, h);
-         s->setRange(0, 10);
-         s->setValue(3);
-         return s;
-       },
+      {"line edit", Made<QLineEdit>([](auto& e) { e.setText(S("Text")); }), false, false},
+      {"spin box", Made<QSpinBox>([](auto& s) { s.setValue(5); }), false, false},
+      {"combo box", Made<QComboBox>([](auto& c) { c.addItem(S("Item")); }), false, false},
+      {"scroll bar", Made<QScrollBar>([](auto& s) {
+         s.setOrientation(Qt::Horizontal), s.setRange(0, 10), s.setValue(3);
+       }),
        false, true},
-      {"slider",
-       [](QWidget* h) {
-         auto* s = new QSlider(Qt::Horizontal, h);
-         s->setRange(0, 10);
-         s->setValue(0);
-         return s;
-       },
+      {"slider", Made<QSlider>([](auto& s) {
+         s.setOrientation(Qt::Horizontal), s.setRange(0, 10), s.setValue(0);
+       }),
        false, true},
-      {"progress bar",
-       [](QWidget* h) {
-         auto* p = new QProgressBar(h);
-         p->setValue(40);
-         p->setTextVisible(false);
-         return p;
-       },
+      {"progress bar", Made<QProgressBar>([](auto& p) { p.setValue(40), p.setTextVisible(false); }),
        false, false},
   };
   return kinds;
@@ -217,6 +187,12 @@ std::unique_ptr<QMainWindow> MakeGalleryWindow() {
   tools->addAction(QStringLiteral("New"));
   tools->addSeparator();
   tools->addAction(QStringLiteral("Save"))->setCheckable(true);
+  // More actions than fit: the rest go behind the tool bar's extension button.
+  for (const char* name : {"Cut", "Copy", "Paste", "Undo", "Redo", "Find", "Print"})
+    tools->addAction(QString::fromLatin1(name));
+  auto* dock = new QDockWidget(QStringLiteral("Dock"));
+  dock->setWidget(new QLabel(QStringLiteral("Docked")));
+  window->addDockWidget(Qt::BottomDockWidgetArea, dock);
   window->statusBar()->showMessage(QStringLiteral("Ready"));
 
   auto* splitter = new QSplitter(Qt::Horizontal);
@@ -235,7 +211,7 @@ std::unique_ptr<QMainWindow> MakeGalleryWindow() {
   tabs->addTab(group, QStringLiteral("Group"));
   splitter->addWidget(tabs);
   window->setCentralWidget(splitter);
-  window->resize(360, 240);
+  window->resize(360, 300);
   return window;
 }
 

@@ -2,6 +2,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 #include "PanelTestUtil.h"
 #include "editor/SkinMaintenance.h"
@@ -101,6 +102,53 @@ TEST_F(MaintenanceTest, ExactlyTheSizeFitsAtTheOriginOnePixelMoreChangesNothing)
   Click("Button5");
   EXPECT_EQ(Errors.size(), 1u);
   EXPECT_FALSE(Document().Modified());
+}
+
+// Each operation is cancelled at every step in turn, which must leave the skin as it was,
+// and then runs to its end, telling growing steps up to its total.
+TEST_F(MaintenanceTest, ProgressGrowsToItsTotalAndACancelAtAnyStepChangesNothing) {
+  AddImage("a", 4, 4);
+  AddImage("b", 3, 3);
+  AddImage("A", 2, 2);
+  const TSeBitmapObject& object = Linked("b", {0, 0, 2, 2});
+  using TRun = std::function<bool(TSeSkinSource&, const TProgress&)>;
+  const std::pair<const char*, TRun> operations[] = {
+      {"duplicates", [](TSeSkinSource& s,
+                        const TProgress& p) { return RemoveDuplicateImages(s, p).has_value(); }},
+      {"pack",
+       [](TSeSkinSource& s, const TProgress& p) { return PackImages(s, 400, 300, p) != nullptr; }},
+  };
+  for (const auto& [name, run] : operations) {
+    SCOPED_TRACE(name);
+    for (int cancelAt = 1;; ++cancelAt) {
+      const std::vector<std::string> namesBefore = ImageNames();
+      const TRect rectBefore = object.Bitmap()->Rect();
+      std::vector<int> told;
+      int lastTotal = 0;
+      const bool finished = Document().TryEditSkin(TSkinPart::spImages, [&](TSeSkinSource& s) {
+        return run(s, [&](int done, int total) {
+          told.push_back(done);
+          lastTotal = total;
+          return done != cancelAt;
+        });
+      });
+      ASSERT_FALSE(told.empty());
+      EXPECT_EQ(std::adjacent_find(told.begin(), told.end(), std::greater_equal<>()), told.end());
+      if (finished) {
+        EXPECT_EQ(told.back(), lastTotal);
+        EXPECT_GT(cancelAt, lastTotal);  // no cancel was asked for
+        EXPECT_TRUE(Document().Modified());
+        break;
+      }
+      EXPECT_EQ(told.back(), cancelAt);
+      EXPECT_EQ(ImageNames(), namesBefore);
+      EXPECT_EQ(object.Bitmap()->Rect(), rectBefore);
+      EXPECT_EQ(object.Bitmap()->Bitmap(), Source().Bitmaps().GetBitmapByName("b"));
+      EXPECT_FALSE(Document().Modified());
+    }
+    Document().SetModified(false);
+  }
+  EXPECT_EQ(ImageNames(), std::vector<std::string>{kPackedImageName});
 }
 
 TEST_F(MaintenanceTest, ReplaceColorComparesTheTextOfTheColoursEachClassHas) {

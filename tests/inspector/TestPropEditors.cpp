@@ -223,7 +223,7 @@ TEST_F(PropEditorsTest, ComponentNamesAreUniqueIdentifiers) {
   EXPECT_EQ(second->GetName(), "");
 }
 
-TEST_F(PropEditorsTest, SubObjectsExpandAndFontsOpenTheirDialog) {
+TEST_F(PropEditorsTest, SubObjectsAndFontsExpandIntoTheirProperties) {
   const TPropertyRef font = EditorOf(&FObject, "Font");
   EXPECT_EQ(font->GetValue(), "(TFont)");
   std::vector<TPropertyRef> fontProps;
@@ -235,18 +235,6 @@ TEST_F(PropEditorsTest, SubObjectsExpandAndFontsOpenTheirDialog) {
   const std::vector<std::string> families = ValuesOf(fontName);
   EXPECT_NE(std::find(families.begin(), families.end(), "Tahoma"), families.end());
   EXPECT_EQ(Outcome(SubEditorOf(font, "Color"), "clGreen"), "clGreen");
-  EXPECT_EQ(FObject.Font()->GetColor(), clGreen);
-
-  TPropertyDialogs saved = PropertyDialogs();
-  PropertyDialogs().PickFont = [](TFont& f) {
-    f.SetName("DejaVu Sans");
-    f.SetStyle({TFontStyle::fsItalic});
-    return true;
-  };
-  font->Edit();
-  PropertyDialogs() = saved;
-  EXPECT_EQ(FObject.Font()->GetName(), "DejaVu Sans");
-  EXPECT_EQ(FObject.Font()->GetStyle(), TFontStyles{TFontStyle::fsItalic});
   EXPECT_EQ(FObject.Font()->GetColor(), clGreen);
 
   const TPropertyRef inner = SubEditorOf(EditorOf(&FObject, "Sub"), "Inner");

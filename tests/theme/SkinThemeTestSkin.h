@@ -81,7 +81,8 @@ class TTestSkin {
   // and right borders (4), bottom border (4), and a client object unless `withClient` is
   // false. The caption buttons paint from the image "buttons": normal, hover and down
   // thirds in the colours ButtonPixel(0..2).
-  TSeSkinObject* AddForm(const std::string& name, bool withClient = true, TFrameBorders borders = {}) {
+  TSeSkinObject* AddForm(const std::string& name, bool withClient = true,
+                         TFrameBorders borders = {}) {
     EnsureButtonImage();
     auto* form = new TSeSkinObject(nullptr);
     form->SetName(name);
@@ -172,13 +173,15 @@ class TTestSkin {
     button->SetWidth(16);
     button->SetHeight(16);
     button->SetTileStyle(TscTileStyle::tsStretch);
+    using TSetter = void (TSeSysButtonSkinObject::*)(const TteBitmapLink&);
+    const TSetter setters[3] = {&TSeSysButtonSkinObject::SetBitmap,
+                                &TSeSysButtonSkinObject::SetBitmapHover,
+                                &TSeSysButtonSkinObject::SetBitmapDown};
     TteBitmapLink link;
     link.SetName("buttons");
     for (int third = 0; third < 3; ++third) {
       link.SetRect({third * 16, 0, third * 16 + 16, 16});
-      if (third == 0) button->SetBitmap(link);
-      if (third == 1) button->SetBitmapHover(link);
-      if (third == 2) button->SetBitmapDown(link);
+      (button->*setters[third])(link);
     }
     FIds["Caption." + name] = FNextId++;
   }

@@ -63,8 +63,13 @@ class Engine : public ::testing::Test {
   TTeThemeList* FList = nullptr;
 };
 
-TEST_F(Engine, BuiltInThemesByTypeName) {
+TEST_F(Engine, BuiltInThemesByTypeNameAndTheChangeEvent) {
   TTeRidadIveror engine(nullptr);
+  int changes = 0;
+  engine.OnThemeChanged = [&](TTeRidadIveror& sender) {
+    EXPECT_EQ(&sender, &engine);
+    ++changes;
+  };
   engine.SetThemeFile(FFileA);
   ASSERT_EQ(CurrentName(), "Skin A");
   engine.SetThemeBuilding("flat");
@@ -78,6 +83,9 @@ TEST_F(Engine, BuiltInThemesByTypeName) {
   EXPECT_TRUE(dynamic_cast<TTeFlatTheme*>(CurrentTheme())) << "an unknown name changes nothing";
   engine.SetThemeBuilding("VezeDaruvo 3 theme");
   EXPECT_EQ(engine.GetThemeBuilding(), "No theme") << "the skin theme is not built in";
+  EXPECT_EQ(changes, 2);
+  SetThemeDeltaHue(10);
+  EXPECT_EQ(changes, 3);
 }
 
 TEST_F(Engine, ThemeFilesResetTheOtherChoices) {
@@ -103,7 +111,7 @@ TEST_F(Engine, ThemeFilesResetTheOtherChoices) {
   EXPECT_EQ(engine.GetThemeIndex(), 0);
 }
 
-TEST_F(Engine, ListEntriesClampAndResetTheOtherChoices) {
+TEST_F(Engine, ListEntriesClampResetTheOtherChoicesAndGoWithTheList) {
   TTeRidadIveror engine(nullptr);
   engine.SetThemeFile(FFileA);
   engine.SetThemeList(FList);
@@ -117,14 +125,9 @@ TEST_F(Engine, ListEntriesClampAndResetTheOtherChoices) {
   FList->Themes()->Add();
   engine.SetThemeIndex(2);
   EXPECT_EQ(CurrentName(), "Skin C");
-  // No entry and no file: no theme.
+  // No entry and no file: no theme; removing the list clears the theme.
   engine.SetThemeIndex(-1);
   EXPECT_EQ(CurrentTheme(), nullptr);
-}
-
-TEST_F(Engine, RemovingTheListClearsTheTheme) {
-  TTeRidadIveror engine(nullptr);
-  engine.SetThemeList(FList);
   engine.SetThemeIndex(0);
   ASSERT_EQ(CurrentName(), "Skin B");
   delete FList;
@@ -195,20 +198,7 @@ TEST_F(Engine, StoredChoicesReadBack) {
   EXPECT_NE(ObjectBinaryToText(again.Bytes()).find("ThemeList = 'Elsewhere'"), std::string::npos);
 }
 
-TEST_F(Engine, ThemeChangedEvent) {
-  TTeRidadIveror engine(nullptr);
-  int changes = 0;
-  engine.OnThemeChanged = [&](TTeRidadIveror& sender) {
-    EXPECT_EQ(&sender, &engine);
-    ++changes;
-  };
-  engine.SetThemeBuilding("Flat");
-  EXPECT_EQ(changes, 1);
-  SetThemeDeltaHue(10);
-  EXPECT_EQ(changes, 2);
-}
-
-TEST(ThemeStream, StoredBytes) {
+TEST(ThemeStream, StoredBytesAndTheDirectForm) {
   TTeThemeStream item;
   TMemoryStream empty;
   item.WriteData(empty);
@@ -222,9 +212,6 @@ TEST(ThemeStream, StoredBytes) {
                                          0, 0, 0, 0, 0, 0,   0,   'a', 'b', 'c'};
   EXPECT_EQ(stored.Bytes(), expected);
   EXPECT_EQ(item.GetName(), "Name");
-  EXPECT_EQ(item.GetThemeStore(), "Name");
-  item.SetThemeStore("ignored");
-  EXPECT_EQ(item.GetThemeStore(), "Name");
 
   TTeThemeStream copy;
   stored.SetPosition(0);
@@ -233,22 +220,19 @@ TEST(ThemeStream, StoredBytes) {
   TMemoryStream zero(std::vector<uint8_t>{0});
   copy.ReadData(zero);
   EXPECT_TRUE(copy.IsEmpty());
-}
 
-TEST(ThemeStream, DirectlyStoredThemesAreLoadedAndSaved) {
+  // The byte-1 form: a skin stored directly.
   RegisterSkinTheme();
   const std::vector<uint8_t> skin = SavedSkin("Direct");
   TMemoryStream data;
   WriteUInt8(data, 1);
   data.WriteBuffer(skin.data(), int64_t(skin.size()));
   data.SetPosition(0);
-  TTeThemeStream item;
-  item.ReadData(data);
-  EXPECT_EQ(item.GetName(), "Direct");
-  ASSERT_FALSE(item.IsEmpty());
-  std::unique_ptr<TteTheme> theme = item.CreateTheme();
-  ASSERT_TRUE(dynamic_cast<TTeSkinFile*>(theme.get()));
-  EXPECT_EQ(theme->GetName(), "Direct");
+  copy.ReadData(data);
+  EXPECT_EQ(copy.GetName(), "Direct");
+  std::unique_ptr<TteTheme> direct = copy.CreateTheme();
+  ASSERT_TRUE(dynamic_cast<TTeSkinFile*>(direct.get()));
+  EXPECT_EQ(direct->GetName(), "Direct");
 }
 
 TEST(ThemeStream, DamagedFormsFail) {

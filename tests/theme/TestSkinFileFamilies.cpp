@@ -1,6 +1,7 @@
 // The skin-backed theme's drawing families on a coded test skin: which part each request
-// paints, in which object state, with which object (named or default), and what a
-// request about a missing object or part answers.
+// paints, in which object state, with which object (named or default), what a request
+// about a missing object or part answers, and that the parts found are found afresh after
+// another skin is loaded or the hue shifted.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -70,39 +71,6 @@ TEST_F(SkinFileFamilies, ScrollBarPartsAndStates) {
     EXPECT_FALSE(Paint([&](TTeSkinFile& t, TCanvas& cv, const TRect& r) {
                    t.ScrollDrawButton(cv, 0, Part(r, unknown, kpsNormal), "default");
                  }).Painted);
-  EXPECT_EQ(Paint([](TTeSkinFile& t, TCanvas& cv, const TRect& r) {
-              t.ScrollDrawTrack(cv, 0, Part(r, 0, kpsHot, koVertical), "default");
-            }),
-            Expect(Id("ScrollBar", "VertFrame"), scHot));
-  EXPECT_EQ(Paint([](TTeSkinFile& t, TCanvas& cv, const TRect& r) {
-              t.ScrollDrawTrack(cv, 0, Part(r, 0, kpsNormal, koHorizontal), "default");
-            }),
-            Expect(Id("ScrollBar", "HorzFrame"), scNormal));
-  EXPECT_EQ(Paint([](TTeSkinFile& t, TCanvas& cv, const TRect& r) {
-              t.ScrollDrawFrame(cv, 0, r, "default");
-            }),
-            Expect(Id("ScrollBox", "Frame"), scNormal));
-}
-
-TEST_F(SkinFileFamilies, NamedObjectsAndMisspeltNames) {
-  auto skin = TTestSkin::Full();
-  skin->AddObject("BlueScroll", {"TopButton"});
-  auto theme = skin->Theme();
-  auto paint = [&](const std::string& name, uint8_t part) {
-    QImage image = BlankImage();
-    TCanvas canvas(image);
-    theme->ScrollDrawButton(canvas, 0, Part(kProbeRect, part, kpsHot), name);
-    return ProbeAt(image, 32, 32);
-  };
-  EXPECT_EQ(paint("BlueScroll", kspTopButton),
-            Expect(skin->IdOf("BlueScroll", "TopButton"), scHot));
-  EXPECT_EQ(paint("bluescroll", kspTopButton),
-            Expect(skin->IdOf("BlueScroll", "TopButton"), scHot));
-  // A named object without the part paints nothing: the default is not consulted for parts.
-  EXPECT_FALSE(paint("BlueScroll", kspBottomButton).Painted);
-  // A misspelt name paints like an unnamed control.
-  EXPECT_EQ(paint("BlueScrol", kspTopButton), paint("default", kspTopButton));
-  EXPECT_EQ(paint("BlueScrol", kspTopButton), Expect(skin->IdOf("ScrollBar", "TopButton"), scHot));
 }
 
 TEST_F(SkinFileFamilies, CheckMarksAndRadioMarks) {
@@ -143,19 +111,9 @@ TEST_F(SkinFileFamilies, CheckSizeFromCheckedPartOr13) {
   EXPECT_EQ(TTeSkinFile().CheckGetSize(kckCheckBox, "default"), QSize(13, 13));
 }
 
+// The full skin has only "Frame" and "Bar" (every part falls back to them: see the table
+// of members); a skin with the other names finds each in its chain.
 TEST_F(SkinFileFamilies, ProgressBarNameChains) {
-  // The full skin has only "Frame" and "Bar": every part falls back to them.
-  for (uint8_t part : {kppFrameVert, kppFrameHorz})
-    EXPECT_EQ(Paint([&](TTeSkinFile& t, TCanvas& cv, const TRect& r) {
-                t.ProgressDraw(cv, 0, Part(r, part, kpsNormal), "default");
-              }),
-              Expect(Id("ProgressBar", "Frame"), scNormal));
-  for (uint8_t part : {kppBarVert, kppBarHorz, kppSolidVert, kppSolidHorz})
-    EXPECT_EQ(Paint([&](TTeSkinFile& t, TCanvas& cv, const TRect& r) {
-                t.ProgressDraw(cv, 0, Part(r, part, kpsDisabled), "default");
-              }),
-              Expect(Id("ProgressBar", "Bar"), scDisabled));
-
   auto skin = TTestSkin::Full();
   skin->AddObject("Meter", {"FrameVert", "Frame", "BarHorz", "Solid", "SolidVert"});
   auto theme = skin->Theme();
@@ -172,26 +130,6 @@ TEST_F(SkinFileFamilies, ProgressBarNameChains) {
   EXPECT_EQ(paint(kppSolidVert).Part, skin->IdOf("Meter", "SolidVert"));
   EXPECT_EQ(paint(kppSolidHorz).Part, skin->IdOf("Meter", "Solid"));
   EXPECT_FALSE(paint(6).Painted);
-}
-
-TEST_F(SkinFileFamilies, TrackBarOrientationAndThumbFallbacks) {
-  auto track = [&](TteOrientation o) {
-    return Paint([&](TTeSkinFile& t, TCanvas& cv, const TRect& r) {
-      t.TrackDrawTrack(cv, 0, Part(r, 0, kpsNormal, o), "default");
-    });
-  };
-  EXPECT_EQ(track(koHorizontal).Part, Id("TrackBar", "TrackHorz"));
-  EXPECT_EQ(track(koVertical).Part, Id("TrackBar", "Track"));
-  auto thumb = [&](TteOrientation o, uint8_t part) {
-    return Paint([&](TTeSkinFile& t, TCanvas& cv, const TRect& r) {
-      t.TrackDrawThumb(cv, 0, Part(r, part, kpsPressed, o), "default");
-    });
-  };
-  EXPECT_EQ(thumb(koHorizontal, kthBoth), Expect(Id("TrackBar", "ThumbHorz"), scPressed));
-  EXPECT_EQ(thumb(koHorizontal, kthPlain).Part, Id("TrackBar", "ThumbHorz"));
-  EXPECT_EQ(thumb(koVertical, kthTopLeft).Part, Id("TrackBar", "ThumbVertLeft"));
-  EXPECT_EQ(thumb(koVertical, kthBottomRight).Part, Id("TrackBar", "Thumb"));
-  EXPECT_EQ(thumb(koVertical, kthPlain).Part, Id("TrackBar", "Thumb"));
 }
 
 using TRequest = std::function<void(TTeSkinFile&, TCanvas&, const TRect&)>;
@@ -282,6 +220,21 @@ TEST_F(SkinFileFamilies, EveryMemberPaintsItsPart) {
       {"Checkbox", "Mixed", scHot,
        [](auto& t, auto& c, auto& r) { t.ListBoxDrawCheck(c, 0, {r, kcmMixedHot}, "default"); }},
       {"Hint", "", scNormal, [](auto& t, auto& c, auto& r) { t.HintDraw(c, r, "default"); }},
+      {"ScrollBar", "VertFrame", scHot, Ask(&T::ScrollDrawTrack, 0, 0, kpsHot, 0, koVertical)},
+      {"ScrollBar", "HorzFrame", scNormal, Ask(&T::ScrollDrawTrack, 0, 0, 0)},
+      {"ScrollBox", "Frame", scNormal, Ask(&T::ScrollDrawFrame)},
+      {"ProgressBar", "Frame", scNormal, Ask(&T::ProgressDraw, 0, kppFrameVert, 0)},
+      {"ProgressBar", "Frame", scNormal, Ask(&T::ProgressDraw, 0, kppFrameHorz, 0)},
+      {"ProgressBar", "Bar", scDisabled, Ask(&T::ProgressDraw, 0, kppBarVert, kpsDisabled)},
+      {"ProgressBar", "Bar", scDisabled, Ask(&T::ProgressDraw, 0, kppSolidHorz, kpsDisabled)},
+      {"TrackBar", "TrackHorz", scNormal, Ask(&T::TrackDrawTrack, 0, 0, 0)},
+      {"TrackBar", "Track", scNormal, Ask(&T::TrackDrawTrack, 0, 0, 0, 0, koVertical)},
+      {"TrackBar", "ThumbHorz", scPressed, Ask(&T::TrackDrawThumb, 0, kthBoth, kpsPressed)},
+      {"TrackBar", "ThumbHorz", scNormal, Ask(&T::TrackDrawThumb, 0, kthPlain, 0)},
+      {"TrackBar", "ThumbVertLeft", scNormal,
+       Ask(&T::TrackDrawThumb, 0, kthTopLeft, 0, 0, koVertical)},
+      {"TrackBar", "Thumb", scNormal, Ask(&T::TrackDrawThumb, 0, kthBottomRight, 0, 0, koVertical)},
+      {"TrackBar", "Thumb", scNormal, Ask(&T::TrackDrawThumb, 0, kthPlain, 0, 0, koVertical)},
   };
   for (size_t i = 0; i < std::size(cases); ++i)
     EXPECT_EQ(Paint(cases[i].Request),
@@ -371,7 +324,7 @@ TEST(SkinFileDefined, EveryQueryAsksItsOwnObjectsAndNames) {
   }
 }
 
-TEST_F(SkinFileFamilies, MissingObjectsPaintNothingAndAnswerTheBase) {
+TEST_F(SkinFileFamilies, MissingObjectsPaintNothingOrPlainlyAndAnswerTheBase) {
   TTestSkin sparse;
   sparse.AddObject("Button");  // without "Face"
   auto theme = sparse.Theme();
@@ -395,21 +348,17 @@ TEST_F(SkinFileFamilies, MissingObjectsPaintNothingAndAnswerTheBase) {
   EXPECT_EQ(theme->TabGetScrollButtonSize(0, d), base.TabGetScrollButtonSize(0, d));
   EXPECT_EQ(theme->WindowGetSizeGripSize(0, d), base.WindowGetSizeGripSize(0, d));
   EXPECT_EQ(theme->EditGetButtonWidth(0, d), base.EditGetButtonWidth(0, d));
-}
 
-TEST_F(SkinFileFamilies, HintWithoutObjectAndContentInsets) {
-  TTestSkin sparse;
-  sparse.AddObject("Button");
-  auto theme = sparse.Theme();
+  // A hint without its object: a grey frame around the theme's hint colour.
   QImage image = BlankImage();
   TCanvas canvas(image);
-  theme->HintDraw(canvas, kProbeRect, "default");
+  theme->HintDraw(canvas, kProbeRect, d);
   EXPECT_EQ(image.pixel(8, 8), ColorToPixel(0x808080));
   EXPECT_EQ(image.pixel(55, 55), ColorToPixel(0x808080));
   EXPECT_EQ(PixelToColor(image.pixel(32, 32)),
             ColorToRGB(theme->SysColors().GetThemeSysColor(clInfoBk)));
   EXPECT_EQ(image.pixel(7, 7), kUntouched);
-  EXPECT_EQ(theme->HintGetContentRect({10, 20, 110, 60}, "default"), (TRect{14, 23, 106, 57}));
+  EXPECT_EQ(theme->HintGetContentRect({10, 20, 110, 60}, d), (TRect{14, 23, 106, 57}));
 }
 
 TEST_F(SkinFileFamilies, MetricsFromPartSizesAndClientChildren) {
@@ -451,6 +400,76 @@ TEST_F(SkinFileFamilies, MetricsFromPartSizesAndClientChildren) {
             }),
             Expect(skin->IdOf("Edit", "Frame"), scHot));
   EXPECT_TRUE(theme->ButtonIsMasked(0, d));
+}
+
+QImage PaintScrollButton(TTeSkinFile& theme, const std::string& objectName, uint8_t state = kpsHot,
+                         uint8_t part = kspTopButton) {
+  QImage image = BlankImage();
+  TCanvas canvas(image);
+  TtePartInfo info;
+  info.Rect = kProbeRect;
+  info.Part = part;
+  info.State = state;
+  theme.ScrollDrawButton(canvas, 0, info, objectName);
+  return image;
+}
+
+TProbe ProbeTopButton(TTeSkinFile& theme, const std::string& objectName) {
+  return ProbeAt(PaintScrollButton(theme, objectName), 32, 32);
+}
+
+TEST(SkinFileLookups, RepaintsFindThePartsOfTheSkinLoadedNow) {
+  TTestSkin first;
+  first.AddObject("ScrollBar", {"TopButton"});
+  first.AddObject("BlueScroll", {"TopButton"});
+  // Numbered after the first skin's parts, so that a probe tells the skins apart.
+  TTestSkin second;
+  second.AddObject("Filler", {"A", "B", "C", "D"});
+  second.AddObject("ScrollBar", {"BottomButton", "TopButton"});
+  TTestSkin third;
+  third.AddObject("Button", {"Face"});
+
+  TTeSkinFile theme;
+  ASSERT_TRUE(theme.LoadFromSkinSource(first.Source()));
+  EXPECT_EQ(ProbeTopButton(theme, "default"), Expect(first.IdOf("ScrollBar", "TopButton"), scHot));
+  // A named object serves itself, its name in any case; without the part it paints
+  // nothing (the default is not consulted for parts); a misspelt name paints as unnamed.
+  EXPECT_EQ(ProbeTopButton(theme, "bluescroll"),
+            Expect(first.IdOf("BlueScroll", "TopButton"), scHot));
+  EXPECT_FALSE(
+      ProbeAt(PaintScrollButton(theme, "BlueScroll", kpsHot, kspBottomButton), 32, 32).Painted);
+  EXPECT_EQ(ProbeTopButton(theme, "BlueScrol"),
+            Expect(first.IdOf("ScrollBar", "TopButton"), scHot));
+
+  ASSERT_TRUE(theme.LoadFromSkinSource(second.Source()));
+  EXPECT_EQ(ProbeTopButton(theme, "default"), Expect(second.IdOf("ScrollBar", "TopButton"), scHot));
+  // The named object is gone: the request falls back to the default object.
+  EXPECT_EQ(ProbeTopButton(theme, "BlueScroll"),
+            Expect(second.IdOf("ScrollBar", "TopButton"), scHot));
+
+  ASSERT_TRUE(theme.LoadFromSkinSource(third.Source()));
+  EXPECT_FALSE(ProbeTopButton(theme, "default").Painted);
+  EXPECT_FALSE(ProbeTopButton(theme, "BlueScroll").Painted);
+}
+
+// A shift rebuilds every object from the loaded skin; the parts found before belong to
+// the objects it replaced.
+TEST(SkinFileLookups, AShiftedThemePaintsItsNewObjects) {
+  TTestSkin skin;
+  skin.AddObject("ScrollBar", {"TopButton"});
+  auto theme = skin.Theme();
+  const auto paint = [](TTeSkinFile& painted) {
+    return PaintScrollButton(painted, "default", kpsNormal);
+  };
+  const QImage unshifted = paint(*theme);
+  theme->SetDeltaHue(120);
+  auto shifted = skin.Theme();
+  shifted->SetDeltaHue(120);
+  EXPECT_EQ(paint(*theme), paint(*shifted));
+  EXPECT_NE(paint(*theme), unshifted);
+  theme->UpdateTheme();
+  theme->SetDeltaHue(0);
+  EXPECT_EQ(paint(*theme), unshifted);
 }
 
 }  // namespace

@@ -34,36 +34,17 @@ uint32_t Pixel(TColor color) {
   return ColorToPixel(color);
 }
 
+// The golden sampler shows the plain states; here the theme's own overrides and deltas.
 TEST(ThemeDrawing, ButtonsUseTheThemesSystemColoursAndDeltas) {
   TteTheme theme;
   UseClassicColours(theme);
-  QImage image = Blank(8, 8);
-  {
-    TCanvas canvas(image);
-    theme.ButtonDraw(canvas, kbkPushButton, {{0, 0, 8, 8}, kbpFace, kpsNormal}, "default");
-  }
-  EXPECT_EQ(image.pixel(0, 0), Pixel(0xE0E0E0));  // raised: light outside
-  EXPECT_EQ(image.pixel(1, 1), Pixel(0xFFFFFF));
-  EXPECT_EQ(image.pixel(7, 7), Pixel(0x404040));
-  EXPECT_EQ(image.pixel(6, 6), Pixel(0x808080));
-  EXPECT_EQ(image.pixel(3, 4), Pixel(0xC0C0C0));
-
   theme.SysColors().SetThemeSysColor(clBtnFace, 0x0000FF);
   theme.SetDeltaBrightness(16);
-  {
-    TCanvas canvas(image);
-    theme.ButtonDraw(canvas, kbkPushButton, {{0, 0, 8, 8}, kbpFace, kpsPressed}, "default");
-  }
+  QImage image = Blank(8, 8);
+  TCanvas canvas(image);
+  theme.ButtonDraw(canvas, kbkPushButton, {{0, 0, 8, 8}, kbpFace, kpsPressed}, "default");
   EXPECT_EQ(image.pixel(0, 0), Pixel(0x909090));  // sunken: shadow outside, brightened
   EXPECT_EQ(image.pixel(3, 4), Pixel(0x1010FF));
-
-  TtePartInfo defaultButton{{0, 0, 8, 8}, kbpFace, kpsNormal};
-  defaultButton.Flags = kpfDefault;
-  {
-    TCanvas canvas(image);
-    theme.ButtonDraw(canvas, kbkPushButton, defaultButton, "default");
-  }
-  EXPECT_EQ(image.pixel(0, 0), Pixel(0x101010));  // the window frame colour around it
 }
 
 TEST(ThemeDrawing, CheckMarksPaintByMarkByteAndIgnoreUnknownOnes) {
@@ -76,12 +57,8 @@ TEST(ThemeDrawing, CheckMarksPaintByMarkByteAndIgnoreUnknownOnes) {
     return image.pixel(6, 6);
   };
   const uint32_t untouched = qRgb(0x12, 0x34, 0x56);
-  EXPECT_EQ(centreOf(kckCheckBox, kcmUncheckedNormal), Pixel(0xFFFFFF));
   EXPECT_EQ(centreOf(kckCheckBox, kcmUncheckedPressed), Pixel(0xC0C0C0));
   EXPECT_EQ(centreOf(kckCheckBox, kcmCheckedHot), Pixel(0x000000));
-  EXPECT_EQ(centreOf(kckCheckBox, kcmCheckedDisabled), Pixel(0x808080));
-  EXPECT_EQ(centreOf(kckCheckBox, kcmMixedNormal), Pixel(0x808080));
-  EXPECT_EQ(centreOf(kckRadioButton, kcmCheckedNormal), Pixel(0x000000));
   EXPECT_EQ(centreOf(kckRadioButton, kcmMixedNormal), untouched);
   for (uint8_t invalid : {4, 9, 14, 15, 200})
     EXPECT_EQ(centreOf(kckCheckBox, invalid), untouched) << int(invalid);
@@ -107,18 +84,15 @@ TEST(ThemeDrawing, PlainWindowFrameGeometry) {
   EXPECT_EQ(icon(kbiSysMenu), (TRect{6, 6, 21, 21}));
   EXPECT_TRUE(icon(kbiHelp).IsEmpty());
 
-  auto hit = [&](uint8_t kind, int x, int y) {
-    return theme.WindowGetHitTest(kind, info, {x, y}, "default");
-  };
-  EXPECT_EQ(hit(kwkSizeable, 100, 50), kwhClient);
-  EXPECT_EQ(hit(kwkSizeable, 100, 10), kwhCaption);
-  EXPECT_EQ(hit(kwkSizeable, 185, 10), kwhBorderIcon);
-  EXPECT_EQ(hit(kwkSizeable, 1, 1), kwhTopLeft);
-  EXPECT_EQ(hit(kwkSizeable, 100, 1), kwhTop);
-  EXPECT_EQ(hit(kwkSizeable, 1, 50), kwhLeft);
-  EXPECT_EQ(hit(kwkSizeable, 199, 99), kwhBottomRight);
-  EXPECT_EQ(hit(kwkSizeable, 250, 50), kwhNowhere);
-  EXPECT_EQ(hit(kwkDialog, 1, 50), kwhBorder);
+  const std::tuple<uint8_t, TPoint, TteWindowHit> hits[] = {
+      {kwkSizeable, {100, 50}, kwhClient},      {kwkSizeable, {100, 10}, kwhCaption},
+      {kwkSizeable, {185, 10}, kwhBorderIcon},  {kwkSizeable, {1, 1}, kwhTopLeft},
+      {kwkSizeable, {100, 1}, kwhTop},          {kwkSizeable, {1, 50}, kwhLeft},
+      {kwkSizeable, {199, 99}, kwhBottomRight}, {kwkSizeable, {250, 50}, kwhNowhere},
+      {kwkDialog, {1, 50}, kwhBorder}};
+  for (const auto& [kind, point, hit] : hits)
+    EXPECT_EQ(theme.WindowGetHitTest(kind, info, point, "default"), hit)
+        << point.X << "," << point.Y;
 }
 
 TEST(ThemeDrawing, TextRequestsUseTheCanvasFont) {

@@ -4,7 +4,5 @@ vtskin_add_gtest(vt_theme_skin_tests
   TestSkinFileFamilies.cpp
   TestSkinFileWindow.cpp
   TestSkinFileLoad.cpp
-  TestSkinFileLookups.cpp
-  TestSkinLint.cpp
   TestContactSheet.cpp
   LIBS vt_theme vt_demoskins vt_cli)
