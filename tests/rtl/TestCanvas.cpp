@@ -103,6 +103,31 @@ TEST(Canvas, TextStaysInsideItsRectangleAndIsOpaque) {
   EXPECT_GT(inked, 20);
 }
 
+// The same words at the same place in fonts of other sizes and styles: each draw's ink is
+// made opaque in full, not only where an earlier draw in another font left ink.
+TEST(Canvas, TextInEveryFontIsOpaqueWhereverItInks) {
+  struct TFontCase {
+    int Height;
+    bool Bold, Italic;
+  };
+  for (const TFontCase f : {TFontCase{-9, false, false}, TFontCase{-20, false, false},
+                            TFontCase{-20, true, false}, TFontCase{-20, false, true}}) {
+    TPixels p(140, 40, kKeyPixel);
+    TCanvas c(p.Surface());
+    c.Font().SetColor(clBlack);
+    c.Font().SetHeight(f.Height);
+    TFontStyles style;
+    if (f.Bold) style.Include(TFontStyle::fsBold);
+    if (f.Italic) style.Include(TFontStyle::fsItalic);
+    c.Font().SetStyle(style);
+    TRect r{2, 2, 138, 38};
+    c.DrawText("Sample", r, dtCenter | dtVCenter | dtSingleLine);
+    for (int y = 0; y < 40; ++y)
+      for (int x = 0; x < 140; ++x)
+        if (p.At(x, y) != kKeyPixel) ASSERT_EQ(p.At(x, y) >> 24, 0xFFu) << f.Height << " " << x;
+  }
+}
+
 TEST(Canvas, AlignmentAndEllipsisPlaceTheText) {
   auto inkBounds = [](const TPixels& p) {
     TRect b{p.W, p.H, 0, 0};

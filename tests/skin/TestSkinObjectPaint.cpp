@@ -663,12 +663,14 @@ struct TMarginCase {
 };
 
 // Ordinary margins; margins that exactly fill the width; missing margins on two sides;
-// margins wider and taller than the object (the pieces overlap).
-constexpr std::array<TMarginCase, 4> kMargins{{
+// margins wider and taller than the object (the pieces overlap); an object as large as
+// the image (every piece at its own size, drawn in one piece).
+constexpr std::array<TMarginCase, 5> kMargins{{
     {3, 2, 4, 3, {3, 2, 37, 27}},
     {6, 2, 4, 1, {5, 4, 15, 29}},
     {0, 3, 2, 0, {1, 1, 33, 21}},
     {6, 5, 3, 4, {8, 6, 15, 12}},
+    {3, 2, 4, 3, {4, 7, 14, 16}},
 }};
 
 template <class TObject>
