@@ -25,7 +25,7 @@ int CountNot(const TPixels& p, uint32_t value, const TRect& area) {
 
 }  // namespace
 
-TEST(Canvas, FillsAreOpaqueButTheKeyColourStaysTheExactKey) {
+TEST(Canvas, FillsAreOpaqueTheKeyStaysExactAndFramesDrawTheBorder) {
   TPixels p(4, 4, 0x11223344);
   TCanvas c(p.Surface());
   c.FillRect({0, 0, 2, 4}, RGB(1, 2, 3));
@@ -34,6 +34,22 @@ TEST(Canvas, FillsAreOpaqueButTheKeyColourStaysTheExactKey) {
   EXPECT_EQ(p.At(3, 3), kKeyPixel);
   c.FillRect({0, 0, 4, 4}, clNone);
   EXPECT_EQ(p.At(0, 0), 0xFF010203u);
+  // A frame draws only the border.
+  TPixels framed(5, 5);
+  TCanvas f(framed.Surface());
+  f.FrameRect({0, 0, 5, 5}, clWhite);
+  EXPECT_EQ(CountNot(framed, 0, {0, 0, 5, 5}), 16);
+  EXPECT_EQ(framed.At(2, 2), 0u);
+  // Images without pixel memory go through the painter.
+  QImage img(4, 4, QImage::Format_RGB16);
+  img.fill(Qt::black);
+  {
+    TCanvas painted(img);
+    EXPECT_EQ(painted.Surface(), nullptr);
+    painted.FillRect({1, 1, 3, 3}, clWhite);
+  }
+  EXPECT_EQ(img.pixel(1, 1), 0xFFFFFFFFu);
+  EXPECT_EQ(img.pixel(0, 0), 0xFF000000u);
 }
 
 TEST(Canvas, OriginAndClipRectangleLimitDrawing) {
@@ -45,14 +61,6 @@ TEST(Canvas, OriginAndClipRectangleLimitDrawing) {
   EXPECT_EQ(CountNot(p, 0, {0, 0, 8, 8}), 4 * 2);
   EXPECT_EQ(p.At(3, 1), 0xFFFFFFFFu);
   EXPECT_EQ(p.At(4, 1), 0u);
-}
-
-TEST(Canvas, FrameRectDrawsOnlyTheBorder) {
-  TPixels p(5, 5);
-  TCanvas c(p.Surface());
-  c.FrameRect({0, 0, 5, 5}, clWhite);
-  EXPECT_EQ(CountNot(p, 0, {0, 0, 5, 5}), 16);
-  EXPECT_EQ(p.At(2, 2), 0u);
 }
 
 TEST(Canvas, LinesLeaveOutTheEndPointAndXorUndoesItself) {
@@ -78,14 +86,6 @@ TEST(Canvas, LinesLeaveOutTheEndPointAndXorUndoesItself) {
   EXPECT_EQ(q.At(0, 0), 0x80102030u);
 }
 
-TEST(Canvas, TahomaIsTheRealFaceAtNinetySixDpi) {
-  TPixels p(1, 1);
-  TCanvas c(p.Surface());
-  // The free Tahoma measures 36 pixels here; a substituted face would be wider.
-  EXPECT_EQ(c.TextWidth("Sample"), 36);
-  EXPECT_EQ(ScreenTextExtent(c.Font(), "Sample").width(), 36);
-}
-
 TEST(Canvas, TextStaysInsideItsRectangleAndIsOpaque) {
   TPixels p(60, 20, kKeyPixel);
   TCanvas c(p.Surface());
@@ -101,6 +101,31 @@ TEST(Canvas, TextStaysInsideItsRectangleAndIsOpaque) {
       EXPECT_EQ(p.At(x, y) >> 24, 0xFFu);
     }
   EXPECT_GT(inked, 20);
+}
+
+// The same words at the same place in fonts of other sizes and styles: each draw's ink is
+// made opaque in full, not only where an earlier draw in another font left ink.
+TEST(Canvas, TextInEveryFontIsOpaqueWhereverItInks) {
+  struct TFontCase {
+    int Height;
+    bool Bold, Italic;
+  };
+  for (const TFontCase f : {TFontCase{-9, false, false}, TFontCase{-20, false, false},
+                            TFontCase{-20, true, false}, TFontCase{-20, false, true}}) {
+    TPixels p(140, 40, kKeyPixel);
+    TCanvas c(p.Surface());
+    c.Font().SetColor(clBlack);
+    c.Font().SetHeight(f.Height);
+    TFontStyles style;
+    if (f.Bold) style.Include(TFontStyle::fsBold);
+    if (f.Italic) style.Include(TFontStyle::fsItalic);
+    c.Font().SetStyle(style);
+    TRect r{2, 2, 138, 38};
+    c.DrawText("Sample", r, dtCenter | dtVCenter | dtSingleLine);
+    for (int y = 0; y < 40; ++y)
+      for (int x = 0; x < 140; ++x)
+        if (p.At(x, y) != kKeyPixel) ASSERT_EQ(p.At(x, y) >> 24, 0xFFu) << f.Height << " " << x;
+  }
 }
 
 TEST(Canvas, AlignmentAndEllipsisPlaceTheText) {
@@ -131,20 +156,11 @@ TEST(Canvas, AlignmentAndEllipsisPlaceTheText) {
   TRect r{0, 0, 30, 14};
   c.DrawText("A rather long caption", r, dtLeft | dtSingleLine | dtEndEllipsis);
   EXPECT_LE(inkBounds(clipped).Right, 30);
+  // The free Tahoma measures 36 pixels here at 96 dpi; a substituted face would be wider.
   TRect calc{3, 4, 3, 4};
   c.DrawText("Sample", calc, dtCalcRect);
   EXPECT_EQ(calc.Width(), 36);
   EXPECT_EQ(calc.Left, 3);
-}
-
-TEST(Canvas, NonMemoryImagesGoThroughThePainter) {
-  QImage img(4, 4, QImage::Format_RGB16);
-  img.fill(Qt::black);
-  {
-    TCanvas c(img);
-    EXPECT_EQ(c.Surface(), nullptr);
-    c.FillRect({1, 1, 3, 3}, clWhite);
-  }
-  EXPECT_EQ(img.pixel(1, 1), 0xFFFFFFFFu);
-  EXPECT_EQ(img.pixel(0, 0), 0xFF000000u);
+  EXPECT_EQ(c.TextWidth("Sample"), 36);
+  EXPECT_EQ(ScreenTextExtent(c.Font(), "Sample").width(), 36);
 }

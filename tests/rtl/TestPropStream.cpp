@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <sstream>
+#include <tuple>
 
 #include "SampleComponent.h"
 
@@ -28,28 +28,25 @@ void FromBinary(const std::vector<uint8_t>& bytes, TPersistent& object) {
   ReadComponent(stream, object);
 }
 
-std::vector<uint8_t> Bytes(std::initializer_list<int> values) {
-  std::vector<uint8_t> bytes;
-  for (int v : values) bytes.push_back(static_cast<uint8_t>(v));
-  return bytes;
-}
-
-void Append(std::vector<uint8_t>& bytes, const std::string& text) {
-  bytes.insert(bytes.end(), text.begin(), text.end());
-}
-
 void AppendShort(std::vector<uint8_t>& bytes, const std::string& text) {
   bytes.push_back(static_cast<uint8_t>(text.size()));
-  Append(bytes, text);
+  bytes.insert(bytes.end(), text.begin(), text.end());
 }
 
 // The signature, the class and the object name that open every stored object.
 std::vector<uint8_t> Header(const std::string& objectName) {
-  std::vector<uint8_t> bytes;
-  Append(bytes, "TPF0");
+  std::vector<uint8_t> bytes{'T', 'P', 'F', '0'};
   AppendShort(bytes, "TSample");
   AppendShort(bytes, objectName);
   return bytes;
+}
+
+// One stored property: its name, the value bytes, then an identifier or a short string.
+void Prop(std::vector<uint8_t>& bytes, const std::string& name, std::vector<uint8_t> value,
+          const std::string& text = "") {
+  AppendShort(bytes, name);
+  bytes.insert(bytes.end(), value.begin(), value.end());
+  if (!text.empty()) AppendShort(bytes, text);
 }
 
 // Where the value of the property `name` starts in a stored object.
@@ -58,19 +55,6 @@ std::vector<uint8_t>::const_iterator ValueOf(const std::vector<uint8_t>& bytes,
   std::vector<uint8_t> key;
   AppendShort(key, name);
   return std::search(bytes.begin(), bytes.end(), key.begin(), key.end()) + key.size();
-}
-
-void ExpectSame(const TSample& a, const TSample& b) {
-  EXPECT_EQ(a.GetName(), b.GetName());
-  EXPECT_EQ(a.GetTag(), b.GetTag());
-  EXPECT_EQ(a.Count, b.Count);
-  EXPECT_EQ(a.Shape, b.Shape);
-  EXPECT_EQ(a.Visible, b.Visible);
-  EXPECT_EQ(a.Caption, b.Caption);
-  EXPECT_EQ(a.Flags, b.Flags);
-  EXPECT_EQ(a.Color, b.Color);
-  EXPECT_TRUE(a.Font == b.Font);
-  EXPECT_EQ(a.Data, b.Data);
 }
 
 TSample& Filled(TSample& s) {
@@ -95,39 +79,26 @@ TEST(PropStream, WritesTheDocumentedBytes) {
   sample.Color = 0x123456;  // no identifier
   sample.Caption = "";      // empty strings are not written
   std::vector<uint8_t> expected = Header("S");
-  AppendShort(expected, "Count");
-  expected.insert(expected.end(), {2, 0xFE});
-  AppendShort(expected, "Shape");
-  expected.push_back(7);
-  AppendShort(expected, "psBox");
-  AppendShort(expected, "Visible");
-  expected.push_back(9);
-  AppendShort(expected, "Color");
-  expected.push_back(4);
-  expected.insert(expected.end(), {0x56, 0x34, 0x12, 0x00});
-  AppendShort(expected, "Font.Charset");
-  expected.push_back(7);
-  AppendShort(expected, "DEFAULT_CHARSET");
-  AppendShort(expected, "Font.Color");
-  expected.push_back(7);
-  AppendShort(expected, "clWindowText");
-  AppendShort(expected, "Font.Height");
-  expected.insert(expected.end(), {2, 0xF5});
-  AppendShort(expected, "Font.Name");
-  expected.push_back(6);
-  AppendShort(expected, "Tahoma");
+  Prop(expected, "Count", {2, 0xFE});
+  Prop(expected, "Shape", {7}, "psBox");
+  Prop(expected, "Visible", {9});
+  Prop(expected, "Color", {4, 0x56, 0x34, 0x12, 0x00});
+  Prop(expected, "Font.Charset", {7}, "DEFAULT_CHARSET");
+  Prop(expected, "Font.Color", {7}, "clWindowText");
+  Prop(expected, "Font.Height", {2, 0xF5});
+  Prop(expected, "Font.Name", {6}, "Tahoma");
   expected.insert(expected.end(), {0, 0});
   EXPECT_EQ(ToBinary(sample), expected);
 }
 
-TEST(PropStream, IntegersTakeTheSmallestTypeThatHoldsThem) {
+TEST(PropStream, ValuesTakeTheSmallestFormThatHoldsThem) {
   const std::pair<int32_t, std::vector<uint8_t>> cases[] = {
-      {127, Bytes({2, 0x7F})},
-      {-128, Bytes({2, 0x80})},
-      {128, Bytes({3, 0x80, 0x00})},
-      {-32768, Bytes({3, 0x00, 0x80})},
-      {32768, Bytes({4, 0x00, 0x80, 0x00, 0x00})},
-      {INT32_MIN, Bytes({4, 0x00, 0x00, 0x00, 0x80})},
+      {127, {2, 0x7F}},
+      {-128, {2, 0x80}},
+      {128, {3, 0x80, 0x00}},
+      {-32768, {3, 0x00, 0x80}},
+      {32768, {4, 0x00, 0x80, 0x00, 0x00}},
+      {INT32_MIN, {4, 0x00, 0x00, 0x00, 0x80}},
   };
   for (const auto& [value, valueBytes] : cases) {
     TSample sample(nullptr);
@@ -138,9 +109,7 @@ TEST(PropStream, IntegersTakeTheSmallestTypeThatHoldsThem) {
     FromBinary(bytes, back);
     EXPECT_EQ(back.Count, value);
   }
-}
-
-TEST(PropStream, StringsUpTo255BytesAreShortStrings) {
+  // Strings up to 255 bytes are short strings.
   for (size_t length : {size_t{255}, size_t{256}, size_t{70000}}) {
     TSample sample(nullptr);
     sample.Caption = std::string(length, 'x');
@@ -152,54 +121,27 @@ TEST(PropStream, StringsUpTo255BytesAreShortStrings) {
   }
 }
 
-TEST(PropStream, ReadsPropertiesInAnyOrderAndLeavesOthersAlone) {
-  std::vector<uint8_t> bytes = Header("");
-  AppendShort(bytes, "font.name");  // names ignore letter case
-  bytes.push_back(6);
-  AppendShort(bytes, "Arial");
-  AppendShort(bytes, "Count");
-  bytes.insert(bytes.end(), {2, 5});
-  AppendShort(bytes, "Shape");
-  bytes.push_back(7);
-  AppendShort(bytes, "PSROUND");
+// Properties come in any order, names ignore letter case, properties not stored keep their
+// values, and unknown properties and unfit values are passed over with warnings.
+TEST(PropStream, ReadsInAnyOrderAndSkipsUnknownPropertiesAndUnfitValuesWithWarnings) {
+  std::vector<uint8_t> bytes = Header("x");
+  Prop(bytes, "font.name", {6}, "Arial");
+  Prop(bytes, "Future", {1, 2, 1, 6, 1, 'a', 0});  // a later version's list of two values
+  Prop(bytes, "Shape", {7}, "psHexagon");
+  Prop(bytes, "Count", {6}, "12");
+  Prop(bytes, "Font.Charset", {3, 0x00, 0x01});  // 256 does not fit a charset
+  Prop(bytes, "Flags", {11}, "pfB");
+  Prop(bytes, "pfZ", {0});
+  Prop(bytes, "SHAPE", {7}, "PSROUND");
   bytes.insert(bytes.end(), {0, 0});
   TSample back(nullptr);
   back.Caption = "kept";
-  FromBinary(bytes, back);
-  EXPECT_EQ(back.Font.GetName(), "Arial");
-  EXPECT_EQ(back.Count, 5);
-  EXPECT_EQ(back.Shape, TPsShape::psRound);
-  EXPECT_EQ(back.Caption, "kept");
-  EXPECT_EQ(back.Color, clNone);
-}
-
-TEST(PropStream, SkipsUnknownPropertiesAndUnfitValuesWithWarnings) {
-  std::vector<uint8_t> bytes = Header("x");
-  AppendShort(bytes, "Future");  // a property of a later version
-  bytes.push_back(1);            // a list of two values
-  bytes.insert(bytes.end(), {2, 1, 6, 1, 'a', 0});
-  AppendShort(bytes, "Shape");
-  bytes.push_back(7);
-  AppendShort(bytes, "psHexagon");
-  AppendShort(bytes, "Count");
-  bytes.push_back(6);
-  AppendShort(bytes, "12");
-  AppendShort(bytes, "Font.Charset");
-  bytes.insert(bytes.end(), {3, 0x00, 0x01});  // 256 does not fit a charset
-  AppendShort(bytes, "Flags");
-  bytes.push_back(11);
-  AppendShort(bytes, "pfB");
-  AppendShort(bytes, "pfZ");
-  bytes.push_back(0);
-  AppendShort(bytes, "Caption");
-  bytes.push_back(6);
-  AppendShort(bytes, "after");
-  bytes.insert(bytes.end(), {0, 0});
-  TSample back(nullptr);
   TReadWarnings warnings;
   FromBinary(bytes, back);
-  EXPECT_EQ(back.Caption, "after");
-  EXPECT_EQ(back.Shape, TPsShape::psBox);
+  EXPECT_EQ(back.Font.GetName(), "Arial");
+  EXPECT_EQ(back.Caption, "kept");
+  EXPECT_EQ(back.Color, clNone);
+  EXPECT_EQ(back.Shape, TPsShape::psRound);
   EXPECT_EQ(back.Count, 0);
   EXPECT_EQ(back.Font.GetCharset(), DEFAULT_CHARSET);
   EXPECT_EQ(back.Flags, TPsFlags{TPsFlag::pfB});
@@ -233,16 +175,12 @@ TEST(PropStream, DamagedStreamsFailWithAnOffset) {
   std::vector<uint8_t> badSignature = good;
   badSignature[3] = '1';
   EXPECT_THROW(FromBinary(badSignature, back), EReadError);
-}
-
-TEST(PropStream, HugeLengthsFailBeforeAllocating) {
-  std::vector<uint8_t> bytes = Header("");
-  AppendShort(bytes, "Caption");
-  bytes.insert(bytes.end(), {12, 0xFF, 0xFF, 0xFF, 0x7F});
-  TSample back(nullptr);
-  EXPECT_THROW(FromBinary(bytes, back), EReadError);
-  bytes.back() = 0xFF;  // negative
-  EXPECT_THROW(FromBinary(bytes, back), EReadError);
+  // Huge and negative lengths fail before anything is allocated.
+  std::vector<uint8_t> huge = Header("");
+  Prop(huge, "Caption", {12, 0xFF, 0xFF, 0xFF, 0x7F});
+  EXPECT_THROW(FromBinary(huge, back), EReadError);
+  huge.back() = 0xFF;
+  EXPECT_THROW(FromBinary(huge, back), EReadError);
 }
 
 // A name byte holds at most 255 characters, and a class name long enough to set the
@@ -258,7 +196,7 @@ TEST(PropStream, NamesTheFormatCannotHoldAreRefused) {
 
 // ---- The text form --------------------------------------------------------------------
 
-TEST(PropText, WritesTheDocumentedLines) {
+TEST(PropText, WritesTheDocumentedLinesAndBreaksLongOnes) {
   TSample sample(nullptr);
   const std::string text = ObjectBinaryToText(ToBinary(Filled(sample)));
   EXPECT_EQ(text,
@@ -278,26 +216,23 @@ TEST(PropText, WritesTheDocumentedLines) {
             "  Data = {\r\n"
             "    0102FF}\r\n"
             "end\r\n");
-  // An unnamed object is written as its class alone.
+  // An unnamed object is written as its class alone; long strings and data are broken.
   TSample unnamed(nullptr);
   EXPECT_EQ(ObjectBinaryToText(ToBinary(unnamed)).substr(0, 16), "object TSample\r\n");
-}
-
-TEST(PropText, BreaksLongStringsAndBinaryData) {
-  TSample sample(nullptr);
   sample.Caption = std::string(64, 'a') + std::string(10, 'b');
   sample.Data.assign(40, 0xAB);
-  const std::string text = ObjectBinaryToText(ToBinary(sample));
+  const std::string broken = ObjectBinaryToText(ToBinary(sample));
   EXPECT_NE(
-      text.find("  Caption =\r\n    '" + std::string(64, 'a') + "' +\r\n    'bbbbbbbbbb'\r\n"),
+      broken.find("  Caption =\r\n    '" + std::string(64, 'a') + "' +\r\n    'bbbbbbbbbb'\r\n"),
       std::string::npos);
   std::string hexLine;
   for (int i = 0; i < 32; ++i) hexLine += "AB";
-  EXPECT_NE(text.find("  Data = {\r\n    " + hexLine + "\r\n    ABABABABABABABAB}\r\n"),
+  EXPECT_NE(broken.find("  Data = {\r\n    " + hexLine + "\r\n    ABABABABABABABAB}\r\n"),
             std::string::npos);
 }
 
-// Every kind of property, each byte value in strings, through the binary and the text form.
+// Every kind of property, each byte value in strings, long data and the extremes, through
+// the binary and the text form.
 TEST(PropText, RoundTripsExactly) {
   TSample sample(nullptr);
   Filled(sample);
@@ -307,7 +242,6 @@ TEST(PropText, RoundTripsExactly) {
   sample.Data.resize(1000);
   for (size_t i = 0; i < sample.Data.size(); ++i) sample.Data[i] = static_cast<uint8_t>(i * 7);
   sample.Count = INT32_MIN;
-  sample.Color = 0x00123456;
   sample.Font.SetPitch(TFontPitch::fpFixed);
   sample.Font.SetCharset(RUSSIAN_CHARSET);
   sample.Font.SetColor(0x123456);
@@ -316,30 +250,10 @@ TEST(PropText, RoundTripsExactly) {
   EXPECT_EQ(ObjectTextToBinary(text), binary);
   EXPECT_EQ(ObjectBinaryToText(ObjectTextToBinary(text)), text);
   TSample back(nullptr);
-  FromBinary(ObjectTextToBinary(text), back);
-  ExpectSame(sample, back);
-}
-
-TEST(PropText, RandomStringsAndIntegersRoundTrip) {
-  std::mt19937 random(20240611);
-  for (int round = 0; round < 200; ++round) {
-    TSample sample(nullptr);
-    sample.SetName(round % 3 ? "n" + std::to_string(round) : "");
-    sample.Count = static_cast<int32_t>(random());
-    sample.Caption.resize(random() % 300);
-    for (char& c : sample.Caption) c = static_cast<char>(random() % 256);
-    if (random() % 2) sample.Caption += "'";
-    sample.Color = static_cast<TColor>(random() % 2 ? random() : random() % 20);
-    sample.Flags = TPsFlags::FromMask(random() % 8);
-    sample.Data.resize(random() % 100);
-    for (uint8_t& b : sample.Data) b = static_cast<uint8_t>(random());
-    const std::vector<uint8_t> binary = ToBinary(sample);
-    const std::string text = ObjectBinaryToText(binary);
-    ASSERT_EQ(ObjectTextToBinary(text), binary) << text;
-    TSample back(nullptr);
-    FromBinary(binary, back);
-    ExpectSame(sample, back);
-  }
+  FromBinary(binary, back);
+  EXPECT_EQ(back.Caption, sample.Caption);
+  EXPECT_EQ(back.Data, sample.Data);
+  EXPECT_EQ(ToBinary(back), binary);  // each stored field exactly
 }
 
 TEST(PropText, ReadsTheFormsOfOtherWriters) {
@@ -366,7 +280,7 @@ TEST(PropText, ReadsTheFormsOfOtherWriters) {
   EXPECT_FALSE(back.Visible);
   EXPECT_EQ(back.Color, clBtnShadow);
   EXPECT_EQ(back.Flags, (TPsFlags{TPsFlag::pfA, TPsFlag::pfC}));
-  EXPECT_EQ(back.Data, Bytes({1, 2, 3, 4, 5}));
+  EXPECT_EQ(back.Data, (std::vector<uint8_t>{1, 2, 3, 4, 5}));
 
   TSample colon(nullptr);
   FromBinary(ObjectTextToBinary("object : TSample\r\n  Count = -7\r\nend\r\n"), colon);
@@ -406,37 +320,27 @@ TEST(PropText, ConvertsListsCollectionsAndNestedObjects) {
 }
 
 TEST(PropText, ErrorsNameTheLine) {
+  const std::string a = "object A: TSample\r\n";
   const std::pair<std::string, const char*> cases[] = {
-      {"object A: TSample\r\n  Count 5\r\nend",
-       "Invalid property text at line 2: \"=\" expected, found a number"},
-      {"object A: TSample\r\n  Caption = 'open\r\nend",
-       "Invalid property text at line 2: unterminated string"},
-      {"object A: TSample\r\n\r\n  Data = {0G}\r\nend",
-       "Invalid property text at line 3: hexadecimal digit expected in binary data, found \"G\""},
-      {"object A: TSample\r\n  Data = {012}\r\nend",
-       "Invalid property text at line 2: binary data with an odd number of hexadecimal digits"},
-      {"object A: TSample\r\n  Count = 1.5\r\nend",
-       "Invalid property text at line 2: floating-point values are not supported"},
-      {"object A: TSample\r\n  Count = 99999999999999999999\r\nend",
-       "Invalid property text at line 2: integer out of range"},
-      {"object A: TSample\r\n  Count = 1\r\n",
-       "Invalid property text at line 3: a property name or \"end\" expected, found the end of the "
-       "text"},
-      {"thing", "Invalid property text at line 1: \"object\" expected, found \"thing\""},
-      {"object A: TSample\r\n  Caption = 'a' + 5\r\nend",
-       "Invalid property text at line 2: a string after \"+\" expected, found a number"},
-      {"object A: TSample\r\n  Data = {01\r\n",
-       "Invalid property text at line 2: binary data without a closing \"}\""},
+      {a + "  Count 5\r\nend", "2: \"=\" expected, found a number"},
+      {a + "  Caption = 'open\r\nend", "2: unterminated string"},
+      {a + "\r\n  Data = {0G}\r\nend", "3: hexadecimal digit expected in binary data, found \"G\""},
+      {a + "  Data = {012}\r\nend", "2: binary data with an odd number of hexadecimal digits"},
+      {a + "  Count = 1.5\r\nend", "2: floating-point values are not supported"},
+      {a + "  Count = 99999999999999999999\r\nend", "2: integer out of range"},
+      {a + "  Count = 1\r\n", "3: a property name or \"end\" expected, found the end of the text"},
+      {"thing", "1: \"object\" expected, found \"thing\""},
+      {a + "  Caption = 'a' + 5\r\nend", "2: a string after \"+\" expected, found a number"},
+      {a + "  Data = {01\r\n", "2: binary data without a closing \"}\""},
       {"object " + std::string(300, 'n') + ": TSample\r\nend\r\n",
-       "Invalid property text at line 1: an object name or a class name longer than 255 "
-       "characters"},
+       "1: an object name or a class name longer than 255 characters"},
   };
   for (const auto& [text, message] : cases) {
     try {
       ObjectTextToBinary(text);
       ADD_FAILURE() << text;
     } catch (const EReadError& e) {
-      EXPECT_STREQ(e.what(), message);
+      EXPECT_EQ(e.what(), "Invalid property text at line " + std::string(message));
     }
   }
 }
@@ -489,8 +393,7 @@ TEST(PropText, DeepNestingFailsInsteadOfOverflowingTheStack) {
   EXPECT_THROW(ObjectTextToBinary(objects), EReadError);
   // The same depth in binary form.
   std::vector<uint8_t> binary = Header("");
-  AppendShort(binary, "L");
-  binary.insert(binary.end(), 5000, 1);
+  Prop(binary, "L", std::vector<uint8_t>(5000, 1));
   TSample back(nullptr);
   EXPECT_THROW(FromBinary(binary, back), EReadError);
 }
@@ -499,16 +402,17 @@ TEST(PropText, RefusesToWriteTextThatWouldNotReadBack) {
   auto stream = [](const std::string& objectName, const std::string& propName, TValueType type,
                    const std::string& ident) {
     std::vector<uint8_t> bytes = Header(objectName);
-    AppendShort(bytes, propName);
-    bytes.push_back(static_cast<uint8_t>(type));
-    if (type == TValueType::vaIdent) AppendShort(bytes, ident);
+    Prop(bytes, propName, {static_cast<uint8_t>(type)}, ident);
     bytes.insert(bytes.end(), {0, 0});
     return bytes;
   };
-  EXPECT_THROW(ObjectBinaryToText(stream("two words", "P", TValueType::vaTrue, "")), EWriteError);
-  EXPECT_THROW(ObjectBinaryToText(stream("A", "9lives", TValueType::vaTrue, "")), EWriteError);
-  EXPECT_THROW(ObjectBinaryToText(stream("A", "End", TValueType::vaTrue, "")), EWriteError);
-  EXPECT_THROW(ObjectBinaryToText(stream("A", "P", TValueType::vaIdent, "a b")), EWriteError);
+  for (const auto& [object, prop, ident] : {std::tuple{"two words", "P", ""},
+                                            {"A", "9lives", ""},
+                                            {"A", "End", ""},
+                                            {"A", "P", "a b"}}) {
+    const TValueType type = *ident ? TValueType::vaIdent : TValueType::vaTrue;
+    EXPECT_THROW(ObjectBinaryToText(stream(object, prop, type, ident)), EWriteError) << prop;
+  }
   // Names with bytes of 128 and above are identifiers of 8-bit text.
   const std::string text =
       ObjectBinaryToText(stream("Fl\xE4"

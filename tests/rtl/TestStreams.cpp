@@ -7,7 +7,7 @@
 
 using namespace vt;
 
-TEST(Streams, MemoryStreamReadsWritesAndSeeks) {
+TEST(Streams, MemoryStreamReadsWritesSeeksAndChecksLengths) {
   TMemoryStream s;
   WriteInt32(s, -2);
   WriteInt16(s, 0x1234);
@@ -24,15 +24,13 @@ TEST(Streams, MemoryStreamReadsWritesAndSeeks) {
   EXPECT_EQ(s.Remaining(), 0);
   EXPECT_THROW(ReadUInt8(s), EReadError);
   EXPECT_EQ(s.Seek(-3, TSeekOrigin::soEnd), s.Size() - 3);
-}
-
-TEST(Streams, LengthsAreCheckedAgainstTheBytesPresent) {
-  TMemoryStream s;
-  WriteInt32(s, 1000000000);  // claims a gigabyte
-  s.WriteBuffer("xy", 2);
-  s.SetPosition(0);
+  // Lengths are checked against the bytes present.
+  TMemoryStream claim;
+  WriteInt32(claim, 1000000000);  // claims a gigabyte
+  claim.WriteBuffer("xy", 2);
+  claim.SetPosition(0);
   try {
-    ReadLengthString(s, "image name");
+    ReadLengthString(claim, "image name");
     FAIL();
   } catch (const EReadError& e) {
     EXPECT_NE(std::string(e.what()).find("image name"), std::string::npos) << e.what();

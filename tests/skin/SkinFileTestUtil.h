@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "TestBitmapUtil.h"
 #include "rtl/Graphics.h"
 #include "rtl/PropStream.h"
 #include "rtl/Streams.h"
@@ -21,6 +22,8 @@
 #include "skin/theme_se3objects.h"
 
 namespace vt::skintest {
+
+using test::MessageOf;
 
 // ---- Byte builders ----------------------------------------------------------------------
 
@@ -180,48 +183,33 @@ class TSkinGenerator {
     return id;
   }
 
+  // A byte, a word, any value or an extreme.
   int32_t Int() {
-    switch (Below(4)) {
-      case 0:
-        return Below(256) - 128;
-      case 1:
-        return Below(65536) - 32768;
-      case 2:
-        return static_cast<int32_t>(FRandom());
-      default:
-        return Below(2) ? INT32_MIN : INT32_MAX;
-    }
+    const int kind = Below(4);
+    return kind == 0   ? Below(256) - 128
+           : kind == 1 ? Below(65536) - 32768
+           : kind == 2 ? static_cast<int32_t>(FRandom())
+                       : (Below(2) ? INT32_MIN : INT32_MAX);
   }
 
+  // None, a named colour, a system colour or any RGB value.
   TColor Color() {
-    switch (Below(5)) {
-      case 0:
-        return clNone;
-      case 1: {
-        const auto idents = ColorIdents();
-        return *IdentToColor(idents[static_cast<size_t>(Below(static_cast<int>(idents.size())))]);
-      }
-      case 2:
-        return MakeSysColor(Below(31));
-      default:
-        return static_cast<TColor>(FRandom() & 0xFFFFFF);
-    }
+    const int kind = Below(5);
+    const auto idents = ColorIdents();
+    return kind == 0   ? clNone
+           : kind == 1 ? *IdentToColor(idents[size_t(Below(int(idents.size())))])
+           : kind == 2 ? MakeSysColor(Below(31))
+                       : static_cast<TColor>(FRandom() & 0xFFFFFF);
   }
 
   // Key pixels, near-key and near-magenta pixels, partial alpha, plain opaque pixels.
   uint32_t Pixel() {
-    switch (Below(6)) {
-      case 0:
-        return kKeyPixel;
-      case 1:
-        return 0xFF7F007F + static_cast<uint32_t>(Below(5)) * 0x010001;  // near the key
-      case 2:
-        return 0xFFFA00FF + static_cast<uint32_t>(Below(4)) * 0x100;  // near magenta
-      case 3:
-        return (static_cast<uint32_t>(1 + Below(254)) << 24) | (FRandom() & 0xFFFFFF);
-      default:
-        return 0xFF000000 | (FRandom() & 0xFFFFFF);
-    }
+    const int kind = Below(6);
+    return kind == 0   ? kKeyPixel
+           : kind == 1 ? 0xFF7F007F + uint32_t(Below(5)) * 0x010001  // near the key
+           : kind == 2 ? 0xFFFA00FF + uint32_t(Below(4)) * 0x100     // near magenta
+           : kind == 3 ? (uint32_t(1 + Below(254)) << 24) | (FRandom() & 0xFFFFFF)
+                       : 0xFF000000 | (FRandom() & 0xFFFFFF);
   }
 
  private:

@@ -1,8 +1,10 @@
-// TteBitmap storage, stream form, platform images, resources and colour operations.
+// TteBitmap storage, stream form, platform images, resources and colour operations;
+// TteBitmapLink and TteBitmapList.
 #include <QFile>
 
 #include "TestBitmapUtil.h"
 #include "rtl/Streams.h"
+#include "rtl/TypInfo.h"
 
 namespace vt {
 namespace {
@@ -29,18 +31,12 @@ TEST(TteBitmap, SetSizeUsesAbsoluteValuesAndIgnoresZero) {
   bitmap.SetSize(0, 7);  // ignored
   EXPECT_EQ(bitmap.Width(), 3);
   EXPECT_EQ(bitmap.Height(), 2);
-}
-
-TEST(TteBitmap, AbsurdSizeFailsWithTheAllocationMessage) {
-  TteBitmap bitmap;
-  try {
-    bitmap.SetSize(100000, 100000);
-    FAIL() << "no exception";
-  } catch (const EOutOfResources& e) {
-    EXPECT_STREQ(e.what(), "Can't allocate the DIB handle");
-  }
-  EXPECT_TRUE(bitmap.Empty());
-  EXPECT_THROW(bitmap.SetSize(INT32_MIN, 1), EOutOfResources);
+  // An absurd size fails with the allocation message and leaves the image empty.
+  TteBitmap absurd;
+  EXPECT_EQ(test::MessageOf<EOutOfResources>([&] { absurd.SetSize(100000, 100000); }),
+            "Can't allocate the DIB handle");
+  EXPECT_TRUE(absurd.Empty());
+  EXPECT_THROW(absurd.SetSize(INT32_MIN, 1), EOutOfResources);
 }
 
 TEST(TteBitmap, PixelAccessOutsideIsZeroOrIgnored) {
@@ -82,7 +78,7 @@ TMemoryStream StoredImage(const std::string& name, int32_t width, int32_t height
   return stream;
 }
 
-TEST(TteBitmapStream, SaveAndLoadRoundTrip) {
+TEST(TteBitmapStream, SaveAndLoadRoundTripAndBottomUpRowsLoad) {
   auto bitmap = MakeBitmap(3, {1, 2, 3, 0xFF000004, 5, kKeyPixel}, "Frame");
   TMemoryStream stream;
   bitmap->SaveToStream(stream);
@@ -95,13 +91,10 @@ TEST(TteBitmapStream, SaveAndLoadRoundTrip) {
   EXPECT_EQ(loaded.Height(), 2);
   EXPECT_EQ(AllPixels(loaded), AllPixels(*bitmap));
   EXPECT_EQ(stream.Position(), stream.Size());
-}
-
-TEST(TteBitmapStream, NegativeHeightMeansBottomUpRows) {
+  // A negative height means bottom-up rows.
   const uint32_t a = 0xFF0000AA, b = 0xFF0000BB;
-  TMemoryStream stream = StoredImage("x", 1, -2, {a, b});
-  TteBitmap loaded;
-  loaded.LoadFromStream(stream);
+  TMemoryStream bottomUp = StoredImage("x", 1, -2, {a, b});
+  loaded.LoadFromStream(bottomUp);
   EXPECT_EQ(loaded.Height(), 2);
   EXPECT_EQ(AllPixels(loaded), (std::vector<uint32_t>{b, a}));
 
@@ -130,12 +123,8 @@ TEST(TteBitmapStream, StoredSizeWithoutPixelsLoadsEmpty) {
 
 void ExpectReadError(TStream& stream, const std::string& fragment) {
   TteBitmap bitmap;
-  try {
-    bitmap.LoadFromStream(stream);
-    FAIL() << "no exception, expected one mentioning: " << fragment;
-  } catch (const EReadError& e) {
-    EXPECT_NE(std::string(e.what()).find(fragment), std::string::npos) << e.what();
-  }
+  const std::string message = test::MessageOf<EReadError>([&] { bitmap.LoadFromStream(stream); });
+  EXPECT_NE(message.find(fragment), std::string::npos) << message;
   EXPECT_TRUE(bitmap.Empty());
 }
 
@@ -208,7 +197,7 @@ TEST(TteBitmapAssign, FromAnotherBitmapCopiesSizePixelsAndFlags) {
   EXPECT_THROW(copy.Assign(link), EConvertError);
 }
 
-TEST(TteBitmapAssign, ThirtyTwoBitImagesKeepAlpha) {
+TEST(TteBitmapAssign, ThirtyTwoBitImagesKeepAlphaOthersBecomeOpaque) {
   QImage argb(2, 1, QImage::Format_ARGB32);
   argb.setPixel(0, 0, 0x80102030);
   argb.setPixel(1, 0, 0xFF405060);
@@ -222,13 +211,10 @@ TEST(TteBitmapAssign, ThirtyTwoBitImagesKeepAlpha) {
   bitmap.Assign(TImageHolder(premultiplied));
   EXPECT_EQ(bitmap.Pixels(1, 0), 0xFF405060u);
   EXPECT_EQ(bitmap.Pixels(0, 0) >> 24, 0x80u);
-}
-
-TEST(TteBitmapAssign, OtherImagesBecomeOpaque) {
+  // Other images become opaque.
   QImage rgb(2, 1, QImage::Format_RGB888);
   rgb.setPixel(0, 0, qRgb(1, 2, 3));
   rgb.setPixel(1, 0, qRgb(200, 100, 50));
-  TteBitmap bitmap;
   bitmap.SetKeyFlag(true);
   bitmap.AssignImage(rgb);
   EXPECT_EQ(RowOf(bitmap, 0), (std::vector<uint32_t>{0xFF010203, 0xFFC86432}));
@@ -267,12 +253,8 @@ TEST(TteBitmapResource, ThirtyTwoBitsKeepAlphaOthersAreOpaqueMissingOnesAreRepor
   for (uint32_t p : kResourcePixels) opaque.push_back(p | 0xFF000000u);
   EXPECT_EQ(AllPixels(bitmap), opaque);
   EXPECT_FALSE(bitmap.AlphaFlag());
-  try {
-    bitmap.LoadFromResource(":/bitmaps", "NOSUCH");
-    FAIL();
-  } catch (const EResNotFound& e) {
-    EXPECT_STREQ(e.what(), "Resource NOSUCH not found");
-  }
+  EXPECT_EQ(test::MessageOf<EResNotFound>([&] { bitmap.LoadFromResource(":/bitmaps", "NOSUCH"); }),
+            "Resource NOSUCH not found");
 }
 
 // ---- Transparency and colour operations -------------------------------------------------
@@ -331,19 +313,143 @@ TEST(TteBitmapColour, HueTurnsByDeltaOver255) {
   bitmap->ChangeHue(-85);  // and back, wrapping below zero
   EXPECT_EQ(bitmap->Pixels(0, 0), Bgr(255, 0, 0));
   EXPECT_EQ(bitmap->Pixels(2, 0), Bgr(0, 0, 255, 0x80));
+  // Nothing and a whole turn change no pixel.
+  test::TRandom random(7);
+  TteBitmap many;
+  many.SetSize(64, 64);
+  for (int y = 0; y < 64; ++y)
+    for (int x = 0; x < 64; ++x) many.SetPixel(x, y, random.Next() | 0xFF000000u);
+  const std::vector<uint32_t> before = AllPixels(many);
+  for (int delta : {0, 255}) {
+    many.ChangeHue(delta);
+    EXPECT_EQ(AllPixels(many), before) << delta;
+  }
 }
 
-TEST(TteBitmapColour, HueRoundTripsAndZeroChangesNothing) {
-  test::TRandom random(7);
-  TteBitmap bitmap;
-  bitmap.SetSize(64, 64);
-  for (int y = 0; y < 64; ++y)
-    for (int x = 0; x < 64; ++x) bitmap.SetPixel(x, y, random.Next() | 0xFF000000u);
-  const std::vector<uint32_t> before = AllPixels(bitmap);
-  for (int delta : {0, 255}) {  // nothing, a whole turn
-    bitmap.ChangeHue(delta);
-    EXPECT_EQ(AllPixels(bitmap), before) << delta;
+// TteBitmapLink (validity, assignment, transparency flags) and TteBitmapList.
+
+TEST(TteBitmapLink, PublishesNameAndRectangleInOrder) {
+  std::vector<std::string> names;
+  for (const TPropInfo* p : TteBitmapLink::StaticClassInfo().AllProperties())
+    names.push_back(p->Name);
+  EXPECT_EQ(names, (std::vector<std::string>{"Name", "Left", "Top", "Right", "Bottom"}));
+}
+
+TEST(TteBitmapLink, ValidNeedsAnImageAndAPositiveArea) {
+  auto bitmap = MakeBitmap(1, {0});
+  EXPECT_TRUE(TteBitmapLink(bitmap.get(), TRect{0, 0, 1, 1}).IsValid());
+  EXPECT_FALSE(TteBitmapLink(bitmap.get(), TRect{3, 0, 3, 5}).IsValid());
+  EXPECT_FALSE(TteBitmapLink(bitmap.get(), TRect{0, 5, 3, 4}).IsValid());
+  EXPECT_FALSE(TteBitmapLink(nullptr, TRect{0, 0, 1, 1}).IsValid());
+  // Differences that overflow 32 bits are not a positive area.
+  EXPECT_FALSE(TteBitmapLink(bitmap.get(), TRect{INT32_MAX, 0, INT32_MIN, 1}).IsValid());
+}
+
+TEST(TteBitmapLink, AssignCopiesNameRectangleImageAndFlags) {
+  auto bitmap = MakeBitmap(1, {0}, "pic");
+  TteBitmapLink source(bitmap.get(), TRect{1, 2, 3, 4});
+  source.MaskedAngles = true;
+  source.Masked = true;
+  TteBitmapLink copy;
+  copy.MaskedBorder = true;
+  copy.Assign(source);
+  EXPECT_EQ(copy.GetName(), "pic");
+  EXPECT_EQ(copy.Rect(), (TRect{1, 2, 3, 4}));
+  EXPECT_EQ(copy.Bitmap(), bitmap.get());
+  EXPECT_TRUE(copy.MaskedAngles);
+  EXPECT_FALSE(copy.MaskedBorder);
+  EXPECT_TRUE(copy.Masked);
+}
+
+// A 6 x 6 opaque image; the link covers columns 1..5 and rows 0..4 (5 x 5), margins 2
+// everywhere except 1 at the bottom.
+struct TMaskFixture {
+  std::unique_ptr<TteBitmap> Bitmap = [] {
+    auto b = std::make_unique<TteBitmap>();
+    b->SetSize(6, 6);
+    b->FillColor(0xFF808080);
+    return b;
+  }();
+  TteBitmapLink Link{Bitmap.get(), TRect{1, 0, 6, 5}};
+
+  std::array<bool, 3> FlagsWithTransparentAt(int x, int y, uint32_t pixel = kKeyPixel) {
+    Bitmap->FillColor(0xFF808080);
+    Bitmap->SetPixel(x, y, pixel);
+    Link.CheckMasked(2, 2, 2, 1);
+    return {Link.MaskedAngles, Link.MaskedBorder, Link.Masked};
   }
+};
+
+TEST(TteBitmapLink, CheckMaskedClassifiesByPiece) {
+  TMaskFixture f;
+  using Flags = std::array<bool, 3>;                                       // corner, border, centre
+  EXPECT_EQ(f.FlagsWithTransparentAt(1, 0), (Flags{true, false, false}));  // top-left corner
+  EXPECT_EQ(f.FlagsWithTransparentAt(5, 4), (Flags{true, false, false}));  // bottom-right
+  EXPECT_EQ(f.FlagsWithTransparentAt(3, 1), (Flags{false, true, false}));  // top edge
+  EXPECT_EQ(f.FlagsWithTransparentAt(1, 2), (Flags{false, true, false}));  // left edge
+  EXPECT_EQ(f.FlagsWithTransparentAt(3, 4), (Flags{false, true, false}));  // bottom edge
+  EXPECT_EQ(f.FlagsWithTransparentAt(3, 2), (Flags{false, false, true}));  // centre
+  EXPECT_EQ(f.FlagsWithTransparentAt(3, 3), (Flags{false, false, true}));  // centre
+  EXPECT_EQ(f.FlagsWithTransparentAt(0, 2), (Flags{false, false, false}));  // outside the link
+  EXPECT_EQ(f.FlagsWithTransparentAt(3, 5), (Flags{false, false, false}));  // outside the link
+  // Any alpha below 255 is transparent.
+  EXPECT_EQ(f.FlagsWithTransparentAt(3, 2, 0xFE808080), (Flags{false, false, true}));
+}
+
+TEST(TteBitmapLink, CheckMaskedWithoutMarginsOrOutsideTheImage) {
+  TMaskFixture f;
+  f.Bitmap->SetPixel(1, 0, kKeyPixel);
+  f.Link.MaskedAngles = true;
+  f.Link.CheckMasked();
+  EXPECT_TRUE(f.Link.Masked);
+  EXPECT_FALSE(f.Link.MaskedAngles);
+  EXPECT_FALSE(f.Link.MaskedBorder);
+  f.Bitmap->FillColor(0xFF000000);
+  f.Link.CheckMasked();
+  EXPECT_FALSE(f.Link.Masked);
+  // Parts of the rectangle outside the image count for nothing.
+  f.Link.SetRect(TRect{-4, -4, 10, 10});
+  f.Link.CheckMasked(1, 1, 1, 1);
+  EXPECT_FALSE(f.Link.Masked || f.Link.MaskedBorder || f.Link.MaskedAngles);
+  TteBitmapLink unresolved;
+  unresolved.SetRect(TRect{0, 0, 2, 1});
+  unresolved.Masked = true;
+  unresolved.CheckMasked();
+  EXPECT_FALSE(unresolved.Masked);
+}
+
+TEST(TteBitmapList, OwnsFindsIgnoringCaseAndMakesLinks) {
+  TteBitmapList list;
+  TteBitmap* first = new TteBitmap;
+  first->SetName("button.bmp");
+  first->SetSize(2, 2);
+  TteBitmap* second = new TteBitmap;
+  second->SetName("Button.BMP");
+  list.Add(first);
+  list.Add(second);
+  EXPECT_EQ(list.Count(), 2);
+  EXPECT_EQ(list.Bitmaps(1), second);
+  EXPECT_EQ(list.Bitmaps(2), nullptr);
+  EXPECT_EQ(list.Bitmaps(-1), nullptr);
+  EXPECT_EQ(list.GetBitmapByName("BUTTON.bmp"), first);
+  EXPECT_EQ(list.GetBitmapByName("button"), nullptr);
+
+  std::unique_ptr<TteBitmapLink> link = list.GetLink("BUTTON.BMP", TRect{0, 0, 1, 2});
+  ASSERT_TRUE(link);
+  EXPECT_EQ(link->Bitmap(), first);
+  EXPECT_EQ(link->GetName(), "button.bmp");
+  EXPECT_EQ(link->Rect(), (TRect{0, 0, 1, 2}));
+  EXPECT_EQ(list.GetLink("other", TRect{0, 0, 1, 1}), nullptr);
+
+  EXPECT_EQ(list.Extract(0), first);
+  EXPECT_EQ(list.IndexOf(second), 0);
+  list.Insert(5, first);  // clamped to the end
+  EXPECT_EQ(list.IndexOf(first), 1);
+  list.Delete(1);
+  EXPECT_EQ(list.Count(), 1);
+  EXPECT_FALSE(TteBitmap::IsRegistered(first));  // freed (it had pixels)
+  list.Clear();
+  EXPECT_EQ(list.Count(), 0);
 }
 
 }  // namespace

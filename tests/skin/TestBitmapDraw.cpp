@@ -1,6 +1,9 @@
 // Drawing: the three pixel routines through every Draw form, origin and clip handling,
-// stretch and tile mappings, the painter route, and a golden scene.
+// stretch and tile mappings, the painter route, a golden scene, and bands of pieces.
 #include <QPainter>
+
+#include <array>
+#include <span>
 
 #include "TestBitmapUtil.h"
 
@@ -35,32 +38,40 @@ std::vector<int> Columns(const std::vector<uint32_t>& row) {
   return columns;
 }
 
-TEST(TteBitmapDraw, BlendFollowsTheReferenceFormula) {
-  auto source = MakeBitmap(4, {0x80FF0000, 0x00123456, 0xFF00FF00, 0x01FFFFFF});
-  source->SetAlphaFlag(true);
-  auto target = Target(4, 1, kBlue);
-  TCanvas canvas(target->Surface());
-  source->Draw(canvas, 0, 0);
-  // a = 128: red (255*128) >> 8 = 127, blue (255*127) >> 8 = 126; a = 0 keeps the target;
-  // a = 255 copies; a = 1: (255*1 + 0*254) >> 8 = 0 and (255*1 + 255*254) >> 8 = 254.
-  EXPECT_EQ(RowOf(*target, 0), (std::vector<uint32_t>{0xFF7F007E, kBlue, 0xFF00FF00, 0xFF0000FE}));
-}
-
-TEST(TteBitmapDraw, KeyCopyComparesColourOnlyAndMakesOpaque) {
-  auto source = MakeBitmap(4, {kKeyPixel, 0xFF7F007F, 0x00123456, 0x807F007E});
-  source->SetKeyFlag(true);
-  auto target = Target(4, 1, kBlue);
-  TCanvas canvas(target->Surface());
-  source->Draw(canvas, 0, 0);
-  EXPECT_EQ(RowOf(*target, 0), (std::vector<uint32_t>{kBlue, kBlue, 0xFF123456, 0xFF7F007E}));
-}
-
-TEST(TteBitmapDraw, PlainCopyCopiesAlphaToo) {
-  auto source = MakeBitmap(3, {kKeyPixel, 0x00123456, 0x80FF0000});
-  auto target = Target(3, 1, kBlue);
-  TCanvas canvas(target->Surface());
-  source->Draw(canvas, 0, 0);
-  EXPECT_EQ(RowOf(*target, 0), RowOf(*source, 0));
+// The image's flags choose the routine: blend, key copy (colour compared, result opaque)
+// or plain copy (alpha included).
+TEST(TteBitmapDraw, TheFlagsChooseBlendKeyCopyOrPlainCopy) {
+  struct TCase {
+    bool Alpha, Key;
+    std::vector<uint32_t> Source, Expected;
+  };
+  const TCase cases[] = {
+      // a = 128: red (255*128) >> 8 = 127, blue (255*127) >> 8 = 126; a = 0 keeps the
+      // target; a = 255 copies; a = 1: (255*1 + 0*254) >> 8 = 0, (255*1 + 255*254) >> 8 = 254.
+      {true,
+       false,
+       {0x80FF0000, 0x00123456, 0xFF00FF00, 0x01FFFFFF},
+       {0xFF7F007E, kBlue, 0xFF00FF00, 0xFF0000FE}},
+      {false,
+       true,
+       {kKeyPixel, 0xFF7F007F, 0x00123456, 0x807F007E},
+       {kBlue, kBlue, 0xFF123456, 0xFF7F007E}},
+      {false,
+       false,
+       {kKeyPixel, 0x00123456, 0x80FF0000, 0xFF000001},
+       {kKeyPixel, 0x00123456, 0x80FF0000, 0xFF000001}},
+  };
+  for (const TCase& c : cases) {
+    TteBitmap source;
+    source.SetSize(4, 1);
+    for (int x = 0; x < 4; ++x) source.SetPixel(x, 0, c.Source[size_t(x)]);
+    source.SetAlphaFlag(c.Alpha);
+    source.SetKeyFlag(c.Key);
+    auto target = Target(4, 1, kBlue);
+    TCanvas canvas(target->Surface());
+    source.Draw(canvas, 0, 0);
+    EXPECT_EQ(RowOf(*target, 0), c.Expected) << c.Alpha << c.Key;
+  }
 }
 
 TEST(TteBitmapDraw, SourceRectangleOriginAndClip) {
@@ -105,6 +116,12 @@ TEST(TteBitmapDraw, StretchSamplesAtPixelCentres) {
   EXPECT_EQ(Columns(RowOf(*target, 0)), (std::vector<int>{1, 3, 5, 1, 1, 2, 2}));
   source->Draw(canvas, TRect{0, 0, 7, 1}, TRect{2, 0, 4, 1});
   EXPECT_EQ(Columns(RowOf(*target, 0)), (std::vector<int>{2, 2, 2, 3, 3, 3, 3}));
+  // Four source columns -1..2 over four target columns: only 0 and 1 exist.
+  auto two = Numbered(2);
+  auto small = Target(4, 1);
+  TCanvas smallCanvas(small->Surface());
+  two->Draw(smallCanvas, TRect{0, 0, 4, 1}, TRect{-1, 0, 3, 1});
+  EXPECT_EQ(RowOf(*small, 0), (std::vector<uint32_t>{kGrey, 0xFF000000, 0xFF000001, kGrey}));
 }
 
 TEST(TteBitmapDraw, StretchRowsAndClipKeepTheMapping) {
@@ -127,13 +144,66 @@ TEST(TteBitmapDraw, StretchRowsAndClipKeepTheMapping) {
     }
 }
 
-TEST(TteBitmapDraw, StretchOfASourcePartlyOutsideSkipsThoseColumns) {
-  auto source = Numbered(2);
-  auto target = Target(4, 1);
+// An alpha image enlarged downwards: its rows are opaque, half transparent or clear in
+// turn, each shown over a run of target rows. Targets exactly as wide as the draw (whose
+// rows lie back to back) and wider ones must both get every run, of the right length.
+TEST(TteBitmapDraw, EnlargedAlphaRowsCoverTheirRunsInEveryTarget) {
+  constexpr uint32_t kRowAlpha[] = {0xFF000000u, 0x80000000u, 0x00000000u};
+  struct TCase {
+    int SourceRows, DestRows, TargetWidth;
+  };
+  for (const TCase c : {TCase{1, 7, 5}, TCase{3, 7, 5}, TCase{3, 40, 5}, TCase{4, 67, 9},
+                        TCase{6, 398, 17}, TCase{6, 398, 20}}) {
+    auto source = std::make_unique<TteBitmap>();
+    source->SetSize(5, c.SourceRows);
+    for (int y = 0; y < c.SourceRows; ++y)
+      for (int x = 0; x < 5; ++x)
+        source->SetPixel(x, y, kRowAlpha[y % 3] | uint32_t(40 * x + 7 * y) << 8 | 0x33u);
+    source->CheckAlpha();
+    const int drawWidth = c.TargetWidth == 20 ? 17 : c.TargetWidth;
+    auto target = Target(c.TargetWidth, c.DestRows);
+    TCanvas canvas(target->Surface());
+    source->Draw(canvas, TRect{0, 0, drawWidth, c.DestRows}, TRect{0, 0, 5, c.SourceRows});
+    for (int y = 0; y < c.DestRows; ++y)
+      for (int x = 0; x < c.TargetWidth; ++x) {
+        const int sx = (2 * x + 1) * 5 / (2 * drawWidth);
+        const int sy = (2 * y + 1) * c.SourceRows / (2 * c.DestRows);
+        const uint32_t expected = x < drawWidth ? BlendPixel(kGrey, source->Pixels(sx, sy)) : kGrey;
+        ASSERT_EQ(target->Pixels(x, y), expected)
+            << c.SourceRows << " to " << c.DestRows << " at " << x << "," << y;
+      }
+  }
+}
+
+// Wide stretched rows whose ends are soft and whose middle is opaque, once with a soft
+// pixel inside and once with clear ends: the soft pixels blend, the others copy, over a
+// target whose pixels all differ.
+TEST(TteBitmapDraw, WideRowsWithSoftEndsBlendExactlyTheSoftPixels) {
+  auto source = std::make_unique<TteBitmap>();
+  source->SetSize(100, 3);
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 100; ++x) {
+      const bool end = x < 3 || x >= 97;
+      uint32_t alpha = end ? 0x80000000u : 0xFF000000u;
+      if (y == 1 && x == 50) alpha = 0x40000000u;
+      if (y == 2 && end) alpha = x == 2 ? 0x80000000u : 0;
+      source->SetPixel(x, y, alpha | uint32_t(x * 2 + y * 50) << 8 | 0x11u);
+    }
+  source->CheckAlpha();
+  auto target = Target(160, 9);
+  for (int y = 0; y < 9; ++y)
+    for (int x = 0; x < 160; ++x) target->SetPixel(x, y, 0xFF000000u | uint32_t(x * 97 + y * 31));
+  const auto background = AllPixels(*target);
   TCanvas canvas(target->Surface());
-  // Four source columns -1..2 over four target columns: only 0 and 1 exist.
-  source->Draw(canvas, TRect{0, 0, 4, 1}, TRect{-1, 0, 3, 1});
-  EXPECT_EQ(RowOf(*target, 0), (std::vector<uint32_t>{kGrey, 0xFF000000, 0xFF000001, kGrey}));
+  source->Draw(canvas, TRect{5, 1, 155, 8}, TRect{0, 0, 100, 3});
+  for (int y = 0; y < 9; ++y)
+    for (int x = 0; x < 160; ++x) {
+      uint32_t expected = background[size_t(y * 160 + x)];
+      if (x >= 5 && x < 155 && y >= 1 && y < 8)
+        expected = BlendPixel(
+            expected, source->Pixels((2 * (x - 5) + 1) * 100 / 300, (2 * (y - 1) + 1) * 3 / 14));
+      ASSERT_EQ(target->Pixels(x, y), expected) << x << "," << y;
+    }
 }
 
 TEST(TteBitmapDraw, TileRepeatsFromTheTopLeftAndCutsAtEdges) {
@@ -154,16 +224,13 @@ TEST(TteBitmapDraw, TileRepeatsFromTheTopLeftAndCutsAtEdges) {
                                                         g, g, d, c, d, g,  //
                                                         g, g, b, a, b, g,  //
                                                         g, g, g, g, g, g}));
-}
-
-TEST(TteBitmapDraw, TilePieceIsCutToTheImage) {
-  auto source = Numbered(3);
-  auto target = Target(5, 1);
-  TCanvas canvas(target->Surface());
-  source->Tile(canvas, TRect{0, 0, 5, 1}, TRect{1, 0, 9, 1});  // columns 1, 2
-  EXPECT_EQ(Columns(RowOf(*target, 0)), (std::vector<int>{1, 2, 1, 2, 1}));
-  source->Tile(canvas, TRect{0, 0, 5, 1}, TRect{5, 0, 9, 1});  // nothing of the image
-  EXPECT_EQ(Columns(RowOf(*target, 0)), (std::vector<int>{1, 2, 1, 2, 1}));
+  // The piece is cut to the image: columns 1 and 2 of three, then nothing of it.
+  auto three = Numbered(3);
+  auto row = Target(5, 1);
+  TCanvas rowCanvas(row->Surface());
+  three->Tile(rowCanvas, TRect{0, 0, 5, 1}, TRect{1, 0, 9, 1});
+  three->Tile(rowCanvas, TRect{0, 0, 5, 1}, TRect{5, 0, 9, 1});
+  EXPECT_EQ(Columns(RowOf(*row, 0)), (std::vector<int>{1, 2, 1, 2, 1}));
 }
 
 TEST(TteBitmapDraw, HugeRectanglesFromFilesAreHarmless) {
@@ -269,6 +336,214 @@ TEST(TteBitmapDraw, GoldenScene) {
   arrow->TileClip(canvas, TRect{21, 14, 39, 23}, TRect{0, 0, 4, 4}, TRect{23, 16, 37, 21});
   disc.Draw(canvas, TRect{31, 1, 37, 7}, TRect{0, 0, 8, 8});
   test::ExpectGolden(scene->ToImage(), "bitmap/draw-forms");
+}
+
+// Bands: pieces handed over together give exactly the pixels of drawing them one by one
+// through the ordinary calls, whether or not they are drawn as one band.
+
+using test::TRandom;
+using Scale = TteBandPiece::TScale;
+
+// Pixels of every blending case: clear, opaque, partly transparent, and the key colour
+// with either alpha.
+std::unique_ptr<TteBitmap> Varied(int width, int height, uint32_t seed) {
+  static constexpr uint32_t kAlphas[] = {0x00, 0xFF, 0x80, 0x01, 0xFE};
+  TRandom random(seed);
+  auto image = std::make_unique<TteBitmap>();
+  image->SetSize(width, height);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) {
+      uint32_t pixel = (kAlphas[random.Below(5)] << 24) | (random.Next() & kColorMask);
+      if (random.Below(6) == 0) pixel = kKeyPixelValue | (random.Below(2) ? kAlphaMask : 0);
+      image->SetPixel(x, y, pixel);
+    }
+  return image;
+}
+
+// Rows of opaque, clear and mixed pixels, so that whole rows take the blend's shortcuts.
+std::unique_ptr<TteBitmap> Striped(int width, int height, uint32_t seed) {
+  auto image = Varied(width, height, seed);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) {
+      const uint32_t colour = image->Pixels(x, y) & kColorMask;
+      if (y % 3 == 0) image->SetPixel(x, y, colour | kAlphaMask);
+      if (y % 3 == 1) image->SetPixel(x, y, colour);
+    }
+  return image;
+}
+
+// The reference: each piece by the call its scale names, the image's key flag set to the
+// piece's for that call.
+void DrawOneByOne(TteBitmap& image, TCanvas& canvas, std::span<const TteBandPiece> pieces) {
+  const bool saved = image.KeyFlag();
+  for (const TteBandPiece& piece : pieces) {
+    image.SetKeyFlag(piece.KeyFlag);
+    switch (piece.Scale) {
+      case Scale::Unscaled:
+        image.Draw(canvas, piece.Dest.Left, piece.Dest.Top, piece.Source);
+        break;
+      case Scale::Stretch:
+        image.Draw(canvas, piece.Dest, piece.Source);
+        break;
+      case Scale::Tile:
+        if (piece.Clip)
+          image.TileClip(canvas, piece.Dest, piece.Source, *piece.Clip);
+        else
+          image.Tile(canvas, piece.Dest, piece.Source);
+        break;
+    }
+  }
+  image.SetKeyFlag(saved);
+}
+
+struct TCanvasSetup {
+  TPoint Origin;
+  std::optional<TRect> Clip;  // logical coordinates
+};
+
+std::vector<uint32_t> Drawn(TteBitmap& image, std::span<const TteBandPiece> pieces,
+                            const TCanvasSetup& setup, bool together) {
+  auto target = Varied(64, 40, 99);
+  for (int y = 0; y < 40; ++y)
+    for (int x = 0; x < 64; ++x) target->SetPixel(x, y, target->Pixels(x, y) | kAlphaMask);
+  TCanvas canvas(target->Surface());
+  canvas.SetOrigin(setup.Origin);
+  if (setup.Clip) canvas.SetClipRect(*setup.Clip);
+  if (together)
+    image.DrawBand(canvas, pieces);
+  else
+    DrawOneByOne(image, canvas, pieces);
+  return AllPixels(*target);
+}
+
+// The three source columns of a nine-part image 14 wide: 3 | 7 | 4.
+constexpr std::array<std::pair<int, int>, 3> kSourceColumns{{{0, 3}, {3, 10}, {10, 14}}};
+
+// Source rows 2..6 for every piece, or for the right piece rows one lower or one more
+// (then the pieces map rows differently and are no band).
+constexpr std::array<std::pair<int, int>, 3> kRightRows{{{2, 6}, {3, 7}, {2, 7}}};
+
+// A band of three pieces side by side from x = 2, the centre `centreWidth` wide, over
+// `height` rows from y = 3.
+std::array<TteBandPiece, 3> Band(const std::array<Scale, 3>& scales, int centreWidth, int height,
+                                 const std::array<bool, 3>& keyFlags,
+                                 const std::optional<TRect>& tileClip,
+                                 std::pair<int, int> rightRows = kRightRows[0]) {
+  std::array<TteBandPiece, 3> band;
+  int left = 2;
+  for (int k = 0; k < 3; ++k) {
+    const auto [sourceLeft, sourceRight] = kSourceColumns[k];
+    const int width = k == 1 ? centreWidth : sourceRight - sourceLeft + (k == 0 ? 2 : 0);
+    const auto [top, bottom] = k == 2 ? rightRows : kRightRows[0];
+    band[k].Source = {sourceLeft, top, sourceRight, bottom};
+    band[k].Scale = scales[k];
+    band[k].KeyFlag = keyFlags[k];
+    // An unscaled piece covers its own size; the next piece starts after it.
+    const int drawnWidth = scales[k] == Scale::Unscaled ? sourceRight - sourceLeft : width;
+    band[k].Dest = TRect::FromSize(left, 3, drawnWidth, height);
+    if (scales[k] == Scale::Tile) band[k].Clip = tileClip;
+    left += drawnWidth;
+  }
+  return band;
+}
+
+// Every combination of scales, over equal, enlarged and reduced rows, narrow and wide
+// bands, the three ways of combining, and clips that cut the band, with every kernel
+// table. Bands form where all pieces map rows alike; the rest is drawn one by one.
+TEST(TteBitmapBand, EqualsThePiecesDrawnOneByOne) {
+  constexpr std::array<Scale, 3> kScales{Scale::Unscaled, Scale::Stretch, Scale::Tile};
+  const std::array<TCanvasSetup, 4> setups{{
+      {},
+      {{-3, 1}, std::nullopt},
+      {{}, TRect{5, 0, 64, 40}},  // cuts into the left piece
+      {{}, TRect{0, 6, 14, 12}},  // cuts rows and the centre
+  }};
+  const std::array<std::optional<TRect>, 2> tileClips{std::nullopt, TRect{0, 4, 64, 11}};
+  TRandom random(7);
+  for (const TPixelKernels* kernels : AvailableKernels()) {
+    const test::TKernelScope scope(kernels);
+    for (int combination = 0; combination < 27; ++combination) {
+      const std::array<Scale, 3> scales{kScales[combination % 3], kScales[combination / 3 % 3],
+                                        kScales[combination / 9]};
+      for (const int height : {4, 3, 11, 25}) {
+        for (const int centreWidth : {1, 7, 40}) {
+          auto image = random.Below(2) ? Varied(14, 9, random.Next()) : Striped(14, 9, 5);
+          image->SetAlphaFlag(random.Below(3) != 0);
+          const std::array<bool, 3> keys{random.Below(2) == 1, random.Below(2) == 1,
+                                         random.Below(2) == 1};
+          const auto rightRows = kRightRows[random.Below(4) == 0 ? 1 + random.Below(2) : 0];
+          const auto band =
+              Band(scales, centreWidth, height, keys, tileClips[random.Below(2)], rightRows);
+          const TCanvasSetup& setup = setups[random.Below(setups.size())];
+          ASSERT_EQ(Drawn(*image, band, setup, true), Drawn(*image, band, setup, false))
+              << kernels->Name << " scales " << combination << " height " << height << " centre "
+              << centreWidth;
+        }
+      }
+    }
+  }
+}
+
+// Pieces that overlap, leave a gap, come right to left or number more than three are no
+// band: they are drawn in their order, the later piece over the earlier.
+TEST(TteBitmapBand, PiecesThatAreNoBandAreDrawnInTheirOrder) {
+  auto image = Varied(14, 9, 3);
+  auto stretch = [](TRect dest, TRect source, bool key = false) {
+    return TteBandPiece{dest, source, Scale::Stretch, key, std::nullopt};
+  };
+  const std::vector<std::vector<TteBandPiece>> cases{
+      {stretch({2, 2, 12, 8}, {0, 0, 5, 4}), stretch({8, 2, 20, 8}, {5, 0, 14, 4})},
+      {stretch({2, 2, 12, 8}, {0, 0, 5, 4}), stretch({13, 2, 20, 8}, {5, 0, 14, 4})},
+      {stretch({12, 2, 20, 8}, {5, 0, 14, 4}), stretch({2, 2, 12, 8}, {0, 0, 5, 4})},
+      {stretch({2, 2, 6, 8}, {0, 0, 2, 4}), stretch({6, 2, 9, 8}, {2, 0, 5, 4}, true),
+       stretch({9, 2, 12, 8}, {5, 0, 8, 4}), stretch({12, 2, 20, 8}, {8, 0, 14, 4})},
+  };
+  for (const bool alpha : {false, true}) {
+    image->SetAlphaFlag(alpha);
+    for (const auto& pieces : cases)
+      EXPECT_EQ(Drawn(*image, pieces, {}, true), Drawn(*image, pieces, {}, false));
+  }
+}
+
+// Drawn onto its own pixels, every piece reads what the pieces before it wrote, as the
+// single draws do.
+TEST(TteBitmapBand, DrawnOntoItselfEachPieceSeesTheOnesBefore) {
+  const std::array<TteBandPiece, 3> band{{
+      {{4, 1, 7, 5}, {0, 0, 3, 4}, Scale::Unscaled, false, std::nullopt},
+      {{7, 1, 10, 5}, {5, 0, 8, 4}, Scale::Unscaled, false, std::nullopt},
+      {{10, 1, 13, 5}, {6, 0, 9, 4}, Scale::Unscaled, false, std::nullopt},
+  }};
+  auto together = Varied(14, 9, 11);
+  auto oneByOne = Varied(14, 9, 11);
+  {
+    TCanvas canvas(together->Surface());
+    together->DrawBand(canvas, band);
+  }
+  {
+    TCanvas canvas(oneByOne->Surface());
+    DrawOneByOne(*oneByOne, canvas, band);
+  }
+  EXPECT_EQ(AllPixels(*together), AllPixels(*oneByOne));
+}
+
+// A canvas without pixel memory gets the same pieces through its painter.
+TEST(TteBitmapBand, PainterCanvasGetsThePiecesOneByOne) {
+  auto image = Varied(14, 9, 21);
+  const auto band =
+      Band({Scale::Stretch, Scale::Tile, Scale::Stretch}, 9, 11, {true, false, true}, std::nullopt);
+  auto render = [&](bool together) {
+    QImage target(30, 20, QImage::Format_RGB888);
+    target.fill(QColor(10, 200, 30));
+    TCanvas canvas(target);
+    if (together)
+      image->DrawBand(canvas, band);
+    else
+      DrawOneByOne(*image, canvas, band);
+    return target;
+  };
+  const QImage together = render(true);
+  EXPECT_EQ(together, render(false));
+  EXPECT_NE(together.pixel(5, 6), QColor(10, 200, 30).rgb());
 }
 
 }  // namespace

@@ -57,6 +57,17 @@ class TRandom {
   std::mt19937 FEngine;
 };
 
+// The message of the exception of type E that `call` throws, or a note that none came.
+template <class E, class F>
+std::string MessageOf(F&& call) {
+  try {
+    call();
+  } catch (const E& e) {
+    return e.what();
+  }
+  return "(no exception)";
+}
+
 // Makes the tests run through one kernel table and restores the start-up choice.
 class TKernelScope {
  public:

@@ -1,17 +1,103 @@
-// Bitmap export: folder text, refused names, the picture each image becomes, the files
-// written and what a failure leaves behind.
+// PNG reading and writing, and bitmap export: folder text, refused names, the picture each
+// image becomes, the files written and what a failure leaves behind.
 #include <gtest/gtest.h>
+#include <zlib.h>
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 
+#include "TestBitmapUtil.h"
 #include "skin/te_export.h"
 #include "skin/te_png.h"
 
 namespace vt {
 namespace {
+
+std::vector<uint8_t> QtPng(const QImage& image) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  EXPECT_TRUE(image.save(&buffer, "PNG"));
+  return std::vector<uint8_t>(bytes.begin(), bytes.end());
+}
+
+QImage Read(const std::vector<uint8_t>& bytes) {
+  return ReadPngImage(bytes.data(), bytes.size());
+}
+
+QImage Sample(int w, int h) {
+  QImage img(w, h, QImage::Format_ARGB32);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x)
+      img.setPixel(x, y, qRgba(x * 40, y * 50, (x + y) * 20, (x * 60 + y) % 256));
+  return img;
+}
+
+TEST(Png, AlphaPicturesRoundTripExactly) {
+  const QImage original = Sample(5, 4);
+  const QImage back = Read(WritePngImage(original, TPngAlpha::WithAlpha));
+  ASSERT_EQ(back.size(), original.size());
+  EXPECT_EQ(back.format(), QImage::Format_ARGB32);
+  for (int y = 0; y < 4; ++y)
+    for (int x = 0; x < 5; ++x) EXPECT_EQ(back.pixel(x, y), original.pixel(x, y)) << x << "," << y;
+}
+
+TEST(Png, OpaqueWritingDropsTheAlphaChannel) {
+  const std::vector<uint8_t> bytes = WritePngImage(Sample(3, 3), TPngAlpha::Opaque);
+  ASSERT_GT(bytes.size(), 26u);
+  EXPECT_EQ(bytes[25], 2);  // IHDR colour type: truecolour without alpha
+  const QImage back = Read(bytes);
+  EXPECT_EQ(qAlpha(back.pixel(1, 1)), 255);
+  EXPECT_EQ(qRed(back.pixel(2, 1)), 80);
+}
+
+TEST(Png, PalettedGreyAndSixteenBitPicturesAreRead) {
+  QImage indexed(2, 1, QImage::Format_Indexed8);
+  indexed.setColorTable({qRgba(255, 0, 0, 255), qRgba(0, 0, 255, 0)});
+  indexed.setPixel(0, 0, 0);
+  indexed.setPixel(1, 0, 1);
+  const QImage back = Read(QtPng(indexed));
+  EXPECT_EQ(back.pixel(0, 0), qRgba(255, 0, 0, 255));
+  EXPECT_EQ(qAlpha(back.pixel(1, 0)), 0);
+  QImage grey(2, 2, QImage::Format_Grayscale8);
+  grey.fill(128);
+  EXPECT_EQ(qRed(Read(QtPng(grey)).pixel(1, 1)), 128);
+  QImage deep(2, 2, QImage::Format_RGBA64);
+  deep.fill(QColor(255, 255, 255, 255));
+  EXPECT_EQ(Read(QtPng(deep)).pixel(0, 0), qRgba(255, 255, 255, 255));
+}
+
+TEST(Png, DamagedDataFailsWithAMessage) {
+  std::vector<uint8_t> bytes = QtPng(Sample(8, 8));
+  EXPECT_THROW(ReadPngImage(bytes.data(), 10), EPngError);
+  std::vector<uint8_t> truncated(bytes.begin(), bytes.begin() + bytes.size() / 2);
+  EXPECT_THROW(Read(truncated), EPngError);
+  std::vector<uint8_t> garbage = {'n', 'o', 't', ' ', 'p', 'n', 'g'};
+  EXPECT_THROW(Read(garbage), EPngError);
+}
+
+// Sizes beyond the supported ones, and sizes no deflate stream of the bytes present can
+// hold, are refused before anything is allocated.
+TEST(Png, LargeClaimedSizesAreRefusedBeforeAllocating) {
+  for (const auto& [side, expected] :
+       {std::pair{60000u, "60000x60000"}, {4000u, "more than its"}}) {
+    std::vector<uint8_t> bytes = QtPng(Sample(8, 8));
+    // IHDR data starts at offset 16: width, height (big-endian), then its CRC at 29.
+    auto put32 = [&](size_t at, uint32_t v) {
+      for (int i = 0; i < 4; ++i) bytes[at + i] = uint8_t(v >> (24 - 8 * i));
+    };
+    put32(16, side);
+    put32(20, side);
+    put32(29, static_cast<uint32_t>(crc32(0, bytes.data() + 12, 17)));
+    const std::string message = test::MessageOf<EPngError>([&] { Read(bytes); });
+    EXPECT_NE(message.find(expected), std::string::npos) << message;
+  }
+}
+
+// ---- Export ----
 
 std::unique_ptr<TteBitmap> Image(const std::string& name, int width, int height, uint32_t pixel) {
   auto bitmap = std::make_unique<TteBitmap>();
@@ -21,12 +107,9 @@ std::unique_ptr<TteBitmap> Image(const std::string& name, int width, int height,
   return bitmap;
 }
 
-TEST(Export, FolderTextGetsOneTrailingSeparator) {
+TEST(Export, FolderTextAndNamesThatLeaveTheFolderOrNoFileSystemTakes) {
   EXPECT_EQ(ExportFolderText("/tmp/out"), "/tmp/out/");
   EXPECT_EQ(ExportFolderText("/tmp/out/"), "/tmp/out/");
-}
-
-TEST(Export, NamesThatLeaveTheFolderOrNoFileSystemTakesAreRefused) {
   for (const char* good : {"Button", "form.active", "with space", "a\\b", "..x"})
     EXPECT_EQ(ExportNameProblem(good), "") << good;
   for (const std::string& bad :
@@ -35,7 +118,7 @@ TEST(Export, NamesThatLeaveTheFolderOrNoFileSystemTakesAreRefused) {
     EXPECT_NE(ExportNameProblem(bad), "") << bad;
 }
 
-TEST(Export, OpaqueImagesShowTheirTransparentPartsInMagenta) {
+TEST(Export, KeyedImagesShowMagentaImagesWithAlphaKeepIt) {
   auto bitmap = Image("keyed", 3, 1, 0xFF112233);
   bitmap->SetPixel(1, 0, kKeyPixel);
   bitmap->SetKeyFlag(true);
@@ -43,16 +126,11 @@ TEST(Export, OpaqueImagesShowTheirTransparentPartsInMagenta) {
   EXPECT_EQ(picture.pixel(0, 0), 0xFF112233u);
   EXPECT_EQ(picture.pixel(1, 0), qRgb(255, 0, 255));
   EXPECT_EQ(picture.pixel(2, 0), 0xFF112233u);
-}
-
-TEST(Export, ImagesWithPartialAlphaKeepTheirPixels) {
-  auto bitmap = Image("soft", 2, 1, 0xFF405060);
-  bitmap->SetPixel(1, 0, 0x80405060);
+  // Images with partial alpha keep their pixels.
+  bitmap->SetPixel(0, 0, 0x80405060);
   bitmap->CheckAlpha();
   ASSERT_TRUE(bitmap->AlphaFlag());
-  const QImage picture = ExportPicture(*bitmap);
-  EXPECT_EQ(picture.pixel(0, 0), 0xFF405060u);
-  EXPECT_EQ(picture.pixel(1, 0), 0x80405060u);
+  EXPECT_EQ(ExportPicture(*bitmap).pixel(0, 0), 0x80405060u);
 }
 
 TEST(Export, WritesEveryImageInOrderAndLogsEach) {

@@ -1,5 +1,6 @@
 // Skin filters: registries, tags and envelopes of each variant, streams without a tag or
-// at an offset, and files: extension choice, program-folder retry, atomic saving.
+// at an offset, and files: extension choice, program-folder retry, atomic saving; the
+// skin source itself.
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -33,7 +34,13 @@ std::string Head(const std::vector<uint8_t>& bytes, size_t count) {
   return std::string(bytes.begin(), bytes.begin() + static_cast<long>(count));
 }
 
-TEST(SkinFilters, RegistryOrderAndFilterString) {
+class TTestFilter : public TSeSkinFilterUncompressed {
+ public:
+  static std::string GetFileExtension() { return "tskn"; }
+  static std::string GetFileTypeName() { return "Test Skin"; }
+};
+
+TEST(SkinFilters, RegistryFilterStringAndExtensions) {
   const auto& filters = SkinFilters();
   ASSERT_GE(filters.size(), 4u);
   for (size_t i = 0; i < 4; ++i) EXPECT_EQ(filters[i], Variants()[i]);
@@ -41,9 +48,7 @@ TEST(SkinFilters, RegistryOrderAndFilterString) {
             "Uncompressed Skin (*.uskn)|*.uskn|Compressed Skin (*.kskn)|*.kskn|Ultra Compressed "
             "Skin (*.xskn)|*.xskn|Maximum Compressed (*.mskn)|*.mskn");
   EXPECT_EQ(DefaultSkinFilter(), &SkinFilterClassOf<TSeSkinFilterCompressed>());
-}
-
-TEST(SkinFilters, FindByExtensionIgnoresCaseAndFolders) {
+  // Extensions are found ignoring case and folders.
   EXPECT_EQ(FindSkinFilterByExtension("a.USKN"), Variants()[0]);
   EXPECT_EQ(FindSkinFilterByExtension("/x.y/theme.kskn"), Variants()[1]);
   EXPECT_EQ(FindSkinFilterByExtension("C:\\skins.v2\\t.Xskn"), Variants()[2]);
@@ -51,6 +56,14 @@ TEST(SkinFilters, FindByExtensionIgnoresCaseAndFolders) {
   EXPECT_EQ(FindSkinFilterByExtension("mskn"), nullptr);
   EXPECT_EQ(FindSkinFilterByExtension("dir.mskn/file"), nullptr);
   EXPECT_EQ(FindSkinFilterByExtension("t.msk"), nullptr);
+  // A registered filter joins both until it is removed.
+  const TSeSkinFilterClass& cls = SkinFilterClassOf<TTestFilter>();
+  RegisterSkinFilter(cls);
+  EXPECT_EQ(FindSkinFilterByExtension("a.tskn"), &cls);
+  EXPECT_NE(GetSkinFilterString().find("|Test Skin (*.tskn)|*.tskn"), std::string::npos);
+  UnregisterSkinFilter(cls);
+  EXPECT_EQ(FindSkinFilterByExtension("a.tskn"), nullptr);
+  EXPECT_EQ(SkinFilters().size(), 4u);
 }
 
 TEST(SkinFilters, FindByStreamRestoresThePosition) {
@@ -67,22 +80,6 @@ TEST(SkinFilters, FindByStreamRestoresThePosition) {
   EXPECT_EQ(stream.Position(), static_cast<int64_t>(bytes.size()) - 2);
 }
 
-class TTestFilter : public TSeSkinFilterUncompressed {
- public:
-  static std::string GetFileExtension() { return "tskn"; }
-  static std::string GetFileTypeName() { return "Test Skin"; }
-};
-
-TEST(SkinFilters, FiltersCanBeRegisteredAndRemoved) {
-  const TSeSkinFilterClass& cls = SkinFilterClassOf<TTestFilter>();
-  RegisterSkinFilter(cls);
-  EXPECT_EQ(FindSkinFilterByExtension("a.tskn"), &cls);
-  EXPECT_NE(GetSkinFilterString().find("|Test Skin (*.tskn)|*.tskn"), std::string::npos);
-  UnregisterSkinFilter(cls);
-  EXPECT_EQ(FindSkinFilterByExtension("a.tskn"), nullptr);
-  EXPECT_EQ(SkinFilters().size(), 4u);
-}
-
 TEST(SkinFilters, EachVariantStartsWithItsTagAndEnvelope) {
   const auto source = SmallSkin();
   const std::vector<uint8_t> uskn = SaveWith(*source, *Variants()[0]);
@@ -97,7 +94,7 @@ TEST(SkinFilters, EachVariantStartsWithItsTagAndEnvelope) {
   }
 }
 
-TEST(SkinFilters, AStreamWithoutTagIsReadFromItsFirstByte) {
+TEST(SkinFilters, AStreamWithoutTagOrAtAnOffsetIsRead) {
   const auto source = SmallSkin();
   for (const TSeSkinFilterClass* cls : Variants()) {
     const TSeSkinFilterClass* saved = DefaultSkinFilter();
@@ -109,12 +106,7 @@ TEST(SkinFilters, AStreamWithoutTagIsReadFromItsFirstByte) {
     DefaultSkinFilter() = saved;
     EXPECT_EQ(loaded.GetSkinName(), "Small") << cls->GetFileTypeName();
     EXPECT_EQ(loaded.Count(), 1);
-  }
-}
-
-TEST(SkinFilters, ASavedSkinLoadsFromAnyOffset) {
-  const auto source = SmallSkin();
-  for (const TSeSkinFilterClass* cls : Variants()) {
+    // A saved skin loads from any offset of a stream.
     for (size_t offset : {size_t{1}, size_t{9}, size_t{8200}}) {
       TMemoryStream stream;
       stream.WriteBuffer(std::vector<uint8_t>(offset, 'Z').data(), static_cast<int64_t>(offset));
@@ -151,7 +143,7 @@ std::vector<uint8_t> FileBytes(const QString& path) {
   return std::vector<uint8_t>(data.begin(), data.end());
 }
 
-TEST(SkinFiles, SaveChoosesTheFilterByExtensionElseTheDefault) {
+TEST(SkinFiles, SaveChoosesTheFilterByExtensionAndLoadSkipsUnknownOnes) {
   QTemporaryDir dir;
   const auto source = SmallSkin();
   const std::pair<const char*, const char*> cases[] = {{"a.uskn", "_UCT"}, {"a.KSKN", "_DCT"},
@@ -165,12 +157,7 @@ TEST(SkinFiles, SaveChoosesTheFilterByExtensionElseTheDefault) {
   TSeSkinSource loaded;
   loaded.LoadFromFile(dir.filePath("a.xskn").toStdString());
   EXPECT_EQ(loaded.GetSkinName(), "Small");
-}
-
-TEST(SkinFiles, LoadingDoesNothingForMissingFilesAndUnknownExtensions) {
-  QTemporaryDir dir;
-  const auto source = SmallSkin();
-  source->SaveToFile(dir.filePath("a.skin").toStdString());  // a valid skin, unknown extension
+  // Loading does nothing for missing files and unknown extensions ("a.skin" is a valid skin).
   TSeSkinSource target;
   target.SetSkinName("kept");
   target.AddObject(new TSeSkinObject(nullptr));
@@ -206,12 +193,128 @@ TEST(SkinFiles, AFailedSaveLeavesThePreviousFileUntouched) {
   EXPECT_THROW(source->SaveToFile(path.toStdString()), EWriteError);
   EXPECT_EQ(FileBytes(path), before);
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
-  try {
-    source->SaveToFile(dir.filePath("no/such/folder/x.mskn").toStdString());
-    FAIL();
-  } catch (const EFCreateError& e) {
-    EXPECT_NE(std::string(e.what()).find("Cannot create file"), std::string::npos);
+  const std::string missing = dir.filePath("no/such/folder/x.mskn").toStdString();
+  EXPECT_NE(
+      MessageOf<EFCreateError>([&] { source->SaveToFile(missing); }).find("Cannot create file"),
+      std::string::npos);
+}
+
+// TSeSkinSource: defaults, the object list, copying, image replacement, shifts, clients.
+
+TteBitmap* NamedBitmap(const std::string& name, uint32_t pixel) {
+  auto* bitmap = new TteBitmap;
+  bitmap->SetName(name);
+  bitmap->SetSize(4, 4);
+  bitmap->FillColor(pixel);
+  return bitmap;
+}
+
+// The stored form writes the published strings in this order.
+TEST(SkinSource, PublishesItsStringsInOrderFindsTopLevelObjectsAndClears) {
+  TSeSkinSource source;
+  std::vector<std::string> names;
+  for (const TPropInfo* prop : source.ClassInfo().AllProperties()) names.push_back(prop->Name);
+  EXPECT_EQ(names, (std::vector<std::string>{"Name", "Tag", "SkinName", "SkinVersion", "Author",
+                                             "AuthorEMail", "AuthorURL"}));
+  auto* button = new TSeSkinObject(nullptr);
+  button->SetName("Button");
+  auto* form = new TSeSkinObject(nullptr);
+  form->SetKind(TSeKind::skForm);
+  auto* nested = new TSeSkinObject(button);
+  nested->SetName("Form");
+  source.AddObject(button);
+  source.AddObject(form);
+  EXPECT_EQ(source.GetObjectByName("BUTTON"), button);
+  EXPECT_EQ(source.GetObjectByName("Form"), nullptr);  // top level only
+  EXPECT_EQ(source.GetFormObject(), form);
+  EXPECT_EQ(source.GetObjectByKind(TSeKind::skForm), form);
+  EXPECT_EQ(source.Objects(-1), nullptr);
+  EXPECT_EQ(source.Objects(2), nullptr);
+  EXPECT_EQ(nested->BitmapList(), &source.Bitmaps());
+  std::unique_ptr<TSeSkinObject> extracted(source.ExtractObject(button));
+  EXPECT_EQ(source.Count(), 1);
+  source.DeleteObject(extracted.get());  // not in the list: nothing happens
+  source.DeleteObject(form);
+  EXPECT_EQ(source.Count(), 0);
+  // Clear empties objects, images and clients.
+  int client = 0;
+  source.AddClient(&client);
+  source.AddObject(new TSeSkinObject(nullptr));
+  source.Bitmaps().Add(NamedBitmap("a", 0xFF000000));
+  source.Clear();
+  EXPECT_EQ(source.Count(), 0);
+  EXPECT_EQ(source.Bitmaps().Count(), 0);
+  EXPECT_TRUE(source.Clients().empty());
+  source.AddClient(&client);
+  source.RemoveClient(&client);
+  EXPECT_TRUE(source.Clients().empty());
+}
+
+TEST(SkinSource, AssignCopiesEverythingAndBindsTheCopies) {
+  TSkinGenerator generator(21);
+  const auto original = generator.Skin();
+  TSeSkinSource copy;
+  copy.Assign(*original);
+  ExpectSameSkin(*original, copy, false);
+  for (int i = 0; i < copy.Count(); ++i) {
+    EXPECT_NE(copy.Objects(i), original->Objects(i));
+    EXPECT_EQ(copy.Objects(i)->BitmapList(), &copy.Bitmaps());
   }
+  for (int i = 0; i < copy.Bitmaps().Count(); ++i)
+    EXPECT_NE(copy.Bitmaps().Bitmaps(i), original->Bitmaps().Bitmaps(i));
+}
+
+TEST(SkinSource, ReplaceBitmapTakesTheNameAndPlaceAndRelinks) {
+  TSeSkinSource source;
+  source.Bitmaps().Add(NamedBitmap("first", 0xFF111111));
+  TteBitmap* old = NamedBitmap("second", 0xFF222222);
+  source.Bitmaps().Add(old);
+  auto* object = new TSeBitmapObject(nullptr);
+  object->Bitmap()->SetName("second");
+  object->Bitmap()->SetRect(TRect{0, 0, 2, 2});
+  auto replacement = std::make_unique<TteBitmap>();
+  replacement->SetSize(4, 4);
+  // A skin without objects replaces nothing.
+  EXPECT_FALSE(source.ReplaceBitmap(old, replacement.get()));
+  EXPECT_EQ(source.Bitmaps().Bitmaps(1), old);
+  source.AddObject(object);
+  EXPECT_EQ(object->Bitmap()->Bitmap(), old);
+  EXPECT_FALSE(source.ReplaceBitmap(nullptr, replacement.get()));
+  TteBitmap* fresh = replacement.release();
+  ASSERT_TRUE(source.ReplaceBitmap(old, fresh));
+  EXPECT_EQ(source.Bitmaps().Bitmaps(1), fresh);
+  EXPECT_EQ(fresh->Name(), "second");
+  EXPECT_EQ(object->Bitmap()->Bitmap(), fresh);
+  // An image that is not in the list is not replaced.
+  std::unique_ptr<TteBitmap> stranger(NamedBitmap("x", 0)), other(NamedBitmap("y", 0));
+  EXPECT_FALSE(source.ReplaceBitmap(stranger.get(), other.get()));
+}
+
+TEST(SkinSource, HueAndBrightnessShiftImagesAndObjects) {
+  TSeSkinSource source;
+  source.Bitmaps().Add(NamedBitmap("a", 0xFF804020));
+  auto* object = new TSeSkinObject(nullptr);
+  object->SetColor(RGB(0x80, 0x40, 0x20));
+  source.AddObject(object);
+  source.ChangeBrightness(16);
+  EXPECT_EQ(source.Bitmaps().Bitmaps(0)->Pixels(0, 0), 0xFF905030u);
+  EXPECT_EQ(object->GetColor(), RGB(0x90, 0x50, 0x30));
+  source.ChangeHue(40);
+  EXPECT_EQ(object->GetColor(), PixelToColor(source.Bitmaps().Bitmaps(0)->Pixels(0, 0)));
+  EXPECT_NE(object->GetColor(), RGB(0x90, 0x50, 0x30));
+}
+
+TEST(SkinSource, SaveToStreamAlwaysUsesTheDefaultFilter) {
+  TSeSkinSource source;
+  const TSeSkinFilterClass* saved = DefaultSkinFilter();
+  for (const TSeSkinFilterClass* cls : Variants()) {
+    DefaultSkinFilter() = cls;
+    TMemoryStream stream;
+    source.SaveToStream(stream);
+    EXPECT_EQ(std::string(stream.Bytes().begin(), stream.Bytes().begin() + 5),
+              std::string(cls->Create()->SkinTag().data(), 5));
+  }
+  DefaultSkinFilter() = saved;
 }
 
 }  // namespace

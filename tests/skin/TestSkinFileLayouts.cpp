@@ -140,37 +140,34 @@ TEST(SkinLayouts, APlainObjectCountBuildsTheTablesFromNamedObjects) {
   EXPECT_EQ(source->Fonts().Font(fiWindowTextNormal).GetSize(), 8);
 }
 
+template <class TObject>
+TObject* Named(TObject* object, const std::string& name) {
+  object->SetName(name);
+  return object;
+}
+
 TEST(SkinLayouts, BuildDefaultColorsAndFontsFollowsEachObjectsStateFonts) {
   TSeSkinSource source;
-  auto* button = new TSeSkinObject(nullptr);
-  button->SetName("button");
-  auto* text = new TSeTextObject(button);
-  text->SetName("Text");
-  text->Font()->SetName("N");
-  text->FontPressed()->SetName("P");
-  text->FontHot()->SetName("H");
-  text->FontFocused()->SetName("F");
-  text->FontDisabled()->SetName("D");
-  source.AddObject(button);
-  auto* edit = new TSeSkinObject(nullptr);
-  edit->SetName("edit");
-  auto* editText = new TSeActiveObject(edit);
-  editText->SetName("text");
-  editText->Font()->SetName("EN");
-  editText->ActiveFont()->SetName("EA");
-  editText->DisabledFont()->SetName("ED");
-  source.AddObject(edit);
-  auto* popup = new TSeSkinObject(nullptr);
-  popup->SetName("PopupMenu");
-  auto* item = new TSeActiveBitmap(popup);
-  item->SetName("item");
-  item->Font()->SetName("IN");
-  item->ActiveFont()->SetName("IA");
-  source.AddObject(popup);
-  auto* hint = new TSeSkinObject(nullptr);
-  hint->SetName("Hint");
+  auto* button = Named(new TSeSkinObject(nullptr), "button");
+  auto* text = Named(new TSeTextObject(button), "Text");
+  auto* edit = Named(new TSeSkinObject(nullptr), "edit");
+  auto* editText = Named(new TSeActiveObject(edit), "text");
+  auto* popup = Named(new TSeSkinObject(nullptr), "PopupMenu");
+  auto* item = Named(new TSeActiveBitmap(popup), "item");
+  auto* hint = Named(new TSeSkinObject(nullptr), "Hint");
   hint->SetColor(0x123456);
-  source.AddObject(hint);
+  for (TSeSkinObject* object : {button, edit, popup, hint}) source.AddObject(object);
+  const std::pair<TFont*, const char*> faces[] = {{text->Font(), "N"},
+                                                  {text->FontPressed(), "P"},
+                                                  {text->FontHot(), "H"},
+                                                  {text->FontFocused(), "F"},
+                                                  {text->FontDisabled(), "D"},
+                                                  {editText->Font(), "EN"},
+                                                  {editText->ActiveFont(), "EA"},
+                                                  {editText->DisabledFont(), "ED"},
+                                                  {item->Font(), "IN"},
+                                                  {item->ActiveFont(), "IA"}};
+  for (auto [font, face] : faces) font->SetName(face);
   source.BuildDefaultColorsAndFonts();
   const TteThemeFonts& f = source.Fonts();
   const std::pair<int, const char*> expected[] = {{fiButtonTextNormal, "N"},
@@ -309,12 +306,14 @@ TEST(SkinLayouts, KeyProcessingOfTheTextLayoutMatchesTheBitmapsOwn) {
 }
 
 // A Windows bitmap file: palette (for 8 bits and fewer) from `palette`, rows given top
-// first as lists of palette indices or pixel values, stored bottom-up unless `topDown`.
+// first as lists of palette indices or pixel values, stored bottom-up unless `topDown`;
+// with `bitfields` the header carries the standard colour masks.
 std::vector<uint8_t> BmpFile(int bits, const std::vector<std::vector<uint32_t>>& rows,
-                             const std::vector<uint32_t>& palette, bool topDown) {
+                             const std::vector<uint32_t>& palette, bool topDown,
+                             bool bitfields = false) {
   const int width = static_cast<int>(rows[0].size()), height = static_cast<int>(rows.size());
   const int stride = (width * bits + 31) / 32 * 4;
-  const int paletteSize = bits <= 8 ? (1 << bits) * 4 : 0;
+  const int paletteSize = bits <= 8 ? (1 << bits) * 4 : bitfields ? 12 : 0;
   const int offset = 14 + 40 + paletteSize;
   TBytes b;
   b.Raw("BM")
@@ -324,9 +323,11 @@ std::vector<uint8_t> BmpFile(int bits, const std::vector<std::vector<uint32_t>>&
   b.U32(40)
       .U32(static_cast<uint32_t>(width))
       .U32(static_cast<uint32_t>(topDown ? -height : height));
-  b.U16(1).U16(static_cast<uint32_t>(bits)).U32(0).U32(static_cast<uint32_t>(stride * height));
-  b.U32(2835).U32(2835).U32(0).U32(0);
-  for (int i = 0; i < paletteSize / 4; ++i) b.U32(i < int(palette.size()) ? palette[i] : 0);
+  b.U16(1).U16(static_cast<uint32_t>(bits)).U32(bitfields ? 3 : 0);
+  b.U32(static_cast<uint32_t>(stride * height)).U32(2835).U32(2835).U32(0).U32(0);
+  if (bitfields) b.U32(0x00FF0000).U32(0x0000FF00).U32(0x000000FF);
+  for (int i = 0; i < (bits <= 8 ? paletteSize / 4 : 0); ++i)
+    b.U32(i < int(palette.size()) ? palette[i] : 0);
   for (int r = 0; r < height; ++r) {
     const auto& row = rows[static_cast<size_t>(topDown ? r : height - 1 - r)];
     std::vector<uint8_t> line(static_cast<size_t>(stride), 0);
@@ -352,6 +353,7 @@ TEST(SkinLayouts, TheOldestBitmapWordHoldsWindowsBitmapFiles) {
     int Bits;
     std::vector<std::vector<uint32_t>> Rows;  // indices or values as the file stores them
     std::vector<uint32_t> Expected;           // the loaded pixels, top row first
+    bool Alpha = false;                       // 32 bits keep their alpha bytes
   };
   const TCase cases[] = {
       {1,
@@ -370,13 +372,22 @@ TEST(SkinLayouts, TheOldestBitmapWordHoldsWindowsBitmapFiles) {
        {{0x7E017F, 0x102030, 0xABCDEF}, {0, 0xFFFFFF, 0x010203}},
        {kKeyPixel, 0xFF102030, 0xFFABCDEF, 0xFF000000, 0xFFFFFFFF, 0xFF010203}},
       {32,
-       {{0x00102030, 0x00FFFFFF, 0x007F007F}, {0, 0x00ABCDEF, 0x00808080}},
-       {0x00102030, 0x00FFFFFF, kKeyPixel, 0x00000000, 0x00ABCDEF, 0x00808080}},
+       {{0x00102030, 0xFFFFFFFF, 0x007F007F}, {0, 0x00ABCDEF, 0xFF808080}},
+       {0x00102030, 0xFFFFFFFF, kKeyPixel, 0x00000000, 0x00ABCDEF, 0xFF808080}},
+      {32,
+       {{0x00102030, 0x80405060, 0xFFABCDEF}, {0x00000000, 0x01FFFFFF, 0xFE010203}},
+       {0x00102030, 0x80405060, 0xFFABCDEF, 0x00000000, 0x01FFFFFF, 0xFE010203},
+       true},
+      // The key processing runs after the alpha bytes are taken: a near-key pixel becomes
+      // the exact key whatever its alpha.
+      {32, {{0x807E017F, 0x80102030, 0}, {0, 0, 0}}, {kKeyPixel, 0x80102030, 0, 0, 0, 0}, true},
   };
   for (const TCase& c : cases) {
-    for (bool topDown : {false, true}) {
-      SCOPED_TRACE(std::to_string(c.Bits) + (topDown ? " bits, top-down" : " bits, bottom-up"));
-      const std::vector<uint8_t> file = BmpFile(c.Bits, c.Rows, palette, topDown);
+    for (int variant = 0; variant < (c.Bits == 32 ? 4 : 2); ++variant) {
+      const bool topDown = variant % 2, bitfields = variant / 2;
+      SCOPED_TRACE(std::to_string(c.Bits) + (topDown ? " bits, top-down" : " bits, bottom-up") +
+                   (bitfields ? ", bit-field masks" : ""));
+      const std::vector<uint8_t> file = BmpFile(c.Bits, c.Rows, palette, topDown, bitfields);
       TBytes body;
       body.Strings().U32(1).Str("old.bmp").U32(static_cast<uint32_t>(file.size())).Raw(file);
       const auto source = LoadVariant(*Variants()[3], TablesAfterObjects(body));
@@ -388,7 +399,7 @@ TEST(SkinLayouts, TheOldestBitmapWordHoldsWindowsBitmapFiles) {
       for (int i = 0; i < 6; ++i) EXPECT_EQ(bitmap.Pixels(i % 3, i / 3), c.Expected[i]) << i;
       const bool hasKey = std::count(c.Expected.begin(), c.Expected.end(), kKeyPixel) > 0;
       EXPECT_EQ(bitmap.KeyFlag(), hasKey);
-      EXPECT_FALSE(bitmap.AlphaFlag());
+      EXPECT_EQ(bitmap.AlphaFlag(), c.Alpha);
     }
   }
 }
@@ -413,17 +424,11 @@ TEST(SkinLayouts, DamagedWindowsBitmapFilesFailBeforeDecoding) {
   for (const auto& [file, why] : cases) {
     TBytes body;
     body.Strings().U32(1).Str("bad").U32(static_cast<uint32_t>(file.size())).Raw(file);
-    try {
-      LoadVariant(*Variants()[3], TablesAfterObjects(body));
-      ADD_FAILURE() << why;
-    } catch (const EReadError& e) {
-      EXPECT_NE(std::string(e.what()).find(std::string("Bitmap \"bad\": not a usable Windows "
-                                                       "bitmap file (") +
-                                           why + ")"),
-                std::string::npos)
-          << e.what();
-      EXPECT_NE(std::string(e.what()).find("in bitmap 1 of 1"), std::string::npos) << e.what();
-    }
+    const std::string message =
+        MessageOf<EReadError>([&] { LoadVariant(*Variants()[3], TablesAfterObjects(body)); });
+    const std::string expected = "Bitmap \"bad\": not a usable Windows bitmap file (";
+    EXPECT_NE(message.find(expected + why + ")"), std::string::npos) << message;
+    EXPECT_NE(message.find("in bitmap 1 of 1"), std::string::npos) << message;
   }
 }
 
@@ -545,20 +550,6 @@ TEST(SkinLayouts, ChildrenMayTravelAsTextRecords) {
   EXPECT_EQ(form->Children(0)->ClassName(), "TSeTextObject");
   EXPECT_EQ(form->Children(1)->GetName(), "B");
   EXPECT_EQ(form->Children(1)->GetKind(), TSeKind::skClient);
-}
-
-TEST(SkinLayouts, ReadingSetsTheDefaultCharset) {
-  TSeTextObject text(nullptr);
-  text.Font()->SetCharset(RUSSIAN_CHARSET);
-  text.FontHot()->SetCharset(GREEK_CHARSET);
-  TMemoryStream stream;
-  WriteSkinObjectText(stream, text);
-  stream.SetPosition(0);
-  std::unique_ptr<TSeSkinObject> back(ReadSkinObjectText(stream, nullptr));
-  auto* read = dynamic_cast<TSeTextObject*>(back.get());
-  ASSERT_TRUE(read);
-  EXPECT_EQ(read->Font()->GetCharset(), DEFAULT_CHARSET);
-  EXPECT_EQ(read->FontHot()->GetCharset(), DEFAULT_CHARSET);
 }
 
 }  // namespace

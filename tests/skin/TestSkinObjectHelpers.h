@@ -3,12 +3,9 @@
 // surface. Golden images live in tests/golden/objects/.
 #include <gtest/gtest.h>
 
-#include <QImage>
 #include <functional>
-#include <memory>
-#include <string>
 
-#include "GoldenImage.h"
+#include "TestBitmapUtil.h"
 #include "skin/theme_se3objects.h"
 
 namespace vt::test {

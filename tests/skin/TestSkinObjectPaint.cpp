@@ -1,8 +1,11 @@
-// Painting of skin objects: exact pixels for the rules, golden images for whole scenes.
+// Painting of skin objects: exact pixels for the rules, golden images for whole scenes,
+// nine-part bands against the pieces drawn one by one.
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
 #include <QPainter>
+
+#include <array>
 
 #include "TestSkinObjectHelpers.h"
 
@@ -97,24 +100,15 @@ TEST_F(SkinObjectPaint, AnOwnerPaintsOnlyItsVisibleChildrenUnlessDrawIfOwner) {
   EXPECT_EQ(PixelAt(image, 0, 0), kWhitePixel);
   EXPECT_EQ(PixelAt(image, 2, 2), kRedPixel);
   EXPECT_EQ(PixelAt(image, 7, 7), kWhitePixel);
+  // The clip rectangle limits every pixel; entirely outside it, nothing at all is painted.
+  const QImage clipped = Render(parent, 10, 10, kBackgroundPixel, {3, 3, 9, 9});
+  EXPECT_EQ(InkBounds(clipped, kBackgroundPixel), (TRect{3, 3, 9, 9}));
+  EXPECT_EQ(PixelAt(clipped, 3, 3), kRedPixel);
+  EXPECT_EQ(PixelAt(clipped, 5, 5), kWhitePixel);
+  EXPECT_EQ(InkBounds(Render(parent, 10, 10, kBackgroundPixel, {20, 20, 30, 30}), kBackgroundPixel),
+            (TRect{10, 10, 0, 0}));
   parent.SetVisible(false);
   EXPECT_EQ(InkBounds(Render(parent, 10, 10), kBackgroundPixel), (TRect{10, 10, 0, 0}));
-}
-
-TEST_F(SkinObjectPaint, TheClipRectangleLimitsEveryPixel) {
-  TSeSkinObject parent(nullptr);
-  parent.SetBounds({0, 0, 12, 12});
-  parent.SetDrawIfOwner(true);
-  auto* inside = new TSeSkinObject(&parent);
-  inside->SetBounds({1, 1, 5, 5});
-  inside->SetColor(clRed);
-  const QImage image = Render(parent, 12, 12, kBackgroundPixel, {3, 3, 9, 9});
-  EXPECT_EQ(InkBounds(image, kBackgroundPixel), (TRect{3, 3, 9, 9}));
-  EXPECT_EQ(PixelAt(image, 4, 4), kRedPixel);
-  EXPECT_EQ(PixelAt(image, 6, 6), kWhitePixel);
-  // Entirely outside the clip: nothing at all.
-  EXPECT_EQ(InkBounds(Render(parent, 12, 12, kBackgroundPixel, {20, 20, 30, 30}), kBackgroundPixel),
-            (TRect{12, 12, 0, 0}));
 }
 
 TEST_F(SkinObjectPaint, TextMinusPaintsAOnePixelLineAndNoText) {
@@ -178,7 +172,7 @@ TEST_F(SkinObjectPaint, TitlesEndWithAnEllipsisWithinTheirTextWidth) {
 
 // Without a resolved link nothing is painted, not even text or children; with one but
 // without colour, the object paints as a plain one: nothing either.
-TEST_F(SkinObjectPaint, BitmapObjectsNeedALinkAndSimpleDrawingNeedsAColour) {
+TEST_F(SkinObjectPaint, BitmapObjectsNeedALinkAndAColourAndBitmapSkinObjectsHaveNoChildren) {
   TSeBitmapObject unlinked(nullptr);
   unlinked.SetBounds({0, 0, 10, 10});
   unlinked.SetText("x");
@@ -194,18 +188,12 @@ TEST_F(SkinObjectPaint, BitmapObjectsNeedALinkAndSimpleDrawingNeedsAColour) {
   EXPECT_EQ(InkBounds(Render(object, 4, 4), kBackgroundPixel), (TRect{4, 4, 0, 0}));
   object.SetColor(clRed);  // any colour: the bitmap is drawn, the colour is not
   EXPECT_EQ(PixelAt(Render(object, 4, 4), 1, 1), Argb(0, 0, 255));
-}
 
-TEST_F(SkinObjectPaint, BitmapObjectsAlignAndPaintChildrenButBitmapSkinObjectsDoNot) {
-  Images.Add(MakeBitmap("solid", 2, 2, [](int, int) { return Argb(0, 0, 255); }));
-  TSeBitmapObject object(nullptr);
-  object.SetBitmap(*LinkTo("solid", {0, 0, 2, 2}));
+  // Bitmap objects align and paint their children, bitmap skin objects do not.
   object.SetBounds({0, 0, 8, 8});
   auto* child = new TSeSkinObject(&object);
   child->SetColor(clRed);
   child->SetAlign(TSeAlign::saClient);
-  child->SetBounds({0, 0, 1, 1});
-  Attach(object);
   child->SetBounds({0, 0, 1, 1});  // out of place until painting aligns it
   EXPECT_EQ(PixelAt(Render(object, 8, 8), 7, 7), kRedPixel);
 
@@ -320,7 +308,7 @@ constexpr TscTileStyle kStyles[] = {
 
 TEST_F(SkinObjectPaint, GoldenSimpleDrawingInEveryTileStyle) {
   Images.Add(GradientImage());
-  TScene scene(7 * 22 + 2, 2 * 18 + 2);
+  TScene scene(7 * 22 + 2, 3 * 18 + 2);
   for (int i = 0; i < 7; ++i) {
     TSeBitmapObject object(nullptr);
     object.SetBitmap(*LinkTo("gradient", {0, 0, 6, 4}));
@@ -336,18 +324,13 @@ TEST_F(SkinObjectPaint, GoldenSimpleDrawingInEveryTileStyle) {
     Attach(skin);
     scene.Paint(skin);
   }
+  // A part of the image tiled, cut at the clip rectangle.
+  TSeBitmapObject clipped(nullptr);
+  clipped.SetBitmap(*LinkTo("gradient", {1, 1, 5, 4}));
+  clipped.SetBounds({2, 38, 30, 54});
+  Attach(clipped);
+  scene.Paint(clipped, {5, 40, 24, 51});
   ExpectGolden(scene.Image(), "objects/simple_tile_styles");
-}
-
-TEST_F(SkinObjectPaint, GoldenTileCutAtTheClipRectangle) {
-  Images.Add(GradientImage());
-  TSeBitmapObject object(nullptr);
-  object.SetBitmap(*LinkTo("gradient", {1, 1, 5, 4}));
-  object.SetBounds({2, 2, 30, 20});
-  Attach(object);
-  TScene scene(32, 22);
-  scene.Paint(object, {5, 4, 24, 15});
-  ExpectGolden(scene.Image(), "objects/tile_clipped");
 }
 
 TEST_F(SkinObjectPaint, GoldenNinePartDrawingInEveryStyleWithTransparentPieces) {
@@ -415,8 +398,8 @@ TEST_F(SkinObjectPaint, GoldenNineTextAlignmentsWithMargins) {
   ExpectGolden(scene.Image(), "objects/text_alignments", test::kTextTolerance);
 }
 
-TEST_F(SkinObjectPaint, GoldenSeparatorShadowDisabledTitleAndOppositeText) {
-  TScene scene(2 * 92 + 2, 3 * 22 + 2);
+TEST_F(SkinObjectPaint, GoldenSeparatorShadowDisabledTitleOppositeTextAndLinkPlaceholder) {
+  TScene scene(2 * 92 + 2, 4 * 22 + 2);
   const auto cell = [](int index) {
     return TRect::FromSize(2 + 92 * (index % 2), 2 + 22 * (index / 2), 90, 20);
   };
@@ -437,6 +420,16 @@ TEST_F(SkinObjectPaint, GoldenSeparatorShadowDisabledTitleAndOppositeText) {
   objects[5]->SetTextEffect(TSeTextEffect::teShadow);
   objects[5]->Font()->SetStyle(TFontStyles{TFontStyle::fsBold});
   for (auto& object : objects) scene.Paint(*object);
+  // A link object shows its placeholder only in the placeholder state.
+  TSeLinkSkinObject link(nullptr);
+  link.SetLinkControl("Grid1");
+  link.Font()->SetColor(clBlack);
+  link.SetBounds(cell(6));
+  const QImage before = scene.Image();
+  scene.Paint(link);
+  EXPECT_EQ(scene.Image(), before);
+  link.SetState(ssPlaceholder);
+  scene.Paint(link);
   ExpectGolden(scene.Image(), "objects/text_effects", test::kTextTolerance);
 }
 
@@ -457,7 +450,7 @@ enum TStateSquare { kNormal, kHot, kPressed, kFocused, kDisabled, kActive, kInac
 
 TEST_F(SkinObjectPaint, GoldenStateSwapsOfTheBitmapClasses) {
   Images.Add(StatesImage());
-  TScene scene(6 * 14 + 2, 6 * 14 + 2);
+  TScene scene(5 * 18 + 2, 6 * 14 + 18 + 2);
   int row = 0;
   const auto paintRow = [&](TSeSkinObject& object,
                             const std::vector<std::pair<TSeState, bool>>& cases) {
@@ -525,11 +518,46 @@ TEST_F(SkinObjectPaint, GoldenStateSwapsOfTheBitmapClasses) {
     sysButton.SetBounds(TRect::FromSize(2 + 14 * i, 2 + 14 * row, 12, 12));
     scene.Paint(sysButton);
   }
+  ++row;
+
+  // The system button in its three states and inactive, with a glyph: a colour button
+  // that shows the state the button hands it.
+  {
+    TSeSystemButton button(nullptr);
+    button.SetAction(TSeAction::sbaClose);
+    button.SetBitmap(*LinkTo("states", StateSquare(kNormal)));
+    button.SetActiveBitmap(*LinkTo("states", StateSquare(kActive)));
+    button.SetBitmapHot(*LinkTo("states", StateSquare(kHot)));
+    button.SetBitmapPressed(*LinkTo("states", StateSquare(kPressed)));
+    auto* glyph = new TSeColorButtonObject(&button);
+    glyph->SetAlign(TSeAlign::saCenter);
+    glyph->SetBounds({0, 0, 6, 6});
+    glyph->SetColor(RGB(255, 255, 255));
+    glyph->SetHotColor(RGB(255, 255, 0));
+    glyph->SetPressedColor(RGB(0, 255, 255));
+    glyph->SetDisabledColor(RGB(0, 0, 0));
+    Attach(button);
+    const auto paint = [&](int index, bool active, TSeButtonState state) {
+      button.SetActive(active);
+      button.SetButtonState(state);
+      button.SetBounds(TRect::FromSize(2 + 18 * index, 2 + 14 * row, 16, 16));
+      scene.Paint(button);
+      EXPECT_EQ(glyph->GetState(), ssNormal);
+      EXPECT_EQ(button.GetActive(), active);
+    };
+    paint(0, true, TSeButtonState::bsNormal);
+    paint(1, true, TSeButtonState::bsHot);
+    paint(2, true, TSeButtonState::bsPressed);
+    paint(3, false, TSeButtonState::bsNormal);
+    paint(4, false, TSeButtonState::bsHot);  // inactive wins over the button state
+  }
   ExpectGolden(scene.Image(), "objects/state_swaps_bitmaps");
 }
 
-TEST_F(SkinObjectPaint, GoldenStateSwapsOfTheColourClasses) {
-  TScene scene(5 * 14 + 2, 3 * 14 + 2);
+// Three rows of colour swaps, then two rows of font swaps; every swap is undone after
+// painting.
+TEST_F(SkinObjectPaint, GoldenStateSwapsOfTheColoursAndFonts) {
+  TScene scene(5 * 32 + 2, 3 * 14 + 2 * 22 + 2);
   const std::vector<std::pair<TSeState, bool>> cases = {
       {ssNormal, false}, {ssNormal, true}, {ssHot, false}, {ssPressed, false}, {ssDisabled, false}};
   TSeActiveObject active(nullptr);
@@ -555,86 +583,149 @@ TEST_F(SkinObjectPaint, GoldenStateSwapsOfTheColourClasses) {
     EXPECT_EQ(object->GetColor(), RGB(128, 128, 128)) << "the swap is undone";
     ++row;
   }
-  ExpectGolden(scene.Image(), "objects/state_swaps_colors");
-}
 
-TEST_F(SkinObjectPaint, GoldenStateSwapsOfTheFonts) {
-  TScene scene(5 * 32 + 2, 2 * 22 + 2);
-  TSeTextObject text(nullptr);
-  text.Font()->SetColor(clBlack);
-  text.FontHot()->SetColor(RGB(255, 100, 0));
-  text.FontPressed()->SetColor(RGB(0, 0, 200));
-  text.FontPressed()->SetStyle(TFontStyles{TFontStyle::fsBold});
-  text.FontFocused()->SetColor(RGB(0, 150, 0));
-  text.FontFocused()->SetStyle(TFontStyles{TFontStyle::fsUnderline});
-  text.FontDisabled()->SetColor(RGB(160, 160, 160));
-  TSeActiveObject active(nullptr);
-  active.Font()->SetColor(clBlack);
-  active.ActiveFont()->SetColor(RGB(200, 0, 0));
-  active.ActiveFont()->SetStyle(TFontStyles{TFontStyle::fsItalic});
-  active.DisabledFont()->SetColor(RGB(0, 120, 120));
-  active.SetActiveColor(RGB(255, 255, 224));
-  const TSeState states[] = {ssNormal, ssHot, ssPressed, ssFocused, ssDisabled};
-  int row = 0;
-  for (TSeSkinObject* object : std::initializer_list<TSeSkinObject*>{&text, &active}) {
-    object->SetText("Tx");
-    object->SetTextAlign(TSeTextAlign::taCenter);
-    for (int i = 0; i < 5; ++i) {
-      object->SetState(states[i]);
-      object->SetBounds(TRect::FromSize(2 + 32 * i, 2 + 22 * row, 30, 20));
-      scene.Paint(*object);
+  {
+    TSeTextObject text(nullptr);
+    text.Font()->SetColor(clBlack);
+    text.FontHot()->SetColor(RGB(255, 100, 0));
+    text.FontPressed()->SetColor(RGB(0, 0, 200));
+    text.FontPressed()->SetStyle(TFontStyles{TFontStyle::fsBold});
+    text.FontFocused()->SetColor(RGB(0, 150, 0));
+    text.FontFocused()->SetStyle(TFontStyles{TFontStyle::fsUnderline});
+    text.FontDisabled()->SetColor(RGB(160, 160, 160));
+    TSeActiveObject active(nullptr);
+    active.Font()->SetColor(clBlack);
+    active.ActiveFont()->SetColor(RGB(200, 0, 0));
+    active.ActiveFont()->SetStyle(TFontStyles{TFontStyle::fsItalic});
+    active.DisabledFont()->SetColor(RGB(0, 120, 120));
+    active.SetActiveColor(RGB(255, 255, 224));
+    const TSeState states[] = {ssNormal, ssHot, ssPressed, ssFocused, ssDisabled};
+    row = 0;
+    for (TSeSkinObject* object : std::initializer_list<TSeSkinObject*>{&text, &active}) {
+      object->SetText("Tx");
+      object->SetTextAlign(TSeTextAlign::taCenter);
+      for (int i = 0; i < 5; ++i) {
+        object->SetState(states[i]);
+        object->SetBounds(TRect::FromSize(2 + 32 * i, 2 + 3 * 14 + 22 * row, 30, 20));
+        scene.Paint(*object);
+      }
+      EXPECT_EQ(object->Font()->GetColor(), clBlack) << "the swap is undone";
+      ++row;
     }
-    EXPECT_EQ(object->Font()->GetColor(), clBlack) << "the swap is undone";
-    ++row;
   }
-  ExpectGolden(scene.Image(), "objects/state_swaps_fonts", test::kTextTolerance);
+  ExpectGolden(scene.Image(), "objects/state_swaps_colors_fonts", test::kTextTolerance);
 }
 
-TEST_F(SkinObjectPaint, GoldenSystemButtonInItsThreeStatesAndInactive) {
-  Images.Add(StatesImage());
-  TScene scene(5 * 18 + 2, 18 + 2);
-  TSeSystemButton button(nullptr);
-  button.SetAction(TSeAction::sbaClose);
-  button.SetBitmap(*LinkTo("states", StateSquare(kNormal)));
-  button.SetActiveBitmap(*LinkTo("states", StateSquare(kActive)));
-  button.SetBitmapHot(*LinkTo("states", StateSquare(kHot)));
-  button.SetBitmapPressed(*LinkTo("states", StateSquare(kPressed)));
-  // The glyph: a colour button that shows the state the button hands it.
-  auto* glyph = new TSeColorButtonObject(&button);
-  glyph->SetAlign(TSeAlign::saCenter);
-  glyph->SetBounds({0, 0, 6, 6});
-  glyph->SetColor(RGB(255, 255, 255));
-  glyph->SetHotColor(RGB(255, 255, 0));
-  glyph->SetPressedColor(RGB(0, 255, 255));
-  glyph->SetDisabledColor(RGB(0, 0, 0));
-  Attach(button);
-  const auto paint = [&](int index, bool active, TSeButtonState state) {
-    button.SetActive(active);
-    button.SetButtonState(state);
-    button.SetBounds(TRect::FromSize(2 + 18 * index, 2, 16, 16));
-    scene.Paint(button);
-    EXPECT_EQ(glyph->GetState(), ssNormal);
-    EXPECT_EQ(button.GetActive(), active);
-  };
-  paint(0, true, TSeButtonState::bsNormal);
-  paint(1, true, TSeButtonState::bsHot);
-  paint(2, true, TSeButtonState::bsPressed);
-  paint(3, false, TSeButtonState::bsNormal);
-  paint(4, false, TSeButtonState::bsHot);  // inactive wins over the button state
-  ExpectGolden(scene.Image(), "objects/system_button");
+// Nine-part objects drawn into memory, where the three pieces of each row band are drawn
+// as one, against the same objects drawn through a painter, where every piece is drawn
+// on its own: for every pair of tile styles, mixed transparency flags, margins that meet,
+// overlap or are missing, and clips that cut the bands.
+
+constexpr uint32_t kBackground = 0xFF305070;
+
+// 10 x 9, opaque, every pixel different, with key pixels in corners, edges and centre.
+// Without an alpha flag both routes give exact results (copy and key copy).
+TteBitmap* KeyedImage() {
+  auto* image = new TteBitmap;
+  image->SetName("nine");
+  image->SetSize(10, 9);
+  for (int y = 0; y < 9; ++y)
+    for (int x = 0; x < 10; ++x)
+      image->SetPixel(x, y, (x * 7 + y * 3) % 11 == 0 ? kKeyPixel : Argb(20 * x, 25 * y, 90));
+  image->SetAlphaFlag(false);
+  image->SetKeyFlag(true);
+  return image;
 }
 
-TEST_F(SkinObjectPaint, GoldenLinkPlaceholder) {
-  TScene scene(84, 28);
-  TSeLinkSkinObject link(nullptr);
-  link.SetLinkControl("Grid1");
-  link.Font()->SetColor(clBlack);
-  link.SetBounds({2, 2, 82, 26});
-  scene.Paint(link);  // not the placeholder state: nothing
-  EXPECT_EQ(InkBounds(scene.Image(), kBackgroundPixel), (TRect{84, 28, 0, 0}));
-  link.SetState(ssPlaceholder);
-  scene.Paint(link);
-  ExpectGolden(scene.Image(), "objects/link_placeholder", test::kTextTolerance);
+// The object's pixels over the background, colour only (the painter target has no alpha).
+std::vector<uint32_t> Colours(const QImage& image) {
+  std::vector<uint32_t> colours;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) colours.push_back(image.pixel(x, y) & 0x00FFFFFFu);
+  return colours;
+}
+
+QImage InMemory(TSeSkinObject& object, const TRect& clip) {
+  return test::Render(object, 40, 30, kBackground, clip);
+}
+
+QImage ThroughPainter(TSeSkinObject& object, const TRect& clip) {
+  QImage target(40, 30, QImage::Format_RGB888);
+  target.fill(QColor::fromRgb(kBackground));
+  TCanvas canvas(target);
+  object.Draw(canvas, clip);
+  return target;
+}
+
+struct TMarginCase {
+  int Left, Top, Right, Bottom;
+  TRect Bounds;
+};
+
+// Ordinary margins; margins that exactly fill the width; missing margins on two sides;
+// margins wider and taller than the object (the pieces overlap); an object as large as
+// the image (every piece at its own size, drawn in one piece).
+constexpr std::array<TMarginCase, 5> kMargins{{
+    {3, 2, 4, 3, {3, 2, 37, 27}},
+    {6, 2, 4, 1, {5, 4, 15, 29}},
+    {0, 3, 2, 0, {1, 1, 33, 21}},
+    {6, 5, 3, 4, {8, 6, 15, 12}},
+    {3, 2, 4, 3, {4, 7, 14, 16}},
+}};
+
+template <class TObject>
+void Prepare(TObject& object, const TMarginCase& margins, TscTileStyle centre,
+             TscTileStyle border) {
+  object.SetBitmap(*LinkTo("nine", {0, 0, 10, 9}));
+  object.SetTileStyle(centre);
+  object.SetBorderTileStyle(border);
+  object.SetMarginLeft(margins.Left);
+  object.SetMarginTop(margins.Top);
+  object.SetMarginRight(margins.Right);
+  object.SetMarginBottom(margins.Bottom);
+  object.SetBounds(margins.Bounds);
+}
+
+TEST(SkinObjectNinePart, BandsPaintAsThePiecesDoOneByOne) {
+  TteBitmapList images;
+  images.Add(KeyedImage());
+  const std::array<TRect, 3> clips{TRect{}, TRect{6, 0, 40, 30}, TRect{0, 5, 20, 18}};
+  test::TRandom random(5);
+  for (const TscTileStyle centre : kStyles) {
+    for (const TscTileStyle border : kStyles) {
+      for (const TMarginCase& margins : kMargins) {
+        TSeBitmapObject object(nullptr);
+        Prepare(object, margins, centre, border);
+        object.SetBitmapList(&images);
+        object.UpdateLinks();
+        object.Bitmap()->Masked = random.Below(2) == 1;
+        object.Bitmap()->MaskedBorder = random.Below(2) == 1;
+        object.Bitmap()->MaskedAngles = random.Below(2) == 1;
+        const TRect& clip = clips[random.Below(clips.size())];
+        ASSERT_EQ(Colours(InMemory(object, clip)), Colours(ThroughPainter(object, clip)))
+            << int(centre) << " " << int(border) << " margins " << margins.Left;
+      }
+    }
+  }
+}
+
+// The box family draws edges with the centre flag and corners with the image's own.
+TEST(SkinObjectNinePart, BoxBandsPaintAsThePiecesDoOneByOne) {
+  TteBitmapList images;
+  images.Add(KeyedImage());
+  for (const TscTileStyle centre : kStyles) {
+    for (const TMarginCase& margins : kMargins) {
+      for (const bool masked : {false, true}) {
+        TSeBitmapBoxObject box(nullptr);
+        Prepare(box, margins, centre, TscTileStyle::tsStretch);
+        box.SetBitmapList(&images);
+        box.UpdateLinks();
+        box.Bitmap()->Masked = masked;
+        ASSERT_EQ(Colours(InMemory(box, {})), Colours(ThroughPainter(box, {})))
+            << int(centre) << " margins " << margins.Left;
+      }
+    }
+  }
 }
 
 }  // namespace

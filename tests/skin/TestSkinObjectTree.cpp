@@ -1,6 +1,8 @@
 // Operations over skin object trees: finding, hit testing, system-button visibility,
-// link resolution, colour shifts, charsets and state fonts.
+// link resolution, colour shifts, charsets and state fonts; layout; window-shape regions.
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 #include "TestSkinObjectHelpers.h"
 
@@ -54,6 +56,13 @@ TEST_F(SkinObjectTree, FindOperationsSearchDepthFirstFromTheObjectItself) {
   skinButton->SetAction(TSeAction::sbaHelp);
   EXPECT_EQ(Root.FindSysButton(TSeAction::sbaHelp), skinButton);
   EXPECT_EQ(Root.FindSysButton(TSeAction::sbaNone), nullptr);  // plain objects have no action
+  // The image list and the active flag reach every descendant.
+  TteBitmapList list;
+  Root.SetBitmapList(&list);
+  EXPECT_EQ(Close->BitmapList(), &list);
+  Root.SetActive(true);
+  EXPECT_TRUE(Title->GetActive());
+  EXPECT_TRUE(Close->GetActive());
 }
 
 TEST_F(SkinObjectTree, HitTestFindsTheDeepestLastChildAndSkipsTransparentOnes) {
@@ -72,15 +81,6 @@ TEST_F(SkinObjectTree, HitTestFindsTheDeepestLastChildAndSkipsTransparentOnes) {
   Root.SetVisible(false);
   EXPECT_EQ(Root.HitTest({85, 5}), nullptr);
   EXPECT_EQ(Root.HitTestAll({85, 5}), Close);
-}
-
-TEST_F(SkinObjectTree, ActiveAndBitmapListReachEveryDescendant) {
-  TteBitmapList list;
-  Root.SetBitmapList(&list);
-  EXPECT_EQ(Close->BitmapList(), &list);
-  Root.SetActive(true);
-  EXPECT_TRUE(Title->GetActive());
-  EXPECT_TRUE(Close->GetActive());
 }
 
 // ---- System-button visibility ----
@@ -147,8 +147,6 @@ TEST(SkinObjectVisibility, RestoreReadsBitSixWhileMaximized) {
   form.SetState(ssMinimized);
   form.SetBorderIcons(restoreBit);
   EXPECT_TRUE(restore->GetVisible());
-  EXPECT_EQ(restore->GetBorderIcons(), restoreBit);
-  EXPECT_EQ(restore->GetState(), ssMinimized);
 }
 
 // ---- Links ----
@@ -236,19 +234,19 @@ TEST(SkinObjectColors, HueAndBrightnessShiftColoursLikeImagePixelsAndLeaveNoneAl
 }
 
 TEST(SkinObjectFonts, GetFontFollowsTheStateAndSetCharsetReachesTheExtraFonts) {
+  // Active objects swap in their active font when pressed, active bitmaps when hot.
   TSeActiveObject active(nullptr);
-  EXPECT_EQ(active.GetFont(), active.Font());
-  active.SetState(ssPressed);
-  EXPECT_EQ(active.GetFont(), active.ActiveFont());
-  active.SetState(ssDisabled);
-  EXPECT_EQ(active.GetFont(), active.Font());
-
   TSeActiveBitmap bitmap(nullptr);
-  bitmap.SetState(ssHot);
-  EXPECT_EQ(bitmap.GetFont(), bitmap.ActiveFont());
-  bitmap.SetState(ssPressed);
-  EXPECT_EQ(bitmap.GetFont(), bitmap.Font());
-
+  const std::tuple<TSeSkinObject*, TSeState, TFont*> swaps[] = {
+      {&active, ssNormal, active.Font()},
+      {&active, ssPressed, active.ActiveFont()},
+      {&active, ssDisabled, active.Font()},
+      {&bitmap, ssHot, bitmap.ActiveFont()},
+      {&bitmap, ssPressed, bitmap.Font()}};
+  for (const auto& [object, state, font] : swaps) {
+    object->SetState(state);
+    EXPECT_EQ(object->GetFont(), font) << object->ClassName() << " " << state;
+  }
   TSeTextObject text(nullptr);
   const std::vector<std::pair<TSeState, TFont*>> fonts = {
       {ssHot, text.FontHot()},         {ssPressed, text.FontPressed()},
@@ -265,6 +263,221 @@ TEST(SkinObjectFonts, GetFontFollowsTheStateAndSetCharsetReachesTheExtraFonts) {
        {text.Font(), text.FontHot(), text.FontPressed(), text.FontFocused(), text.FontDisabled(),
         child->Font(), child->ActiveFont(), child->DisabledFont()})
     EXPECT_EQ(font->GetCharset(), RUSSIAN_CHARSET);
+}
+
+// Layout of skin object trees: bounds, the alignment passes, anchored children.
+
+TSeSkinObject* AddChild(TSeSkinObject& parent, TSeAlign align, int width, int height) {
+  auto* child = new TSeSkinObject(&parent);
+  child->SetBounds(TRect::FromSize(0, 0, width, height));
+  child->SetAlign(align);
+  return child;
+}
+
+TEST(SkinObjectLayout, EdgeAndClientChildrenShareTheParent) {
+  TSeSkinObject parent(nullptr);
+  TSeSkinObject* top = AddChild(parent, TSeAlign::saMostTop, 0, 10);
+  TSeSkinObject* left = AddChild(parent, TSeAlign::saLeft, 20, 0);
+  TSeSkinObject* client = AddChild(parent, TSeAlign::saClient, 0, 0);
+  TSeSkinObject* client2 = AddChild(parent, TSeAlign::saClient, 3, 3);
+  TSeSkinObject* hidden = AddChild(parent, TSeAlign::saTop, 0, 10);  // takes no part
+  hidden->SetVisible(false);
+  parent.SetBounds({0, 0, 100, 50});
+  EXPECT_EQ(top->BoundsRect(), (TRect{0, 0, 100, 10}));
+  EXPECT_EQ(left->BoundsRect(), (TRect{0, 10, 20, 50}));
+  EXPECT_EQ(client->BoundsRect(), (TRect{20, 10, 100, 50}));
+  EXPECT_EQ(client2->BoundsRect(), client->BoundsRect());
+  EXPECT_EQ(hidden->BoundsRect(), (TRect{0, 0, 0, 10}));
+  // Grandchildren follow through SetBounds.
+  TSeSkinObject* inner = AddChild(*client, TSeAlign::saBottom, 0, 5);
+  parent.SetBounds({0, 0, 60, 40});
+  EXPECT_EQ(inner->BoundsRect(), (TRect{20, 35, 60, 40}));
+}
+
+TEST(SkinObjectLayout, MostAlignedChildrenTakeTheWholeSideBeforeThePlainOnes) {
+  TSeSkinObject parent(nullptr);
+  // Declared first but laid out after the "most" ones.
+  TSeSkinObject* top = AddChild(parent, TSeAlign::saTop, 0, 5);
+  TSeSkinObject* right = AddChild(parent, TSeAlign::saRight, 7, 0);
+  TSeSkinObject* mostBottom = AddChild(parent, TSeAlign::saMostBottom, 0, 4);
+  TSeSkinObject* mostLeft = AddChild(parent, TSeAlign::saMostLeft, 6, 0);
+  TSeSkinObject* bottom = AddChild(parent, TSeAlign::saBottom, 0, 3);
+  parent.SetBounds({10, 20, 110, 70});
+  EXPECT_EQ(mostBottom->BoundsRect(), (TRect{10, 66, 110, 70}));
+  EXPECT_EQ(mostLeft->BoundsRect(), (TRect{10, 20, 16, 66}));
+  EXPECT_EQ(top->BoundsRect(), (TRect{16, 20, 110, 25}));
+  EXPECT_EQ(bottom->BoundsRect(), (TRect{16, 63, 110, 66}));
+  EXPECT_EQ(right->BoundsRect(), (TRect{103, 25, 110, 63}));
+}
+
+TEST(SkinObjectLayout, CenterRoundsTowardZeroInTheFreeRectangle) {
+  TSeSkinObject parent(nullptr);
+  TSeSkinObject* centred = AddChild(parent, TSeAlign::saCenter, 11, 11);
+  parent.SetBounds({0, 0, 20, 20});
+  EXPECT_EQ(centred->BoundsRect(), (TRect{4, 4, 15, 15}));
+  // Wider than the free rectangle: the offset is negative and rounds toward zero.
+  TSeSkinObject* wide = AddChild(parent, TSeAlign::saCenter, 25, 2);
+  parent.SetBounds({0, 0, 20, 21});
+  EXPECT_EQ(wide->GetLeft(), -2);
+  EXPECT_EQ(wide->GetTop(), 9);
+}
+
+TEST(SkinObjectLayout, TextChildrenAreAsWideAsTheirTextPlusMargins) {
+  TSeSkinObject parent(nullptr);
+  TSeSkinObject* label = AddChild(parent, TSeAlign::saText, 1, 12);
+  label->SetBounds({7, 8, 8, 20});
+  label->SetText("Caption");
+  label->SetTextMarginLeft(3);
+  label->SetTextMarginRight(4);
+  parent.SetBounds({0, 0, 200, 40});
+  const int textWidth = ScreenTextExtent(*label->Font(), "Caption").width();
+  ASSERT_GT(textWidth, 10);
+  EXPECT_EQ(label->BoundsRect(), (TRect{7, 8, 7 + textWidth + 7, 20}));
+}
+
+TEST(SkinObjectLayout, NegativeSizesBecomeZeroAndHugeValuesAreClamped) {
+  TSeSkinObject object(nullptr);
+  object.SetWidth(-5);
+  EXPECT_EQ(object.GetWidth(), 0);
+  object.SetBounds({10, 10, 5, 2});
+  EXPECT_EQ(object.BoundsRect(), (TRect{10, 10, 10, 10}));
+  object.SetLeft(INT32_MAX);
+  object.SetWidth(INT32_MAX);
+  EXPECT_EQ(object.BoundsRect(),
+            TRect::FromSize(TSeSkinObject::kMaxCoordinate, 10, TSeSkinObject::kMaxCoordinate, 0));
+  // Many tall children push the free rectangle far outside without overflowing.
+  for (int i = 0; i < 20; ++i) AddChild(object, TSeAlign::saMostTop, 0, INT32_MAX);
+  object.SetHeight(INT32_MAX);
+  EXPECT_GE(object.BoundsRect().Right, object.BoundsRect().Left);
+}
+
+// ---- Anchored children ----
+
+TEST(SkinObjectAnchored, ChildrenKeepTheirDistanceToTheirAnchorEdges) {
+  TSeSkinObject parent(nullptr);
+  const auto place = [&parent](TSeAlign align, const TRect& bounds) {
+    TSeSkinObject* child = AddChild(parent, align, 0, 0);
+    child->SetBounds(bounds);
+    return child;
+  };
+  // From zero size there is no distance to keep: the child stays in place.
+  TSeSkinObject* bottomRight = place(TSeAlign::saBottomRight, {80, 60, 95, 75});
+  parent.SetBounds({0, 0, 100, 80});
+  EXPECT_EQ(bottomRight->BoundsRect(), (TRect{80, 60, 95, 75}));
+  TSeSkinObject* topLeft = place(TSeAlign::saTopLeft, {5, 6, 15, 16});
+  TSeSkinObject* topRight = place(TSeAlign::saTopRight, {80, 6, 95, 16});
+  TSeSkinObject* bottomLeft = place(TSeAlign::saBottomLeft, {5, 60, 15, 75});
+  auto* glyph = new TSeSkinObject(bottomRight);  // their own children are laid out again
+  glyph->SetAlign(TSeAlign::saClient);
+  bottomRight->AlignChildren();
+  // Aligning again, as painting does, moves nothing.
+  parent.AlignChildren();
+  parent.AlignChildren();
+  EXPECT_EQ(bottomLeft->BoundsRect(), (TRect{5, 60, 15, 75}));
+  parent.SetBounds({0, 0, 150, 100});
+  EXPECT_EQ(topLeft->BoundsRect(), (TRect{5, 6, 15, 16}));
+  EXPECT_EQ(topRight->BoundsRect(), (TRect{130, 6, 145, 16}));
+  EXPECT_EQ(bottomLeft->BoundsRect(), (TRect{5, 80, 15, 95}));
+  EXPECT_EQ(bottomRight->BoundsRect(), (TRect{130, 80, 145, 95}));
+  EXPECT_EQ(glyph->BoundsRect(), bottomRight->BoundsRect());
+  // Shrinking brings them back; a move of the parent moves them along.
+  parent.SetBounds({0, 0, 100, 80});
+  EXPECT_EQ(bottomRight->BoundsRect(), (TRect{80, 60, 95, 75}));
+  parent.SetBounds({30, 40, 130, 120});
+  EXPECT_EQ(topRight->BoundsRect(), (TRect{110, 46, 125, 56}));
+  EXPECT_EQ(bottomLeft->BoundsRect(), (TRect{35, 100, 45, 115}));
+  EXPECT_EQ(bottomRight->BoundsRect(), (TRect{110, 100, 125, 115}));
+}
+
+// Window-shape regions of skin objects and trees.
+
+using test::Argb;
+
+struct SkinObjectRegion : ::testing::Test {
+  TteBitmapList Images;
+  void SetUp() override {
+    // A 4 x 4 image with its left column transparent.
+    Images.Add(
+        MakeBitmap("shape", 4, 4, [](int x, int) { return x == 0 ? kKeyPixel : Argb(9, 9, 9); }));
+  }
+  TSeBitmapObject* ShapedObject(TComponent* owner, const TRect& bounds) {
+    auto* object = new TSeBitmapObject(owner);
+    object->SetBitmap(*LinkTo("shape", {0, 0, 4, 4}));
+    object->SetTileStyle(TscTileStyle::tsStretch);
+    object->SetBounds(bounds);
+    object->SetBitmapList(&Images);
+    object->UpdateLinks();
+    return object;
+  }
+};
+
+TEST_F(SkinObjectRegion, MaskRegionLeavesOutTheKeyPixelsAtTheObjectsPlace) {
+  std::unique_ptr<TSeBitmapObject> object(ShapedObject(nullptr, {10, 20, 18, 24}));
+  // Stretched twice as wide: the two left columns are transparent.
+  EXPECT_EQ(object->GetMaskRegion(), QRegion(12, 20, 6, 4));
+  EXPECT_EQ(object->BoundsRect(), (TRect{10, 20, 18, 24}));
+}
+
+TEST_F(SkinObjectRegion, TheMaskIsTheRectangleForClientsUnmaskedObjectsAndUnresolvedLinks) {
+  std::unique_ptr<TSeBitmapObject> object(ShapedObject(nullptr, {0, 0, 4, 4}));
+  object->SetKind(TSeKind::skClient);
+  EXPECT_EQ(object->GetMaskRegion(), QRegion(0, 0, 4, 4));
+  object->SetKind(TSeKind::skNone);
+  object->SetMasked(false);
+  EXPECT_EQ(object->GetMaskRegion(), QRegion(0, 0, 4, 4));
+  object->SetMasked(true);
+  object->SetBitmap(*LinkTo("", {0, 0, 4, 4}));
+  EXPECT_EQ(object->GetMaskRegion(), QRegion(0, 0, 4, 4));
+  TSeSkinObject plain(nullptr);
+  plain.SetBounds({1, 2, 3, 4});
+  EXPECT_EQ(plain.GetMaskRegion(), QRegion(1, 2, 2, 2));
+}
+
+TEST_F(SkinObjectRegion, BitmapSkinObjectsHaveMasksToo) {
+  TSeBitmapSkinObject object(nullptr);
+  object.SetBitmap(*LinkTo("shape", {0, 0, 4, 4}));
+  object.SetBounds({0, 0, 4, 4});
+  object.SetBitmapList(&Images);
+  object.UpdateLinks();
+  EXPECT_EQ(object.GetMaskRegion(), QRegion(1, 0, 3, 4));
+}
+
+TEST_F(SkinObjectRegion, ATreeIsTheUnionOfItsVisibleChildren) {
+  TSeSkinObject form(nullptr);
+  form.SetBounds({0, 0, 20, 10});
+  ShapedObject(&form, {0, 0, 4, 4});
+  ShapedObject(&form, {10, 0, 14, 4});
+  TSeSkinObject* hidden = ShapedObject(&form, {0, 6, 4, 10});
+  hidden->SetVisible(false);
+  auto* client = new TSeSkinObject(&form);
+  client->SetBounds({4, 4, 10, 10});
+  QRegion expected = QRegion(1, 0, 3, 4) + QRegion(11, 0, 3, 4) + QRegion(4, 4, 6, 6);
+  EXPECT_EQ(form.GetRegion(), expected);
+
+  // Painting itself, or not masked: its own mask instead.
+  form.SetDrawIfOwner(true);
+  EXPECT_EQ(form.GetRegion(), QRegion(0, 0, 20, 10));
+  form.SetDrawIfOwner(false);
+  form.SetMasked(false);
+  EXPECT_EQ(form.GetRegion(), QRegion(0, 0, 20, 10));
+  form.SetMasked(true);
+  form.SetWidth(0);
+  EXPECT_TRUE(form.GetRegion().isEmpty());
+  // Only hidden children: no shape at all.
+  TSeSkinObject empty(nullptr);
+  empty.SetBounds({0, 0, 20, 10});
+  ShapedObject(&empty, {0, 0, 4, 4})->SetVisible(false);
+  EXPECT_TRUE(empty.GetRegion().isEmpty());
+}
+
+TEST_F(SkinObjectRegion, MaskPaintingPutsAnchoredChildrenBack) {
+  std::unique_ptr<TSeBitmapObject> caption(ShapedObject(nullptr, {30, 40, 70, 50}));
+  auto* button = new TSeSkinObject(caption.get());
+  button->SetBounds({60, 42, 68, 48});
+  button->SetAlign(TSeAlign::saTopRight);
+  caption->GetMaskRegion();
+  EXPECT_EQ(caption->BoundsRect(), (TRect{30, 40, 70, 50}));
+  EXPECT_EQ(button->BoundsRect(), (TRect{60, 42, 68, 48}));
 }
 
 }  // namespace

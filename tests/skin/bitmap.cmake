@@ -2,10 +2,7 @@
 vtskin_add_gtest(vt_skin_bitmap_tests
   ${CMAKE_CURRENT_LIST_DIR}/TestBitmap.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TestBitmapDraw.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/TestBitmapBand.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TestBitmapKernels.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/TestBitmapLink.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/TestBitmapRegion.cpp
   LIBS vt_skin)
 # LoadFromResource reads from the Qt resource system, as a program's own bitmaps would.
 qt_add_resources(vt_skin_bitmap_tests vt_skin_bitmap_resources

@@ -5,6 +5,4 @@ vtskin_add_gtest(vt_skin_format_tests
   ${CMAKE_CURRENT_LIST_DIR}/TestSkinFileFilters.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TestSkinFileLayouts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TestSkinFileRoundTrip.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/TestSkinFileDamage.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/TestSkinSource.cpp
   LIBS vt_skin)

@@ -1,1 +1,0 @@
-vtskin_add_gtest(vt_skin_png_tests TestPng.cpp LIBS vt_skin ZLIB::ZLIB)
