@@ -240,9 +240,7 @@ TEST_F(SkinObjectPaint, TheSystemMenuButtonShowsTheWindowIconOfAForm) {
   for (TSeSkinObject* button : std::initializer_list<TSeSkinObject*>{
            new TSeSystemButton(nullptr), new TSeSysButtonSkinObject(nullptr)}) {
     std::unique_ptr<TSeSkinObject> owned(button);
-    if (auto* b = dynamic_cast<TSeSystemButton*>(button)) b->SetAction(TSeAction::sbaSysMenu);
-    if (auto* b = dynamic_cast<TSeSysButtonSkinObject*>(button))
-      b->SetAction(TSeAction::sbaSysMenu);
+    SetPropValue(*button, "Action", int64_t(TSeAction::sbaSysMenu));
     button->SetBounds({4, 2, 24, 22});
     button->SetControl(&form);
     QImage image = Render(*button, 30, 30);
