@@ -141,6 +141,68 @@ TEST(TteBitmapDraw, StretchRowsAndClipKeepTheMapping) {
     }
 }
 
+// An alpha image enlarged downwards: its rows are opaque, half transparent or clear in
+// turn, each shown over a run of target rows. Targets exactly as wide as the draw (whose
+// rows lie back to back) and wider ones must both get every run, of the right length.
+TEST(TteBitmapDraw, EnlargedAlphaRowsCoverTheirRunsInEveryTarget) {
+  constexpr uint32_t kRowAlpha[] = {0xFF000000u, 0x80000000u, 0x00000000u};
+  struct TCase {
+    int SourceRows, DestRows, TargetWidth;
+  };
+  for (const TCase c : {TCase{1, 7, 5}, TCase{3, 7, 5}, TCase{3, 40, 5}, TCase{4, 67, 9},
+                        TCase{6, 398, 17}, TCase{6, 398, 20}}) {
+    auto source = std::make_unique<TteBitmap>();
+    source->SetSize(5, c.SourceRows);
+    for (int y = 0; y < c.SourceRows; ++y)
+      for (int x = 0; x < 5; ++x)
+        source->SetPixel(x, y, kRowAlpha[y % 3] | uint32_t(40 * x + 7 * y) << 8 | 0x33u);
+    source->CheckAlpha();
+    const int drawWidth = c.TargetWidth == 20 ? 17 : c.TargetWidth;
+    auto target = Target(c.TargetWidth, c.DestRows);
+    TCanvas canvas(target->Surface());
+    source->Draw(canvas, TRect{0, 0, drawWidth, c.DestRows}, TRect{0, 0, 5, c.SourceRows});
+    for (int y = 0; y < c.DestRows; ++y)
+      for (int x = 0; x < c.TargetWidth; ++x) {
+        const int sx = (2 * x + 1) * 5 / (2 * drawWidth);
+        const int sy = (2 * y + 1) * c.SourceRows / (2 * c.DestRows);
+        const uint32_t expected = x < drawWidth ? BlendPixel(kGrey, source->Pixels(sx, sy)) : kGrey;
+        ASSERT_EQ(target->Pixels(x, y), expected)
+            << c.SourceRows << " to " << c.DestRows << " at " << x << "," << y;
+      }
+  }
+}
+
+// Wide stretched rows whose ends are soft and whose middle is opaque, once with a soft
+// pixel inside and once with clear ends: the soft pixels blend, the others copy, over a
+// target whose pixels all differ.
+TEST(TteBitmapDraw, WideRowsWithSoftEndsBlendExactlyTheSoftPixels) {
+  auto source = std::make_unique<TteBitmap>();
+  source->SetSize(100, 3);
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 100; ++x) {
+      const bool end = x < 3 || x >= 97;
+      uint32_t alpha = end ? 0x80000000u : 0xFF000000u;
+      if (y == 1 && x == 50) alpha = 0x40000000u;
+      if (y == 2 && end) alpha = x == 2 ? 0x80000000u : 0;
+      source->SetPixel(x, y, alpha | uint32_t(x * 2 + y * 50) << 8 | 0x11u);
+    }
+  source->CheckAlpha();
+  auto target = Target(160, 9);
+  for (int y = 0; y < 9; ++y)
+    for (int x = 0; x < 160; ++x) target->SetPixel(x, y, 0xFF000000u | uint32_t(x * 97 + y * 31));
+  const auto background = AllPixels(*target);
+  TCanvas canvas(target->Surface());
+  source->Draw(canvas, TRect{5, 1, 155, 8}, TRect{0, 0, 100, 3});
+  for (int y = 0; y < 9; ++y)
+    for (int x = 0; x < 160; ++x) {
+      uint32_t expected = background[size_t(y * 160 + x)];
+      if (x >= 5 && x < 155 && y >= 1 && y < 8)
+        expected = BlendPixel(
+            expected, source->Pixels((2 * (x - 5) + 1) * 100 / 300, (2 * (y - 1) + 1) * 3 / 14));
+      ASSERT_EQ(target->Pixels(x, y), expected) << x << "," << y;
+    }
+}
+
 TEST(TteBitmapDraw, TileRepeatsFromTheTopLeftAndCutsAtEdges) {
   auto source = Numbered(4, 3);
   auto target = Target(6, 4);

@@ -648,12 +648,13 @@ struct TMarginCase {
   TRect Bounds;
 };
 
-// Ordinary, exactly filling, missing on two sides, and overlapping margins.
-constexpr std::array<TMarginCase, 4> kMargins{{
+// Ordinary, exactly filling, missing on two sides, overlapping, and image-sized margins.
+constexpr std::array<TMarginCase, 5> kMargins{{
     {3, 2, 4, 3, {3, 2, 37, 27}},
     {6, 2, 4, 1, {5, 4, 15, 29}},
     {0, 3, 2, 0, {1, 1, 33, 21}},
     {6, 5, 3, 4, {8, 6, 15, 12}},
+    {3, 2, 4, 3, {4, 7, 14, 16}},
 }};
 
 template <class TObject>
