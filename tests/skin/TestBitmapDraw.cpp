@@ -141,9 +141,7 @@ TEST(TteBitmapDraw, StretchRowsAndClipKeepTheMapping) {
     }
 }
 
-// An alpha image enlarged downwards: its rows are opaque, half transparent or clear in
-// turn, each shown over a run of target rows. Targets exactly as wide as the draw (whose
-// rows lie back to back) and wider ones must both get every run, of the right length.
+// Enlarged alpha rows cover runs of the right length, in targets as wide as the draw or wider.
 TEST(TteBitmapDraw, EnlargedAlphaRowsCoverTheirRunsInEveryTarget) {
   constexpr uint32_t kRowAlpha[] = {0xFF000000u, 0x80000000u, 0x00000000u};
   struct TCase {
@@ -172,9 +170,7 @@ TEST(TteBitmapDraw, EnlargedAlphaRowsCoverTheirRunsInEveryTarget) {
   }
 }
 
-// Wide stretched rows whose ends are soft and whose middle is opaque, once with a soft
-// pixel inside and once with clear ends: the soft pixels blend, the others copy, over a
-// target whose pixels all differ.
+// Wide stretched rows with soft or clear ends: exactly the soft pixels blend, the rest copy.
 TEST(TteBitmapDraw, WideRowsWithSoftEndsBlendExactlyTheSoftPixels) {
   auto source = std::make_unique<TteBitmap>();
   source->SetSize(100, 3);
