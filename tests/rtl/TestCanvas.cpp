@@ -106,7 +106,9 @@ TEST(Canvas, TextInEveryFontIsOpaqueWhereverItInks) {
     c.DrawText("Sample", r, dtCenter | dtVCenter | dtSingleLine);
     for (int y = 0; y < 40; ++y)
       for (int x = 0; x < 140; ++x)
-        if (p.At(x, y) != kKeyPixel) ASSERT_EQ(p.At(x, y) >> 24, 0xFFu) << f.Height << " " << x;
+        if (p.At(x, y) != kKeyPixel) {
+          ASSERT_EQ(p.At(x, y) >> 24, 0xFFu) << f.Height << " " << x;
+        }
   }
 }
 
