@@ -1,5 +1,5 @@
 #pragma once
-// Skin object test helpers: test images, links, rendering onto a surface.
+// Skin object test helpers: test images, links, margins, pixels.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -37,19 +37,6 @@ inline std::unique_ptr<TteBitmapLink> LinkTo(const std::string& name, const TRec
   link->SetName(name);
   link->SetRect(rect);
   return link;
-}
-
-// Paints `object` (and its children) onto a fresh surface filled with `background`.
-inline QImage Render(TSeSkinObject& object, int width, int height,
-                     uint32_t background = kBackgroundPixel, const TRect& clip = {}) {
-  TteBitmap surface;
-  surface.SetSize(width, height);
-  surface.FillColor(background);
-  {
-    TCanvas canvas(surface.Surface());
-    object.Draw(canvas, clip);
-  }
-  return surface.ToImage().convertToFormat(QImage::Format_ARGB32);
 }
 
 // The same margin on all four sides, as nine-part drawing cuts the image.

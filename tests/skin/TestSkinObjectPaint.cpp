@@ -17,7 +17,6 @@ using test::kBackgroundPixel;
 using test::LinkTo;
 using test::MakeBitmap;
 using test::PixelAt;
-using test::Render;
 using test::SetMargins;
 
 constexpr uint32_t kWhitePixel = 0xFFFFFFFF;
@@ -44,15 +43,21 @@ class TScene {
     FSurface.SetSize(width, height);
     FSurface.FillColor(background);
   }
-  void Paint(TSeSkinObject& object, const TRect& clip = {}) {
+  TScene& Paint(TSeSkinObject& object, const TRect& clip = {}) {
     TCanvas canvas(FSurface.Surface());
     object.Draw(canvas, clip);
+    return *this;
   }
   QImage Image() const { return FSurface.ToImage().convertToFormat(QImage::Format_ARGB32); }
 
  private:
   TteBitmap FSurface;
 };
+
+QImage Render(TSeSkinObject& object, int width, int height, uint32_t background = kBackgroundPixel,
+              const TRect& clip = {}) {
+  return TScene(width, height, background).Paint(object, clip).Image();
+}
 
 struct SkinObjectPaint : ::testing::Test {
   TteBitmapList Images;
@@ -632,7 +637,7 @@ std::vector<uint32_t> Colours(const QImage& image) {
 }
 
 QImage InMemory(TSeSkinObject& object, const TRect& clip) {
-  return test::Render(object, 40, 30, kBackground, clip);
+  return Render(object, 40, 30, kBackground, clip);
 }
 
 QImage ThroughPainter(TSeSkinObject& object, const TRect& clip) {
