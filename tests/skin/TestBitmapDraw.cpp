@@ -1,5 +1,4 @@
-// Drawing: the three pixel routines through every Draw form, origin and clip handling,
-// stretch and tile mappings, the painter route, a golden scene, and bands of pieces.
+// The pixel routines through every Draw form, clips, stretch and tile, painter, bands.
 #include <QPainter>
 
 #include <array>
@@ -38,8 +37,7 @@ std::vector<int> Columns(const std::vector<uint32_t>& row) {
   return columns;
 }
 
-// The image's flags choose the routine: blend, key copy (colour compared, result opaque)
-// or plain copy (alpha included).
+// The flags choose blend, key copy (result opaque) or plain copy (alpha included).
 TEST(TteBitmapDraw, TheFlagsChooseBlendKeyCopyOrPlainCopy) {
   struct TCase {
     bool Alpha, Key;
@@ -104,8 +102,7 @@ TEST(TteBitmapDraw, SourceOutsideTheImageDrawsOnlyTheInside) {
   empty.Draw(canvas, 0, 0);
 }
 
-// Column i of W shows source column ((2i+1) * srcW) / (2W): the source pixel under the
-// destination pixel's centre.
+// Column i of W shows source column ((2i+1) * srcW) / (2W): sampled at pixel centres.
 TEST(TteBitmapDraw, StretchSamplesAtPixelCentres) {
   auto source = Numbered(7);
   auto target = Target(7, 1);
@@ -144,9 +141,7 @@ TEST(TteBitmapDraw, StretchRowsAndClipKeepTheMapping) {
     }
 }
 
-// An alpha image enlarged downwards: its rows are opaque, half transparent or clear in
-// turn, each shown over a run of target rows. Targets exactly as wide as the draw (whose
-// rows lie back to back) and wider ones must both get every run, of the right length.
+// Enlarged alpha rows cover runs of the right length, in targets as wide as the draw or wider.
 TEST(TteBitmapDraw, EnlargedAlphaRowsCoverTheirRunsInEveryTarget) {
   constexpr uint32_t kRowAlpha[] = {0xFF000000u, 0x80000000u, 0x00000000u};
   struct TCase {
@@ -175,9 +170,7 @@ TEST(TteBitmapDraw, EnlargedAlphaRowsCoverTheirRunsInEveryTarget) {
   }
 }
 
-// Wide stretched rows whose ends are soft and whose middle is opaque, once with a soft
-// pixel inside and once with clear ends: the soft pixels blend, the others copy, over a
-// target whose pixels all differ.
+// Wide stretched rows with soft or clear ends: exactly the soft pixels blend, the rest copy.
 TEST(TteBitmapDraw, WideRowsWithSoftEndsBlendExactlyTheSoftPixels) {
   auto source = std::make_unique<TteBitmap>();
   source->SetSize(100, 3);
@@ -274,8 +267,7 @@ TEST(TteBitmapDraw, QImageCanvasOfThirtyTwoBitsIsWrittenInMemory) {
   EXPECT_EQ(image.pixel(1, 0), kBlue);
 }
 
-// Other targets go through QPainter: copy and key copy stay exact, blending is Qt's
-// (straight alpha over the target) and may differ by rounding.
+// Through QPainter copies stay exact; Qt blends (straight alpha) within rounding.
 TEST(TteBitmapDraw, PainterTargetsGetTheSameThreeChoices) {
   auto source = MakeBitmap(3, {kKeyPixel, 0x00123456, 0x80FF0000});
   QImage image(5, 2, QImage::Format_RGB888);
@@ -307,8 +299,7 @@ TEST(TteBitmapDraw, PainterTargetsGetTheSameThreeChoices) {
   EXPECT_NEAR(qBlue(blended[4]), 126, 1);
 }
 
-// A small scene of every draw form, reviewed by eye: a checker background, an alpha
-// disc blended unscaled and stretched, a keyed arrow tiled and clipped.
+// Every draw form on a checker, reviewed by eye: alpha disc, keyed arrow tiled and clipped.
 TEST(TteBitmapDraw, GoldenScene) {
   TteBitmap disc;
   disc.SetSize(8, 8);
@@ -338,14 +329,12 @@ TEST(TteBitmapDraw, GoldenScene) {
   test::ExpectGolden(scene->ToImage(), "bitmap/draw-forms");
 }
 
-// Bands: pieces handed over together give exactly the pixels of drawing them one by one
-// through the ordinary calls, whether or not they are drawn as one band.
+// Bands: pieces drawn together give exactly the pixels of drawing them one by one.
 
 using test::TRandom;
 using Scale = TteBandPiece::TScale;
 
-// Pixels of every blending case: clear, opaque, partly transparent, and the key colour
-// with either alpha.
+// Clear, opaque, partly transparent pixels and the key colour with either alpha.
 std::unique_ptr<TteBitmap> Varied(int width, int height, uint32_t seed) {
   static constexpr uint32_t kAlphas[] = {0x00, 0xFF, 0x80, 0x01, 0xFE};
   TRandom random(seed);
@@ -372,8 +361,7 @@ std::unique_ptr<TteBitmap> Striped(int width, int height, uint32_t seed) {
   return image;
 }
 
-// The reference: each piece by the call its scale names, the image's key flag set to the
-// piece's for that call.
+// The reference: each piece by its own call, with the piece's key flag.
 void DrawOneByOne(TteBitmap& image, TCanvas& canvas, std::span<const TteBandPiece> pieces) {
   const bool saved = image.KeyFlag();
   for (const TteBandPiece& piece : pieces) {
@@ -419,12 +407,10 @@ std::vector<uint32_t> Drawn(TteBitmap& image, std::span<const TteBandPiece> piec
 // The three source columns of a nine-part image 14 wide: 3 | 7 | 4.
 constexpr std::array<std::pair<int, int>, 3> kSourceColumns{{{0, 3}, {3, 10}, {10, 14}}};
 
-// Source rows 2..6 for every piece, or for the right piece rows one lower or one more
-// (then the pieces map rows differently and are no band).
+// Right piece rows equal, one lower or one more (the latter two are no band).
 constexpr std::array<std::pair<int, int>, 3> kRightRows{{{2, 6}, {3, 7}, {2, 7}}};
 
-// A band of three pieces side by side from x = 2, the centre `centreWidth` wide, over
-// `height` rows from y = 3.
+// Three pieces side by side from (2, 3), the centre `centreWidth` wide, `height` rows.
 std::array<TteBandPiece, 3> Band(const std::array<Scale, 3>& scales, int centreWidth, int height,
                                  const std::array<bool, 3>& keyFlags,
                                  const std::optional<TRect>& tileClip,
@@ -447,9 +433,7 @@ std::array<TteBandPiece, 3> Band(const std::array<Scale, 3>& scales, int centreW
   return band;
 }
 
-// Every combination of scales, over equal, enlarged and reduced rows, narrow and wide
-// bands, the three ways of combining, and clips that cut the band, with every kernel
-// table. Bands form where all pieces map rows alike; the rest is drawn one by one.
+// Every scale combination, row mapping, band width, clip and kernel table.
 TEST(TteBitmapBand, EqualsThePiecesDrawnOneByOne) {
   constexpr std::array<Scale, 3> kScales{Scale::Unscaled, Scale::Stretch, Scale::Tile};
   const std::array<TCanvasSetup, 4> setups{{
@@ -484,8 +468,7 @@ TEST(TteBitmapBand, EqualsThePiecesDrawnOneByOne) {
   }
 }
 
-// Pieces that overlap, leave a gap, come right to left or number more than three are no
-// band: they are drawn in their order, the later piece over the earlier.
+// Overlapping, gapped, reversed or four pieces are no band: drawn in their order.
 TEST(TteBitmapBand, PiecesThatAreNoBandAreDrawnInTheirOrder) {
   auto image = Varied(14, 9, 3);
   auto stretch = [](TRect dest, TRect source, bool key = false) {
@@ -505,8 +488,7 @@ TEST(TteBitmapBand, PiecesThatAreNoBandAreDrawnInTheirOrder) {
   }
 }
 
-// Drawn onto its own pixels, every piece reads what the pieces before it wrote, as the
-// single draws do.
+// Onto its own pixels, each piece reads what the pieces before it wrote.
 TEST(TteBitmapBand, DrawnOntoItselfEachPieceSeesTheOnesBefore) {
   const std::array<TteBandPiece, 3> band{{
       {{4, 1, 7, 5}, {0, 0, 3, 4}, Scale::Unscaled, false, std::nullopt},

@@ -1,5 +1,4 @@
-// PNG reading and writing, and bitmap export: folder text, refused names, the picture each
-// image becomes, the files written and what a failure leaves behind.
+// PNG reading and writing; bitmap export: names, pictures, files, failures.
 #include <gtest/gtest.h>
 #include <zlib.h>
 
@@ -79,8 +78,7 @@ TEST(Png, DamagedDataFailsWithAMessage) {
   EXPECT_THROW(Read(garbage), EPngError);
 }
 
-// Sizes beyond the supported ones, and sizes no deflate stream of the bytes present can
-// hold, are refused before anything is allocated.
+// Sizes too large, or more than the bytes present can inflate to, fail before allocating.
 TEST(Png, LargeClaimedSizesAreRefusedBeforeAllocating) {
   for (const auto& [side, expected] :
        {std::pair{60000u, "60000x60000"}, {4000u, "more than its"}}) {

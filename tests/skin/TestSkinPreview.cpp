@@ -7,8 +7,7 @@
 namespace vt {
 namespace {
 
-// A form whose caption holds a button "Close" and whose client is a 2 x 2 image with an
-// opaque, a transparent (key) and two half-transparent pixels, aligned to the client.
+// A form: caption with button "Close", client a 2 x 2 image of opaque, key and half alpha.
 class SkinPreview : public ::testing::Test {
  protected:
   void SetUp() override {
