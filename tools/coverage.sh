@@ -64,13 +64,14 @@ done < <(find "$DIR/tests" "$DIR/apps" -type f -executable -not -path '*/CMakeFi
 "$COV" export "${objects[@]}" -instr-profile="$DIR/coverage.profdata" -summary-only \
   >"$DIR/coverage.json"
 python3 - "$DIR/coverage.json" "$DIR/coverage-files.txt" "$PWD" "$PWD/$DIR" <<'PYTHON'
-import collections, json, re, sys
+import collections, json, os, re, sys
 
 root, build = (re.escape(path) for path in sys.argv[3:5])
 library_file = re.compile(rf"^(?:{root}/src|{build}/include/\w+)/(\w+)/([^/]+)$")
 files = {}
 for entry in json.load(open(sys.argv[1]))["data"][0]["files"]:
-    match = library_file.match(entry["filename"])
+    # The compiler may record a path through the build folder ("build-cov/../src/...").
+    match = library_file.match(os.path.normpath(entry["filename"]))
     if not match:
         continue
     name = f"src/{match.group(1)}/{match.group(2)}"

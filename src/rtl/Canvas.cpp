@@ -1,6 +1,7 @@
 #include "Canvas.h"
 
 #include <QFontMetrics>
+#include <QHash>
 #include <cstdlib>
 #include <cstring>
 
@@ -57,6 +58,56 @@ void MakeChangedPixelsOpaque(const TPixelSurface& s, const TRect& r,
     for (int x = r.Left; x < r.Right; ++x, ++old)
       if (row[x] != *old) row[x] |= 0xFF000000u;
   }
+}
+
+// One text drawn in one font at one place: what its inked box depends on. The font is
+// described by the properties fonts are made from here rather than kept itself, since
+// fonts must not outlive the application and the cache below lives as long as its thread.
+struct TInkRequest {
+  QString Family;
+  int PixelSize;
+  int Weight;
+  bool Italic, Underline, StrikeOut, FixedPitch;
+  int Strategy;
+  QString Text;
+  QRect Target;
+  int Flags;
+
+  bool operator==(const TInkRequest&) const = default;
+};
+
+size_t qHash(const TInkRequest& r, size_t seed = 0) {
+  return qHashMulti(seed, r.Family, r.PixelSize, r.Weight, r.Italic, r.Underline, r.StrikeOut,
+                    r.FixedPitch, r.Strategy, r.Text, r.Target.left(), r.Target.top(),
+                    r.Target.width(), r.Target.height(), r.Flags);
+}
+
+// The box the text's ink can reach: its laid-out box, widened by a margin for slanted and
+// antialiased ink that reaches past the advance. Laying a text out costs about as much as
+// drawing it, and a window repaints the same texts at the same places, so the boxes of
+// recent requests are kept, per thread since any thread may paint.
+QRect InkedBox(const QFont& font, const QFontMetrics& fm, const QRect& target, int flags,
+               const QString& text) {
+  constexpr qsizetype kKeptBoxes = 512;
+  thread_local QHash<TInkRequest, QRect> boxes;
+  TInkRequest request{font.family(),
+                      font.pixelSize(),
+                      font.weight(),
+                      font.italic(),
+                      font.underline(),
+                      font.strikeOut(),
+                      font.fixedPitch(),
+                      font.styleStrategy(),
+                      text,
+                      target,
+                      flags};
+  if (auto known = boxes.constFind(request); known != boxes.constEnd()) return *known;
+  const int overhang = fm.height();
+  const QRect box = fm.boundingRect(target, flags, text)
+                        .adjusted(-overhang, -overhang / 2 - 2, overhang, overhang / 2 + 2);
+  if (boxes.size() >= kKeptBoxes) boxes.clear();
+  boxes.insert(std::move(request), box);
+  return box;
 }
 
 }  // namespace
@@ -214,12 +265,9 @@ int TCanvas::DrawText(const QString& text, TRect& rect, uint32_t format) {
                             : text;
   // Qt blends antialiased text into all four bytes of an RGB32 view, so the alpha of the
   // touched pixels is made opaque afterwards by comparing with what was there before.
-  // Only the text's own box is compared, widened by a margin for slanted and antialiased
-  // ink that reaches past the advance: a caption's rectangle is mostly empty.
-  const int overhang = fm.height();
+  // Only the text's inked box is compared: a caption's rectangle is mostly empty.
   const TRect inked = TRect::FromQRect(
-      fm.boundingRect(target.ToQRect(), int(ToQtAlignment(format) | Qt::TextSingleLine), shown)
-          .adjusted(-overhang, -overhang / 2 - 2, overhang, overhang / 2 + 2));
+      InkedBox(font, fm, target.ToQRect(), int(ToQtAlignment(format) | Qt::TextSingleLine), shown));
   const TRect touched = IntersectRect(IntersectRect(clip, target), inked);
   const std::vector<uint32_t> before =
       FSurface ? CopyPixels(*FSurface, touched) : std::vector<uint32_t>{};

@@ -5,6 +5,7 @@
 // drawn as one: its rows are composed once and combined in one pass each. The pixel
 // formulas are in docs/pixel-math.md.
 #include <QPainter>
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -114,6 +115,34 @@ class TSourceStepper {
   }
 
   int64_t Source() const { return FSource; }
+
+  // Steps past the destination coordinates that show the current source coordinate, at
+  // most `limit` (at least 1) of them, and tells how many were passed. An enlarging stretch
+  // knows the count from its remainder; the other mappings step and compare.
+  template <TMapping M>
+  int64_t SkipRun(int64_t limit) {
+    if constexpr (M == TMapping::Stretch) {
+      if (FStep == 0) {
+        // The source moves on once the remainder reaches the denominator: after the
+        // smallest n with FRemainder + n * FStepRemainder >= FDenominator.
+        const int64_t toNext = (FDenominator - FRemainder + FStepRemainder - 1) / FStepRemainder;
+        const int64_t steps = std::min(limit, toNext);
+        FRemainder += steps * FStepRemainder;
+        if (FRemainder >= FDenominator) {
+          FRemainder -= FDenominator;
+          ++FSource;
+        }
+        return steps;
+      }
+    }
+    const int64_t source = FSource;
+    int64_t steps = 0;
+    do {
+      ++steps;
+      Next<M>();
+    } while (steps < limit && FSource == source);
+    return steps;
+  }
   // The position of the source coordinate within a tile (tiles only).
   int64_t Phase() const { return FPhase; }
 
@@ -251,24 +280,45 @@ void WithCombiner(const TDrawPlan& plan, int width, Fn&& fn) {
 
 // What a row's alphas allow when it is blended: transparent pixels leave the target as it
 // is and opaque ones blend to copies of themselves (docs/pixel-math.md, "Blend": a = 0
-// gives d, a = 255 gives s). So the transparent ends of a row are left out, and what
-// remains is copied when it is opaque throughout.
+// gives d, a = 255 gives s). So the transparent ends of a row are left out, and an opaque
+// stretch between its soft ends (the inside of a frame with rounded, shaded edges) is
+// copied while only the ends are blended.
 enum class TRowOpacity : uint8_t { Mixed, Opaque, Clear };
 
 struct TRowShape {
   int Begin = 0;  // the columns [Begin, End) that are combined
   int End = 0;
+  int OpaqueBegin = 0;  // of which [OpaqueBegin, OpaqueEnd) are copied (Mixed rows)
+  int OpaqueEnd = 0;
   TRowOpacity Opacity = TRowOpacity::Mixed;
 };
 
+bool IsOpaque(uint32_t pixel) {
+  return (pixel & kAlphaMask) == kAlphaMask;
+}
+
 TRowShape ShapeOf(const uint32_t* row, int width) {
-  TRowShape shape{0, width, TRowOpacity::Clear};
+  TRowShape shape{0, width, 0, 0, TRowOpacity::Clear};
   while (shape.Begin < width && (row[shape.Begin] & kAlphaMask) == 0) ++shape.Begin;
   if (shape.Begin == width) return shape;
   while ((row[shape.End - 1] & kAlphaMask) == 0) --shape.End;
+  int first = shape.Begin;
+  int last = shape.End;
+  while (first < last && !IsOpaque(row[first])) ++first;
+  while (last > first && !IsOpaque(row[last - 1])) --last;
   uint32_t all = kAlphaMask;
-  for (int i = shape.Begin; i < shape.End; ++i) all &= row[i];
-  shape.Opacity = (all & kAlphaMask) == kAlphaMask ? TRowOpacity::Opaque : TRowOpacity::Mixed;
+  for (int i = first; i < last; ++i) all &= row[i];
+  if (IsOpaque(all) && first == shape.Begin && last == shape.End) {
+    shape.Opacity = TRowOpacity::Opaque;
+    return shape;
+  }
+  // With soft pixels inside, or an opaque stretch too short to be worth a call of its own,
+  // the whole row is blended.
+  constexpr int kShortestOpaqueStretch = 64;
+  if (!IsOpaque(all) || last - first < kShortestOpaqueStretch) first = last = shape.Begin;
+  shape.OpaqueBegin = first;
+  shape.OpaqueEnd = last;
+  shape.Opacity = TRowOpacity::Mixed;
   return shape;
 }
 
@@ -300,6 +350,23 @@ void ForEachRow(const TDrawPlan& plan, RowFn&& rowFn) {
       WalkRows<TMapping::Tile>(plan, rowFn);
       break;
   }
+}
+
+// Copies rows of a few dozen pixels without a library call, which would cost more than
+// the copy; longer rows go to memcpy.
+inline void CopyPixels(uint32_t* dst, const uint32_t* src, int width) {
+  constexpr int kInlineCopy = 32;
+  if (width > kInlineCopy) {
+    std::memcpy(dst, src, size_t(width) * 4);
+    return;
+  }
+  int i = 0;
+  for (; i + 4 <= width; i += 4) {
+    uint32_t quad[4];
+    __builtin_memcpy(quad, src + i, sizeof quad);
+    __builtin_memcpy(dst + i, quad, sizeof quad);
+  }
+  for (; i < width; ++i) dst[i] = src[i];
 }
 
 // Memory the row cache reuses from draw to draw on this thread (draws do not nest), so
@@ -372,7 +439,7 @@ class TRowCache {
       FScratch.SlotRow[slot] = sourceRow;
       Build(FPieces.front().SourceRow(sourceRow), out);
       FScratch.SlotShape[slot] =
-          FClassify ? ShapeOf(out, FWidth) : TRowShape{0, FWidth, TRowOpacity::Mixed};
+          FClassify ? ShapeOf(out, FWidth) : TRowShape{0, FWidth, 0, 0, TRowOpacity::Mixed};
     }
     return {out, FScratch.SlotShape[slot]};
   }
@@ -393,7 +460,7 @@ class TRowCache {
       const int width = piece.Visible.Width();
       switch (piece.X.Mapping) {
         case TMapping::Shift:
-          std::memcpy(segment, source + piece.X.SourceOf(piece.Visible.Left), size_t(width) * 4);
+          CopyPixels(segment, source + piece.X.SourceOf(piece.Visible.Left), width);
           break;
         case TMapping::Stretch:
           for (int i = 0; i < width; ++i) segment[i] = source[FColumns[k][i]];
@@ -412,7 +479,7 @@ class TRowCache {
     int64_t phase = (piece.Visible.Left - x.DestStart) % x.SourceLength;
     for (int done = 0; done < width;) {
       const int run = int(std::min<int64_t>(x.SourceLength - phase, width - done));
-      std::memcpy(out + done, source + x.SourceStart + phase, size_t(run) * 4);
+      CopyPixels(out + done, source + x.SourceStart + phase, run);
       done += run;
       phase = 0;
     }
@@ -447,21 +514,50 @@ void ComposeShifted(const TPixelSurface& target, const TDrawPlan& plan) {
   });
 }
 
-// Copies rows of a few dozen pixels without a library call, which would cost more than
-// the copy; longer rows go to memcpy.
-inline void CopyPixels(uint32_t* dst, const uint32_t* src, int width) {
-  constexpr int kInlineCopy = 32;
-  if (width > kInlineCopy) {
-    std::memcpy(dst, src, size_t(width) * 4);
+// Copies one row into the rows [y, end). Where those rows lie back to back (the target is
+// as wide as the row), the rows written so far are copied on as one block, doubling each
+// time: a few long block copies instead of one short copy per row.
+void CopyRowRepeated(const TPixelSurface& target, int left, const uint32_t* pixels, int width,
+                     int y, int end) {
+  if (left != 0 || width != target.StridePixels || end - y < 2) {
+    for (; y < end; ++y) CopyPixels(target.Row(y) + left, pixels, width);
     return;
   }
-  int i = 0;
-  for (; i + 4 <= width; i += 4) {
-    uint32_t quad[4];
-    __builtin_memcpy(quad, src + i, sizeof quad);
-    __builtin_memcpy(dst + i, quad, sizeof quad);
+  uint32_t* first = target.Row(y);
+  const size_t total = size_t(end - y) * size_t(width);
+  CopyPixels(first, pixels, width);
+  for (size_t done = size_t(width); done < total;) {
+    const size_t block = std::min(done, total - done);
+    std::memcpy(first + done, first, block * 4);
+    done += block;
   }
-  for (; i < width; ++i) dst[i] = src[i];
+}
+
+// The soft end of a row: a few pixels are blended in place, as narrow rows are (see
+// kNarrowRow), longer ends go to the row's combiner.
+template <class Combine>
+void CombineEnd(uint32_t* dst, const uint32_t* src, int width, Combine& combine) {
+  if (width >= kNarrowRow) {
+    combine(dst, src, width);
+    return;
+  }
+  for (int i = 0; i < width; ++i) dst[i] = BlendPixel(dst[i], src[i]);
+}
+
+// A mixed row: its soft ends are combined and the opaque stretch between them copied.
+// Rows with an opaque stretch are classified rows, which are blended ones.
+template <class Combine>
+void CombineRow(uint32_t* dst, const TRowCache::TRow& row, Combine& combine) {
+  const TRowShape& shape = row.Shape;
+  const uint32_t* pixels = row.Pixels;
+  if (shape.OpaqueBegin == shape.OpaqueEnd) {
+    combine(dst + shape.Begin, pixels + shape.Begin, shape.End - shape.Begin);
+    return;
+  }
+  CombineEnd(dst + shape.Begin, pixels + shape.Begin, shape.OpaqueBegin - shape.Begin, combine);
+  CopyPixels(dst + shape.OpaqueBegin, pixels + shape.OpaqueBegin,
+             shape.OpaqueEnd - shape.OpaqueBegin);
+  CombineEnd(dst + shape.OpaqueEnd, pixels + shape.OpaqueEnd, shape.End - shape.OpaqueEnd, combine);
 }
 
 // Destination rows are taken in runs that show the same source row, so that the composed
@@ -472,21 +568,17 @@ void ComposeRuns(const TPixelSurface& target, const TDrawPlan& first, const TRec
   TSourceStepper row(first.Y, area.Top);
   for (int y = area.Top; y < area.Bottom;) {
     const TRowCache::TRow composed = rows.Row(row);
-    const int64_t source = row.Source();
-    int end = y;
-    do {
-      ++end;
-      row.Next<M>();
-    } while (end < area.Bottom && row.Source() == source);
+    const int end = y + int(row.SkipRun<M>(area.Bottom - y));
     const int left = area.Left + composed.Shape.Begin;
     const uint32_t* pixels = composed.Pixels + composed.Shape.Begin;
     const int width = composed.Shape.End - composed.Shape.Begin;
     switch (composed.Shape.Opacity) {
       case TRowOpacity::Mixed:
-        for (; y < end; ++y) combine(target.Row(y) + left, pixels, width);
+        for (; y < end; ++y) CombineRow(target.Row(y) + area.Left, composed, combine);
         break;
       case TRowOpacity::Opaque:
-        for (; y < end; ++y) CopyPixels(target.Row(y) + left, pixels, width);
+        CopyRowRepeated(target, left, pixels, width, y, end);
+        y = end;
         break;
       case TRowOpacity::Clear:
         y = end;

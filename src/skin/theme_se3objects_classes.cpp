@@ -92,6 +92,8 @@ class TPiecePainter {
   }
 
   bool DrawsIntoMemory() const { return FCanvas.Surface() != nullptr; }
+  bool ClipsTiles() const { return !FClip.IsEmpty(); }
+  bool ImageKeyFlag() const { return FImage.KeyFlag(); }
 
   // Pieces side by side, left to right (the missing ones left out), in one call so that
   // the image can draw them as one band.
@@ -183,6 +185,31 @@ bool NinePartsTileFrame(const TRect& frame, const TMargins& m, const TNinePartLo
   return int64_t{m.Left} + m.Right <= frame.Width() && int64_t{m.Top} + m.Bottom <= frame.Height();
 }
 
+// Whether the nine pieces together are the source rectangle drawn unscaled: the frame is
+// as large as the source, so every piece keeps its size and place, and every piece
+// combines its pixels the same way (one key flag, no tile clipped differently from the
+// corners). Buttons drawn at their image's size are the common case; one draw replaces
+// nine then.
+TRect NinePartsSource(const TNineParts& parts) {
+  return {parts.Corners[0].Source.Left, parts.Corners[0].Source.Top, parts.Corners[3].Source.Right,
+          parts.Corners[3].Source.Bottom};
+}
+
+bool NinePartsAreWholeImage(const TPiecePainter& painter, const TNineParts& parts,
+                            const TRect& frame, const TMargins& margins,
+                            const TNinePartLook& look) {
+  const TRect source = NinePartsSource(parts);
+  if (frame.Width() != source.Width() || frame.Height() != source.Height()) return false;
+  if (!NinePartsTileFrame(frame, margins, look)) return false;
+  const bool key = painter.ImageKeyFlag();
+  const bool cornerKey = look.CornerKey.value_or(key);
+  if (look.CentreKey.value_or(key) != cornerKey || look.BorderKey.value_or(key) != cornerKey)
+    return false;
+  const bool tiles = ScaleOf(look.CentreStyle) == TPieceScale::Tile ||
+                     ScaleOf(look.BorderStyle) == TPieceScale::Tile;
+  return !(tiles && painter.ClipsTiles());
+}
+
 // The centre by its style, the edges by theirs, the corners unscaled. On a memory canvas
 // the three pieces of each row band go together when the pieces cannot overlap; a
 // painter gains nothing from bands and keeps the order centre, edges, corners.
@@ -197,6 +224,10 @@ void DrawNineParts(const TPiecePainter& painter, const TNineParts& parts, const 
   };
   auto centre =
       painter.Piece(parts.Centre.Target, parts.Centre.Source, look.CentreStyle, look.CentreKey);
+  if (painter.DrawsIntoMemory() && NinePartsAreWholeImage(painter, parts, frame, margins, look)) {
+    painter.DrawBand({painter.UnscaledPiece(frame, NinePartsSource(parts), look.CornerKey)});
+    return;
+  }
   if (painter.DrawsIntoMemory() && NinePartsTileFrame(frame, margins, look)) {
     painter.DrawBand({corner(0), edge(0), corner(1)});
     painter.DrawBand({edge(2), centre, edge(3)});

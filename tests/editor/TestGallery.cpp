@@ -2,13 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QHeaderView>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
 
-#include "DialogTestUtil.h"
+#include "EditorTestUtil.h"
 #include "editor/gallery.h"
 #include "skin/te_bitmapcollection.h"
 
@@ -18,12 +16,6 @@ namespace {
 QByteArray ReadAll(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
 }
 
 // A gallery dialog on a file of the test's own, recording what it says.
@@ -52,7 +44,8 @@ QByteArray CollectionOf(int declared, int stored) {
   return bytes;
 }
 
-TEST(Gallery, AnEmptyGalleryIsWrittenAsFourZeroBytes) {
+// An empty gallery is written as four zero bytes; a failed save says so.
+TEST(Gallery, SavesFourZeroBytesWhenEmptyAndSaysWhenItCannotSave) {
   QTemporaryDir dir;
   const QString path = dir.filePath("gallery.res");
   {
@@ -61,13 +54,17 @@ TEST(Gallery, AnEmptyGalleryIsWrittenAsFourZeroBytes) {
     QTest::mouseClick(gallery.Form.BitBtn2, Qt::LeftButton);  // "Close"
   }
   EXPECT_EQ(ReadAll(path), QByteArray(4, '\0'));
+  TGallery gallery("/proc/vtskin-no-such-folder/gallery.res");  // /proc takes no new files
+  EXPECT_FALSE(gallery.Form.SaveGallery());
+  ASSERT_EQ(gallery.Messages.size(), 1);
+  EXPECT_TRUE(gallery.Messages[0].contains("cannot be saved"));
 }
 
-TEST(Gallery, AddedPicturesComeBackWithTheirNamesPixelsAndAlpha) {
+TEST(Gallery, AddedPicturesComeBackAndAreChosenByADoubleClick) {
   QTemporaryDir dir;
   const QString path = dir.filePath("gallery.res");
-  const QString png = test::WritePng(dir, "glass.png", test::ColourGrid(100));
-  const QString bmp = test::WriteBmp(dir, "plain.bmp", test::ColourGrid(100));
+  const QString png = test::WritePicture(dir, "glass.png", test::ColourGrid(100));
+  const QString bmp = test::WritePicture(dir, "plain.bmp", test::ColourGrid(100));
   {
     TGallery gallery(path);
     gallery.Form.ChooseFiles = [&] { return QStringList{png, bmp}; };
@@ -91,78 +88,55 @@ TEST(Gallery, AddedPicturesComeBackWithTheirNamesPixelsAndAlpha) {
   EXPECT_TRUE(glass->AlphaFlag());
   reopened.Form.reject();
   EXPECT_EQ(ReadAll(path), saved) << "closing without changes rewrites the same bytes";
-}
-
-TEST(Gallery, DoubleClickOnACellInsertsIt) {
-  QTemporaryDir dir;
-  const QString path = dir.filePath("gallery.res");
-  WriteAll(path, CollectionOf(2, 2));
-  TGallery gallery(path);
-  gallery.Form.show();
-  QTableView* grid = gallery.Form.DrawGrid1;
+  TGallery chooser(path);  // a double click on a cell inserts it
+  chooser.Form.show();
+  QTableView* grid = chooser.Form.DrawGrid1;
   const QRect second = grid->visualRect(grid->model()->index(0, 1));
   QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, second.center());
   QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, second.center());
-  EXPECT_EQ(gallery.Form.result(), QDialog::Accepted);
-  ASSERT_NE(gallery.Form.SelectedImage(), nullptr);
-  EXPECT_EQ(gallery.Form.SelectedImage()->Name(), "image1.png");
-}
+  EXPECT_EQ(chooser.Form.result(), QDialog::Accepted);
+  ASSERT_NE(chooser.Form.SelectedImage(), nullptr);
+  EXPECT_EQ(chooser.Form.SelectedImage()->Name(), "plain.bmp");
 
-TEST(Gallery, AnUnreadablePictureStopsTheBatchKeepingTheOnesBefore) {
-  QTemporaryDir dir;
-  const QString good = test::WritePng(dir, "good.png", test::ColourGrid());
+  // An unreadable picture stops the batch, keeping the ones before.
   const QString bad = dir.filePath("bad.png");
-  WriteAll(bad, QByteArray("\x89PNG\r\n\x1a\nnot really", 18));
-  TGallery gallery(dir.filePath("gallery.res"));
-  gallery.Form.AddImages({good, bad, good});
-  EXPECT_EQ(gallery.Form.ImageCount(), 1);
-  ASSERT_EQ(gallery.Messages.size(), 1);
-  EXPECT_TRUE(gallery.Messages[0].contains("bad.png")) << gallery.Messages[0].toStdString();
+  test::WriteFile(bad, QByteArray("\x89PNG\r\n\x1a\nnot really", 18));
+  TGallery batch(dir.filePath("batch.res"));
+  batch.Form.AddImages({png, bad, png});
+  EXPECT_EQ(batch.Form.ImageCount(), 1);
+  ASSERT_EQ(batch.Messages.size(), 1);
+  EXPECT_TRUE(batch.Messages[0].contains("bad.png")) << batch.Messages[0].toStdString();
 }
-
-struct TDamage {
-  const char* Name;
-  QByteArray Bytes;
-  int Readable;
-};
 
 TEST(Gallery, ADamagedFileOpensWithWhatReadsAndIsKeptAside) {
   QByteArray cutImage = CollectionOf(2, 2);
   cutImage.chop(5);
-  const TDamage cases[] = {
+  const std::tuple<const char*, QByteArray, int> cases[] = {
       {"count larger than the images", CollectionOf(3, 2), 2},
       {"last image cut short", cutImage, 1},
       {"negative count", CollectionOf(-1, 1), 0},
       {"three bytes", QByteArray(3, '\x01'), 0},
       {"huge count, no images", CollectionOf(0x7FFFFFFF, 0), 0},
   };
-  for (const TDamage& damage : cases) {
-    SCOPED_TRACE(damage.Name);
+  for (const auto& [name, bytes, readable] : cases) {
+    SCOPED_TRACE(name);
     QTemporaryDir dir;
     const QString path = dir.filePath("gallery.res");
-    WriteAll(path, damage.Bytes);
+    test::WriteFile(path, bytes);
     {
       TGallery gallery(path);
-      EXPECT_EQ(gallery.Form.ImageCount(), damage.Readable);
+      EXPECT_EQ(gallery.Form.ImageCount(), readable);
       EXPECT_TRUE(gallery.Form.LoadProblem().contains("damaged"));
       gallery.Form.show();
       QCoreApplication::processEvents();
       ASSERT_EQ(gallery.Messages.size(), 1) << "said once the gallery shows";
       gallery.Form.reject();
     }
-    EXPECT_EQ(ReadAll(path + ".damaged"), damage.Bytes);
+    EXPECT_EQ(ReadAll(path + ".damaged"), bytes);
     TGallery reopened(path);
-    EXPECT_EQ(reopened.Form.ImageCount(), damage.Readable);
+    EXPECT_EQ(reopened.Form.ImageCount(), readable);
     EXPECT_TRUE(reopened.Form.LoadProblem().isEmpty());
   }
-}
-
-TEST(Gallery, AFailedSaveSaysSo) {
-  // /proc takes no new files, whoever runs the test.
-  TGallery gallery("/proc/vtskin-no-such-folder/gallery.res");
-  EXPECT_FALSE(gallery.Form.SaveGallery());
-  ASSERT_EQ(gallery.Messages.size(), 1);
-  EXPECT_TRUE(gallery.Messages[0].contains("cannot be saved"));
 }
 
 }  // namespace

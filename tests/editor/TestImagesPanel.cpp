@@ -1,5 +1,4 @@
-// The images panel: add, replace and delete through their shortcuts and buttons, with the
-// open-bitmap dialog answered by the test, and the links of the objects that name them.
+// The images panel: add, replace and delete, and the links of the objects naming them.
 #include <QLabel>
 #include <QToolButton>
 
@@ -9,17 +8,6 @@ namespace vt::test {
 namespace {
 
 struct ImagesPanelTest : PanelWindowTest {
-  // A bitmap object on the form whose link names "btn".
-  TSeBitmapObject& LinkedObject() {
-    Document().Select(Source().GetFormObject());
-    auto* object = dynamic_cast<TSeBitmapObject*>(
-        Document().CreateSkinObject(TSeBitmapObject::StaticClassInfo()));
-    TteBitmapLink link;
-    link.SetName("btn");
-    link.SetRect({0, 0, 2, 2});
-    object->SetBitmap(link);
-    return *object;
-  }
   const QLabel& ImageView() { return *Window->findChild<QLabel*>("ImageView"); }
 };
 
@@ -40,13 +28,13 @@ TEST_F(ImagesPanelTest, AddShowsTheImageAndCancelStillMarksTheDocument) {
   EXPECT_TRUE(Action("actnDeleteImage")->isEnabled());
 }
 
-TEST_F(ImagesPanelTest, ReplaceKeepsTheNameAndTheLinksFollow) {
-  TSeBitmapObject& object = LinkedObject();
+// Replace keeps the name and the links follow; delete drops the links but keeps their
+// names for a later image.
+TEST_F(ImagesPanelTest, ReplaceAndDeleteReResolveTheLinks) {
+  TSeBitmapObject& object = AddPicture("btn");
   NextBitmap = SolidImage("btn", 4, 4);
   Press("Ctrl+A");
-  TteBitmap* first = Source().Bitmaps().Bitmaps(0);
-  EXPECT_EQ(object.Bitmap()->Bitmap(), first);
-
+  EXPECT_EQ(object.Bitmap()->Bitmap(), Source().Bitmaps().Bitmaps(0));
   NextBitmap = SolidImage("other", 6, 6, 0xFF00FF00u);
   Press("Ctrl+R");
   ASSERT_EQ(Source().Bitmaps().Count(), 1);
@@ -55,23 +43,16 @@ TEST_F(ImagesPanelTest, ReplaceKeepsTheNameAndTheLinksFollow) {
   EXPECT_EQ(replacement->Width(), 6);
   EXPECT_EQ(Document().SelectedImage(), replacement);
   EXPECT_EQ(object.Bitmap()->Bitmap(), replacement);
-}
 
-TEST_F(ImagesPanelTest, DeleteDropsTheLinksButKeepsTheirNamesForALaterImage) {
-  TSeBitmapObject& object = LinkedObject();
-  NextBitmap = SolidImage("btn", 4, 4);
-  Press("Ctrl+A");
   Document().SetModified(false);
   QTest::mouseClick(Window->findChild<QToolButton*>("btnDelImage"), Qt::LeftButton);
   EXPECT_EQ(Source().Bitmaps().Count(), 0);
   EXPECT_EQ(object.Bitmap()->Bitmap(), nullptr);  // the placeholder, not freed memory
   EXPECT_EQ(object.Bitmap()->GetName(), "btn");
-  EXPECT_EQ(Document().CurrentForm(), nullptr);
   EXPECT_EQ(Document().SelectedImage(), nullptr);
   EXPECT_TRUE(Document().Modified());
   EXPECT_TRUE(ImageView().pixmap().isNull());
   EXPECT_FALSE(Action("actnDeleteImage")->isEnabled());
-
   NextBitmap = SolidImage("btn", 4, 4);
   Press("Ctrl+A");
   EXPECT_EQ(object.Bitmap()->Bitmap(), Source().Bitmaps().Bitmaps(0));

@@ -1,6 +1,4 @@
-// The Problems panel and the filter boxes above the tree and the inspector, driven by
-// clicks and typing on the demo skin, which has no problem of its own.
-#include <QDockWidget>
+// The Problems panel and the filter boxes, on the demo skin (which has no problem).
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTreeWidget>
@@ -31,26 +29,11 @@ struct ProblemsAndFiltersTest : PanelWindowTest {
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
                       list.visualItemRect(list.item(row)).center());
   }
-  // A picture on the form linking the image `image`, set as the inspector sets it.
-  TSeBitmapObject& AddPicture(const std::string& image) {
-    Document().Select(Source().GetFormObject());
-    auto& object = dynamic_cast<TSeBitmapObject&>(
-        *Document().CreateSkinObject(TSeBitmapObject::StaticClassInfo()));
-    TteBitmapLink link;
-    link.SetName(image);
-    link.SetRect({0, 0, 2, 2});
-    Document().PropertyChanging();
-    object.SetBitmap(link);
-    Document().PropertyChanged();
-    return object;
-  }
   void Type(const char* box, const QString& text) {
     auto* edit = Window->findChild<QLineEdit*>(box);
     edit->selectAll();
-    if (text.isEmpty())
-      QTest::keyClick(edit, Qt::Key_Backspace);
-    else
-      QTest::keyClicks(edit, text);
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, text);
   }
   // The captions of the tree's shown nodes, depth first.
   QStringList ShownNodes() {
@@ -65,11 +48,10 @@ struct ProblemsAndFiltersTest : PanelWindowTest {
       rows << QString::fromStdString(Window->Inspector().RowPath(i));
     return rows;
   }
-
-  TSkinFolder Folder;
 };
 
-TEST_F(ProblemsAndFiltersTest, ADanglingLinkShowsALineThatSelectsItsObjectUntilTheImageComes) {
+// A dangling link shows a line that selects its object until the image comes.
+TEST_F(ProblemsAndFiltersTest, ProblemLinesSelectWhatTheyAreAboutAndLintingIsCoalesced) {
   EXPECT_TRUE(Problems().isHidden());
   TSeBitmapObject& picture = AddPicture("nosuch");
   Document().Select(nullptr);
@@ -87,9 +69,8 @@ TEST_F(ProblemsAndFiltersTest, ADanglingLinkShowsALineThatSelectsItsObjectUntilT
   Press("Ctrl+A");
   Settle();
   EXPECT_TRUE(Problems().isHidden());
-}
 
-TEST_F(ProblemsAndFiltersTest, ALineAboutAnImageSelectsThatImageAmongThoseOfItsName) {
+  // A line about an image selects that image among those of its name.
   for (int i = 0; i < 2; ++i) {
     NextBitmap = SolidImage("twice", 2, 2);
     Press("Ctrl+A");
@@ -101,9 +82,8 @@ TEST_F(ProblemsAndFiltersTest, ALineAboutAnImageSelectsThatImageAmongThoseOfItsN
   TteBitmapList& images = Source().Bitmaps();
   EXPECT_EQ(Document().SelectedImage(), images.Bitmaps(images.Count() - 1));  // the second
   EXPECT_EQ(Window->CurrentPanel(), TCentrePanel::cpImages);
-}
 
-TEST_F(ProblemsAndFiltersTest, ABurstOfChangesCostsOneLint) {
+  // A burst of changes costs one lint.
   Document().Select(Object("Form/Caption/Title"));
   const int before = Problems().LintRuns();
   for (int left = 1; left <= 20; ++left) ChangeLeft(Document(), left);
@@ -112,7 +92,7 @@ TEST_F(ProblemsAndFiltersTest, ABurstOfChangesCostsOneLint) {
   EXPECT_EQ(Problems().LintRuns(), before + 1);
 }
 
-TEST_F(ProblemsAndFiltersTest, TheTreeFilterShowsMatchesWithTheirAncestorsAcrossChanges) {
+TEST_F(ProblemsAndFiltersTest, TheTreeAndInspectorFiltersKeepMatchesAndWhatHoldsThem) {
   Type("TreeFilter", "tRAy");
   const QStringList trayAndAncestors = {"Objects", "Form", "TopBand", "Caption", "Tray"};
   EXPECT_EQ(ShownNodes(), trayAndAncestors);
@@ -125,11 +105,10 @@ TEST_F(ProblemsAndFiltersTest, TheTreeFilterShowsMatchesWithTheirAncestorsAcross
   QStringList all;
   for (QTreeWidgetItemIterator it(&Window->SkinTree()); *it; ++it) all << (*it)->text(0);
   EXPECT_EQ(ShownNodes(), all);
-}
 
-TEST_F(ProblemsAndFiltersTest, TheInspectorFilterKeepsMatchesAndWhatHoldsThem) {
+  // The inspector filter keeps matches and what holds them.
   Window->SelectObject(Object("Form/Caption/Title"));
-  const QStringList all = InspectorRows();
+  const QStringList allRows = InspectorRows();
   Type("InspectorFilter", "CHARset");
   const QStringList filtered = InspectorRows();
   EXPECT_TRUE(filtered.contains("Font"));  // it holds Charset
@@ -148,7 +127,8 @@ TEST_F(ProblemsAndFiltersTest, TheInspectorFilterKeepsMatchesAndWhatHoldsThem) {
   EXPECT_TRUE(InspectorRows().contains("ActiveFont"));
 
   Type("InspectorFilter", "");
-  for (const QString& row : all) EXPECT_TRUE(InspectorRows().contains(row)) << row.toStdString();
+  for (const QString& row : allRows)
+    EXPECT_TRUE(InspectorRows().contains(row)) << row.toStdString();
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
-// The work area: handle hit tests, zoom rounding, what is painted, and dragging with the
-// mouse.
+// The work area: handle hit tests, zoom rounding, painting and mouse drags.
 #include <gtest/gtest.h>
 
 #include <QTest>
@@ -15,7 +14,7 @@ namespace {
 
 using enum TDragHandle;
 
-TEST(WorkAreaTest, HandlesAreHitInOrderAndTheCentreWinsOnTinyObjects) {
+TEST(WorkAreaTest, HandlesAreHitInOrderAndZoomedPointsRoundHalvesToEven) {
   struct TCase {
     TRect Bounds;
     TPoint Point;
@@ -36,11 +35,10 @@ TEST(WorkAreaTest, HandlesAreHitInOrderAndTheCentreWinsOnTinyObjects) {
     SCOPED_TRACE(testing::Message() << c.Point.X << "," << c.Point.Y);
     EXPECT_EQ(HandleAt(c.Bounds, c.Point), c.Expected);
   }
-}
 
-TEST(WorkAreaTest, ZoomedPointsRoundHalvesToEven) {
-  const std::pair<int, int> cases[] = {{0, 0}, {1, 0}, {2, 1}, {3, 2}, {5, 2}, {7, 4}};
-  for (auto [screen, skin] : cases) EXPECT_EQ(SkinPoint({screen, screen}, 2.0).X, skin) << screen;
+  // Zoomed points round halves to even.
+  const std::pair<int, int> zoomed[] = {{0, 0}, {1, 0}, {2, 1}, {3, 2}, {5, 2}, {7, 4}};
+  for (auto [screen, skin] : zoomed) EXPECT_EQ(SkinPoint({screen, screen}, 2.0).X, skin) << screen;
 }
 
 struct WorkAreaFixture : testing::Test {
@@ -68,9 +66,18 @@ struct WorkAreaFixture : testing::Test {
   TSeSkinObject* Child = nullptr;
 };
 
-TEST_F(WorkAreaFixture, SelectionFrameAndHandlesAtTwoHundredPercent) {
+// The selection at 200 %, a visible part far into the form, a form without area.
+TEST_F(WorkAreaFixture, Painting) {
   Area.SetScale(2.0);
   ExpectGolden(Picture(QRect(0, 0, 160, 140)), "editor/selection-200", {0, 0});
+  Area.SetScale(8.0);
+  EXPECT_EQ(Picture(QRect(8 * 30, 8 * 30, 16, 16)).pixel(0, 0), qRgb(0xFF, 0xEE, 0xCC));
+  const QImage outside = Picture(QRect(8 * 300, 0, 16, 16));  // beyond the form's width
+  EXPECT_EQ(outside.pixel(0, 0), outside.pixel(15, 15));
+  Area.SetScale(1.0);
+  Form->SetBounds({0, 0, 0, 100});
+  const QImage image = Picture(QRect(0, 0, 20, 20));
+  EXPECT_EQ(image.pixel(0, 0), image.pixel(19, 19));
 }
 
 // After a top-level form is deleted nothing is selected; the form must still be painted.
@@ -83,28 +90,11 @@ TEST_F(WorkAreaFixture, TheCurrentFormIsPaintedWithNothingSelected) {
   EXPECT_EQ(Picture(QRect(0, 0, 30, 30)).pixel(25, 25), qRgb(0xFF, 0xEE, 0xCC));
 }
 
-// Only the visible part is drawn, at the right place: the far corner of a form at 800 %.
-TEST_F(WorkAreaFixture, AVisiblePartFarIntoTheFormShowsThatPart) {
-  Area.SetScale(8.0);
-  const QImage part = Picture(QRect(8 * 30, 8 * 30, 16, 16));
-  EXPECT_EQ(part.pixel(0, 0), qRgb(0xFF, 0xEE, 0xCC));
-  const QImage outside = Picture(QRect(8 * 300, 0, 16, 16));  // beyond the form's width
-  EXPECT_EQ(outside.pixel(0, 0), outside.pixel(15, 15));
-}
-
-TEST_F(WorkAreaFixture, AFormWithoutAreaPaintsTheBackground) {
-  Form->SetBounds({0, 0, 0, 100});
-  const QImage image = Picture(QRect(0, 0, 20, 20));
-  EXPECT_EQ(image.pixel(0, 0), image.pixel(19, 19));
-}
-
-// Real mouse events: a press on the centre handle and a move drag the object; a press
-// on another object selects it.
-TEST_F(WorkAreaFixture, DraggingTheCentreHandleMovesTheObject) {
+// Real mouse events drag the centre handle; a press on another object picks it.
+TEST_F(WorkAreaFixture, DraggingTheCentreHandleMovesTheObjectAndAClickPicks) {
   Area.SetScale(2.0);
   const QPoint centre(2 * 40, 2 * 35);
   QTest::mousePress(&Area, Qt::LeftButton, {}, centre);
-  QTest::mouseMove(&Area, centre + QPoint(20, 10));
   QMouseEvent move(QEvent::MouseMove, centre + QPoint(20, 10),
                    Area.mapToGlobal(centre + QPoint(20, 10)), Qt::NoButton, Qt::LeftButton,
                    Qt::NoModifier);
@@ -112,9 +102,6 @@ TEST_F(WorkAreaFixture, DraggingTheCentreHandleMovesTheObject) {
   QTest::mouseRelease(&Area, Qt::LeftButton, {}, centre + QPoint(20, 10));
   EXPECT_EQ(Child->BoundsRect(), (TRect{30, 25, 70, 55}));
   EXPECT_FALSE(Area.Dragging());
-}
-
-TEST_F(WorkAreaFixture, ClickingAnotherObjectPicksIt) {
   TSeSkinObject* picked = nullptr;
   QObject::connect(&Area, &TWorkArea::ObjectClicked, [&](TSeSkinObject* o) { picked = o; });
   QTest::mouseClick(&Area, Qt::LeftButton, {}, QPoint(200, 200));

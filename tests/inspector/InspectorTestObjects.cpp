@@ -1,8 +1,5 @@
 #include "InspectorTestObjects.h"
 
-#include <cstdio>
-#include <map>
-
 namespace vt {
 
 const TTypeInfo& EnumTypeInfo<test::TTestShape>::Info() {
@@ -14,26 +11,6 @@ const TTypeInfo& EnumTypeInfo<test::TTestShape>::Info() {
 }  // namespace vt
 
 namespace vt::test {
-
-const TTypeInfo& TPercentType::Info() {
-  static const TTypeInfo info = [] {
-    TTypeInfo t = IntegerTypeInfo();
-    t.Name = "TPercent";
-    t.MinValue = 0;
-    t.MaxValue = 100;
-    return t;
-  }();
-  return info;
-}
-
-const TTypeInfo& TEmptyListType::Info() {
-  static const TTypeInfo info = [] {
-    TTypeInfo t = StringTypeInfo();
-    t.Name = "TEmptyList";
-    return t;
-  }();
-  return info;
-}
 
 namespace {
 
@@ -56,11 +33,9 @@ int& EmptyListActivations() {
 }
 
 void RegisterTestEditors() {
-  static const bool registered = [] {
-    RegisterPropertyEditor(TEmptyListType::Info(), nullptr, "", EditorClass<TEmptyListProperty>);
-    return true;
-  }();
-  (void)registered;
+  [[maybe_unused]] static const bool registered =
+      (RegisterPropertyEditor(TEmptyListType::Info(), nullptr, "", EditorClass<TEmptyListProperty>),
+       true);
 }
 
 const TClassInfo& TTestInner::StaticClassInfo() {
@@ -72,7 +47,7 @@ const TClassInfo& TTestInner::StaticClassInfo() {
 }
 
 void TTestInner::Assign(const TPersistent& source) {
-  FValue = dynamic_cast<const TTestInner&>(source).FValue;
+  Value = dynamic_cast<const TTestInner&>(source).Value;
 }
 
 const TClassInfo& TTestSub::StaticClassInfo() {
@@ -86,12 +61,9 @@ const TClassInfo& TTestSub::StaticClassInfo() {
 
 void TTestSub::Assign(const TPersistent& source) {
   const auto& other = dynamic_cast<const TTestSub&>(source);
-  FDepth = other.FDepth;
+  Depth = other.Depth;
   FInner->Assign(*other.FInner);
 }
-
-TTestComponent::TTestComponent(TComponent* owner)
-    : TComponent(owner), FFont(std::make_unique<TFont>()), FSub(std::make_unique<TTestSub>()) {}
 
 const TClassInfo& TTestComponent::StaticClassInfo() {
   using C = TTestComponent;
@@ -117,8 +89,6 @@ const TClassInfo& TTestComponent::StaticClassInfo() {
   return info;
 }
 
-TTestOther::TTestOther(TComponent* owner) : TComponent(owner), FSub(std::make_unique<TTestSub>()) {}
-
 const TClassInfo& TTestOther::StaticClassInfo() {
   using C = TTestOther;
   static const TClassInfo info = TClassInfoBuilder<C>("TTestOther", &TComponent::StaticClassInfo())
@@ -130,37 +100,26 @@ const TClassInfo& TTestOther::StaticClassInfo() {
   return info;
 }
 
-namespace {
-
-const TClassInfo& WideClassInfo(int count) {
-  static std::map<int, std::unique_ptr<TClassInfo>> infos;
-  std::unique_ptr<TClassInfo>& info = infos[count];
-  if (info) return *info;
-  info = std::make_unique<TClassInfo>();
-  info->Name = "TTestWide";
-  info->Parent = &TPersistent::StaticClassInfo();
-  for (int i = 0; i < count; ++i) {
-    char name[16];
-    std::snprintf(name, sizeof name, "Value%03d", i);
-    TPropInfo p;
-    p.Name = name;
-    p.PropType = &IntegerTypeInfo();
-    const auto index = static_cast<size_t>(i);
-    p.Get = [index](const TPersistent& o) -> TPropValue {
-      return int64_t{static_cast<const TTestWide&>(o).Values[index]};
-    };
-    p.Set = [index](TPersistent& o, const TPropValue& v) {
-      static_cast<TTestWide&>(o).Values[index] = static_cast<int32_t>(std::get<int64_t>(v));
-    };
-    info->Properties.push_back(std::move(p));
-  }
-  return *info;
-}
-
-}  // namespace
-
-TTestWide::TTestWide(int count) : Values(static_cast<size_t>(count)), FInfo(&WideClassInfo(count)) {
-  for (int i = 0; i < count; ++i) Values[static_cast<size_t>(i)] = i;
+const TClassInfo& TTestWide::StaticClassInfo() {
+  static const TClassInfo info = [] {
+    TClassInfo c;
+    c.Name = "TTestWide";
+    c.Parent = &TPersistent::StaticClassInfo();
+    for (size_t i = 0; i < kCount; ++i) {
+      TPropInfo p;
+      p.Name = "Value" + std::to_string(100 + i).substr(1);
+      p.PropType = &IntegerTypeInfo();
+      p.Get = [i](const TPersistent& o) -> TPropValue {
+        return int64_t{static_cast<const TTestWide&>(o).Values[i]};
+      };
+      p.Set = [i](TPersistent& o, const TPropValue& v) {
+        static_cast<TTestWide&>(o).Values[i] = static_cast<int32_t>(std::get<int64_t>(v));
+      };
+      c.Properties.push_back(std::move(p));
+    }
+    return c;
+  }();
+  return info;
 }
 
 }  // namespace vt::test

@@ -1,7 +1,6 @@
 #pragma once
-// Small published classes that exercise every kind of row the inspector shows: numbers
-// with and without a range, strings, Booleans, enumerations, sets, colours, fonts,
-// charsets, cursors, captions, nested sub-objects, and lists long enough to scroll.
+// Published classes with every kind of row the inspector shows, nested and long lists.
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,17 +10,50 @@
 #include "rtl/Graphics.h"
 #include "rtl/TypInfo.h"
 
+// A public field with the getter and setter the class-info builder takes.
+#define VT_TEST_FIELD(Type, Name, Initial) \
+  Type Name = Initial;                     \
+  Type Get##Name() const {                 \
+    return Name;                           \
+  }                                        \
+  void Set##Name(Type v) {                 \
+    Name = std::move(v);                   \
+  }
+// An owned sub-object with the pointer getter and copying setter the builder takes.
+#define VT_TEST_SUB(Type, Name)   \
+  Type* Name() const {            \
+    return F##Name.get();         \
+  }                               \
+  void Set##Name(const Type& v) { \
+    F##Name->Assign(v);           \
+  }                               \
+  std::unique_ptr<Type> F##Name = std::make_unique<Type>();
+
 namespace vt::test {
+
+// A type of its own made from `type`, so that editors registered for it touch no other.
+inline TTypeInfo Renamed(TTypeInfo type, const char* name, int64_t min = INT32_MIN,
+                         int64_t max = INT32_MAX) {
+  type.Name = name;
+  type.MinValue = min;
+  type.MaxValue = max;
+  return type;
+}
 
 enum class TTestShape { shCircle, shSquare, shTriangle };
 // An integer limited to 0..100.
 struct TPercentType : TPropTraits<int32_t> {
-  static const TTypeInfo& Info();
+  static const TTypeInfo& Info() {
+    static const TTypeInfo info = Renamed(IntegerTypeInfo(), "TPercent", 0, 100);
+    return info;
+  }
 };
-// A string whose editor offers a value list with no values and counts how often a row
-// of it became current (EmptyListActivations).
+// A string whose editor lists no values and counts its activations.
 struct TEmptyListType : TPropTraits<std::string> {
-  static const TTypeInfo& Info();
+  static const TTypeInfo& Info() {
+    static const TTypeInfo info = Renamed(StringTypeInfo(), "TEmptyList");
+    return info;
+  }
 };
 int& EmptyListActivations();
 // Registers the editor of TEmptyListType (once).
@@ -32,113 +64,59 @@ class TTestInner : public TPersistent {
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
   static const TClassInfo& StaticClassInfo();
   void Assign(const TPersistent& source) override;
-  int32_t GetValue() const { return FValue; }
-  void SetValue(int32_t v) { FValue = v; }
-
- private:
-  int32_t FValue = 3;
+  VT_TEST_FIELD(int32_t, Value, 3)
 };
 
 class TTestSub : public TPersistent {
  public:
-  TTestSub() : FInner(std::make_unique<TTestInner>()) {}
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
   static const TClassInfo& StaticClassInfo();
   void Assign(const TPersistent& source) override;
-  int32_t GetDepth() const { return FDepth; }
-  void SetDepth(int32_t v) { FDepth = v; }
-  TTestInner* Inner() const { return FInner.get(); }
-  void SetInner(const TTestInner& v) { FInner->Assign(v); }
-
- private:
-  int32_t FDepth = 1;
-  std::unique_ptr<TTestInner> FInner;
+  VT_TEST_FIELD(int32_t, Depth, 1)
+  VT_TEST_SUB(TTestInner, Inner)
 };
 
 class TTestComponent : public TComponent {
  public:
-  explicit TTestComponent(TComponent* owner = nullptr);
+  explicit TTestComponent(TComponent* owner = nullptr) : TComponent(owner) {}
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
   static const TClassInfo& StaticClassInfo();
-
-  const std::string& GetCaption() const { return Caption; }
-  void SetCaption(const std::string& v) { Caption = v; }
-  int32_t GetCount() const { return Count; }
-  void SetCount(int32_t v) { Count = v; }
-  int32_t GetPercent() const { return Percent; }
-  void SetPercent(int32_t v) { Percent = v; }
-  const std::string& GetTitle() const { return Title; }
-  void SetTitle(const std::string& v) { Title = v; }
-  bool GetEnabled() const { return Enabled; }
-  void SetEnabled(bool v) { Enabled = v; }
-  TTestShape GetShape() const { return Shape; }
-  void SetShape(TTestShape v) { Shape = v; }
-  TFontStyles GetStyles() const { return Styles; }
-  void SetStyles(TFontStyles v) { Styles = v; }
-  TColor GetColor() const { return Color; }
-  void SetColor(TColor v) { Color = v; }
-  TFont* Font() const { return FFont.get(); }
-  void SetFont(const TFont& v) { FFont->Assign(v); }
-  TFontCharset GetCharset() const { return Charset; }
-  void SetCharset(TFontCharset v) { Charset = v; }
-  int32_t GetCursor() const { return Cursor; }
-  void SetCursor(int32_t v) { Cursor = v; }
-  const std::string& GetNote() const { return Note; }
-  void SetNote(const std::string& v) { Note = v; }
-  const std::string& GetEmpty() const { return Empty; }
-  void SetEmpty(const std::string& v) { Empty = v; }
   int32_t GetSerial() const { return 77; }
-  TTestSub* Sub() const { return FSub.get(); }
-  void SetSub(const TTestSub& v) { FSub->Assign(v); }
 
-  std::string Caption = "Button";
-  int32_t Count = 5;
-  int32_t Percent = 50;
-  std::string Title = "Hello";
-  bool Enabled = true;
-  TTestShape Shape = TTestShape::shSquare;
-  TFontStyles Styles{TFontStyle::fsBold};
-  TColor Color = clRed;
-  TFontCharset Charset = DEFAULT_CHARSET;
-  int32_t Cursor = crDefault;
-  std::string Note = "plain";
-  std::string Empty;
-
- private:
-  std::unique_ptr<TFont> FFont;
-  std::unique_ptr<TTestSub> FSub;
+  VT_TEST_FIELD(std::string, Caption, "Button")
+  VT_TEST_FIELD(int32_t, Count, 5)
+  VT_TEST_FIELD(int32_t, Percent, 50)
+  VT_TEST_FIELD(std::string, Title, "Hello")
+  VT_TEST_FIELD(bool, Enabled, true)
+  VT_TEST_FIELD(TTestShape, Shape, TTestShape::shSquare)
+  VT_TEST_FIELD(TFontStyles, Styles, TFontStyles{TFontStyle::fsBold})
+  VT_TEST_FIELD(TColor, Color, clRed)
+  VT_TEST_FIELD(TFontCharset, Charset, DEFAULT_CHARSET)
+  VT_TEST_FIELD(int32_t, Cursor, crDefault)
+  VT_TEST_FIELD(std::string, Note, "plain")
+  VT_TEST_FIELD(std::string, Empty, "")
+  VT_TEST_SUB(TFont, Font)
+  VT_TEST_SUB(TTestSub, Sub)
 };
 
-// Another kind of object sharing some property names (in another order) and the
-// nested Sub\Inner\Value path.
+// Another class sharing some property names (in another order) and Sub\Inner\Value.
 class TTestOther : public TComponent {
  public:
-  explicit TTestOther(TComponent* owner = nullptr);
+  explicit TTestOther(TComponent* owner = nullptr) : TComponent(owner) {}
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
   static const TClassInfo& StaticClassInfo();
-  int32_t GetWidth() const { return Width; }
-  void SetWidth(int32_t v) { Width = v; }
-  TColor GetColor() const { return Color; }
-  void SetColor(TColor v) { Color = v; }
-  TTestSub* Sub() const { return FSub.get(); }
-  void SetSub(const TTestSub& v) { FSub->Assign(v); }
-
-  int32_t Width = 10;
-  TColor Color = clBlue;
-
- private:
-  std::unique_ptr<TTestSub> FSub;
+  VT_TEST_FIELD(int32_t, Width, 10)
+  VT_TEST_FIELD(TColor, Color, clBlue)
+  VT_TEST_SUB(TTestSub, Sub)
 };
 
-// `count` integer properties "Value000".. on one object, for scrolling.
+// Forty integer properties "Value00".. on one object, for scrolling.
 class TTestWide : public TPersistent {
  public:
-  explicit TTestWide(int count);
-  const TClassInfo& ClassInfo() const override { return *FInfo; }
-  std::vector<int32_t> Values;
-
- private:
-  const TClassInfo* FInfo;
+  static constexpr size_t kCount = 40;
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  static const TClassInfo& StaticClassInfo();
+  std::array<int32_t, kCount> Values{};
 };
 
 }  // namespace vt::test

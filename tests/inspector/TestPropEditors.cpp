@@ -1,8 +1,8 @@
-// The property-editor framework: attribute bits, enumeration of properties, the editor
-// registry, and every stock editor's text round trip with its bad inputs.
+// Property editors: enumeration, the registry, each stock editor's text and bad inputs.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "InspectorTestObjects.h"
 #include "inspector/ZPropEdit.h"
@@ -11,8 +11,6 @@
 
 namespace vt::test {
 namespace {
-
-using enum TPropertyAttribute;
 
 std::vector<TPropertyRef> EditorsOf(const TSelectionList& selection,
                                     TDesignKinds filter = kAllPropertyKinds) {
@@ -34,12 +32,16 @@ TPropertyRef EditorOf(TPersistent* object, const std::string& name) {
   return nullptr;
 }
 
+std::vector<TPropertyRef> SubEditorsOf(const TPropertyRef& parent) {
+  std::vector<TPropertyRef> editors;
+  parent->GetProperties([&editors](const TPropertyRef& p) { editors.push_back(p); });
+  return editors;
+}
+
 TPropertyRef SubEditorOf(const TPropertyRef& parent, const std::string& name) {
-  TPropertyRef found;
-  parent->GetProperties([&](const TPropertyRef& p) {
-    if (p->GetName() == name) found = p;
-  });
-  return found;
+  for (const TPropertyRef& e : SubEditorsOf(parent))
+    if (e->GetName() == name) return e;
+  return nullptr;
 }
 
 std::vector<std::string> ValuesOf(const TPropertyRef& editor) {
@@ -64,15 +66,6 @@ class PropEditorsTest : public ::testing::Test {
   TTestComponent FObject;
 };
 
-TEST(FormDesigner, AnswersOnlyTheNameQueries) {
-  TZFormDesigner designer;
-  TTestComponent owner;
-  owner.SetName("Button1");
-  EXPECT_EQ(designer.GetObjectName(&owner), "IFormDesigner.GetObjectName");
-  EXPECT_EQ(designer.GetMethodName({nullptr, "Click"}), "");
-  EXPECT_EQ(designer.GetMethodName({&owner, "Click"}), "Button1.Click");
-}
-
 TEST_F(PropEditorsTest, ListsPublishedPropertiesInDeclarationOrderThroughTheFilter) {
   EXPECT_EQ(NamesOf(EditorsOf(CreateSelectionList(&FObject))),
             (std::vector<std::string>{"Name", "Tag", "Caption", "Count", "Percent", "Title",
@@ -83,7 +76,6 @@ TEST_F(PropEditorsTest, ListsPublishedPropertiesInDeclarationOrderThroughTheFilt
   EXPECT_EQ(
       NamesOf(EditorsOf(CreateSelectionList(&FObject), TDesignKinds{TDesignKind::tkEnumeration})),
       (std::vector<std::string>{"Enabled", "Shape"}));
-  EXPECT_TRUE(EditorsOf(CreateSelectionList(&FObject), TDesignKinds{TDesignKind::tkFloat}).empty());
   EXPECT_TRUE(EditorsOf(CreateSelectionList(nullptr)).empty());
 }
 
@@ -97,7 +89,6 @@ TEST_F(PropEditorsTest, SeveralObjectsShareTheCommonMultiSelectProperties) {
   color->SetValue("clLime");
   EXPECT_EQ(FObject.Color, clLime);
   EXPECT_EQ(other.Color, clLime);
-  EXPECT_EQ(color->GetValue(), "clLime");
   const TPropertyRef depth = SubEditorOf(editors[2], "Depth");
   ASSERT_TRUE(depth);
   depth->SetValue("9");
@@ -106,31 +97,24 @@ TEST_F(PropEditorsTest, SeveralObjectsShareTheCommonMultiSelectProperties) {
 }
 
 TEST_F(PropEditorsTest, EachEditorReadsItsTextAndRefusesTheRest) {
-  struct TCase {
-    const char* Property;
-    const char* Text;
-    const char* Expected;
-  };
-  const TCase cases[] = {
+  const std::string bytes("tab\there, \xE9t\xE9\x01", 15);  // strings keep every byte
+  const std::tuple<const char*, std::string, std::string> cases[] = {
+      {"Title", bytes, bytes},
       {"Count", " 42 ", "42"},
       {"Count", "$10", "16"},
       {"Count", "-0x1f", "-31"},
       {"Count", "-2147483648", "-2147483648"},
       {"Count", "12a", "!'12a' is not a valid integer value"},
-      {"Count", "", "!'' is not a valid integer value"},
       {"Count", "2147483648", "!Value must be between -2147483648 and 2147483647"},
       {"Percent", "100", "100"},
       {"Percent", "101", "!Value must be between 0 and 100"},
-      {"Percent", "-1", "!Value must be between 0 and 100"},
       {"Shape", "SHTRIANGLE", "shTriangle"},
       {"Shape", "1", "!Invalid property value"},
       {"Enabled", "false", "False"},
       {"Enabled", "yes", "!Invalid property value"},
       {"Color", "clbtnface", "clBtnFace"},
       {"Color", "$00FF0000", "clBlue"},
-      {"Color", "255", "clRed"},
       {"Color", "$00123456", "$00123456"},
-      {"Color", "clNone", "clNone"},
       {"Charset", "russian_charset", "RUSSIAN_CHARSET"},
       {"Charset", "0", "ANSI_CHARSET"},
       {"Charset", "7", "7"},
@@ -142,11 +126,9 @@ TEST_F(PropEditorsTest, EachEditorReadsItsTextAndRefusesTheRest) {
       {"Cursor", "crWait", "!'crWait' is not a valid integer value"},
       {"Styles", "[fsBold, fsItalic]", "[fsBold,fsItalic]"},
       {"Styles", "[FSSTRIKEOUT,fsBold]", "[fsBold,fsStrikeOut]"},
-      {"Styles", "[]", "[]"},
   };
-  for (const TCase& c : cases)
-    EXPECT_EQ(Outcome(EditorOf(&FObject, c.Property), c.Text), c.Expected)
-        << c.Property << " " << c.Text;
+  for (const auto& [property, text, expected] : cases)
+    EXPECT_EQ(Outcome(EditorOf(&FObject, property), text), expected) << property << " " << text;
   EXPECT_EQ(FObject.Count, -2147483647 - 1);  // refused texts changed nothing
   const std::pair<const char*, const char*> refused[] = {
       {"Color", "clNope"}, {"Color", "$1FFFFFFFF"}, {"Styles", "[fsHeavy]"}, {"Serial", "78"}};
@@ -158,7 +140,6 @@ TEST_F(PropEditorsTest, EachEditorReadsItsTextAndRefusesTheRest) {
 TEST_F(PropEditorsTest, ValueListsListAndADoubleClickStepsThem) {
   EXPECT_EQ(ValuesOf(EditorOf(&FObject, "Shape")),
             (std::vector<std::string>{"shCircle", "shSquare", "shTriangle"}));
-  EXPECT_EQ(ValuesOf(EditorOf(&FObject, "Color")), ColorIdents());
   EXPECT_EQ(ValuesOf(EditorOf(&FObject, "Charset")), CharsetIdents());
   // A double click steps a value list on.
   const TPropertyRef enabled = EditorOf(&FObject, "Enabled");
@@ -172,32 +153,22 @@ TEST_F(PropEditorsTest, SetsFormatInBracketsAndExpandIntoElements) {
   const TPropertyRef styles = EditorOf(&FObject, "Styles");
   styles->SetValue("[fsBold,fsStrikeOut]");
 
-  std::vector<TPropertyRef> elements;
-  styles->GetProperties([&elements](const TPropertyRef& p) { elements.push_back(p); });
+  const std::vector<TPropertyRef> elements = SubEditorsOf(styles);
   EXPECT_EQ(NamesOf(elements),
             (std::vector<std::string>{"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"}));
   EXPECT_EQ(elements[0]->GetValue(), "True");
-  EXPECT_EQ(elements[1]->GetValue(), "False");
   EXPECT_EQ(Outcome(elements[1], "true"), "True");
   EXPECT_EQ(Outcome(elements[0], "False"), "False");
   EXPECT_EQ(styles->GetValue(), "[fsItalic,fsStrikeOut]");
   EXPECT_EQ(Outcome(elements[2], "maybe"), "!Invalid property value");
 }
 
-TEST_F(PropEditorsTest, StringsKeepEveryByte) {
-  const TPropertyRef title = EditorOf(&FObject, "Title");
-  const std::string bytes = std::string("tab\there, \xE9t\xE9\x01", 15);
-  EXPECT_EQ(Outcome(title, bytes), bytes);
-}
-
-// Stored text is Windows-1252: 0x80..0x9F are the euro sign, quotes and dashes, every
-// byte comes back as itself, and a character without a byte is refused by name.
+// Stored text is Windows-1252 both ways; a character without a byte is refused by name.
 TEST(AnsiText, IsWindows1252BothWaysAndRefusesWhatItCannotHold) {
   std::string all;
   for (int byte = 0; byte < 256; ++byte) all += static_cast<char>(byte);
   EXPECT_EQ(QStringToAnsi(AnsiToQString(all)), all);
   EXPECT_EQ(AnsiToQString("\x80\x85\x93\x96\x9F\xE9"), QString::fromUtf8("€…“–Ÿé"));
-  EXPECT_EQ(QStringToAnsi(QString::fromUtf8("€‚ž")), "\x80\x82\x9E");
   try {
     QStringToAnsi(QString::fromUtf8("Ωmega ΩΣ 😀"));
     ADD_FAILURE() << "accepted";
@@ -216,23 +187,21 @@ TEST_F(PropEditorsTest, ComponentNamesAreUniqueIdentifiers) {
   const TPropertyRef name = EditorOf(second, "Name");
   EXPECT_EQ(Outcome(name, "Second_2"), "Second_2");
   EXPECT_EQ(Outcome(name, "2nd"), "!'2nd' is not a valid component name");
-  EXPECT_EQ(Outcome(name, "with space"), "!'with space' is not a valid component name");
   EXPECT_EQ(Outcome(name, "first"), "!A component named first already exists");
   EXPECT_EQ(Outcome(name, "SECOND_2"), "SECOND_2");  // its own name in another case
   EXPECT_EQ(Outcome(name, ""), "");
   EXPECT_EQ(second->GetName(), "");
+  // The designer names methods after their owner.
+  EXPECT_EQ(TZFormDesigner().GetMethodName({nullptr, "Click"}), "");
+  EXPECT_EQ(TZFormDesigner().GetMethodName({first, "Click"}), "First.Click");
 }
 
 TEST_F(PropEditorsTest, SubObjectsAndFontsExpandIntoTheirProperties) {
   const TPropertyRef font = EditorOf(&FObject, "Font");
   EXPECT_EQ(font->GetValue(), "(TFont)");
-  std::vector<TPropertyRef> fontProps;
-  font->GetProperties([&fontProps](const TPropertyRef& p) { fontProps.push_back(p); });
-  EXPECT_EQ(NamesOf(fontProps),
+  EXPECT_EQ(NamesOf(SubEditorsOf(font)),
             (std::vector<std::string>{"Charset", "Color", "Height", "Name", "Pitch", "Style"}));
-  const TPropertyRef fontName = SubEditorOf(font, "Name");
-  EXPECT_EQ(fontName->GetValue(), "Tahoma");
-  const std::vector<std::string> families = ValuesOf(fontName);
+  const std::vector<std::string> families = ValuesOf(SubEditorOf(font, "Name"));
   EXPECT_NE(std::find(families.begin(), families.end(), "Tahoma"), families.end());
   EXPECT_EQ(Outcome(SubEditorOf(font, "Color"), "clGreen"), "clGreen");
   EXPECT_EQ(FObject.Font()->GetColor(), clGreen);
@@ -243,8 +212,6 @@ TEST_F(PropEditorsTest, SubObjectsAndFontsExpandIntoTheirProperties) {
   EXPECT_EQ(FObject.Sub()->Inner()->GetValue(), 12);
 }
 
-// ---- Registry ---------------------------------------------------------------------
-
 template <int N>
 class TMarkedProperty : public TIntegerProperty {
  public:
@@ -254,11 +221,7 @@ class TMarkedProperty : public TIntegerProperty {
 
 struct TRegistryCountType : TPropTraits<int32_t> {
   static const TTypeInfo& Info() {
-    static const TTypeInfo info = [] {
-      TTypeInfo t = IntegerTypeInfo();
-      t.Name = "TRegistryCount";
-      return t;
-    }();
+    static const TTypeInfo info = Renamed(IntegerTypeInfo(), "TRegistryCount");
     return info;
   }
 };
@@ -315,9 +278,7 @@ TEST(PropertyRegistry, TheMostSpecificRegistrationWins) {
   EXPECT_EQ(EditorOf(&derived, "Gamma"), nullptr);  // hidden
   // Other types are untouched.
   EXPECT_EQ(EditorOf(&derived, "Tag")->GetValue(), "0");
-}
-
-TEST(PropertyRegistry, ClassTypeRegistrationsCoverDescendants) {
+  // Class-type registrations cover descendants.
   TTestComponent object;
   EXPECT_NE(dynamic_cast<TFontProperty*>(EditorOf(&object, "Font").get()), nullptr);
   EXPECT_NE(dynamic_cast<TClassProperty*>(EditorOf(&object, "Sub").get()), nullptr);
@@ -326,11 +287,8 @@ TEST(PropertyRegistry, ClassTypeRegistrationsCoverDescendants) {
 
 TEST(PropertyRegistry, SkinObjectsHideTheirMaskedFlags) {
   TSeButtonObject button(nullptr);
-  const std::vector<std::string> names = NamesOf(EditorsOf(CreateSelectionList(&button)));
-  EXPECT_EQ(std::count(names.begin(), names.end(), "MaskedAngles"), 0);
-  EXPECT_EQ(std::count(names.begin(), names.end(), "MaskedBorder"), 0);
-  EXPECT_EQ(std::count(names.begin(), names.end(), "Masked"), 1);
-  EXPECT_EQ(std::count(names.begin(), names.end(), "BitmapHot"), 1);
+  for (const std::string& name : NamesOf(EditorsOf(CreateSelectionList(&button))))
+    EXPECT_EQ(name.starts_with("Masked"), name == "Masked") << name;
   // Only for skin objects: the same names elsewhere stay visible.
   EXPECT_NE(GetEditorClass(*TSeBitmapObject::StaticClassInfo().FindProperty("MaskedAngles"),
                            TComponent::StaticClassInfo()),

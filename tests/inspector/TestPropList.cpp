@@ -1,7 +1,4 @@
-// TZPropList driven by real key and mouse events on the offscreen platform, grouped by
-// behaviour: rows and paths, keyboard and scrolling, expansion, geometry, committing
-// and rejected values, focus and 8-bit text, the drop-down list, dialogs, hints,
-// painting and removal.
+// TZPropList driven by real key and mouse events on the offscreen platform.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -34,6 +31,7 @@ class PropListTest : public ::testing::Test {
     List->resize(260, 400);
     List->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(List));
+    List->SetCurObj(&FObject);
   }
 
   void TearDown() override {
@@ -69,11 +67,14 @@ class PropListTest : public ::testing::Test {
     QApplication::sendEvent(widget, &press);
     QTest::mouseRelease(widget, Qt::LeftButton, {}, pos);
   }
-  // Selects through the list itself, scrolling as needed.
-  void Select(const std::string& path) { ASSERT_TRUE(List->SelectRow(Row(path))); }
   TZInplaceEdit* Edit() const { return List->InplaceEdit(); }
   TZListButton* Button() const { return Edit()->Button(); }
   TZPopupList* Popup() const { return Button()->PopupList(); }
+  void DropDown(const char* row) {
+    Click(Row(row));
+    Key(Qt::Key_Down, Qt::AltModifier);
+  }
+  void PopupKey(Qt::Key key) { QTest::keyClick(Popup(), key); }
   void Key(int key, Qt::KeyboardModifiers modifiers = {}) {
     QTest::keyClick(Edit(), static_cast<Qt::Key>(key), modifiers);
   }
@@ -90,16 +91,9 @@ class PropListTest : public ::testing::Test {
   TPropertyDialogs FSavedDialogs;
 };
 
-// ---- Rows and paths ---------------------------------------------------------------
-
 TEST_F(PropListTest, ShowsThePropertiesInTheFilterAndKeepsTheSelectedOne) {
-  List->SetCurObj(&FObject);
-  EXPECT_EQ(List->RowCount(), 17);
-  EXPECT_EQ(List->CurrentRow(), 0);
-  EXPECT_TRUE(Edit()->isVisible());
   EXPECT_EQ(Text(), "Object1");
   EXPECT_EQ(Edit()->geometry(), List->ValueRect(0));
-  EXPECT_FALSE(Button()->isVisible());
   // An object without properties in the filter shows an empty list.
   List->SetFilter(TDesignKinds{TDesignKind::tkFloat});
   List->SetCurObj(&FObject);
@@ -117,26 +111,20 @@ TEST_F(PropListTest, ShowsThePropertiesInTheFilterAndKeepsTheSelectedOne) {
   EXPECT_EQ(CurrentPath(), "Color");
   EXPECT_EQ(Text(), "clBlue");
   List->SetCurObj(&FObject);
-  Select("Sub");
   DoubleClick(Row("Sub"));
-  Select("Sub\\Inner");
   DoubleClick(Row("Sub\\Inner"));
-  Select("Sub\\Inner\\Value");
+  ASSERT_TRUE(List->SelectRow(Row("Sub\\Inner\\Value")));
   List->SetCurObj(&FOther);
   EXPECT_EQ(CurrentPath(), "Sub\\Inner\\Value");
-  EXPECT_TRUE(List->Rows(Row("Sub")).Expanded);
-  EXPECT_TRUE(List->Rows(Row("Sub\\Inner")).Expanded);
   EXPECT_EQ(Text(), "3");
   // No such path in a plain list: the first row.
-  TTestWide wide(5);
-  List->SetCurObj(&wide);
+  TTestInner inner;
+  List->SetCurObj(&inner);
   EXPECT_EQ(List->CurrentRow(), 0);
 }
 
-// ---- Keyboard and scrolling -------------------------------------------------------
-
 TEST_F(PropListTest, KeysStopAtTheEndsAndTheScrollBarCoversWhatDoesNotFit) {
-  TTestWide wide(40);
+  TTestWide wide;
   List->SetCurObj(&wide);
   int visible = List->VisibleRowCount();
   ASSERT_GT(visible, 3);
@@ -167,19 +155,13 @@ TEST_F(PropListTest, KeysStopAtTheEndsAndTheScrollBarCoversWhatDoesNotFit) {
   visible = List->VisibleRowCount();
   EXPECT_TRUE(bar->isVisible());
   EXPECT_EQ(bar->maximum(), 40 - visible);
-  EXPECT_EQ(bar->pageStep(), visible);
   bar->setValue(10);  // as the thumb does
   EXPECT_EQ(List->TopRow(), 10);
   EXPECT_EQ(Edit()->geometry().top(), List->ValueRect(1).top());
-  EXPECT_LT(Edit()->geometry().top(), 0);
-  bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
-  EXPECT_EQ(List->TopRow(), 10 + visible);
-  bar->triggerAction(QAbstractSlider::SliderToMaximum);
-  EXPECT_EQ(List->TopRow(), 40 - visible);
   // A row above the view scrolls in when selected.
   List->SelectRow(5);
   EXPECT_EQ(List->TopRow(), 5);
-  TTestWide narrow(3);
+  TTestInner narrow;
   List->SetCurObj(&narrow);
   QApplication::processEvents();
   EXPECT_EQ(bar->maximum(), 0);
@@ -187,7 +169,7 @@ TEST_F(PropListTest, KeysStopAtTheEndsAndTheScrollBarCoversWhatDoesNotFit) {
 }
 
 // Stored text is Windows-1252: its quotes and euro sign show and are typed as such.
-TEST_F(PropListTest, EightBitTextIsWindows1252) {
+TEST_F(PropListTest, EightBitTextIsWindows1252AndControlCharactersShowAsDots) {
   FObject.Title = "\x93\x80 5\x94";
   List->SetCurObj(&FObject);
   Click(Row("Title"));
@@ -198,11 +180,9 @@ TEST_F(PropListTest, EightBitTextIsWindows1252) {
   Key(Qt::Key_Return);
   EXPECT_EQ(FObject.Title, "\x96\x80");
   EXPECT_TRUE(Errors.empty());
-}
 
-TEST_F(PropListTest, ControlCharactersAreShownAsDotsInTheEditAndTheCell) {
+  // Control characters show as dots in the cell and the edit; the hint shows them as they are.
   FObject.Note = "a\tb\r\nc";
-  List->SetCurObj(&FObject);
   const int note = Row("Note");
   const auto cell = [&] { return List->viewport()->grab(List->ValueRect(note)).toImage(); };
   const QImage withControls = cell();
@@ -212,23 +192,14 @@ TEST_F(PropListTest, ControlCharactersAreShownAsDotsInTheEditAndTheCell) {
   FObject.Note = "a\tb\r\nc";
   Click(note);
   EXPECT_EQ(Text(), "a.b..c");
-  // The hint shows the value as it is.
-  const std::optional<THintInfo> hint = List->HintAt(ValuePoint(note));
-  ASSERT_TRUE(hint);
-  EXPECT_EQ(hint->HintStr, QStringLiteral("a\tb\r\nc"));
+  EXPECT_EQ(List->HintAt(ValuePoint(note)).value_or(THintInfo{}).HintStr, "a\tb\r\nc");
 }
 
-// ---- Expansion --------------------------------------------------------------------
-
 TEST_F(PropListTest, DoubleClickTheExpandBoxAndCtrlArrowsExpandAndCollapse) {
-  List->SetCurObj(&FObject);
   const int font = Row("Font");
   DoubleClick(font);
-  EXPECT_TRUE(List->Rows(font).Expanded);
   EXPECT_EQ(List->RowCount(), 23);
   EXPECT_EQ(List->RowPath(font + 1), "Font\\Charset");
-  EXPECT_EQ(List->Rows(font + 6).Level, 1);
-  EXPECT_EQ(List->RowPath(font + 7), "Charset");
   DoubleClick(font);
   EXPECT_EQ(List->RowCount(), 17);
   DoubleClick(Row("Count"));  // nothing to expand
@@ -236,7 +207,6 @@ TEST_F(PropListTest, DoubleClickTheExpandBoxAndCtrlArrowsExpandAndCollapse) {
 
   Click(font);
   Key(Qt::Key_Right, Qt::ControlModifier);
-  EXPECT_TRUE(List->Rows(font).Expanded);
   Key(Qt::Key_Right, Qt::ControlModifier);  // already expanded: a word right in the edit
   EXPECT_EQ(List->RowCount(), 23);
   Key(Qt::Key_Left, Qt::ControlModifier);
@@ -264,20 +234,25 @@ TEST_F(PropListTest, DoubleClickTheExpandBoxAndCtrlArrowsExpandAndCollapse) {
   // Expanding near the bottom scrolls the new rows in.
   List->resize(260, 200);
   const int sub = Row("Sub");
-  Select("Sub");
+  ASSERT_TRUE(List->SelectRow(sub));  // scrolls it into view
   const int visible = List->VisibleRowCount();
-  ASSERT_EQ(List->TopRow(), sub - visible + 1);
   DoubleClick(sub);
   EXPECT_EQ(List->TopRow(), std::min(sub + 2 - visible + 1, sub));
-  EXPECT_GE(List->RowRect(sub).top(), 0);
-  EXPECT_LE(List->RowRect(sub + 2).bottom(), List->viewport()->height());
 }
 
-// ---- Geometry ---------------------------------------------------------------------
-
-TEST_F(PropListTest, TheSplitterStaysThirtyTwoPixelsFromEitherSideAndRowsStayWhole) {
-  List->SetCurObj(&FObject);
+TEST_F(PropListTest, DragsSelectRowsTheSplitterKeepsThirtyTwoPixelsAndRowsStayWhole) {
   QWidget* viewport = List->viewport();
+  // Dragging on the names with the button held selects the row under the pointer.
+  QTest::mousePress(viewport, Qt::LeftButton, {}, NamePoint(1));
+  EXPECT_EQ(List->CurrentRow(), 1);
+  QMouseEvent move(QEvent::MouseMove, NamePoint(4), viewport->mapToGlobal(NamePoint(4)),
+                   Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(viewport, &move);
+  EXPECT_EQ(List->CurrentRow(), 4);
+  QTest::mouseRelease(viewport, Qt::LeftButton, {}, NamePoint(4));
+  QTest::mouseMove(viewport, NamePoint(6));
+  EXPECT_EQ(List->CurrentRow(), 4);
+
   const int y = List->RowRect(3).center().y();
   QTest::mouseMove(viewport, QPoint(List->GetMiddle() + 2, y));
   EXPECT_EQ(viewport->cursor().shape(), Qt::SplitHCursor);
@@ -314,12 +289,7 @@ TEST_F(PropListTest, TheSplitterStaysThirtyTwoPixelsFromEitherSideAndRowsStayWho
     EXPECT_GT(List->height(), requested - List->RowHeight());
     EXPECT_EQ((List->height() - frame) % List->RowHeight(), 0) << requested;
   }
-  List->SetIntegralHeight(false);
-  List->resize(260, 205);
-  EXPECT_EQ(List->height(), 205);
 }
-
-// ---- Committing -------------------------------------------------------------------
 
 TEST_F(PropListTest, EnterCommitsAndFiresTheEventsInOrder) {
   std::vector<std::string> events;
@@ -332,7 +302,6 @@ TEST_F(PropListTest, EnterCommitsAndFiresTheEventsInOrder) {
     events.push_back("advanced " + p->GetName());
   };
   List->OnChange = [&](TZPropList*) { events.push_back("change"); };
-  List->SetCurObj(&FObject);
   Click(Row("Count"));
   Type("42");
   EXPECT_EQ(FObject.Count, 5);
@@ -340,7 +309,6 @@ TEST_F(PropListTest, EnterCommitsAndFiresTheEventsInOrder) {
   EXPECT_EQ(FObject.Count, 42);
   EXPECT_EQ(events, (std::vector<std::string>{"changing", "advanced Count", "change"}));
   EXPECT_FALSE(Edit()->isModified());
-  EXPECT_EQ(Edit()->selectedText(), "42");
   // Enter without a change only selects the text.
   events.clear();
   Edit()->deselect();
@@ -354,12 +322,23 @@ TEST_F(PropListTest, EnterCommitsAndFiresTheEventsInOrder) {
   EXPECT_EQ(FObject.Count, 42);
   EXPECT_EQ(events, (std::vector<std::string>{"changing"}));
   EXPECT_EQ(Text(), "42");
+
+  // Activate tells a property editor its row became current: once per row change.
+  allow = true;
+  const int before = EmptyListActivations();
+  Click(Row("Empty"));
+  EXPECT_EQ(EmptyListActivations(), before + 1);
+  Type("z");
+  Key(Qt::Key_Return);
+  Click(Row("Empty"));
+  EXPECT_EQ(EmptyListActivations(), before + 1);
+  Key(Qt::Key_Up);
+  Key(Qt::Key_Down);
+  EXPECT_EQ(EmptyListActivations(), before + 2);
 }
 
-// Leaving a row commits it. A commit collapses an expanded row, and the key or click
-// still reaches the row it meant.
+// Leaving a row commits it and collapses it; the key or click still reaches its row.
 TEST_F(PropListTest, LeavingARowCommitsAndGoesWhereAsked) {
-  List->SetCurObj(&FObject);
   const int styles = Row("Styles");
   const struct {
     const char* Row;
@@ -389,7 +368,6 @@ TEST_F(PropListTest, LeavingARowCommitsAndGoesWhereAsked) {
 }
 
 TEST_F(PropListTest, ARejectedValueIsReportedAndKeepsTheRowAndText) {
-  List->SetCurObj(&FObject);
   const int count = Row("Count");
   Click(count);
   Type("abc");
@@ -398,7 +376,6 @@ TEST_F(PropListTest, ARejectedValueIsReportedAndKeepsTheRowAndText) {
   EXPECT_EQ(List->CurrentRow(), count);
   EXPECT_EQ(Text(), "abc");
   Click(Row("Title"));
-  EXPECT_EQ(Errors.size(), 2u);
   EXPECT_EQ(List->CurrentRow(), count);
   Key(Qt::Key_Escape);
   EXPECT_EQ(Text(), "5");
@@ -407,16 +384,14 @@ TEST_F(PropListTest, ARejectedValueIsReportedAndKeepsTheRowAndText) {
   Type("101");
   Key(Qt::Key_Return);
   EXPECT_EQ(Errors.back(), "Value must be between 0 and 100");
-  EXPECT_EQ(Text(), "101");
   EXPECT_EQ(FObject.Percent, 50);
 }
 
-// Escape reverts only revertable rows; an auto-updating row writes every keystroke; a
-// read-only row takes no typing; the edit limit cuts typing but never a stored value.
+// Escape reverts only revertable rows, auto-update writes each key, read-only rows take no
+// typing, and the edit limit cuts typing but never a stored value.
 TEST_F(PropListTest, TheEditFollowsTheRowsAttributesAndLimit) {
   int changes = 0;
   List->OnChange = [&changes](TZPropList*) { ++changes; };
-  List->SetCurObj(&FObject);
   Click(Row("Title"));
   Type("xyz");
   Key(Qt::Key_Escape);
@@ -444,298 +419,188 @@ TEST_F(PropListTest, TheEditFollowsTheRowsAttributesAndLimit) {
   EXPECT_EQ(Text(), QString(70, u'N'));
 }
 
-// A commit collapses the row it wrote (see LeavingARowCommitsAndGoesWhereAsked), and so
-// does a dialog.
-TEST_F(PropListTest, ADialogCollapsesTheEditedRow) {
-  PropertyDialogs().PickFont = [](TFont& font) {
-    font.SetName("DejaVu Sans");
-    return true;
-  };
-  List->SetCurObj(&FObject);
-  const int font = Row("Font");
-  DoubleClick(font);
-  Key(Qt::Key_Return, Qt::ControlModifier);
-  EXPECT_FALSE(List->Rows(font).Expanded);
-  EXPECT_EQ(List->RowCount(), 17);
-  EXPECT_EQ(FObject.Font()->GetName(), "DejaVu Sans");
-}
-
-// Activate tells a property editor its row became current: once per row change.
-TEST_F(PropListTest, APropertyIsActivatedWhenItsRowBecomesCurrent) {
-  List->SetCurObj(&FObject);
-  const int before = EmptyListActivations();
-  Click(Row("Empty"));
-  EXPECT_EQ(EmptyListActivations(), before + 1);
-  Type("z");
-  Key(Qt::Key_Return);
-  Click(Row("Empty"));
-  EXPECT_EQ(EmptyListActivations(), before + 1);
-  Key(Qt::Key_Up);
-  Key(Qt::Key_Down);
-  EXPECT_EQ(EmptyListActivations(), before + 2);
-}
-
-// The list between two edits of a window, as a host places it.
-struct TListWindow {
-  TListWindow() {
-    auto* layout = new QVBoxLayout(&Window);
-    for (QWidget* w : std::initializer_list<QWidget*>{Before, List, After}) layout->addWidget(w);
-    Window.resize(260, 300);
-    Window.show();
-    QApplication::setActiveWindow(&Window);
-  }
-  QWidget* Focus() const { return QApplication::focusWidget(); }
-  void Tab(bool forward) {
-    QTest::keyClick(Focus(), forward ? Qt::Key_Tab : Qt::Key_Backtab,
-                    forward ? Qt::NoModifier : Qt::ShiftModifier);
-  }
-  QWidget Window;
-  QLineEdit* Before = new QLineEdit(&Window);
-  TZPropList* List = new TZPropList(&Window);
-  QLineEdit* After = new QLineEdit(&Window);
-};
-
-// The list is one stop in the tab order both ways; leaving the edit commits, and a
-// refused value takes the focus back.
+// One tab stop both ways; leaving the edit commits, a refused value takes the focus back.
 TEST_F(PropListTest, TheListIsOneTabStopAndLeavingItCommits) {
-  TListWindow w;
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&w.Window));
-  TZInplaceEdit* edit = w.List->InplaceEdit();
-  w.List->SetCurObj(&FObject);
-  w.After->setFocus();
-  for (QWidget* expected : std::initializer_list<QWidget*>{edit, w.Before}) {
-    w.Tab(false);
-    EXPECT_EQ(w.Focus(), expected);
+  QWidget window;  // the list between two edits, as a host places it
+  QWidget* before = new QLineEdit(&window);
+  auto* list = new TZPropList(&window);
+  QWidget* after = new QLineEdit(&window);
+  auto* layout = new QVBoxLayout(&window);
+  for (QWidget* w : {before, static_cast<QWidget*>(list), after}) layout->addWidget(w);
+  window.show();
+  QApplication::setActiveWindow(&window);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  TZInplaceEdit* edit = list->InplaceEdit();
+  list->SetCurObj(&FObject);
+  after->setFocus();
+  const std::pair<bool, QWidget*> steps[] = {
+      {false, edit}, {false, before}, {true, edit}, {true, after}};
+  for (const auto& [forward, expected] : steps) {
+    QTest::keyClick(QApplication::focusWidget(), forward ? Qt::Key_Tab : Qt::Key_Backtab,
+                    forward ? Qt::NoModifier : Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), expected) << forward;
   }
-  for (QWidget* expected : std::initializer_list<QWidget*>{edit, w.After}) {
-    w.Tab(true);
-    EXPECT_EQ(w.Focus(), expected);
-  }
-  w.List->setFocus();
+  list->setFocus();
   ASSERT_TRUE(edit->hasFocus());
-  w.List->SelectRow(3);  // Count
+  list->SelectRow(3);  // Count
   QTest::keyClicks(edit, "17");
-  w.After->setFocus();
+  after->setFocus();
   EXPECT_EQ(FObject.Count, 17);
-  w.List->SelectRow(5);  // Title
+  list->SelectRow(5);  // Title
   edit->setFocus();
   QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QStringLiteral("\u03A9"), {});
   QTest::keyClicks(edit, "mega");
-  w.After->setFocus();
+  after->setFocus();
   EXPECT_EQ(
       Errors,
       (std::vector<std::string>{"8-bit (Windows-1252) text cannot hold \"\u03A9\" (U+03A9)"}));
   QApplication::processEvents();
   EXPECT_TRUE(edit->hasFocus());
   EXPECT_EQ(edit->text(), QStringLiteral("\u03A9mega"));
-  EXPECT_EQ(w.List->CurrentRow(), 5);
+  EXPECT_EQ(list->CurrentRow(), 5);
   EXPECT_EQ(FObject.Title, "Hello");
 }
 
-// ---- Mouse ------------------------------------------------------------------------
-
-TEST_F(PropListTest, DraggingWithTheButtonHeldSelectsTheRowUnderThePointer) {
-  List->SetCurObj(&FObject);
-  QWidget* viewport = List->viewport();
-  QTest::mousePress(viewport, Qt::LeftButton, {}, NamePoint(1));
-  EXPECT_EQ(List->CurrentRow(), 1);
-  QMouseEvent move(QEvent::MouseMove, NamePoint(4), viewport->mapToGlobal(NamePoint(4)),
-                   Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(viewport, &move);
-  EXPECT_EQ(List->CurrentRow(), 4);
-  QTest::mouseRelease(viewport, Qt::LeftButton, {}, NamePoint(4));
-  QTest::mouseMove(viewport, NamePoint(6));
-  EXPECT_EQ(List->CurrentRow(), 4);
-}
-
-// ---- Drop-down list ---------------------------------------------------------------
-
-TEST_F(PropListTest, TheDropDownShowsAtMostEightRows) {
-  List->SetCurObj(&FObject);
+// Eight rows at most, sorted if asked; Enter or a click takes, Escape or outside cancels.
+TEST_F(PropListTest, TheDropDownShowsEightRowsAndTakesEnterOrAClick) {
+  int changes = 0;
+  List->OnChange = [&changes](TZPropList*) { ++changes; };
   const int itemHeight = Edit()->ItemHeight();
-  Click(Row("Cursor"));
-  Key(Qt::Key_Down, Qt::AltModifier);
+  DropDown("Cursor");
   ASSERT_TRUE(Popup()->isVisible());
-  EXPECT_EQ(Popup()->count(), 22);
   EXPECT_EQ(Popup()->height(), 8 * itemHeight + 2);
-  EXPECT_TRUE(Popup()->verticalScrollBar()->isVisible());
   EXPECT_EQ(Popup()->currentItem()->text(), "crDefault");
   EXPECT_EQ(Popup()->item(0)->text(), "crAppStart");  // sorted: the editor asks for it
   EXPECT_GE(Popup()->width(), Edit()->width() + Button()->width() + 1);
   EXPECT_LE(Popup()->width(), List->viewport()->width());
-  QTest::keyClick(Popup(), Qt::Key_Escape);
-  EXPECT_FALSE(Button()->DroppedDown());
-
-  Click(Row("Empty"));
-  Key(Qt::Key_Down, Qt::AltModifier);
-  EXPECT_EQ(Popup()->count(), 0);
-  EXPECT_EQ(Popup()->height(), itemHeight + 2);
-  QTest::keyClick(Popup(), Qt::Key_Return);  // nothing to take
-  EXPECT_FALSE(Popup()->isVisible());
-  EXPECT_EQ(FObject.Empty, "");
-
-  Click(Row("Shape"));
-  Key(Qt::Key_Down, Qt::AltModifier);
-  EXPECT_EQ(Popup()->height(), 3 * itemHeight + 2);
-  EXPECT_FALSE(Popup()->verticalScrollBar()->isVisible());
-  QTest::keyClick(Popup(), Qt::Key_Escape);
-
-  Click(Row("Color"));  // not sorted: the colours' own order
-  Key(Qt::Key_Down, Qt::AltModifier);
+  PopupKey(Qt::Key_Escape);
+  DropDown("Color");  // not sorted: the colours' own order
   EXPECT_EQ(Popup()->item(0)->text(), AnsiToQString(ColorIdents().front()));
-  QTest::keyClick(Popup(), Qt::Key_Escape);
-}
+  PopupKey(Qt::Key_Escape);
+  DropDown("Empty");
+  EXPECT_EQ(Popup()->height(), itemHeight + 2);
+  PopupKey(Qt::Key_Return);  // nothing to take
+  EXPECT_FALSE(Popup()->isVisible());
 
-TEST_F(PropListTest, TheDropDownAcceptsWithEnterOrAClick) {
-  int changes = 0;
-  List->OnChange = [&changes](TZPropList*) { ++changes; };
-  List->SetCurObj(&FObject);
   Click(Row("Shape"));
   QTest::mouseClick(Button(), Qt::LeftButton);
-  ASSERT_TRUE(Popup()->isVisible());
-  QTest::keyClick(Popup(), Qt::Key_Down);
-  QTest::keyClick(Popup(), Qt::Key_Return);
+  EXPECT_EQ(Popup()->height(), 3 * itemHeight + 2);
+  PopupKey(Qt::Key_Down);
+  PopupKey(Qt::Key_Return);
   EXPECT_EQ(FObject.Shape, TTestShape::shTriangle);
-  EXPECT_EQ(Text(), "shTriangle");
-  EXPECT_EQ(changes, 1);
-
   Key(Qt::Key_Down, Qt::AltModifier);
-  QWidget* items = Popup()->viewport();
-  const QRect first = Popup()->visualItemRect(Popup()->item(0));
-  QTest::mouseClick(items, Qt::LeftButton, {}, first.center());
-  EXPECT_FALSE(Popup()->isVisible());
+  QTest::mouseClick(Popup()->viewport(), Qt::LeftButton, {},
+                    Popup()->visualItemRect(Popup()->item(0)).center());
   EXPECT_EQ(FObject.Shape, TTestShape::shCircle);
-
-  // Escape and a press outside cancel.
-  Key(Qt::Key_Down, Qt::AltModifier);
-  QTest::keyClick(Popup(), Qt::Key_Down);
-  QTest::keyClick(Popup(), Qt::Key_Escape);
-  EXPECT_EQ(FObject.Shape, TTestShape::shCircle);
-  Key(Qt::Key_Down, Qt::AltModifier);
-  QTest::keyClick(Popup(), Qt::Key_Down);
-  QTest::mouseClick(Popup(), Qt::LeftButton, {}, QPoint(-20, -20));
-  EXPECT_FALSE(Popup()->isVisible());
+  for (const bool escape : {true, false}) {
+    Key(Qt::Key_Down, Qt::AltModifier);
+    PopupKey(Qt::Key_Down);
+    if (escape)
+      PopupKey(Qt::Key_Escape);
+    else
+      QTest::mouseClick(Popup(), Qt::LeftButton, {}, QPoint(-20, -20));
+    EXPECT_FALSE(Popup()->isVisible());
+  }
   EXPECT_EQ(FObject.Shape, TTestShape::shCircle);
   EXPECT_EQ(changes, 2);
 }
 
 TEST_F(PropListTest, TheDropDownOpensAboveTheRowWhenTheScreenEndsBelow) {
   List->resize(260, 200);
-  List->SetCurObj(&FObject);
-  const QRect screen = List->screen()->geometry();
-  Click(Row("Cursor"));
-  const int rowTop = List->viewport()->mapToGlobal(List->RowRect(List->CurrentRow()).topLeft()).y();
-  Key(Qt::Key_Down, Qt::AltModifier);
-  EXPECT_EQ(Popup()->geometry().top(), rowTop + List->RowHeight());
+  DropDown("Cursor");
+  const auto rowTop = [&] {
+    return List->viewport()->mapToGlobal(List->RowRect(List->CurrentRow()).topLeft()).y();
+  };
+  EXPECT_EQ(Popup()->geometry().top(), rowTop() + List->RowHeight());
   EXPECT_EQ(Popup()->geometry().right(),
             Button()->mapToGlobal(QPoint(Button()->width() - 1, 0)).x());
-  QTest::keyClick(Popup(), Qt::Key_Escape);
-
+  PopupKey(Qt::Key_Escape);
+  const QRect screen = List->screen()->geometry();
   List->move(List->x(), screen.bottom() - List->height() + 1);
   QApplication::processEvents();
-  const int lowRowTop =
-      List->viewport()->mapToGlobal(List->RowRect(List->CurrentRow()).topLeft()).y();
-  ASSERT_GT(lowRowTop + List->RowHeight() + Popup()->height(), screen.bottom() + 1);
+  ASSERT_GT(rowTop() + List->RowHeight() + Popup()->height(), screen.bottom() + 1);
   Key(Qt::Key_Down, Qt::AltModifier);
-  EXPECT_EQ(Popup()->geometry().bottom() + 1, lowRowTop);
-  QTest::keyClick(Popup(), Qt::Key_Escape);
+  EXPECT_EQ(Popup()->geometry().bottom() + 1, rowTop());
+  PopupKey(Qt::Key_Escape);
 }
 
 TEST_F(PropListTest, TheDropDownSearchesAsYouTypeAndRestartsAfterAPause) {
   int64_t now = 100000;
   Popup()->Clock = [&now] { return now; };
-  List->SetCurObj(&FObject);
-  Click(Row("Cursor"));
-  Key(Qt::Key_Down, Qt::AltModifier);
+  DropDown("Cursor");
   QTest::keyClicks(Popup(), "crs");
   EXPECT_EQ(Popup()->currentItem()->text(), "crSizeAll");
   now += 2000;
   QTest::keyClicks(Popup(), "q");
   EXPECT_EQ(Popup()->currentItem()->text(), "crSQLWait");
-  EXPECT_EQ(Popup()->SearchText(), "crsq");
   now += 2001;
   QTest::keyClicks(Popup(), "crh");
   EXPECT_EQ(Popup()->currentItem()->text(), "crHandPoint");
-  QTest::keyClick(Popup(), Qt::Key_Backspace);
+  PopupKey(Qt::Key_Backspace);
   EXPECT_EQ(Popup()->SearchText(), "");
   QTest::keyClicks(Popup(), QString(40, u'x'));
   EXPECT_EQ(Popup()->SearchText().size(), TZPopupList::kMaxSearchLength);
-  EXPECT_EQ(Popup()->currentItem()->text(), "crHandPoint");  // nothing starts with x
-  QTest::keyClick(Popup(), Qt::Key_Return);
+  PopupKey(Qt::Key_Return);  // nothing starts with x
   EXPECT_EQ(FObject.Cursor, crHandPoint);
 }
 
 TEST_F(PropListTest, TypingCompletesFromTheValuesButNotAfterBackspace) {
-  List->SetCurObj(&FObject);
   Click(Row("Color"));
   Type("cl");
   EXPECT_EQ(Text(), "clBlack");  // the first identifier in the colours' own order
-  EXPECT_EQ(Edit()->selectedText(), "Black");
   Type("a");
   EXPECT_EQ(Text(), "clAqua");
   EXPECT_EQ(Edit()->selectedText(), "qua");
-  EXPECT_TRUE(Edit()->isModified());
   Key(Qt::Key_Backspace);  // removes the completed tail only
   EXPECT_EQ(Text(), "clA");
   Key(Qt::Key_Backspace);
-  EXPECT_EQ(Text(), "cl");
   Type("aq");
   Key(Qt::Key_Return);
   EXPECT_EQ(FObject.Color, clAqua);
-  // Rows without a value list never complete.
-  Click(Row("Title"));
+  Click(Row("Title"));  // no value list: no completion
   Type("c");
   EXPECT_EQ(Text(), "c");
 }
 
-// ---- Dialogs ----------------------------------------------------------------------
-
-// The ellipsis opens the dialog when released over it; Ctrl+Enter and double clicks open
-// it too, and a typed value goes in first.
+// Ctrl+Enter, the ellipsis and double clicks open the dialog, which collapses its row.
 TEST_F(PropListTest, TheEllipsisCtrlEnterAndDoubleClicksOpenTheDialog) {
   int fonts = 0, colours = 0;
   PropertyDialogs().PickFont = [&fonts](TFont& font) {
-    ++fonts;
     font.SetName("DejaVu Sans");
-    return true;
+    return ++fonts > 0;
   };
   PropertyDialogs().PickColor = [&colours](TColor) -> std::optional<TColor> {
-    ++colours;
-    return colours == 1 ? clTeal : clOlive;
+    return ++colours == 1 ? clTeal : clOlive;
   };
-  List->SetCurObj(&FObject);
-  Click(Row("Font"));
+  const int font = Row("Font");
+  DoubleClick(font);
+  Key(Qt::Key_Return, Qt::ControlModifier);
+  EXPECT_EQ(fonts, 1);
+  EXPECT_FALSE(List->Rows(font).Expanded);
+  EXPECT_EQ(List->RowCount(), 17);
+  EXPECT_EQ(FObject.Font()->GetName(), "DejaVu Sans");
   ASSERT_TRUE(Button()->isVisible());
   EXPECT_EQ(Button()->Kind(), TZButtonKind::bkEllipsis);
-  EXPECT_EQ(Button()->geometry().left(), Edit()->geometry().right() + 1);
   const QPoint inside = Button()->rect().center();
   QTest::mousePress(Button(), Qt::LeftButton, {}, inside);
-  EXPECT_TRUE(Button()->Pressed());
   QTest::mouseMove(Button(), QPoint(-30, 5));
   EXPECT_FALSE(Button()->Pressed());
   QTest::mouseRelease(Button(), Qt::LeftButton, {}, QPoint(-30, 5));
-  EXPECT_EQ(fonts, 0);
-  QTest::mouseClick(Button(), Qt::LeftButton, {}, inside);
   EXPECT_EQ(fonts, 1);
-  EXPECT_EQ(FObject.Font()->GetName(), "DejaVu Sans");
+  QTest::mouseClick(Button(), Qt::LeftButton, {}, inside);
+  EXPECT_EQ(fonts, 2);
 
-  Click(Row("Color"));
-  Key(Qt::Key_Return, Qt::ControlModifier);
-  EXPECT_EQ(FObject.Color, clTeal);
-  EXPECT_EQ(Text(), "clTeal");
-  RealDoubleClick(Edit(), Edit()->rect().center());
-  EXPECT_EQ(colours, 2);
-  EXPECT_EQ(FObject.Color, clOlive);
-
-  // A press on the list and one on the edit just after it make a double click, if the
-  // pointer stayed where it was.
   const int color = Row("Color");
+  Click(color);
+  RealDoubleClick(Edit(), Edit()->rect().center());
+  EXPECT_EQ(FObject.Color, clTeal);
+  // A press on the list and one on the edit soon after, in one place, make a double click.
   for (const bool onName : {true, false}) {
     Click(Row("Count"));
     ClickAt(List->viewport(), onName ? NamePoint(color) : ValuePoint(color), 5000);
     ASSERT_EQ(List->CurrentRow(), color);
     ClickAt(Edit(), Edit()->mapFrom(List->viewport(), ValuePoint(color)), 5000 + 50);
-    EXPECT_EQ(colours, onName ? 2 : 3) << onName;
+    EXPECT_EQ(colours, onName ? 1 : 2) << onName;
   }
   PropertyDialogs().PickColor = [](TColor current) -> std::optional<TColor> {
     EXPECT_EQ(current, clYellow);
@@ -746,15 +611,10 @@ TEST_F(PropListTest, TheEllipsisCtrlEnterAndDoubleClicksOpenTheDialog) {
   EXPECT_EQ(FObject.Color, clYellow);
 }
 
-// ---- Hints and removal ------------------------------------------------------------
-
 TEST_F(PropListTest, HintsAppearOnlyForNamesAndValuesThatDoNotFit) {
   FObject.Title = std::string(80, 'w');
   List->SetCurObj(&FObject);
   const int title = Row("Title");
-  std::optional<THintInfo> hint = List->HintAt(ValuePoint(title));
-  ASSERT_TRUE(hint);
-  EXPECT_EQ(hint->HintStr, QString(80, u'w'));
   EXPECT_FALSE(List->HintAt(QPoint(200, List->RowRect(List->RowCount()).center().y())));
   // The resting pointer asks through a tool-tip event.
   const QPoint resting = ValuePoint(title);
@@ -770,31 +630,23 @@ TEST_F(PropListTest, HintsAppearOnlyForNamesAndValuesThatDoNotFit) {
   List->OnHint = [](TZPropList*, const TPropertyRef& prop, THintInfo& info) {
     info.HintStr = AnsiToQString(prop->GetName()) + ": long";
   };
-  hint = List->HintAt(ValuePoint(title));
-  ASSERT_TRUE(hint);
-  EXPECT_EQ(hint->HintStr, "Title: long");
-}
+  EXPECT_EQ(List->HintAt(ValuePoint(title)).value_or(THintInfo{}).HintStr, "Title: long");
+  List->OnHint = nullptr;
 
-// A text needs a hint once its width reaches the cell width less one pixel.
-TEST_F(PropListTest, TheHintThresholdIsTheCellWidthLessOne) {
+  // A text needs a hint once its width reaches the cell width less one pixel.
   FObject.Title = "wwwwwwwwww";
-  List->SetCurObj(&FObject);
-  const int title = Row("Title");
   const QFontMetrics metrics(List->font());
   const int valueWidth = metrics.horizontalAdvance(QStringLiteral("wwwwwwwwww"));
   const int nameWidth = metrics.horizontalAdvance(QStringLiteral("Title"));
   const int nameLeft = 11;  // after the expand box of level 0
-  const int viewportWidth = List->viewport()->width();
   for (const int spare : {0, 1, 2}) {
     const bool hinted = spare < 2;
-    List->SetMiddle(viewportWidth - 2 - valueWidth - spare);
+    List->SetMiddle(List->viewport()->width() - 2 - valueWidth - spare);
     EXPECT_EQ(List->HintAt(ValuePoint(title)).has_value(), hinted) << "value, spare " << spare;
     List->SetMiddle(nameLeft + nameWidth + spare);
-    const std::optional<THintInfo> hint = List->HintAt({nameLeft, NamePoint(title).y()});
-    EXPECT_EQ(hint.has_value(), hinted) << "name, spare " << spare;
-    if (hint) {
-      EXPECT_EQ(hint->HintStr, "Title");
-    }
+    EXPECT_EQ(List->HintAt({nameLeft, NamePoint(title).y()}).value_or(THintInfo{}).HintStr,
+              hinted ? "Title" : "")
+        << "name, spare " << spare;
   }
 }
 
@@ -810,7 +662,6 @@ TEST_F(PropListTest, DestroyingTheShownComponentClearsTheList) {
   delete doomed;
   EXPECT_EQ(List->CurObj(), nullptr);
   EXPECT_EQ(List->RowCount(), 0);
-  EXPECT_EQ(List->CurrentRow(), -1);
   EXPECT_FALSE(Edit()->isVisible());
   EXPECT_FALSE(Edit()->isModified());
   ASSERT_EQ(switches.size(), 2u);
@@ -822,7 +673,6 @@ TEST_F(PropListTest, DestroyingTheShownComponentClearsTheList) {
   List->SetCurObj(&FObject);
   delete earlier;
   EXPECT_EQ(List->CurObj(), &FObject);
-  EXPECT_EQ(List->RowCount(), 17);
   // The list's own destruction tells its host nothing: the host is going too.
   int events = 0;
   List->OnNewObject = [&events](TZPropList*, TPersistent*, TPersistent*) { ++events; };
@@ -833,14 +683,10 @@ TEST_F(PropListTest, DestroyingTheShownComponentClearsTheList) {
   EXPECT_EQ(events, 0);
 }
 
-// ---- Painting ---------------------------------------------------------------------
-
-// Grid lines are the background less 16 per channel (not below 0), except the line
-// above the current row, which is its frame; expand boxes show minus, or plus when
-// collapsed.
+// Grid lines are the background less 16 per channel (not below 0), but the current row's
+// frame above it; expand boxes show minus, or plus when collapsed.
 TEST_F(PropListTest, GridLinesFramesAndExpandBoxes) {
   List->SetColor(RGB(100, 10, 200));
-  List->SetCurObj(&FObject);
   DoubleClick(Row("Styles"));
   const int current = Row("Count");
   Click(current);
@@ -862,11 +708,7 @@ TEST_F(PropListTest, GridLinesFramesAndExpandBoxes) {
   }
 }
 
-// ---- The look ---------------------------------------------------------------------
-
-// The inspector's look: a button skin object with its font expanded and a colour row
-// selected. Text is drawn, so the comparison allows small differences: at most 0.5% of
-// the pixels may differ by more than 24 in a channel.
+// A button skin object, font expanded, a colour row selected; text allows small differences.
 TEST(PropListGolden, ButtonObject) {
   TSeButtonObject button(nullptr);
   button.SetName("Button");
@@ -877,13 +719,11 @@ TEST(PropListGolden, ButtonObject) {
   TZPropList list;
   list.resize(240, 420);
   list.SetCurObj(&button);
-  for (int i = 0; i < list.RowCount(); ++i)
-    if (list.RowPath(i) == "Font") {
-      list.SelectRow(i);
-      list.ToggleCurrentRow();
-      list.SelectRow(i + 2);  // Font\Color: a drop-down button
-      break;
-    }
+  int font = 0;
+  while (font < list.RowCount() && list.RowPath(font) != "Font") ++font;
+  list.SelectRow(font);
+  list.ToggleCurrentRow();
+  list.SelectRow(font + 2);  // Font\Color: a drop-down button
   ASSERT_EQ(list.RowPath(list.CurrentRow()), "Font\\Color");
   const QImage shot = list.grab().toImage().convertToFormat(QImage::Format_RGB32);
   ExpectGolden(shot, QStringLiteral("inspector/button-object"), {24, 240 * 420 / 200});

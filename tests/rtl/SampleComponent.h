@@ -1,7 +1,5 @@
 #pragma once
-// A component with one published property of every kind, a published font and a binary
-// property, over a base class with two more: the subject of the type-information and the
-// property-stream tests.
+// A component with a published property of every kind, a font and binary data.
 #include <string>
 #include <vector>
 
@@ -41,35 +39,15 @@ namespace vt::test {
 
 using TPsFlags = TSetOf<TPsFlag>;
 
-class TSampleBase : public TComponent {
+class TSample : public TComponent {
  public:
   using TComponent::TComponent;
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
   static const TClassInfo& StaticClassInfo() {
     static const TClassInfo info =
-        TClassInfoBuilder<TSampleBase>("TSampleBase", &TComponent::StaticClassInfo())
-            .Property("Count", &TSampleBase::GetCount, &TSampleBase::SetCount)
-            .Property("Shape", &TSampleBase::GetShape, &TSampleBase::SetShape)
-            .Creatable()
-            .Build();
-    return info;
-  }
-  int32_t GetCount() const { return Count; }
-  void SetCount(int32_t v) { Count = v; }
-  TPsShape GetShape() const { return Shape; }
-  void SetShape(TPsShape v) { Shape = v; }
-
-  int32_t Count = 0;
-  TPsShape Shape = TPsShape::psBox;
-};
-
-class TSample : public TSampleBase {
- public:
-  using TSampleBase::TSampleBase;
-  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
-  static const TClassInfo& StaticClassInfo() {
-    static const TClassInfo info =
-        TClassInfoBuilder<TSample>("TSample", &TSampleBase::StaticClassInfo())
+        TClassInfoBuilder<TSample>("TSample", &TComponent::StaticClassInfo())
+            .Property("Count", &TSample::GetCount, &TSample::SetCount)
+            .Property("Shape", &TSample::GetShape, &TSample::SetShape)
             .Property("Visible", &TSample::GetVisible, &TSample::SetVisible)
             .Property("Caption", &TSample::GetCaption, &TSample::SetCaption)
             .Property("Flags", &TSample::GetFlags, &TSample::SetFlags)
@@ -90,6 +68,10 @@ class TSample : public TSampleBase {
         !Data.empty());
   }
 
+  int32_t GetCount() const { return Count; }
+  void SetCount(int32_t v) { Count = v; }
+  TPsShape GetShape() const { return Shape; }
+  void SetShape(TPsShape v) { Shape = v; }
   bool GetVisible() const { return Visible; }
   void SetVisible(bool v) { Visible = v; }
   const std::string& GetCaption() const { return Caption; }
@@ -101,6 +83,8 @@ class TSample : public TSampleBase {
   TFont* GetFont() const { return const_cast<TFont*>(&Font); }
   void SetFont(const TFont& v) { Font.Assign(v); }
 
+  int32_t Count = 0;
+  TPsShape Shape = TPsShape::psBox;
   bool Visible = true;
   std::string Caption;
   TPsFlags Flags;

@@ -86,29 +86,38 @@ TEST(Canvas, LinesLeaveOutTheEndPointAndXorUndoesItself) {
   EXPECT_EQ(q.At(0, 0), 0x80102030u);
 }
 
-TEST(Canvas, TextStaysInsideItsRectangleAndIsOpaque) {
-  TPixels p(60, 20, kKeyPixel);
-  TCanvas c(p.Surface());
-  c.Font().SetColor(clBlack);
-  TRect r{5, 2, 55, 18};
-  c.DrawText("Sample", r, dtLeft | dtVCenter | dtSingleLine);
-  int inked = 0;
-  for (int y = 0; y < 20; ++y)
-    for (int x = 0; x < 60; ++x) {
-      if (p.At(x, y) == kKeyPixel) continue;
-      ++inked;
-      EXPECT_TRUE(r.Contains({x, y})) << x << "," << y;
-      EXPECT_EQ(p.At(x, y) >> 24, 0xFFu);
-    }
-  EXPECT_GT(inked, 20);
+// Each draw's ink is opaque in full in every font, not only where an earlier font inked.
+TEST(Canvas, TextInEveryFontIsOpaqueWhereverItInks) {
+  struct TFontCase {
+    int Height;
+    bool Bold, Italic;
+  };
+  for (const TFontCase f : {TFontCase{-9, false, false}, TFontCase{-20, false, false},
+                            TFontCase{-20, true, false}, TFontCase{-20, false, true}}) {
+    TPixels p(140, 40, kKeyPixel);
+    TCanvas c(p.Surface());
+    c.Font().SetColor(clBlack);
+    c.Font().SetHeight(f.Height);
+    TFontStyles style;
+    if (f.Bold) style.Include(TFontStyle::fsBold);
+    if (f.Italic) style.Include(TFontStyle::fsItalic);
+    c.Font().SetStyle(style);
+    TRect r{2, 2, 138, 38};
+    c.DrawText("Sample", r, dtCenter | dtVCenter | dtSingleLine);
+    for (int y = 0; y < 40; ++y)
+      for (int x = 0; x < 140; ++x)
+        if (p.At(x, y) != kKeyPixel) {
+          ASSERT_EQ(p.At(x, y) >> 24, 0xFFu) << f.Height << " " << x;
+        }
+  }
 }
 
-TEST(Canvas, AlignmentAndEllipsisPlaceTheText) {
-  auto inkBounds = [](const TPixels& p) {
+TEST(Canvas, TextStaysInsideItsRectangleAndAlignmentAndEllipsisPlaceIt) {
+  auto inkBounds = [](const TPixels& p, uint32_t background = 0) {
     TRect b{p.W, p.H, 0, 0};
     for (int y = 0; y < p.H; ++y)
       for (int x = 0; x < p.W; ++x)
-        if (p.At(x, y) != 0) {
+        if (p.At(x, y) != background) {
           b.Left = std::min(b.Left, x);
           b.Top = std::min(b.Top, y);
           b.Right = std::max(b.Right, x + 1);
@@ -116,6 +125,15 @@ TEST(Canvas, AlignmentAndEllipsisPlaceTheText) {
         }
     return b;
   };
+  TPixels left(60, 20, kKeyPixel);
+  {
+    TCanvas c(left.Surface());
+    c.Font().SetColor(clBlack);
+    TRect r{5, 2, 55, 18};
+    c.DrawText("Sample", r, dtLeft | dtVCenter | dtSingleLine);
+  }
+  const TRect lb = inkBounds(left, kKeyPixel);
+  EXPECT_TRUE(lb.Left >= 5 && lb.Top >= 2 && lb.Bottom <= 18 && lb.Right <= 55 && lb.Width() > 20);
   TPixels right(100, 30);
   {
     TCanvas c(right.Surface());

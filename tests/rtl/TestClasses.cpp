@@ -52,9 +52,7 @@ TEST(Components, OwnerKeepsOwnershipOrderAndFreesLastFirst) {
             (std::vector<std::string>{"free gone", "free root", "free b", "free a", "free a1"}));
 }
 
-// The peer is told once; after it is gone the watcher no longer refers to it, so that
-// destroying the watcher does not call into freed memory (AddressSanitizer would report
-// it). A removed notification is not called.
+// Told once, then forgotten (ASan would catch a call into freed memory); removal holds.
 TEST(Components, FreeNotificationTellsThePeerOnceUnlessRemoved) {
   for (bool removed : {false, true}) {
     std::vector<std::string> log;

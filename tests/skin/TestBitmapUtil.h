@@ -1,7 +1,5 @@
 #pragma once
-// Helpers shared by the bitmap tests: small images from pixel lists, a deterministic
-// random source (std::mt19937 is fully specified, its distributions are not), and the
-// shared golden-image comparison.
+// Bitmap test helpers: images from pixel lists, a deterministic random source.
 #include <gtest/gtest.h>
 
 #include <QImage>

@@ -1,5 +1,4 @@
-// PNG reading and writing, and bitmap export: folder text, refused names, the picture each
-// image becomes, the files written and what a failure leaves behind.
+// PNG reading and writing; bitmap export: folder text, refused names, pictures.
 #include <gtest/gtest.h>
 #include <zlib.h>
 
@@ -79,8 +78,7 @@ TEST(Png, DamagedDataFailsWithAMessage) {
   EXPECT_THROW(Read(garbage), EPngError);
 }
 
-// Sizes beyond the supported ones, and sizes no deflate stream of the bytes present can
-// hold, are refused before anything is allocated.
+// Sizes too large, or more than the bytes present can inflate to, fail before allocating.
 TEST(Png, LargeClaimedSizesAreRefusedBeforeAllocating) {
   for (const auto& [side, expected] :
        {std::pair{60000u, "60000x60000"}, {4000u, "more than its"}}) {
@@ -118,6 +116,8 @@ TEST(Export, FolderTextAndNamesThatLeaveTheFolderOrNoFileSystemTakes) {
     EXPECT_NE(ExportNameProblem(bad), "") << bad;
 }
 
+// Writing the files, refusing names and stopping at a failed write are tested through
+// `vtskin export` and the editor's export window, which share ExportBitmaps.
 TEST(Export, KeyedImagesShowMagentaImagesWithAlphaKeepIt) {
   auto bitmap = Image("keyed", 3, 1, 0xFF112233);
   bitmap->SetPixel(1, 0, kKeyPixel);
@@ -131,58 +131,6 @@ TEST(Export, KeyedImagesShowMagentaImagesWithAlphaKeepIt) {
   bitmap->CheckAlpha();
   ASSERT_TRUE(bitmap->AlphaFlag());
   EXPECT_EQ(ExportPicture(*bitmap).pixel(0, 0), 0x80405060u);
-}
-
-TEST(Export, WritesEveryImageInOrderAndLogsEach) {
-  QTemporaryDir dir;
-  TteBitmapList list;
-  list.Add(Image("Button", 2, 2, 0xFF0000FF).release());
-  auto soft = Image("Glow", 2, 2, 0x40FF0000);
-  soft->CheckAlpha();
-  list.Add(soft.release());
-  std::vector<std::string> saved, refused;
-  const int written = ExportBitmaps(list, dir.path().toStdString(),
-                                    {[&](const std::string& s) { saved.push_back(s); },
-                                     [&](const std::string& s) { refused.push_back(s); }});
-  EXPECT_EQ(written, 2);
-  const std::string base = dir.path().toStdString() + "/";
-  EXPECT_EQ(saved, (std::vector<std::string>{"Bitmap Button saved as " + base + "Button.bmp",
-                                             "Bitmap Glow saved as " + base + "Glow.png"}));
-  EXPECT_TRUE(refused.empty());
-  EXPECT_EQ(QImage(dir.filePath("Button.bmp")).pixel(1, 1), 0xFF0000FFu);
-  EXPECT_EQ(LoadPngFile(base + "Glow.png").pixel(0, 0), 0x40FF0000u);
-}
-
-TEST(Export, ARefusedNameIsReportedAndTheNextImageStillWritten) {
-  QTemporaryDir dir;
-  TteBitmapList list;
-  list.Add(Image("../escape", 1, 1, 0xFF000000).release());
-  list.Add(Image("kept", 1, 1, 0xFF000000).release());
-  QDir().mkpath(dir.filePath("out"));
-  std::vector<std::string> refused;
-  EXPECT_EQ(ExportBitmaps(list, dir.filePath("out").toStdString(),
-                          {{}, [&](const std::string& s) { refused.push_back(s); }}),
-            1);
-  ASSERT_EQ(refused.size(), 1u);
-  EXPECT_NE(refused[0].find("\"../escape\""), std::string::npos);
-  EXPECT_FALSE(QFile::exists(dir.filePath("escape.bmp")));
-  EXPECT_TRUE(QFile::exists(dir.filePath("out/kept.bmp")));
-}
-
-TEST(Export, AFailedWriteRaisesAndKeepsTheFilesWrittenBefore) {
-  QTemporaryDir dir;
-  ASSERT_TRUE(QDir(dir.path()).mkdir("second.bmp"));  // a folder where the file should go
-  TteBitmapList list;
-  list.Add(Image("first", 1, 1, 0xFF000000).release());
-  list.Add(Image("second", 1, 1, 0xFF000000).release());
-  list.Add(Image("third", 1, 1, 0xFF000000).release());
-  std::vector<std::string> saved;
-  EXPECT_THROW(ExportBitmaps(list, dir.path().toStdString(),
-                             {[&](const std::string& s) { saved.push_back(s); }, {}}),
-               Exception);
-  EXPECT_EQ(saved.size(), 1u);
-  EXPECT_TRUE(QFile::exists(dir.filePath("first.bmp")));
-  EXPECT_FALSE(QFile::exists(dir.filePath("third.bmp")));
 }
 
 }  // namespace

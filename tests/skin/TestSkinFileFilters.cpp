@@ -1,6 +1,4 @@
-// Skin filters: registries, tags and envelopes of each variant, streams without a tag or
-// at an offset, and files: extension choice, program-folder retry, atomic saving; the
-// skin source itself.
+// Skin filters and registries, envelopes, files and atomic saving; the skin source.
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>

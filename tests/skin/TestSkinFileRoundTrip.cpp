@@ -1,5 +1,4 @@
-// Random skins saved in every variant load back equal, field by field and pixel by pixel;
-// damaged files; stored integers at their extremes.
+// Random skins round-trip in every variant; damaged files; stored integer extremes.
 #include "SkinFileTestUtil.h"
 
 using namespace vt;
@@ -9,8 +8,7 @@ namespace {
 
 class SkinRoundTrip : public testing::TestWithParam<uint32_t> {};
 
-// Each variant loads what it saved, saves it again byte for byte, and converts into every
-// other variant.
+// Loads what it saved, saves it again byte for byte, converts into every other variant.
 TEST_P(SkinRoundTrip, EveryVariantLoadsWhatItSavedAndConvertsIntoEveryOther) {
   TSkinGenerator generator(GetParam());
   const auto original = generator.Skin();
@@ -51,9 +49,7 @@ TEST(SkinRoundTrip, ObjectRecordsJoinTheirOwnerOnlyWhenComplete) {
   EXPECT_EQ(owner.ChildCount(), 1);
 }
 
-// Damaged skin files: every truncation and corruption fails with a message that says
-// what and where in plain words once (zlib's detail after it), keeps what was read before
-// the damage, and never allocates ahead of the data.
+// Damage fails once, in plain words (zlib's after), keeping what was read before it.
 
 std::string MessageOfLoad(const std::vector<uint8_t>& bytes, TSeSkinSource& target) {
   try {
@@ -213,16 +209,14 @@ TEST(SkinDamage, DeeplyNestedObjectsFailInsteadOfOverflowingTheStack) {
   EXPECT_NE(message.find("nested more than 100 levels deep"), std::string::npos) << message;
 }
 
-// Stored integers of skin objects go back out exactly as they were read: coordinates,
-// sizes and margins keep the whole 32-bit range, and only painting limits them.
+// Stored integers go back out exactly as read: only painting limits them.
 
 bool IsPlainInteger(const TPropInfo& prop) {
   return prop.Kind() == TTypeKind::Integer && prop.PropType->Name != "TColor" && !prop.ReadOnly() &&
          prop.Name != "Tag";
 }
 
-// Width and Height are never negative (the setters make 0 of a negative size); every
-// other integer takes any 32-bit value.
+// Width and Height never go negative (set to 0); other integers take any value.
 int32_t Expected(const TPropInfo& prop, int32_t value) {
   const bool size = prop.Name == "Width" || prop.Name == "Height";
   return size && value < 0 ? 0 : value;
@@ -231,8 +225,7 @@ int32_t Expected(const TPropInfo& prop, int32_t value) {
 const int32_t kExtremes[] = {INT32_MIN,     INT32_MIN + 1, -(1 << 28) - 1,
                              (1 << 28) + 1, INT32_MAX - 1, INT32_MAX};
 
-// One object of every class, each integer set to `value`, each with a child of its class
-// set alike (so that a parent's stored place does not move its children on loading).
+// One object of every class with a child alike, every plain integer set to `value`.
 std::unique_ptr<TSeSkinSource> SkinWithEveryInteger(int32_t value) {
   auto source = std::make_unique<TSeSkinSource>();
   for (const TClassInfo* cls : SkinObjectClasses()) {
@@ -274,8 +267,6 @@ TEST(StoredIntegers, TheExtremesSurviveEveryVariant) {
   }
 }
 
-// Painting and hit testing work on the stored extremes without overflowing (the
-// sanitizer build checks the sums) and keep the stored values as they are.
 // Every link of the object and its children shows the 4 x 4 image "img".
 void LinkEverything(TSeSkinObject& object, TteBitmapList& list) {
   for (const TPropInfo* prop : object.ClassInfo().AllProperties())
@@ -290,6 +281,7 @@ void LinkEverything(TSeSkinObject& object, TteBitmapList& list) {
   object.UpdateLinks();
 }
 
+// Painting the extremes overflows nothing (the sanitizer checks) and keeps them stored.
 TEST(StoredIntegers, PaintingTheExtremesChangesNothingStored) {
   for (int32_t value : kExtremes) {
     const auto skin = SkinWithEveryInteger(value);

@@ -1,6 +1,5 @@
 #pragma once
-// Shared pieces of the skin object tests: test images and rendering an object onto a
-// surface. Golden images live in tests/golden/objects/.
+// Skin object test helpers: test images, links, margins, pixels.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -16,8 +15,7 @@ inline uint32_t Argb(int r, int g, int b, int a = 255) {
   return (uint32_t(a) << 24) | (uint32_t(r) << 16) | (uint32_t(g) << 8) | uint32_t(b);
 }
 
-// A named image whose pixels come from a function of (x, y); the flags are computed as
-// loading computes them.
+// A named image from a function of (x, y), with the flags loading would compute.
 inline TteBitmap* MakeBitmap(const std::string& name, int width, int height,
                              const std::function<uint32_t(int, int)>& pixelAt) {
   auto* image = new TteBitmap;
@@ -33,26 +31,12 @@ inline TteBitmap* MakeBitmap(const std::string& name, int width, int height,
   return image;
 }
 
-// A link as a skin file stores it: name and rectangle, not yet resolved. Links are not
-// copyable, hence the pointer; callers dereference it.
+// An unresolved link as a file stores it (links are not copyable: dereference it).
 inline std::unique_ptr<TteBitmapLink> LinkTo(const std::string& name, const TRect& rect) {
   auto link = std::make_unique<TteBitmapLink>();
   link->SetName(name);
   link->SetRect(rect);
   return link;
-}
-
-// Paints `object` (and its children) onto a fresh surface filled with `background`.
-inline QImage Render(TSeSkinObject& object, int width, int height,
-                     uint32_t background = kBackgroundPixel, const TRect& clip = {}) {
-  TteBitmap surface;
-  surface.SetSize(width, height);
-  surface.FillColor(background);
-  {
-    TCanvas canvas(surface.Surface());
-    object.Draw(canvas, clip);
-  }
-  return surface.ToImage().convertToFormat(QImage::Format_ARGB32);
 }
 
 // The same margin on all four sides, as nine-part drawing cuts the image.
@@ -67,9 +51,7 @@ inline uint32_t PixelAt(const QImage& image, int x, int y) {
   return static_cast<uint32_t>(image.pixel(x, y));
 }
 
-// Text is drawn by the font engine, whose antialiasing may move between versions: a pixel
-// counts as different when a channel is off by more than 64, and a few such pixels are
-// allowed. A misplaced line of text moves the edges of every glyph and exceeds it.
+// Font antialiasing varies: a few pixels may differ by up to 64 per channel.
 constexpr TGoldenTolerance kTextTolerance{64, 6};
 
 }  // namespace vt::test

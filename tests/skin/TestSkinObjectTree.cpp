@@ -1,5 +1,4 @@
-// Operations over skin object trees: finding, hit testing, system-button visibility,
-// link resolution, colour shifts, charsets and state fonts; layout; window-shape regions.
+// Skin object trees: find, hit test, button visibility, links, colours, layout, regions.
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -167,9 +166,7 @@ TEST(SkinObjectLinks, UpdateLinksResolvesByNameAndWorksOutTheFlagsForTheMargins)
   form.UpdateLinks();
   EXPECT_EQ(object->Bitmap()->Bitmap(), list.Bitmaps(0));
   EXPECT_TRUE(object->Bitmap()->IsValid());
-  EXPECT_TRUE(object->Bitmap()->MaskedAngles);
-  EXPECT_FALSE(object->Bitmap()->MaskedBorder);
-  EXPECT_FALSE(object->Bitmap()->Masked);
+  EXPECT_TRUE(object->Bitmap()->MaskedAngles);  // the margins reach CheckMasked
   EXPECT_TRUE(object->BitmapHot()->IsValid());
   EXPECT_FALSE(object->BitmapHot()->MaskedAngles);  // the key pixel is outside this rectangle
   EXPECT_FALSE(object->BitmapPressed()->IsValid());
@@ -416,6 +413,12 @@ TEST_F(SkinObjectRegion, MaskRegionLeavesOutTheKeyPixelsAtTheObjectsPlace) {
   // Stretched twice as wide: the two left columns are transparent.
   EXPECT_EQ(object->GetMaskRegion(), QRegion(12, 20, 6, 4));
   EXPECT_EQ(object->BoundsRect(), (TRect{10, 20, 18, 24}));
+  TSeBitmapSkinObject skin(nullptr);  // the bitmap-skin family has masks too
+  skin.SetBitmap(*LinkTo("shape", {0, 0, 4, 4}));
+  skin.SetBounds({0, 0, 4, 4});
+  skin.SetBitmapList(&Images);
+  skin.UpdateLinks();
+  EXPECT_EQ(skin.GetMaskRegion(), QRegion(1, 0, 3, 4));
 }
 
 TEST_F(SkinObjectRegion, TheMaskIsTheRectangleForClientsUnmaskedObjectsAndUnresolvedLinks) {
@@ -431,15 +434,6 @@ TEST_F(SkinObjectRegion, TheMaskIsTheRectangleForClientsUnmaskedObjectsAndUnreso
   TSeSkinObject plain(nullptr);
   plain.SetBounds({1, 2, 3, 4});
   EXPECT_EQ(plain.GetMaskRegion(), QRegion(1, 2, 2, 2));
-}
-
-TEST_F(SkinObjectRegion, BitmapSkinObjectsHaveMasksToo) {
-  TSeBitmapSkinObject object(nullptr);
-  object.SetBitmap(*LinkTo("shape", {0, 0, 4, 4}));
-  object.SetBounds({0, 0, 4, 4});
-  object.SetBitmapList(&Images);
-  object.UpdateLinks();
-  EXPECT_EQ(object.GetMaskRegion(), QRegion(1, 0, 3, 4));
 }
 
 TEST_F(SkinObjectRegion, ATreeIsTheUnionOfItsVisibleChildren) {

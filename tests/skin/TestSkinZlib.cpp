@@ -38,8 +38,7 @@ std::vector<uint8_t> ReadAll(TStream& stream, int64_t piece) {
   return data;
 }
 
-// Any pieces read the data across buffer boundaries; the source is left at the first byte
-// after the zlib stream.
+// Any piece sizes read the data; the source stops at the first byte after the stream.
 TEST(Zlib, RoundTripsInAnyPiecesAndStopsAtTheEndOfTheZlibStream) {
   const std::vector<uint8_t> data = Sample(100000);
   std::vector<uint8_t> packed = Compress(data, TCompressionLevel::clDefault);
@@ -96,8 +95,7 @@ TEST(Zlib, DecompressorSeeksForwardAndBackToItsStart) {
     EXPECT_EQ(test::MessageOf<Exception>(operation), "Invalid stream operation");
 }
 
-// Data that stops before zlib's end marker and checksum is damaged, not short: a cut file
-// must not load as if it were whole. Corrupt data says so in plain words, zlib's after.
+// A stream cut before its end marker and checksum is damaged, never short data.
 TEST(Zlib, TruncatedAndCorruptDataFailWithPlainMessages) {
   const std::vector<uint8_t> data = Sample(20000);
   std::vector<uint8_t> packed = Compress(data, TCompressionLevel::clDefault);
