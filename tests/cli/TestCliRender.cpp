@@ -38,6 +38,24 @@ TEST_F(CliRender, ActivityTextAndDesignModeChangeThePicture) {
             qRgba(127, 0, 127, 255));
 }
 
+// The demo buttons' captions start inside the face's frame, not on it.
+TEST_F(CliRender, DemoButtonTextKeepsClearOfTheFrame) {
+  for (const char* stem : {"demo-light", "demo-dark"}) {
+    const QStringList args{DemoSkin(stem), "Button/Face", "120x26"};
+    const QImage plain = Render(args, "plain.png");
+    const QImage text = Render(args + QStringList{"--text", "Hello text"}, "text.png");
+    int first = -1, last = -1;
+    for (int x = 0; x < plain.width(); ++x)
+      for (int y = 0; y < plain.height(); ++y)
+        if (plain.pixel(x, y) != text.pixel(x, y)) {
+          if (first < 0) first = x;
+          last = x;
+        }
+    EXPECT_GT(first, 5) << stem;
+    EXPECT_TRUE(last >= first && last < 120 - 5) << stem;
+  }
+}
+
 TEST_F(CliRender, RegionOfTheFormHasRoundedTopCorners) {
   const QString mask = Dir.filePath("mask.png");
   const TToolRun run = RunTool({"region", DemoSkin("demo-light"), "Form", "320x200", mask});
