@@ -25,7 +25,7 @@ int CountNot(const TPixels& p, uint32_t value, const TRect& area) {
 
 }  // namespace
 
-TEST(Canvas, FillsAreOpaqueTheKeyStaysExactAndFramesDrawTheBorder) {
+TEST(Canvas, FillsFramesClipsOriginsLinesAndXor) {
   TPixels p(4, 4, 0x11223344);
   TCanvas c(p.Surface());
   c.FillRect({0, 0, 2, 4}, RGB(1, 2, 3));
@@ -50,28 +50,23 @@ TEST(Canvas, FillsAreOpaqueTheKeyStaysExactAndFramesDrawTheBorder) {
   }
   EXPECT_EQ(img.pixel(1, 1), 0xFFFFFFFFu);
   EXPECT_EQ(img.pixel(0, 0), 0xFF000000u);
-}
-
-TEST(Canvas, OriginAndClipRectangleLimitDrawing) {
-  TPixels p(8, 8);
-  TCanvas c(p.Surface());
-  c.SetOrigin({10, 20});  // logical (10, 20) is device (0, 0)
-  c.SetClipRect(TRect{10, 20, 14, 22});
-  c.FillRect({0, 0, 100, 100}, clWhite);
-  EXPECT_EQ(CountNot(p, 0, {0, 0, 8, 8}), 4 * 2);
-  EXPECT_EQ(p.At(3, 1), 0xFFFFFFFFu);
-  EXPECT_EQ(p.At(4, 1), 0u);
-}
-
-TEST(Canvas, LinesLeaveOutTheEndPointAndXorUndoesItself) {
-  TPixels p(6, 3, 0xFF102030);
-  TCanvas c(p.Surface());
-  c.PenColor = RGB(0xFF, 0, 0);
-  c.MoveTo(0, 1);
-  c.LineTo(5, 1);
-  EXPECT_EQ(p.At(4, 1), 0xFFFF0000u);
-  EXPECT_EQ(p.At(5, 1), 0xFF102030u);
-
+  // The origin and the clip rectangle limit drawing.
+  TPixels clip(8, 8);
+  TCanvas clipped(clip.Surface());
+  clipped.SetOrigin({10, 20});  // logical (10, 20) is device (0, 0)
+  clipped.SetClipRect(TRect{10, 20, 14, 22});
+  clipped.FillRect({0, 0, 100, 100}, clWhite);
+  EXPECT_EQ(CountNot(clip, 0, {0, 0, 8, 8}), 4 * 2);
+  EXPECT_EQ(clip.At(3, 1), 0xFFFFFFFFu);
+  EXPECT_EQ(clip.At(4, 1), 0u);
+  // Lines leave out the end point, and XOR undoes itself.
+  TPixels line(6, 3, 0xFF102030);
+  TCanvas lined(line.Surface());
+  lined.PenColor = RGB(0xFF, 0, 0);
+  lined.MoveTo(0, 1);
+  lined.LineTo(5, 1);
+  EXPECT_EQ(line.At(4, 1), 0xFFFF0000u);
+  EXPECT_EQ(line.At(5, 1), 0xFF102030u);
   TPixels q(6, 1, 0x80102030);
   TCanvas x(q.Surface());
   x.PenMode = TPenMode::pmXor;
@@ -110,9 +105,7 @@ TEST(Canvas, TextInEveryFontIsOpaqueWhereverItInks) {
           ASSERT_EQ(p.At(x, y) >> 24, 0xFFu) << f.Height << " " << x;
         }
   }
-}
-
-TEST(Canvas, TextStaysInsideItsRectangleAndAlignmentAndEllipsisPlaceIt) {
+  // Text stays inside its rectangle; alignment and ellipsis place it.
   auto inkBounds = [](const TPixels& p, uint32_t background = 0) {
     TRect b{p.W, p.H, 0, 0};
     for (int y = 0; y < p.H; ++y)

@@ -26,7 +26,7 @@ class TProbe : public TComponent {
 
 }  // namespace
 
-TEST(Components, OwnerKeepsOwnershipOrderAndFreesLastFirst) {
+TEST(Components, OwnerKeepsOrderFreesLastFirstAndAssignNamesBothClasses) {
   std::vector<std::string> log;
   auto* root = new TProbe(nullptr, "root", &log);
   auto* a = new TProbe(root, "a", &log);
@@ -50,10 +50,16 @@ TEST(Components, OwnerKeepsOwnershipOrderAndFreesLastFirst) {
   }();
   EXPECT_EQ(frees,
             (std::vector<std::string>{"free gone", "free root", "free b", "free a", "free a1"}));
-}
-
-// Told once, then forgotten (ASan would catch a call into freed memory); removal holds.
-TEST(Components, FreeNotificationTellsThePeerOnceUnlessRemoved) {
+  // Assigning between unrelated classes names both.
+  TComponent a1(nullptr), b1(nullptr);
+  try {
+    a1.Assign(b1);
+    FAIL() << "expected EConvertError";
+  } catch (const EConvertError& e) {
+    EXPECT_STREQ(e.what(), "Cannot assign a TComponent to a TComponent");
+  }
+  // A free notification tells the peer once, unless removed (ASan catches a call into freed
+  // memory).
   for (bool removed : {false, true}) {
     std::vector<std::string> log;
     TProbe watcher(nullptr, "watcher", &log);
@@ -62,15 +68,5 @@ TEST(Components, FreeNotificationTellsThePeerOnceUnlessRemoved) {
     if (removed) watcher.RemoveFreeNotification(shown);
     delete shown;
     EXPECT_EQ(std::count(log.begin(), log.end(), "watcher told shown"), removed ? 0 : 1);
-  }
-}
-
-TEST(Persistent, AssignBetweenUnrelatedClassesNamesBoth) {
-  TComponent a(nullptr), b(nullptr);
-  try {
-    a.Assign(b);
-    FAIL() << "expected EConvertError";
-  } catch (const EConvertError& e) {
-    EXPECT_STREQ(e.what(), "Cannot assign a TComponent to a TComponent");
   }
 }

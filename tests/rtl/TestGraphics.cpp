@@ -4,16 +4,14 @@
 
 using namespace vt;
 
-TEST(Colors, TextFormUsesIdentifiersElseEightHexDigits) {
+TEST(Colors, TextFormsPixelsAndCharsetIdentifiers) {
   EXPECT_EQ(ColorToString(0x00123456), "$00123456");
   EXPECT_EQ(ColorToString(MakeSysColor(25)), "$FF000019");
   for (const std::string& name : ColorIdents()) {
     // Aliases are not in the list, so every identifier is its value's first name.
     EXPECT_EQ(ColorToString(StringToColor(name)), name);
   }
-}
-
-TEST(Colors, ReadingAcceptsIdentifiersHexAndDecimal) {
+  // Reading accepts identifiers, hex and decimal.
   EXPECT_EQ(StringToColor("clwindowtext"), clWindowText);
   EXPECT_EQ(StringToColor("$00FF8000"), 0x00FF8000);
   EXPECT_EQ(StringToColor("$FF00000F"), clBtnFace);
@@ -21,25 +19,19 @@ TEST(Colors, ReadingAcceptsIdentifiersHexAndDecimal) {
   EXPECT_EQ(StringToColor("-16777201"), clBtnFace);
   for (const char* bad : {"", "$", "clNothing", "12x", "$1FFFFFFFF", "99999999999"})
     EXPECT_THROW(StringToColor(bad), EConvertError) << bad;
-}
-
-TEST(Colors, PixelsAreOpaqueBgraOfTheResolvedColour) {
+  // Pixels are opaque BGRA of the resolved colour.
   EXPECT_EQ(ColorToPixel(RGB(1, 2, 3)), 0xFF010203u);
   EXPECT_EQ(PixelToColor(0x12345678u), RGB(0x34, 0x56, 0x78));
   const TColor face = ColorToRGB(clBtnFace);
   EXPECT_FALSE(IsSysColor(face));
   EXPECT_EQ(ColorToPixel(clBtnFace) & 0x00FFFFFF, ColorToPixel(face) & 0x00FFFFFF);
   EXPECT_EQ(ColorToRGB(clNone), 0);
-}
-
-TEST(Charsets, IdentifiersBothWays) {
+  // Charsets: identifiers both ways.
   EXPECT_EQ(CharsetToIdent(DEFAULT_CHARSET), "DEFAULT_CHARSET");
   EXPECT_EQ(CharsetToIdent(RUSSIAN_CHARSET), "RUSSIAN_CHARSET");
   EXPECT_EQ(CharsetToIdent(3), std::nullopt);
   EXPECT_EQ(IdentToCharset("easteurope_charset"), 238);
-}
-
-TEST(Fonts, AssignCopiesEverythingAndNotifiesOnce) {
+  // Font assignment copies everything and notifies once.
   TFont a, b;
   int changes = 0;
   b.OnChange = [&](TFont&) { ++changes; };

@@ -72,7 +72,7 @@ TSample& Filled(TSample& s) {
 
 // ---- The binary form ------------------------------------------------------------------
 
-TEST(PropStream, WritesTheDocumentedBytes) {
+TEST(PropStream, WritesTheDocumentedBytesAndReadsThemInAnyOrder) {
   TSample sample(nullptr);
   sample.SetName("S");
   sample.Count = -2;
@@ -89,9 +89,7 @@ TEST(PropStream, WritesTheDocumentedBytes) {
   Prop(expected, "Font.Name", {6}, "Tahoma");
   expected.insert(expected.end(), {0, 0});
   EXPECT_EQ(ToBinary(sample), expected);
-}
-
-TEST(PropStream, ValuesTakeTheSmallestFormThatHoldsThem) {
+  // Values take the smallest form that holds them.
   const std::pair<int32_t, std::vector<uint8_t>> cases[] = {
       {127, {2, 0x7F}},
       {-128, {2, 0x80}},
@@ -119,10 +117,7 @@ TEST(PropStream, ValuesTakeTheSmallestFormThatHoldsThem) {
     FromBinary(bytes, back);
     EXPECT_EQ(back.Caption, sample.Caption);
   }
-}
-
-// Any order, names in any case; unknown properties and unfit values skipped with warnings.
-TEST(PropStream, ReadsInAnyOrderAndSkipsUnknownPropertiesAndUnfitValuesWithWarnings) {
+  // Any order, names in any case; unknown properties and unfit values skipped with warnings.
   std::vector<uint8_t> bytes = Header("x");
   Prop(bytes, "font.name", {6}, "Arial");
   Prop(bytes, "Future", {1, 2, 1, 6, 1, 'a', 0});  // a later version's list of two values
@@ -152,7 +147,7 @@ TEST(PropStream, ReadsInAnyOrderAndSkipsUnknownPropertiesAndUnfitValuesWithWarni
   EXPECT_NE(warnings.Items()[4].find("pfZ"), std::string::npos);
 }
 
-TEST(PropStream, DamagedStreamsFailWithAnOffset) {
+TEST(PropStream, DamagedStreamsAndNamesTheFormatCannotHoldFail) {
   TSample sample(nullptr);
   const std::vector<uint8_t> good = ToBinary(Filled(sample));
   // Every truncation fails cleanly.
@@ -180,11 +175,7 @@ TEST(PropStream, DamagedStreamsFailWithAnOffset) {
   EXPECT_THROW(FromBinary(huge, back), EReadError);
   huge.back() = 0xFF;
   EXPECT_THROW(FromBinary(huge, back), EReadError);
-}
-
-// Names over 255 bytes, or class names that would set the leading byte's flag bits.
-TEST(PropStream, NamesTheFormatCannotHoldAreRefused) {
-  TSample sample(nullptr);
+  // Names over 255 bytes, or class names that would set the leading byte's flag bits.
   sample.SetName(std::string(256, 'n'));
   TMemoryStream stream;
   EXPECT_THROW(WriteComponent(stream, sample), EWriteError);
@@ -227,12 +218,7 @@ TEST(PropText, WritesTheDocumentedLinesAndBreaksLongOnes) {
   for (int i = 0; i < 32; ++i) hexLine += "AB";
   EXPECT_NE(broken.find("  Data = {\r\n    " + hexLine + "\r\n    ABABABABABABABAB}\r\n"),
             std::string::npos);
-}
-
-// Every kind of property, every byte value, long data and extremes, binary and text.
-TEST(PropText, RoundTripsExactly) {
-  TSample sample(nullptr);
-  Filled(sample);
+  // Every kind of property, every byte value, long data and extremes round-trip exactly.
   std::string caption;
   for (int c = 0; c < 256; ++c) caption += static_cast<char>(c);
   sample.Caption = caption + "''" + caption;
@@ -243,9 +229,9 @@ TEST(PropText, RoundTripsExactly) {
   sample.Font.SetCharset(RUSSIAN_CHARSET);
   sample.Font.SetColor(0x123456);
   const std::vector<uint8_t> binary = ToBinary(sample);
-  const std::string text = ObjectBinaryToText(binary);
-  EXPECT_EQ(ObjectTextToBinary(text), binary);
-  EXPECT_EQ(ObjectBinaryToText(ObjectTextToBinary(text)), text);
+  const std::string roundText = ObjectBinaryToText(binary);
+  EXPECT_EQ(ObjectTextToBinary(roundText), binary);
+  EXPECT_EQ(ObjectBinaryToText(ObjectTextToBinary(roundText)), roundText);
   TSample back(nullptr);
   FromBinary(binary, back);
   EXPECT_EQ(back.Caption, sample.Caption);
@@ -279,18 +265,17 @@ TEST(PropText, ReadsTheFormsOfOtherWriters) {
   EXPECT_EQ(back.Color, clBtnShadow);
   EXPECT_EQ(back.Flags, (TPsFlags{TPsFlag::pfA, TPsFlag::pfC}));
   EXPECT_EQ(back.Data, (std::vector<uint8_t>{1, 2, 3, 4, 5}));
-
-  TSample colon(nullptr);
-  FromBinary(ObjectTextToBinary("object : TSample\r\n  Count = -7\r\nend\r\n"), colon);
-  EXPECT_EQ(colon.Count, -7);
-  TSample named(nullptr);
-  FromBinary(ObjectTextToBinary("object Btn: TSample\rCount = $10\rend"), named);
-  EXPECT_EQ(named.GetName(), "Btn");
-  EXPECT_EQ(named.Count, 16);
-}
-
-TEST(PropText, ConvertsListsCollectionsAndNestedObjects) {
-  const std::string text =
+  const std::tuple<const char*, const char*, int> headers[] = {
+      {"object : TSample\r\n  Count = -7\r\nend\r\n", "", -7},
+      {"object Btn: TSample\rCount = $10\rend", "Btn", 16}};
+  for (const auto& [header, name, count] : headers) {
+    TSample read(nullptr);
+    FromBinary(ObjectTextToBinary(header), read);
+    EXPECT_EQ(read.GetName(), name);
+    EXPECT_EQ(read.Count, count);
+  }
+  // Lists, collections and nested objects convert; the reader passes over them with warnings.
+  const std::string nested =
       "inherited Outer: TSample [3]\r\n"
       "  Strings = (\r\n"
       "    'a'\r\n"
@@ -306,18 +291,16 @@ TEST(PropText, ConvertsListsCollectionsAndNestedObjects) {
       "    Count = 1\r\n"
       "  end\r\n"
       "end\r\n";
-  const std::vector<uint8_t> binary = ObjectTextToBinary(text);
-  EXPECT_EQ(ObjectBinaryToText(binary), text);
-  // The reader has no place for lists, collections or child objects: it passes over
-  // them with warnings and keeps reading.
-  TSample back(nullptr);
+  const std::vector<uint8_t> binary = ObjectTextToBinary(nested);
+  EXPECT_EQ(ObjectBinaryToText(binary), nested);
+  TSample outer(nullptr);
   TReadWarnings warnings;
-  FromBinary(binary, back);
-  EXPECT_EQ(back.GetName(), "Outer");
+  FromBinary(binary, outer);
+  EXPECT_EQ(outer.GetName(), "Outer");
   EXPECT_EQ(warnings.Items().size(), 3u);
 }
 
-TEST(PropText, ErrorsNameTheLine) {
+TEST(PropText, ErrorsNameTheLineAndDeepNestingFails) {
   const std::string a = "object A: TSample\r\n";
   const std::pair<std::string, const char*> cases[] = {
       {a + "  Count 5\r\nend", "2: \"=\" expected, found a number"},
@@ -341,10 +324,18 @@ TEST(PropText, ErrorsNameTheLine) {
       EXPECT_EQ(e.what(), "Invalid property text at line " + std::string(message));
     }
   }
-}
-
-// Hex is decoded 16 digits at a time where it can be: every split gives the same bytes.
-TEST(PropText, BinaryDataDecodesTheSameHoweverItIsSplit) {
+  // Deep nesting fails instead of overflowing the stack, in text and in binary form.
+  EXPECT_THROW(ObjectTextToBinary(a + "  L = " + std::string(5000, '(') + std::string(5000, ')') +
+                                  "\r\nend\r\n"),
+               EReadError);
+  std::string objects;
+  for (int i = 0; i < 5000; ++i) objects += "object T\r\n";
+  EXPECT_THROW(ObjectTextToBinary(objects), EReadError);
+  std::vector<uint8_t> binary = Header("");
+  Prop(binary, "L", std::vector<uint8_t>(5000, 1));
+  TSample back(nullptr);
+  EXPECT_THROW(FromBinary(binary, back), EReadError);
+  // Hex is decoded 16 digits at a time where it can be: every split gives the same bytes.
   QByteArray bytes(256, 0);
   for (int i = 0; i < 256; ++i) bytes[i] = static_cast<char>(i * 37 + 11);
   const std::string upper = bytes.toHex().toUpper().toStdString();
@@ -373,23 +364,7 @@ TEST(PropText, BinaryDataDecodesTheSameHoweverItIsSplit) {
                    "found \"g\"");
     }
   }
-}
-
-TEST(PropText, DeepNestingFailsInsteadOfOverflowingTheStack) {
-  std::string text = "object A: TSample\r\n  L = " + std::string(5000, '(') +
-                     std::string(5000, ')') + "\r\nend\r\n";
-  EXPECT_THROW(ObjectTextToBinary(text), EReadError);
-  std::string objects;
-  for (int i = 0; i < 5000; ++i) objects += "object T\r\n";
-  EXPECT_THROW(ObjectTextToBinary(objects), EReadError);
-  // The same depth in binary form.
-  std::vector<uint8_t> binary = Header("");
-  Prop(binary, "L", std::vector<uint8_t>(5000, 1));
-  TSample back(nullptr);
-  EXPECT_THROW(FromBinary(binary, back), EReadError);
-}
-
-TEST(PropText, RefusesToWriteTextThatWouldNotReadBack) {
+  // Text that would not read back is refused.
   auto stream = [](const std::string& objectName, const std::string& propName, TValueType type,
                    const std::string& ident) {
     std::vector<uint8_t> bytes = Header(objectName);

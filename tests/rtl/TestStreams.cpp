@@ -7,6 +7,25 @@
 
 using namespace vt;
 
+namespace {
+// A stream that does not know its size, like a decompressor: it yields `available` bytes.
+class TTrickle : public TStream {
+ public:
+  explicit TTrickle(int64_t available) : FLeft(available) {}
+  int64_t Read(void* buffer, int64_t count) override {
+    const int64_t n = std::min(count, FLeft);
+    std::memset(buffer, 'z', static_cast<size_t>(n));
+    FLeft -= n;
+    return n;
+  }
+  int64_t Write(const void*, int64_t) override { return 0; }
+  int64_t Seek(int64_t, TSeekOrigin) override { return 0; }
+
+ private:
+  int64_t FLeft;
+};
+}  // namespace
+
 TEST(Streams, MemoryStreamReadsWritesSeeksAndChecksLengths) {
   TMemoryStream s;
   WriteInt32(s, -2);
@@ -39,35 +58,12 @@ TEST(Streams, MemoryStreamReadsWritesSeeksAndChecksLengths) {
   WriteInt32(neg, -1);
   neg.SetPosition(0);
   EXPECT_THROW(ReadLengthString(neg), EReadError);
-}
-
-namespace {
-// A stream that does not know its size, like a decompressor: it yields `available` bytes.
-class TTrickle : public TStream {
- public:
-  explicit TTrickle(int64_t available) : FLeft(available) {}
-  int64_t Read(void* buffer, int64_t count) override {
-    const int64_t n = std::min(count, FLeft);
-    std::memset(buffer, 'z', static_cast<size_t>(n));
-    FLeft -= n;
-    return n;
-  }
-  int64_t Write(const void*, int64_t) override { return 0; }
-  int64_t Seek(int64_t, TSeekOrigin) override { return 0; }
-
- private:
-  int64_t FLeft;
-};
-}  // namespace
-
-TEST(Streams, UnsizedStreamsFailOnShortDataWithoutReservingTheClaim) {
+  // A stream that does not know its size fails on short data without reserving the claim.
   TTrickle small(10);
   EXPECT_THROW(ReadBytes(small, int64_t{1} << 40, "pixels"), EReadError);
   TTrickle enough(3 << 20);
   EXPECT_EQ(ReadBytes(enough, 3 << 20, "pixels").size(), size_t{3 << 20});
-}
-
-TEST(Streams, FileStreamsRoundTripAndNameTheFileOnFailure) {
+  // File streams round-trip and name the file on failure.
   QTemporaryDir dir;
   const std::string path = QDir(dir.path()).filePath("x.bin").toStdString();
   {

@@ -16,7 +16,7 @@ std::vector<std::string> Names(const TClassInfo& info) {
 
 }  // namespace
 
-TEST(TypeInfo, PropertiesComeBaseFirstInDeclarationOrder) {
+TEST(TypeInfo, PropertiesInOrderReadAndWrittenByNameAndTypesWithIdentifiers) {
   EXPECT_EQ(Names(TSample::StaticClassInfo()),
             (std::vector<std::string>{"Name", "Tag", "Count", "Shape", "Visible", "Caption",
                                       "Flags", "Color", "Font"}));
@@ -29,9 +29,7 @@ TEST(TypeInfo, PropertiesComeBaseFirstInDeclarationOrder) {
   TComponent* made = TSample::StaticClassInfo().Create(&owner);
   ASSERT_NE(dynamic_cast<TSample*>(made), nullptr);
   EXPECT_EQ(made->Owner(), &owner);
-}
-
-TEST(TypeInfo, ReadsAndWritesEveryKindByNameIgnoringCase) {
+  // Every kind is read and written by name, ignoring case.
   TSample d(nullptr);
   SetPropValue(d, "count", int64_t{-7});
   SetPropValue(d, "SHAPE", int64_t{2});
@@ -54,17 +52,15 @@ TEST(TypeInfo, ReadsAndWritesEveryKindByNameIgnoringCase) {
   auto* font = std::get<TPersistent*>(GetPropValue(d, "Font"));
   EXPECT_EQ(font, d.GetFont());
   EXPECT_THROW(GetPropValue(d, "Missing"), EPropertyError);
-}
-
-TEST(TypeInfo, TypesCarryTheirNamesIdentifiersAndSetElements) {
+  // Types carry their names, identifiers and set elements.
   const TPropInfo* color = TSample::StaticClassInfo().FindProperty("Color");
   ASSERT_NE(color, nullptr);
   EXPECT_EQ(color->PropType->Name, "TColor");
   EXPECT_EQ(color->PropType->IntToIdent(clWhite), "clWhite");
   EXPECT_EQ(color->PropType->IdentToInt("CLRED"), clRed);
-  const TPropInfo* font = TSample::StaticClassInfo().FindProperty("Font");
-  EXPECT_EQ(font->Kind(), TTypeKind::Class);
-  EXPECT_EQ(&font->PropType->ClassType(), &TFont::StaticClassInfo());
+  const TPropInfo* fontProperty = TSample::StaticClassInfo().FindProperty("Font");
+  EXPECT_EQ(fontProperty->Kind(), TTypeKind::Class);
+  EXPECT_EQ(&fontProperty->PropType->ClassType(), &TFont::StaticClassInfo());
   const TTypeInfo& shape = EnumTypeInfo<TPsShape>::Info();
   EXPECT_EQ(GetEnumName(shape, 1), "psBox");
   EXPECT_EQ(GetEnumName(shape, 3), "");
@@ -76,10 +72,7 @@ TEST(TypeInfo, TypesCarryTheirNamesIdentifiersAndSetElements) {
   EXPECT_EQ(StringToSet(flags, "[pfc, PFA]"), 0b101);
   EXPECT_EQ(StringToSet(flags, "[]"), 0);
   EXPECT_THROW(StringToSet(flags, "[pfA,pfZ]"), EPropertyError);
-}
-
-// Names compare in words: every length, every changed byte, data beyond the name.
-TEST(TypeInfo, SameNameSeesEveryByteOfEveryLength) {
+  // Names compare in words: every length, every changed byte, data beyond the name.
   const std::string base = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghij";
   for (size_t length = 0; length <= 24; ++length) {
     const std::string_view a(base.data(), length);
