@@ -221,27 +221,22 @@ TEST(ThemeStream, StoredBytesAndTheDirectForm) {
   std::unique_ptr<TteTheme> direct = copy.CreateTheme();
   ASSERT_TRUE(dynamic_cast<TTeSkinFile*>(direct.get()));
   EXPECT_EQ(direct->GetName(), "Direct");
-}
-
-TEST(ThemeStream, DamagedFormsFail) {
-  TTeThemeStream item;
+  // Damaged forms fail.
+  TTeThemeStream damaged;
   TMemoryStream unknown(std::vector<uint8_t>{7});
-  EXPECT_THROW(item.ReadData(unknown), EReadError);
+  EXPECT_THROW(damaged.ReadData(unknown), EReadError);
   // A size beyond the data, and a negative one.
   for (uint8_t top : {0x00, 0x80}) {
     std::vector<uint8_t> bytes = {2, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0x7F, 0, 0, 0, top, 'x'};
     TMemoryStream stream(bytes);
-    EXPECT_THROW(item.ReadData(stream), EReadError) << int(top);
+    EXPECT_THROW(damaged.ReadData(stream), EReadError) << int(top);
   }
   TMemoryStream truncated(std::vector<uint8_t>{2, 10, 0, 0, 0, 'a'});
-  EXPECT_THROW(item.ReadData(truncated), EReadError);
+  EXPECT_THROW(damaged.ReadData(truncated), EReadError);
   TMemoryStream noTheme(std::vector<uint8_t>{1, 'n', 'o', 'p', 'e'});
-  EXPECT_THROW(item.ReadData(noTheme), EReadError);
-  EXPECT_TRUE(item.IsEmpty());
-}
-
-TEST(ThemeList, PropertyStreamRoundTrip) {
-  RegisterSkinTheme();
+  EXPECT_THROW(damaged.ReadData(noTheme), EReadError);
+  EXPECT_TRUE(damaged.IsEmpty());
+  // A theme list round-trips through the property stream.
   TTeThemeList list(nullptr);
   list.SetName("Themes1");
   Store(list.Themes()->Add(), SavedSkin("First"), "First");
@@ -255,20 +250,20 @@ TEST(ThemeList, PropertyStreamRoundTrip) {
   EXPECT_NE(text.find("ThemeStream = {"), std::string::npos) << text.substr(0, 300);
 
   for (const std::vector<uint8_t>& form : {binary.Bytes(), ObjectTextToBinary(text)}) {
-    TTeThemeList copy(nullptr);
+    TTeThemeList listCopy(nullptr);
     TMemoryStream input(form);
-    EXPECT_EQ(ReadComponent(input, copy), "TTeThemeList");
-    EXPECT_EQ(copy.GetName(), "Themes1");
-    ASSERT_EQ(copy.Themes()->Count(), 3);
+    EXPECT_EQ(ReadComponent(input, listCopy), "TTeThemeList");
+    EXPECT_EQ(listCopy.GetName(), "Themes1");
+    ASSERT_EQ(listCopy.Themes()->Count(), 3);
     for (int i = 0; i < 3; ++i) {
-      EXPECT_EQ(copy.Themes()->Items(i)->GetName(), list.Themes()->Items(i)->GetName());
-      EXPECT_EQ(copy.Themes()->Items(i)->Stream().Bytes(),
+      EXPECT_EQ(listCopy.Themes()->Items(i)->GetName(), list.Themes()->Items(i)->GetName());
+      EXPECT_EQ(listCopy.Themes()->Items(i)->Stream().Bytes(),
                 list.Themes()->Items(i)->Stream().Bytes());
-      EXPECT_EQ(copy.Themes()->Items(i)->GetTag(), list.Themes()->Items(i)->GetTag());
+      EXPECT_EQ(listCopy.Themes()->Items(i)->GetTag(), list.Themes()->Items(i)->GetTag());
     }
-    std::unique_ptr<TteTheme> theme = copy.Themes()->Items(0)->CreateTheme();
-    ASSERT_TRUE(theme);
-    EXPECT_EQ(theme->GetName(), "First");
+    std::unique_ptr<TteTheme> first = listCopy.Themes()->Items(0)->CreateTheme();
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->GetName(), "First");
   }
 }
 

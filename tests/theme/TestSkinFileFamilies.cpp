@@ -74,9 +74,7 @@ TEST_F(SkinFileFamilies, ScrollBarPartsAndStates) {
           << c.Name << " state " << int(request);
   for (uint8_t unknown : {2, 3, 6, 7, 10, 200})
     EXPECT_FALSE(Paint(Ask(&TteTheme::ScrollDrawButton, 0, unknown, kpsNormal)).Painted);
-}
-
-TEST_F(SkinFileFamilies, CheckMarksAndRadioMarks) {
+  // Check marks and radio marks.
   const char* names[] = {"Checked", "Unchecked", "Mixed"};
   const int codes[] = {scNormal, scHot, scPressed, scDisabled};
   for (int run = 0; run < 3; ++run)
@@ -109,17 +107,14 @@ TEST_F(SkinFileFamilies, CheckSizeFromCheckedPartOr13) {
   EXPECT_EQ(theme->CheckGetSize(kckCheckBox, "default"), QSize(15, 14));
   EXPECT_EQ(theme->CheckGetSize(kckRadioButton, "default"), QSize(13, 13));
   EXPECT_EQ(TTeSkinFile().CheckGetSize(kckCheckBox, "default"), QSize(13, 13));
-}
-
-// Each progress part finds the first name of its chain that the object has.
-TEST_F(SkinFileFamilies, ProgressBarNameChains) {
-  auto skin = TTestSkin::Full();
-  skin->AddObject("Meter", {"FrameVert", "Frame", "BarHorz", "Solid", "SolidVert"});
-  auto theme = skin->Theme();
+  // Each progress part finds the first name of its chain that the object has.
+  auto meterSkin = TTestSkin::Full();
+  meterSkin->AddObject("Meter", {"FrameVert", "Frame", "BarHorz", "Solid", "SolidVert"});
+  auto meterTheme = meterSkin->Theme();
   auto paint = [&](uint8_t part) {
     QImage image = BlankImage();
     TCanvas canvas(image);
-    theme->ProgressDraw(canvas, 0, Part(kProbeRect, part, kpsNormal), "Meter");
+    meterTheme->ProgressDraw(canvas, 0, Part(kProbeRect, part, kpsNormal), "Meter");
     return ProbeAt(image, 32, 32);
   };
   // kppBarVert has neither "BarVert" nor "Bar".
@@ -131,8 +126,48 @@ TEST_F(SkinFileFamilies, ProgressBarNameChains) {
                                                    {kppSolidHorz, "Solid"},
                                                    {6, nullptr}};
   for (const auto& [part, name] : cases)
-    EXPECT_EQ(paint(part), name ? Expect(skin->IdOf("Meter", name), scNormal) : TProbe{})
+    EXPECT_EQ(paint(part), name ? Expect(meterSkin->IdOf("Meter", name), scNormal) : TProbe{})
         << int(part);
+  // Metrics come from part sizes and client children.
+  auto metricSkin = TTestSkin::Full();
+  TSeSkinSource& source = metricSkin->Source();
+  source.GetObjectByName("ScrollBar")->FindByName("TopButton")->SetBounds({0, 0, 19, 5});
+  source.GetObjectByName("ScrollBar")->FindByName("LeftButton")->SetBounds({0, 0, 5, 15});
+  source.GetObjectByName("Header")->FindByName("Section")->SetBounds({0, 0, 30, 21});
+  source.GetObjectByName("StatusBar")->FindByName("Gripper")->SetBounds({0, 0, 12, 11});
+  source.GetObjectByName("ComboBox")->FindByName("Button")->SetBounds({0, 0, 18, 20});
+  // The edit frame lays out a client child inside 3 and 2 pixel borders.
+  TSeSkinObject* frame = source.GetObjectByName("Edit")->FindByName("Frame");
+  frame->SetDrawIfOwner(true);
+  using A = TSeAlign;
+  for (auto [align, width, height] : {std::tuple{A::saMostLeft, 3, 0},
+                                      {A::saMostRight, 3, 0},
+                                      {A::saMostTop, 0, 2},
+                                      {A::saMostBottom, 0, 2},
+                                      {A::saClient, 0, 0}}) {
+    auto* child = new TSeSkinObject(frame);
+    child->SetAlign(align);
+    child->SetBounds({0, 0, width, height});
+    child->SetKind(align == A::saClient ? TSeKind::skClient : TSeKind::skNone);
+    child->SetColor(clNone);
+  }
+  auto metricTheme = metricSkin->Theme();
+  const std::string d = "default";
+  EXPECT_EQ(metricTheme->ScrollGetSize(0, koVertical, d), 19);
+  EXPECT_EQ(metricTheme->ScrollGetSize(0, koHorizontal, d), 15);
+  EXPECT_EQ(metricTheme->HeaderGetHeight(0, d), 21);
+  EXPECT_EQ(metricTheme->WindowGetSizeGripSize(0, d), QSize(12, 11));
+  EXPECT_EQ(metricTheme->StatusGetGripperSize(0, d), QSize(12, 11));
+  EXPECT_EQ(metricTheme->EditGetButtonWidth(kekComboBoxRight, d), 18);
+  EXPECT_EQ(metricTheme->EditGetClientRect(kekEdit, {10, 10, 110, 31}, d),
+            (TRect{13, 12, 107, 29}));
+  EXPECT_EQ(metricTheme->EditFrameGetClientRect(0, {0, 0, 50, 50}, d), (TRect{3, 2, 47, 48}));
+  // The frame still paints itself under its (transparent) layout children.
+  EXPECT_EQ(Paint([&](auto&, TCanvas& c, const TRect& r) {
+              metricTheme->EditDraw(c, kekEdit, Part(r, 0, kpsHot), d);
+            }),
+            Expect(metricSkin->IdOf("Edit", "Frame"), scHot));
+  EXPECT_TRUE(metricTheme->ButtonIsMasked(0, d));
 }
 
 // One row per member and record: the part it must paint, in the object state expected.
@@ -342,47 +377,6 @@ TEST_F(SkinFileFamilies, MissingObjectsPaintNothingOrPlainlyAndAnswerTheBase) {
             ColorToRGB(theme->SysColors().GetThemeSysColor(clInfoBk)));
   EXPECT_EQ(image.pixel(7, 7), kUntouched);
   EXPECT_EQ(theme->HintGetContentRect({10, 20, 110, 60}, d), (TRect{14, 23, 106, 57}));
-}
-
-TEST_F(SkinFileFamilies, MetricsFromPartSizesAndClientChildren) {
-  auto skin = TTestSkin::Full();
-  TSeSkinSource& source = skin->Source();
-  source.GetObjectByName("ScrollBar")->FindByName("TopButton")->SetBounds({0, 0, 19, 5});
-  source.GetObjectByName("ScrollBar")->FindByName("LeftButton")->SetBounds({0, 0, 5, 15});
-  source.GetObjectByName("Header")->FindByName("Section")->SetBounds({0, 0, 30, 21});
-  source.GetObjectByName("StatusBar")->FindByName("Gripper")->SetBounds({0, 0, 12, 11});
-  source.GetObjectByName("ComboBox")->FindByName("Button")->SetBounds({0, 0, 18, 20});
-  // The edit frame lays out a client child inside 3 and 2 pixel borders.
-  TSeSkinObject* frame = source.GetObjectByName("Edit")->FindByName("Frame");
-  frame->SetDrawIfOwner(true);
-  using A = TSeAlign;
-  for (auto [align, width, height] : {std::tuple{A::saMostLeft, 3, 0},
-                                      {A::saMostRight, 3, 0},
-                                      {A::saMostTop, 0, 2},
-                                      {A::saMostBottom, 0, 2},
-                                      {A::saClient, 0, 0}}) {
-    auto* child = new TSeSkinObject(frame);
-    child->SetAlign(align);
-    child->SetBounds({0, 0, width, height});
-    child->SetKind(align == A::saClient ? TSeKind::skClient : TSeKind::skNone);
-    child->SetColor(clNone);
-  }
-  auto theme = skin->Theme();
-  const std::string d = "default";
-  EXPECT_EQ(theme->ScrollGetSize(0, koVertical, d), 19);
-  EXPECT_EQ(theme->ScrollGetSize(0, koHorizontal, d), 15);
-  EXPECT_EQ(theme->HeaderGetHeight(0, d), 21);
-  EXPECT_EQ(theme->WindowGetSizeGripSize(0, d), QSize(12, 11));
-  EXPECT_EQ(theme->StatusGetGripperSize(0, d), QSize(12, 11));
-  EXPECT_EQ(theme->EditGetButtonWidth(kekComboBoxRight, d), 18);
-  EXPECT_EQ(theme->EditGetClientRect(kekEdit, {10, 10, 110, 31}, d), (TRect{13, 12, 107, 29}));
-  EXPECT_EQ(theme->EditFrameGetClientRect(0, {0, 0, 50, 50}, d), (TRect{3, 2, 47, 48}));
-  // The frame still paints itself under its (transparent) layout children.
-  EXPECT_EQ(Paint([&](auto&, TCanvas& c, const TRect& r) {
-              theme->EditDraw(c, kekEdit, Part(r, 0, kpsHot), d);
-            }),
-            Expect(skin->IdOf("Edit", "Frame"), scHot));
-  EXPECT_TRUE(theme->ButtonIsMasked(0, d));
 }
 
 QImage PaintScrollButton(TTeSkinFile& theme, const std::string& objectName, uint8_t state = kpsHot,

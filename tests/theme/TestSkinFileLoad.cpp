@@ -182,16 +182,14 @@ TEST(SkinFileShift, HueAndBrightnessAreDerivedAfreshEachTime) {
 
   stepped->SetDeltas(0, 0);
   EXPECT_EQ(PaintCloseButton(*stepped), PaintCloseButton(*skin->Theme()));
-}
-
-TEST(SkinFileAssign, CopiesTheLoadedSkin) {
-  auto skin = TTestSkin::Full();
-  auto original = skin->Theme();
+  // Assign copies the loaded skin.
+  auto copied = TTestSkin::Full();
+  auto original = copied->Theme();
   TTeSkinFile copy;
   copy.Assign(*original);
   const QImage expected = PaintCloseButton(*original);
   original.reset();
-  EXPECT_EQ(PaintCloseButton(copy), expected) << "the copy owns its skin";
+  EXPECT_EQ(PaintCloseButton(copy), expected) << "the copy owns its copied";
   EXPECT_NE(copy.CachedObject(ceForm), nullptr);
 
   // From a theme of another kind only the base part is copied.

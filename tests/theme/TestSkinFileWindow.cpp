@@ -54,6 +54,12 @@ TEST_F(SkinFileWindow, ClientRectangleAtSeveralSizesAndTheRegion) {
   EXPECT_TRUE(tiny.Width() >= 0 && tiny.Height() >= 0);
   EXPECT_EQ(FTheme->WindowGetClientRect(kwkNone, Window({0, 0, 200, 150}), d),
             FBase.WindowGetClientRect(kwkNone, Window({0, 0, 200, 150}), d));
+  // The window state comes from the flag bytes.
+  const std::pair<uint16_t, TSeState> states[] = {
+      {0, ssNormal},        {0x40, ssMaximized},  {0x10, ssMinimized}, {0x50, ssMinimized},
+      {0x0100, ssRolledUp}, {0x0150, ssRolledUp}, {0x02AF, ssNormal}};
+  for (const auto& [icons, expected] : states)
+    EXPECT_EQ(TTeSkinFile::WindowStateOf(Window({}, icons)), expected) << icons;
 }
 
 struct THitCase {
@@ -108,14 +114,6 @@ TEST(SkinFileHitTest, EveryEdgeCornerCaptionAndClient) {
   }
 }
 
-TEST_F(SkinFileWindow, WindowStateFromTheFlagBytes) {
-  const std::pair<uint16_t, TSeState> cases[] = {
-      {0, ssNormal},        {0x40, ssMaximized},  {0x10, ssMinimized}, {0x50, ssMinimized},
-      {0x0100, ssRolledUp}, {0x0150, ssRolledUp}, {0x02AF, ssNormal}};
-  for (const auto& [icons, state] : cases)
-    EXPECT_EQ(TTeSkinFile::WindowStateOf(Window({}, icons)), state) << icons;
-}
-
 // With or without a client object, the window's state and border icons decide which
 // caption buttons show, and where.
 TEST(SkinFileBorderIcons, RectanglesFollowTheWindowWithAndWithoutAClient) {
@@ -160,18 +158,15 @@ TEST(SkinFileBorderIcons, RectanglesFollowTheWindowWithAndWithoutAClient) {
     EXPECT_EQ(theme->WindowGetHitTest(kwkSizeable, info, {20, 10}, "default"), kwhCaption);
     EXPECT_EQ(theme->WindowGetHitTest(kwkSizeable, info, {100, 100}, "default"), kwhClient);
   }
-}
-
-// The system-menu button shows the window's icon, and the program's own without one.
-TEST(SkinFileBorderIcons, SystemMenuShowsTheWindowIcon) {
-  auto theme = DemoTheme(demo::LightLook());
+  // The system-menu button shows the window's icon, and the program's own without one.
+  auto demoTheme = DemoTheme(demo::LightLook());
   auto paint = [&](uint16_t icons, const QIcon& icon) {
-    TteWindowInfo info = Window({0, 0, 300, 200}, icons);
-    info.Icon = icon;
-    return PaintWindow(*theme, kwkSizeable, info);
+    TteWindowInfo iconInfo = Window({0, 0, 300, 200}, icons);
+    iconInfo.Icon = icon;
+    return PaintWindow(*demoTheme, kwkSizeable, iconInfo);
   };
   const uint16_t withMenu = BorderIconBit(kbiClose) | BorderIconBit(kbiSysMenu);
-  const TRect button = theme->WindowGetBorderIconRect(
+  const TRect button = demoTheme->WindowGetBorderIconRect(
       kwkSizeable, Window({0, 0, 300, 200}, withMenu), kbiSysMenu, "default");
   ASSERT_FALSE(button.IsEmpty());
   QPixmap red(16, 16);
@@ -232,24 +227,24 @@ TEST_F(SkinFileWindow, ToolWindowsNeedTheirOwnObject) {
   auto theme = FSkin->Theme();
   EXPECT_TRUE(theme->IsWindowDefined(kwkToolWindow, d));
   EXPECT_EQ(theme->WindowGetClientRect(kwkToolWindow, info, d), (TRect{4, 23, 116, 76}));
-}
-
-TEST_F(SkinFileWindow, NamedFormsServeThemselves) {
+  // Named forms serve themselves.
   TSeSkinObject* wide = FSkin->AddForm("WideForm");
   wide->FindByName("Left")->SetWidth(10);
-  auto theme = FSkin->Theme();
-  const TteWindowInfo info = Window({0, 0, 200, 150});
-  EXPECT_EQ(theme->WindowGetClientRect(kwkSizeable, info, "WideForm"), (TRect{10, 23, 196, 146}));
-  EXPECT_EQ(theme->WindowGetClientRect(kwkSizeable, info, "NoSuchForm"), (TRect{4, 23, 196, 146}));
-  EXPECT_EQ(ProbeAt(PaintWindow(*theme, kwkSizeable, info, "WideForm"), 100, 100),
+  auto named = FSkin->Theme();
+  const TteWindowInfo namedInfo = Window({0, 0, 200, 150});
+  EXPECT_EQ(named->WindowGetClientRect(kwkSizeable, namedInfo, "WideForm"),
+            (TRect{10, 23, 196, 146}));
+  EXPECT_EQ(named->WindowGetClientRect(kwkSizeable, namedInfo, "NoSuchForm"),
+            (TRect{4, 23, 196, 146}));
+  EXPECT_EQ(ProbeAt(PaintWindow(*named, kwkSizeable, namedInfo, "WideForm"), 100, 100),
             Expect(FSkin->IdOf("WideForm", "Client"), scNormal));
-  EXPECT_EQ(theme->WindowGetBorderIconRect(kwkSizeable, info, kbiClose, "WideForm"),
+  EXPECT_EQ(named->WindowGetBorderIconRect(kwkSizeable, namedInfo, kbiClose, "WideForm"),
             (TRect{184, 3, 200, 23}));
   // Every window kind: the defined query and the painting agree about a named form.
   for (uint8_t kind = kwkSizeable; kind <= kwkToolWindow; ++kind) {
-    const bool painted = ProbeAt(PaintWindow(*theme, kind, info, "WideForm"), 5, 80) ==
+    const bool painted = ProbeAt(PaintWindow(*named, kind, namedInfo, "WideForm"), 5, 80) ==
                          Expect(FSkin->IdOf("WideForm", "Left"), scNormal);
-    EXPECT_EQ(theme->IsWindowDefined(kind, "WideForm"), painted) << "kind " << int(kind);
+    EXPECT_EQ(named->IsWindowDefined(kind, "WideForm"), painted) << "kind " << int(kind);
   }
 }
 

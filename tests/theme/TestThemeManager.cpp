@@ -341,6 +341,28 @@ TEST(ThemeFilter, ListsTheOpenableClassesAfterTheAllEntry) {
   EXPECT_EQ(manager.GetThemeFilter(),
             "All (*.tsb;*.tsbx;*.sk1)|*.tsb;*.tsbx;*.sk1|Test B themes|*.tsb;*.tsbx|"
             "One (*.sk1)|*.sk1|Two (*.sk2)|*.sk2");
+  // Saved states: fonts and themes are copied and restored, others refused.
+  TFont font;
+  font.SetSize(12);
+  manager.SaveObjectState(font);
+  font.SetSize(14);
+  manager.SaveObjectState(font);  // a second save replaces the copy
+  font.SetSize(30);
+  EXPECT_TRUE(manager.RestoreObjectState(font));
+  EXPECT_EQ(font.GetSize(), 14);
+  manager.ForgetObjectState(font);
+  EXPECT_FALSE(manager.RestoreObjectState(font));
+
+  TThemeA theme;
+  theme.SetName("Saved");
+  manager.SaveObjectState(theme);
+  theme.SetName("Changed");
+  manager.RestoreObjectState(theme);
+  EXPECT_EQ(theme.GetName(), "Saved");
+
+  TteThemeColors colors;
+  EXPECT_THROW(manager.SaveObjectState(colors), EInvalidOperation);
+  EXPECT_FALSE(manager.RestoreObjectState(colors));
 }
 
 void WriteFile(const QString& path, const std::string& bytes) {
@@ -391,6 +413,24 @@ TEST_F(ThemeFiles, ClassByExtensionElseByContent) {
       EXPECT_EQ(theme->GetName(), themeName);
     }
   }
+  // Streams are recognised from where they stand; saving goes through classes that can save.
+  TMemoryStream stream;
+  stream.WriteBuffer("pre", 3);
+  TThemeA a;
+  a.SetName("Stored");
+  EXPECT_TRUE(FManager.SaveThemeToStream(a, stream));
+  stream.SetPosition(3);
+  auto streamed = FManager.LoadThemeFromStream(stream);
+  ASSERT_NE(dynamic_cast<TThemeA*>(streamed.get()), nullptr);
+  EXPECT_EQ(streamed->GetName(), "Stored");
+
+  TMemoryStream unknown(std::vector<uint8_t>{'T', 'S'});
+  EXPECT_EQ(FManager.LoadThemeFromStream(unknown), nullptr);
+  EXPECT_EQ(unknown.Position(), 0);
+  TThemeB b;
+  TMemoryStream untouched;
+  EXPECT_FALSE(FManager.SaveThemeToStream(b, untouched));
+  EXPECT_EQ(untouched.Size(), 0);
 }
 
 TEST_F(ThemeFiles, MissingNamesAnswerNoneAndRelativeOnesAreRetriedInTheProgramDirectory) {
@@ -411,27 +451,6 @@ TEST_F(ThemeFiles, MissingNamesAnswerNoneAndRelativeOnesAreRetriedInTheProgramDi
   ASSERT_NE(theme, nullptr);
   EXPECT_EQ(theme->GetName(), "Found");
   EXPECT_EQ(absolute, nullptr);
-}
-
-// Streams are recognised from where they stand; saving goes through classes that can save.
-TEST_F(ThemeFiles, StreamsAreRecognisedFromWhereTheyStandAndSavedByClassesThatCan) {
-  TMemoryStream stream;
-  stream.WriteBuffer("pre", 3);
-  TThemeA a;
-  a.SetName("Stored");
-  EXPECT_TRUE(FManager.SaveThemeToStream(a, stream));
-  stream.SetPosition(3);
-  auto theme = FManager.LoadThemeFromStream(stream);
-  ASSERT_NE(dynamic_cast<TThemeA*>(theme.get()), nullptr);
-  EXPECT_EQ(theme->GetName(), "Stored");
-
-  TMemoryStream unknown(std::vector<uint8_t>{'T', 'S'});
-  EXPECT_EQ(FManager.LoadThemeFromStream(unknown), nullptr);
-  EXPECT_EQ(unknown.Position(), 0);
-  TThemeB b;
-  TMemoryStream untouched;
-  EXPECT_FALSE(FManager.SaveThemeToStream(b, untouched));
-  EXPECT_EQ(untouched.Size(), 0);
 }
 
 class ThemeParentBackground : public testing::Test {
@@ -488,31 +507,6 @@ TEST_F(ThemeParentBackground, NothingHappensWithoutControlParentSizeOrPainterOrW
   FManager.DrawParentBackground(&FControl, painter);
   FManager.DrawParentBackground(&FControl, painter);
   EXPECT_EQ(calls, 2);
-}
-
-TEST(ThemeSavedStates, FontsAndThemesAreCopiedAndRestoredOthersRefused) {
-  TteThemeManager manager;
-  TFont font;
-  font.SetSize(12);
-  manager.SaveObjectState(font);
-  font.SetSize(14);
-  manager.SaveObjectState(font);  // a second save replaces the copy
-  font.SetSize(30);
-  EXPECT_TRUE(manager.RestoreObjectState(font));
-  EXPECT_EQ(font.GetSize(), 14);
-  manager.ForgetObjectState(font);
-  EXPECT_FALSE(manager.RestoreObjectState(font));
-
-  TThemeA theme;
-  theme.SetName("Saved");
-  manager.SaveObjectState(theme);
-  theme.SetName("Changed");
-  manager.RestoreObjectState(theme);
-  EXPECT_EQ(theme.GetName(), "Saved");
-
-  TteThemeColors colors;
-  EXPECT_THROW(manager.SaveObjectState(colors), EInvalidOperation);
-  EXPECT_FALSE(manager.RestoreObjectState(colors));
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ namespace {
 
 constexpr TColor kBlue = 0x00FF0000, kGreen = 0x0000FF00, kRed = 0x000000FF;
 
-TEST(ThemeTables, IndicesOutsideTheTablesFail) {
+TEST(ThemeTables, IndicesDeltasSystemColourLookupAndAssign) {
   TteTheme theme;
   // Indices come from files: out of range is an error, not a write past the table.
   EXPECT_THROW(theme.Colors().SetColor(22, 0), Exception);
@@ -19,34 +19,7 @@ TEST(ThemeTables, IndicesOutsideTheTablesFail) {
   EXPECT_THROW(theme.SysColors().SetColor(26, 0), Exception);
   EXPECT_THROW(theme.Fonts().Font(66), Exception);
   EXPECT_THROW(TteThemeColors::ColorName(255), Exception);
-}
-
-// A shifted theme must match its shifted skin images: the table shifts and the bitmap's
-// pixel shifts (whose exact values are the bitmap's tests) agree on a 16-level grid.
-TEST(ThemeTables, TableShiftsMatchSkinBitmapPixelShifts) {
-  std::vector<TColor> colours;
-  for (int rgb = 0; rgb < 16 * 16 * 16; ++rgb)
-    colours.push_back(RGB(rgb % 16 * 17, rgb / 16 % 16 * 17, rgb / 256 * 17));
-  const int count = int(colours.size());
-  for (int delta : {1, 40, 85, -100, 300}) {
-    TteBitmap hue, brightness;
-    hue.SetSize(count, 1);
-    brightness.SetSize(count, 1);
-    for (int x = 0; x < count; ++x) hue.SetPixel(x, 0, ColorToPixel(colours[x]));
-    for (int x = 0; x < count; ++x) brightness.SetPixel(x, 0, ColorToPixel(colours[x]));
-    hue.ChangeHue(delta);
-    brightness.ChangeBrightness(delta);
-    for (int x = 0; x < count; ++x) {
-      ASSERT_EQ(hue.Pixels(x, 0), ColorToPixel(ChangeColorHue(colours[x], delta)))
-          << x << " " << delta;
-      ASSERT_EQ(brightness.Pixels(x, 0), ColorToPixel(ChangeColorBrightness(colours[x], delta)));
-    }
-  }
-  EXPECT_EQ(ChangeColorBrightness(0x00102030, INT32_MAX), 0x00FFFFFF);
-}
-
-TEST(ThemeTables, DeltasShiftEveryTableFromItsDefaultsNotCumulatively) {
-  TteTheme theme;
+  // Deltas shift every table from its defaults, not cumulatively.
   theme.SetDeltaHue(85);
   EXPECT_EQ(theme.Colors().GetColor(ciCaptionNormal), kRed);  // blue + 120 degrees
   theme.SetDeltaHue(170);
@@ -77,10 +50,7 @@ TEST(ThemeTables, DeltasShiftEveryTableFromItsDefaultsNotCumulatively) {
   colors.ChangeHue(85);
   colors.ChangeBrightness(10);
   EXPECT_EQ(colors.GetColor(0), clNone);
-}
-
-TEST(ThemeTables, SystemColourLookupCoversOnlyTheTwentySix) {
-  TteTheme theme;
+  // The system colour lookup covers only the twenty-six.
   theme.SysColors().SetThemeSysColor(clBtnFace, 0x123456);
   EXPECT_EQ(theme.SysColors().GetThemeSysColor(clBtnFace), 0x123456);
   EXPECT_EQ(theme.SysColors().GetColor(4), 0x123456);
@@ -98,9 +68,7 @@ TEST(ThemeTables, SystemColourLookupCoversOnlyTheTwentySix) {
   theme.SetDeltaBrightness(16);
   theme.SetDeltaBrightness(32);
   EXPECT_EQ(theme.SysColors().GetThemeSysColor(clWindow), 0x00303030);
-}
-
-TEST(ThemeTables, AssignCopiesNameTablesAndOptionsOnly) {
+  // Assign copies the name, the tables and the options only.
   TteTheme source;
   source.SetName("Source");
   source.SetFileName("source.mskn");
@@ -120,6 +88,30 @@ TEST(ThemeTables, AssignCopiesNameTablesAndOptionsOnly) {
   EXPECT_EQ(target.Fonts().Font(fiButtonTextHot).GetName(), "Verdana");
   EXPECT_TRUE(target.Options().GetOneObjectForComboBoxes());
   EXPECT_THROW(target.Assign(source.Colors()), Exception);
+}
+
+// A shifted theme must match its shifted skin images: the table shifts and the bitmap's
+// pixel shifts (whose exact values are the bitmap's tests) agree on a 16-level grid.
+TEST(ThemeTables, TableShiftsMatchSkinBitmapPixelShifts) {
+  std::vector<TColor> colours;
+  for (int rgb = 0; rgb < 16 * 16 * 16; ++rgb)
+    colours.push_back(RGB(rgb % 16 * 17, rgb / 16 % 16 * 17, rgb / 256 * 17));
+  const int count = int(colours.size());
+  for (int delta : {1, 40, 85, -100, 300}) {
+    TteBitmap hue, brightness;
+    hue.SetSize(count, 1);
+    brightness.SetSize(count, 1);
+    for (int x = 0; x < count; ++x) hue.SetPixel(x, 0, ColorToPixel(colours[x]));
+    for (int x = 0; x < count; ++x) brightness.SetPixel(x, 0, ColorToPixel(colours[x]));
+    hue.ChangeHue(delta);
+    brightness.ChangeBrightness(delta);
+    for (int x = 0; x < count; ++x) {
+      ASSERT_EQ(hue.Pixels(x, 0), ColorToPixel(ChangeColorHue(colours[x], delta)))
+          << x << " " << delta;
+      ASSERT_EQ(brightness.Pixels(x, 0), ColorToPixel(ChangeColorBrightness(colours[x], delta)));
+    }
+  }
+  EXPECT_EQ(ChangeColorBrightness(0x00102030, INT32_MAX), 0x00FFFFFF);
 }
 
 TEST(ThemeTextForms, FontToStringListsFaceSizeCharsetRgbAndStylesAndReadsBack) {
@@ -147,6 +139,15 @@ TEST(ThemeTextForms, FontToStringListsFaceSizeCharsetRgbAndStylesAndReadsBack) {
     EXPECT_EQ(FontToString(read), FontToString(original)) << TteThemeFonts::FontName(i);
     EXPECT_EQ(read.GetStyle(), original.GetStyle()) << TteThemeFonts::FontName(i);
   }
+  // Colour table entries round-trip through their text.
+  theme.Colors().SetColor(ciGrid, 0x00123456);
+  theme.Colors().SetColor(ciTree, clNone);
+  for (int i = 0; i < TteThemeColors::kCount; ++i) {
+    const TColor c = theme.Colors().GetColor(i);
+    EXPECT_EQ(StringToColor(ColorToString(c)), c);
+  }
+  EXPECT_EQ(ColorToString(theme.Colors().GetColor(ciButtonNormal)), "clBtnFace");
+  EXPECT_EQ(ColorToString(theme.Colors().GetColor(ciGrid)), "$00123456");
 }
 
 TEST(ThemeTextForms, StringToFontSplitsFieldsKeepsMissingOnesAndRefusesMalformedText) {
@@ -180,18 +181,6 @@ TEST(ThemeTextForms, StringToFontSplitsFieldsKeepsMissingOnesAndRefusesMalformed
   }
   EXPECT_EQ(font.GetName(), "Verdana");
   EXPECT_EQ(font.GetSize(), 9);
-}
-
-TEST(ThemeTextForms, ColourTableEntriesRoundTripThroughTheirText) {
-  TteTheme theme;
-  theme.Colors().SetColor(ciGrid, 0x00123456);
-  theme.Colors().SetColor(ciTree, clNone);
-  for (int i = 0; i < TteThemeColors::kCount; ++i) {
-    const TColor c = theme.Colors().GetColor(i);
-    EXPECT_EQ(StringToColor(ColorToString(c)), c);
-  }
-  EXPECT_EQ(ColorToString(theme.Colors().GetColor(ciButtonNormal)), "clBtnFace");
-  EXPECT_EQ(ColorToString(theme.Colors().GetColor(ciGrid)), "$00123456");
 }
 
 class TBigFontTheme : public TteTheme {
