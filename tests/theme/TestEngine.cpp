@@ -103,10 +103,7 @@ TEST_F(Engine, BuiltInThemesByTypeNameFilesAndTheChangeEvent) {
   engine.SetThemeFile(FDir.filePath("missing.mskn").toStdString());
   EXPECT_EQ(CurrentName(), "Skin B");
   EXPECT_EQ(engine.GetThemeIndex(), 0);
-}
-
-TEST_F(Engine, ListEntriesClampResetTheOtherChoicesAndGoWithTheList) {
-  TTeRidadIveror engine(nullptr);
+  // List entries clamp, reset the other choices and go with the list.
   engine.SetThemeFile(FFileA);
   engine.SetThemeList(FList);
   engine.SetThemeIndex(5);

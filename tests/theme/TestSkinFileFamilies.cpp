@@ -168,6 +168,39 @@ TEST_F(SkinFileFamilies, CheckSizeFromCheckedPartOr13) {
             }),
             Expect(metricSkin->IdOf("Edit", "Frame"), scHot));
   EXPECT_TRUE(metricTheme->ButtonIsMasked(0, d));
+  // Missing objects paint nothing or plainly, and answer as the base theme does.
+  TTestSkin sparse;
+  sparse.AddObject("Button");  // without "Face"
+  auto sparseTheme = sparse.Theme();
+  TteTheme base;
+  const std::string dflt = "default";
+  using T = TteTheme;
+  for (const TRequest& request : {Ask(&T::ButtonDraw, 0, 0, 0), Ask(&T::ScrollDrawButton, 0, 0, 0),
+                                  Ask(&T::SplitterDraw, 0, 0, 0), Ask(&T::WindowDrawSizeGrip)}) {
+    QImage hint = BlankImage();
+    TCanvas hintCanvas(hint);
+    request(*sparseTheme, hintCanvas, kProbeRect);
+    EXPECT_EQ(hint, BlankImage());
+  }
+  EXPECT_EQ(sparseTheme->ButtonGetClientRect(0, kProbeRect, dflt),
+            base.ButtonGetClientRect(0, kProbeRect, dflt));
+  EXPECT_EQ(sparseTheme->ButtonIsMasked(0, dflt), base.ButtonIsMasked(0, dflt));
+  EXPECT_EQ(sparseTheme->ScrollGetSize(0, koVertical, dflt),
+            base.ScrollGetSize(0, koVertical, dflt));
+  EXPECT_EQ(sparseTheme->HeaderGetHeight(0, dflt), base.HeaderGetHeight(0, dflt));
+  EXPECT_EQ(sparseTheme->TabGetScrollButtonSize(0, dflt), base.TabGetScrollButtonSize(0, dflt));
+  EXPECT_EQ(sparseTheme->WindowGetSizeGripSize(0, dflt), base.WindowGetSizeGripSize(0, dflt));
+  EXPECT_EQ(sparseTheme->EditGetButtonWidth(0, dflt), base.EditGetButtonWidth(0, dflt));
+
+  // A hint without its object: a grey frame around the theme's hint colour.
+  QImage hint = BlankImage();
+  TCanvas hintCanvas(hint);
+  sparseTheme->HintDraw(hintCanvas, kProbeRect, dflt);
+  EXPECT_EQ(hint.pixel(55, 55), ColorToPixel(0x808080));
+  EXPECT_EQ(PixelToColor(hint.pixel(32, 32)),
+            ColorToRGB(sparseTheme->SysColors().GetThemeSysColor(clInfoBk)));
+  EXPECT_EQ(hint.pixel(7, 7), kUntouched);
+  EXPECT_EQ(sparseTheme->HintGetContentRect({10, 20, 110, 60}, dflt), (TRect{14, 23, 106, 57}));
 }
 
 // One row per member and record: the part it must paint, in the object state expected.
@@ -265,6 +298,18 @@ TEST_F(SkinFileFamilies, EveryMemberPaintsItsPart) {
         << "row " << i << ": " << cases[i].Object << " " << cases[i].PartName;
 }
 
+QImage PaintScrollButton(TTeSkinFile& theme, const std::string& objectName, uint8_t state = kpsHot,
+                         uint8_t part = kspTopButton) {
+  QImage image = BlankImage();
+  TCanvas canvas(image);
+  theme.ScrollDrawButton(canvas, 0, Part(kProbeRect, part, state), objectName);
+  return image;
+}
+
+TProbe ProbeTopButton(TTeSkinFile& theme, const std::string& objectName) {
+  return ProbeAt(PaintScrollButton(theme, objectName), 32, 32);
+}
+
 // Each control family's defined query: which kinds its default object makes defined (and
 // that no other object does), and whether a control's own object name counts.
 TEST(SkinFileDefined, EveryQueryAsksItsOwnObjectsAndNames) {
@@ -343,55 +388,7 @@ TEST(SkinFileDefined, EveryQueryAsksItsOwnObjectsAndNames) {
     EXPECT_TRUE(empty.IsHintDefined(kind, d) && empty.IsTextDefined(kind, d));
     EXPECT_FALSE(mine->IsBevelDefined(kind, d));
   }
-}
-
-TEST_F(SkinFileFamilies, MissingObjectsPaintNothingOrPlainlyAndAnswerTheBase) {
-  TTestSkin sparse;
-  sparse.AddObject("Button");  // without "Face"
-  auto theme = sparse.Theme();
-  TteTheme base;
-  const std::string d = "default";
-  using T = TteTheme;
-  for (const TRequest& request : {Ask(&T::ButtonDraw, 0, 0, 0), Ask(&T::ScrollDrawButton, 0, 0, 0),
-                                  Ask(&T::SplitterDraw, 0, 0, 0), Ask(&T::WindowDrawSizeGrip)}) {
-    QImage image = BlankImage();
-    TCanvas canvas(image);
-    request(*theme, canvas, kProbeRect);
-    EXPECT_EQ(image, BlankImage());
-  }
-  EXPECT_EQ(theme->ButtonGetClientRect(0, kProbeRect, d),
-            base.ButtonGetClientRect(0, kProbeRect, d));
-  EXPECT_EQ(theme->ButtonIsMasked(0, d), base.ButtonIsMasked(0, d));
-  EXPECT_EQ(theme->ScrollGetSize(0, koVertical, d), base.ScrollGetSize(0, koVertical, d));
-  EXPECT_EQ(theme->HeaderGetHeight(0, d), base.HeaderGetHeight(0, d));
-  EXPECT_EQ(theme->TabGetScrollButtonSize(0, d), base.TabGetScrollButtonSize(0, d));
-  EXPECT_EQ(theme->WindowGetSizeGripSize(0, d), base.WindowGetSizeGripSize(0, d));
-  EXPECT_EQ(theme->EditGetButtonWidth(0, d), base.EditGetButtonWidth(0, d));
-
-  // A hint without its object: a grey frame around the theme's hint colour.
-  QImage image = BlankImage();
-  TCanvas canvas(image);
-  theme->HintDraw(canvas, kProbeRect, d);
-  EXPECT_EQ(image.pixel(55, 55), ColorToPixel(0x808080));
-  EXPECT_EQ(PixelToColor(image.pixel(32, 32)),
-            ColorToRGB(theme->SysColors().GetThemeSysColor(clInfoBk)));
-  EXPECT_EQ(image.pixel(7, 7), kUntouched);
-  EXPECT_EQ(theme->HintGetContentRect({10, 20, 110, 60}, d), (TRect{14, 23, 106, 57}));
-}
-
-QImage PaintScrollButton(TTeSkinFile& theme, const std::string& objectName, uint8_t state = kpsHot,
-                         uint8_t part = kspTopButton) {
-  QImage image = BlankImage();
-  TCanvas canvas(image);
-  theme.ScrollDrawButton(canvas, 0, Part(kProbeRect, part, state), objectName);
-  return image;
-}
-
-TProbe ProbeTopButton(TTeSkinFile& theme, const std::string& objectName) {
-  return ProbeAt(PaintScrollButton(theme, objectName), 32, 32);
-}
-
-TEST(SkinFileLookups, RepaintsFindThePartsOfTheSkinLoadedNow) {
+  // Repaints find the parts of the skin loaded now.
   TTestSkin first;
   first.AddObject("ScrollBar", {"TopButton"});
   first.AddObject("BlueScroll", {"TopButton"});

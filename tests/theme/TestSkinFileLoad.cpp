@@ -81,13 +81,10 @@ TEST(SkinFileLoad, SaveAndLoadThroughStreamsWithTheDefaultFilterSwitching) {
     TMemoryStream other(std::vector<uint8_t>(junk.begin(), junk.end()));
     EXPECT_FALSE(TTeSkinFile::CanLoadFromStream(other)) << junk;
   }
-}
-
-TEST(SkinFileLoad, AFailedLoadKeepsTheThemeAsItWas) {
-  auto skin = TTestSkin::Full();
-  auto theme = skin->Theme();
-  theme->SetFileName("kept.mskn");
-  const QImage before = PaintCloseButton(*theme);
+  // A failed load keeps the theme as it was.
+  auto kept = skin->Theme();
+  kept->SetFileName("kept.mskn");
+  const QImage before = PaintCloseButton(*kept);
 
   // A skin without objects is no theme.
   TSeSkinSource empty;
@@ -95,18 +92,18 @@ TEST(SkinFileLoad, AFailedLoadKeepsTheThemeAsItWas) {
   TMemoryStream emptyStream;
   empty.SaveToStream(emptyStream);
   emptyStream.SetPosition(0);
-  EXPECT_FALSE(theme->LoadFromStream(emptyStream));
-  EXPECT_FALSE(theme->LoadFromSkinSource(empty));
-  EXPECT_FALSE(theme->LoadFromFile("/nonexistent/folder/none.mskn"));
-  EXPECT_EQ(theme->GetFileName(), "kept.mskn");
-  EXPECT_EQ(PaintCloseButton(*theme), before);
+  EXPECT_FALSE(kept->LoadFromStream(emptyStream));
+  EXPECT_FALSE(kept->LoadFromSkinSource(empty));
+  EXPECT_FALSE(kept->LoadFromFile("/nonexistent/folder/none.mskn"));
+  EXPECT_EQ(kept->GetFileName(), "kept.mskn");
+  EXPECT_EQ(PaintCloseButton(*kept), before);
 
   // A damaged stream raises, and the theme still paints its skin.
-  std::vector<uint8_t> damaged = SavedBytes(*theme);
+  std::vector<uint8_t> damaged = SavedBytes(*kept);
   for (size_t i = 20; i < damaged.size(); i += 7) damaged[i] ^= 0x5A;
   TMemoryStream damagedStream(damaged);
-  EXPECT_THROW(theme->LoadFromStream(damagedStream), Exception);
-  EXPECT_EQ(PaintCloseButton(*theme), before);
+  EXPECT_THROW(kept->LoadFromStream(damagedStream), Exception);
+  EXPECT_EQ(PaintCloseButton(*kept), before);
 }
 
 // Saving writes the theme's colours and fonts into the skin, unless a shift is in effect.
@@ -189,7 +186,7 @@ TEST(SkinFileShift, HueAndBrightnessAreDerivedAfreshEachTime) {
   copy.Assign(*original);
   const QImage expected = PaintCloseButton(*original);
   original.reset();
-  EXPECT_EQ(PaintCloseButton(copy), expected) << "the copy owns its copied";
+  EXPECT_EQ(PaintCloseButton(copy), expected) << "the copy owns its skin";
   EXPECT_NE(copy.CachedObject(ceForm), nullptr);
 
   // From a theme of another kind only the base part is copied.

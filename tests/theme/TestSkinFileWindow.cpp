@@ -60,6 +60,37 @@ TEST_F(SkinFileWindow, ClientRectangleAtSeveralSizesAndTheRegion) {
       {0x0100, ssRolledUp}, {0x0150, ssRolledUp}, {0x02AF, ssNormal}};
   for (const auto& [icons, expected] : states)
     EXPECT_EQ(TTeSkinFile::WindowStateOf(Window({}, icons)), expected) << icons;
+  // The frame leaves out the client area and the hidden buttons; the client paints on its own
+  // request, and each border icon in the state asked for.
+  QImage image = BlankImage(200, 150);
+  TCanvas canvas(image);
+  const TteWindowInfo noIcons = Window({0, 0, 200, 150}, 0);
+  FTheme->WindowDraw(canvas, kwkSizeable, noIcons, d);
+  const std::tuple<int, int, const char*> pieces[] = {
+      {100, 1, "Top"}, {1, 80, "Left"}, {198, 80, "Right"}, {100, 148, "Bottom"}};
+  for (const auto& [x, y, piece] : pieces)
+    EXPECT_EQ(ProbeAt(image, x, y), Expect(FSkin->IdOf("Form", piece), scNormal)) << piece;
+  EXPECT_EQ(ProbeAt(image, 195, 20), Expect(FSkin->IdOf("Caption", "Title"), scNormal))
+      << "the title runs under where the hidden buttons would be";
+  EXPECT_FALSE(ProbeAt(image, 100, 100).Painted) << "the client area is the control's";
+  FTheme->WindowDrawClient(canvas, kwkSizeable, noIcons, d);
+  EXPECT_EQ(ProbeAt(image, 100, 100), Expect(FSkin->IdOf("Form", "Client"), scNormal));
+
+  const TteWindowInfo iconsInfo = Window({0, 0, 200, 150});
+  FTheme->WindowDraw(canvas, kwkSizeable, iconsInfo, d);
+  const std::tuple<TteBorderIcon, uint8_t, int, int> iconCases[] = {
+      {kbiClose, kpsNormal, 190, 0}, {kbiMinimize, kpsNormal, 160, 0},
+      {kbiClose, kpsHot, 190, 1},    {kbiMinimize, kpsPressed, 160, 2},
+      {kbiClose, kpsNormal, 190, 0},  // the state does not stay with the button
+  };
+  for (const auto& [icon, state, x, third] : iconCases) {
+    FTheme->WindowDrawBorderIcon(canvas, kwkSizeable, iconsInfo, icon, state, d);
+    EXPECT_EQ(image.pixel(x, 10), TTestSkin::ButtonPixel(third)) << int(icon) << int(state);
+  }
+  QImage blank = BlankImage(200, 150);
+  TCanvas blankCanvas(blank);
+  FTheme->WindowDrawBorderIcon(blankCanvas, kwkSizeable, iconsInfo, kbiHelp, kpsNormal, d);
+  EXPECT_EQ(blank, BlankImage(200, 150)) << "an icon that is not present paints nothing";
 }
 
 struct THitCase {
@@ -112,11 +143,8 @@ TEST(SkinFileHitTest, EveryEdgeCornerCaptionAndClient) {
     EXPECT_EQ(theme->WindowGetHitTest(kwkSingle, info, c.Point, "default"),
               edge ? kwhBorder : c.Hit);
   }
-}
-
-// With or without a client object, the window's state and border icons decide which
-// caption buttons show, and where.
-TEST(SkinFileBorderIcons, RectanglesFollowTheWindowWithAndWithoutAClient) {
+  // With or without a client object, the window's state and border icons decide which caption
+  // buttons show, and where.
   struct TCase {
     uint16_t Icons;
     TteBorderIcon Icon;
@@ -134,16 +162,16 @@ TEST(SkinFileBorderIcons, RectanglesFollowTheWindowWithAndWithoutAClient) {
   for (bool withClient : {true, false}) {
     TTestSkin skin;
     skin.AddForm("Form", withClient);
-    auto theme = skin.Theme();
+    auto formTheme = skin.Theme();
     for (const TCase& c : cases)
-      EXPECT_EQ(theme->WindowGetBorderIconRect(kwkSizeable, Window({0, 0, 200, 150}, c.Icons),
-                                               c.Icon, "default"),
+      EXPECT_EQ(formTheme->WindowGetBorderIconRect(kwkSizeable, Window({0, 0, 200, 150}, c.Icons),
+                                                   c.Icon, "default"),
                 c.Rect)
           << "client " << withClient << " icons " << c.Icons << " icon " << int(c.Icon);
 
     // A window with only a close button shows no other caption button.
     const QImage image =
-        PaintWindow(*theme, kwkSizeable, Window({0, 0, 200, 150}, BorderIconBit(kbiClose)));
+        PaintWindow(*formTheme, kwkSizeable, Window({0, 0, 200, 150}, BorderIconBit(kbiClose)));
     EXPECT_EQ(image.pixel(190, 10), TTestSkin::ButtonPixel(0));
     EXPECT_EQ(ProbeAt(image, 160, 10), Expect(skin.IdOf("Caption", "Title"), scNormal))
         << "client " << withClient;
@@ -151,12 +179,12 @@ TEST(SkinFileBorderIcons, RectanglesFollowTheWindowWithAndWithoutAClient) {
     // Without a client: no placeholder, the base theme's client rectangle, and the pieces
     // along the sides still leave the client area.
     for (int entry : {ceFormClient, ceFormHitTest, ceFormIcons, ceFormClientObject})
-      EXPECT_FALSE(theme->CachedObject(entry)) << entry;
-    const TteWindowInfo info = Window({0, 0, 200, 150});
-    EXPECT_EQ(theme->WindowGetClientRect(kwkSizeable, info, "default"),
-              TteTheme().WindowGetClientRect(kwkSizeable, info, "default"));
-    EXPECT_EQ(theme->WindowGetHitTest(kwkSizeable, info, {20, 10}, "default"), kwhCaption);
-    EXPECT_EQ(theme->WindowGetHitTest(kwkSizeable, info, {100, 100}, "default"), kwhClient);
+      EXPECT_FALSE(formTheme->CachedObject(entry)) << entry;
+    const TteWindowInfo formInfo = Window({0, 0, 200, 150});
+    EXPECT_EQ(formTheme->WindowGetClientRect(kwkSizeable, formInfo, "default"),
+              TteTheme().WindowGetClientRect(kwkSizeable, formInfo, "default"));
+    EXPECT_EQ(formTheme->WindowGetHitTest(kwkSizeable, formInfo, {20, 10}, "default"), kwhCaption);
+    EXPECT_EQ(formTheme->WindowGetHitTest(kwkSizeable, formInfo, {100, 100}, "default"), kwhClient);
   }
   // The system-menu button shows the window's icon, and the program's own without one.
   auto demoTheme = DemoTheme(demo::LightLook());
@@ -175,40 +203,6 @@ TEST(SkinFileBorderIcons, RectanglesFollowTheWindowWithAndWithoutAClient) {
   const QRect area = button.ToQRect();
   EXPECT_NE(paint(withMenu, QIcon()).copy(area),
             paint(BorderIconBit(kbiClose), QIcon()).copy(area));
-}
-
-// The frame leaves out the client area and the hidden buttons; the client paints on its
-// own request, and each border icon in the state asked for.
-TEST_F(SkinFileWindow, FramePaintingLeavesOutClientAndButtons) {
-  QImage image = BlankImage(200, 150);
-  TCanvas canvas(image);
-  const TteWindowInfo noIcons = Window({0, 0, 200, 150}, 0);
-  FTheme->WindowDraw(canvas, kwkSizeable, noIcons, d);
-  const std::tuple<int, int, const char*> pieces[] = {
-      {100, 1, "Top"}, {1, 80, "Left"}, {198, 80, "Right"}, {100, 148, "Bottom"}};
-  for (const auto& [x, y, piece] : pieces)
-    EXPECT_EQ(ProbeAt(image, x, y), Expect(FSkin->IdOf("Form", piece), scNormal)) << piece;
-  EXPECT_EQ(ProbeAt(image, 195, 20), Expect(FSkin->IdOf("Caption", "Title"), scNormal))
-      << "the title runs under where the hidden buttons would be";
-  EXPECT_FALSE(ProbeAt(image, 100, 100).Painted) << "the client area is the control's";
-  FTheme->WindowDrawClient(canvas, kwkSizeable, noIcons, d);
-  EXPECT_EQ(ProbeAt(image, 100, 100), Expect(FSkin->IdOf("Form", "Client"), scNormal));
-
-  const TteWindowInfo info = Window({0, 0, 200, 150});
-  FTheme->WindowDraw(canvas, kwkSizeable, info, d);
-  const std::tuple<TteBorderIcon, uint8_t, int, int> cases[] = {
-      {kbiClose, kpsNormal, 190, 0}, {kbiMinimize, kpsNormal, 160, 0},
-      {kbiClose, kpsHot, 190, 1},    {kbiMinimize, kpsPressed, 160, 2},
-      {kbiClose, kpsNormal, 190, 0},  // the state does not stay with the button
-  };
-  for (const auto& [icon, state, x, third] : cases) {
-    FTheme->WindowDrawBorderIcon(canvas, kwkSizeable, info, icon, state, d);
-    EXPECT_EQ(image.pixel(x, 10), TTestSkin::ButtonPixel(third)) << int(icon) << int(state);
-  }
-  QImage blank = BlankImage(200, 150);
-  TCanvas blankCanvas(blank);
-  FTheme->WindowDrawBorderIcon(blankCanvas, kwkSizeable, info, kbiHelp, kpsNormal, d);
-  EXPECT_EQ(blank, BlankImage(200, 150)) << "an icon that is not present paints nothing";
 }
 
 TEST_F(SkinFileWindow, ToolWindowsNeedTheirOwnObject) {

@@ -51,21 +51,19 @@ TEST(ThemeDrawing, ButtonsUseTheThemesSystemColoursAndDeltas) {
   EXPECT_EQ(centreOf(kckRadioButton, kcmMixedNormal), untouched);
   for (uint8_t invalid : {4, 9, 14, 15, 200})
     EXPECT_EQ(centreOf(kckCheckBox, invalid), untouched) << int(invalid);
-}
-
-TEST(ThemeDrawing, PlainWindowFrameGeometry) {
-  TteTheme theme;
-  TteWindowInfo info;
-  info.Rect = {0, 0, 200, 100};
-  info.BorderIcons = BorderIconBit(kbiSysMenu) | BorderIconBit(kbiClose) |
-                     BorderIconBit(kbiMaximize) | BorderIconBit(kbiMinimize);
-  EXPECT_EQ(theme.WindowGetClientRect(kwkSizeable, info, "default"), (TRect{4, 23, 196, 96}));
-  EXPECT_EQ(theme.WindowGetCaptionRect(kwkSizeable, info, "default"), (TRect{4, 4, 196, 23}));
-  EXPECT_EQ(theme.WindowGetClientRect(kwkToolWindow, info, "default"), (TRect{3, 18, 197, 97}));
-  EXPECT_EQ(theme.WindowGetClientRect(kwkNone, info, "default"), info.Rect);
+  // The plain window frame's geometry.
+  TteTheme plain;
+  TteWindowInfo window;
+  window.Rect = {0, 0, 200, 100};
+  window.BorderIcons = BorderIconBit(kbiSysMenu) | BorderIconBit(kbiClose) |
+                       BorderIconBit(kbiMaximize) | BorderIconBit(kbiMinimize);
+  EXPECT_EQ(plain.WindowGetClientRect(kwkSizeable, window, "default"), (TRect{4, 23, 196, 96}));
+  EXPECT_EQ(plain.WindowGetCaptionRect(kwkSizeable, window, "default"), (TRect{4, 4, 196, 23}));
+  EXPECT_EQ(plain.WindowGetClientRect(kwkToolWindow, window, "default"), (TRect{3, 18, 197, 97}));
+  EXPECT_EQ(plain.WindowGetClientRect(kwkNone, window, "default"), window.Rect);
 
   auto icon = [&](TteBorderIcon i) {
-    return theme.WindowGetBorderIconRect(kwkSizeable, info, i, "default");
+    return plain.WindowGetBorderIconRect(kwkSizeable, window, i, "default");
   };
   EXPECT_EQ(icon(kbiClose), (TRect{179, 6, 194, 21}));
   EXPECT_EQ(icon(kbiMaximize), (TRect{162, 6, 177, 21}));
@@ -80,7 +78,7 @@ TEST(ThemeDrawing, PlainWindowFrameGeometry) {
       {kwkSizeable, {199, 99}, kwhBottomRight}, {kwkSizeable, {250, 50}, kwhNowhere},
       {kwkDialog, {1, 50}, kwhBorder}};
   for (const auto& [kind, point, hit] : hits)
-    EXPECT_EQ(theme.WindowGetHitTest(kind, info, point, "default"), hit)
+    EXPECT_EQ(plain.WindowGetHitTest(kind, window, point, "default"), hit)
         << point.X << "," << point.Y;
 }
 

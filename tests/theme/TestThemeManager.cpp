@@ -431,9 +431,7 @@ TEST_F(ThemeFiles, ClassByExtensionElseByContent) {
   TMemoryStream untouched;
   EXPECT_FALSE(FManager.SaveThemeToStream(b, untouched));
   EXPECT_EQ(untouched.Size(), 0);
-}
-
-TEST_F(ThemeFiles, MissingNamesAnswerNoneAndRelativeOnesAreRetriedInTheProgramDirectory) {
+  // Missing names answer none; relative ones are retried in the program directory.
   EXPECT_EQ(FManager.LoadThemeFromFile(""), nullptr);
   EXPECT_EQ(FManager.LoadThemeFromFile(Path("absent.tsa")), nullptr);
   EXPECT_EQ(FManager.LoadThemeFromFile(FDir.path().toStdString()), nullptr);  // a folder
@@ -443,13 +441,13 @@ TEST_F(ThemeFiles, MissingNamesAnswerNoneAndRelativeOnesAreRetriedInTheProgramDi
   WriteFile(inProgramDir, StoredTheme("TSA1", "Found"));
   const QString oldCurrent = QDir::currentPath();
   QDir::setCurrent(FDir.path());
-  auto theme = FManager.LoadThemeFromFile(name.toStdString());
+  auto retried = FManager.LoadThemeFromFile(name.toStdString());
   // An absolute name is never retried elsewhere.
   auto absolute = FManager.LoadThemeFromFile(QDir(FDir.path()).filePath(name).toStdString());
   QDir::setCurrent(oldCurrent);
   QFile::remove(inProgramDir);
-  ASSERT_NE(theme, nullptr);
-  EXPECT_EQ(theme->GetName(), "Found");
+  ASSERT_NE(retried, nullptr);
+  EXPECT_EQ(retried->GetName(), "Found");
   EXPECT_EQ(absolute, nullptr);
 }
 

@@ -88,11 +88,8 @@ TEST(ThemeTables, IndicesDeltasSystemColourLookupAndAssign) {
   EXPECT_EQ(target.Fonts().Font(fiButtonTextHot).GetName(), "Verdana");
   EXPECT_TRUE(target.Options().GetOneObjectForComboBoxes());
   EXPECT_THROW(target.Assign(source.Colors()), Exception);
-}
-
-// A shifted theme must match its shifted skin images: the table shifts and the bitmap's
-// pixel shifts (whose exact values are the bitmap's tests) agree on a 16-level grid.
-TEST(ThemeTables, TableShiftsMatchSkinBitmapPixelShifts) {
+  // A shifted theme must match its shifted skin images: the table shifts and the bitmap's pixel
+  // shifts agree on a 16-level grid.
   std::vector<TColor> colours;
   for (int rgb = 0; rgb < 16 * 16 * 16; ++rgb)
     colours.push_back(RGB(rgb % 16 * 17, rgb / 16 % 16 * 17, rgb / 256 * 17));
@@ -148,39 +145,37 @@ TEST(ThemeTextForms, FontToStringListsFaceSizeCharsetRgbAndStylesAndReadsBack) {
   }
   EXPECT_EQ(ColorToString(theme.Colors().GetColor(ciButtonNormal)), "clBtnFace");
   EXPECT_EQ(ColorToString(theme.Colors().GetColor(ciGrid)), "$00123456");
-}
+  // StringToFont splits fields, keeps missing ones and refuses malformed text.
+  TFont parsed;
+  StringToFont("Courier New;9;0;16;32;48;italic", parsed);
+  EXPECT_EQ(parsed.GetName(), "Courier New");
+  EXPECT_EQ(parsed.GetSize(), 9);
+  EXPECT_EQ(parsed.GetCharset(), ANSI_CHARSET);
+  EXPECT_EQ(parsed.GetColor(), RGB(16, 32, 48));
+  EXPECT_EQ(parsed.GetStyle(), TFontStyles{TFontStyle::fsItalic});
 
-TEST(ThemeTextForms, StringToFontSplitsFieldsKeepsMissingOnesAndRefusesMalformedText) {
-  TFont font;
-  StringToFont("Courier New;9;0;16;32;48;italic", font);
-  EXPECT_EQ(font.GetName(), "Courier New");
-  EXPECT_EQ(font.GetSize(), 9);
-  EXPECT_EQ(font.GetCharset(), ANSI_CHARSET);
-  EXPECT_EQ(font.GetColor(), RGB(16, 32, 48));
-  EXPECT_EQ(font.GetStyle(), TFontStyles{TFontStyle::fsItalic});
+  StringToFont("Verdana", parsed);  // only the face is given
+  EXPECT_EQ(parsed.GetName(), "Verdana");
+  EXPECT_EQ(parsed.GetSize(), 9);
+  EXPECT_EQ(parsed.GetStyle(), TFontStyles{TFontStyle::fsItalic});
 
-  StringToFont("Verdana", font);  // only the face is given
-  EXPECT_EQ(font.GetName(), "Verdana");
-  EXPECT_EQ(font.GetSize(), 9);
-  EXPECT_EQ(font.GetStyle(), TFontStyles{TFontStyle::fsItalic});
-
-  StringToFont("Verdana,,,1,2,3,BOLD,", font);  // empty fields keep the value
-  EXPECT_EQ(font.GetSize(), 9);
-  EXPECT_EQ(font.GetColor(), RGB(1, 2, 3));
-  EXPECT_EQ(font.GetStyle(), TFontStyles{TFontStyle::fsBold});
+  StringToFont("Verdana,,,1,2,3,BOLD,", parsed);  // empty fields keep the value
+  EXPECT_EQ(parsed.GetSize(), 9);
+  EXPECT_EQ(parsed.GetColor(), RGB(1, 2, 3));
+  EXPECT_EQ(parsed.GetStyle(), TFontStyles{TFontStyle::fsBold});
 
   // Malformed text fails with a message naming it, and nothing is half-applied.
   for (const char* bad : {"Tahoma,eight", "Tahoma,8,1,0,0,256", "Tahoma,8,-1", "Tahoma,99999",
                           "Tahoma,8,1,0,0,0,wide", "Tahoma,8x"}) {
     try {
-      StringToFont(bad, font);
+      StringToFont(bad, parsed);
       ADD_FAILURE() << bad << " was accepted";
     } catch (const EConvertError& e) {
       EXPECT_NE(std::string(e.what()).find(bad), std::string::npos) << e.what();
     }
   }
-  EXPECT_EQ(font.GetName(), "Verdana");
-  EXPECT_EQ(font.GetSize(), 9);
+  EXPECT_EQ(parsed.GetName(), "Verdana");
+  EXPECT_EQ(parsed.GetSize(), 9);
 }
 
 class TBigFontTheme : public TteTheme {
