@@ -38,28 +38,26 @@ TEST(ContactSheet, DemoSkinMatchesItsGoldenSheet) {
   TContactSheetOptions unknown;
   unknown.Family = "Gauges";
   EXPECT_THROW(RenderContactSheet(*demoTheme, unknown), EInvalidOperation);
-}
-
-TEST(ContactSheet, ToolWritesTheSheet) {
+  // The tool writes the sheet.
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
   auto skin = TTestSkin::Full();
-  const QString file = dir.filePath("coded.mskn"), sheet = dir.filePath("sheet.png");
+  const QString file = dir.filePath("coded.mskn"), sheetFile = dir.filePath("sheet.png");
   skin->Theme()->SaveToFile(file.toStdString());
   auto run = [](const QStringList& args) {
     QString text;
     QTextStream out(&text), err(&text);
     return RunVtSkin(args, out, err);
   };
-  EXPECT_EQ(run({"sheet", file, sheet, "--family", "Check", "--object", "Checkbox"}), kExitOk);
+  EXPECT_EQ(run({"sheet", file, sheetFile, "--family", "Check", "--object", "Checkbox"}), kExitOk);
   TContactSheetOptions options;
   options.Family = "Check";
   options.ObjectName = "Checkbox";
   const QImage direct = RenderContactSheet(*skin->Theme(), options);
-  ASSERT_EQ(QImage(sheet).size(), direct.size());
-  EXPECT_EQ(vt::test::CountDifferingPixels(QImage(sheet), direct, 2), 0);
-  EXPECT_EQ(run({"sheet", file, sheet, "--family", "Gauges"}), kExitUsage);
-  EXPECT_EQ(run({"sheet", dir.filePath("missing.mskn"), sheet}), kExitProblem);
+  ASSERT_EQ(QImage(sheetFile).size(), direct.size());
+  EXPECT_EQ(vt::test::CountDifferingPixels(QImage(sheetFile), direct, 2), 0);
+  EXPECT_EQ(run({"sheet", file, sheetFile, "--family", "Gauges"}), kExitUsage);
+  EXPECT_EQ(run({"sheet", dir.filePath("missing.mskn"), sheetFile}), kExitProblem);
 }
 
 TEST(FlatTheme, DefinesEveryFamilyAndPaintsWithTheThemeColours) {
@@ -98,9 +96,7 @@ TEST(FlatTheme, DefinesEveryFamilyAndPaintsWithTheThemeColours) {
   TTeSkinFile empty;
   for (TteTheme* each : std::initializer_list<TteTheme*>{&theme, &base, &empty})
     EXPECT_GT(RenderContactSheet(*each).height(), 4000) << each->ClassName();
-}
-
-TEST(SkinLint, ProblemsNameTheirObjectOrImage) {
+  // Lint problems name their object or image.
   TTestSkin skin;
   for (const TCatalogueObject& wanted : CatalogueObjects())
     if (!wanted.WindowFrame) {

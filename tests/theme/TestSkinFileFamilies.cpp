@@ -57,6 +57,14 @@ TRequest Ask(TRectMember member, uint8_t kind = 0) {
   return [=](TTeSkinFile& t, TCanvas& c, const TRect& r) { (t.*member)(c, kind, r, "default"); };
 }
 
+// One row per member and record: the part it must paint, in the object state expected.
+struct TFamilyCase {
+  const char* Object;
+  const char* PartName;
+  int StateCode;
+  TRequest Request;
+};
+
 TEST_F(SkinFileFamilies, ScrollBarPartsAndStates) {
   struct TCase {
     uint8_t Part;
@@ -96,6 +104,97 @@ TEST_F(SkinFileFamilies, ScrollBarPartsAndStates) {
         EXPECT_EQ(paint(kckRadioButton), Expect(Id("RadioButton", names[run]), codes[step]));
     }
   for (uint8_t mark : {14, 15, 100, 255}) EXPECT_FALSE(TTeSkinFile::CheckPartOf(kckCheckBox, mark));
+  // Every member paints its part.
+  using T = TteTheme;
+  const TFamilyCase members[] = {
+      {"Container", "Panel", scHot, Ask(&T::ContainerDraw, 0, 0, kpsHot)},
+      {"Button", "Face", scPressed, Ask(&T::ButtonDraw, 0, 0, kpsPressed)},
+      {"SpinButton", "LeftButton", scHot, Ask(&T::ButtonDraw, 4, 0, kpsHot)},
+      {"SpinButton", "RightButton", scHot, Ask(&T::ButtonDraw, 5, 1, kpsHot)},
+      {"Splitter", "", scDisabled, Ask(&T::SplitterDraw, 0, 0, kpsDisabled)},
+      {"Header", "Frame", scNormal, Ask(&T::HeaderDrawFrame)},
+      {"StatusBar", "Frame", scNormal, Ask(&T::StatusDrawFrame)},
+      {"StatusBar", "Panel", scHot, Ask(&T::StatusDrawPanel, 0, 0, kpsHot)},
+      {"StatusBar", "Gripper", scNormal, Ask(&T::StatusDrawGripper)},
+      {"StatusBar", "Gripper", scNormal, Ask(&T::WindowDrawSizeGrip)},
+      {"Edit", "Frame", scHot, Ask(&T::EditDraw, kekEdit, 0, kpsHot)},
+      {"ComboBox", "Frame", scHot, Ask(&T::EditDraw, kekComboBoxLeft, 0, kpsHot)},
+      {"ComboBox", "Button", scPressed, Ask(&T::EditDrawButton, kekComboBoxRight, 1, kpsPressed)},
+      {"Edit", "Button", scNormal, Ask(&T::EditDrawButton, kekEditButtonLeft, 0, 0)},
+      {"GroupBox", "Frame", scDisabled, Ask(&T::GroupBoxDrawFrame, 0, 0, kpsDisabled)},
+      {"Edit", "Frame", scHot, Ask(&T::EditFrameDraw, 0, 0, kpsHot)},
+      {"MenuBar", "Frame", scNormal, Ask(&T::MenuDrawFrame, kmkMenuBar)},
+      {"PopupMenu", "Frame", scNormal, Ask(&T::MenuDrawFrame, kmkPopupMenu)},
+      {"MenuBar", "Item", scHot, Ask(&T::MenuDrawItem, kmkMenuBar, 0, kpsHot)},
+      {"PopupMenu", "item", scHot, Ask(&T::MenuDrawItem, kmkPopupMenu, 0, kpsSelected)},
+      {"PopupMenu", "separator", scNormal, Ask(&T::MenuDrawSeparator, kmkPopupMenu, 0, 0)},
+      {"MenuBar", "upbutton", scHot, Ask(&T::MenuDrawScrollButton, 0, kmsUp, kpsHot)},
+      {"MenuBar", "downbutton", scHot, Ask(&T::MenuDrawScrollButton, 0, kmsDown, kpsHot)},
+      {"MenuBar", "Min", scNormal, Ask(&T::MenuDrawMDIButton, 0, kmmMinimize, 0)},
+      {"MenuBar", "Restore", scNormal, Ask(&T::MenuDrawMDIButton, 0, kmmRestore, 0)},
+      {"MenuBar", "Close", scPressed, Ask(&T::MenuDrawMDIButton, 0, kmmClose, kpsPressed)},
+      {"ControlBar", "Back", scNormal, Ask(&T::ControlBarDraw)},
+      {"ControlBar", "Frame", scNormal, Ask(&T::ToolBarDrawFrame)},
+      {"SpeedButton", "Face", scHot, Ask(&T::ToolBarDrawButton, 0, 0, kpsHot)},
+      {"SpeedButton", "FlatFace", scHot, Ask(&T::ToolBarDrawButton, 0, 0, kpsHot, kpfFlat)},
+      {"SpeedButton", "Face", scPressed, Ask(&T::ToolBarDrawButton, 0, 0, kpsNormal, kpfChecked)},
+      {"SpeedButton", "Separator", scNormal, Ask(&T::ToolBarDrawSeparator, 0, 0, 0)},
+      {"ControlBar", "Grabber", scNormal, Ask(&T::ToolBarDrawGrabber, 0, 0, 0)},
+      {"ControlBar", "GrabberVert", scNormal, Ask(&T::ToolBarDrawGrabber, 0, 0, 0, 0, koVertical)},
+      {"SpeedButton", "Chevron", scHot, Ask(&T::ToolBarDrawChevron, 0, 0, kpsHot, kpfFlat)},
+      {"ScrollBox", "Frame", scNormal, Ask(&T::ScrollBoxDrawFrame)},
+      {"Panel", "Frame", scDisabled, Ask(&T::PanelDrawFrame, 1, 0, kpsDisabled)},
+      {"Panel", "Caption", scNormal, Ask(&T::PanelDrawCaption, 1, 0, 0)},
+      {"Panel", "ButtonHide", scHot, Ask(&T::PanelDrawButton, 1, kpbHide, kpsHot)},
+      {"Panel", "ButtonRollup", scHot, Ask(&T::PanelDrawButton, 1, kpbRollUp, kpsHot)},
+      {"Panel", "ButtonRollDown", scHot, Ask(&T::PanelDrawButton, 1, kpbRollDown, kpsHot)},
+      {"Tabs", "Frame", scNormal, Ask(&T::TabDrawFrame, 0, ktpTop, 0)},
+      {"Tabs", "TabTop", scHot, Ask(&T::TabDrawTab, 0, ktpTop, kpsHot)},
+      {"Tabs", "Tab", scPressed, Ask(&T::TabDrawTab, 0, ktpBottom, kpsSelected)},
+      {"Tabs", "TabLeft", scNormal, Ask(&T::TabDrawTab, 0, ktpLeft, 0)},
+      {"Tabs", "Tab", scNormal, Ask(&T::TabDrawTab, 0, ktpRight, 0)},  // falls back
+      {"Tabs", "LeftButton", scHot, Ask(&T::TabDrawScrollButton, 0, ktsLeft, kpsHot)},
+      {"Tabs", "RightButton", scHot, Ask(&T::TabDrawScrollButton, 0, ktsRight, kpsHot)},
+      {"ListBox", "Frame", scNormal, Ask(&T::ListBoxDrawFrame, 0, 0, 0)},
+      {"ListBox", "Item", scPressed, Ask(&T::ListBoxDrawItem, 0, 0, kpsSelected)},
+      {"ListBox", "Frame", scNormal, Ask(&T::ItemListDrawFrame, 0, 0, 0)},
+      {"ListBox", "Item", scHot, Ask(&T::ItemListDrawItem, 0, 0, kpsHot)},
+      {"Grid", "Frame", scNormal, Ask(&T::GridDrawFrame, 0, 0, 0)},
+      {"Grid", "Fixed", scHot, Ask(&T::GridDrawFixedCell, 0, 0, kpsHot)},
+      {"Grid", "Cell", scPressed, Ask(&T::GridDrawCell, 0, 0, kpsSelected)},
+      {"Header", "Section", scHot,
+       [](auto& t, auto& c, auto& r) {
+         t.HeaderDrawSection(c, 0, {r, khdsUnderDrag}, "default");
+       }},
+      {"Header", "Section", scPressed,
+       [](auto& t, auto& c, auto& r) {
+         t.HeaderDrawSection(c, 0, {r, khdsDragging}, "default");
+       }},
+      {"Checkbox", "Mixed", scHot,
+       [](auto& t, auto& c, auto& r) {
+         t.ListBoxDrawCheck(c, 0, {r, kcmMixedHot}, "default");
+       }},
+      {"Hint", "", scNormal, [](auto& t, auto& c, auto& r) { t.HintDraw(c, r, "default"); }},
+      {"ScrollBar", "VertFrame", scHot, Ask(&T::ScrollDrawTrack, 0, 0, kpsHot, 0, koVertical)},
+      {"ScrollBar", "HorzFrame", scNormal, Ask(&T::ScrollDrawTrack, 0, 0, 0)},
+      {"ScrollBox", "Frame", scNormal, Ask(&T::ScrollDrawFrame)},
+      {"ProgressBar", "Frame", scNormal, Ask(&T::ProgressDraw, 0, kppFrameVert, 0)},
+      {"ProgressBar", "Frame", scNormal, Ask(&T::ProgressDraw, 0, kppFrameHorz, 0)},
+      {"ProgressBar", "Bar", scDisabled, Ask(&T::ProgressDraw, 0, kppBarVert, kpsDisabled)},
+      {"ProgressBar", "Bar", scDisabled, Ask(&T::ProgressDraw, 0, kppSolidHorz, kpsDisabled)},
+      {"TrackBar", "TrackHorz", scNormal, Ask(&T::TrackDrawTrack, 0, 0, 0)},
+      {"TrackBar", "Track", scNormal, Ask(&T::TrackDrawTrack, 0, 0, 0, 0, koVertical)},
+      {"TrackBar", "ThumbHorz", scPressed, Ask(&T::TrackDrawThumb, 0, kthBoth, kpsPressed)},
+      {"TrackBar", "ThumbHorz", scNormal, Ask(&T::TrackDrawThumb, 0, kthPlain, 0)},
+      {"TrackBar", "ThumbVertLeft", scNormal,
+       Ask(&T::TrackDrawThumb, 0, kthTopLeft, 0, 0, koVertical)},
+      {"TrackBar", "Thumb", scNormal, Ask(&T::TrackDrawThumb, 0, kthBottomRight, 0, 0, koVertical)},
+      {"TrackBar", "Thumb", scNormal, Ask(&T::TrackDrawThumb, 0, kthPlain, 0, 0, koVertical)},
+  };
+  for (size_t i = 0; i < std::size(members); ++i)
+    EXPECT_EQ(Paint(members[i].Request),
+              Expect(Id(members[i].Object, members[i].PartName), members[i].StateCode))
+        << "row " << i << ": " << members[i].Object << " " << members[i].PartName;
 }
 
 TEST_F(SkinFileFamilies, CheckSizeFromCheckedPartOr13) {
@@ -201,101 +300,6 @@ TEST_F(SkinFileFamilies, CheckSizeFromCheckedPartOr13) {
             ColorToRGB(sparseTheme->SysColors().GetThemeSysColor(clInfoBk)));
   EXPECT_EQ(hint.pixel(7, 7), kUntouched);
   EXPECT_EQ(sparseTheme->HintGetContentRect({10, 20, 110, 60}, dflt), (TRect{14, 23, 106, 57}));
-}
-
-// One row per member and record: the part it must paint, in the object state expected.
-struct TFamilyCase {
-  const char* Object;
-  const char* PartName;
-  int StateCode;
-  TRequest Request;
-};
-
-TEST_F(SkinFileFamilies, EveryMemberPaintsItsPart) {
-  using T = TteTheme;
-  const TFamilyCase cases[] = {
-      {"Container", "Panel", scHot, Ask(&T::ContainerDraw, 0, 0, kpsHot)},
-      {"Button", "Face", scPressed, Ask(&T::ButtonDraw, 0, 0, kpsPressed)},
-      {"SpinButton", "LeftButton", scHot, Ask(&T::ButtonDraw, 4, 0, kpsHot)},
-      {"SpinButton", "RightButton", scHot, Ask(&T::ButtonDraw, 5, 1, kpsHot)},
-      {"Splitter", "", scDisabled, Ask(&T::SplitterDraw, 0, 0, kpsDisabled)},
-      {"Header", "Frame", scNormal, Ask(&T::HeaderDrawFrame)},
-      {"StatusBar", "Frame", scNormal, Ask(&T::StatusDrawFrame)},
-      {"StatusBar", "Panel", scHot, Ask(&T::StatusDrawPanel, 0, 0, kpsHot)},
-      {"StatusBar", "Gripper", scNormal, Ask(&T::StatusDrawGripper)},
-      {"StatusBar", "Gripper", scNormal, Ask(&T::WindowDrawSizeGrip)},
-      {"Edit", "Frame", scHot, Ask(&T::EditDraw, kekEdit, 0, kpsHot)},
-      {"ComboBox", "Frame", scHot, Ask(&T::EditDraw, kekComboBoxLeft, 0, kpsHot)},
-      {"ComboBox", "Button", scPressed, Ask(&T::EditDrawButton, kekComboBoxRight, 1, kpsPressed)},
-      {"Edit", "Button", scNormal, Ask(&T::EditDrawButton, kekEditButtonLeft, 0, 0)},
-      {"GroupBox", "Frame", scDisabled, Ask(&T::GroupBoxDrawFrame, 0, 0, kpsDisabled)},
-      {"Edit", "Frame", scHot, Ask(&T::EditFrameDraw, 0, 0, kpsHot)},
-      {"MenuBar", "Frame", scNormal, Ask(&T::MenuDrawFrame, kmkMenuBar)},
-      {"PopupMenu", "Frame", scNormal, Ask(&T::MenuDrawFrame, kmkPopupMenu)},
-      {"MenuBar", "Item", scHot, Ask(&T::MenuDrawItem, kmkMenuBar, 0, kpsHot)},
-      {"PopupMenu", "item", scHot, Ask(&T::MenuDrawItem, kmkPopupMenu, 0, kpsSelected)},
-      {"PopupMenu", "separator", scNormal, Ask(&T::MenuDrawSeparator, kmkPopupMenu, 0, 0)},
-      {"MenuBar", "upbutton", scHot, Ask(&T::MenuDrawScrollButton, 0, kmsUp, kpsHot)},
-      {"MenuBar", "downbutton", scHot, Ask(&T::MenuDrawScrollButton, 0, kmsDown, kpsHot)},
-      {"MenuBar", "Min", scNormal, Ask(&T::MenuDrawMDIButton, 0, kmmMinimize, 0)},
-      {"MenuBar", "Restore", scNormal, Ask(&T::MenuDrawMDIButton, 0, kmmRestore, 0)},
-      {"MenuBar", "Close", scPressed, Ask(&T::MenuDrawMDIButton, 0, kmmClose, kpsPressed)},
-      {"ControlBar", "Back", scNormal, Ask(&T::ControlBarDraw)},
-      {"ControlBar", "Frame", scNormal, Ask(&T::ToolBarDrawFrame)},
-      {"SpeedButton", "Face", scHot, Ask(&T::ToolBarDrawButton, 0, 0, kpsHot)},
-      {"SpeedButton", "FlatFace", scHot, Ask(&T::ToolBarDrawButton, 0, 0, kpsHot, kpfFlat)},
-      {"SpeedButton", "Face", scPressed, Ask(&T::ToolBarDrawButton, 0, 0, kpsNormal, kpfChecked)},
-      {"SpeedButton", "Separator", scNormal, Ask(&T::ToolBarDrawSeparator, 0, 0, 0)},
-      {"ControlBar", "Grabber", scNormal, Ask(&T::ToolBarDrawGrabber, 0, 0, 0)},
-      {"ControlBar", "GrabberVert", scNormal, Ask(&T::ToolBarDrawGrabber, 0, 0, 0, 0, koVertical)},
-      {"SpeedButton", "Chevron", scHot, Ask(&T::ToolBarDrawChevron, 0, 0, kpsHot, kpfFlat)},
-      {"ScrollBox", "Frame", scNormal, Ask(&T::ScrollBoxDrawFrame)},
-      {"Panel", "Frame", scDisabled, Ask(&T::PanelDrawFrame, 1, 0, kpsDisabled)},
-      {"Panel", "Caption", scNormal, Ask(&T::PanelDrawCaption, 1, 0, 0)},
-      {"Panel", "ButtonHide", scHot, Ask(&T::PanelDrawButton, 1, kpbHide, kpsHot)},
-      {"Panel", "ButtonRollup", scHot, Ask(&T::PanelDrawButton, 1, kpbRollUp, kpsHot)},
-      {"Panel", "ButtonRollDown", scHot, Ask(&T::PanelDrawButton, 1, kpbRollDown, kpsHot)},
-      {"Tabs", "Frame", scNormal, Ask(&T::TabDrawFrame, 0, ktpTop, 0)},
-      {"Tabs", "TabTop", scHot, Ask(&T::TabDrawTab, 0, ktpTop, kpsHot)},
-      {"Tabs", "Tab", scPressed, Ask(&T::TabDrawTab, 0, ktpBottom, kpsSelected)},
-      {"Tabs", "TabLeft", scNormal, Ask(&T::TabDrawTab, 0, ktpLeft, 0)},
-      {"Tabs", "Tab", scNormal, Ask(&T::TabDrawTab, 0, ktpRight, 0)},  // falls back
-      {"Tabs", "LeftButton", scHot, Ask(&T::TabDrawScrollButton, 0, ktsLeft, kpsHot)},
-      {"Tabs", "RightButton", scHot, Ask(&T::TabDrawScrollButton, 0, ktsRight, kpsHot)},
-      {"ListBox", "Frame", scNormal, Ask(&T::ListBoxDrawFrame, 0, 0, 0)},
-      {"ListBox", "Item", scPressed, Ask(&T::ListBoxDrawItem, 0, 0, kpsSelected)},
-      {"ListBox", "Frame", scNormal, Ask(&T::ItemListDrawFrame, 0, 0, 0)},
-      {"ListBox", "Item", scHot, Ask(&T::ItemListDrawItem, 0, 0, kpsHot)},
-      {"Grid", "Frame", scNormal, Ask(&T::GridDrawFrame, 0, 0, 0)},
-      {"Grid", "Fixed", scHot, Ask(&T::GridDrawFixedCell, 0, 0, kpsHot)},
-      {"Grid", "Cell", scPressed, Ask(&T::GridDrawCell, 0, 0, kpsSelected)},
-      {"Header", "Section", scHot,
-       [](auto& t, auto& c, auto& r) { t.HeaderDrawSection(c, 0, {r, khdsUnderDrag}, "default"); }},
-      {"Header", "Section", scPressed,
-       [](auto& t, auto& c, auto& r) { t.HeaderDrawSection(c, 0, {r, khdsDragging}, "default"); }},
-      {"Checkbox", "Mixed", scHot,
-       [](auto& t, auto& c, auto& r) { t.ListBoxDrawCheck(c, 0, {r, kcmMixedHot}, "default"); }},
-      {"Hint", "", scNormal, [](auto& t, auto& c, auto& r) { t.HintDraw(c, r, "default"); }},
-      {"ScrollBar", "VertFrame", scHot, Ask(&T::ScrollDrawTrack, 0, 0, kpsHot, 0, koVertical)},
-      {"ScrollBar", "HorzFrame", scNormal, Ask(&T::ScrollDrawTrack, 0, 0, 0)},
-      {"ScrollBox", "Frame", scNormal, Ask(&T::ScrollDrawFrame)},
-      {"ProgressBar", "Frame", scNormal, Ask(&T::ProgressDraw, 0, kppFrameVert, 0)},
-      {"ProgressBar", "Frame", scNormal, Ask(&T::ProgressDraw, 0, kppFrameHorz, 0)},
-      {"ProgressBar", "Bar", scDisabled, Ask(&T::ProgressDraw, 0, kppBarVert, kpsDisabled)},
-      {"ProgressBar", "Bar", scDisabled, Ask(&T::ProgressDraw, 0, kppSolidHorz, kpsDisabled)},
-      {"TrackBar", "TrackHorz", scNormal, Ask(&T::TrackDrawTrack, 0, 0, 0)},
-      {"TrackBar", "Track", scNormal, Ask(&T::TrackDrawTrack, 0, 0, 0, 0, koVertical)},
-      {"TrackBar", "ThumbHorz", scPressed, Ask(&T::TrackDrawThumb, 0, kthBoth, kpsPressed)},
-      {"TrackBar", "ThumbHorz", scNormal, Ask(&T::TrackDrawThumb, 0, kthPlain, 0)},
-      {"TrackBar", "ThumbVertLeft", scNormal,
-       Ask(&T::TrackDrawThumb, 0, kthTopLeft, 0, 0, koVertical)},
-      {"TrackBar", "Thumb", scNormal, Ask(&T::TrackDrawThumb, 0, kthBottomRight, 0, 0, koVertical)},
-      {"TrackBar", "Thumb", scNormal, Ask(&T::TrackDrawThumb, 0, kthPlain, 0, 0, koVertical)},
-  };
-  for (size_t i = 0; i < std::size(cases); ++i)
-    EXPECT_EQ(Paint(cases[i].Request),
-              Expect(Id(cases[i].Object, cases[i].PartName), cases[i].StateCode))
-        << "row " << i << ": " << cases[i].Object << " " << cases[i].PartName;
 }
 
 QImage PaintScrollButton(TTeSkinFile& theme, const std::string& objectName, uint8_t state = kpsHot,

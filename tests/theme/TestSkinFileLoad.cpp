@@ -104,23 +104,19 @@ TEST(SkinFileLoad, SaveAndLoadThroughStreamsWithTheDefaultFilterSwitching) {
   TMemoryStream damagedStream(damaged);
   EXPECT_THROW(kept->LoadFromStream(damagedStream), Exception);
   EXPECT_EQ(PaintCloseButton(*kept), before);
-}
-
-// Saving writes the theme's colours and fonts into the skin, unless a shift is in effect.
-TEST(SkinFileLoad, TablesComeFromTheSkinAndSavingWritesThemBack) {
-  RegisterSkinTheme();
+  // Tables come from the skin; saving writes them back.
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
   const std::string file = dir.filePath("tables.mskn").toStdString();
-  auto skin = TTestSkin::Full();
-  skin->Source().Colors().SetColor(ciButtonHot, RGB(1, 2, 3));
-  skin->Source().SysColors().SetColor(4, RGB(4, 5, 6));
-  skin->Source().Fonts().Font(fiButtonTextHot).SetName("Courier");
-  EXPECT_EQ(skin->Theme()->SysColors().GetColor(4), RGB(4, 5, 6));
+  auto tabled = TTestSkin::Full();
+  tabled->Source().Colors().SetColor(ciButtonHot, RGB(1, 2, 3));
+  tabled->Source().SysColors().SetColor(4, RGB(4, 5, 6));
+  tabled->Source().Fonts().Font(fiButtonTextHot).SetName("Courier");
+  EXPECT_EQ(tabled->Theme()->SysColors().GetColor(4), RGB(4, 5, 6));
 
   for (bool toFile : {false, true})
     for (int hue : {0, 60}) {
-      auto theme = skin->Theme();
+      auto theme = tabled->Theme();
       theme->SetDeltaHue(hue);
       theme->Colors().SetColor(ciButtonHot, RGB(7, 8, 9));
       theme->Fonts().Font(fiButtonTextHot).SetName("Verdana");
@@ -144,21 +140,18 @@ TEST(SkinFileLoad, TablesComeFromTheSkinAndSavingWritesThemBack) {
       EXPECT_EQ(reloaded.Fonts().Font(fiButtonTextHot).GetName(), written ? "Verdana" : "Courier")
           << "file " << toFile << " hue " << hue;
     }
-  std::unique_ptr<TteTheme> viaManager = LoadThemeFromFile(file);
-  EXPECT_TRUE(dynamic_cast<TTeSkinFile*>(viaManager.get()));
-}
-
-// Painting after a shift uses the rebuilt objects, not parts found before it.
-TEST(SkinFileShift, HueAndBrightnessAreDerivedAfreshEachTime) {
-  auto skin = TTestSkin::Full();
-  skin->Source().Colors().SetColor(ciButtonHot, RGB(200, 40, 40));
-  auto stepped = skin->Theme();
+  std::unique_ptr<TteTheme> fromFile = LoadThemeFromFile(file);
+  EXPECT_TRUE(dynamic_cast<TTeSkinFile*>(fromFile.get()));
+  // Shifts are derived afresh each time.
+  auto shifted = TTestSkin::Full();
+  shifted->Source().Colors().SetColor(ciButtonHot, RGB(200, 40, 40));
+  auto stepped = shifted->Theme();
   stepped->SetDeltaHue(40);
   stepped->SetDeltaHue(80);
   stepped->SetDeltaBrightness(-10);
   stepped->SetDeltaBrightness(20);
   stepped->UpdateTheme();
-  auto direct = skin->Theme();
+  auto direct = shifted->Theme();
   direct->SetDeltas(80, 20);
 
   EXPECT_EQ(stepped->Colors().GetColor(ciButtonHot),
@@ -173,12 +166,12 @@ TEST(SkinFileShift, HueAndBrightnessAreDerivedAfreshEachTime) {
   const TSeSkinObject* top = stepped->CachedObject(ceForm)->FindByName("Top");
   EXPECT_EQ(top->GetColor(),
             ChangeColorBrightness(
-                ChangeColorHue(CodedColor(skin->IdOf("Form", "Top"), scNormal), 80), 20));
+                ChangeColorHue(CodedColor(shifted->IdOf("Form", "Top"), scNormal), 80), 20));
   // The loaded skin itself is never shifted.
   EXPECT_EQ(stepped->LoadedSource().Bitmaps().Bitmaps(0)->Pixels(0, 0), TTestSkin::ButtonPixel(0));
 
   stepped->SetDeltas(0, 0);
-  EXPECT_EQ(PaintCloseButton(*stepped), PaintCloseButton(*skin->Theme()));
+  EXPECT_EQ(PaintCloseButton(*stepped), PaintCloseButton(*shifted->Theme()));
   // Assign copies the loaded skin.
   auto copied = TTestSkin::Full();
   auto original = copied->Theme();

@@ -91,6 +91,41 @@ TEST_F(SkinFileWindow, ClientRectangleAtSeveralSizesAndTheRegion) {
   TCanvas blankCanvas(blank);
   FTheme->WindowDrawBorderIcon(blankCanvas, kwkSizeable, iconsInfo, kbiHelp, kpsNormal, d);
   EXPECT_EQ(blank, BlankImage(200, 150)) << "an icon that is not present paints nothing";
+  // Tool windows need their own object.
+  const std::pair<uint8_t, bool> defined[] = {
+      {kwkSizeable, true}, {kwkSingle, true}, {kwkDialog, false}, {kwkToolWindow, false}};
+  for (const auto& [kind, answer] : defined) EXPECT_EQ(FTheme->IsWindowDefined(kind, d), answer);
+  const TteWindowInfo toolInfo = Window({0, 0, 120, 80}, BorderIconBit(kbiClose));
+  EXPECT_EQ(FTheme->WindowGetClientRect(kwkToolWindow, toolInfo, d),
+            FBase.WindowGetClientRect(kwkToolWindow, toolInfo, d));
+  const QImage ours = PaintWindow(*FTheme, kwkToolWindow, toolInfo);
+  EXPECT_TRUE(ProbeAt(ours, 60, 1).Painted);
+  EXPECT_NE(ProbeAt(ours, 60, 1), Expect(FSkin->IdOf("Form", "Top"), scNormal))
+      << "a tool window is not painted from \"Form\"";
+
+  FSkin->AddForm("ToolWindow");
+  auto toolTheme = FSkin->Theme();
+  EXPECT_TRUE(toolTheme->IsWindowDefined(kwkToolWindow, d));
+  EXPECT_EQ(toolTheme->WindowGetClientRect(kwkToolWindow, toolInfo, d), (TRect{4, 23, 116, 76}));
+  // Named forms serve themselves.
+  TSeSkinObject* wide = FSkin->AddForm("WideForm");
+  wide->FindByName("Left")->SetWidth(10);
+  auto named = FSkin->Theme();
+  const TteWindowInfo namedInfo = Window({0, 0, 200, 150});
+  EXPECT_EQ(named->WindowGetClientRect(kwkSizeable, namedInfo, "WideForm"),
+            (TRect{10, 23, 196, 146}));
+  EXPECT_EQ(named->WindowGetClientRect(kwkSizeable, namedInfo, "NoSuchForm"),
+            (TRect{4, 23, 196, 146}));
+  EXPECT_EQ(ProbeAt(PaintWindow(*named, kwkSizeable, namedInfo, "WideForm"), 100, 100),
+            Expect(FSkin->IdOf("WideForm", "Client"), scNormal));
+  EXPECT_EQ(named->WindowGetBorderIconRect(kwkSizeable, namedInfo, kbiClose, "WideForm"),
+            (TRect{184, 3, 200, 23}));
+  // Every window kind: the defined query and the painting agree about a named form.
+  for (uint8_t kind = kwkSizeable; kind <= kwkToolWindow; ++kind) {
+    const bool painted = ProbeAt(PaintWindow(*named, kind, namedInfo, "WideForm"), 5, 80) ==
+                         Expect(FSkin->IdOf("WideForm", "Left"), scNormal);
+    EXPECT_EQ(named->IsWindowDefined(kind, "WideForm"), painted) << "kind " << int(kind);
+  }
 }
 
 struct THitCase {
@@ -203,43 +238,6 @@ TEST(SkinFileHitTest, EveryEdgeCornerCaptionAndClient) {
   const QRect area = button.ToQRect();
   EXPECT_NE(paint(withMenu, QIcon()).copy(area),
             paint(BorderIconBit(kbiClose), QIcon()).copy(area));
-}
-
-TEST_F(SkinFileWindow, ToolWindowsNeedTheirOwnObject) {
-  const std::pair<uint8_t, bool> defined[] = {
-      {kwkSizeable, true}, {kwkSingle, true}, {kwkDialog, false}, {kwkToolWindow, false}};
-  for (const auto& [kind, answer] : defined) EXPECT_EQ(FTheme->IsWindowDefined(kind, d), answer);
-  const TteWindowInfo info = Window({0, 0, 120, 80}, BorderIconBit(kbiClose));
-  EXPECT_EQ(FTheme->WindowGetClientRect(kwkToolWindow, info, d),
-            FBase.WindowGetClientRect(kwkToolWindow, info, d));
-  const QImage ours = PaintWindow(*FTheme, kwkToolWindow, info);
-  EXPECT_TRUE(ProbeAt(ours, 60, 1).Painted);
-  EXPECT_NE(ProbeAt(ours, 60, 1), Expect(FSkin->IdOf("Form", "Top"), scNormal))
-      << "a tool window is not painted from \"Form\"";
-
-  FSkin->AddForm("ToolWindow");
-  auto theme = FSkin->Theme();
-  EXPECT_TRUE(theme->IsWindowDefined(kwkToolWindow, d));
-  EXPECT_EQ(theme->WindowGetClientRect(kwkToolWindow, info, d), (TRect{4, 23, 116, 76}));
-  // Named forms serve themselves.
-  TSeSkinObject* wide = FSkin->AddForm("WideForm");
-  wide->FindByName("Left")->SetWidth(10);
-  auto named = FSkin->Theme();
-  const TteWindowInfo namedInfo = Window({0, 0, 200, 150});
-  EXPECT_EQ(named->WindowGetClientRect(kwkSizeable, namedInfo, "WideForm"),
-            (TRect{10, 23, 196, 146}));
-  EXPECT_EQ(named->WindowGetClientRect(kwkSizeable, namedInfo, "NoSuchForm"),
-            (TRect{4, 23, 196, 146}));
-  EXPECT_EQ(ProbeAt(PaintWindow(*named, kwkSizeable, namedInfo, "WideForm"), 100, 100),
-            Expect(FSkin->IdOf("WideForm", "Client"), scNormal));
-  EXPECT_EQ(named->WindowGetBorderIconRect(kwkSizeable, namedInfo, kbiClose, "WideForm"),
-            (TRect{184, 3, 200, 23}));
-  // Every window kind: the defined query and the painting agree about a named form.
-  for (uint8_t kind = kwkSizeable; kind <= kwkToolWindow; ++kind) {
-    const bool painted = ProbeAt(PaintWindow(*named, kind, namedInfo, "WideForm"), 5, 80) ==
-                         Expect(FSkin->IdOf("WideForm", "Left"), scNormal);
-    EXPECT_EQ(named->IsWindowDefined(kind, "WideForm"), painted) << "kind " << int(kind);
-  }
 }
 
 }  // namespace

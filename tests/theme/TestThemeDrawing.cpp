@@ -80,44 +80,42 @@ TEST(ThemeDrawing, ButtonsUseTheThemesSystemColoursAndDeltas) {
   for (const auto& [kind, point, hit] : hits)
     EXPECT_EQ(plain.WindowGetHitTest(kind, window, point, "default"), hit)
         << point.X << "," << point.Y;
-}
-
-TEST(ThemeDrawing, PlainPartsSampler) {
-  TteTheme theme;
-  UseClassicColours(theme);
-  QImage image = Blank(96, 64);
-  TCanvas canvas(image);
-  const std::string d = kDefaultObjectName;
-  canvas.FillRect({0, 0, 96, 64}, theme.SysColors().GetThemeSysColor(clBtnFace));
+  // A golden sampler of the plain parts.
+  TteTheme sampled;
+  UseClassicColours(sampled);
+  QImage sampler = Blank(96, 64);
+  TCanvas sampleCanvas(sampler);
+  const std::string dflt = kDefaultObjectName;
+  sampleCanvas.FillRect({0, 0, 96, 64}, sampled.SysColors().GetThemeSysColor(clBtnFace));
   // Row 1: push buttons (normal, pressed, default), an edit field, a disabled one.
-  theme.ButtonDraw(canvas, kbkPushButton, {{2, 2, 18, 14}, kbpFace, kpsNormal}, d);
-  theme.ButtonDraw(canvas, kbkPushButton, {{20, 2, 36, 14}, kbpFace, kpsPressed}, d);
-  theme.ButtonDraw(canvas, kbkPushButton,
-                   {{38, 2, 54, 14}, kbpFace, kpsNormal, koHorizontal, kpfDefault}, d);
-  theme.EditDraw(canvas, kekEdit, {{56, 2, 74, 14}, 0, kpsNormal}, d);
-  theme.EditDraw(canvas, kekEdit, {{76, 2, 94, 14}, 0, kpsDisabled}, d);
+  sampled.ButtonDraw(sampleCanvas, kbkPushButton, {{2, 2, 18, 14}, kbpFace, kpsNormal}, dflt);
+  sampled.ButtonDraw(sampleCanvas, kbkPushButton, {{20, 2, 36, 14}, kbpFace, kpsPressed}, dflt);
+  sampled.ButtonDraw(sampleCanvas, kbkPushButton,
+                     {{38, 2, 54, 14}, kbpFace, kpsNormal, koHorizontal, kpfDefault}, dflt);
+  sampled.EditDraw(sampleCanvas, kekEdit, {{56, 2, 74, 14}, 0, kpsNormal}, dflt);
+  sampled.EditDraw(sampleCanvas, kekEdit, {{76, 2, 94, 14}, 0, kpsDisabled}, dflt);
   // Row 2: check marks and radio buttons.
   int x = 2;
   for (uint8_t mark : {kcmUncheckedNormal, kcmCheckedNormal, kcmCheckedDisabled, kcmMixedNormal}) {
-    theme.CheckDraw(canvas, kckCheckBox, {TRect::FromSize(x, 17, 13, 13), mark}, d);
+    sampled.CheckDraw(sampleCanvas, kckCheckBox, {TRect::FromSize(x, 17, 13, 13), mark}, dflt);
     x += 15;
   }
   for (uint8_t mark : {kcmUncheckedNormal, kcmCheckedNormal}) {
-    theme.CheckDraw(canvas, kckRadioButton, {TRect::FromSize(x, 17, 13, 13), mark}, d);
+    sampled.CheckDraw(sampleCanvas, kckRadioButton, {TRect::FromSize(x, 17, 13, 13), mark}, dflt);
     x += 15;
   }
   // Row 3: scroll bar pieces, a progress bar, a group frame, a separator, a size grip.
-  theme.ScrollDrawButton(canvas, 0, {{2, 33, 14, 45}, kspTopButton, kpsNormal}, d);
-  theme.ScrollDrawTrack(canvas, 0, {{2, 45, 14, 58}, 0, kpsNormal, koVertical}, d);
-  theme.ScrollDrawButton(canvas, 0, {{2, 50, 14, 54}, kspVertSlider, kpsPressed}, d);
-  theme.ProgressDraw(canvas, 0, {{18, 33, 50, 43}, kppFrameHorz, kpsNormal}, d);
-  theme.ProgressDraw(canvas, 0, {{20, 35, 36, 41}, kppBarHorz, kpsNormal}, d);
-  theme.GroupBoxDrawFrame(canvas, 0, {{18, 46, 50, 62}, 0, kpsNormal}, d);
-  theme.MenuDrawSeparator(canvas, 0, {{54, 33, 76, 39}, 0, kpsNormal}, d);
-  theme.TabDrawTab(canvas, 0, {{54, 42, 66, 58}, ktpTop, kpsSelected}, d);
-  theme.TabDrawTab(canvas, 0, {{66, 42, 78, 58}, ktpTop, kpsNormal}, d);
-  theme.WindowDrawSizeGrip(canvas, 0, {78, 46, 94, 62}, d);
-  vt::test::ExpectGolden(image, "theme/plain-parts");  // exact: nothing here draws text
+  sampled.ScrollDrawButton(sampleCanvas, 0, {{2, 33, 14, 45}, kspTopButton, kpsNormal}, dflt);
+  sampled.ScrollDrawTrack(sampleCanvas, 0, {{2, 45, 14, 58}, 0, kpsNormal, koVertical}, dflt);
+  sampled.ScrollDrawButton(sampleCanvas, 0, {{2, 50, 14, 54}, kspVertSlider, kpsPressed}, dflt);
+  sampled.ProgressDraw(sampleCanvas, 0, {{18, 33, 50, 43}, kppFrameHorz, kpsNormal}, dflt);
+  sampled.ProgressDraw(sampleCanvas, 0, {{20, 35, 36, 41}, kppBarHorz, kpsNormal}, dflt);
+  sampled.GroupBoxDrawFrame(sampleCanvas, 0, {{18, 46, 50, 62}, 0, kpsNormal}, dflt);
+  sampled.MenuDrawSeparator(sampleCanvas, 0, {{54, 33, 76, 39}, 0, kpsNormal}, dflt);
+  sampled.TabDrawTab(sampleCanvas, 0, {{54, 42, 66, 58}, ktpTop, kpsSelected}, dflt);
+  sampled.TabDrawTab(sampleCanvas, 0, {{66, 42, 78, 58}, ktpTop, kpsNormal}, dflt);
+  sampled.WindowDrawSizeGrip(sampleCanvas, 0, {78, 46, 94, 62}, dflt);
+  vt::test::ExpectGolden(sampler, "theme/plain-parts");  // exact: nothing here draws text
 }
 
 }  // namespace

@@ -11,6 +11,14 @@ namespace {
 
 constexpr TColor kBlue = 0x00FF0000, kGreen = 0x0000FF00, kRed = 0x000000FF;
 
+class TBigFontTheme : public TteTheme {
+ public:
+  void GetFont(TFont& font, int index, const std::string& objectName) override {
+    TteTheme::GetFont(font, index, objectName);
+    if (objectName == "big") font.SetSize(20);
+  }
+};
+
 TEST(ThemeTables, IndicesDeltasSystemColourLookupAndAssign) {
   TteTheme theme;
   // Indices come from files: out of range is an error, not a write past the table.
@@ -109,6 +117,17 @@ TEST(ThemeTables, IndicesDeltasSystemColourLookupAndAssign) {
     }
   }
   EXPECT_EQ(ChangeColorBrightness(0x00102030, INT32_MAX), 0x00FFFFFF);
+  // GetThemeFont fills the scratch font for named objects.
+  TBigFontTheme bigTheme;
+  TteThemeFonts& fonts = bigTheme.Fonts();
+  EXPECT_EQ(&GetThemeFont(fonts, 4, "default"), &fonts.Font(4));
+  TFont& named = GetThemeFont(fonts, 4, "big");
+  EXPECT_EQ(&named, &fonts.Scratch());
+  EXPECT_EQ(named.GetSize(), 20);
+  EXPECT_EQ(fonts.Font(4).GetSize(), 8);  // the table itself is untouched
+
+  TteThemeFonts ownerless;
+  EXPECT_EQ(&GetThemeFont(ownerless, 4, "big"), &ownerless.Font(4));
 }
 
 TEST(ThemeTextForms, FontToStringListsFaceSizeCharsetRgbAndStylesAndReadsBack) {
@@ -176,27 +195,6 @@ TEST(ThemeTextForms, FontToStringListsFaceSizeCharsetRgbAndStylesAndReadsBack) {
   }
   EXPECT_EQ(parsed.GetName(), "Verdana");
   EXPECT_EQ(parsed.GetSize(), 9);
-}
-
-class TBigFontTheme : public TteTheme {
- public:
-  void GetFont(TFont& font, int index, const std::string& objectName) override {
-    TteTheme::GetFont(font, index, objectName);
-    if (objectName == "big") font.SetSize(20);
-  }
-};
-
-TEST(ThemeTables, GetThemeFontFillsTheScratchFontForNamedObjects) {
-  TBigFontTheme theme;
-  TteThemeFonts& fonts = theme.Fonts();
-  EXPECT_EQ(&GetThemeFont(fonts, 4, "default"), &fonts.Font(4));
-  TFont& named = GetThemeFont(fonts, 4, "big");
-  EXPECT_EQ(&named, &fonts.Scratch());
-  EXPECT_EQ(named.GetSize(), 20);
-  EXPECT_EQ(fonts.Font(4).GetSize(), 8);  // the table itself is untouched
-
-  TteThemeFonts ownerless;
-  EXPECT_EQ(&GetThemeFont(ownerless, 4, "big"), &ownerless.Font(4));
 }
 
 }  // namespace
