@@ -58,11 +58,9 @@ TEST(ContactSheet, DemoSkinMatchesItsGoldenSheet) {
   EXPECT_EQ(vt::test::CountDifferingPixels(QImage(sheetFile), direct, 2), 0);
   EXPECT_EQ(run({"sheet", file, sheetFile, "--family", "Gauges"}), kExitUsage);
   EXPECT_EQ(run({"sheet", dir.filePath("missing.mskn"), sheetFile}), kExitProblem);
-}
-
-TEST(FlatTheme, DefinesEveryFamilyAndPaintsWithTheThemeColours) {
-  TTeFlatTheme theme;
-  const std::string d = "default";
+  // The flat theme defines every family and paints with the theme colours.
+  TTeFlatTheme flat;
+  const std::string dflt = "default";
   for (auto query : {&TteTheme::IsWindowDefined,    &TteTheme::IsHintDefined,
                      &TteTheme::IsTextDefined,      &TteTheme::IsContainerDefined,
                      &TteTheme::IsButtonDefined,    &TteTheme::IsCheckDefined,
@@ -76,44 +74,44 @@ TEST(FlatTheme, DefinesEveryFamilyAndPaintsWithTheThemeColours) {
                      &TteTheme::IsPanelDefined,     &TteTheme::IsTabDefined,
                      &TteTheme::IsListBoxDefined,   &TteTheme::IsItemListDefined,
                      &TteTheme::IsGridDefined})
-    EXPECT_TRUE((theme.*query)(0, d));
+    EXPECT_TRUE((flat.*query)(0, dflt));
 
-  theme.Colors().SetColor(ciButtonHot, RGB(10, 200, 30));
-  theme.Colors().SetColor(ciWindowBorder, RGB(90, 80, 70));
-  theme.Colors().SetColor(ciPanelNormal, RGB(1, 2, 3));
-  QImage image = BlankImage();
-  TCanvas canvas(image);
-  TtePartInfo info{{8, 8, 56, 56}, 0, kpsHot};
-  theme.ButtonDraw(canvas, 0, info, d);
-  EXPECT_EQ(PixelToColor(image.pixel(32, 32)), RGB(10, 200, 30));
-  EXPECT_EQ(PixelToColor(image.pixel(8, 32)), RGB(90, 80, 70));
-  EXPECT_EQ(image.pixel(7, 32), kUntouched);
-  info.State = kpsSelected;
-  theme.TabDrawTab(canvas, 0, info, d);
-  EXPECT_EQ(PixelToColor(image.pixel(32, 32)), RGB(1, 2, 3));
+  flat.Colors().SetColor(ciButtonHot, RGB(10, 200, 30));
+  flat.Colors().SetColor(ciWindowBorder, RGB(90, 80, 70));
+  flat.Colors().SetColor(ciPanelNormal, RGB(1, 2, 3));
+  QImage flatImage = BlankImage();
+  TCanvas flatCanvas(flatImage);
+  TtePartInfo buttonPart{{8, 8, 56, 56}, 0, kpsHot};
+  flat.ButtonDraw(flatCanvas, 0, buttonPart, dflt);
+  EXPECT_EQ(PixelToColor(flatImage.pixel(32, 32)), RGB(10, 200, 30));
+  EXPECT_EQ(PixelToColor(flatImage.pixel(8, 32)), RGB(90, 80, 70));
+  EXPECT_EQ(flatImage.pixel(7, 32), kUntouched);
+  buttonPart.State = kpsSelected;
+  flat.TabDrawTab(flatCanvas, 0, buttonPart, dflt);
+  EXPECT_EQ(PixelToColor(flatImage.pixel(32, 32)), RGB(1, 2, 3));
   // Every theme paints every family.
   TteTheme base;
   TTeSkinFile empty;
-  for (TteTheme* each : std::initializer_list<TteTheme*>{&theme, &base, &empty})
+  for (TteTheme* each : std::initializer_list<TteTheme*>{&flat, &base, &empty})
     EXPECT_GT(RenderContactSheet(*each).height(), 4000) << each->ClassName();
   // Lint problems name their object or image.
-  TTestSkin skin;
+  TTestSkin linted;
   for (const TCatalogueObject& wanted : CatalogueObjects())
     if (!wanted.WindowFrame) {
-      TSeSkinObject* object = skin.AddObject(wanted.SkinName);
+      TSeSkinObject* object = linted.AddObject(wanted.SkinName);
       for (const TCataloguePart& part : wanted.Parts)
-        if (part.Expected) skin.MakeColorButton(object, part.Part->Name());
+        if (part.Expected) linted.MakeColorButton(object, part.Part->Name());
     }
-  skin.AddForm("Form");
-  skin.AddForm("ToolWindow");
-  EXPECT_TRUE(LintSkin(skin.Source()).empty());
+  linted.AddForm("Form");
+  linted.AddForm("ToolWindow");
+  EXPECT_TRUE(LintSkin(linted.Source()).empty());
 
-  auto* link = new TSeBitmapObject(skin.Source().GetObjectByName("Button")->FindByName("Face"));
+  auto* link = new TSeBitmapObject(linted.Source().GetObjectByName("Button")->FindByName("Face"));
   link->SetName("Picture");
   link->Bitmap()->SetName("nosuch");
-  delete skin.Source().GetObjectByName("Grid")->FindByName("Cell");
-  skin.Source().Bitmaps().Add(new TteBitmap);
-  skin.Source().Bitmaps().Bitmaps(1)->SetName("buttons");
+  delete linted.Source().GetObjectByName("Grid")->FindByName("Cell");
+  linted.Source().Bitmaps().Add(new TteBitmap);
+  linted.Source().Bitmaps().Bitmaps(1)->SetName("buttons");
   struct TExpected {
     TSkinProblemSeverity Severity;
     std::string ObjectPath, ImageName, Where;
@@ -124,7 +122,7 @@ TEST(FlatTheme, DefinesEveryFamilyAndPaintsWithTheThemeColours) {
       {TSkinProblemSeverity::Error, "Button/Face/Picture", "", "Button/Face/Picture"},
       {TSkinProblemSeverity::Warning, "Grid", "", "Grid"},
   };
-  const std::vector<TSkinProblem> problems = LintSkin(skin.Source());
+  const std::vector<TSkinProblem> problems = LintSkin(linted.Source());
   ASSERT_EQ(problems.size(), std::size(expected));
   for (size_t i = 0; i < problems.size(); ++i) {
     EXPECT_EQ(problems[i].Severity, expected[i].Severity) << problems[i].Message;

@@ -195,9 +195,7 @@ TEST_F(SkinFileFamilies, ScrollBarPartsAndStates) {
     EXPECT_EQ(Paint(members[i].Request),
               Expect(Id(members[i].Object, members[i].PartName), members[i].StateCode))
         << "row " << i << ": " << members[i].Object << " " << members[i].PartName;
-}
-
-TEST_F(SkinFileFamilies, CheckSizeFromCheckedPartOr13) {
+  // Check sizes come from the checked part, else 13.
   auto skin = TTestSkin::Full();
   skin->Source().GetObjectByName("Checkbox")->FindByName("Checked")->SetBounds({0, 0, 15, 14});
   skin->Source().DeleteObject(skin->Source().GetObjectByName("RadioButton"));
@@ -217,14 +215,14 @@ TEST_F(SkinFileFamilies, CheckSizeFromCheckedPartOr13) {
     return ProbeAt(image, 32, 32);
   };
   // kppBarVert has neither "BarVert" nor "Bar".
-  const std::pair<uint8_t, const char*> cases[] = {{kppFrameVert, "FrameVert"},
-                                                   {kppFrameHorz, "Frame"},
-                                                   {kppBarHorz, "BarHorz"},
-                                                   {kppBarVert, nullptr},
-                                                   {kppSolidVert, "SolidVert"},
-                                                   {kppSolidHorz, "Solid"},
-                                                   {6, nullptr}};
-  for (const auto& [part, name] : cases)
+  const std::pair<uint8_t, const char*> chains[] = {{kppFrameVert, "FrameVert"},
+                                                    {kppFrameHorz, "Frame"},
+                                                    {kppBarHorz, "BarHorz"},
+                                                    {kppBarVert, nullptr},
+                                                    {kppSolidVert, "SolidVert"},
+                                                    {kppSolidHorz, "Solid"},
+                                                    {6, nullptr}};
+  for (const auto& [part, name] : chains)
     EXPECT_EQ(paint(part), name ? Expect(meterSkin->IdOf("Meter", name), scNormal) : TProbe{})
         << int(part);
   // Metrics come from part sizes and client children.
@@ -273,7 +271,6 @@ TEST_F(SkinFileFamilies, CheckSizeFromCheckedPartOr13) {
   auto sparseTheme = sparse.Theme();
   TteTheme base;
   const std::string dflt = "default";
-  using T = TteTheme;
   for (const TRequest& request : {Ask(&T::ButtonDraw, 0, 0, 0), Ask(&T::ScrollDrawButton, 0, 0, 0),
                                   Ask(&T::SplitterDraw, 0, 0, 0), Ask(&T::WindowDrawSizeGrip)}) {
     QImage hint = BlankImage();

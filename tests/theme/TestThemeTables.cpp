@@ -128,11 +128,9 @@ TEST(ThemeTables, IndicesDeltasSystemColourLookupAndAssign) {
 
   TteThemeFonts ownerless;
   EXPECT_EQ(&GetThemeFont(ownerless, 4, "big"), &ownerless.Font(4));
-}
-
-TEST(ThemeTextForms, FontToStringListsFaceSizeCharsetRgbAndStylesAndReadsBack) {
-  TteTheme theme;
-  EXPECT_EQ(FontToString(theme.Fonts().Font(0)), "Tahoma,10,1,255,255,255,bold");
+  // Font text forms.
+  TteTheme fontTheme;
+  EXPECT_EQ(FontToString(fontTheme.Fonts().Font(0)), "Tahoma,10,1,255,255,255,bold");
   TFont font;
   font.SetName("Arial");
   font.SetSize(12);
@@ -146,9 +144,9 @@ TEST(ThemeTextForms, FontToStringListsFaceSizeCharsetRgbAndStylesAndReadsBack) {
             std::string::npos);
 
   // Every default font reads back as it was written.
-  theme.Fonts().Font(5).SetStyle({TFontStyle::fsItalic, TFontStyle::fsStrikeOut});
+  fontTheme.Fonts().Font(5).SetStyle({TFontStyle::fsItalic, TFontStyle::fsStrikeOut});
   for (int i = 0; i < TteThemeFonts::kCount; ++i) {
-    const TFont& original = theme.Fonts().Font(i);
+    const TFont& original = fontTheme.Fonts().Font(i);
     TFont read;
     read.SetStyle({TFontStyle::fsUnderline});
     StringToFont(FontToString(original), read);
@@ -156,14 +154,14 @@ TEST(ThemeTextForms, FontToStringListsFaceSizeCharsetRgbAndStylesAndReadsBack) {
     EXPECT_EQ(read.GetStyle(), original.GetStyle()) << TteThemeFonts::FontName(i);
   }
   // Colour table entries round-trip through their text.
-  theme.Colors().SetColor(ciGrid, 0x00123456);
-  theme.Colors().SetColor(ciTree, clNone);
+  fontTheme.Colors().SetColor(ciGrid, 0x00123456);
+  fontTheme.Colors().SetColor(ciTree, clNone);
   for (int i = 0; i < TteThemeColors::kCount; ++i) {
-    const TColor c = theme.Colors().GetColor(i);
+    const TColor c = fontTheme.Colors().GetColor(i);
     EXPECT_EQ(StringToColor(ColorToString(c)), c);
   }
-  EXPECT_EQ(ColorToString(theme.Colors().GetColor(ciButtonNormal)), "clBtnFace");
-  EXPECT_EQ(ColorToString(theme.Colors().GetColor(ciGrid)), "$00123456");
+  EXPECT_EQ(ColorToString(fontTheme.Colors().GetColor(ciButtonNormal)), "clBtnFace");
+  EXPECT_EQ(ColorToString(fontTheme.Colors().GetColor(ciGrid)), "$00123456");
   // StringToFont splits fields, keeps missing ones and refuses malformed text.
   TFont parsed;
   StringToFont("Courier New;9;0;16;32;48;italic", parsed);
