@@ -38,7 +38,7 @@ class TTestFilter : public TSeSkinFilterUncompressed {
   static std::string GetFileTypeName() { return "Test Skin"; }
 };
 
-TEST(SkinFilters, RegistryFilterStringAndExtensions) {
+TEST(SkinFilters, RegistryFilterStringExtensionsAndTagsOfStreams) {
   const auto& filters = SkinFilters();
   ASSERT_GE(filters.size(), 4u);
   for (size_t i = 0; i < 4; ++i) EXPECT_EQ(filters[i], Variants()[i]);
@@ -62,9 +62,7 @@ TEST(SkinFilters, RegistryFilterStringAndExtensions) {
   UnregisterSkinFilter(cls);
   EXPECT_EQ(FindSkinFilterByExtension("a.tskn"), nullptr);
   EXPECT_EQ(SkinFilters().size(), 4u);
-}
-
-TEST(SkinFilters, FindByStreamRestoresThePosition) {
+  // Looking at a stream's tag leaves its position where it was.
   const std::vector<uint8_t> bytes = TBytes().Raw("xx_TCT").U8(0).Raw("rest").Data;
   TReadOnlyMemoryStream stream(bytes.data(), static_cast<int64_t>(bytes.size()));
   stream.SetPosition(2);
@@ -92,8 +90,10 @@ TEST(SkinFilters, EachVariantStartsWithItsTagAndEnvelope) {
   }
 }
 
-TEST(SkinFilters, AStreamWithoutTagOrAtAnOffsetIsRead) {
+// Loading also clears the mask of client areas, which must show the control beneath.
+TEST(SkinFilters, AStreamWithoutTagOrAtAnOffsetIsReadAndClientsAreUnmasked) {
   const auto source = SmallSkin();
+  source->Objects(0)->Children(0)->SetMasked(true);
   for (const TSeSkinFilterClass* cls : Variants()) {
     const TSeSkinFilterClass* saved = DefaultSkinFilter();
     DefaultSkinFilter() = cls;
@@ -103,7 +103,9 @@ TEST(SkinFilters, AStreamWithoutTagOrAtAnOffsetIsRead) {
     LoadBytes(loaded, bytes);
     DefaultSkinFilter() = saved;
     EXPECT_EQ(loaded.GetSkinName(), "Small") << cls->GetFileTypeName();
-    EXPECT_EQ(loaded.Count(), 1);
+    ASSERT_EQ(loaded.Count(), 1);
+    EXPECT_TRUE(loaded.Objects(0)->GetMasked());
+    EXPECT_FALSE(loaded.Objects(0)->Children(0)->GetMasked());
     // A saved skin loads from any offset of a stream.
     for (size_t offset : {size_t{1}, size_t{9}, size_t{8200}}) {
       TMemoryStream stream;
@@ -121,17 +123,6 @@ TEST(SkinFilters, AStreamWithoutTagOrAtAnOffsetIsRead) {
   }
 }
 
-TEST(SkinFilters, LoadingAppliesTheClientAreaFix) {
-  const auto source = SmallSkin();
-  source->Objects(0)->Children(0)->SetMasked(true);
-  for (const TSeSkinFilterClass* cls : Variants()) {
-    TSeSkinSource loaded;
-    LoadBytes(loaded, SaveWith(*source, *cls));
-    EXPECT_TRUE(loaded.Objects(0)->GetMasked());
-    EXPECT_FALSE(loaded.Objects(0)->Children(0)->GetMasked());
-  }
-}
-
 // ---- Files ---------------------------------------------------------------------------------
 
 std::vector<uint8_t> FileBytes(const QString& path) {
@@ -141,7 +132,7 @@ std::vector<uint8_t> FileBytes(const QString& path) {
   return std::vector<uint8_t>(data.begin(), data.end());
 }
 
-TEST(SkinFiles, SaveChoosesTheFilterByExtensionAndLoadSkipsUnknownOnes) {
+TEST(SkinFiles, SaveChoosesTheFilterByExtensionSafelyAndLoadSkipsUnknownOnes) {
   QTemporaryDir dir;
   const auto source = SmallSkin();
   const std::pair<const char*, const char*> cases[] = {{"a.uskn", "_UCT"}, {"a.KSKN", "_DCT"},
@@ -163,6 +154,19 @@ TEST(SkinFiles, SaveChoosesTheFilterByExtensionAndLoadSkipsUnknownOnes) {
     target.LoadFromFile(name.toStdString());
   EXPECT_EQ(target.GetSkinName(), "kept");
   EXPECT_EQ(target.Count(), 1);
+
+  SCOPED_TRACE("a failed save leaves the previous file untouched");
+  const QString path = dir.filePath("a.mskn");
+  const std::vector<uint8_t> before = FileBytes(path);
+  // A name the binary record cannot hold makes the writer fail half way through.
+  source->Objects(0)->SetName(std::string(300, 'n'));
+  EXPECT_THROW(source->SaveToFile(path.toStdString()), EWriteError);
+  EXPECT_EQ(FileBytes(path), before);
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 6);
+  const std::string missing = dir.filePath("no/such/folder/x.mskn").toStdString();
+  EXPECT_NE(
+      MessageOf<EFCreateError>([&] { source->SaveToFile(missing); }).find("Cannot create file"),
+      std::string::npos);
 }
 
 TEST(SkinFiles, RelativeNamesAreRetriedInTheProgramFolder) {
@@ -178,23 +182,6 @@ TEST(SkinFiles, RelativeNamesAreRetriedInTheProgramFolder) {
   QDir::setCurrent(oldDir);
   QFile::remove(path);
   EXPECT_EQ(loaded.GetSkinName(), "Small");
-}
-
-TEST(SkinFiles, AFailedSaveLeavesThePreviousFileUntouched) {
-  QTemporaryDir dir;
-  const QString path = dir.filePath("keep.mskn");
-  const auto source = SmallSkin();
-  source->SaveToFile(path.toStdString());
-  const std::vector<uint8_t> before = FileBytes(path);
-  // A name the binary record cannot hold makes the writer fail half way through.
-  source->Objects(0)->SetName(std::string(300, 'n'));
-  EXPECT_THROW(source->SaveToFile(path.toStdString()), EWriteError);
-  EXPECT_EQ(FileBytes(path), before);
-  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
-  const std::string missing = dir.filePath("no/such/folder/x.mskn").toStdString();
-  EXPECT_NE(
-      MessageOf<EFCreateError>([&] { source->SaveToFile(missing); }).find("Cannot create file"),
-      std::string::npos);
 }
 
 // TSeSkinSource: defaults, the object list, copying, image replacement, shifts, clients.

@@ -162,7 +162,7 @@ class TUnregisteredObject : public TSeSkinObject {
   }
 };
 
-TEST(SkinObjectModel, CloneOfAnUnregisteredClassIsNothingAndAssignSkipsSuchChildren) {
+TEST(SkinObjectModel, CloneOfAnUnregisteredClassIsNothingAndAssignSkipsSuchChildrenOnly) {
   TUnregisteredObject odd(nullptr);
   EXPECT_EQ(CloneSkinObject(odd, nullptr), nullptr);
   TSeSkinObject parent(nullptr);
@@ -176,9 +176,7 @@ TEST(SkinObjectModel, CloneOfAnUnregisteredClassIsNothingAndAssignSkipsSuchChild
   TSeSkinObject* clone = CloneSkinObject(*parent.Children(1), &copy);
   ASSERT_EQ(copy.ChildCount(), 2);
   EXPECT_EQ(copy.Children(1), clone);
-}
-
-TEST(SkinObjectModel, AssignTakesTheBaseFromAnySkinObject) {
+  // Assign takes the base from any skin object.
   TSeButtonObject button(nullptr);
   button.SetTileStyle(TscTileStyle::tsStretch);
   TSeSkinObject plain(nullptr);

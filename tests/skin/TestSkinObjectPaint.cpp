@@ -115,22 +115,18 @@ TEST_F(SkinObjectPaint, AnOwnerPaintsOnlyItsVisibleChildrenUnlessDrawIfOwner) {
   EXPECT_EQ(InkBounds(Render(parent, 10, 10), kBackgroundPixel), (TRect{10, 10, 0, 0}));
 }
 
-TEST_F(SkinObjectPaint, TextMinusPaintsAOnePixelLineAndNoText) {
-  TSeSkinObject separator(nullptr);
-  separator.SetBounds({10, 10, 50, 30});
-  separator.SetText("-");
-  separator.Font()->SetColor(clRed);
-  // Row 10 + 20 / 2 - 1 = 19, 3 pixels in from each side; the golden text_effects shows it.
-  EXPECT_EQ(InkBounds(Render(separator, 60, 40, kWhitePixel), kWhitePixel),
-            (TRect{13, 19, 47, 20}));
-  // An odd height rounds the half toward zero.
-  separator.SetHeight(7);
-  EXPECT_EQ(InkBounds(Render(separator, 60, 40, kWhitePixel), kWhitePixel),
-            (TRect{13, 12, 47, 13}));
-}
-
-TEST_F(SkinObjectPaint, RightToLeftReadingMirrorsTheAlignmentAndOppositeTextTakesTheOtherSide) {
+// A separator line, right-to-left mirroring, opposite text and title ellipses.
+TEST_F(SkinObjectPaint, TextRulesOfSeparatorsReadingOrderAndTitles) {
   TSeSkinObject label(nullptr);
+  label.SetBounds({10, 10, 50, 30});
+  label.SetText("-");
+  label.Font()->SetColor(clRed);
+  SCOPED_TRACE("a minus paints a line at row 10 + 20 / 2 - 1, 3 pixels in from each side");
+  EXPECT_EQ(InkBounds(Render(label, 60, 40, kWhitePixel), kWhitePixel), (TRect{13, 19, 47, 20}));
+  label.SetHeight(7);  // an odd height rounds the half toward zero
+  EXPECT_EQ(InkBounds(Render(label, 60, 40, kWhitePixel), kWhitePixel), (TRect{13, 12, 47, 13}));
+
+  SCOPED_TRACE("right-to-left reading mirrors the alignment, opposite text the other side");
   label.SetBounds({0, 0, 120, 20});
   label.Font()->SetColor(clBlack);
   label.SetText("Ab");
@@ -142,30 +138,26 @@ TEST_F(SkinObjectPaint, RightToLeftReadingMirrorsTheAlignmentAndOppositeTextTake
   const TRect mirrored = InkBounds(Render(label, 120, 20), kWhitePixel);
   EXPECT_GT(mirrored.Left, 60);
   EXPECT_EQ(mirrored.Width(), leftInk.Width());
-
   SysLocaleRightToLeft = false;
   label.SetBiDiMode(TBiDiMode::bdLeftToRight);
   label.SetText("");
   label.SetOppositeText("Ab");
   EXPECT_GT(InkBounds(Render(label, 120, 20), kWhitePixel).Left, 60);
-}
 
-TEST_F(SkinObjectPaint, TitlesEndWithAnEllipsisWithinTheirTextWidth) {
-  TSeSkinObject title(nullptr);
-  title.SetKind(TSeKind::skTitle);
-  title.SetBounds({0, 0, 60, 16});
-  title.SetTextMarginLeft(5);
-  title.SetTextMarginRight(15);
-  title.Font()->SetColor(clBlack);
-  title.SetText("A caption far too long for its place");
-  const QImage shortened = Render(title, 80, 16, kWhitePixel);
+  SCOPED_TRACE("titles end with an ellipsis within their text width, other kinds are cut");
+  label.SetOppositeText("");
+  label.SetKind(TSeKind::skTitle);
+  label.SetBounds({0, 0, 60, 16});
+  label.SetTextMarginLeft(5);
+  label.SetTextMarginRight(15);
+  label.SetText("A caption far too long for its place");
+  const QImage shortened = Render(label, 80, 16, kWhitePixel);
   const TRect ink = InkBounds(shortened, kWhitePixel);
   EXPECT_GE(ink.Left, 5);
   EXPECT_LE(ink.Right, 45);
   EXPECT_GT(ink.Right, 35);  // the dots end near the limit
-  // Other kinds are cut at the rectangle instead, without the dots.
-  title.SetKind(TSeKind::skCaption);
-  EXPECT_NE(Render(title, 80, 16, kWhitePixel), shortened);
+  label.SetKind(TSeKind::skCaption);
+  EXPECT_NE(Render(label, 80, 16, kWhitePixel), shortened);
 }
 
 // ---- Bitmap objects: rules ----
@@ -617,15 +609,9 @@ constexpr uint32_t kBackground = 0xFF305070;
 
 // 10 x 9, opaque, all pixels differ, key pixels in every part (both routes exact).
 TteBitmap* KeyedImage() {
-  auto* image = new TteBitmap;
-  image->SetName("nine");
-  image->SetSize(10, 9);
-  for (int y = 0; y < 9; ++y)
-    for (int x = 0; x < 10; ++x)
-      image->SetPixel(x, y, (x * 7 + y * 3) % 11 == 0 ? kKeyPixel : Argb(20 * x, 25 * y, 90));
-  image->SetAlphaFlag(false);
-  image->SetKeyFlag(true);
-  return image;
+  return MakeBitmap("nine", 10, 9, [](int x, int y) {
+    return (x * 7 + y * 3) % 11 == 0 ? kKeyPixel : Argb(20 * x, 25 * y, 90);
+  });
 }
 
 // The object's pixels over the background, colour only (the painter target has no alpha).
