@@ -163,7 +163,7 @@ TEST(TteBitmapStream, UnsizedStreamsReadInPieces) {
 
 // ---- Platform images and resources --------------------------------------------------------------
 
-TEST(TteBitmapAssign, FromAnotherBitmapCopiesSizePixelsAndFlags) {
+TEST(TteBitmapAssign, FromAnotherBitmapCopiesSizePixelsAndFlagsAssignToDrawsIntoZeroes) {
   auto source = MakeBitmap(2, {1, 2, 3, 4}, "source");
   source->SetKeyFlag(true);
   source->SetAlphaFlag(true);
@@ -184,6 +184,17 @@ TEST(TteBitmapAssign, FromAnotherBitmapCopiesSizePixelsAndFlags) {
 
   TteBitmapLink link;
   EXPECT_THROW(copy.Assign(link), EConvertError);
+  // AssignTo draws into a zeroed image; ToImage is the raw copy.
+  source = MakeBitmap(3, {kKeyPixel, 0x00123456, 0xFF0000FF});
+  source->SetKeyFlag(true);
+  TImageHolder holder{QImage()};
+  source->AssignTo(holder);
+  ASSERT_EQ(holder.Image.format(), QImage::Format_ARGB32);
+  ASSERT_EQ(holder.Image.size(), QSize(3, 1));
+  EXPECT_EQ(holder.Image.pixel(0, 0), 0u);  // the key leaves the zeroed target
+  EXPECT_EQ(holder.Image.pixel(1, 0), 0xFF123456u);
+  EXPECT_EQ(holder.Image.pixel(2, 0), 0xFF0000FFu);
+  EXPECT_EQ(source->ToImage().pixel(0, 0), kKeyPixel);
 }
 
 TEST(TteBitmapAssign, ThirtyTwoBitImagesKeepAlphaOthersBecomeOpaque) {
@@ -211,20 +222,6 @@ TEST(TteBitmapAssign, ThirtyTwoBitImagesKeepAlphaOthersBecomeOpaque) {
   EXPECT_FALSE(bitmap.KeyFlag());
   bitmap.AssignImage(QImage());
   EXPECT_TRUE(bitmap.Empty());
-}
-
-TEST(TteBitmapAssign, AssignToDrawsIntoAZeroedImage) {
-  auto bitmap = MakeBitmap(3, {kKeyPixel, 0x00123456, 0xFF0000FF});
-  bitmap->SetKeyFlag(true);
-  TImageHolder holder{QImage()};
-  bitmap->AssignTo(holder);
-  ASSERT_EQ(holder.Image.format(), QImage::Format_ARGB32);
-  ASSERT_EQ(holder.Image.size(), QSize(3, 1));
-  EXPECT_EQ(holder.Image.pixel(0, 0), 0u);  // the key leaves the zeroed target
-  EXPECT_EQ(holder.Image.pixel(1, 0), 0xFF123456u);
-  EXPECT_EQ(holder.Image.pixel(2, 0), 0xFF0000FFu);
-  // ToImage is the raw copy.
-  EXPECT_EQ(bitmap->ToImage().pixel(0, 0), kKeyPixel);
 }
 
 const std::vector<uint32_t> kResourcePixels{0x80FF0000, 0xFF00FF00, 0x000000FF,

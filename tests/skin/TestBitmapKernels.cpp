@@ -41,6 +41,10 @@ std::vector<uint32_t> RandomRow(TRandom& random, int width, uint32_t maxRun) {
 
 class TKernelTableTest : public testing::TestWithParam<const TPixelKernels*> {};
 
+std::string KernelName(const testing::TestParamInfo<const TPixelKernels*>& info) {
+  return info.param->Name;
+}
+
 using TKernelOf = TRowKernel TPixelKernels::*;
 
 // Table under test against the portable one, 0..3 pixels in so loads are unaligned.
@@ -104,9 +108,7 @@ TEST_P(TKernelTableTest, ChecksumOfManyRandomComposites) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Available, TKernelTableTest, testing::ValuesIn(AvailableKernels()),
-                         [](const testing::TestParamInfo<const TPixelKernels*>& info) {
-                           return std::string(info.param->Name);
-                         });
+                         KernelName);
 
 TEST(PixelKernels, DisableListChoosesThePortablePath) {
   const std::vector<const TPixelKernels*> available = AvailableKernels();
@@ -181,10 +183,7 @@ TEST_P(TRegionTest, StraightShapesBecomeFewRectanglesAndOnlyTheExactKeyIsLeftOut
   EXPECT_TRUE(TteBitmap().CreateRegion(0, 0).isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Available, TRegionTest, testing::ValuesIn(AvailableKernels()),
-                         [](const testing::TestParamInfo<const TPixelKernels*>& info) {
-                           return std::string(info.param->Name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Available, TRegionTest, testing::ValuesIn(AvailableKernels()), KernelName);
 
 }  // namespace
 }  // namespace vt

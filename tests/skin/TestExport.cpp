@@ -89,7 +89,7 @@ TEST(Png, DamagedDataAndLargeClaimedSizesFailWithAMessage) {
 
 // ---- Export ----
 
-TEST(Export, FolderTextAndNamesThatLeaveTheFolderOrNoFileSystemTakes) {
+TEST(Export, FolderTextRefusedNamesAndPicturesOfKeyedAndAlphaImages) {
   EXPECT_EQ(ExportFolderText("/tmp/out"), "/tmp/out/");
   EXPECT_EQ(ExportFolderText("/tmp/out/"), "/tmp/out/");
   for (const char* good : {"Button", "form.active", "with space", "a\\b", "..x"})
@@ -98,11 +98,9 @@ TEST(Export, FolderTextAndNamesThatLeaveTheFolderOrNoFileSystemTakes) {
        {std::string(), std::string("."), std::string(".."), std::string("../up"),
         std::string("sub/name"), std::string("/abs"), std::string("nul\0x", 5)})
     EXPECT_NE(ExportNameProblem(bad), "") << bad;
-}
-
-// Writing the files, refusing names and stopping at a failed write are tested through
-// `vtskin export` and the editor's export window, which share ExportBitmaps.
-TEST(Export, KeyedImagesShowMagentaImagesWithAlphaKeepIt) {
+  // Keyed images show magenta, images with alpha keep it. Writing the files, refusing names
+  // and stopping at a failed write are tested through `vtskin export` and the editor's
+  // export window, which share ExportBitmaps.
   auto bitmap = test::MakeBitmap(3, {0xFF112233, kKeyPixel, 0xFF112233}, "keyed");
   bitmap->SetKeyFlag(true);
   const QImage picture = ExportPicture(*bitmap);

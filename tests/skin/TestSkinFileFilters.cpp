@@ -76,7 +76,7 @@ TEST(SkinFilters, RegistryFilterStringExtensionsAndTagsOfStreams) {
   EXPECT_EQ(stream.Position(), static_cast<int64_t>(bytes.size()) - 2);
 }
 
-TEST(SkinFilters, EachVariantStartsWithItsTagAndEnvelope) {
+TEST(SkinFilters, EachVariantStartsWithItsTagAndEnvelopeAndTheDefaultOneSavesStreams) {
   const auto source = SmallSkin();
   const std::vector<uint8_t> uskn = SaveWith(*source, *Variants()[0]);
   EXPECT_EQ(Head(uskn, 14), std::string("_UCT\0\x05\0\0\0Small", 14));
@@ -88,6 +88,15 @@ TEST(SkinFilters, EachVariantStartsWithItsTagAndEnvelope) {
     EXPECT_EQ(bytes[9], 0x78);
     EXPECT_EQ(bytes[10], levelByte);
   }
+  // SaveToStream always uses the default filter.
+  const TSeSkinFilterClass* saved = DefaultSkinFilter();
+  for (const TSeSkinFilterClass* cls : Variants()) {
+    DefaultSkinFilter() = cls;
+    TMemoryStream stream;
+    source->SaveToStream(stream);
+    EXPECT_EQ(Head(stream.Bytes(), 5), std::string(cls->Create()->SkinTag().data(), 5));
+  }
+  DefaultSkinFilter() = saved;
 }
 
 // Loading also clears the mask of client areas, which must show the control beneath.
@@ -287,19 +296,6 @@ TEST(SkinSource, HueAndBrightnessShiftImagesAndObjects) {
   source.ChangeHue(40);
   EXPECT_EQ(object->GetColor(), PixelToColor(source.Bitmaps().Bitmaps(0)->Pixels(0, 0)));
   EXPECT_NE(object->GetColor(), RGB(0x90, 0x50, 0x30));
-}
-
-TEST(SkinSource, SaveToStreamAlwaysUsesTheDefaultFilter) {
-  TSeSkinSource source;
-  const TSeSkinFilterClass* saved = DefaultSkinFilter();
-  for (const TSeSkinFilterClass* cls : Variants()) {
-    DefaultSkinFilter() = cls;
-    TMemoryStream stream;
-    source.SaveToStream(stream);
-    EXPECT_EQ(std::string(stream.Bytes().begin(), stream.Bytes().begin() + 5),
-              std::string(cls->Create()->SkinTag().data(), 5));
-  }
-  DefaultSkinFilter() = saved;
 }
 
 }  // namespace

@@ -74,7 +74,7 @@ TEST(SkinObjectModel, RegistryHoldsTheSeventeenClassesInOrderWithTheirDeclaredPr
   EXPECT_EQ(SkinObjectClasses().size(), before);
 }
 
-TEST(SkinObjectModel, FontAndLinkPropertiesCopyIntoTheOwnedObjects) {
+TEST(SkinObjectModel, FontAndLinkPropertiesCopyIntoTheOwnedObjectsObjectsGoThroughTheHook) {
   TSeActiveBitmap object(nullptr);
   TFont font;
   font.SetName("Verdana");
@@ -89,6 +89,23 @@ TEST(SkinObjectModel, FontAndLinkPropertiesCopyIntoTheOwnedObjects) {
   prop->SetObject(object, font);
   EXPECT_EQ(object.ActiveFont()->GetName(), "Arial");
   EXPECT_EQ(prop->GetObject(object), object.ActiveFont());
+  // The Objects property goes through the installed hook.
+  struct TRecordingFiler : TFiler {
+    std::vector<std::string> Names;
+    void DefineBinaryProperty(const std::string& name, const TStreamProc&, const TStreamProc&,
+                              bool) override {
+      Names.push_back(name);
+    }
+  } filer;
+  object.DefineProperties(filer);
+  EXPECT_TRUE(filer.Names.empty());
+  const auto saved = TSeSkinObject::DefineObjectsProperty;
+  TSeSkinObject::DefineObjectsProperty = [](TSeSkinObject&, TFiler& f) {
+    f.DefineBinaryProperty("Objects", {}, {}, true);
+  };
+  object.DefineProperties(filer);
+  TSeSkinObject::DefineObjectsProperty = saved;
+  EXPECT_EQ(filer.Names, std::vector<std::string>{"Objects"});
 }
 
 // ---- Cloning and Assign -----------------------------------------------------------
@@ -186,26 +203,6 @@ TEST(SkinObjectModel, CloneOfAnUnregisteredClassIsNothingAndAssignSkipsSuchChild
   EXPECT_EQ(button.GetTileStyle(), TscTileStyle::tsStretch);  // not in the source: kept
   TFont font;  // but not from something that is no skin object
   EXPECT_THROW(button.Assign(font), EConvertError);
-}
-
-TEST(SkinObjectModel, TheObjectsPropertyGoesThroughTheInstalledHook) {
-  struct TRecordingFiler : TFiler {
-    std::vector<std::string> Names;
-    void DefineBinaryProperty(const std::string& name, const TStreamProc&, const TStreamProc&,
-                              bool) override {
-      Names.push_back(name);
-    }
-  } filer;
-  TSeSkinObject object(nullptr);
-  object.DefineProperties(filer);
-  EXPECT_TRUE(filer.Names.empty());
-  const auto saved = TSeSkinObject::DefineObjectsProperty;
-  TSeSkinObject::DefineObjectsProperty = [](TSeSkinObject&, TFiler& f) {
-    f.DefineBinaryProperty("Objects", {}, {}, true);
-  };
-  object.DefineProperties(filer);
-  TSeSkinObject::DefineObjectsProperty = saved;
-  EXPECT_EQ(filer.Names, std::vector<std::string>{"Objects"});
 }
 
 }  // namespace

@@ -73,23 +73,21 @@ struct SkinObjectPaint : ::testing::Test {
 
 // ---- Base painting ----
 
-TEST_F(SkinObjectPaint, BaseObjectFillsItsBoundsAndPaintsNothingWithoutColourUnlessDesigning) {
+TEST_F(SkinObjectPaint, BaseObjectsFillTheirBoundsOwnersPaintTheirVisibleChildrenInTheClip) {
   TSeSkinObject object(nullptr);
   object.SetBounds({2, 3, 6, 5});
   object.SetColor(clRed);
   QImage image = Render(object, 8, 8);
   EXPECT_EQ(InkBounds(image, kBackgroundPixel), (TRect{2, 3, 6, 5}));
   EXPECT_EQ(PixelAt(image, 2, 3), kRedPixel);
-
   object.SetColor(clNone);
   EXPECT_EQ(InkBounds(Render(object, 8, 8), kBackgroundPixel), (TRect{8, 8, 0, 0}));
   SkinDesignMode = true;
   image = Render(object, 8, 8);
   EXPECT_EQ(PixelAt(image, 3, 4), kKeyPixel);
   EXPECT_EQ(InkBounds(image, kBackgroundPixel), (TRect{2, 3, 6, 5}));
-}
-
-TEST_F(SkinObjectPaint, AnOwnerPaintsOnlyItsVisibleChildrenUnlessDrawIfOwner) {
+  SkinDesignMode = false;
+  SCOPED_TRACE("an owner paints only its visible children unless DrawIfOwner");
   TSeSkinObject parent(nullptr);
   parent.SetBounds({0, 0, 10, 10});
   auto* child = new TSeSkinObject(&parent);
@@ -100,7 +98,7 @@ TEST_F(SkinObjectPaint, AnOwnerPaintsOnlyItsVisibleChildrenUnlessDrawIfOwner) {
   hidden->SetVisible(false);
   EXPECT_EQ(InkBounds(Render(parent, 10, 10), kBackgroundPixel), (TRect{2, 2, 4, 4}));
   parent.SetDrawIfOwner(true);
-  const QImage image = Render(parent, 10, 10);
+  image = Render(parent, 10, 10);
   EXPECT_EQ(PixelAt(image, 0, 0), kWhitePixel);
   EXPECT_EQ(PixelAt(image, 2, 2), kRedPixel);
   EXPECT_EQ(PixelAt(image, 7, 7), kWhitePixel);
@@ -321,7 +319,7 @@ TEST_F(SkinObjectPaint, GoldenSimpleDrawingInEveryTileStyle) {
   ExpectGolden(scene.Image(), "objects/simple_tile_styles");
 }
 
-TEST_F(SkinObjectPaint, GoldenNinePartDrawingInEveryStyleWithTransparentPieces) {
+TEST_F(SkinObjectPaint, GoldenNinePartDrawingInEveryStyleWithTransparentPiecesAndBoxes) {
   Images.Add(NinePartImage(true));
   TScene scene(7 * 28 + 2, 2 * 26 + 2);
   for (int i = 0; i < 7; ++i) {
@@ -340,13 +338,12 @@ TEST_F(SkinObjectPaint, GoldenNinePartDrawingInEveryStyleWithTransparentPieces) 
     }
   }
   ExpectGolden(scene.Image(), "objects/ninepart_styles");
-}
 
-TEST_F(SkinObjectPaint, GoldenBitmapBoxNinePartAndPlain) {
-  // Key pixels in an edge and a corner only: the box draws edges with the centre flag
+  // The box, with key pixels in an edge and a corner only, draws edges with the centre flag
   // (opaque here, so the key pixel is copied) and corners with the image's own flag.
+  Images.Clear();
   Images.Add(NinePartImage(false));
-  TScene scene(4 * 28 + 2, 26 + 2);
+  TScene boxes(4 * 28 + 2, 26 + 2);
   const TscTileStyle styles[] = {TscTileStyle::tsTile, TscTileStyle::tsStretch,
                                  TscTileStyle::tsCenter};
   for (int i = 0; i < 3; ++i) {
@@ -358,15 +355,15 @@ TEST_F(SkinObjectPaint, GoldenBitmapBoxNinePartAndPlain) {
     box.SetBounds(TRect::FromSize(2 + 28 * i, 2, 26, 24));
     Attach(box);
     ASSERT_FALSE(box.Bitmap()->Masked);
-    scene.Paint(box);
+    boxes.Paint(box);
   }
   TSeBitmapBoxObject plain(nullptr);  // no margins: as a bitmap skin object
   plain.SetBitmap(*LinkTo("nine", {0, 0, 8, 8}));
   plain.SetTileStyle(TscTileStyle::tsStretch);
   plain.SetBounds(TRect::FromSize(2 + 28 * 3, 2, 26, 24));
   Attach(plain);
-  scene.Paint(plain);
-  ExpectGolden(scene.Image(), "objects/bitmapbox");
+  boxes.Paint(plain);
+  ExpectGolden(boxes.Image(), "objects/bitmapbox");
 }
 
 TEST_F(SkinObjectPaint, GoldenNineTextAlignmentsWithMargins) {
@@ -614,24 +611,21 @@ TteBitmap* KeyedImage() {
   });
 }
 
-// The object's pixels over the background, colour only (the painter target has no alpha).
-std::vector<uint32_t> Colours(const QImage& image) {
+// The object's pixels over the background, drawn into memory or through a painter; colour
+// only, as the painter target has no alpha.
+std::vector<uint32_t> Colours(TSeSkinObject& object, const TRect& clip, bool throughPainter) {
+  QImage image(40, 30, QImage::Format_RGB888);
+  image.fill(QColor::fromRgb(kBackground));
+  if (throughPainter) {
+    TCanvas canvas(image);
+    object.Draw(canvas, clip);
+  } else {
+    image = Render(object, 40, 30, kBackground, clip);
+  }
   std::vector<uint32_t> colours;
   for (int y = 0; y < image.height(); ++y)
     for (int x = 0; x < image.width(); ++x) colours.push_back(image.pixel(x, y) & 0x00FFFFFFu);
   return colours;
-}
-
-QImage InMemory(TSeSkinObject& object, const TRect& clip) {
-  return Render(object, 40, 30, kBackground, clip);
-}
-
-QImage ThroughPainter(TSeSkinObject& object, const TRect& clip) {
-  QImage target(40, 30, QImage::Format_RGB888);
-  target.fill(QColor::fromRgb(kBackground));
-  TCanvas canvas(target);
-  object.Draw(canvas, clip);
-  return target;
 }
 
 struct TMarginCase {
@@ -677,7 +671,7 @@ TEST(SkinObjectNinePart, BandsPaintAsThePiecesDoOneByOne) {
         object.Bitmap()->MaskedBorder = random.Below(2) == 1;
         object.Bitmap()->MaskedAngles = random.Below(2) == 1;
         const TRect& clip = clips[random.Below(clips.size())];
-        ASSERT_EQ(Colours(InMemory(object, clip)), Colours(ThroughPainter(object, clip)))
+        ASSERT_EQ(Colours(object, clip, false), Colours(object, clip, true))
             << int(centre) << " " << int(border) << " margins " << margins.Left;
         // The box family draws edges with the centre flag and corners with the image's own.
         TSeBitmapBoxObject box(nullptr);
@@ -685,7 +679,7 @@ TEST(SkinObjectNinePart, BandsPaintAsThePiecesDoOneByOne) {
         box.SetBitmapList(&images);
         box.UpdateLinks();
         box.Bitmap()->Masked = object.Bitmap()->Masked;
-        ASSERT_EQ(Colours(InMemory(box, clip)), Colours(ThroughPainter(box, clip)))
+        ASSERT_EQ(Colours(box, clip, false), Colours(box, clip, true))
             << "box " << int(centre) << " " << int(border) << " margins " << margins.Left;
       }
     }

@@ -201,7 +201,7 @@ TColor HueShiftedLikeAnImage(TColor color, int delta) {
   return PixelToColor(pixel.Pixels(0, 0));
 }
 
-TEST(SkinObjectColors, HueAndBrightnessShiftColoursLikeImagePixelsAndLeaveNoneAlone) {
+TEST(SkinObjectColors, HueBrightnessAndCharsetReachEveryColourAndFontGetFontFollowsTheState) {
   TSeActiveObject object(nullptr);
   object.SetColor(RGB(200, 40, 40));
   object.Font()->SetColor(RGB(10, 100, 200));
@@ -223,9 +223,8 @@ TEST(SkinObjectColors, HueAndBrightnessShiftColoursLikeImagePixelsAndLeaveNoneAl
   text.ChangeBrightness(20);
   EXPECT_EQ(text.GetColor(), RGB(255, 30, 120));
   EXPECT_EQ(text.FontHot()->GetColor(), RGB(20, 20, 20));
-}
 
-TEST(SkinObjectFonts, GetFontFollowsTheStateAndSetCharsetReachesTheExtraFonts) {
+  SCOPED_TRACE("GetFont follows the state and SetCharset reaches the extra fonts");
   // Active objects swap in their active font when pressed, active bitmaps when hot.
   TSeActiveObject active(nullptr);
   TSeActiveBitmap bitmap(nullptr);
@@ -239,21 +238,21 @@ TEST(SkinObjectFonts, GetFontFollowsTheStateAndSetCharsetReachesTheExtraFonts) {
     object->SetState(state);
     EXPECT_EQ(object->GetFont(), font) << object->ClassName() << " " << state;
   }
-  TSeTextObject text(nullptr);
+  TSeTextObject stateful(nullptr);
   const std::vector<std::pair<TSeState, TFont*>> fonts = {
-      {ssHot, text.FontHot()},         {ssPressed, text.FontPressed()},
-      {ssFocused, text.FontFocused()}, {ssDisabled, text.FontDisabled()},
-      {ssNormal, text.Font()},         {ssPlaceholder, text.Font()}};
+      {ssHot, stateful.FontHot()},         {ssPressed, stateful.FontPressed()},
+      {ssFocused, stateful.FontFocused()}, {ssDisabled, stateful.FontDisabled()},
+      {ssNormal, stateful.Font()},         {ssPlaceholder, stateful.Font()}};
   for (const auto& [state, font] : fonts) {
-    text.SetState(state);
-    EXPECT_EQ(text.GetFont(), font) << state;
+    stateful.SetState(state);
+    EXPECT_EQ(stateful.GetFont(), font) << state;
   }
-  text.SetState(ssNormal);
-  auto* child = new TSeActiveObject(&text);
-  text.SetCharset(RUSSIAN_CHARSET);
-  for (TFont* font :
-       {text.Font(), text.FontHot(), text.FontPressed(), text.FontFocused(), text.FontDisabled(),
-        child->Font(), child->ActiveFont(), child->DisabledFont()})
+  stateful.SetState(ssNormal);
+  auto* activeChild = new TSeActiveObject(&stateful);
+  stateful.SetCharset(RUSSIAN_CHARSET);
+  for (TFont* font : {stateful.Font(), stateful.FontHot(), stateful.FontPressed(),
+                      stateful.FontFocused(), stateful.FontDisabled(), activeChild->Font(),
+                      activeChild->ActiveFont(), activeChild->DisabledFont()})
     EXPECT_EQ(font->GetCharset(), RUSSIAN_CHARSET);
 }
 
@@ -399,7 +398,7 @@ struct SkinObjectRegion : ::testing::Test {
   }
 };
 
-TEST_F(SkinObjectRegion, MaskRegionLeavesOutTheKeyPixelsAtTheObjectsPlaceWhereItHasAny) {
+TEST_F(SkinObjectRegion, MaskLeavesOutTheKeyPixelsWhereItHasAnyATreeIsTheUnionOfItsChildren) {
   std::unique_ptr<TSeBitmapObject> object(ShapedObject(nullptr, {10, 20, 18, 24}));
   auto* button = new TSeSkinObject(object.get());  // anchored: mask painting puts it back
   button->SetBounds({14, 21, 17, 23});
@@ -427,9 +426,7 @@ TEST_F(SkinObjectRegion, MaskRegionLeavesOutTheKeyPixelsAtTheObjectsPlaceWhereIt
   TSeSkinObject plain(nullptr);
   plain.SetBounds({1, 2, 3, 4});
   EXPECT_EQ(plain.GetMaskRegion(), QRegion(1, 2, 2, 2));
-}
-
-TEST_F(SkinObjectRegion, ATreeIsTheUnionOfItsVisibleChildren) {
+  // A tree is the union of its visible children.
   TSeSkinObject form(nullptr);
   form.SetBounds({0, 0, 20, 10});
   ShapedObject(&form, {0, 0, 4, 4});

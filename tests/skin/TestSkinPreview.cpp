@@ -33,7 +33,7 @@ class SkinPreview : public ::testing::Test {
   TSeSkinSource Source;
 };
 
-TEST_F(SkinPreview, PathsFindObjectsAndNameTheStepThatFails) {
+TEST_F(SkinPreview, PathsFindObjectsAndRenderingKeepsAlphaAndTheSkin) {
   struct TCase {
     const char* Path;
     const char* Found;  // nullptr: not found
@@ -56,9 +56,7 @@ TEST_F(SkinPreview, PathsFindObjectsAndNameTheStepThatFails) {
     EXPECT_EQ(missing, c.MissingStep) << c.Path;
   }
   EXPECT_EQ(SkinObjectPath(*FindSkinObjectByPath(Source, "Form/Close")), "Form/Caption/Close");
-}
-
-TEST_F(SkinPreview, RenderingKeepsOpaqueTransparentAndPartialAlphaAndTheSkinAsItWas) {
+  // Rendering keeps opaque, transparent and partial alpha pixels, and the skin as it was.
   TSeSkinObject& form = *Source.GetFormObject();
   PoseSkinObject(form, {2, 2}, {});
   SkinDesignMode = true;
