@@ -14,7 +14,7 @@ using test::RowOf;
 
 // ---- Size and pixel access ---------------------------------------------------------------
 
-TEST(TteBitmap, SetSizeUsesAbsoluteValuesAndIgnoresZero) {
+TEST(TteBitmap, SetSizeUsesAbsoluteValuesPixelAccessAndFillsOutsideAreIgnored) {
   TteBitmap bitmap;
   EXPECT_TRUE(bitmap.Empty());
   EXPECT_FALSE(TteBitmap::IsRegistered(&bitmap));
@@ -36,30 +36,28 @@ TEST(TteBitmap, SetSizeUsesAbsoluteValuesAndIgnoresZero) {
             "Can't allocate the DIB handle");
   EXPECT_TRUE(absurd.Empty());
   EXPECT_THROW(absurd.SetSize(INT32_MIN, 1), EOutOfResources);
-}
-
-TEST(TteBitmap, PixelAccessAndFillsOutsideAreZeroOrIgnored) {
-  TteBitmap empty;
-  EXPECT_EQ(empty.Pixels(0, 0), 0u);
-  EXPECT_EQ(empty.ScanLine(0), nullptr);
-  auto bitmap = MakeBitmap(2, {1, 2, 3, 4});
-  EXPECT_EQ(bitmap->Pixels(1, 1), 4u);
-  EXPECT_EQ(bitmap->Pixels(2, 0), 0u);
-  EXPECT_EQ(bitmap->Pixels(-1, 0), 0u);
-  EXPECT_EQ(bitmap->Pixels(0, 2), 0u);
-  bitmap->SetPixel(2, 0, 9);
-  bitmap->SetPixel(0, -1, 9);
-  EXPECT_EQ(AllPixels(*bitmap), (std::vector<uint32_t>{1, 2, 3, 4}));
-  EXPECT_EQ(bitmap->ScanLine(1)[0], 3u);
-  EXPECT_EQ(bitmap->ScanLine(2), nullptr);
+  // Pixel access and fills outside the image read zero or are ignored.
+  TteBitmap none;
+  EXPECT_EQ(none.Pixels(0, 0), 0u);
+  EXPECT_EQ(none.ScanLine(0), nullptr);
+  auto image = MakeBitmap(2, {1, 2, 3, 4});
+  EXPECT_EQ(image->Pixels(1, 1), 4u);
+  EXPECT_EQ(image->Pixels(2, 0), 0u);
+  EXPECT_EQ(image->Pixels(-1, 0), 0u);
+  EXPECT_EQ(image->Pixels(0, 2), 0u);
+  image->SetPixel(2, 0, 9);
+  image->SetPixel(0, -1, 9);
+  EXPECT_EQ(AllPixels(*image), (std::vector<uint32_t>{1, 2, 3, 4}));
+  EXPECT_EQ(image->ScanLine(1)[0], 3u);
+  EXPECT_EQ(image->ScanLine(2), nullptr);
   // Fills are clipped to the image.
-  bitmap = MakeBitmap(3, {0, 0, 0, 0, 0, 0, 0, 0, 0});
-  bitmap->FillRect(TRect{-5, -5, 2, 1}, 7);
-  bitmap->FillRect(TRect{2, 2, 50, 50}, 8);
-  bitmap->FillRect(TRect{2, 0, 1, 3}, 9);  // empty
-  EXPECT_EQ(AllPixels(*bitmap), (std::vector<uint32_t>{7, 7, 0, 0, 0, 0, 0, 0, 8}));
-  bitmap->FillColor(5);
-  EXPECT_EQ(AllPixels(*bitmap), std::vector<uint32_t>(9, 5u));
+  image = MakeBitmap(3, {0, 0, 0, 0, 0, 0, 0, 0, 0});
+  image->FillRect(TRect{-5, -5, 2, 1}, 7);
+  image->FillRect(TRect{2, 2, 50, 50}, 8);
+  image->FillRect(TRect{2, 0, 1, 3}, 9);  // empty
+  EXPECT_EQ(AllPixels(*image), (std::vector<uint32_t>{7, 7, 0, 0, 0, 0, 0, 0, 8}));
+  image->FillColor(5);
+  EXPECT_EQ(AllPixels(*image), std::vector<uint32_t>(9, 5u));
 }
 
 // ---- Stream form --------------------------------------------------------------------------
@@ -110,6 +108,18 @@ TEST(TteBitmapStream, SaveAndLoadRoundTripBottomUpRowsAndEmptyImagesLoad) {
   EXPECT_EQ(ReadInt32(none), 77);
 }
 
+// A stream that cannot tell how much is left, as a decompressor.
+class TUnsizedStream : public TStream {
+ public:
+  explicit TUnsizedStream(TMemoryStream& inner) : FInner(inner) {}
+  int64_t Read(void* buffer, int64_t count) override { return FInner.Read(buffer, count); }
+  int64_t Write(const void*, int64_t) override { return 0; }
+  int64_t Seek(int64_t offset, TSeekOrigin origin) override { return FInner.Seek(offset, origin); }
+
+ private:
+  TMemoryStream& FInner;
+};
+
 void ExpectReadError(TStream& stream, const std::string& fragment) {
   TteBitmap bitmap;
   const std::string message = test::MessageOf<EReadError>([&] { bitmap.LoadFromStream(stream); });
@@ -117,7 +127,7 @@ void ExpectReadError(TStream& stream, const std::string& fragment) {
   EXPECT_TRUE(bitmap.Empty());
 }
 
-TEST(TteBitmapStream, DamagedStreamsFailBeforeAllocating) {
+TEST(TteBitmapStream, DamagedStreamsFailBeforeAllocatingUnsizedOnesReadInPieces) {
   TMemoryStream negativeWidth = StoredImage("w", -1, 2, {1, 2});
   ExpectReadError(negativeWidth, "Bitmap \"w\": stored width -1 is negative");
   TMemoryStream minHeight = StoredImage("h", 1, INT32_MIN, {});
@@ -132,21 +142,7 @@ TEST(TteBitmapStream, DamagedStreamsFailBeforeAllocating) {
   WriteInt32(noName, 1000);
   noName.SetPosition(0);
   EXPECT_THROW(TteBitmap().LoadFromStream(noName), EReadError);
-}
-
-// A stream that cannot tell how much is left, as a decompressor.
-class TUnsizedStream : public TStream {
- public:
-  explicit TUnsizedStream(TMemoryStream& inner) : FInner(inner) {}
-  int64_t Read(void* buffer, int64_t count) override { return FInner.Read(buffer, count); }
-  int64_t Write(const void*, int64_t) override { return 0; }
-  int64_t Seek(int64_t offset, TSeekOrigin origin) override { return FInner.Seek(offset, origin); }
-
- private:
-  TMemoryStream& FInner;
-};
-
-TEST(TteBitmapStream, UnsizedStreamsReadInPieces) {
+  // Streams that cannot tell how much is left are read in pieces.
   std::vector<uint32_t> pixels(600 * 500);
   for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = uint32_t(i * 2654435761u);
   TMemoryStream whole = StoredImage("big", 600, 500, pixels);
@@ -197,7 +193,10 @@ TEST(TteBitmapAssign, FromAnotherBitmapCopiesSizePixelsAndFlagsAssignToDrawsInto
   EXPECT_EQ(source->ToImage().pixel(0, 0), kKeyPixel);
 }
 
-TEST(TteBitmapAssign, ThirtyTwoBitImagesKeepAlphaOthersBecomeOpaque) {
+const std::vector<uint32_t> kResourcePixels{0x80FF0000, 0xFF00FF00, 0x000000FF,
+                                            0x007F007F, 0x40102030, 0xFFFFFFFF};
+
+TEST(TteBitmapAssign, ThirtyTwoBitImagesAndResourcesKeepAlphaOthersBecomeOpaque) {
   QImage argb(2, 1, QImage::Format_ARGB32);
   argb.setPixel(0, 0, 0x80102030);
   argb.setPixel(1, 0, 0xFF405060);
@@ -222,14 +221,7 @@ TEST(TteBitmapAssign, ThirtyTwoBitImagesKeepAlphaOthersBecomeOpaque) {
   EXPECT_FALSE(bitmap.KeyFlag());
   bitmap.AssignImage(QImage());
   EXPECT_TRUE(bitmap.Empty());
-}
-
-const std::vector<uint32_t> kResourcePixels{0x80FF0000, 0xFF00FF00, 0x000000FF,
-                                            0x007F007F, 0x40102030, 0xFFFFFFFF};
-
-// A 32-bit resource keeps its alpha (from Qt's resources), any other is opaque.
-TEST(TteBitmapResource, ThirtyTwoBitsKeepAlphaOthersAreOpaqueMissingOnesAreReported) {
-  TteBitmap bitmap;
+  // A 32-bit resource keeps its alpha (from Qt's resources), any other is opaque.
   bitmap.LoadFromResource(":/bitmaps", "alpha-32bit-bottom-up");
   EXPECT_EQ(bitmap.Width(), 3);
   EXPECT_EQ(AllPixels(bitmap), kResourcePixels);

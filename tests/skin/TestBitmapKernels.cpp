@@ -58,7 +58,7 @@ void ExpectSameAsPortable(const TPixelKernels& table, TKernelOf kernel, TRandom&
   ASSERT_EQ(actual, expected) << table.Name << " width " << width << " offset " << offset;
 }
 
-TEST_P(TKernelTableTest, RowKernelsMatchThePortableOnesBitForBit) {
+TEST_P(TKernelTableTest, RowKernelsAndOpaqueRunsMatchThePortableOnesBitForBit) {
   const TPixelKernels& table = *GetParam();
   TRandom random(20240601);
   for (TKernelOf kernel : {&TPixelKernels::Blend, &TPixelKernels::KeyCopy, &TPixelKernels::Copy})
@@ -66,11 +66,8 @@ TEST_P(TKernelTableTest, RowKernelsMatchThePortableOnesBitForBit) {
       for (int offset = 0; offset < 4; ++offset)
         for (uint32_t maxRun : {1u, 20u, 100u})
           ExpectSameAsPortable(table, kernel, random, width, offset, maxRun);
-}
-
-TEST_P(TKernelTableTest, OpaqueRunsMatchThePortableScan) {
-  const TPixelKernels& table = *GetParam();
-  TRandom random(5);
+  // The opaque-run scan too.
+  random = TRandom(5);
   for (int width = 1; width <= 200; ++width)
     for (uint32_t maxRun : {1u, 20u}) {
       std::vector<uint32_t> row = RandomRow(random, width, maxRun);

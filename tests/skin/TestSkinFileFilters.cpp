@@ -258,7 +258,7 @@ TEST(SkinSource, AssignCopiesEverythingAndBindsTheCopies) {
     EXPECT_NE(copy.Bitmaps().Bitmaps(i), original->Bitmaps().Bitmaps(i));
 }
 
-TEST(SkinSource, ReplaceBitmapTakesTheNameAndPlaceAndRelinks) {
+TEST(SkinSource, ReplaceBitmapTakesTheNameAndPlaceAndRelinksShiftsReachImagesAndObjects) {
   TSeSkinSource source;
   source.Bitmaps().Add(NamedBitmap("first", 0xFF111111));
   TteBitmap* old = NamedBitmap("second", 0xFF222222);
@@ -282,20 +282,18 @@ TEST(SkinSource, ReplaceBitmapTakesTheNameAndPlaceAndRelinks) {
   // An image that is not in the list is not replaced.
   std::unique_ptr<TteBitmap> stranger(NamedBitmap("x", 0)), other(NamedBitmap("y", 0));
   EXPECT_FALSE(source.ReplaceBitmap(stranger.get(), other.get()));
-}
-
-TEST(SkinSource, HueAndBrightnessShiftImagesAndObjects) {
-  TSeSkinSource source;
-  source.Bitmaps().Add(NamedBitmap("a", 0xFF804020));
-  auto* object = new TSeSkinObject(nullptr);
-  object->SetColor(RGB(0x80, 0x40, 0x20));
-  source.AddObject(object);
-  source.ChangeBrightness(16);
-  EXPECT_EQ(source.Bitmaps().Bitmaps(0)->Pixels(0, 0), 0xFF905030u);
-  EXPECT_EQ(object->GetColor(), RGB(0x90, 0x50, 0x30));
-  source.ChangeHue(40);
-  EXPECT_EQ(object->GetColor(), PixelToColor(source.Bitmaps().Bitmaps(0)->Pixels(0, 0)));
-  EXPECT_NE(object->GetColor(), RGB(0x90, 0x50, 0x30));
+  // Hue and brightness shift the images and the objects alike.
+  TSeSkinSource shifted;
+  shifted.Bitmaps().Add(NamedBitmap("a", 0xFF804020));
+  auto* coloured = new TSeSkinObject(nullptr);
+  coloured->SetColor(RGB(0x80, 0x40, 0x20));
+  shifted.AddObject(coloured);
+  shifted.ChangeBrightness(16);
+  EXPECT_EQ(shifted.Bitmaps().Bitmaps(0)->Pixels(0, 0), 0xFF905030u);
+  EXPECT_EQ(coloured->GetColor(), RGB(0x90, 0x50, 0x30));
+  shifted.ChangeHue(40);
+  EXPECT_EQ(coloured->GetColor(), PixelToColor(shifted.Bitmaps().Bitmaps(0)->Pixels(0, 0)));
+  EXPECT_NE(coloured->GetColor(), RGB(0x90, 0x50, 0x30));
 }
 
 }  // namespace

@@ -141,7 +141,7 @@ TEST(SkinDamage, ACorruptZlibStreamRaisesAndKeepsWhatWasRead) {
   EXPECT_EQ(target.Bitmaps().Bitmaps(0)->Pixels(199, 199), big->Pixels(199, 199));
 }
 
-TEST(SkinDamage, HugeCountsAndSizesFailAtOnceAndDamagedTextNamesItsPlace) {
+TEST(SkinDamage, HugeCountsAndSizesFailAtOnceDamagedTextNamesItsPlaceWarningsAreCapped) {
   struct TCase {
     TBytes Body;
     const char* Expected;
@@ -171,9 +171,7 @@ TEST(SkinDamage, HugeCountsAndSizesFailAtOnceAndDamagedTextNamesItsPlace) {
     const std::string message = MessageOfLoad(TBytes().Raw("_UCT").U8(0).Raw(c.Body.Data).Data);
     EXPECT_NE(message.find(c.Expected), std::string::npos) << message;
   }
-}
-
-TEST(SkinDamage, WarningsAreCappedForStreamsFullOfUnknownRecords) {
+  // Warnings are capped for streams full of unknown records.
   TBytes body;
   body.Strings().U32(0).U32(5000 | 0x00FF0000);
   for (int i = 0; i < 5000; ++i) body.Str("TSeNothing").Str("");

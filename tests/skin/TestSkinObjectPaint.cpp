@@ -161,7 +161,7 @@ TEST_F(SkinObjectPaint, TextRulesOfSeparatorsReadingOrderAndTitles) {
 // ---- Bitmap objects: rules ----
 
 // Without a resolved link, or without colour, nothing is painted.
-TEST_F(SkinObjectPaint, BitmapObjectsNeedALinkAndAColourAndBitmapSkinObjectsHaveNoChildren) {
+TEST_F(SkinObjectPaint, BitmapObjectsNeedALinkAndAColourTheirPiecesTheLinksTransparency) {
   TSeBitmapObject unlinked(nullptr);
   unlinked.SetBounds({0, 0, 10, 10});
   unlinked.SetText("x");
@@ -194,23 +194,21 @@ TEST_F(SkinObjectPaint, BitmapObjectsNeedALinkAndAColourAndBitmapSkinObjectsHave
   ignored->SetBounds({0, 0, 8, 8});
   Attach(skin);
   EXPECT_EQ(PixelAt(Render(skin, 8, 8), 7, 7), Argb(0, 0, 255));
-}
-
-TEST_F(SkinObjectPaint, PiecesTakeTheirTransparencyFromTheLinkAndRestoreTheImageFlag) {
-  // Key pixels in the centre only; the link's centre flag makes them transparent.
+  // Pieces take their transparency from the link and put the image's flag back. Key
+  // pixels in the centre only; the link's centre flag makes them transparent.
   Images.Add(MakeBitmap("holes", 4, 4, [](int x, int y) {
     return (x == 1 && y == 1) ? kKeyPixel : Argb(0, 255, 0);
   }));
-  TSeBitmapObject object(nullptr);
-  object.SetBitmap(*LinkTo("holes", {0, 0, 4, 4}));
-  object.SetBounds({0, 0, 4, 4});
-  Attach(object);
-  ASSERT_TRUE(object.Bitmap()->Masked);
-  Images.Bitmaps(0)->SetKeyFlag(false);
-  EXPECT_EQ(PixelAt(Render(object, 4, 4), 1, 1), kBackgroundPixel);
-  EXPECT_FALSE(Images.Bitmaps(0)->KeyFlag());
-  object.Bitmap()->Masked = false;  // an opaque centre copies the key pixel as it is
-  EXPECT_EQ(PixelAt(Render(object, 4, 4), 1, 1), kKeyPixel);
+  TSeBitmapObject holed(nullptr);
+  holed.SetBitmap(*LinkTo("holes", {0, 0, 4, 4}));
+  holed.SetBounds({0, 0, 4, 4});
+  Attach(holed);
+  ASSERT_TRUE(holed.Bitmap()->Masked);
+  Images.Bitmaps(1)->SetKeyFlag(false);
+  EXPECT_EQ(PixelAt(Render(holed, 4, 4), 1, 1), kBackgroundPixel);
+  EXPECT_FALSE(Images.Bitmaps(1)->KeyFlag());
+  holed.Bitmap()->Masked = false;  // an opaque centre copies the key pixel as it is
+  EXPECT_EQ(PixelAt(Render(holed, 4, 4), 1, 1), kKeyPixel);
 }
 
 // ---- System-menu button ----
