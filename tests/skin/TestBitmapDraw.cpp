@@ -39,37 +39,23 @@ std::vector<int> Columns(const std::vector<uint32_t>& row) {
 
 // The flags choose blend, key copy (result opaque) or plain copy (alpha included).
 TEST(TteBitmapDraw, TheFlagsChooseBlendKeyCopyOrPlainCopy) {
-  struct TCase {
-    bool Alpha, Key;
-    std::vector<uint32_t> Source, Expected;
-  };
-  const TCase cases[] = {
-      // a = 128: red (255*128) >> 8 = 127, blue (255*127) >> 8 = 126; a = 0 keeps the
-      // target; a = 255 copies; a = 1: (255*1 + 0*254) >> 8 = 0, (255*1 + 255*254) >> 8 = 254.
-      {true,
-       false,
-       {0x80FF0000, 0x00123456, 0xFF00FF00, 0x01FFFFFF},
-       {0xFF7F007E, kBlue, 0xFF00FF00, 0xFF0000FE}},
-      {false,
-       true,
-       {kKeyPixel, 0xFF7F007F, 0x00123456, 0x807F007E},
-       {kBlue, kBlue, 0xFF123456, 0xFF7F007E}},
-      {false,
-       false,
-       {kKeyPixel, 0x00123456, 0x80FF0000, 0xFF000001},
-       {kKeyPixel, 0x00123456, 0x80FF0000, 0xFF000001}},
-  };
-  for (const TCase& c : cases) {
-    TteBitmap source;
-    source.SetSize(4, 1);
-    for (int x = 0; x < 4; ++x) source.SetPixel(x, 0, c.Source[size_t(x)]);
-    source.SetAlphaFlag(c.Alpha);
-    source.SetKeyFlag(c.Key);
+  const auto drawn = [](bool alpha, bool key, const std::vector<uint32_t>& pixels) {
+    auto source = MakeBitmap(4, pixels);
+    source->SetAlphaFlag(alpha);
+    source->SetKeyFlag(key);
     auto target = Target(4, 1, kBlue);
     TCanvas canvas(target->Surface());
-    source.Draw(canvas, 0, 0);
-    EXPECT_EQ(RowOf(*target, 0), c.Expected) << c.Alpha << c.Key;
-  }
+    source->Draw(canvas, 0, 0);
+    return RowOf(*target, 0);
+  };
+  // a = 128: red (255*128) >> 8 = 127, blue (255*127) >> 8 = 126; a = 0 keeps the
+  // target; a = 255 copies; a = 1: (255*1 + 0*254) >> 8 = 0, (255*1 + 255*254) >> 8 = 254.
+  EXPECT_EQ(drawn(true, false, {0x80FF0000, 0x00123456, 0xFF00FF00, 0x01FFFFFF}),
+            (std::vector<uint32_t>{0xFF7F007E, kBlue, 0xFF00FF00, 0xFF0000FE}));
+  EXPECT_EQ(drawn(false, true, {kKeyPixel, 0xFF7F007F, 0x00123456, 0x807F007E}),
+            (std::vector<uint32_t>{kBlue, kBlue, 0xFF123456, 0xFF7F007E}));
+  const std::vector<uint32_t> plain{kKeyPixel, 0x00123456, 0x80FF0000, 0xFF000001};
+  EXPECT_EQ(drawn(false, false, plain), plain);
 }
 
 // Unscaled draws write only what the source rectangle, the clip and the target all hold.
