@@ -472,7 +472,7 @@ TEST(SkinLayouts, WritesTheTableFormsAsStored) {
   EXPECT_NE(text.find(Text(font)), std::string::npos);
 }
 
-TEST(SkinLayouts, RecordClassNamesFallBackToRelatedClasses) {
+TEST(SkinLayouts, RecordClassesFallBackUnknownOnesAreSkippedChildrenMayBeText) {
   EXPECT_EQ(ResolveSkinObjectClass("TXyTextObject"), &TSeTextObject::StaticClassInfo());
   EXPECT_EQ(ResolveSkinObjectClass("TTwButtonObject"), &TSeButtonObject::StaticClassInfo());
   EXPECT_EQ(ResolveSkinObjectClass("TSe"), nullptr);
@@ -491,9 +491,7 @@ TEST(SkinLayouts, RecordClassNamesFallBackToRelatedClasses) {
   EXPECT_EQ(source->Objects(1)->GetName(), "Form");
   ASSERT_EQ(source->Warnings.size(), 1u);
   EXPECT_EQ(source->Warnings[0], "Skin object of the unknown class \"TSeFancyObject\" skipped");
-}
-
-TEST(SkinLayouts, UnknownBinaryRecordsAreSkippedByTheirLengthChildrenMayBeText) {
+  // Unknown binary records are skipped by their length.
   TSeSkinObject parent(nullptr);
   parent.SetName("Form");
   auto* child = new TSeSkinObject(&parent);

@@ -322,7 +322,7 @@ TEST(SkinObjectLayout, AlignedChildrenShareTheParentInTheirPassesAndTextChildren
   EXPECT_EQ(label->BoundsRect(), (TRect{7, 8, 7 + textWidth + 7, 20}));
 }
 
-TEST(SkinObjectLayout, NegativeSizesBecomeZeroAndHugeValuesAreClamped) {
+TEST(SkinObjectLayout, SizesAreClampedAndAnchoredChildrenKeepTheirDistanceToTheirEdges) {
   TSeSkinObject object(nullptr);
   object.SetWidth(-5);
   EXPECT_EQ(object.GetWidth(), 0);
@@ -336,11 +336,7 @@ TEST(SkinObjectLayout, NegativeSizesBecomeZeroAndHugeValuesAreClamped) {
   for (int i = 0; i < 20; ++i) AddChild(object, TSeAlign::saMostTop, 0, INT32_MAX);
   object.SetHeight(INT32_MAX);
   EXPECT_GE(object.BoundsRect().Right, object.BoundsRect().Left);
-}
-
-// ---- Anchored children ----
-
-TEST(SkinObjectAnchored, ChildrenKeepTheirDistanceToTheirAnchorEdges) {
+  // Anchored children keep their distance to their anchor edges.
   TSeSkinObject parent(nullptr);
   const auto place = [&parent](TSeAlign align, const TRect& bounds) {
     TSeSkinObject* child = AddChild(parent, align, 0, 0);
