@@ -276,22 +276,9 @@ inline void ExpectSameBitmap(const TteBitmap& expected, const TteBitmap& actual,
   EXPECT_EQ(expected.Name(), actual.Name()) << path;
   ASSERT_EQ(expected.Width(), actual.Width()) << path;
   ASSERT_EQ(expected.Height(), actual.Height()) << path;
-  for (int y = 0; y < expected.Height(); ++y)
-    for (int x = 0; x < expected.Width(); ++x)
-      ASSERT_EQ(expected.Pixels(x, y), actual.Pixels(x, y)) << path << " at " << x << "," << y;
+  ASSERT_EQ(test::AllPixels(expected), test::AllPixels(actual)) << path;
   EXPECT_EQ(expected.KeyFlag(), actual.KeyFlag()) << path;
   EXPECT_EQ(expected.AlphaFlag(), actual.AlphaFlag()) << path;
-}
-
-// The font table keeps face, size, charset, RGB colour and style.
-inline void ExpectSameTableFont(const TFont& expected, const TFont& actual, const std::string& path,
-                                bool throughText) {
-  EXPECT_EQ(expected.GetName(), actual.GetName()) << path;
-  EXPECT_EQ(expected.GetHeight(), actual.GetHeight()) << path;
-  EXPECT_EQ(expected.GetCharset(), actual.GetCharset()) << path;
-  EXPECT_EQ(throughText ? ColorToRGB(expected.GetColor()) : expected.GetColor(), actual.GetColor())
-      << path;
-  EXPECT_EQ(expected.GetStyle(), actual.GetStyle()) << path;
 }
 
 // What loading `original` through `cls` gives: key processing (text layouts), charsets.
@@ -323,9 +310,17 @@ inline void ExpectSameSkin(const TSeSkinSource& expected, const TSeSkinSource& a
   for (int i = 0; i < TteThemeSysColors::kCount; ++i)
     EXPECT_EQ(expected.SysColors().GetColor(i), actual.SysColors().GetColor(i))
         << "system colour " << i;
-  for (int i = 0; i < TteThemeFonts::kCount; ++i)
-    ExpectSameTableFont(expected.Fonts().Font(i), actual.Fonts().Font(i),
-                        "font " + std::to_string(i), throughText);
+  // The font table keeps face, size, charset, RGB colour and style.
+  for (int i = 0; i < TteThemeFonts::kCount; ++i) {
+    const TFont& font = expected.Fonts().Font(i);
+    const TFont& back = actual.Fonts().Font(i);
+    EXPECT_EQ(font.GetName(), back.GetName()) << "font " << i;
+    EXPECT_EQ(font.GetHeight(), back.GetHeight()) << "font " << i;
+    EXPECT_EQ(font.GetCharset(), back.GetCharset()) << "font " << i;
+    EXPECT_EQ(throughText ? ColorToRGB(font.GetColor()) : font.GetColor(), back.GetColor())
+        << "font " << i;
+    EXPECT_EQ(font.GetStyle(), back.GetStyle()) << "font " << i;
+  }
 }
 
 }  // namespace vt::skintest

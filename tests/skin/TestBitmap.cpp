@@ -14,7 +14,7 @@ using test::RowOf;
 
 // ---- Size and pixel access ---------------------------------------------------------------
 
-TEST(TteBitmap, SetSizeUsesAbsoluteValuesAndIgnoresZero) {
+TEST(TteBitmap, SetSizeUsesAbsoluteValuesPixelAccessAndFillsOutsideAreIgnored) {
   TteBitmap bitmap;
   EXPECT_TRUE(bitmap.Empty());
   EXPECT_FALSE(TteBitmap::IsRegistered(&bitmap));
@@ -36,32 +36,28 @@ TEST(TteBitmap, SetSizeUsesAbsoluteValuesAndIgnoresZero) {
             "Can't allocate the DIB handle");
   EXPECT_TRUE(absurd.Empty());
   EXPECT_THROW(absurd.SetSize(INT32_MIN, 1), EOutOfResources);
-}
-
-TEST(TteBitmap, PixelAccessOutsideIsZeroOrIgnored) {
-  TteBitmap empty;
-  EXPECT_EQ(empty.Pixels(0, 0), 0u);
-  EXPECT_EQ(empty.ScanLine(0), nullptr);
-  auto bitmap = MakeBitmap(2, {1, 2, 3, 4});
-  EXPECT_EQ(bitmap->Pixels(1, 1), 4u);
-  EXPECT_EQ(bitmap->Pixels(2, 0), 0u);
-  EXPECT_EQ(bitmap->Pixels(-1, 0), 0u);
-  EXPECT_EQ(bitmap->Pixels(0, 2), 0u);
-  bitmap->SetPixel(2, 0, 9);
-  bitmap->SetPixel(0, -1, 9);
-  EXPECT_EQ(AllPixels(*bitmap), (std::vector<uint32_t>{1, 2, 3, 4}));
-  EXPECT_EQ(bitmap->ScanLine(1)[0], 3u);
-  EXPECT_EQ(bitmap->ScanLine(2), nullptr);
-}
-
-TEST(TteBitmap, FillRectIsClippedToTheImage) {
-  auto bitmap = MakeBitmap(3, {0, 0, 0, 0, 0, 0, 0, 0, 0});
-  bitmap->FillRect(TRect{-5, -5, 2, 1}, 7);
-  bitmap->FillRect(TRect{2, 2, 50, 50}, 8);
-  bitmap->FillRect(TRect{2, 0, 1, 3}, 9);  // empty
-  EXPECT_EQ(AllPixels(*bitmap), (std::vector<uint32_t>{7, 7, 0, 0, 0, 0, 0, 0, 8}));
-  bitmap->FillColor(5);
-  EXPECT_EQ(AllPixels(*bitmap), std::vector<uint32_t>(9, 5u));
+  // Pixel access and fills outside the image read zero or are ignored.
+  TteBitmap none;
+  EXPECT_EQ(none.Pixels(0, 0), 0u);
+  EXPECT_EQ(none.ScanLine(0), nullptr);
+  auto image = MakeBitmap(2, {1, 2, 3, 4});
+  EXPECT_EQ(image->Pixels(1, 1), 4u);
+  EXPECT_EQ(image->Pixels(2, 0), 0u);
+  EXPECT_EQ(image->Pixels(-1, 0), 0u);
+  EXPECT_EQ(image->Pixels(0, 2), 0u);
+  image->SetPixel(2, 0, 9);
+  image->SetPixel(0, -1, 9);
+  EXPECT_EQ(AllPixels(*image), (std::vector<uint32_t>{1, 2, 3, 4}));
+  EXPECT_EQ(image->ScanLine(1)[0], 3u);
+  EXPECT_EQ(image->ScanLine(2), nullptr);
+  // Fills are clipped to the image.
+  image = MakeBitmap(3, {0, 0, 0, 0, 0, 0, 0, 0, 0});
+  image->FillRect(TRect{-5, -5, 2, 1}, 7);
+  image->FillRect(TRect{2, 2, 50, 50}, 8);
+  image->FillRect(TRect{2, 0, 1, 3}, 9);  // empty
+  EXPECT_EQ(AllPixels(*image), (std::vector<uint32_t>{7, 7, 0, 0, 0, 0, 0, 0, 8}));
+  image->FillColor(5);
+  EXPECT_EQ(AllPixels(*image), std::vector<uint32_t>(9, 5u));
 }
 
 // ---- Stream form --------------------------------------------------------------------------
@@ -77,7 +73,7 @@ TMemoryStream StoredImage(const std::string& name, int32_t width, int32_t height
   return stream;
 }
 
-TEST(TteBitmapStream, SaveAndLoadRoundTripAndBottomUpRowsLoad) {
+TEST(TteBitmapStream, SaveAndLoadRoundTripBottomUpRowsAndEmptyImagesLoad) {
   auto bitmap = MakeBitmap(3, {1, 2, 3, 0xFF000004, 5, kKeyPixel}, "Frame");
   TMemoryStream stream;
   bitmap->SaveToStream(stream);
@@ -100,43 +96,16 @@ TEST(TteBitmapStream, SaveAndLoadRoundTripAndBottomUpRowsLoad) {
   loaded.SaveToStream(saved);
   saved.SetPosition(4 + 1 + 4);
   EXPECT_EQ(ReadInt32(saved), 3);
-}
-
-TEST(TteBitmapStream, StoredSizeWithoutPixelsLoadsEmpty) {
-  auto bitmap = MakeBitmap(1, {1, 2});
-  TMemoryStream stream = StoredImage("none", 4, 0, {});
-  stream.Seek(0, TSeekOrigin::soEnd);
-  WriteInt32(stream, 77);  // what follows must stay in step
-  stream.SetPosition(0);
-  bitmap->LoadFromStream(stream);
+  // A stored size without pixels loads empty, and in step with what follows.
+  TMemoryStream none = StoredImage("none", 4, 0, {});
+  none.Seek(0, TSeekOrigin::soEnd);
+  WriteInt32(none, 77);  // what follows must stay in step
+  none.SetPosition(0);
+  bitmap->LoadFromStream(none);
   EXPECT_TRUE(bitmap->Empty());
   EXPECT_FALSE(TteBitmap::IsRegistered(bitmap.get()));
   EXPECT_EQ(bitmap->Name(), "none");
-  EXPECT_EQ(ReadInt32(stream), 77);
-}
-
-void ExpectReadError(TStream& stream, const std::string& fragment) {
-  TteBitmap bitmap;
-  const std::string message = test::MessageOf<EReadError>([&] { bitmap.LoadFromStream(stream); });
-  EXPECT_NE(message.find(fragment), std::string::npos) << message;
-  EXPECT_TRUE(bitmap.Empty());
-}
-
-TEST(TteBitmapStream, DamagedStreamsFailBeforeAllocating) {
-  TMemoryStream negativeWidth = StoredImage("w", -1, 2, {1, 2});
-  ExpectReadError(negativeWidth, "Bitmap \"w\": stored width -1 is negative");
-  TMemoryStream minHeight = StoredImage("h", 1, INT32_MIN, {});
-  ExpectReadError(minHeight, "stored height -2147483648 is out of range");
-  TMemoryStream huge = StoredImage("huge", 1 << 20, 1 << 20, {});
-  ExpectReadError(huge, "too large");
-  TMemoryStream hugeBottomUp = StoredImage("big", INT32_MAX, -INT32_MAX, {});
-  ExpectReadError(hugeBottomUp, "too large");
-  TMemoryStream truncated = StoredImage("t", 2, 2, {1, 2, 3});
-  ExpectReadError(truncated, "the pixels need 16 bytes but the stream holds only 12");
-  TMemoryStream noName;
-  WriteInt32(noName, 1000);
-  noName.SetPosition(0);
-  EXPECT_THROW(TteBitmap().LoadFromStream(noName), EReadError);
+  EXPECT_EQ(ReadInt32(none), 77);
 }
 
 // A stream that cannot tell how much is left, as a decompressor.
@@ -151,7 +120,29 @@ class TUnsizedStream : public TStream {
   TMemoryStream& FInner;
 };
 
-TEST(TteBitmapStream, UnsizedStreamsReadInPieces) {
+void ExpectReadError(TStream& stream, const std::string& fragment) {
+  TteBitmap bitmap;
+  const std::string message = test::MessageOf<EReadError>([&] { bitmap.LoadFromStream(stream); });
+  EXPECT_NE(message.find(fragment), std::string::npos) << message;
+  EXPECT_TRUE(bitmap.Empty());
+}
+
+TEST(TteBitmapStream, DamagedStreamsFailBeforeAllocatingUnsizedOnesReadInPieces) {
+  TMemoryStream negativeWidth = StoredImage("w", -1, 2, {1, 2});
+  ExpectReadError(negativeWidth, "Bitmap \"w\": stored width -1 is negative");
+  TMemoryStream minHeight = StoredImage("h", 1, INT32_MIN, {});
+  ExpectReadError(minHeight, "stored height -2147483648 is out of range");
+  TMemoryStream huge = StoredImage("huge", 1 << 20, 1 << 20, {});
+  ExpectReadError(huge, "too large");
+  TMemoryStream hugeBottomUp = StoredImage("big", INT32_MAX, -INT32_MAX, {});
+  ExpectReadError(hugeBottomUp, "too large");
+  TMemoryStream truncated = StoredImage("t", 2, 2, {1, 2, 3});
+  ExpectReadError(truncated, "the pixels need 16 bytes but the stream holds only 12");
+  TMemoryStream noName;
+  WriteInt32(noName, 1000);
+  noName.SetPosition(0);
+  EXPECT_THROW(TteBitmap().LoadFromStream(noName), EReadError);
+  // Streams that cannot tell how much is left are read in pieces.
   std::vector<uint32_t> pixels(600 * 500);
   for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = uint32_t(i * 2654435761u);
   TMemoryStream whole = StoredImage("big", 600, 500, pixels);
@@ -168,7 +159,7 @@ TEST(TteBitmapStream, UnsizedStreamsReadInPieces) {
 
 // ---- Platform images and resources --------------------------------------------------------------
 
-TEST(TteBitmapAssign, FromAnotherBitmapCopiesSizePixelsAndFlags) {
+TEST(TteBitmapAssign, FromAnotherBitmapCopiesSizePixelsAndFlagsAssignToDrawsIntoZeroes) {
   auto source = MakeBitmap(2, {1, 2, 3, 4}, "source");
   source->SetKeyFlag(true);
   source->SetAlphaFlag(true);
@@ -189,9 +180,23 @@ TEST(TteBitmapAssign, FromAnotherBitmapCopiesSizePixelsAndFlags) {
 
   TteBitmapLink link;
   EXPECT_THROW(copy.Assign(link), EConvertError);
+  // AssignTo draws into a zeroed image; ToImage is the raw copy.
+  source = MakeBitmap(3, {kKeyPixel, 0x00123456, 0xFF0000FF});
+  source->SetKeyFlag(true);
+  TImageHolder holder{QImage()};
+  source->AssignTo(holder);
+  ASSERT_EQ(holder.Image.format(), QImage::Format_ARGB32);
+  ASSERT_EQ(holder.Image.size(), QSize(3, 1));
+  EXPECT_EQ(holder.Image.pixel(0, 0), 0u);  // the key leaves the zeroed target
+  EXPECT_EQ(holder.Image.pixel(1, 0), 0xFF123456u);
+  EXPECT_EQ(holder.Image.pixel(2, 0), 0xFF0000FFu);
+  EXPECT_EQ(source->ToImage().pixel(0, 0), kKeyPixel);
 }
 
-TEST(TteBitmapAssign, ThirtyTwoBitImagesKeepAlphaOthersBecomeOpaque) {
+const std::vector<uint32_t> kResourcePixels{0x80FF0000, 0xFF00FF00, 0x000000FF,
+                                            0x007F007F, 0x40102030, 0xFFFFFFFF};
+
+TEST(TteBitmapAssign, ThirtyTwoBitImagesAndResourcesKeepAlphaOthersBecomeOpaque) {
   QImage argb(2, 1, QImage::Format_ARGB32);
   argb.setPixel(0, 0, 0x80102030);
   argb.setPixel(1, 0, 0xFF405060);
@@ -216,28 +221,7 @@ TEST(TteBitmapAssign, ThirtyTwoBitImagesKeepAlphaOthersBecomeOpaque) {
   EXPECT_FALSE(bitmap.KeyFlag());
   bitmap.AssignImage(QImage());
   EXPECT_TRUE(bitmap.Empty());
-}
-
-TEST(TteBitmapAssign, AssignToDrawsIntoAZeroedImage) {
-  auto bitmap = MakeBitmap(3, {kKeyPixel, 0x00123456, 0xFF0000FF});
-  bitmap->SetKeyFlag(true);
-  TImageHolder holder{QImage()};
-  bitmap->AssignTo(holder);
-  ASSERT_EQ(holder.Image.format(), QImage::Format_ARGB32);
-  ASSERT_EQ(holder.Image.size(), QSize(3, 1));
-  EXPECT_EQ(holder.Image.pixel(0, 0), 0u);  // the key leaves the zeroed target
-  EXPECT_EQ(holder.Image.pixel(1, 0), 0xFF123456u);
-  EXPECT_EQ(holder.Image.pixel(2, 0), 0xFF0000FFu);
-  // ToImage is the raw copy.
-  EXPECT_EQ(bitmap->ToImage().pixel(0, 0), kKeyPixel);
-}
-
-const std::vector<uint32_t> kResourcePixels{0x80FF0000, 0xFF00FF00, 0x000000FF,
-                                            0x007F007F, 0x40102030, 0xFFFFFFFF};
-
-// A 32-bit resource keeps its alpha (from Qt's resources), any other is opaque.
-TEST(TteBitmapResource, ThirtyTwoBitsKeepAlphaOthersAreOpaqueMissingOnesAreReported) {
-  TteBitmap bitmap;
+  // A 32-bit resource keeps its alpha (from Qt's resources), any other is opaque.
   bitmap.LoadFromResource(":/bitmaps", "alpha-32bit-bottom-up");
   EXPECT_EQ(bitmap.Width(), 3);
   EXPECT_EQ(AllPixels(bitmap), kResourcePixels);
@@ -253,20 +237,17 @@ TEST(TteBitmapResource, ThirtyTwoBitsKeepAlphaOthersAreOpaqueMissingOnesAreRepor
 
 // ---- Transparency and colour operations -------------------------------------------------
 
-// Fully clear and opaque pixels (the key among them) do not count; any other alpha does.
-TEST(TteBitmapFlags, AlphaFlagNeedsAPartlyTransparentPixel) {
+constexpr uint32_t Bgr(int r, int g, int b, int a = 255) {
+  return uint32_t(a) << 24 | uint32_t(r) << 16 | uint32_t(g) << 8 | uint32_t(b);
+}
+
+TEST(TteBitmapFlags, AlphaNeedsAPartlyTransparentPixelReplaceWithKeyAToleranceBelowSix) {
+  // Fully clear and opaque pixels (the key among them) do not count; any other alpha does.
   for (uint32_t first : {0x00000000u, 0x80000000u, 0xFE000000u, 0x01000000u}) {
     auto bitmap = MakeBitmap(3, {first, 0xFFFFFFFF, kKeyPixel});
     bitmap->CheckAlpha();
     EXPECT_EQ(bitmap->AlphaFlag(), first != 0) << std::hex << first;
   }
-}
-
-constexpr uint32_t Bgr(int r, int g, int b, int a = 255) {
-  return uint32_t(a) << 24 | uint32_t(r) << 16 | uint32_t(g) << 8 | uint32_t(b);
-}
-
-TEST(TteBitmapFlags, ReplaceWithKeyUsesAToleranceBelowSix) {
   auto bitmap =
       MakeBitmap(4, {Bgr(250, 4, 251), Bgr(249, 0, 255), Bgr(255, 0, 255, 0x20), Bgr(255, 5, 250)});
   bitmap->ReplaceWithKey(RGB(255, 0, 255));
@@ -285,19 +266,7 @@ TEST(TteBitmapFlags, ReplaceWithKeyUsesAToleranceBelowSix) {
   EXPECT_TRUE(bitmap->AlphaFlag());
 }
 
-TEST(TteBitmapColour, BrightnessClampsAndSkipsTransparentPixelsSetAlphaKeepsColours) {
-  auto bitmap = MakeBitmap(3, {Bgr(250, 10, 128, 0x80), kKeyPixel, Bgr(1, 2, 3, 0)});
-  bitmap->ChangeBrightness(10);
-  EXPECT_EQ(RowOf(*bitmap, 0),
-            (std::vector<uint32_t>{Bgr(255, 20, 138, 0x80), kKeyPixel, Bgr(1, 2, 3, 0)}));
-  bitmap->ChangeBrightness(-30);
-  EXPECT_EQ(bitmap->Pixels(0, 0), Bgr(225, 0, 108, 0x80));
-  bitmap->SetAlpha(0x40);
-  EXPECT_EQ(RowOf(*bitmap, 0),
-            (std::vector<uint32_t>{Bgr(225, 0, 108, 0x40), 0x407F007F, Bgr(1, 2, 3, 0x40)}));
-}
-
-TEST(TteBitmapColour, HueTurnsByDeltaOver255) {
+TEST(TteBitmapColour, HueTurnsByDeltaOver255BrightnessAddsAndSetAlphaKeepsColours) {
   auto bitmap = MakeBitmap(5, {Bgr(255, 0, 0), Bgr(128, 128, 128, 0x40), Bgr(0, 0, 255, 0x80),
                                Bgr(255, 0, 0, 0), kKeyPixel});
   bitmap->ChangeHue(85);  // a third of a turn: red -> green, blue -> red
@@ -318,29 +287,34 @@ TEST(TteBitmapColour, HueTurnsByDeltaOver255) {
     many.ChangeHue(delta);
     EXPECT_EQ(AllPixels(many), before) << delta;
   }
+  // Brightness clamps and skips transparent pixels; SetAlpha keeps the colours.
+  bitmap = MakeBitmap(3, {Bgr(250, 10, 128, 0x80), kKeyPixel, Bgr(1, 2, 3, 0)});
+  bitmap->ChangeBrightness(10);
+  EXPECT_EQ(RowOf(*bitmap, 0),
+            (std::vector<uint32_t>{Bgr(255, 20, 138, 0x80), kKeyPixel, Bgr(1, 2, 3, 0)}));
+  bitmap->ChangeBrightness(-30);
+  EXPECT_EQ(bitmap->Pixels(0, 0), Bgr(225, 0, 108, 0x80));
+  bitmap->SetAlpha(0x40);
+  EXPECT_EQ(RowOf(*bitmap, 0),
+            (std::vector<uint32_t>{Bgr(225, 0, 108, 0x40), 0x407F007F, Bgr(1, 2, 3, 0x40)}));
 }
 
 // TteBitmapLink (validity, assignment, transparency flags) and TteBitmapList.
 
-TEST(TteBitmapLink, PublishesNameAndRectangleInOrder) {
+TEST(TteBitmapLink, PublishesItsFieldsInOrderChecksValidityAndAssignsThemAll) {
   std::vector<std::string> names;
   for (const TPropInfo* p : TteBitmapLink::StaticClassInfo().AllProperties())
     names.push_back(p->Name);
   EXPECT_EQ(names, (std::vector<std::string>{"Name", "Left", "Top", "Right", "Bottom"}));
-}
-
-TEST(TteBitmapLink, ValidNeedsAnImageAndAPositiveArea) {
-  auto bitmap = MakeBitmap(1, {0});
+  SCOPED_TRACE("valid needs an image and a positive area");
+  auto bitmap = MakeBitmap(1, {0}, "pic");
   EXPECT_TRUE(TteBitmapLink(bitmap.get(), TRect{0, 0, 1, 1}).IsValid());
   EXPECT_FALSE(TteBitmapLink(bitmap.get(), TRect{3, 0, 3, 5}).IsValid());
   EXPECT_FALSE(TteBitmapLink(bitmap.get(), TRect{0, 5, 3, 4}).IsValid());
   EXPECT_FALSE(TteBitmapLink(nullptr, TRect{0, 0, 1, 1}).IsValid());
   // Differences that overflow 32 bits are not a positive area.
   EXPECT_FALSE(TteBitmapLink(bitmap.get(), TRect{INT32_MAX, 0, INT32_MIN, 1}).IsValid());
-}
-
-TEST(TteBitmapLink, AssignCopiesNameRectangleImageAndFlags) {
-  auto bitmap = MakeBitmap(1, {0}, "pic");
+  SCOPED_TRACE("assign copies name, rectangle, image and flags");
   TteBitmapLink source(bitmap.get(), TRect{1, 2, 3, 4});
   source.MaskedAngles = true;
   source.Masked = true;
@@ -373,7 +347,7 @@ struct TMaskFixture {
   }
 };
 
-TEST(TteBitmapLink, CheckMaskedClassifiesByPiece) {
+TEST(TteBitmapLink, CheckMaskedClassifiesByPieceAndCountsNothingOutsideTheImage) {
   TMaskFixture f;
   using Flags = std::array<bool, 3>;                                       // corner, border, centre
   EXPECT_EQ(f.FlagsWithTransparentAt(1, 0), (Flags{true, false, false}));  // top-left corner
@@ -387,11 +361,8 @@ TEST(TteBitmapLink, CheckMaskedClassifiesByPiece) {
   EXPECT_EQ(f.FlagsWithTransparentAt(3, 5), (Flags{false, false, false}));  // outside the link
   // Any alpha below 255 is transparent.
   EXPECT_EQ(f.FlagsWithTransparentAt(3, 2, 0xFE808080), (Flags{false, false, true}));
-}
-
-TEST(TteBitmapLink, CheckMaskedWithoutMarginsOrOutsideTheImage) {
-  TMaskFixture f;
-  f.Bitmap->SetPixel(1, 0, kKeyPixel);
+  // Without margins the whole rectangle is the centre.
+  f.FlagsWithTransparentAt(1, 0);
   f.Link.MaskedAngles = true;
   f.Link.CheckMasked();
   EXPECT_TRUE(f.Link.Masked);

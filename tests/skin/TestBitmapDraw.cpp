@@ -39,71 +39,74 @@ std::vector<int> Columns(const std::vector<uint32_t>& row) {
 
 // The flags choose blend, key copy (result opaque) or plain copy (alpha included).
 TEST(TteBitmapDraw, TheFlagsChooseBlendKeyCopyOrPlainCopy) {
-  struct TCase {
-    bool Alpha, Key;
-    std::vector<uint32_t> Source, Expected;
-  };
-  const TCase cases[] = {
-      // a = 128: red (255*128) >> 8 = 127, blue (255*127) >> 8 = 126; a = 0 keeps the
-      // target; a = 255 copies; a = 1: (255*1 + 0*254) >> 8 = 0, (255*1 + 255*254) >> 8 = 254.
-      {true,
-       false,
-       {0x80FF0000, 0x00123456, 0xFF00FF00, 0x01FFFFFF},
-       {0xFF7F007E, kBlue, 0xFF00FF00, 0xFF0000FE}},
-      {false,
-       true,
-       {kKeyPixel, 0xFF7F007F, 0x00123456, 0x807F007E},
-       {kBlue, kBlue, 0xFF123456, 0xFF7F007E}},
-      {false,
-       false,
-       {kKeyPixel, 0x00123456, 0x80FF0000, 0xFF000001},
-       {kKeyPixel, 0x00123456, 0x80FF0000, 0xFF000001}},
-  };
-  for (const TCase& c : cases) {
-    TteBitmap source;
-    source.SetSize(4, 1);
-    for (int x = 0; x < 4; ++x) source.SetPixel(x, 0, c.Source[size_t(x)]);
-    source.SetAlphaFlag(c.Alpha);
-    source.SetKeyFlag(c.Key);
+  const auto drawn = [](bool alpha, bool key, const std::vector<uint32_t>& pixels) {
+    auto source = MakeBitmap(4, pixels);
+    source->SetAlphaFlag(alpha);
+    source->SetKeyFlag(key);
     auto target = Target(4, 1, kBlue);
     TCanvas canvas(target->Surface());
-    source.Draw(canvas, 0, 0);
-    EXPECT_EQ(RowOf(*target, 0), c.Expected) << c.Alpha << c.Key;
-  }
+    source->Draw(canvas, 0, 0);
+    return RowOf(*target, 0);
+  };
+  // a = 128: red (255*128) >> 8 = 127, blue (255*127) >> 8 = 126; a = 0 keeps the
+  // target; a = 255 copies; a = 1: (255*1 + 0*254) >> 8 = 0, (255*1 + 255*254) >> 8 = 254.
+  EXPECT_EQ(drawn(true, false, {0x80FF0000, 0x00123456, 0xFF00FF00, 0x01FFFFFF}),
+            (std::vector<uint32_t>{0xFF7F007E, kBlue, 0xFF00FF00, 0xFF0000FE}));
+  EXPECT_EQ(drawn(false, true, {kKeyPixel, 0xFF7F007F, 0x00123456, 0x807F007E}),
+            (std::vector<uint32_t>{kBlue, kBlue, 0xFF123456, 0xFF7F007E}));
+  const std::vector<uint32_t> plain{kKeyPixel, 0x00123456, 0x80FF0000, 0xFF000001};
+  EXPECT_EQ(drawn(false, false, plain), plain);
 }
 
-TEST(TteBitmapDraw, SourceRectangleOriginAndClip) {
-  auto source = Numbered(4, 3);
-  auto target = Target(5, 4);
-  TCanvas canvas(target->Surface());
-  canvas.SetOrigin(TPoint{10, 20});           // logical (11, 21) is device (1, 1)
-  canvas.SetClipRect(TRect{10, 20, 13, 30});  // device columns 0..2
-  source->Draw(canvas, 11, 21, TRect{1, 1, 4, 3});
+// Unscaled draws write only what the source rectangle, the clip and the target all hold.
+TEST(TteBitmapDraw, UnscaledDrawsAreCutToTheSourceTheClipAndTheTarget) {
   const uint32_t g = kGrey;
-  EXPECT_EQ(AllPixels(*target), (std::vector<uint32_t>{g, g,          g,          g, g,  //
-                                                       g, 0xFF000101, 0xFF000102, g, g,  //
-                                                       g, 0xFF000201, 0xFF000202, g, g,  //
-                                                       g, g,          g,          g, g}));
-}
-
-TEST(TteBitmapDraw, SourceOutsideTheImageDrawsOnlyTheInside) {
-  auto source = Numbered(3, 2);
-  auto target = Target(6, 3);
+  auto source = Numbered(4, 3);
+  {
+    SCOPED_TRACE("source rectangle, origin and clip");
+    auto target = Target(5, 4);
+    TCanvas canvas(target->Surface());
+    canvas.SetOrigin(TPoint{10, 20});           // logical (11, 21) is device (1, 1)
+    canvas.SetClipRect(TRect{10, 20, 13, 30});  // device columns 0..2
+    source->Draw(canvas, 11, 21, TRect{1, 1, 4, 3});
+    EXPECT_EQ(AllPixels(*target), (std::vector<uint32_t>{g, g,          g,          g, g,  //
+                                                         g, 0xFF000101, 0xFF000102, g, g,  //
+                                                         g, 0xFF000201, 0xFF000202, g, g,  //
+                                                         g, g,          g,          g, g}));
+  }
+  {
+    SCOPED_TRACE("a source partly outside the image and draws beyond the target");
+    auto target = Target(6, 3);
+    TCanvas canvas(target->Surface());
+    source->Draw(canvas, 0, 0, TRect{-2, -1, 2, 1});  // only image pixels (0,0) and (1,0)
+    EXPECT_EQ(RowOf(*target, 0), std::vector<uint32_t>(6, g));
+    EXPECT_EQ(RowOf(*target, 1), (std::vector<uint32_t>{g, g, 0xFF000000, 0xFF000001, g, g}));
+    source->Draw(canvas, -1, 2);
+    EXPECT_EQ(RowOf(*target, 2),
+              (std::vector<uint32_t>{0xFF000001, 0xFF000002, 0xFF000003, g, g, g}));
+    TteBitmap empty;
+    empty.Draw(canvas, 0, 0);
+  }
+  SCOPED_TRACE("huge rectangles from files");
+  auto target = Target(4, 4);
   TCanvas canvas(target->Surface());
-  source->Draw(canvas, 0, 0, TRect{-2, -1, 2, 1});  // only image pixels (0,0) and (1,0)
-  EXPECT_EQ(RowOf(*target, 0), std::vector<uint32_t>(6, kGrey));
-  EXPECT_EQ(RowOf(*target, 1),
-            (std::vector<uint32_t>{kGrey, kGrey, 0xFF000000, 0xFF000001, kGrey, kGrey}));
-  // Drawing beyond the target on every side is cut, never written outside.
-  source->Draw(canvas, -1, 2);
-  EXPECT_EQ(RowOf(*target, 2),
-            (std::vector<uint32_t>{0xFF000001, 0xFF000002, kGrey, kGrey, kGrey, kGrey}));
-  TteBitmap empty;
-  empty.Draw(canvas, 0, 0);
+  // Stretching over more than 2^30 pixels is refused; unscaled draws and tiles just
+  // draw their visible part.
+  source->Draw(canvas, TRect{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX},
+               TRect{INT32_MIN, 0, INT32_MAX, 3});
+  source->Draw(canvas, TRect{0, 0, 4, 4}, TRect{0, 0, (1 << 30) + 1, 3});
+  source->Draw(canvas, INT32_MAX, INT32_MAX, TRect{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX});
+  EXPECT_EQ(AllPixels(*target), std::vector<uint32_t>(16, g));
+  // Source and destination both start at INT32_MIN: the image lands at (0, 0).
+  source->Draw(canvas, INT32_MIN, INT32_MIN, TRect{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX});
+  EXPECT_EQ(target->Pixels(2, 2), 0xFF000202u);
+  EXPECT_EQ(target->Pixels(3, 3), g);
+  source->Tile(canvas, TRect{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}, TRect{0, 0, 1, 1});
+  EXPECT_EQ(AllPixels(*target), std::vector<uint32_t>(16, 0xFF000000u));
 }
 
 // Column i of W shows source column ((2i+1) * srcW) / (2W): sampled at pixel centres.
-TEST(TteBitmapDraw, StretchSamplesAtPixelCentres) {
+TEST(TteBitmapDraw, StretchSamplesAtPixelCentresInRowsAndColumnsAndUnderAClip) {
   auto source = Numbered(7);
   auto target = Target(7, 1);
   TCanvas canvas(target->Surface());
@@ -119,10 +122,8 @@ TEST(TteBitmapDraw, StretchSamplesAtPixelCentres) {
   TCanvas smallCanvas(small->Surface());
   two->Draw(smallCanvas, TRect{0, 0, 4, 1}, TRect{-1, 0, 3, 1});
   EXPECT_EQ(RowOf(*small, 0), (std::vector<uint32_t>{kGrey, 0xFF000000, 0xFF000001, kGrey}));
-}
-
-TEST(TteBitmapDraw, StretchRowsAndClipKeepTheMapping) {
-  auto source = Numbered(2, 3);
+  // Rows map the same way.
+  source = Numbered(2, 3);
   auto full = Target(5, 7);
   TCanvas fullCanvas(full->Surface());
   source->Draw(fullCanvas, TRect{0, 0, 5, 7}, TRect{0, 0, 2, 3});
@@ -226,25 +227,6 @@ TEST(TteBitmapDraw, TileRepeatsFromTheTopLeftAndCutsAtEdges) {
   EXPECT_EQ(Columns(RowOf(*row, 0)), (std::vector<int>{1, 2, 1, 2, 1}));
 }
 
-TEST(TteBitmapDraw, HugeRectanglesFromFilesAreHarmless) {
-  auto source = Numbered(3, 3);
-  auto target = Target(4, 4);
-  TCanvas canvas(target->Surface());
-  // Stretching over more than 2^30 pixels is refused; unscaled draws and tiles just
-  // draw their visible part.
-  source->Draw(canvas, TRect{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX},
-               TRect{INT32_MIN, 0, INT32_MAX, 3});
-  source->Draw(canvas, TRect{0, 0, 4, 4}, TRect{0, 0, (1 << 30) + 1, 3});
-  source->Draw(canvas, INT32_MAX, INT32_MAX, TRect{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX});
-  EXPECT_EQ(AllPixels(*target), std::vector<uint32_t>(16, kGrey));
-  // Source and destination both start at INT32_MIN: the image lands at (0, 0).
-  source->Draw(canvas, INT32_MIN, INT32_MIN, TRect{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX});
-  EXPECT_EQ(target->Pixels(2, 2), 0xFF000202u);
-  EXPECT_EQ(target->Pixels(3, 3), kGrey);
-  source->Tile(canvas, TRect{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}, TRect{0, 0, 1, 1});
-  EXPECT_EQ(AllPixels(*target), std::vector<uint32_t>(16, 0xFF000000u));
-}
-
 TEST(TteBitmapDraw, DrawingOntoItselfReadsTheOriginal) {
   auto bitmap = Numbered(4, 4);
   auto expected = Numbered(4, 4);
@@ -256,7 +238,7 @@ TEST(TteBitmapDraw, DrawingOntoItselfReadsTheOriginal) {
   EXPECT_EQ(AllPixels(*bitmap), AllPixels(*expected));
 }
 
-TEST(TteBitmapDraw, QImageCanvasOfThirtyTwoBitsIsWrittenInMemory) {
+TEST(TteBitmapDraw, ThirtyTwoBitImagesAreWrittenInMemoryOthersGetTheChoicesThroughAPainter) {
   auto source = MakeBitmap(2, {0x80FF0000, kKeyPixel});
   source->SetAlphaFlag(true);
   QImage image(2, 1, QImage::Format_ARGB32);
@@ -265,12 +247,10 @@ TEST(TteBitmapDraw, QImageCanvasOfThirtyTwoBitsIsWrittenInMemory) {
   source->Draw(canvas, 0, 0);
   EXPECT_EQ(image.pixel(0, 0), 0xFF7F007Eu);
   EXPECT_EQ(image.pixel(1, 0), kBlue);
-}
 
-// Through QPainter copies stay exact; Qt blends (straight alpha) within rounding.
-TEST(TteBitmapDraw, PainterTargetsGetTheSameThreeChoices) {
-  auto source = MakeBitmap(3, {kKeyPixel, 0x00123456, 0x80FF0000});
-  QImage image(5, 2, QImage::Format_RGB888);
+  // Through QPainter copies stay exact; Qt blends (straight alpha) within rounding.
+  source = MakeBitmap(3, {kKeyPixel, 0x00123456, 0x80FF0000});
+  image = QImage(5, 2, QImage::Format_RGB888);
   const auto rowOf = [&image](int y) {
     std::vector<uint32_t> row;
     for (int x = 0; x < image.width(); ++x) row.push_back(image.pixel(x, y));
@@ -469,7 +449,8 @@ TEST(TteBitmapBand, EqualsThePiecesDrawnOneByOne) {
 }
 
 // Overlapping, gapped, reversed or four pieces are no band: drawn in their order.
-TEST(TteBitmapBand, PiecesThatAreNoBandAreDrawnInTheirOrder) {
+// Drawn onto itself or through a painter, a band is drawn piece by piece too.
+TEST(TteBitmapBand, NoBandsOwnPixelsAndPaintersGetThePiecesOneByOneInTheirOrder) {
   auto image = Varied(14, 9, 3);
   auto stretch = [](TRect dest, TRect source, bool key = false) {
     return TteBandPiece{dest, source, Scale::Stretch, key, std::nullopt};
@@ -486,11 +467,8 @@ TEST(TteBitmapBand, PiecesThatAreNoBandAreDrawnInTheirOrder) {
     for (const auto& pieces : cases)
       EXPECT_EQ(Drawn(*image, pieces, {}, true), Drawn(*image, pieces, {}, false));
   }
-}
-
-// Onto its own pixels, each piece reads what the pieces before it wrote.
-TEST(TteBitmapBand, DrawnOntoItselfEachPieceSeesTheOnesBefore) {
-  const std::array<TteBandPiece, 3> band{{
+  // Onto its own pixels, each piece reads what the pieces before it wrote.
+  const std::array<TteBandPiece, 3> ontoItself{{
       {{4, 1, 7, 5}, {0, 0, 3, 4}, Scale::Unscaled, false, std::nullopt},
       {{7, 1, 10, 5}, {5, 0, 8, 4}, Scale::Unscaled, false, std::nullopt},
       {{10, 1, 13, 5}, {6, 0, 9, 4}, Scale::Unscaled, false, std::nullopt},
@@ -499,33 +477,30 @@ TEST(TteBitmapBand, DrawnOntoItselfEachPieceSeesTheOnesBefore) {
   auto oneByOne = Varied(14, 9, 11);
   {
     TCanvas canvas(together->Surface());
-    together->DrawBand(canvas, band);
+    together->DrawBand(canvas, ontoItself);
   }
   {
     TCanvas canvas(oneByOne->Surface());
-    DrawOneByOne(*oneByOne, canvas, band);
+    DrawOneByOne(*oneByOne, canvas, ontoItself);
   }
   EXPECT_EQ(AllPixels(*together), AllPixels(*oneByOne));
-}
-
-// A canvas without pixel memory gets the same pieces through its painter.
-TEST(TteBitmapBand, PainterCanvasGetsThePiecesOneByOne) {
-  auto image = Varied(14, 9, 21);
+  // A canvas without pixel memory gets the same pieces through its painter.
   const auto band =
       Band({Scale::Stretch, Scale::Tile, Scale::Stretch}, 9, 11, {true, false, true}, std::nullopt);
-  auto render = [&](bool together) {
+  image->SetAlphaFlag(false);
+  auto render = [&](bool asBand) {
     QImage target(30, 20, QImage::Format_RGB888);
     target.fill(QColor(10, 200, 30));
     TCanvas canvas(target);
-    if (together)
+    if (asBand)
       image->DrawBand(canvas, band);
     else
       DrawOneByOne(*image, canvas, band);
     return target;
   };
-  const QImage together = render(true);
-  EXPECT_EQ(together, render(false));
-  EXPECT_NE(together.pixel(5, 6), QColor(10, 200, 30).rgb());
+  const QImage painted = render(true);
+  EXPECT_EQ(painted, render(false));
+  EXPECT_NE(painted.pixel(5, 6), QColor(10, 200, 30).rgb());
 }
 
 }  // namespace

@@ -16,7 +16,7 @@
 namespace vt::test {
 
 // An image of `width` columns filled row by row from `pixels`.
-inline std::unique_ptr<TteBitmap> MakeBitmap(int width, std::initializer_list<uint32_t> pixels,
+inline std::unique_ptr<TteBitmap> MakeBitmap(int width, const std::vector<uint32_t>& pixels,
                                              const std::string& name = "test") {
   auto bitmap = std::make_unique<TteBitmap>();
   const int height = static_cast<int>(pixels.size()) / width;

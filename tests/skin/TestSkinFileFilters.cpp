@@ -38,7 +38,7 @@ class TTestFilter : public TSeSkinFilterUncompressed {
   static std::string GetFileTypeName() { return "Test Skin"; }
 };
 
-TEST(SkinFilters, RegistryFilterStringAndExtensions) {
+TEST(SkinFilters, RegistryFilterStringExtensionsAndTagsOfStreams) {
   const auto& filters = SkinFilters();
   ASSERT_GE(filters.size(), 4u);
   for (size_t i = 0; i < 4; ++i) EXPECT_EQ(filters[i], Variants()[i]);
@@ -62,9 +62,7 @@ TEST(SkinFilters, RegistryFilterStringAndExtensions) {
   UnregisterSkinFilter(cls);
   EXPECT_EQ(FindSkinFilterByExtension("a.tskn"), nullptr);
   EXPECT_EQ(SkinFilters().size(), 4u);
-}
-
-TEST(SkinFilters, FindByStreamRestoresThePosition) {
+  // Looking at a stream's tag leaves its position where it was.
   const std::vector<uint8_t> bytes = TBytes().Raw("xx_TCT").U8(0).Raw("rest").Data;
   TReadOnlyMemoryStream stream(bytes.data(), static_cast<int64_t>(bytes.size()));
   stream.SetPosition(2);
@@ -78,7 +76,7 @@ TEST(SkinFilters, FindByStreamRestoresThePosition) {
   EXPECT_EQ(stream.Position(), static_cast<int64_t>(bytes.size()) - 2);
 }
 
-TEST(SkinFilters, EachVariantStartsWithItsTagAndEnvelope) {
+TEST(SkinFilters, EachVariantStartsWithItsTagAndEnvelopeAndTheDefaultOneSavesStreams) {
   const auto source = SmallSkin();
   const std::vector<uint8_t> uskn = SaveWith(*source, *Variants()[0]);
   EXPECT_EQ(Head(uskn, 14), std::string("_UCT\0\x05\0\0\0Small", 14));
@@ -90,10 +88,21 @@ TEST(SkinFilters, EachVariantStartsWithItsTagAndEnvelope) {
     EXPECT_EQ(bytes[9], 0x78);
     EXPECT_EQ(bytes[10], levelByte);
   }
+  // SaveToStream always uses the default filter.
+  const TSeSkinFilterClass* saved = DefaultSkinFilter();
+  for (const TSeSkinFilterClass* cls : Variants()) {
+    DefaultSkinFilter() = cls;
+    TMemoryStream stream;
+    source->SaveToStream(stream);
+    EXPECT_EQ(Head(stream.Bytes(), 5), std::string(cls->Create()->SkinTag().data(), 5));
+  }
+  DefaultSkinFilter() = saved;
 }
 
-TEST(SkinFilters, AStreamWithoutTagOrAtAnOffsetIsRead) {
+// Loading also clears the mask of client areas, which must show the control beneath.
+TEST(SkinFilters, AStreamWithoutTagOrAtAnOffsetIsReadAndClientsAreUnmasked) {
   const auto source = SmallSkin();
+  source->Objects(0)->Children(0)->SetMasked(true);
   for (const TSeSkinFilterClass* cls : Variants()) {
     const TSeSkinFilterClass* saved = DefaultSkinFilter();
     DefaultSkinFilter() = cls;
@@ -103,7 +112,9 @@ TEST(SkinFilters, AStreamWithoutTagOrAtAnOffsetIsRead) {
     LoadBytes(loaded, bytes);
     DefaultSkinFilter() = saved;
     EXPECT_EQ(loaded.GetSkinName(), "Small") << cls->GetFileTypeName();
-    EXPECT_EQ(loaded.Count(), 1);
+    ASSERT_EQ(loaded.Count(), 1);
+    EXPECT_TRUE(loaded.Objects(0)->GetMasked());
+    EXPECT_FALSE(loaded.Objects(0)->Children(0)->GetMasked());
     // A saved skin loads from any offset of a stream.
     for (size_t offset : {size_t{1}, size_t{9}, size_t{8200}}) {
       TMemoryStream stream;
@@ -121,17 +132,6 @@ TEST(SkinFilters, AStreamWithoutTagOrAtAnOffsetIsRead) {
   }
 }
 
-TEST(SkinFilters, LoadingAppliesTheClientAreaFix) {
-  const auto source = SmallSkin();
-  source->Objects(0)->Children(0)->SetMasked(true);
-  for (const TSeSkinFilterClass* cls : Variants()) {
-    TSeSkinSource loaded;
-    LoadBytes(loaded, SaveWith(*source, *cls));
-    EXPECT_TRUE(loaded.Objects(0)->GetMasked());
-    EXPECT_FALSE(loaded.Objects(0)->Children(0)->GetMasked());
-  }
-}
-
 // ---- Files ---------------------------------------------------------------------------------
 
 std::vector<uint8_t> FileBytes(const QString& path) {
@@ -141,7 +141,7 @@ std::vector<uint8_t> FileBytes(const QString& path) {
   return std::vector<uint8_t>(data.begin(), data.end());
 }
 
-TEST(SkinFiles, SaveChoosesTheFilterByExtensionAndLoadSkipsUnknownOnes) {
+TEST(SkinFiles, SaveChoosesTheFilterByExtensionSafelyAndLoadSkipsUnknownOnes) {
   QTemporaryDir dir;
   const auto source = SmallSkin();
   const std::pair<const char*, const char*> cases[] = {{"a.uskn", "_UCT"}, {"a.KSKN", "_DCT"},
@@ -163,6 +163,19 @@ TEST(SkinFiles, SaveChoosesTheFilterByExtensionAndLoadSkipsUnknownOnes) {
     target.LoadFromFile(name.toStdString());
   EXPECT_EQ(target.GetSkinName(), "kept");
   EXPECT_EQ(target.Count(), 1);
+
+  SCOPED_TRACE("a failed save leaves the previous file untouched");
+  const QString path = dir.filePath("a.mskn");
+  const std::vector<uint8_t> before = FileBytes(path);
+  // A name the binary record cannot hold makes the writer fail half way through.
+  source->Objects(0)->SetName(std::string(300, 'n'));
+  EXPECT_THROW(source->SaveToFile(path.toStdString()), EWriteError);
+  EXPECT_EQ(FileBytes(path), before);
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 6);
+  const std::string missing = dir.filePath("no/such/folder/x.mskn").toStdString();
+  EXPECT_NE(
+      MessageOf<EFCreateError>([&] { source->SaveToFile(missing); }).find("Cannot create file"),
+      std::string::npos);
 }
 
 TEST(SkinFiles, RelativeNamesAreRetriedInTheProgramFolder) {
@@ -178,23 +191,6 @@ TEST(SkinFiles, RelativeNamesAreRetriedInTheProgramFolder) {
   QDir::setCurrent(oldDir);
   QFile::remove(path);
   EXPECT_EQ(loaded.GetSkinName(), "Small");
-}
-
-TEST(SkinFiles, AFailedSaveLeavesThePreviousFileUntouched) {
-  QTemporaryDir dir;
-  const QString path = dir.filePath("keep.mskn");
-  const auto source = SmallSkin();
-  source->SaveToFile(path.toStdString());
-  const std::vector<uint8_t> before = FileBytes(path);
-  // A name the binary record cannot hold makes the writer fail half way through.
-  source->Objects(0)->SetName(std::string(300, 'n'));
-  EXPECT_THROW(source->SaveToFile(path.toStdString()), EWriteError);
-  EXPECT_EQ(FileBytes(path), before);
-  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
-  const std::string missing = dir.filePath("no/such/folder/x.mskn").toStdString();
-  EXPECT_NE(
-      MessageOf<EFCreateError>([&] { source->SaveToFile(missing); }).find("Cannot create file"),
-      std::string::npos);
 }
 
 // TSeSkinSource: defaults, the object list, copying, image replacement, shifts, clients.
@@ -262,7 +258,7 @@ TEST(SkinSource, AssignCopiesEverythingAndBindsTheCopies) {
     EXPECT_NE(copy.Bitmaps().Bitmaps(i), original->Bitmaps().Bitmaps(i));
 }
 
-TEST(SkinSource, ReplaceBitmapTakesTheNameAndPlaceAndRelinks) {
+TEST(SkinSource, ReplaceBitmapTakesTheNameAndPlaceAndRelinksShiftsReachImagesAndObjects) {
   TSeSkinSource source;
   source.Bitmaps().Add(NamedBitmap("first", 0xFF111111));
   TteBitmap* old = NamedBitmap("second", 0xFF222222);
@@ -286,33 +282,18 @@ TEST(SkinSource, ReplaceBitmapTakesTheNameAndPlaceAndRelinks) {
   // An image that is not in the list is not replaced.
   std::unique_ptr<TteBitmap> stranger(NamedBitmap("x", 0)), other(NamedBitmap("y", 0));
   EXPECT_FALSE(source.ReplaceBitmap(stranger.get(), other.get()));
-}
-
-TEST(SkinSource, HueAndBrightnessShiftImagesAndObjects) {
-  TSeSkinSource source;
-  source.Bitmaps().Add(NamedBitmap("a", 0xFF804020));
-  auto* object = new TSeSkinObject(nullptr);
-  object->SetColor(RGB(0x80, 0x40, 0x20));
-  source.AddObject(object);
-  source.ChangeBrightness(16);
-  EXPECT_EQ(source.Bitmaps().Bitmaps(0)->Pixels(0, 0), 0xFF905030u);
-  EXPECT_EQ(object->GetColor(), RGB(0x90, 0x50, 0x30));
-  source.ChangeHue(40);
-  EXPECT_EQ(object->GetColor(), PixelToColor(source.Bitmaps().Bitmaps(0)->Pixels(0, 0)));
-  EXPECT_NE(object->GetColor(), RGB(0x90, 0x50, 0x30));
-}
-
-TEST(SkinSource, SaveToStreamAlwaysUsesTheDefaultFilter) {
-  TSeSkinSource source;
-  const TSeSkinFilterClass* saved = DefaultSkinFilter();
-  for (const TSeSkinFilterClass* cls : Variants()) {
-    DefaultSkinFilter() = cls;
-    TMemoryStream stream;
-    source.SaveToStream(stream);
-    EXPECT_EQ(std::string(stream.Bytes().begin(), stream.Bytes().begin() + 5),
-              std::string(cls->Create()->SkinTag().data(), 5));
-  }
-  DefaultSkinFilter() = saved;
+  // Hue and brightness shift the images and the objects alike.
+  TSeSkinSource shifted;
+  shifted.Bitmaps().Add(NamedBitmap("a", 0xFF804020));
+  auto* coloured = new TSeSkinObject(nullptr);
+  coloured->SetColor(RGB(0x80, 0x40, 0x20));
+  shifted.AddObject(coloured);
+  shifted.ChangeBrightness(16);
+  EXPECT_EQ(shifted.Bitmaps().Bitmaps(0)->Pixels(0, 0), 0xFF905030u);
+  EXPECT_EQ(coloured->GetColor(), RGB(0x90, 0x50, 0x30));
+  shifted.ChangeHue(40);
+  EXPECT_EQ(coloured->GetColor(), PixelToColor(shifted.Bitmaps().Bitmaps(0)->Pixels(0, 0)));
+  EXPECT_NE(coloured->GetColor(), RGB(0x90, 0x50, 0x30));
 }
 
 }  // namespace

@@ -56,7 +56,7 @@ const std::string kFormText =
 
 // ---- Object words ---------------------------------------------------------------------------
 
-TEST(SkinLayouts, ObjectWordWithAllThreeTables) {
+TEST(SkinLayouts, ObjectWordsWithAllThreeTablesOrColoursAndFontsOnly) {
   TBytes body;
   body.Strings().U32(0).U32(2 | 0x00FF0000);
   TextRecord(body, "TSeSkinObject", kFormText);
@@ -77,20 +77,18 @@ TEST(SkinLayouts, ObjectWordWithAllThreeTables) {
     EXPECT_EQ(source->Fonts().Font(1).GetColor(), RGB(1, 2, 3));
     EXPECT_EQ(source->Fonts().Font(1).GetStyle(), TFontStyles{TFontStyle::fsBold});
   }
-}
-
-TEST(SkinLayouts, ObjectWordWithColoursAndFontsOnly) {
+  SCOPED_TRACE("an object word with colours and fonts only");
   TBytes text;
   text.Strings().U32(0).U32(1 | 0x000F0000);
   TextRecord(text, "TSeSkinObject", kFormText);
   ColorTable(text, 21, 0x200);
   FontTable(text, 65);  // and nothing after it: a system colour table would be missing
-  const auto source = LoadVariant(*Variants()[0], text);
-  ASSERT_EQ(source->Count(), 1);
-  EXPECT_EQ(source->Colors().GetColor(0), 0x200);
-  EXPECT_EQ(source->Fonts().Font(65).GetName(), "Arial");
+  const auto partial = LoadVariant(*Variants()[0], text);
+  ASSERT_EQ(partial->Count(), 1);
+  EXPECT_EQ(partial->Colors().GetColor(0), 0x200);
+  EXPECT_EQ(partial->Fonts().Font(65).GetName(), "Arial");
   // No system colour table was read: the entries keep the desktop's values.
-  EXPECT_EQ(source->SysColors().GetColor(4), ColorToRGB(clBtnFace));
+  EXPECT_EQ(partial->SysColors().GetColor(4), ColorToRGB(clBtnFace));
 }
 
 std::string Hex(const std::vector<uint8_t>& bytes) {
@@ -200,7 +198,7 @@ TBytes TablesAfterObjects(TBytes body) {
 constexpr uint32_t kNearKey = 0xFF80017E;
 constexpr uint32_t kNearMagenta = 0xFFFC02FE;
 
-TEST(SkinLayouts, BitmapsWithFlagBytesAreTakenAsStored) {
+TEST(SkinLayouts, BitmapsWithFlagBytesAreTakenAsStoredOthersAreKeyProcessed) {
   TBytes body;
   body.Strings().U32(2 | 0x00FFF000);
   StreamBitmap(body, "a", {kNearKey, kNearMagenta}, 2).U8(1).U8(0);
@@ -213,20 +211,19 @@ TEST(SkinLayouts, BitmapsWithFlagBytesAreTakenAsStored) {
   EXPECT_TRUE(a.KeyFlag());
   EXPECT_FALSE(a.AlphaFlag());
   EXPECT_TRUE(source->Bitmaps().Bitmaps(1)->AlphaFlag());
-}
 
-TEST(SkinLayouts, BitmapsWithoutFlagBytesAreKeyProcessed) {
-  TBytes body;
-  body.Strings().U32(1 | 0x000F0000);
-  StreamBitmap(body, "a", {kNearKey, kNearMagenta, 0xFF112233, 0x40112233}, 2);
-  const auto source = LoadVariant(*Variants()[3], TablesAfterObjects(body));
-  ASSERT_EQ(source->Bitmaps().Count(), 1);
-  const TteBitmap& a = *source->Bitmaps().Bitmaps(0);
-  EXPECT_EQ(a.Pixels(0, 0), kKeyPixel);
-  EXPECT_EQ(a.Pixels(1, 0), kKeyPixel);
-  EXPECT_EQ(a.Pixels(0, 1), 0xFF112233u);
-  EXPECT_TRUE(a.KeyFlag());
-  EXPECT_TRUE(a.AlphaFlag());
+  SCOPED_TRACE("without flag bytes, bitmaps are key processed");
+  TBytes plain;
+  plain.Strings().U32(1 | 0x000F0000);
+  StreamBitmap(plain, "a", {kNearKey, kNearMagenta, 0xFF112233, 0x40112233}, 2);
+  const auto processed = LoadVariant(*Variants()[3], TablesAfterObjects(plain));
+  ASSERT_EQ(processed->Bitmaps().Count(), 1);
+  const TteBitmap& keyed = *processed->Bitmaps().Bitmaps(0);
+  EXPECT_EQ(keyed.Pixels(0, 0), kKeyPixel);
+  EXPECT_EQ(keyed.Pixels(1, 0), kKeyPixel);
+  EXPECT_EQ(keyed.Pixels(0, 1), 0xFF112233u);
+  EXPECT_TRUE(keyed.KeyFlag());
+  EXPECT_TRUE(keyed.AlphaFlag());
   // The text layout processes its plain count the same way.
   TBytes text;
   text.Strings().U32(1);
@@ -422,7 +419,7 @@ TEST(SkinLayouts, DamagedWindowsBitmapFilesFailBeforeDecoding) {
 
 // ---- Table forms and records -----------------------------------------------------------------
 
-TEST(SkinLayouts, ASmallerColourTableSetsTheEntriesItHas) {
+TEST(SkinLayouts, SmallerTablesSetTheEntriesTheyHaveUnreadableEntriesAreSkipped) {
   TBytes body;
   body.Strings().U32(0).U32(0x00FF0000);
   ColorTable(body, 20, 0x300);
@@ -435,21 +432,19 @@ TEST(SkinLayouts, ASmallerColourTableSetsTheEntriesItHas) {
   EXPECT_EQ(source->SysColors().GetColor(3), ColorToRGB(clBackground));
   EXPECT_EQ(source->Fonts().Font(1).GetName(), "Arial");
   EXPECT_EQ(source->Fonts().Font(2).GetSize(), 8);
-}
-
-TEST(SkinLayouts, UnreadableTableEntriesAreReportedAndSkipped) {
-  TBytes body;
-  body.Strings().U32(0).U32(0x00FF0000);
-  Entry(Entry(body.U8(1), "A", "clNoSuchColour"), "B", "clRed");
-  SysColorTable(body, 0);
-  Entry(Entry(body.U8(1), "A", "Arial,8,0,1,2,3,wobbly"), "B", "Arial,9");
-  const auto source = LoadVariant(*Variants()[0], body);
-  EXPECT_EQ(source->Colors().GetColor(1), clRed);
-  EXPECT_EQ(source->Fonts().Font(1).GetSize(), 9);
-  EXPECT_EQ(source->Fonts().Font(0).GetName(), "Tahoma");
-  ASSERT_EQ(source->Warnings.size(), 2u);
-  EXPECT_NE(source->Warnings[0].find("clNoSuchColour"), std::string::npos);
-  EXPECT_NE(source->Warnings[1].find("wobbly"), std::string::npos);
+  // Unreadable entries are reported and skipped.
+  TBytes damaged;
+  damaged.Strings().U32(0).U32(0x00FF0000);
+  Entry(Entry(damaged.U8(1), "A", "clNoSuchColour"), "B", "clRed");
+  SysColorTable(damaged, 0);
+  Entry(Entry(damaged.U8(1), "A", "Arial,8,0,1,2,3,wobbly"), "B", "Arial,9");
+  const auto skipped = LoadVariant(*Variants()[0], damaged);
+  EXPECT_EQ(skipped->Colors().GetColor(1), clRed);
+  EXPECT_EQ(skipped->Fonts().Font(1).GetSize(), 9);
+  EXPECT_EQ(skipped->Fonts().Font(0).GetName(), "Tahoma");
+  ASSERT_EQ(skipped->Warnings.size(), 2u);
+  EXPECT_NE(skipped->Warnings[0].find("clNoSuchColour"), std::string::npos);
+  EXPECT_NE(skipped->Warnings[1].find("wobbly"), std::string::npos);
 }
 
 TEST(SkinLayouts, WritesTheTableFormsAsStored) {
@@ -477,7 +472,7 @@ TEST(SkinLayouts, WritesTheTableFormsAsStored) {
   EXPECT_NE(text.find(Text(font)), std::string::npos);
 }
 
-TEST(SkinLayouts, RecordClassNamesFallBackToRelatedClasses) {
+TEST(SkinLayouts, RecordClassesFallBackUnknownOnesAreSkippedChildrenMayBeText) {
   EXPECT_EQ(ResolveSkinObjectClass("TXyTextObject"), &TSeTextObject::StaticClassInfo());
   EXPECT_EQ(ResolveSkinObjectClass("TTwButtonObject"), &TSeButtonObject::StaticClassInfo());
   EXPECT_EQ(ResolveSkinObjectClass("TSe"), nullptr);
@@ -496,15 +491,13 @@ TEST(SkinLayouts, RecordClassNamesFallBackToRelatedClasses) {
   EXPECT_EQ(source->Objects(1)->GetName(), "Form");
   ASSERT_EQ(source->Warnings.size(), 1u);
   EXPECT_EQ(source->Warnings[0], "Skin object of the unknown class \"TSeFancyObject\" skipped");
-}
-
-TEST(SkinLayouts, UnknownBinaryRecordsAreSkippedByTheirLength) {
-  TSeSkinObject form(nullptr);
-  form.SetName("Form");
-  auto* child = new TSeSkinObject(&form);
+  // Unknown binary records are skipped by their length.
+  TSeSkinObject parent(nullptr);
+  parent.SetName("Form");
+  auto* child = new TSeSkinObject(&parent);
   child->SetName("Kid");
   TMemoryStream records;
-  WriteSkinObjectBinary(records, form);
+  WriteSkinObjectBinary(records, parent);
   std::vector<uint8_t> bytes = records.Bytes();
   // Rename the child's class inside the parent's record: same length, unknown name.
   const std::string known = std::string("\x0D\0\0\0", 4) + "TSeSkinObject";
@@ -520,9 +513,7 @@ TEST(SkinLayouts, UnknownBinaryRecordsAreSkippedByTheirLength) {
   EXPECT_EQ(stream.Position(), stream.Size());
   ASSERT_EQ(warnings.Items().size(), 1u);
   EXPECT_NE(warnings.Items()[0].find("TZzUnknownXyz"), std::string::npos);
-}
-
-TEST(SkinLayouts, ChildrenMayTravelAsTextRecords) {
+  // Children may travel as text records.
   TBytes objects;
   objects.U32(2);  // no flag bits: text records
   TextRecord(objects, "TSeTextObject", "object A: TSeTextObject\r\nend\r\n");
@@ -532,8 +523,8 @@ TEST(SkinLayouts, ChildrenMayTravelAsTextRecords) {
   TBytes record;
   TextRecord(record, "TSeSkinObject",
              "object Form: TSeSkinObject\r\n  Objects = {" + hex + "}\r\nend\r\n");
-  TReadOnlyMemoryStream stream(record.Data.data(), static_cast<int64_t>(record.Data.size()));
-  std::unique_ptr<TSeSkinObject> form(ReadSkinObjectText(stream, nullptr));
+  TReadOnlyMemoryStream text(record.Data.data(), static_cast<int64_t>(record.Data.size()));
+  std::unique_ptr<TSeSkinObject> form(ReadSkinObjectText(text, nullptr));
   ASSERT_EQ(form->ChildCount(), 2);
   EXPECT_EQ(form->Children(0)->ClassName(), "TSeTextObject");
   EXPECT_EQ(form->Children(1)->GetName(), "B");

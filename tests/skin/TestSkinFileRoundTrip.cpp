@@ -141,7 +141,7 @@ TEST(SkinDamage, ACorruptZlibStreamRaisesAndKeepsWhatWasRead) {
   EXPECT_EQ(target.Bitmaps().Bitmaps(0)->Pixels(199, 199), big->Pixels(199, 199));
 }
 
-TEST(SkinDamage, HugeCountsAndSizesFailAtOnce) {
+TEST(SkinDamage, HugeCountsAndSizesFailAtOnceDamagedTextNamesItsPlaceWarningsAreCapped) {
   struct TCase {
     TBytes Body;
     const char* Expected;
@@ -157,27 +157,21 @@ TEST(SkinDamage, HugeCountsAndSizesFailAtOnce) {
       {TBytes().Str("abc").U32(0x7FFFFFF0), "Truncated skin version: 2147483632 bytes expected"},
       {TBytes().Strings().U32(0).U32(1 | 0xFF0000).Str("TSeSkinObject").U32(0x40000000),
        "Truncated object property text"},
+      // Damaged property text names the record and the line.
+      {TBytes()
+           .Strings()
+           .U32(0)
+           .U32(1 | 0xFF0000)
+           .Str("TSeSkinObject")
+           .Str("object Form: TSeSkinObject\r\n  Width = 'x\r\nend\r\n"),
+       "Damaged skin: Skin object of class TSeSkinObject: Invalid property text at line 2: "
+       "unterminated string in object 1 of 1 at byte 141 of the skin body"},
   };
   for (const TCase& c : cases) {
-    std::vector<uint8_t> bytes = TBytes().Raw("_UCT").U8(0).Raw(c.Body.Data).Data;
-    TSeSkinSource target;
-    const std::string message = MessageOfLoad(bytes, target);
+    const std::string message = MessageOfLoad(TBytes().Raw("_UCT").U8(0).Raw(c.Body.Data).Data);
     EXPECT_NE(message.find(c.Expected), std::string::npos) << message;
   }
-}
-
-TEST(SkinDamage, DamagedPropertyTextNamesTheRecordAndLine) {
-  TBytes body;
-  body.Strings().U32(0).U32(1 | 0x00FF0000);
-  body.Str("TSeSkinObject").Str("object Form: TSeSkinObject\r\n  Width = 'x\r\nend\r\n");
-  TSeSkinSource target;
-  const std::string message = MessageOfLoad(TBytes().Raw("_UCT").U8(0).Raw(body.Data).Data, target);
-  EXPECT_EQ(message,
-            "Damaged skin: Skin object of class TSeSkinObject: Invalid property text at line 2: "
-            "unterminated string in object 1 of 1 at byte 141 of the skin body");
-}
-
-TEST(SkinDamage, WarningsAreCappedForStreamsFullOfUnknownRecords) {
+  // Warnings are capped for streams full of unknown records.
   TBytes body;
   body.Strings().U32(0).U32(5000 | 0x00FF0000);
   for (int i = 0; i < 5000; ++i) body.Str("TSeNothing").Str("");
@@ -251,22 +245,6 @@ void ExpectEveryInteger(const TSeSkinObject& object, int32_t value, const std::s
     ExpectEveryInteger(*object.Children(i), value, where + " child");
 }
 
-TEST(StoredIntegers, TheExtremesSurviveEveryVariant) {
-  for (int32_t value : kExtremes) {
-    const auto original = SkinWithEveryInteger(value);
-    for (int i = 0; i < original->Count(); ++i)
-      ExpectEveryInteger(*original->Objects(i), value, "as set");
-    for (const TSeSkinFilterClass* cls : Variants()) {
-      TSeSkinSource loaded;
-      LoadBytes(loaded, SaveWith(*original, *cls));
-      ASSERT_EQ(loaded.Count(), original->Count());
-      for (int i = 0; i < loaded.Count(); ++i)
-        ExpectEveryInteger(*loaded.Objects(i), value,
-                           cls->GetFileTypeName() + " " + std::to_string(value));
-    }
-  }
-}
-
 // Every link of the object and its children shows the 4 x 4 image "img".
 void LinkEverything(TSeSkinObject& object, TteBitmapList& list) {
   for (const TPropInfo* prop : object.ClassInfo().AllProperties())
@@ -281,15 +259,22 @@ void LinkEverything(TSeSkinObject& object, TteBitmapList& list) {
   object.UpdateLinks();
 }
 
-// Painting the extremes overflows nothing (the sanitizer checks) and keeps them stored.
-TEST(StoredIntegers, PaintingTheExtremesChangesNothingStored) {
+// Every variant keeps the extremes; painting them overflows nothing (the sanitizer checks)
+// and keeps them stored.
+TEST(StoredIntegers, TheExtremesSurviveEveryVariantAndPainting) {
   for (int32_t value : kExtremes) {
     const auto skin = SkinWithEveryInteger(value);
-    auto* image = new TteBitmap;
-    image->SetName("img");
-    image->SetSize(4, 4);
-    image->FillColor(0x80FF0000);
-    skin->Bitmaps().Add(image);
+    for (int i = 0; i < skin->Count(); ++i) ExpectEveryInteger(*skin->Objects(i), value, "as set");
+    for (const TSeSkinFilterClass* cls : Variants()) {
+      TSeSkinSource loaded;
+      LoadBytes(loaded, SaveWith(*skin, *cls));
+      ASSERT_EQ(loaded.Count(), skin->Count());
+      for (int i = 0; i < loaded.Count(); ++i)
+        ExpectEveryInteger(*loaded.Objects(i), value,
+                           cls->GetFileTypeName() + " " + std::to_string(value));
+    }
+    skin->Bitmaps().Add(
+        test::MakeBitmap(4, std::vector<uint32_t>(16, 0x80FF0000), "img").release());
     TteBitmap target;
     target.SetSize(8, 8);
     for (int i = 0; i < skin->Count(); ++i) {

@@ -74,7 +74,7 @@ TEST(SkinObjectModel, RegistryHoldsTheSeventeenClassesInOrderWithTheirDeclaredPr
   EXPECT_EQ(SkinObjectClasses().size(), before);
 }
 
-TEST(SkinObjectModel, FontAndLinkPropertiesCopyIntoTheOwnedObjects) {
+TEST(SkinObjectModel, FontAndLinkPropertiesCopyIntoTheOwnedObjectsObjectsGoThroughTheHook) {
   TSeActiveBitmap object(nullptr);
   TFont font;
   font.SetName("Verdana");
@@ -89,6 +89,23 @@ TEST(SkinObjectModel, FontAndLinkPropertiesCopyIntoTheOwnedObjects) {
   prop->SetObject(object, font);
   EXPECT_EQ(object.ActiveFont()->GetName(), "Arial");
   EXPECT_EQ(prop->GetObject(object), object.ActiveFont());
+  // The Objects property goes through the installed hook.
+  struct TRecordingFiler : TFiler {
+    std::vector<std::string> Names;
+    void DefineBinaryProperty(const std::string& name, const TStreamProc&, const TStreamProc&,
+                              bool) override {
+      Names.push_back(name);
+    }
+  } filer;
+  object.DefineProperties(filer);
+  EXPECT_TRUE(filer.Names.empty());
+  const auto saved = TSeSkinObject::DefineObjectsProperty;
+  TSeSkinObject::DefineObjectsProperty = [](TSeSkinObject&, TFiler& f) {
+    f.DefineBinaryProperty("Objects", {}, {}, true);
+  };
+  object.DefineProperties(filer);
+  TSeSkinObject::DefineObjectsProperty = saved;
+  EXPECT_EQ(filer.Names, std::vector<std::string>{"Objects"});
 }
 
 // ---- Cloning and Assign -----------------------------------------------------------
@@ -162,7 +179,7 @@ class TUnregisteredObject : public TSeSkinObject {
   }
 };
 
-TEST(SkinObjectModel, CloneOfAnUnregisteredClassIsNothingAndAssignSkipsSuchChildren) {
+TEST(SkinObjectModel, CloneOfAnUnregisteredClassIsNothingAndAssignSkipsSuchChildrenOnly) {
   TUnregisteredObject odd(nullptr);
   EXPECT_EQ(CloneSkinObject(odd, nullptr), nullptr);
   TSeSkinObject parent(nullptr);
@@ -176,9 +193,7 @@ TEST(SkinObjectModel, CloneOfAnUnregisteredClassIsNothingAndAssignSkipsSuchChild
   TSeSkinObject* clone = CloneSkinObject(*parent.Children(1), &copy);
   ASSERT_EQ(copy.ChildCount(), 2);
   EXPECT_EQ(copy.Children(1), clone);
-}
-
-TEST(SkinObjectModel, AssignTakesTheBaseFromAnySkinObject) {
+  // Assign takes the base from any skin object.
   TSeButtonObject button(nullptr);
   button.SetTileStyle(TscTileStyle::tsStretch);
   TSeSkinObject plain(nullptr);
@@ -188,26 +203,6 @@ TEST(SkinObjectModel, AssignTakesTheBaseFromAnySkinObject) {
   EXPECT_EQ(button.GetTileStyle(), TscTileStyle::tsStretch);  // not in the source: kept
   TFont font;  // but not from something that is no skin object
   EXPECT_THROW(button.Assign(font), EConvertError);
-}
-
-TEST(SkinObjectModel, TheObjectsPropertyGoesThroughTheInstalledHook) {
-  struct TRecordingFiler : TFiler {
-    std::vector<std::string> Names;
-    void DefineBinaryProperty(const std::string& name, const TStreamProc&, const TStreamProc&,
-                              bool) override {
-      Names.push_back(name);
-    }
-  } filer;
-  TSeSkinObject object(nullptr);
-  object.DefineProperties(filer);
-  EXPECT_TRUE(filer.Names.empty());
-  const auto saved = TSeSkinObject::DefineObjectsProperty;
-  TSeSkinObject::DefineObjectsProperty = [](TSeSkinObject&, TFiler& f) {
-    f.DefineBinaryProperty("Objects", {}, {}, true);
-  };
-  object.DefineProperties(filer);
-  TSeSkinObject::DefineObjectsProperty = saved;
-  EXPECT_EQ(filer.Names, std::vector<std::string>{"Objects"});
 }
 
 }  // namespace

@@ -73,23 +73,21 @@ struct SkinObjectPaint : ::testing::Test {
 
 // ---- Base painting ----
 
-TEST_F(SkinObjectPaint, BaseObjectFillsItsBoundsAndPaintsNothingWithoutColourUnlessDesigning) {
+TEST_F(SkinObjectPaint, BaseObjectsFillTheirBoundsOwnersPaintTheirVisibleChildrenInTheClip) {
   TSeSkinObject object(nullptr);
   object.SetBounds({2, 3, 6, 5});
   object.SetColor(clRed);
   QImage image = Render(object, 8, 8);
   EXPECT_EQ(InkBounds(image, kBackgroundPixel), (TRect{2, 3, 6, 5}));
   EXPECT_EQ(PixelAt(image, 2, 3), kRedPixel);
-
   object.SetColor(clNone);
   EXPECT_EQ(InkBounds(Render(object, 8, 8), kBackgroundPixel), (TRect{8, 8, 0, 0}));
   SkinDesignMode = true;
   image = Render(object, 8, 8);
   EXPECT_EQ(PixelAt(image, 3, 4), kKeyPixel);
   EXPECT_EQ(InkBounds(image, kBackgroundPixel), (TRect{2, 3, 6, 5}));
-}
-
-TEST_F(SkinObjectPaint, AnOwnerPaintsOnlyItsVisibleChildrenUnlessDrawIfOwner) {
+  SkinDesignMode = false;
+  SCOPED_TRACE("an owner paints only its visible children unless DrawIfOwner");
   TSeSkinObject parent(nullptr);
   parent.SetBounds({0, 0, 10, 10});
   auto* child = new TSeSkinObject(&parent);
@@ -100,7 +98,7 @@ TEST_F(SkinObjectPaint, AnOwnerPaintsOnlyItsVisibleChildrenUnlessDrawIfOwner) {
   hidden->SetVisible(false);
   EXPECT_EQ(InkBounds(Render(parent, 10, 10), kBackgroundPixel), (TRect{2, 2, 4, 4}));
   parent.SetDrawIfOwner(true);
-  const QImage image = Render(parent, 10, 10);
+  image = Render(parent, 10, 10);
   EXPECT_EQ(PixelAt(image, 0, 0), kWhitePixel);
   EXPECT_EQ(PixelAt(image, 2, 2), kRedPixel);
   EXPECT_EQ(PixelAt(image, 7, 7), kWhitePixel);
@@ -115,22 +113,18 @@ TEST_F(SkinObjectPaint, AnOwnerPaintsOnlyItsVisibleChildrenUnlessDrawIfOwner) {
   EXPECT_EQ(InkBounds(Render(parent, 10, 10), kBackgroundPixel), (TRect{10, 10, 0, 0}));
 }
 
-TEST_F(SkinObjectPaint, TextMinusPaintsAOnePixelLineAndNoText) {
-  TSeSkinObject separator(nullptr);
-  separator.SetBounds({10, 10, 50, 30});
-  separator.SetText("-");
-  separator.Font()->SetColor(clRed);
-  // Row 10 + 20 / 2 - 1 = 19, 3 pixels in from each side; the golden text_effects shows it.
-  EXPECT_EQ(InkBounds(Render(separator, 60, 40, kWhitePixel), kWhitePixel),
-            (TRect{13, 19, 47, 20}));
-  // An odd height rounds the half toward zero.
-  separator.SetHeight(7);
-  EXPECT_EQ(InkBounds(Render(separator, 60, 40, kWhitePixel), kWhitePixel),
-            (TRect{13, 12, 47, 13}));
-}
-
-TEST_F(SkinObjectPaint, RightToLeftReadingMirrorsTheAlignmentAndOppositeTextTakesTheOtherSide) {
+// A separator line, right-to-left mirroring, opposite text and title ellipses.
+TEST_F(SkinObjectPaint, TextRulesOfSeparatorsReadingOrderAndTitles) {
   TSeSkinObject label(nullptr);
+  label.SetBounds({10, 10, 50, 30});
+  label.SetText("-");
+  label.Font()->SetColor(clRed);
+  SCOPED_TRACE("a minus paints a line at row 10 + 20 / 2 - 1, 3 pixels in from each side");
+  EXPECT_EQ(InkBounds(Render(label, 60, 40, kWhitePixel), kWhitePixel), (TRect{13, 19, 47, 20}));
+  label.SetHeight(7);  // an odd height rounds the half toward zero
+  EXPECT_EQ(InkBounds(Render(label, 60, 40, kWhitePixel), kWhitePixel), (TRect{13, 12, 47, 13}));
+
+  SCOPED_TRACE("right-to-left reading mirrors the alignment, opposite text the other side");
   label.SetBounds({0, 0, 120, 20});
   label.Font()->SetColor(clBlack);
   label.SetText("Ab");
@@ -142,36 +136,32 @@ TEST_F(SkinObjectPaint, RightToLeftReadingMirrorsTheAlignmentAndOppositeTextTake
   const TRect mirrored = InkBounds(Render(label, 120, 20), kWhitePixel);
   EXPECT_GT(mirrored.Left, 60);
   EXPECT_EQ(mirrored.Width(), leftInk.Width());
-
   SysLocaleRightToLeft = false;
   label.SetBiDiMode(TBiDiMode::bdLeftToRight);
   label.SetText("");
   label.SetOppositeText("Ab");
   EXPECT_GT(InkBounds(Render(label, 120, 20), kWhitePixel).Left, 60);
-}
 
-TEST_F(SkinObjectPaint, TitlesEndWithAnEllipsisWithinTheirTextWidth) {
-  TSeSkinObject title(nullptr);
-  title.SetKind(TSeKind::skTitle);
-  title.SetBounds({0, 0, 60, 16});
-  title.SetTextMarginLeft(5);
-  title.SetTextMarginRight(15);
-  title.Font()->SetColor(clBlack);
-  title.SetText("A caption far too long for its place");
-  const QImage shortened = Render(title, 80, 16, kWhitePixel);
+  SCOPED_TRACE("titles end with an ellipsis within their text width, other kinds are cut");
+  label.SetOppositeText("");
+  label.SetKind(TSeKind::skTitle);
+  label.SetBounds({0, 0, 60, 16});
+  label.SetTextMarginLeft(5);
+  label.SetTextMarginRight(15);
+  label.SetText("A caption far too long for its place");
+  const QImage shortened = Render(label, 80, 16, kWhitePixel);
   const TRect ink = InkBounds(shortened, kWhitePixel);
   EXPECT_GE(ink.Left, 5);
   EXPECT_LE(ink.Right, 45);
   EXPECT_GT(ink.Right, 35);  // the dots end near the limit
-  // Other kinds are cut at the rectangle instead, without the dots.
-  title.SetKind(TSeKind::skCaption);
-  EXPECT_NE(Render(title, 80, 16, kWhitePixel), shortened);
+  label.SetKind(TSeKind::skCaption);
+  EXPECT_NE(Render(label, 80, 16, kWhitePixel), shortened);
 }
 
 // ---- Bitmap objects: rules ----
 
 // Without a resolved link, or without colour, nothing is painted.
-TEST_F(SkinObjectPaint, BitmapObjectsNeedALinkAndAColourAndBitmapSkinObjectsHaveNoChildren) {
+TEST_F(SkinObjectPaint, BitmapObjectsNeedALinkAndAColourTheirPiecesTheLinksTransparency) {
   TSeBitmapObject unlinked(nullptr);
   unlinked.SetBounds({0, 0, 10, 10});
   unlinked.SetText("x");
@@ -204,23 +194,21 @@ TEST_F(SkinObjectPaint, BitmapObjectsNeedALinkAndAColourAndBitmapSkinObjectsHave
   ignored->SetBounds({0, 0, 8, 8});
   Attach(skin);
   EXPECT_EQ(PixelAt(Render(skin, 8, 8), 7, 7), Argb(0, 0, 255));
-}
-
-TEST_F(SkinObjectPaint, PiecesTakeTheirTransparencyFromTheLinkAndRestoreTheImageFlag) {
-  // Key pixels in the centre only; the link's centre flag makes them transparent.
+  // Pieces take their transparency from the link and put the image's flag back. Key
+  // pixels in the centre only; the link's centre flag makes them transparent.
   Images.Add(MakeBitmap("holes", 4, 4, [](int x, int y) {
     return (x == 1 && y == 1) ? kKeyPixel : Argb(0, 255, 0);
   }));
-  TSeBitmapObject object(nullptr);
-  object.SetBitmap(*LinkTo("holes", {0, 0, 4, 4}));
-  object.SetBounds({0, 0, 4, 4});
-  Attach(object);
-  ASSERT_TRUE(object.Bitmap()->Masked);
-  Images.Bitmaps(0)->SetKeyFlag(false);
-  EXPECT_EQ(PixelAt(Render(object, 4, 4), 1, 1), kBackgroundPixel);
-  EXPECT_FALSE(Images.Bitmaps(0)->KeyFlag());
-  object.Bitmap()->Masked = false;  // an opaque centre copies the key pixel as it is
-  EXPECT_EQ(PixelAt(Render(object, 4, 4), 1, 1), kKeyPixel);
+  TSeBitmapObject holed(nullptr);
+  holed.SetBitmap(*LinkTo("holes", {0, 0, 4, 4}));
+  holed.SetBounds({0, 0, 4, 4});
+  Attach(holed);
+  ASSERT_TRUE(holed.Bitmap()->Masked);
+  Images.Bitmaps(1)->SetKeyFlag(false);
+  EXPECT_EQ(PixelAt(Render(holed, 4, 4), 1, 1), kBackgroundPixel);
+  EXPECT_FALSE(Images.Bitmaps(1)->KeyFlag());
+  holed.Bitmap()->Masked = false;  // an opaque centre copies the key pixel as it is
+  EXPECT_EQ(PixelAt(Render(holed, 4, 4), 1, 1), kKeyPixel);
 }
 
 // ---- System-menu button ----
@@ -329,7 +317,7 @@ TEST_F(SkinObjectPaint, GoldenSimpleDrawingInEveryTileStyle) {
   ExpectGolden(scene.Image(), "objects/simple_tile_styles");
 }
 
-TEST_F(SkinObjectPaint, GoldenNinePartDrawingInEveryStyleWithTransparentPieces) {
+TEST_F(SkinObjectPaint, GoldenNinePartDrawingInEveryStyleWithTransparentPiecesAndBoxes) {
   Images.Add(NinePartImage(true));
   TScene scene(7 * 28 + 2, 2 * 26 + 2);
   for (int i = 0; i < 7; ++i) {
@@ -348,13 +336,12 @@ TEST_F(SkinObjectPaint, GoldenNinePartDrawingInEveryStyleWithTransparentPieces) 
     }
   }
   ExpectGolden(scene.Image(), "objects/ninepart_styles");
-}
 
-TEST_F(SkinObjectPaint, GoldenBitmapBoxNinePartAndPlain) {
-  // Key pixels in an edge and a corner only: the box draws edges with the centre flag
+  // The box, with key pixels in an edge and a corner only, draws edges with the centre flag
   // (opaque here, so the key pixel is copied) and corners with the image's own flag.
+  Images.Clear();
   Images.Add(NinePartImage(false));
-  TScene scene(4 * 28 + 2, 26 + 2);
+  TScene boxes(4 * 28 + 2, 26 + 2);
   const TscTileStyle styles[] = {TscTileStyle::tsTile, TscTileStyle::tsStretch,
                                  TscTileStyle::tsCenter};
   for (int i = 0; i < 3; ++i) {
@@ -366,15 +353,15 @@ TEST_F(SkinObjectPaint, GoldenBitmapBoxNinePartAndPlain) {
     box.SetBounds(TRect::FromSize(2 + 28 * i, 2, 26, 24));
     Attach(box);
     ASSERT_FALSE(box.Bitmap()->Masked);
-    scene.Paint(box);
+    boxes.Paint(box);
   }
   TSeBitmapBoxObject plain(nullptr);  // no margins: as a bitmap skin object
   plain.SetBitmap(*LinkTo("nine", {0, 0, 8, 8}));
   plain.SetTileStyle(TscTileStyle::tsStretch);
   plain.SetBounds(TRect::FromSize(2 + 28 * 3, 2, 26, 24));
   Attach(plain);
-  scene.Paint(plain);
-  ExpectGolden(scene.Image(), "objects/bitmapbox");
+  boxes.Paint(plain);
+  ExpectGolden(boxes.Image(), "objects/bitmapbox");
 }
 
 TEST_F(SkinObjectPaint, GoldenNineTextAlignmentsWithMargins) {
@@ -617,35 +604,26 @@ constexpr uint32_t kBackground = 0xFF305070;
 
 // 10 x 9, opaque, all pixels differ, key pixels in every part (both routes exact).
 TteBitmap* KeyedImage() {
-  auto* image = new TteBitmap;
-  image->SetName("nine");
-  image->SetSize(10, 9);
-  for (int y = 0; y < 9; ++y)
-    for (int x = 0; x < 10; ++x)
-      image->SetPixel(x, y, (x * 7 + y * 3) % 11 == 0 ? kKeyPixel : Argb(20 * x, 25 * y, 90));
-  image->SetAlphaFlag(false);
-  image->SetKeyFlag(true);
-  return image;
+  return MakeBitmap("nine", 10, 9, [](int x, int y) {
+    return (x * 7 + y * 3) % 11 == 0 ? kKeyPixel : Argb(20 * x, 25 * y, 90);
+  });
 }
 
-// The object's pixels over the background, colour only (the painter target has no alpha).
-std::vector<uint32_t> Colours(const QImage& image) {
+// The object's pixels over the background, drawn into memory or through a painter; colour
+// only, as the painter target has no alpha.
+std::vector<uint32_t> Colours(TSeSkinObject& object, const TRect& clip, bool throughPainter) {
+  QImage image(40, 30, QImage::Format_RGB888);
+  image.fill(QColor::fromRgb(kBackground));
+  if (throughPainter) {
+    TCanvas canvas(image);
+    object.Draw(canvas, clip);
+  } else {
+    image = Render(object, 40, 30, kBackground, clip);
+  }
   std::vector<uint32_t> colours;
   for (int y = 0; y < image.height(); ++y)
     for (int x = 0; x < image.width(); ++x) colours.push_back(image.pixel(x, y) & 0x00FFFFFFu);
   return colours;
-}
-
-QImage InMemory(TSeSkinObject& object, const TRect& clip) {
-  return Render(object, 40, 30, kBackground, clip);
-}
-
-QImage ThroughPainter(TSeSkinObject& object, const TRect& clip) {
-  QImage target(40, 30, QImage::Format_RGB888);
-  target.fill(QColor::fromRgb(kBackground));
-  TCanvas canvas(target);
-  object.Draw(canvas, clip);
-  return target;
 }
 
 struct TMarginCase {
@@ -691,7 +669,7 @@ TEST(SkinObjectNinePart, BandsPaintAsThePiecesDoOneByOne) {
         object.Bitmap()->MaskedBorder = random.Below(2) == 1;
         object.Bitmap()->MaskedAngles = random.Below(2) == 1;
         const TRect& clip = clips[random.Below(clips.size())];
-        ASSERT_EQ(Colours(InMemory(object, clip)), Colours(ThroughPainter(object, clip)))
+        ASSERT_EQ(Colours(object, clip, false), Colours(object, clip, true))
             << int(centre) << " " << int(border) << " margins " << margins.Left;
         // The box family draws edges with the centre flag and corners with the image's own.
         TSeBitmapBoxObject box(nullptr);
@@ -699,7 +677,7 @@ TEST(SkinObjectNinePart, BandsPaintAsThePiecesDoOneByOne) {
         box.SetBitmapList(&images);
         box.UpdateLinks();
         box.Bitmap()->Masked = object.Bitmap()->Masked;
-        ASSERT_EQ(Colours(InMemory(box, clip)), Colours(ThroughPainter(box, clip)))
+        ASSERT_EQ(Colours(box, clip, false), Colours(box, clip, true))
             << "box " << int(centre) << " " << int(border) << " margins " << margins.Left;
       }
     }

@@ -42,7 +42,25 @@ struct SkinObjectTree : ::testing::Test {
   void TearDown() override { SkinDesignMode = false; }
 };
 
-TEST_F(SkinObjectTree, FindOperationsSearchDepthFirstFromTheObjectItself) {
+TEST_F(SkinObjectTree, HitTestFindsTheDeepestLastChildFindSearchesDepthFirstFromItself) {
+  EXPECT_EQ(Root.HitTest({85, 5}), Close);
+  EXPECT_EQ(Root.HitTest({10, 5}), Title);
+  EXPECT_EQ(Root.HitTest({10, 50}), &Root);    // the transparent overlay does not answer
+  EXPECT_EQ(Root.HitTest({100, 5}), nullptr);  // right edge is exclusive
+  SkinDesignMode = true;
+  EXPECT_EQ(Root.HitTest({10, 50}), Overlay);
+  EXPECT_EQ(Root.HitTest({85, 5}), Overlay);  // the later child wins
+  SkinDesignMode = false;
+  // HitTestAll ignores visibility.
+  Close->SetVisible(false);
+  EXPECT_EQ(Root.HitTest({85, 5}), Caption);
+  EXPECT_EQ(Root.HitTestAll({85, 5}), Close);
+  Root.SetVisible(false);
+  EXPECT_EQ(Root.HitTest({85, 5}), nullptr);
+  EXPECT_EQ(Root.HitTestAll({85, 5}), Close);
+  // Find operations search depth first from the object itself.
+  Root.SetVisible(true);
+  Close->SetVisible(true);
   EXPECT_EQ(Root.FindByKind(TSeKind::skNone), &Root);
   EXPECT_EQ(Root.FindByKind(TSeKind::skTitle), Title);
   EXPECT_EQ(Root.FindByKind(TSeKind::skMenuBar), nullptr);
@@ -62,24 +80,6 @@ TEST_F(SkinObjectTree, FindOperationsSearchDepthFirstFromTheObjectItself) {
   Root.SetActive(true);
   EXPECT_TRUE(Title->GetActive());
   EXPECT_TRUE(Close->GetActive());
-}
-
-TEST_F(SkinObjectTree, HitTestFindsTheDeepestLastChildAndSkipsTransparentOnes) {
-  EXPECT_EQ(Root.HitTest({85, 5}), Close);
-  EXPECT_EQ(Root.HitTest({10, 5}), Title);
-  EXPECT_EQ(Root.HitTest({10, 50}), &Root);    // the transparent overlay does not answer
-  EXPECT_EQ(Root.HitTest({100, 5}), nullptr);  // right edge is exclusive
-  SkinDesignMode = true;
-  EXPECT_EQ(Root.HitTest({10, 50}), Overlay);
-  EXPECT_EQ(Root.HitTest({85, 5}), Overlay);  // the later child wins
-  SkinDesignMode = false;
-  // HitTestAll ignores visibility.
-  Close->SetVisible(false);
-  EXPECT_EQ(Root.HitTest({85, 5}), Caption);
-  EXPECT_EQ(Root.HitTestAll({85, 5}), Close);
-  Root.SetVisible(false);
-  EXPECT_EQ(Root.HitTest({85, 5}), nullptr);
-  EXPECT_EQ(Root.HitTestAll({85, 5}), Close);
 }
 
 // ---- System-button visibility ----
@@ -127,12 +127,9 @@ void CheckVisibilityTables() {
   }
 }
 
-TEST(SkinObjectVisibility, SystemButtonsFollowBothTables) {
+TEST(SkinObjectVisibility, SystemButtonsFollowBothTablesAndRestoreReadsBitSixWhileMaximized) {
   CheckVisibilityTables<TSeSystemButton>();
   CheckVisibilityTables<TSeSysButtonSkinObject>();
-}
-
-TEST(SkinObjectVisibility, RestoreReadsBitSixWhileMaximized) {
   TSeSkinObject form(nullptr);
   auto* restore = new TSeSystemButton(&form);
   restore->SetAction(TSeAction::sbaRestore);
@@ -150,7 +147,7 @@ TEST(SkinObjectVisibility, RestoreReadsBitSixWhileMaximized) {
 
 // ---- Links ----
 
-TEST(SkinObjectLinks, UpdateLinksResolvesByNameAndWorksOutTheFlagsForTheMargins) {
+TEST(SkinObjectLinks, UpdateLinksResolvesEveryLinkByNameAndWorksOutTheFlagsForTheMargins) {
   TteBitmapList list;
   // Opaque except one key pixel in the top-left corner piece of a 2-pixel margin.
   list.Add(MakeBitmap("frame", 8, 8, [](int x, int y) {
@@ -175,10 +172,8 @@ TEST(SkinObjectLinks, UpdateLinksResolvesByNameAndWorksOutTheFlagsForTheMargins)
   form.UpdateLinks();
   EXPECT_FALSE(object->Bitmap()->IsValid());
   EXPECT_EQ(object->Bitmap()->Bitmap(), nullptr);
-}
 
-TEST(SkinObjectLinks, EveryBitmapClassResolvesAllItsLinks) {
-  TteBitmapList list;
+  SCOPED_TRACE("every bitmap class resolves all its links");
   list.Add(MakeBitmap("img", 4, 4, [](int, int) { return test::Argb(1, 2, 3); }));
   for (const TClassInfo* cls : SkinObjectClasses()) {
     std::unique_ptr<TComponent> made(cls->Create(nullptr));
@@ -206,7 +201,7 @@ TColor HueShiftedLikeAnImage(TColor color, int delta) {
   return PixelToColor(pixel.Pixels(0, 0));
 }
 
-TEST(SkinObjectColors, HueAndBrightnessShiftColoursLikeImagePixelsAndLeaveNoneAlone) {
+TEST(SkinObjectColors, HueBrightnessAndCharsetReachEveryColourAndFontGetFontFollowsTheState) {
   TSeActiveObject object(nullptr);
   object.SetColor(RGB(200, 40, 40));
   object.Font()->SetColor(RGB(10, 100, 200));
@@ -228,9 +223,8 @@ TEST(SkinObjectColors, HueAndBrightnessShiftColoursLikeImagePixelsAndLeaveNoneAl
   text.ChangeBrightness(20);
   EXPECT_EQ(text.GetColor(), RGB(255, 30, 120));
   EXPECT_EQ(text.FontHot()->GetColor(), RGB(20, 20, 20));
-}
 
-TEST(SkinObjectFonts, GetFontFollowsTheStateAndSetCharsetReachesTheExtraFonts) {
+  SCOPED_TRACE("GetFont follows the state and SetCharset reaches the extra fonts");
   // Active objects swap in their active font when pressed, active bitmaps when hot.
   TSeActiveObject active(nullptr);
   TSeActiveBitmap bitmap(nullptr);
@@ -244,21 +238,21 @@ TEST(SkinObjectFonts, GetFontFollowsTheStateAndSetCharsetReachesTheExtraFonts) {
     object->SetState(state);
     EXPECT_EQ(object->GetFont(), font) << object->ClassName() << " " << state;
   }
-  TSeTextObject text(nullptr);
+  TSeTextObject stateful(nullptr);
   const std::vector<std::pair<TSeState, TFont*>> fonts = {
-      {ssHot, text.FontHot()},         {ssPressed, text.FontPressed()},
-      {ssFocused, text.FontFocused()}, {ssDisabled, text.FontDisabled()},
-      {ssNormal, text.Font()},         {ssPlaceholder, text.Font()}};
+      {ssHot, stateful.FontHot()},         {ssPressed, stateful.FontPressed()},
+      {ssFocused, stateful.FontFocused()}, {ssDisabled, stateful.FontDisabled()},
+      {ssNormal, stateful.Font()},         {ssPlaceholder, stateful.Font()}};
   for (const auto& [state, font] : fonts) {
-    text.SetState(state);
-    EXPECT_EQ(text.GetFont(), font) << state;
+    stateful.SetState(state);
+    EXPECT_EQ(stateful.GetFont(), font) << state;
   }
-  text.SetState(ssNormal);
-  auto* child = new TSeActiveObject(&text);
-  text.SetCharset(RUSSIAN_CHARSET);
-  for (TFont* font :
-       {text.Font(), text.FontHot(), text.FontPressed(), text.FontFocused(), text.FontDisabled(),
-        child->Font(), child->ActiveFont(), child->DisabledFont()})
+  stateful.SetState(ssNormal);
+  auto* activeChild = new TSeActiveObject(&stateful);
+  stateful.SetCharset(RUSSIAN_CHARSET);
+  for (TFont* font : {stateful.Font(), stateful.FontHot(), stateful.FontPressed(),
+                      stateful.FontFocused(), stateful.FontDisabled(), activeChild->Font(),
+                      activeChild->ActiveFont(), activeChild->DisabledFont()})
     EXPECT_EQ(font->GetCharset(), RUSSIAN_CHARSET);
 }
 
@@ -271,7 +265,7 @@ TSeSkinObject* AddChild(TSeSkinObject& parent, TSeAlign align, int width, int he
   return child;
 }
 
-TEST(SkinObjectLayout, EdgeAndClientChildrenShareTheParent) {
+TEST(SkinObjectLayout, AlignedChildrenShareTheParentInTheirPassesAndTextChildrenFitTheirText) {
   TSeSkinObject parent(nullptr);
   TSeSkinObject* top = AddChild(parent, TSeAlign::saMostTop, 0, 10);
   TSeSkinObject* left = AddChild(parent, TSeAlign::saLeft, 20, 0);
@@ -289,38 +283,34 @@ TEST(SkinObjectLayout, EdgeAndClientChildrenShareTheParent) {
   TSeSkinObject* inner = AddChild(*client, TSeAlign::saBottom, 0, 5);
   parent.SetBounds({0, 0, 60, 40});
   EXPECT_EQ(inner->BoundsRect(), (TRect{20, 35, 60, 40}));
-}
 
-TEST(SkinObjectLayout, MostAlignedChildrenTakeTheWholeSideBeforeThePlainOnes) {
-  TSeSkinObject parent(nullptr);
+  SCOPED_TRACE("the most aligned children take the whole side before the plain ones");
+  TSeSkinObject most(nullptr);
   // Declared first but laid out after the "most" ones.
-  TSeSkinObject* top = AddChild(parent, TSeAlign::saTop, 0, 5);
-  TSeSkinObject* right = AddChild(parent, TSeAlign::saRight, 7, 0);
-  TSeSkinObject* mostBottom = AddChild(parent, TSeAlign::saMostBottom, 0, 4);
-  TSeSkinObject* mostLeft = AddChild(parent, TSeAlign::saMostLeft, 6, 0);
-  TSeSkinObject* bottom = AddChild(parent, TSeAlign::saBottom, 0, 3);
-  parent.SetBounds({10, 20, 110, 70});
+  top = AddChild(most, TSeAlign::saTop, 0, 5);
+  TSeSkinObject* right = AddChild(most, TSeAlign::saRight, 7, 0);
+  TSeSkinObject* mostBottom = AddChild(most, TSeAlign::saMostBottom, 0, 4);
+  TSeSkinObject* mostLeft = AddChild(most, TSeAlign::saMostLeft, 6, 0);
+  TSeSkinObject* bottom = AddChild(most, TSeAlign::saBottom, 0, 3);
+  most.SetBounds({10, 20, 110, 70});
   EXPECT_EQ(mostBottom->BoundsRect(), (TRect{10, 66, 110, 70}));
   EXPECT_EQ(mostLeft->BoundsRect(), (TRect{10, 20, 16, 66}));
   EXPECT_EQ(top->BoundsRect(), (TRect{16, 20, 110, 25}));
   EXPECT_EQ(bottom->BoundsRect(), (TRect{16, 63, 110, 66}));
   EXPECT_EQ(right->BoundsRect(), (TRect{103, 25, 110, 63}));
-}
 
-TEST(SkinObjectLayout, CenterRoundsTowardZeroInTheFreeRectangle) {
-  TSeSkinObject parent(nullptr);
-  TSeSkinObject* centred = AddChild(parent, TSeAlign::saCenter, 11, 11);
-  parent.SetBounds({0, 0, 20, 20});
+  SCOPED_TRACE("a centred child rounds toward zero in the free rectangle");
+  TSeSkinObject centre(nullptr);
+  TSeSkinObject* centred = AddChild(centre, TSeAlign::saCenter, 11, 11);
+  centre.SetBounds({0, 0, 20, 20});
   EXPECT_EQ(centred->BoundsRect(), (TRect{4, 4, 15, 15}));
   // Wider than the free rectangle: the offset is negative and rounds toward zero.
-  TSeSkinObject* wide = AddChild(parent, TSeAlign::saCenter, 25, 2);
-  parent.SetBounds({0, 0, 20, 21});
+  TSeSkinObject* wide = AddChild(centre, TSeAlign::saCenter, 25, 2);
+  centre.SetBounds({0, 0, 20, 21});
   EXPECT_EQ(wide->GetLeft(), -2);
   EXPECT_EQ(wide->GetTop(), 9);
-}
 
-TEST(SkinObjectLayout, TextChildrenAreAsWideAsTheirTextPlusMargins) {
-  TSeSkinObject parent(nullptr);
+  SCOPED_TRACE("text children are as wide as their text plus margins");
   TSeSkinObject* label = AddChild(parent, TSeAlign::saText, 1, 12);
   label->SetBounds({7, 8, 8, 20});
   label->SetText("Caption");
@@ -332,7 +322,7 @@ TEST(SkinObjectLayout, TextChildrenAreAsWideAsTheirTextPlusMargins) {
   EXPECT_EQ(label->BoundsRect(), (TRect{7, 8, 7 + textWidth + 7, 20}));
 }
 
-TEST(SkinObjectLayout, NegativeSizesBecomeZeroAndHugeValuesAreClamped) {
+TEST(SkinObjectLayout, SizesAreClampedAndAnchoredChildrenKeepTheirDistanceToTheirEdges) {
   TSeSkinObject object(nullptr);
   object.SetWidth(-5);
   EXPECT_EQ(object.GetWidth(), 0);
@@ -346,11 +336,7 @@ TEST(SkinObjectLayout, NegativeSizesBecomeZeroAndHugeValuesAreClamped) {
   for (int i = 0; i < 20; ++i) AddChild(object, TSeAlign::saMostTop, 0, INT32_MAX);
   object.SetHeight(INT32_MAX);
   EXPECT_GE(object.BoundsRect().Right, object.BoundsRect().Left);
-}
-
-// ---- Anchored children ----
-
-TEST(SkinObjectAnchored, ChildrenKeepTheirDistanceToTheirAnchorEdges) {
+  // Anchored children keep their distance to their anchor edges.
   TSeSkinObject parent(nullptr);
   const auto place = [&parent](TSeAlign align, const TRect& bounds) {
     TSeSkinObject* child = AddChild(parent, align, 0, 0);
@@ -408,21 +394,23 @@ struct SkinObjectRegion : ::testing::Test {
   }
 };
 
-TEST_F(SkinObjectRegion, MaskRegionLeavesOutTheKeyPixelsAtTheObjectsPlace) {
+TEST_F(SkinObjectRegion, MaskLeavesOutTheKeyPixelsWhereItHasAnyATreeIsTheUnionOfItsChildren) {
   std::unique_ptr<TSeBitmapObject> object(ShapedObject(nullptr, {10, 20, 18, 24}));
+  auto* button = new TSeSkinObject(object.get());  // anchored: mask painting puts it back
+  button->SetBounds({14, 21, 17, 23});
+  button->SetAlign(TSeAlign::saTopRight);
   // Stretched twice as wide: the two left columns are transparent.
   EXPECT_EQ(object->GetMaskRegion(), QRegion(12, 20, 6, 4));
   EXPECT_EQ(object->BoundsRect(), (TRect{10, 20, 18, 24}));
+  EXPECT_EQ(button->BoundsRect(), (TRect{14, 21, 17, 23}));
   TSeBitmapSkinObject skin(nullptr);  // the bitmap-skin family has masks too
   skin.SetBitmap(*LinkTo("shape", {0, 0, 4, 4}));
   skin.SetBounds({0, 0, 4, 4});
   skin.SetBitmapList(&Images);
   skin.UpdateLinks();
   EXPECT_EQ(skin.GetMaskRegion(), QRegion(1, 0, 3, 4));
-}
-
-TEST_F(SkinObjectRegion, TheMaskIsTheRectangleForClientsUnmaskedObjectsAndUnresolvedLinks) {
-  std::unique_ptr<TSeBitmapObject> object(ShapedObject(nullptr, {0, 0, 4, 4}));
+  // The whole rectangle for clients, unmasked objects and unresolved links.
+  object->SetBounds({0, 0, 4, 4});
   object->SetKind(TSeKind::skClient);
   EXPECT_EQ(object->GetMaskRegion(), QRegion(0, 0, 4, 4));
   object->SetKind(TSeKind::skNone);
@@ -434,9 +422,7 @@ TEST_F(SkinObjectRegion, TheMaskIsTheRectangleForClientsUnmaskedObjectsAndUnreso
   TSeSkinObject plain(nullptr);
   plain.SetBounds({1, 2, 3, 4});
   EXPECT_EQ(plain.GetMaskRegion(), QRegion(1, 2, 2, 2));
-}
-
-TEST_F(SkinObjectRegion, ATreeIsTheUnionOfItsVisibleChildren) {
+  // A tree is the union of its visible children.
   TSeSkinObject form(nullptr);
   form.SetBounds({0, 0, 20, 10});
   ShapedObject(&form, {0, 0, 4, 4});
@@ -462,16 +448,6 @@ TEST_F(SkinObjectRegion, ATreeIsTheUnionOfItsVisibleChildren) {
   empty.SetBounds({0, 0, 20, 10});
   ShapedObject(&empty, {0, 0, 4, 4})->SetVisible(false);
   EXPECT_TRUE(empty.GetRegion().isEmpty());
-}
-
-TEST_F(SkinObjectRegion, MaskPaintingPutsAnchoredChildrenBack) {
-  std::unique_ptr<TSeBitmapObject> caption(ShapedObject(nullptr, {30, 40, 70, 50}));
-  auto* button = new TSeSkinObject(caption.get());
-  button->SetBounds({60, 42, 68, 48});
-  button->SetAlign(TSeAlign::saTopRight);
-  caption->GetMaskRegion();
-  EXPECT_EQ(caption->BoundsRect(), (TRect{30, 40, 70, 50}));
-  EXPECT_EQ(button->BoundsRect(), (TRect{60, 42, 68, 48}));
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 // Finding objects by path, painting an object with its alpha, and thumbnails.
-#include <gtest/gtest.h>
-
+#include "TestSkinObjectHelpers.h"
 #include "skin/se_skinpreview.h"
 #include "skin/se_skinrecords.h"
 
@@ -12,16 +11,10 @@ class SkinPreview : public ::testing::Test {
  protected:
   void SetUp() override {
     RegisterSkinObjectClasses();
-    auto* image = new TteBitmap;
-    image->SetName("pixels");
-    image->SetSize(2, 2);
-    image->SetPixel(0, 0, 0xFF0000FFu);  // opaque blue
-    image->SetPixel(1, 0, kKeyPixel);    // transparent
-    image->SetPixel(0, 1, 0x80FF0000u);  // half red
-    image->SetPixel(1, 1, 0x80FF0000u);
-    image->CheckAlpha();
-    image->SetKeyFlag(true);
-    Source.Bitmaps().Add(image);
+    // Opaque blue and transparent above, half red below.
+    Source.Bitmaps().Add(test::MakeBitmap("pixels", 2, 2, [](int x, int y) {
+      return y == 1 ? 0x80FF0000u : x == 0 ? 0xFF0000FFu : kKeyPixel;
+    }));
     auto* form = new TSeSkinObject(nullptr);
     form->SetName("Form");
     form->SetKind(TSeKind::skForm);
@@ -32,10 +25,7 @@ class SkinPreview : public ::testing::Test {
     close->SetName("Close");
     auto* client = new TSeBitmapObject(form);
     client->SetName("Client");
-    TteBitmapLink link;
-    link.SetName("pixels");
-    link.SetRect({0, 0, 2, 2});
-    client->SetBitmap(link);
+    client->SetBitmap(*test::LinkTo("pixels", {0, 0, 2, 2}));
     client->SetColor(clRed);  // any colour: a bitmap object then draws its image
     client->SetAlign(TSeAlign::saClient);
     Source.AddObject(form);
@@ -43,7 +33,7 @@ class SkinPreview : public ::testing::Test {
   TSeSkinSource Source;
 };
 
-TEST_F(SkinPreview, PathsFindObjectsAndNameTheStepThatFails) {
+TEST_F(SkinPreview, PathsFindObjectsAndRenderingKeepsAlphaAndTheSkin) {
   struct TCase {
     const char* Path;
     const char* Found;  // nullptr: not found
@@ -66,9 +56,7 @@ TEST_F(SkinPreview, PathsFindObjectsAndNameTheStepThatFails) {
     EXPECT_EQ(missing, c.MissingStep) << c.Path;
   }
   EXPECT_EQ(SkinObjectPath(*FindSkinObjectByPath(Source, "Form/Close")), "Form/Caption/Close");
-}
-
-TEST_F(SkinPreview, RenderingKeepsOpaqueTransparentAndPartialAlpha) {
+  // Rendering keeps opaque, transparent and partial alpha pixels, and the skin as it was.
   TSeSkinObject& form = *Source.GetFormObject();
   PoseSkinObject(form, {2, 2}, {});
   SkinDesignMode = true;
@@ -83,11 +71,8 @@ TEST_F(SkinPreview, RenderingKeepsOpaqueTransparentAndPartialAlpha) {
   EXPECT_NEAR(qAlpha(half), 0x80, 1);
   EXPECT_GE(qRed(half), 250);
   EXPECT_EQ(qGreen(half), 0);
-}
-
-// Sizes and the painting at that size are tested through `vtskin thumbnail`.
-TEST_F(SkinPreview, AThumbnailLeavesTheSkinAlone) {
-  TSeSkinObject& form = *Source.GetFormObject();
+  // A thumbnail leaves the skin alone (its sizes and painting are tested through
+  // `vtskin thumbnail`).
   form.SetBounds({0, 0, 400, 300});
   EXPECT_EQ(RenderSkinThumbnail(Source, 256).size(), QSize(256, 192));
   EXPECT_EQ(form.GetWidth(), 400);

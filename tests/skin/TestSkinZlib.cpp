@@ -96,7 +96,7 @@ TEST(Zlib, DecompressorSeeksForwardAndBackToItsStart) {
 }
 
 // A stream cut before its end marker and checksum is damaged, never short data.
-TEST(Zlib, TruncatedAndCorruptDataFailWithPlainMessages) {
+TEST(Zlib, TruncatedCorruptAndDictionaryDataFailWithPlainMessages) {
   const std::vector<uint8_t> data = Sample(20000);
   std::vector<uint8_t> packed = Compress(data, TCompressionLevel::clDefault);
   // One byte more than the data asks the stream for its end, and so for its checksum.
@@ -115,9 +115,7 @@ TEST(Zlib, TruncatedAndCorruptDataFailWithPlainMessages) {
   TDecompressionStream bad(badSource);
   EXPECT_EQ(test::MessageOf<EDecompressionError>([&] { bad.Read(buffer.data(), 10); }),
             "Compressed data is corrupt (zlib: incorrect header check)");
-}
-
-TEST(Zlib, StreamsThatNeedADictionaryFail) {
+  // A stream that needs a dictionary fails too.
   z_stream z{};
   deflateInit(&z, 6);
   const char dictionary[] = "skin";
@@ -132,8 +130,7 @@ TEST(Zlib, StreamsThatNeedADictionaryFail) {
   deflateEnd(&z);
   TReadOnlyMemoryStream source(out, size);
   TDecompressionStream stream(source);
-  uint8_t buffer[16];
-  EXPECT_THROW(stream.Read(buffer, sizeof buffer), EDecompressionError);
+  EXPECT_THROW(stream.Read(buffer.data(), 16), EDecompressionError);
 }
 
 }  // namespace

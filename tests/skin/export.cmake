@@ -1,1 +1,0 @@
-vtskin_add_gtest(vt_skin_export_tests TestExport.cpp LIBS vt_skin ZLIB::ZLIB)
