@@ -169,7 +169,7 @@ void ExpectStoredChoicesReadBack(TComponent& owner, TTeThemeList& list, const st
   }
 }
 
-TEST_F(Engine, StoredChoicesReadBack) {
+TEST_F(Engine, StoredChoicesReadBackAndTheLinkKeepsItsOwnTheme) {
   FList->SetName("ThemeList1");
   ExpectStoredChoicesReadBack<TTeRidadIveror>(FOwner, *FList, FFileA);
   ExpectStoredChoicesReadBack<TTeThemeLink>(FOwner, *FList, FFileA);
@@ -185,6 +185,41 @@ TEST_F(Engine, StoredChoicesReadBack) {
   TMemoryStream again;
   WriteComponent(again, link);
   EXPECT_NE(ObjectBinaryToText(again.Bytes()).find("ThemeList = 'Elsewhere'"), std::string::npos);
+  // A link keeps its own theme and tells its controls; its choices reset each other as the
+  // engine's do.
+  ASSERT_EQ(CurrentTheme(), nullptr);
+  TRecorder recorder;
+  AddThemeNotification(&recorder);
+  TTeThemeLink own(nullptr);
+  const auto linkValue = reinterpret_cast<intptr_t>(static_cast<TteCustomThemeLink*>(&own));
+  auto notifications = [&] {
+    return std::count_if(recorder.Messages.begin(), recorder.Messages.end(), [&](auto& m) {
+      return m.Msg == kThemeNotifyMessage && m.WParam == linkValue && m.LParam == linkValue;
+    });
+  };
+
+  own.SetThemeBuilding("Flat");
+  EXPECT_TRUE(dynamic_cast<TTeFlatTheme*>(own.GetTheme()));
+  EXPECT_EQ(CurrentTheme(), nullptr) << "the current theme is not the link's business";
+  own.SetDeltaHue(25);
+  EXPECT_EQ(notifications(), 2);
+  own.SetThemeFile(FFileA);
+  ASSERT_TRUE(own.GetTheme());
+  EXPECT_EQ(own.GetTheme()->GetDeltaHue(), 25);
+  own.SetThemeList(FList);
+  own.SetThemeIndex(9);
+  EXPECT_EQ(own.GetTheme()->GetName(), "Skin C");
+  EXPECT_EQ(notifications(), 4);
+
+  delete FList;
+  FList = nullptr;
+  EXPECT_EQ(own.GetThemeList(), nullptr);
+  ASSERT_TRUE(own.GetTheme()) << "removing the list keeps the link's theme";
+
+  own.SetThemeIndex(-1);
+  EXPECT_EQ(own.GetTheme(), nullptr);
+  EXPECT_EQ(notifications(), 5);
+  RemoveThemeNotification(&recorder);
 }
 
 TEST(ThemeStream, StoredBytesAndTheDirectForm) {
@@ -262,42 +297,6 @@ TEST(ThemeStream, StoredBytesAndTheDirectForm) {
     ASSERT_TRUE(first);
     EXPECT_EQ(first->GetName(), "First");
   }
-}
-
-TEST_F(Engine, LinkKeepsItsOwnThemeAndTellsItsControls) {
-  TRecorder recorder;
-  AddThemeNotification(&recorder);
-  TTeThemeLink link(nullptr);
-  const auto linkValue = reinterpret_cast<intptr_t>(static_cast<TteCustomThemeLink*>(&link));
-  auto notifications = [&] {
-    return std::count_if(recorder.Messages.begin(), recorder.Messages.end(), [&](auto& m) {
-      return m.Msg == kThemeNotifyMessage && m.WParam == linkValue && m.LParam == linkValue;
-    });
-  };
-
-  // The choices reset each other as the engine's do (StoredChoicesReadBack covers the link).
-  link.SetThemeBuilding("Flat");
-  EXPECT_TRUE(dynamic_cast<TTeFlatTheme*>(link.GetTheme()));
-  EXPECT_EQ(CurrentTheme(), nullptr) << "the current theme is not the link's business";
-  link.SetDeltaHue(25);
-  EXPECT_EQ(notifications(), 2);
-  link.SetThemeFile(FFileA);
-  ASSERT_TRUE(link.GetTheme());
-  EXPECT_EQ(link.GetTheme()->GetDeltaHue(), 25);
-  link.SetThemeList(FList);
-  link.SetThemeIndex(9);
-  EXPECT_EQ(link.GetTheme()->GetName(), "Skin C");
-  EXPECT_EQ(notifications(), 4);
-
-  delete FList;
-  FList = nullptr;
-  EXPECT_EQ(link.GetThemeList(), nullptr);
-  ASSERT_TRUE(link.GetTheme()) << "removing the list keeps the link's theme";
-
-  link.SetThemeIndex(-1);
-  EXPECT_EQ(link.GetTheme(), nullptr);
-  EXPECT_EQ(notifications(), 5);
-  RemoveThemeNotification(&recorder);
 }
 
 }  // namespace

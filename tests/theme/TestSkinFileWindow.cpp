@@ -27,6 +27,33 @@ TteWindowInfo Window(const TRect& rect, uint16_t icons = kIcons) {
   return info;
 }
 
+struct THitCase {
+  TPoint Point;
+  TteWindowHit Hit;
+};
+
+// A 300 x 200 window: points the demo frames and wide plain ones (8 top and bottom, 10
+// sides, no corner pieces) answer alike.
+constexpr THitCase kEveryFrame[] = {
+    {{2, 2}, kwhTopLeft},      {{150, 1}, kwhTop},           {{297, 2}, kwhTopRight},
+    {{1, 100}, kwhLeft},       {{298, 100}, kwhRight},       {{150, 198}, kwhBottom},
+    {{2, 198}, kwhBottomLeft}, {{297, 198}, kwhBottomRight}, {{150, 14}, kwhCaption},
+    {{150, 100}, kwhClient},   {{287, 14}, kwhBorderIcon},   {{300, 100}, kwhNowhere},
+};
+// The demo skins' corner pieces reach down beside the caption.
+constexpr THitCase kDemoFrame[] = {{{6, 20}, kwhTopLeft}, {{294, 20}, kwhTopRight}};
+// Wide sides: the whole 10 pixels are the side (a 4-pixel guess would say "right").
+constexpr THitCase kWideFrame[] = {
+    {{6, 80}, kwhLeft}, {{293, 80}, kwhRight}, {{6, 16}, kwhCaption}, {{8, 4}, kwhTopLeft}};
+
+void ExpectHits(TteTheme& theme, uint8_t kind, std::span<const THitCase> cases,
+                const std::string& skin) {
+  const TteWindowInfo info = Window({0, 0, 300, 200}, BorderIconBit(kbiClose));
+  for (const THitCase& c : cases)
+    EXPECT_EQ(theme.WindowGetHitTest(kind, info, c.Point, "default"), c.Hit)
+        << skin << " kind " << int(kind) << " at " << c.Point.X << "," << c.Point.Y;
+}
+
 class SkinFileWindow : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -40,7 +67,7 @@ class SkinFileWindow : public ::testing::Test {
 };
 
 // The prepared form (no client, hidden buttons) shows in FramePaintingLeavesOut... below.
-TEST_F(SkinFileWindow, ClientRectangleAtSeveralSizesAndTheRegion) {
+TEST_F(SkinFileWindow, ClientRectangleRegionHitTestsAndCaptionButtons) {
   const TteWindowInfo info = Window({10, 10, 210, 160});
   const QRegion region = FTheme->WindowGetRegion(kwkSizeable, info, d);
   EXPECT_EQ(region.boundingRect(), info.Rect.ToQRect());
@@ -126,36 +153,7 @@ TEST_F(SkinFileWindow, ClientRectangleAtSeveralSizesAndTheRegion) {
                          Expect(FSkin->IdOf("WideForm", "Left"), scNormal);
     EXPECT_EQ(named->IsWindowDefined(kind, "WideForm"), painted) << "kind " << int(kind);
   }
-}
-
-struct THitCase {
-  TPoint Point;
-  TteWindowHit Hit;
-};
-
-// A 300 x 200 window: points the demo frames and wide plain ones (8 top and bottom, 10
-// sides, no corner pieces) answer alike.
-constexpr THitCase kEveryFrame[] = {
-    {{2, 2}, kwhTopLeft},      {{150, 1}, kwhTop},           {{297, 2}, kwhTopRight},
-    {{1, 100}, kwhLeft},       {{298, 100}, kwhRight},       {{150, 198}, kwhBottom},
-    {{2, 198}, kwhBottomLeft}, {{297, 198}, kwhBottomRight}, {{150, 14}, kwhCaption},
-    {{150, 100}, kwhClient},   {{287, 14}, kwhBorderIcon},   {{300, 100}, kwhNowhere},
-};
-// The demo skins' corner pieces reach down beside the caption.
-constexpr THitCase kDemoFrame[] = {{{6, 20}, kwhTopLeft}, {{294, 20}, kwhTopRight}};
-// Wide sides: the whole 10 pixels are the side (a 4-pixel guess would say "right").
-constexpr THitCase kWideFrame[] = {
-    {{6, 80}, kwhLeft}, {{293, 80}, kwhRight}, {{6, 16}, kwhCaption}, {{8, 4}, kwhTopLeft}};
-
-void ExpectHits(TteTheme& theme, uint8_t kind, std::span<const THitCase> cases,
-                const std::string& skin) {
-  const TteWindowInfo info = Window({0, 0, 300, 200}, BorderIconBit(kbiClose));
-  for (const THitCase& c : cases)
-    EXPECT_EQ(theme.WindowGetHitTest(kind, info, c.Point, "default"), c.Hit)
-        << skin << " kind " << int(kind) << " at " << c.Point.X << "," << c.Point.Y;
-}
-
-TEST(SkinFileHitTest, EveryEdgeCornerCaptionAndClient) {
+  // Hit tests on the demo frames and wide plain ones, and where the caption buttons go.
   for (const demo::TLook& look : {demo::LightLook(), demo::DarkLook()}) {
     auto theme = DemoTheme(look);
     for (uint8_t kind : {kwkSizeable, kwkToolWindow}) {
@@ -163,19 +161,19 @@ TEST(SkinFileHitTest, EveryEdgeCornerCaptionAndClient) {
       ExpectHits(*theme, kind, kDemoFrame, look.FileStem);
     }
   }
-  TTestSkin wide;
-  wide.AddForm("Form", true, {8, 10, 8});
-  wide.AddForm("ToolWindow", true, {8, 10, 8});
-  auto theme = wide.Theme();
+  TTestSkin wideSkin;
+  wideSkin.AddForm("Form", true, {8, 10, 8});
+  wideSkin.AddForm("ToolWindow", true, {8, 10, 8});
+  auto theme = wideSkin.Theme();
   for (uint8_t kind : {kwkSizeable, kwkToolWindow}) {
     ExpectHits(*theme, kind, kEveryFrame, "wide");
     ExpectHits(*theme, kind, kWideFrame, "wide");
   }
   // A frame that does not resize answers "border" on its edges and corners.
-  const TteWindowInfo info = Window({0, 0, 300, 200}, BorderIconBit(kbiClose));
+  const TteWindowInfo closeOnly = Window({0, 0, 300, 200}, BorderIconBit(kbiClose));
   for (const THitCase& c : kEveryFrame) {
     const bool edge = c.Hit >= kwhTop && c.Hit <= kwhBottomRight;
-    EXPECT_EQ(theme->WindowGetHitTest(kwkSingle, info, c.Point, "default"),
+    EXPECT_EQ(theme->WindowGetHitTest(kwkSingle, closeOnly, c.Point, "default"),
               edge ? kwhBorder : c.Hit);
   }
   // With or without a client object, the window's state and border icons decide which caption
@@ -185,7 +183,7 @@ TEST(SkinFileHitTest, EveryEdgeCornerCaptionAndClient) {
     TteBorderIcon Icon;
     TRect Rect;
   };
-  const TCase cases[] = {
+  const TCase iconRects[] = {
       {kIcons, kbiClose, {184, 3, 200, 23}},
       {kIcons, kbiMaximize, {168, 3, 184, 23}},
       {kIcons, kbiMinimize, {152, 3, 168, 23}},
@@ -198,17 +196,17 @@ TEST(SkinFileHitTest, EveryEdgeCornerCaptionAndClient) {
     TTestSkin skin;
     skin.AddForm("Form", withClient);
     auto formTheme = skin.Theme();
-    for (const TCase& c : cases)
+    for (const TCase& c : iconRects)
       EXPECT_EQ(formTheme->WindowGetBorderIconRect(kwkSizeable, Window({0, 0, 200, 150}, c.Icons),
                                                    c.Icon, "default"),
                 c.Rect)
           << "client " << withClient << " icons " << c.Icons << " icon " << int(c.Icon);
 
     // A window with only a close button shows no other caption button.
-    const QImage image =
+    const QImage closeImage =
         PaintWindow(*formTheme, kwkSizeable, Window({0, 0, 200, 150}, BorderIconBit(kbiClose)));
-    EXPECT_EQ(image.pixel(190, 10), TTestSkin::ButtonPixel(0));
-    EXPECT_EQ(ProbeAt(image, 160, 10), Expect(skin.IdOf("Caption", "Title"), scNormal))
+    EXPECT_EQ(closeImage.pixel(190, 10), TTestSkin::ButtonPixel(0));
+    EXPECT_EQ(ProbeAt(closeImage, 160, 10), Expect(skin.IdOf("Caption", "Title"), scNormal))
         << "client " << withClient;
     if (withClient) continue;
     // Without a client: no placeholder, the base theme's client rectangle, and the pieces

@@ -154,16 +154,11 @@ constexpr TResolver kResolvers[] = {
     &IsTabDefined,    &IsListBoxDefined, &IsItemListDefined,  &IsGridDefined,
 };
 
-class ThemeResolvers : public testing::Test {
- protected:
-  void SetUp() override { ClearCurrentTheme(); }
-  void TearDown() override { ClearCurrentTheme(); }
-};
-
 // Without a theme or with the base theme nothing is defined. The current theme retries a
 // missing object name as "default" (a misspelt name paints like an unnamed control); a
 // link with a theme decides alone, without the retry.
-TEST_F(ThemeResolvers, BaseThemeDefinesNothingCurrentThemeRetriesDefaultALinkDecidesAlone) {
+TEST(ThemeResolvers, BaseThemeDefinesNothingCurrentThemeRetriesDefaultALinkDecidesAlone) {
+  ClearCurrentTheme();
   TTestLink emptyLink;
   for (TResolver resolve : kResolvers) EXPECT_FALSE(resolve(0, "default", nullptr));
   SetCurrentTheme(std::make_unique<TteTheme>());
@@ -191,6 +186,7 @@ TEST_F(ThemeResolvers, BaseThemeDefinesNothingCurrentThemeRetriesDefaultALinkDec
   }
   TTestLink themeless;
   EXPECT_EQ(TteThemeManager::Instance().ThemeFor(&themeless), CurrentTheme());
+  ClearCurrentTheme();
 }
 
 class ThemeBroadcasts : public testing::Test {
@@ -199,7 +195,7 @@ class ThemeBroadcasts : public testing::Test {
   TLog log;
 };
 
-TEST_F(ThemeBroadcasts, ChangeSequencesAndTheOldThemeFreedBeforeCodeZero) {
+TEST_F(ThemeBroadcasts, ChangeSequencesTheOldThemeFreedBeforeCodeZeroAndShifts) {
   TRecordingObject receiver(log, "r");
   manager.AddThemeNotification(&receiver);
   EXPECT_TRUE(log.empty());  // no theme yet: nothing to announce
@@ -223,6 +219,34 @@ TEST_F(ThemeBroadcasts, ChangeSequencesAndTheOldThemeFreedBeforeCodeZero) {
   log.clear();
   manager.ClearCurrentTheme();
   EXPECT_TRUE(log.empty());
+  // Shifts broadcast code 5 and update the theme once per call; zero shifts do nothing.
+  manager.SetThemeDeltaHue(10);  // no theme: nothing happens
+  EXPECT_TRUE(log.empty());
+
+  auto owned = std::make_unique<TThemeA>();
+  TThemeA* theme = owned.get();
+  manager.SetCurrentTheme(std::move(owned));
+  log.clear();
+  const int updates = theme->UpdateCount;
+  manager.SetThemeDeltaHue(0);
+  manager.SetThemeDeltaBrightness(0);
+  manager.SetThemeDeltas(0, 0);
+  EXPECT_TRUE(log.empty());
+
+  manager.SetThemeDeltaHue(10);
+  manager.SetThemeDeltaHue(10);  // same value: broadcast again, no new update
+  EXPECT_EQ(theme->UpdateCount, updates + 1);
+  manager.SetThemeDeltaBrightness(-5);
+  manager.SetThemeDeltas(0, 7);  // both are stored, with one update
+  EXPECT_EQ(std::pair(theme->GetDeltaHue(), theme->GetDeltaBrightness()), std::pair(0, 7));
+  EXPECT_EQ(theme->UpdateCount, updates + 3);
+  EXPECT_EQ(log, (TLog{"r:5/1", "r:5/1", "r:5/1", "r:5/1"}));
+  log.clear();  // a desktop palette change broadcasts code 5 too
+  const QPalette original = QGuiApplication::palette();
+  QGuiApplication::setPalette(QPalette(Qt::darkCyan));
+  QGuiApplication::setPalette(original);
+  ASSERT_FALSE(log.empty());
+  EXPECT_EQ(log.front(), "r:5");
   // A receiver registered while a theme exists hears code 3 at once, and no other does.
   manager.SetCurrentTheme(std::make_unique<TThemeA>());
   log.clear();
@@ -234,8 +258,9 @@ TEST_F(ThemeBroadcasts, ChangeSequencesAndTheOldThemeFreedBeforeCodeZero) {
   EXPECT_EQ(manager.NotificationCount(), 2);
 }
 
-// Registration order whatever the kind; a receiver destroyed mid-broadcast is skipped.
-TEST_F(ThemeBroadcasts, DeliveryFollowsRegistrationAndSkipsDestroyedReceivers) {
+// Registration order whatever the kind; a receiver destroyed mid-broadcast is skipped; data
+// changes reach only visible controls.
+TEST_F(ThemeBroadcasts, DeliveryFollowsRegistrationSkipsDestroyedAndHiddenReceivers) {
   TRecordingObject a(log, "a");
   TRecordingTarget b(log, "b");
   auto c = std::make_unique<TRecordingObject>(log, "c");
@@ -264,9 +289,7 @@ TEST_F(ThemeBroadcasts, DeliveryFollowsRegistrationAndSkipsDestroyedReceivers) {
   a.OnMessage = nullptr;
   manager.BroadcastThemeChange(tccBeforeChange);
   EXPECT_EQ(log, (TLog{"a:2", "e:2", "a:1", "e:1"}));
-}
-
-TEST_F(ThemeBroadcasts, DataChangesReachOnlyVisibleControls) {
+  log.clear();
   TRecordingWindow hiddenWindow(log, "hidden");
   TRecordingWindow shownWindow(log, "shown");
   shownWindow.resize(20, 20);
@@ -279,44 +302,11 @@ TEST_F(ThemeBroadcasts, DataChangesReachOnlyVisibleControls) {
        std::initializer_list<QObject*>{&hiddenWindow, &shownWindow, &invisibleWidget, &plainObject})
     manager.AddThemeNotification(o);
   manager.AddThemeNotification(&target);
-
   manager.BroadcastThemeChange(tccDataChanged, 1);
-  EXPECT_EQ(log, (TLog{"shown:5/1", "plain:5/1", "target:5/1"}));
+  EXPECT_EQ(log, (TLog{"a:5/1", "e:5/1", "shown:5/1", "plain:5/1", "target:5/1"}));
   log.clear();
   manager.BroadcastThemeChange(tccBeforeChange);  // other codes reach everyone
-  EXPECT_EQ(log.size(), 5u);
-}
-
-TEST_F(ThemeBroadcasts, DeltasAndPaletteChangesBroadcastCodeFiveAndZeroesNothing) {
-  TRecordingTarget receiver(log, "r");
-  manager.AddThemeNotification(&receiver);
-  manager.SetThemeDeltaHue(10);  // no theme: nothing happens
-  EXPECT_TRUE(log.empty());
-
-  auto owned = std::make_unique<TThemeA>();
-  TThemeA* theme = owned.get();
-  manager.SetCurrentTheme(std::move(owned));
-  log.clear();
-  const int updates = theme->UpdateCount;
-  manager.SetThemeDeltaHue(0);
-  manager.SetThemeDeltaBrightness(0);
-  manager.SetThemeDeltas(0, 0);
-  EXPECT_TRUE(log.empty());
-
-  manager.SetThemeDeltaHue(10);
-  manager.SetThemeDeltaHue(10);  // same value: broadcast again, no new update
-  EXPECT_EQ(theme->UpdateCount, updates + 1);
-  manager.SetThemeDeltaBrightness(-5);
-  manager.SetThemeDeltas(0, 7);  // both are stored, with one update
-  EXPECT_EQ(std::pair(theme->GetDeltaHue(), theme->GetDeltaBrightness()), std::pair(0, 7));
-  EXPECT_EQ(theme->UpdateCount, updates + 3);
-  EXPECT_EQ(log, (TLog{"r:5/1", "r:5/1", "r:5/1", "r:5/1"}));
-  log.clear();  // a desktop palette change broadcasts code 5 too
-  const QPalette original = QGuiApplication::palette();
-  QGuiApplication::setPalette(QPalette(Qt::darkCyan));
-  QGuiApplication::setPalette(original);
-  ASSERT_FALSE(log.empty());
-  EXPECT_EQ(log.front(), "r:5");
+  EXPECT_EQ(log.size(), 7u);
 }
 
 TEST(ThemeFilter, ListsTheOpenableClassesAfterTheAllEntry) {
@@ -446,60 +436,56 @@ TEST_F(ThemeFiles, ClassByExtensionElseByContent) {
   EXPECT_EQ(absolute, nullptr);
 }
 
-class ThemeParentBackground : public testing::Test {
- protected:
-  void SetUp() override { FControl.setProperty("geometry", QRect(5, 6, 10, 8)); }
-  QRasterWindow FParent;  // a QPaintDeviceWindow, a QWindow, a QObject
-  QObject FControl{&FParent};
-  TteThemeManager FManager;
-  QImage FImage{10, 8, QImage::Format_ARGB32};
-};
-
-TEST_F(ThemeParentBackground, ThePainterOfTheMostDerivedClassPaintsInParentCoordinates) {
+// The painter of the most derived class paints in parent coordinates. Nothing happens without
+// a control, parent, size or painter; a nested request stops, then clears.
+TEST(ThemeParentBackground, MostDerivedPainterInParentCoordinatesNothingWithoutOneOrNested) {
+  QRasterWindow parent;  // a QPaintDeviceWindow, a QWindow, a QObject
+  QObject control(&parent);
+  control.setProperty("geometry", QRect(5, 6, 10, 8));
+  QImage image(10, 8, QImage::Format_ARGB32);
+  TteThemeManager manager;
   std::vector<std::string> calls;
   const auto note = [&calls](const char* name) {
     return [&calls, name](QObject&, QPainter&, const QRect&) { calls.push_back(name); };
   };
-  FManager.RegisterBackgroundPainter(QObject::staticMetaObject, note("object"));
-  FManager.RegisterBackgroundPainter(
-      QPaintDeviceWindow::staticMetaObject, [&](QObject& parent, QPainter& p, const QRect& bounds) {
+  manager.RegisterBackgroundPainter(QObject::staticMetaObject, note("object"));
+  manager.RegisterBackgroundPainter(
+      QPaintDeviceWindow::staticMetaObject, [&](QObject& owner, QPainter& p, const QRect& bounds) {
         calls.push_back("paint device");
-        EXPECT_EQ(&parent, &FParent);
+        EXPECT_EQ(&owner, &parent);
         EXPECT_EQ(bounds, QRect(5, 6, 10, 8));
         p.fillRect(QRect(5, 6, 1, 1), Qt::red);  // the control's top-left in the parent
       });
-  FManager.RegisterBackgroundPainter(QPaintDeviceWindow::staticMetaObject, note("later"));
-  FManager.RegisterBackgroundPainter(QWindow::staticMetaObject, note("window"));
-  FImage.fill(Qt::white);
-  QPainter painter(&FImage);
-  FManager.DrawParentBackground(&FControl, painter);
+  manager.RegisterBackgroundPainter(QPaintDeviceWindow::staticMetaObject, note("later"));
+  manager.RegisterBackgroundPainter(QWindow::staticMetaObject, note("window"));
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  manager.DrawParentBackground(&control, painter);
   EXPECT_TRUE(painter.transform().isIdentity());
   painter.end();
   EXPECT_EQ(calls, (std::vector<std::string>{"paint device"}));
-  EXPECT_EQ(FImage.pixel(0, 0), qRgb(255, 0, 0));
-  EXPECT_EQ(FImage.pixel(1, 0), qRgb(255, 255, 255));
-}
+  EXPECT_EQ(image.pixel(0, 0), qRgb(255, 0, 0));
+  EXPECT_EQ(image.pixel(1, 0), qRgb(255, 255, 255));
 
-// Nothing without a control, parent, size or painter; a nested request stops, then clears.
-TEST_F(ThemeParentBackground, NothingHappensWithoutControlParentSizeOrPainterOrWhenNested) {
-  int calls = 0;
-  QPainter painter(&FImage);
-  FManager.DrawParentBackground(&FControl, painter);  // no painter at all yet
-  FManager.SetDefaultBackgroundPainter([&](QObject&, QPainter& p, const QRect&) {
-    ++calls;
-    FManager.DrawParentBackground(&FControl, p);  // as a parent painting its children would
+  int nested = 0;
+  TteThemeManager bare;
+  painter.begin(&image);
+  bare.DrawParentBackground(&control, painter);  // no painter at all yet
+  bare.SetDefaultBackgroundPainter([&](QObject&, QPainter& p, const QRect&) {
+    ++nested;
+    bare.DrawParentBackground(&control, p);  // as a parent painting its children would
   });
   QObject orphan;
   orphan.setProperty("geometry", QRect(0, 0, 4, 4));
-  FManager.DrawParentBackground(nullptr, painter);
-  FManager.DrawParentBackground(&orphan, painter);
-  FControl.setProperty("geometry", QRect(5, 6, 0, 8));
-  FManager.DrawParentBackground(&FControl, painter);
-  EXPECT_EQ(calls, 0);
-  FControl.setProperty("geometry", QRect(5, 6, 1, 1));
-  FManager.DrawParentBackground(&FControl, painter);
-  FManager.DrawParentBackground(&FControl, painter);
-  EXPECT_EQ(calls, 2);
+  bare.DrawParentBackground(nullptr, painter);
+  bare.DrawParentBackground(&orphan, painter);
+  control.setProperty("geometry", QRect(5, 6, 0, 8));
+  bare.DrawParentBackground(&control, painter);
+  EXPECT_EQ(nested, 0);
+  control.setProperty("geometry", QRect(5, 6, 1, 1));
+  bare.DrawParentBackground(&control, painter);
+  bare.DrawParentBackground(&control, painter);
+  EXPECT_EQ(nested, 2);
 }
 
 }  // namespace
