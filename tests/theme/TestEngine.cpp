@@ -40,6 +40,13 @@ void Store(TTeThemeStream& item, const std::vector<uint8_t>& bytes, const std::s
   item.ReadData(data);
 }
 
+std::string ThemeNameOf(const TTeRidadIveror&) {
+  return CurrentTheme() ? CurrentTheme()->GetName() : "-";
+}
+std::string ThemeNameOf(const TTeThemeLink& link) {
+  return link.GetTheme() ? link.GetTheme()->GetName() : "-";
+}
+
 class Engine : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -53,8 +60,6 @@ class Engine : public ::testing::Test {
     Store(FList->Themes()->Add(), SavedSkin("Skin C"), "Skin C");
   }
   void TearDown() override { ClearCurrentTheme(); }
-
-  static std::string CurrentName() { return CurrentTheme() ? CurrentTheme()->GetName() : "-"; }
 
   QTemporaryDir FDir;
   std::string FFileA;
@@ -88,7 +93,7 @@ TEST_F(Engine, BuiltInThemesByTypeNameFilesAndTheChangeEvent) {
   engine.SetDeltaHue(30);
   engine.SetThemeBuilding("Flat");
   engine.SetThemeFile(FFileA);
-  EXPECT_EQ(CurrentName(), "Skin A");
+  EXPECT_EQ(ThemeNameOf(engine), "Skin A");
   EXPECT_EQ(CurrentTheme()->GetDeltaHue(), 30);
   EXPECT_EQ(engine.GetThemeBuilding(), "No theme");
   EXPECT_EQ(engine.GetThemeIndex(), -1);
@@ -99,40 +104,33 @@ TEST_F(Engine, BuiltInThemesByTypeNameFilesAndTheChangeEvent) {
   // ... and keeps it when one is.
   engine.SetThemeList(FList);
   engine.SetThemeIndex(0);
-  ASSERT_EQ(CurrentName(), "Skin B");
+  ASSERT_EQ(ThemeNameOf(engine), "Skin B");
   engine.SetThemeFile(FDir.filePath("missing.mskn").toStdString());
-  EXPECT_EQ(CurrentName(), "Skin B");
+  EXPECT_EQ(ThemeNameOf(engine), "Skin B");
   EXPECT_EQ(engine.GetThemeIndex(), 0);
   // List entries clamp, reset the other choices and go with the list.
   engine.SetThemeFile(FFileA);
   engine.SetThemeList(FList);
   engine.SetThemeIndex(5);
   EXPECT_EQ(engine.GetThemeIndex(), 1);
-  EXPECT_EQ(CurrentName(), "Skin C");
+  EXPECT_EQ(ThemeNameOf(engine), "Skin C");
   EXPECT_EQ(engine.GetThemeFile(), "");
   EXPECT_EQ(engine.GetThemeBuilding(), "No theme");
 
   // An entry without a theme changes nothing.
   FList->Themes()->Add();
   engine.SetThemeIndex(2);
-  EXPECT_EQ(CurrentName(), "Skin C");
+  EXPECT_EQ(ThemeNameOf(engine), "Skin C");
   // No entry and no file: no theme; removing the list clears the theme.
   engine.SetThemeIndex(-1);
   EXPECT_EQ(CurrentTheme(), nullptr);
   engine.SetThemeIndex(0);
-  ASSERT_EQ(CurrentName(), "Skin B");
+  ASSERT_EQ(ThemeNameOf(engine), "Skin B");
   delete FList;
   FList = nullptr;
   EXPECT_EQ(engine.GetThemeList(), nullptr);
   EXPECT_EQ(engine.GetThemeIndex(), -1);
   EXPECT_EQ(CurrentTheme(), nullptr);
-}
-
-std::string ThemeNameOf(const TTeRidadIveror&) {
-  return CurrentTheme() ? CurrentTheme()->GetName() : "-";
-}
-std::string ThemeNameOf(const TTeThemeLink& link) {
-  return link.GetTheme() ? link.GetTheme()->GetName() : "-";
 }
 
 // A stored engine or link reads back its choice: the list by name, the index after reading.
@@ -169,60 +167,8 @@ void ExpectStoredChoicesReadBack(TComponent& owner, TTeThemeList& list, const st
   }
 }
 
-TEST_F(Engine, StoredChoicesReadBackAndTheLinkKeepsItsOwnTheme) {
-  FList->SetName("ThemeList1");
-  ExpectStoredChoicesReadBack<TTeRidadIveror>(FOwner, *FList, FFileA);
-  ExpectStoredChoicesReadBack<TTeThemeLink>(FOwner, *FList, FFileA);
-
-  // A list the owner lacks keeps its name (a classic form names it with an identifier).
-  TTeThemeLink link(nullptr);
-  TMemoryStream input(
-      ObjectTextToBinary("object Link: TTeThemeLink\r\n  ThemeList = Elsewhere\r\n"
-                         "  ThemeIndex = 0\r\nend\r\n"));
-  ReadComponent(input, link);
-  EXPECT_EQ(link.GetThemeList(), nullptr);
-  EXPECT_EQ(link.GetThemeListName(), "Elsewhere");
-  TMemoryStream again;
-  WriteComponent(again, link);
-  EXPECT_NE(ObjectBinaryToText(again.Bytes()).find("ThemeList = 'Elsewhere'"), std::string::npos);
-  // A link keeps its own theme and tells its controls; its choices reset each other as the
-  // engine's do.
-  ASSERT_EQ(CurrentTheme(), nullptr);
-  TRecorder recorder;
-  AddThemeNotification(&recorder);
-  TTeThemeLink own(nullptr);
-  const auto linkValue = reinterpret_cast<intptr_t>(static_cast<TteCustomThemeLink*>(&own));
-  auto notifications = [&] {
-    return std::count_if(recorder.Messages.begin(), recorder.Messages.end(), [&](auto& m) {
-      return m.Msg == kThemeNotifyMessage && m.WParam == linkValue && m.LParam == linkValue;
-    });
-  };
-
-  own.SetThemeBuilding("Flat");
-  EXPECT_TRUE(dynamic_cast<TTeFlatTheme*>(own.GetTheme()));
-  EXPECT_EQ(CurrentTheme(), nullptr) << "the current theme is not the link's business";
-  own.SetDeltaHue(25);
-  EXPECT_EQ(notifications(), 2);
-  own.SetThemeFile(FFileA);
-  ASSERT_TRUE(own.GetTheme());
-  EXPECT_EQ(own.GetTheme()->GetDeltaHue(), 25);
-  own.SetThemeList(FList);
-  own.SetThemeIndex(9);
-  EXPECT_EQ(own.GetTheme()->GetName(), "Skin C");
-  EXPECT_EQ(notifications(), 4);
-
-  delete FList;
-  FList = nullptr;
-  EXPECT_EQ(own.GetThemeList(), nullptr);
-  ASSERT_TRUE(own.GetTheme()) << "removing the list keeps the link's theme";
-
-  own.SetThemeIndex(-1);
-  EXPECT_EQ(own.GetTheme(), nullptr);
-  EXPECT_EQ(notifications(), 5);
-  RemoveThemeNotification(&recorder);
-}
-
-TEST(ThemeStream, StoredBytesAndTheDirectForm) {
+// Theme streams store their bytes or a skin directly; lists, engines and links read back.
+TEST_F(Engine, StoredStreamsChoicesAndTheLinkKeepingItsOwnTheme) {
   TTeThemeStream item;
   TMemoryStream empty;
   item.WriteData(empty);
@@ -297,6 +243,57 @@ TEST(ThemeStream, StoredBytesAndTheDirectForm) {
     ASSERT_TRUE(first);
     EXPECT_EQ(first->GetName(), "First");
   }
+  // A stored engine or link reads back its choice.
+  FList->SetName("ThemeList1");
+  ExpectStoredChoicesReadBack<TTeRidadIveror>(FOwner, *FList, FFileA);
+  ExpectStoredChoicesReadBack<TTeThemeLink>(FOwner, *FList, FFileA);
+
+  // A list the owner lacks keeps its name (a classic form names it with an identifier).
+  TTeThemeLink link(nullptr);
+  TMemoryStream input(
+      ObjectTextToBinary("object Link: TTeThemeLink\r\n  ThemeList = Elsewhere\r\n"
+                         "  ThemeIndex = 0\r\nend\r\n"));
+  ReadComponent(input, link);
+  EXPECT_EQ(link.GetThemeList(), nullptr);
+  EXPECT_EQ(link.GetThemeListName(), "Elsewhere");
+  TMemoryStream again;
+  WriteComponent(again, link);
+  EXPECT_NE(ObjectBinaryToText(again.Bytes()).find("ThemeList = 'Elsewhere'"), std::string::npos);
+  // A link keeps its own theme and tells its controls; its choices reset each other as the
+  // engine's do.
+  ASSERT_EQ(CurrentTheme(), nullptr);
+  TRecorder recorder;
+  AddThemeNotification(&recorder);
+  TTeThemeLink own(nullptr);
+  const auto linkValue = reinterpret_cast<intptr_t>(static_cast<TteCustomThemeLink*>(&own));
+  auto notifications = [&] {
+    return std::count_if(recorder.Messages.begin(), recorder.Messages.end(), [&](auto& m) {
+      return m.Msg == kThemeNotifyMessage && m.WParam == linkValue && m.LParam == linkValue;
+    });
+  };
+
+  own.SetThemeBuilding("Flat");
+  EXPECT_TRUE(dynamic_cast<TTeFlatTheme*>(own.GetTheme()));
+  EXPECT_EQ(CurrentTheme(), nullptr) << "the current theme is not the link's business";
+  own.SetDeltaHue(25);
+  EXPECT_EQ(notifications(), 2);
+  own.SetThemeFile(FFileA);
+  ASSERT_TRUE(own.GetTheme());
+  EXPECT_EQ(own.GetTheme()->GetDeltaHue(), 25);
+  own.SetThemeList(FList);
+  own.SetThemeIndex(9);
+  EXPECT_EQ(own.GetTheme()->GetName(), "Skin C");
+  EXPECT_EQ(notifications(), 4);
+
+  delete FList;
+  FList = nullptr;
+  EXPECT_EQ(own.GetThemeList(), nullptr);
+  ASSERT_TRUE(own.GetTheme()) << "removing the list keeps the link's theme";
+
+  own.SetThemeIndex(-1);
+  EXPECT_EQ(own.GetTheme(), nullptr);
+  EXPECT_EQ(notifications(), 5);
+  RemoveThemeNotification(&recorder);
 }
 
 }  // namespace

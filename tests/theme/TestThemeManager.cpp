@@ -109,15 +109,12 @@ class TTestLink : public TteCustomThemeLink {
 
 using TLog = std::vector<std::string>;
 
-std::string Entry(const std::string& who, const TteThemeMessage& m) {
-  return who + ":" + std::to_string(m.WParam) + (m.LParam ? "/" + std::to_string(m.LParam) : "");
-}
-
 // Logs every theme message as "name:wparam[/lparam]".
 struct TRecorder {
   void Record(const TteThemeMessage& m) {
     Messages.push_back(m);
-    Log.push_back(Entry(Name, m));
+    Log.push_back(Name + ":" + std::to_string(m.WParam) +
+                  (m.LParam ? "/" + std::to_string(m.LParam) : ""));
   }
   TLog& Log;
   std::string Name;
@@ -309,47 +306,6 @@ TEST_F(ThemeBroadcasts, DeliveryFollowsRegistrationSkipsDestroyedAndHiddenReceiv
   EXPECT_EQ(log.size(), 7u);
 }
 
-TEST(ThemeFilter, ListsTheOpenableClassesAfterTheAllEntry) {
-  TteThemeManager manager;
-  EXPECT_EQ(manager.GetThemeFilter(), "");
-  manager.RegisterThemeClass(ThemeClassOf<TThemeA>());
-  manager.RegisterThemeClass(ThemeClassOf<TBuiltInTheme>());
-  manager.RegisterThemeClass(ThemeClassOf<TThemeB>());
-  manager.RegisterThemeClass(ThemeClassOf<TThemeA>());  // keeps its first place
-  EXPECT_EQ(manager.ThemeClasses().size(), 3u);
-  EXPECT_EQ(manager.GetThemeFilter(),
-            "All (*.tsa;*.tsb;*.tsbx)|*.tsa;*.tsb;*.tsbx|Test A themes|*.tsa|"
-            "Test B themes|*.tsb;*.tsbx");
-
-  manager.UnregisterThemeClass(ThemeClassOf<TThemeA>());
-  manager.RegisterThemeClass(ThemeClassOf<TListedTheme>());
-  EXPECT_EQ(manager.GetThemeFilter(),
-            "All (*.tsb;*.tsbx;*.sk1)|*.tsb;*.tsbx;*.sk1|Test B themes|*.tsb;*.tsbx|"
-            "One (*.sk1)|*.sk1|Two (*.sk2)|*.sk2");
-  // Saved states: fonts and themes are copied and restored, others refused.
-  TFont font;
-  font.SetSize(12);
-  manager.SaveObjectState(font);
-  font.SetSize(14);
-  manager.SaveObjectState(font);  // a second save replaces the copy
-  font.SetSize(30);
-  EXPECT_TRUE(manager.RestoreObjectState(font));
-  EXPECT_EQ(font.GetSize(), 14);
-  manager.ForgetObjectState(font);
-  EXPECT_FALSE(manager.RestoreObjectState(font));
-
-  TThemeA theme;
-  theme.SetName("Saved");
-  manager.SaveObjectState(theme);
-  theme.SetName("Changed");
-  manager.RestoreObjectState(theme);
-  EXPECT_EQ(theme.GetName(), "Saved");
-
-  TteThemeColors colors;
-  EXPECT_THROW(manager.SaveObjectState(colors), EInvalidOperation);
-  EXPECT_FALSE(manager.RestoreObjectState(colors));
-}
-
 void WriteFile(const QString& path, const std::string& bytes) {
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
@@ -380,7 +336,7 @@ class ThemeFiles : public testing::Test {
 };
 
 // The class claiming the extension (any case) alone loads the file; else the content decides.
-TEST_F(ThemeFiles, ClassByExtensionElseByContent) {
+TEST_F(ThemeFiles, ClassByExtensionElseByContentTheFilterAndSavedStates) {
   const std::tuple<const char*, std::string, const char*> cases[] = {
       {"one.TSA", StoredTheme("TSA1", "Sunny"), "Sunny"},
       {"wrong.tsa", StoredTheme("TSB1", "x"), nullptr},
@@ -434,6 +390,45 @@ TEST_F(ThemeFiles, ClassByExtensionElseByContent) {
   ASSERT_NE(retried, nullptr);
   EXPECT_EQ(retried->GetName(), "Found");
   EXPECT_EQ(absolute, nullptr);
+  // The filter lists the openable classes after the "All" entry.
+  TteThemeManager manager;
+  EXPECT_EQ(manager.GetThemeFilter(), "");
+  manager.RegisterThemeClass(ThemeClassOf<TThemeA>());
+  manager.RegisterThemeClass(ThemeClassOf<TBuiltInTheme>());
+  manager.RegisterThemeClass(ThemeClassOf<TThemeB>());
+  manager.RegisterThemeClass(ThemeClassOf<TThemeA>());  // keeps its first place
+  EXPECT_EQ(manager.ThemeClasses().size(), 3u);
+  EXPECT_EQ(manager.GetThemeFilter(),
+            "All (*.tsa;*.tsb;*.tsbx)|*.tsa;*.tsb;*.tsbx|Test A themes|*.tsa|"
+            "Test B themes|*.tsb;*.tsbx");
+
+  manager.UnregisterThemeClass(ThemeClassOf<TThemeA>());
+  manager.RegisterThemeClass(ThemeClassOf<TListedTheme>());
+  EXPECT_EQ(manager.GetThemeFilter(),
+            "All (*.tsb;*.tsbx;*.sk1)|*.tsb;*.tsbx;*.sk1|Test B themes|*.tsb;*.tsbx|"
+            "One (*.sk1)|*.sk1|Two (*.sk2)|*.sk2");
+  // Saved states: fonts and themes are copied and restored, others refused.
+  TFont font;
+  font.SetSize(12);
+  manager.SaveObjectState(font);
+  font.SetSize(14);
+  manager.SaveObjectState(font);  // a second save replaces the copy
+  font.SetSize(30);
+  EXPECT_TRUE(manager.RestoreObjectState(font));
+  EXPECT_EQ(font.GetSize(), 14);
+  manager.ForgetObjectState(font);
+  EXPECT_FALSE(manager.RestoreObjectState(font));
+
+  TThemeA theme;
+  theme.SetName("Saved");
+  manager.SaveObjectState(theme);
+  theme.SetName("Changed");
+  manager.RestoreObjectState(theme);
+  EXPECT_EQ(theme.GetName(), "Saved");
+
+  TteThemeColors colors;
+  EXPECT_THROW(manager.SaveObjectState(colors), EInvalidOperation);
+  EXPECT_FALSE(manager.RestoreObjectState(colors));
 }
 
 // The painter of the most derived class paints in parent coordinates. Nothing happens without
