@@ -89,11 +89,11 @@ TEST(SkinLayouts, ObjectWordsWithAllThreeTablesOrColoursAndFontsOnly) {
   EXPECT_EQ(partial->SysColors().GetColor(4), ColorToRGB(clBtnFace));
 }
 
-std::string Hex(const std::vector<uint8_t>& bytes) {
-  return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()))
-      .toHex()
-      .toUpper()
-      .toStdString();
+// The bytes in hexadecimal, as an object list property stores them.
+std::string Hex(const std::vector<uint8_t>& bytes, bool upper = true) {
+  const QByteArray hex =
+      QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())).toHex();
+  return (upper ? hex.toUpper() : hex).toStdString();
 }
 
 TEST(SkinLayouts, APlainObjectCountBuildsTheTablesFromNamedObjects) {
@@ -180,9 +180,7 @@ TEST(SkinLayouts, BuildDefaultColorsAndFontsFollowsEachObjectsStateFonts) {
 // ---- Bitmap words ---------------------------------------------------------------------------
 
 TBytes& StreamBitmap(TBytes& b, const std::string& name, std::vector<uint32_t> pixels, int width) {
-  b.Str(name)
-      .U32(static_cast<uint32_t>(width))
-      .U32(static_cast<uint32_t>(pixels.size()) / static_cast<uint32_t>(width));
+  b.Str(name).U32(uint32_t(width)).U32(uint32_t(pixels.size() / size_t(width)));
   for (uint32_t p : pixels) b.U32(p);
   return b;
 }
@@ -294,13 +292,8 @@ std::vector<uint8_t> BmpFile(int bits, const std::vector<std::vector<uint32_t>>&
   const int paletteSize = bits <= 8 ? (1 << bits) * 4 : bitfields ? 12 : 0;
   const int offset = 14 + 40 + paletteSize;
   TBytes b;
-  b.Raw("BM")
-      .U32(static_cast<uint32_t>(offset + stride * height))
-      .U32(0)
-      .U32(static_cast<uint32_t>(offset));
-  b.U32(40)
-      .U32(static_cast<uint32_t>(width))
-      .U32(static_cast<uint32_t>(topDown ? -height : height));
+  b.Raw("BM").U32(uint32_t(offset + stride * height)).U32(0).U32(uint32_t(offset));
+  b.U32(40).U32(uint32_t(width)).U32(uint32_t(topDown ? -height : height));
   b.U16(1).U16(static_cast<uint32_t>(bits)).U32(bitfields ? 3 : 0);
   b.U32(static_cast<uint32_t>(stride * height)).U32(2835).U32(2835).U32(0).U32(0);
   if (bitfields) b.U32(0x00FF0000).U32(0x0000FF00).U32(0x000000FF);
@@ -510,8 +503,7 @@ TEST(SkinLayouts, RecordClassesFallBackUnknownOnesAreSkippedChildrenMayBeText) {
   objects.U32(2);  // no flag bits: text records
   TextRecord(objects, "TSeTextObject", "object A: TSeTextObject\r\nend\r\n");
   TextRecord(objects, "TSeSkinObject", "object B: TSeSkinObject\r\n  Kind = skClient\r\nend\r\n");
-  std::string hex = Hex(objects.Data);  // one long line, in lower case
-  for (char& c : hex) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  const std::string hex = Hex(objects.Data, false);  // one long line, in lower case
   TBytes record;
   TextRecord(record, "TSeSkinObject",
              "object Form: TSeSkinObject\r\n  Objects = {" + hex + "}\r\nend\r\n");
