@@ -387,8 +387,7 @@ TEST_F(PropListTest, ARejectedValueIsReportedAndKeepsTheRowAndText) {
   EXPECT_EQ(FObject.Percent, 50);
 }
 
-// Escape reverts only revertable rows, auto-update writes each key, read-only rows take no
-// typing, and the edit limit cuts typing but never a stored value.
+// Escape, auto-update, read-only rows and the length limit, which never cuts a stored value.
 TEST_F(PropListTest, TheEditFollowsTheRowsAttributesAndLimit) {
   int changes = 0;
   List->OnChange = [&changes](TZPropList*) { ++changes; };
@@ -683,8 +682,7 @@ TEST_F(PropListTest, DestroyingTheShownComponentClearsTheList) {
   EXPECT_EQ(events, 0);
 }
 
-// Grid lines are the background less 16 per channel (not below 0), but the current row's
-// frame above it; expand boxes show minus, or plus when collapsed.
+// Grid lines: background less 16 per channel (at least 0), current row framed; boxes show -/+.
 TEST_F(PropListTest, GridLinesFramesAndExpandBoxes) {
   List->SetColor(RGB(100, 10, 200));
   DoubleClick(Row("Styles"));

@@ -49,8 +49,6 @@ TBytes& FullTables(TBytes& b, TColor firstColor) {
   return FontTable(b, 65);
 }
 
-// Loads a body through the filter's envelope.
-
 const std::string kFormText =
     "object Form: TSeSkinObject\r\n  Kind = skForm\r\n  Color = clRed\r\nend\r\n";
 
@@ -91,11 +89,11 @@ TEST(SkinLayouts, ObjectWordsWithAllThreeTablesOrColoursAndFontsOnly) {
   EXPECT_EQ(partial->SysColors().GetColor(4), ColorToRGB(clBtnFace));
 }
 
-std::string Hex(const std::vector<uint8_t>& bytes) {
-  return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()))
-      .toHex()
-      .toUpper()
-      .toStdString();
+// The bytes in hexadecimal, as an object list property stores them.
+std::string Hex(const std::vector<uint8_t>& bytes, bool upper = true) {
+  const QByteArray hex =
+      QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())).toHex();
+  return (upper ? hex.toUpper() : hex).toStdString();
 }
 
 TEST(SkinLayouts, APlainObjectCountBuildsTheTablesFromNamedObjects) {
@@ -182,9 +180,7 @@ TEST(SkinLayouts, BuildDefaultColorsAndFontsFollowsEachObjectsStateFonts) {
 // ---- Bitmap words ---------------------------------------------------------------------------
 
 TBytes& StreamBitmap(TBytes& b, const std::string& name, std::vector<uint32_t> pixels, int width) {
-  b.Str(name)
-      .U32(static_cast<uint32_t>(width))
-      .U32(static_cast<uint32_t>(pixels.size()) / static_cast<uint32_t>(width));
+  b.Str(name).U32(uint32_t(width)).U32(uint32_t(pixels.size() / size_t(width)));
   for (uint32_t p : pixels) b.U32(p);
   return b;
 }
@@ -234,8 +230,7 @@ TEST(SkinLayouts, BitmapsWithFlagBytesAreTakenAsStoredOthersAreKeyProcessed) {
 }
 
 TEST(SkinLayouts, KeyProcessingOfTheTextLayoutMatchesTheBitmapsOwn) {
-  // Every distance from 0 to 7 around magenta and the key colour on each channel, with
-  // several alphas, next to plain pixels.
+  // Distances 0 to 7 from magenta and the key on each channel, with several alphas.
   std::vector<uint32_t> pixels;
   for (uint32_t base : {0x00FF00FFu, 0x007F007Fu})
     for (int channel = 0; channel < 3; ++channel)
@@ -248,8 +243,7 @@ TEST(SkinLayouts, KeyProcessingOfTheTextLayoutMatchesTheBitmapsOwn) {
                            (static_cast<uint32_t>(value) << shift));
         }
   pixels.push_back(0xFF123456);
-  // Repeated past the first blocks of pixels, so that the vector path meets these pixels
-  // again after it has found partial alpha and stopped looking for it.
+  // Repeated, so the vector path meets them again after it has found partial alpha.
   const size_t block = pixels.size();
   while (pixels.size() < 4 * block)
     pixels.insert(pixels.end(), pixels.begin(),
@@ -262,8 +256,7 @@ TEST(SkinLayouts, KeyProcessingOfTheTextLayoutMatchesTheBitmapsOwn) {
   TteBitmap expected;
   expected.Assign(*bitmap);
   expected.ProcessKeyOnLoad();
-  // Each processing path (the vector one follows the drawing kernels), reading in place
-  // ("uskn") and through a decompressor ("kskn").
+  // Each processing path (per drawing kernels), read in place ("uskn") and inflated ("kskn").
   for (const TPixelKernels* kernels : AvailableKernels()) {
     SetActiveKernels(kernels);
     for (const TSeSkinFilterClass* variant : {Variants()[0], Variants()[1]}) {
@@ -274,13 +267,11 @@ TEST(SkinLayouts, KeyProcessingOfTheTextLayoutMatchesTheBitmapsOwn) {
       // A single key or partial-alpha pixel sets its flag wherever it lies.
       for (int x : {0, 7, 8, bitmap->Width() / 2, bitmap->Width() - 1}) {
         for (uint32_t odd : {0x00FF00FFu, 0xFE123456u}) {
-          TteBitmap plain;
-          plain.SetSize(bitmap->Width(), 1);
-          plain.FillColor(0xFF123456);
-          plain.SetPixel(x, 0, odd);
           TSeSkinSource one;
           auto* image = new TteBitmap;
-          image->Assign(plain);
+          image->SetSize(bitmap->Width(), 1);
+          image->FillColor(0xFF123456);
+          image->SetPixel(x, 0, odd);
           one.Bitmaps().Add(image);
           LoadBytes(loaded, SaveWith(one, *variant));
           EXPECT_EQ(loaded.Bitmaps().Bitmaps(0)->KeyFlag(), odd == 0x00FF00FFu) << x;
@@ -301,13 +292,8 @@ std::vector<uint8_t> BmpFile(int bits, const std::vector<std::vector<uint32_t>>&
   const int paletteSize = bits <= 8 ? (1 << bits) * 4 : bitfields ? 12 : 0;
   const int offset = 14 + 40 + paletteSize;
   TBytes b;
-  b.Raw("BM")
-      .U32(static_cast<uint32_t>(offset + stride * height))
-      .U32(0)
-      .U32(static_cast<uint32_t>(offset));
-  b.U32(40)
-      .U32(static_cast<uint32_t>(width))
-      .U32(static_cast<uint32_t>(topDown ? -height : height));
+  b.Raw("BM").U32(uint32_t(offset + stride * height)).U32(0).U32(uint32_t(offset));
+  b.U32(40).U32(uint32_t(width)).U32(uint32_t(topDown ? -height : height));
   b.U16(1).U16(static_cast<uint32_t>(bits)).U32(bitfields ? 3 : 0);
   b.U32(static_cast<uint32_t>(stride * height)).U32(2835).U32(2835).U32(0).U32(0);
   if (bitfields) b.U32(0x00FF0000).U32(0x0000FF00).U32(0x000000FF);
@@ -363,8 +349,7 @@ TEST(SkinLayouts, TheOldestBitmapWordHoldsWindowsBitmapFiles) {
        {{0x00102030, 0x80405060, 0xFFABCDEF}, {0x00000000, 0x01FFFFFF, 0xFE010203}},
        {0x00102030, 0x80405060, 0xFFABCDEF, 0x00000000, 0x01FFFFFF, 0xFE010203},
        true},
-      // The key processing runs after the alpha bytes are taken: a near-key pixel becomes
-      // the exact key whatever its alpha.
+      // Key processing follows the alpha bytes: a near-key pixel becomes the key at any alpha.
       {32, {{0x807E017F, 0x80102030, 0}, {0, 0, 0}}, {kKeyPixel, 0x80102030, 0, 0, 0, 0}, true},
   };
   for (const TCase& c : cases) {
@@ -499,7 +484,7 @@ TEST(SkinLayouts, RecordClassesFallBackUnknownOnesAreSkippedChildrenMayBeText) {
   TMemoryStream records;
   WriteSkinObjectBinary(records, parent);
   std::vector<uint8_t> bytes = records.Bytes();
-  // Rename the child's class inside the parent's record: same length, unknown name.
+  // The child's class renamed inside the parent's record: same length, unknown name.
   const std::string known = std::string("\x0D\0\0\0", 4) + "TSeSkinObject";
   const std::string unknown = "TZzUnknownXyz";
   auto at = std::search(bytes.begin() + 4, bytes.end(), known.begin(), known.end());
@@ -518,8 +503,7 @@ TEST(SkinLayouts, RecordClassesFallBackUnknownOnesAreSkippedChildrenMayBeText) {
   objects.U32(2);  // no flag bits: text records
   TextRecord(objects, "TSeTextObject", "object A: TSeTextObject\r\nend\r\n");
   TextRecord(objects, "TSeSkinObject", "object B: TSeSkinObject\r\n  Kind = skClient\r\nend\r\n");
-  std::string hex = Hex(objects.Data);  // one long line, in lower case
-  for (char& c : hex) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  const std::string hex = Hex(objects.Data, false);  // one long line, in lower case
   TBytes record;
   TextRecord(record, "TSeSkinObject",
              "object Form: TSeSkinObject\r\n  Objects = {" + hex + "}\r\nend\r\n");

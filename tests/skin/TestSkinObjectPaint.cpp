@@ -69,6 +69,13 @@ struct SkinObjectPaint : ::testing::Test {
     object.SetBitmapList(&Images);
     object.UpdateLinks();
   }
+  // Links the object to a part of a named image, places it and resolves the link.
+  template <class TObject>
+  void Place(TObject& object, const char* image, const TRect& part, const TRect& bounds) {
+    object.SetBitmap(*LinkTo(image, part));
+    object.SetBounds(bounds);
+    Attach(object);
+  }
 };
 
 // ---- Base painting ----
@@ -170,10 +177,8 @@ TEST_F(SkinObjectPaint, BitmapObjectsNeedALinkAndAColourTheirPiecesTheLinksTrans
 
   Images.Add(MakeBitmap("solid", 2, 2, [](int, int) { return Argb(0, 0, 255); }));
   TSeBitmapObject object(nullptr);
-  object.SetBitmap(*LinkTo("solid", {0, 0, 2, 2}));
-  object.SetBounds({0, 0, 4, 4});
   object.SetColor(clNone);
-  Attach(object);
+  Place(object, "solid", {0, 0, 2, 2}, {0, 0, 4, 4});
   EXPECT_EQ(InkBounds(Render(object, 4, 4), kBackgroundPixel), (TRect{4, 4, 0, 0}));
   object.SetColor(clRed);  // any colour: the bitmap is drawn, the colour is not
   EXPECT_EQ(PixelAt(Render(object, 4, 4), 1, 1), Argb(0, 0, 255));
@@ -187,22 +192,17 @@ TEST_F(SkinObjectPaint, BitmapObjectsNeedALinkAndAColourTheirPiecesTheLinksTrans
   EXPECT_EQ(PixelAt(Render(object, 8, 8), 7, 7), kRedPixel);
 
   TSeBitmapSkinObject skin(nullptr);
-  skin.SetBitmap(*LinkTo("solid", {0, 0, 2, 2}));
-  skin.SetBounds({0, 0, 8, 8});
   auto* ignored = new TSeSkinObject(&skin);
   ignored->SetColor(clRed);
   ignored->SetBounds({0, 0, 8, 8});
-  Attach(skin);
+  Place(skin, "solid", {0, 0, 2, 2}, {0, 0, 8, 8});
   EXPECT_EQ(PixelAt(Render(skin, 8, 8), 7, 7), Argb(0, 0, 255));
-  // Pieces take their transparency from the link and put the image's flag back. Key
-  // pixels in the centre only; the link's centre flag makes them transparent.
+  // Pieces take the link's transparency (centre key pixels here) and restore the image's flag.
   Images.Add(MakeBitmap("holes", 4, 4, [](int x, int y) {
     return (x == 1 && y == 1) ? kKeyPixel : Argb(0, 255, 0);
   }));
   TSeBitmapObject holed(nullptr);
-  holed.SetBitmap(*LinkTo("holes", {0, 0, 4, 4}));
-  holed.SetBounds({0, 0, 4, 4});
-  Attach(holed);
+  Place(holed, "holes", {0, 0, 4, 4}, {0, 0, 4, 4});
   ASSERT_TRUE(holed.Bitmap()->Masked);
   Images.Bitmaps(1)->SetKeyFlag(false);
   EXPECT_EQ(PixelAt(Render(holed, 4, 4), 1, 1), kBackgroundPixel);
@@ -295,24 +295,18 @@ TEST_F(SkinObjectPaint, GoldenSimpleDrawingInEveryTileStyle) {
   TScene scene(7 * 22 + 2, 3 * 18 + 2);
   for (int i = 0; i < 7; ++i) {
     TSeBitmapObject object(nullptr);
-    object.SetBitmap(*LinkTo("gradient", {0, 0, 6, 4}));
     object.SetTileStyle(kStyles[i]);
-    object.SetBounds(TRect::FromSize(2 + 22 * i, 2, 20, 16));
-    Attach(object);
+    Place(object, "gradient", {0, 0, 6, 4}, TRect::FromSize(2 + 22 * i, 2, 20, 16));
     scene.Paint(object);
     // The same styles for the bitmap-skin family, where only three of them draw.
     TSeBitmapSkinObject skin(nullptr);
-    skin.SetBitmap(*LinkTo("gradient", {0, 0, 6, 4}));
     skin.SetTileStyle(kStyles[i]);
-    skin.SetBounds(TRect::FromSize(2 + 22 * i, 20, 20, 16));
-    Attach(skin);
+    Place(skin, "gradient", {0, 0, 6, 4}, TRect::FromSize(2 + 22 * i, 20, 20, 16));
     scene.Paint(skin);
   }
   // A part of the image tiled, cut at the clip rectangle.
   TSeBitmapObject clipped(nullptr);
-  clipped.SetBitmap(*LinkTo("gradient", {1, 1, 5, 4}));
-  clipped.SetBounds({2, 38, 30, 54});
-  Attach(clipped);
+  Place(clipped, "gradient", {1, 1, 5, 4}, {2, 38, 30, 54});
   scene.Paint(clipped, {5, 40, 24, 51});
   ExpectGolden(scene.Image(), "objects/simple_tile_styles");
 }
@@ -324,12 +318,10 @@ TEST_F(SkinObjectPaint, GoldenNinePartDrawingInEveryStyleWithTransparentPiecesAn
     for (int row = 0; row < 2; ++row) {
       // Row 0: the centre takes each style; row 1: the borders do.
       TSeBitmapObject object(nullptr);
-      object.SetBitmap(*LinkTo("nine", {0, 0, 8, 8}));
       object.SetTileStyle(row == 0 ? kStyles[i] : TscTileStyle::tsStretch);
       object.SetBorderTileStyle(row == 0 ? TscTileStyle::tsTile : kStyles[i]);
       SetMargins(object, 2);
-      object.SetBounds(TRect::FromSize(2 + 28 * i, 2 + 26 * row, 26, 24));
-      Attach(object);
+      Place(object, "nine", {0, 0, 8, 8}, TRect::FromSize(2 + 28 * i, 2 + 26 * row, 26, 24));
       ASSERT_TRUE(object.Bitmap()->Masked && object.Bitmap()->MaskedBorder &&
                   object.Bitmap()->MaskedAngles);
       scene.Paint(object);
@@ -337,8 +329,7 @@ TEST_F(SkinObjectPaint, GoldenNinePartDrawingInEveryStyleWithTransparentPiecesAn
   }
   ExpectGolden(scene.Image(), "objects/ninepart_styles");
 
-  // The box, with key pixels in an edge and a corner only, draws edges with the centre flag
-  // (opaque here, so the key pixel is copied) and corners with the image's own flag.
+  // Boxes draw edges with the (opaque) centre flag, corners with the image's own flag.
   Images.Clear();
   Images.Add(NinePartImage(false));
   TScene boxes(4 * 28 + 2, 26 + 2);
@@ -346,20 +337,16 @@ TEST_F(SkinObjectPaint, GoldenNinePartDrawingInEveryStyleWithTransparentPiecesAn
                                  TscTileStyle::tsCenter};
   for (int i = 0; i < 3; ++i) {
     TSeBitmapBoxObject box(nullptr);
-    box.SetBitmap(*LinkTo("nine", {0, 0, 8, 8}));
     box.SetTileStyle(styles[i]);
     box.SetBorderTileStyle(TscTileStyle::tsStretch);
     SetMargins(box, 2);
-    box.SetBounds(TRect::FromSize(2 + 28 * i, 2, 26, 24));
-    Attach(box);
+    Place(box, "nine", {0, 0, 8, 8}, TRect::FromSize(2 + 28 * i, 2, 26, 24));
     ASSERT_FALSE(box.Bitmap()->Masked);
     boxes.Paint(box);
   }
   TSeBitmapBoxObject plain(nullptr);  // no margins: as a bitmap skin object
-  plain.SetBitmap(*LinkTo("nine", {0, 0, 8, 8}));
   plain.SetTileStyle(TscTileStyle::tsStretch);
-  plain.SetBounds(TRect::FromSize(2 + 28 * 3, 2, 26, 24));
-  Attach(plain);
+  Place(plain, "nine", {0, 0, 8, 8}, TRect::FromSize(2 + 28 * 3, 2, 26, 24));
   boxes.Paint(plain);
   ExpectGolden(boxes.Image(), "objects/bitmapbox");
 }
@@ -430,8 +417,10 @@ TRect StateSquare(int index) {
 
 enum TStateSquare { kNormal, kHot, kPressed, kFocused, kDisabled, kActive, kInactive };
 
+using TStateLinks = std::vector<std::pair<const char*, int>>;
+
 // Links each named bitmap property to one square of the states image.
-void LinkStates(TSeSkinObject& object, std::initializer_list<std::pair<const char*, int>> links) {
+void LinkStates(TSeSkinObject& object, const TStateLinks& links) {
   for (auto [name, square] : links)
     GetPropInfo(object, name)->SetObject(object, *LinkTo("states", StateSquare(square)));
 }
@@ -439,58 +428,51 @@ void LinkStates(TSeSkinObject& object, std::initializer_list<std::pair<const cha
 TEST_F(SkinObjectPaint, GoldenStateSwapsOfTheBitmapClasses) {
   Images.Add(StatesImage());
   TScene scene(5 * 18 + 2, 6 * 14 + 18 + 2);
+  using TCases = std::vector<std::pair<TSeState, bool>>;
+  const TCases activeStates = {{ssNormal, false},  {ssNormal, true},   {ssHot, false},
+                               {ssPressed, false}, {ssFocused, false}, {ssDisabled, false}};
+  const TCases buttonStates = {{ssNormal, false},  {ssHot, false},      {ssPressed, false},
+                               {ssFocused, false}, {ssDisabled, false}, {ssPlaceholder, true}};
+  TSeActiveBitmap active(nullptr);
+  TSeButtonObject button(nullptr);
+  button.SetBitmapDisabled(*LinkTo("missing", StateSquare(kDisabled)));  // falls back
+  TSeButtonBitmapBoxObject box(nullptr);
+  TSeActiveBitmapBoxObject activeBox(nullptr);
+  TSeFormBitmapSkinObject form(nullptr);
+  const struct {
+    TSeSkinObject* Object;
+    TStateLinks Links;
+    TCases Cases;
+  } rows[] = {{&active, {{"Bitmap", kNormal}, {"ActiveBitmap", kActive}}, activeStates},
+              {&button,
+               {{"Bitmap", kNormal},
+                {"BitmapHot", kHot},
+                {"BitmapPressed", kPressed},
+                {"BitmapFocused", kFocused}},
+               buttonStates},
+              {&box,
+               {{"Bitmap", kNormal},
+                {"HotBitmap", kHot},
+                {"PressedBitmap", kPressed},
+                {"FocusedBitmap", kFocused},
+                {"DisabledBitmap", kDisabled}},
+               buttonStates},
+              {&activeBox, {{"Bitmap", kNormal}, {"FocusedBitmap", kFocused}}, buttonStates},
+              {&form,
+               {{"Bitmap", kActive}, {"InactiveBitmap", kInactive}},
+               {{ssNormal, true}, {ssNormal, false}}}};
   int row = 0;
-  const auto paintRow = [&](TSeSkinObject& object,
-                            const std::vector<std::pair<TSeState, bool>>& cases) {
+  for (const auto& [object, links, cases] : rows) {
+    LinkStates(*object, links);
+    Attach(*object);
     for (size_t i = 0; i < cases.size(); ++i) {
-      object.SetState(cases[i].first);
-      object.SetActive(cases[i].second);
-      object.SetBounds(TRect::FromSize(2 + 14 * int(i), 2 + 14 * row, 12, 12));
-      scene.Paint(object);
+      object->SetState(cases[i].first);
+      object->SetActive(cases[i].second);
+      object->SetBounds(TRect::FromSize(2 + 14 * int(i), 2 + 14 * row, 12, 12));
+      scene.Paint(*object);
     }
     ++row;
-  };
-  const std::vector<std::pair<TSeState, bool>> buttonStates = {
-      {ssNormal, false},  {ssHot, false},      {ssPressed, false},
-      {ssFocused, false}, {ssDisabled, false}, {ssPlaceholder, true}};
-
-  TSeActiveBitmap active(nullptr);
-  LinkStates(active, {{"Bitmap", kNormal}, {"ActiveBitmap", kActive}});
-  Attach(active);
-  paintRow(active, {{ssNormal, false},
-                    {ssNormal, true},
-                    {ssHot, false},
-                    {ssPressed, false},
-                    {ssFocused, false},
-                    {ssDisabled, false}});
-
-  TSeButtonObject button(nullptr);
-  LinkStates(button, {{"Bitmap", kNormal},
-                      {"BitmapHot", kHot},
-                      {"BitmapPressed", kPressed},
-                      {"BitmapFocused", kFocused}});
-  button.SetBitmapDisabled(*LinkTo("missing", StateSquare(kDisabled)));  // falls back
-  Attach(button);
-  paintRow(button, buttonStates);
-
-  TSeButtonBitmapBoxObject box(nullptr);
-  LinkStates(box, {{"Bitmap", kNormal},
-                   {"HotBitmap", kHot},
-                   {"PressedBitmap", kPressed},
-                   {"FocusedBitmap", kFocused},
-                   {"DisabledBitmap", kDisabled}});
-  Attach(box);
-  paintRow(box, buttonStates);
-
-  TSeActiveBitmapBoxObject activeBox(nullptr);
-  LinkStates(activeBox, {{"Bitmap", kNormal}, {"FocusedBitmap", kFocused}});
-  Attach(activeBox);
-  paintRow(activeBox, buttonStates);
-
-  TSeFormBitmapSkinObject form(nullptr);
-  LinkStates(form, {{"Bitmap", kActive}, {"InactiveBitmap", kInactive}});
-  Attach(form);
-  paintRow(form, {{ssNormal, true}, {ssNormal, false}});
+  }
 
   TSeSysButtonSkinObject sysButton(nullptr);
   sysButton.SetAction(TSeAction::sbaClose);
@@ -503,36 +485,31 @@ TEST_F(SkinObjectPaint, GoldenStateSwapsOfTheBitmapClasses) {
   }
   ++row;
 
-  // The system button in its three states and inactive, with a glyph: a colour button
-  // that shows the state the button hands it.
-  {
-    TSeSystemButton button(nullptr);
-    button.SetAction(TSeAction::sbaClose);
-    LinkStates(button, {{"Bitmap", kNormal},
-                        {"ActiveBitmap", kActive},
-                        {"BitmapHot", kHot},
-                        {"BitmapPressed", kPressed}});
-    auto* glyph = new TSeColorButtonObject(&button);
-    glyph->SetAlign(TSeAlign::saCenter);
-    glyph->SetBounds({0, 0, 6, 6});
-    glyph->SetColor(RGB(255, 255, 255));
-    glyph->SetHotColor(RGB(255, 255, 0));
-    glyph->SetPressedColor(RGB(0, 255, 255));
-    glyph->SetDisabledColor(RGB(0, 0, 0));
-    Attach(button);
-    const auto paint = [&](int index, bool active, TSeButtonState state) {
-      button.SetActive(active);
-      button.SetButtonState(state);
-      button.SetBounds(TRect::FromSize(2 + 18 * index, 2 + 14 * row, 16, 16));
-      scene.Paint(button);
-      EXPECT_EQ(glyph->GetState(), ssNormal);
-      EXPECT_EQ(button.GetActive(), active);
-    };
-    paint(0, true, TSeButtonState::bsNormal);
-    paint(1, true, TSeButtonState::bsHot);
-    paint(2, true, TSeButtonState::bsPressed);
-    paint(3, false, TSeButtonState::bsNormal);
-    paint(4, false, TSeButtonState::bsHot);  // inactive wins over the button state
+  // The system button active in three states and inactive; its colour-button glyph stays normal.
+  TSeSystemButton systemButton(nullptr);
+  systemButton.SetAction(TSeAction::sbaClose);
+  LinkStates(systemButton, {{"Bitmap", kNormal},
+                            {"ActiveBitmap", kActive},
+                            {"BitmapHot", kHot},
+                            {"BitmapPressed", kPressed}});
+  auto* glyph = new TSeColorButtonObject(&systemButton);
+  glyph->SetAlign(TSeAlign::saCenter);
+  glyph->SetBounds({0, 0, 6, 6});
+  glyph->SetColor(RGB(255, 255, 255));
+  glyph->SetHotColor(RGB(255, 255, 0));
+  glyph->SetPressedColor(RGB(0, 255, 255));
+  glyph->SetDisabledColor(RGB(0, 0, 0));
+  Attach(systemButton);
+  using enum TSeButtonState;  // the last one: inactive wins over the button state
+  const std::pair<bool, TSeButtonState> steps[] = {
+      {true, bsNormal}, {true, bsHot}, {true, bsPressed}, {false, bsNormal}, {false, bsHot}};
+  for (int i = 0; i < 5; ++i) {
+    systemButton.SetActive(steps[i].first);
+    systemButton.SetButtonState(steps[i].second);
+    systemButton.SetBounds(TRect::FromSize(2 + 18 * i, 2 + 14 * row, 16, 16));
+    scene.Paint(systemButton);
+    EXPECT_EQ(glyph->GetState(), ssNormal);
+    EXPECT_EQ(systemButton.GetActive(), steps[i].first);
   }
   ExpectGolden(scene.Image(), "objects/state_swaps_bitmaps");
 }
@@ -566,34 +543,32 @@ TEST_F(SkinObjectPaint, GoldenStateSwapsOfTheColoursAndFonts) {
     ++row;
   }
 
-  {
-    TSeTextObject text(nullptr);
-    text.Font()->SetColor(clBlack);
-    text.FontHot()->SetColor(RGB(255, 100, 0));
-    text.FontPressed()->SetColor(RGB(0, 0, 200));
-    text.FontPressed()->SetStyle(TFontStyles{TFontStyle::fsBold});
-    text.FontFocused()->SetColor(RGB(0, 150, 0));
-    text.FontFocused()->SetStyle(TFontStyles{TFontStyle::fsUnderline});
-    text.FontDisabled()->SetColor(RGB(160, 160, 160));
-    TSeActiveObject active(nullptr);
-    active.Font()->SetColor(clBlack);
-    active.ActiveFont()->SetColor(RGB(200, 0, 0));
-    active.ActiveFont()->SetStyle(TFontStyles{TFontStyle::fsItalic});
-    active.DisabledFont()->SetColor(RGB(0, 120, 120));
-    active.SetActiveColor(RGB(255, 255, 224));
-    const TSeState states[] = {ssNormal, ssHot, ssPressed, ssFocused, ssDisabled};
-    row = 0;
-    for (TSeSkinObject* object : std::initializer_list<TSeSkinObject*>{&text, &active}) {
-      object->SetText("Tx");
-      object->SetTextAlign(TSeTextAlign::taCenter);
-      for (int i = 0; i < 5; ++i) {
-        object->SetState(states[i]);
-        object->SetBounds(TRect::FromSize(2 + 32 * i, 2 + 3 * 14 + 22 * row, 30, 20));
-        scene.Paint(*object);
-      }
-      EXPECT_EQ(object->Font()->GetColor(), clBlack) << "the swap is undone";
-      ++row;
+  TSeTextObject text(nullptr);
+  text.Font()->SetColor(clBlack);
+  text.FontHot()->SetColor(RGB(255, 100, 0));
+  text.FontPressed()->SetColor(RGB(0, 0, 200));
+  text.FontPressed()->SetStyle(TFontStyles{TFontStyle::fsBold});
+  text.FontFocused()->SetColor(RGB(0, 150, 0));
+  text.FontFocused()->SetStyle(TFontStyles{TFontStyle::fsUnderline});
+  text.FontDisabled()->SetColor(RGB(160, 160, 160));
+  TSeActiveObject activeFonts(nullptr);
+  activeFonts.Font()->SetColor(clBlack);
+  activeFonts.ActiveFont()->SetColor(RGB(200, 0, 0));
+  activeFonts.ActiveFont()->SetStyle(TFontStyles{TFontStyle::fsItalic});
+  activeFonts.DisabledFont()->SetColor(RGB(0, 120, 120));
+  activeFonts.SetActiveColor(RGB(255, 255, 224));
+  const TSeState states[] = {ssNormal, ssHot, ssPressed, ssFocused, ssDisabled};
+  row = 0;
+  for (TSeSkinObject* object : std::initializer_list<TSeSkinObject*>{&text, &activeFonts}) {
+    object->SetText("Tx");
+    object->SetTextAlign(TSeTextAlign::taCenter);
+    for (int i = 0; i < 5; ++i) {
+      object->SetState(states[i]);
+      object->SetBounds(TRect::FromSize(2 + 32 * i, 2 + 3 * 14 + 22 * row, 30, 20));
+      scene.Paint(*object);
     }
+    EXPECT_EQ(object->Font()->GetColor(), clBlack) << "the swap is undone";
+    ++row;
   }
   ExpectGolden(scene.Image(), "objects/state_swaps_colors_fonts", test::kTextTolerance);
 }
@@ -609,8 +584,7 @@ TteBitmap* KeyedImage() {
   });
 }
 
-// The object's pixels over the background, drawn into memory or through a painter; colour
-// only, as the painter target has no alpha.
+// The object's colours over the background, drawn into memory or through an alpha-less painter.
 std::vector<uint32_t> Colours(TSeSkinObject& object, const TRect& clip, bool throughPainter) {
   QImage image(40, 30, QImage::Format_RGB888);
   image.fill(QColor::fromRgb(kBackground));
@@ -641,8 +615,8 @@ constexpr std::array<TMarginCase, 5> kMargins{{
 }};
 
 template <class TObject>
-void Prepare(TObject& object, const TMarginCase& margins, TscTileStyle centre,
-             TscTileStyle border) {
+void Prepare(TObject& object, TteBitmapList& images, const TMarginCase& margins,
+             TscTileStyle centre, TscTileStyle border) {
   object.SetBitmap(*LinkTo("nine", {0, 0, 10, 9}));
   object.SetTileStyle(centre);
   object.SetBorderTileStyle(border);
@@ -651,6 +625,8 @@ void Prepare(TObject& object, const TMarginCase& margins, TscTileStyle centre,
   object.SetMarginRight(margins.Right);
   object.SetMarginBottom(margins.Bottom);
   object.SetBounds(margins.Bounds);
+  object.SetBitmapList(&images);
+  object.UpdateLinks();
 }
 
 TEST(SkinObjectNinePart, BandsPaintAsThePiecesDoOneByOne) {
@@ -662,9 +638,7 @@ TEST(SkinObjectNinePart, BandsPaintAsThePiecesDoOneByOne) {
     for (const TscTileStyle border : kStyles) {
       for (const TMarginCase& margins : kMargins) {
         TSeBitmapObject object(nullptr);
-        Prepare(object, margins, centre, border);
-        object.SetBitmapList(&images);
-        object.UpdateLinks();
+        Prepare(object, images, margins, centre, border);
         object.Bitmap()->Masked = random.Below(2) == 1;
         object.Bitmap()->MaskedBorder = random.Below(2) == 1;
         object.Bitmap()->MaskedAngles = random.Below(2) == 1;
@@ -673,9 +647,7 @@ TEST(SkinObjectNinePart, BandsPaintAsThePiecesDoOneByOne) {
             << int(centre) << " " << int(border) << " margins " << margins.Left;
         // The box family draws edges with the centre flag and corners with the image's own.
         TSeBitmapBoxObject box(nullptr);
-        Prepare(box, margins, centre, border);
-        box.SetBitmapList(&images);
-        box.UpdateLinks();
+        Prepare(box, images, margins, centre, border);
         box.Bitmap()->Masked = object.Bitmap()->Masked;
         ASSERT_EQ(Colours(box, clip, false), Colours(box, clip, true))
             << "box " << int(centre) << " " << int(border) << " margins " << margins.Left;
