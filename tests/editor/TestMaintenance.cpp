@@ -98,8 +98,9 @@ TEST_F(MaintenanceTest, ProgressGrowsToItsTotalAndACancelAtAnyStepChangesNothing
       {"pack",
        [](TSeSkinSource& s, const TProgress& p) { return PackImages(s, 400, 300, p) != nullptr; }},
   };
-  for (const auto& [name, run] : operations) {
-    SCOPED_TRACE(name);
+  for (const auto& operation : operations) {
+    SCOPED_TRACE(operation.first);
+    const TRun& run = operation.second;
     for (int cancelAt = 1;; ++cancelAt) {
       const std::vector<std::string> namesBefore = ImageNames();
       const TRect rectBefore = object.Bitmap()->Rect();

@@ -166,16 +166,15 @@ class TTestSkin {
     button->SetWidth(16);
     button->SetHeight(16);
     button->SetTileStyle(TscTileStyle::tsStretch);
-    using TSetter = void (TSeSysButtonSkinObject::*)(const TteBitmapLink&);
-    const TSetter setters[3] = {&TSeSysButtonSkinObject::SetBitmap,
-                                &TSeSysButtonSkinObject::SetBitmapHover,
-                                &TSeSysButtonSkinObject::SetBitmapDown};
-    TteBitmapLink link;
-    link.SetName("buttons");
-    for (int third = 0; third < 3; ++third) {
-      link.SetRect({third * 16, 0, third * 16 + 16, 16});
-      (button->*setters[third])(link);
-    }
+    const auto third = [](int index) {
+      TteBitmapLink link;
+      link.SetName("buttons");
+      link.SetRect({index * 16, 0, index * 16 + 16, 16});
+      return link;
+    };
+    button->SetBitmap(third(0));
+    button->SetBitmapHover(third(1));
+    button->SetBitmapDown(third(2));
     FIds["Caption." + name] = FNextId++;
   }
 
