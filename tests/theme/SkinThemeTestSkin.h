@@ -166,15 +166,14 @@ class TTestSkin {
     button->SetWidth(16);
     button->SetHeight(16);
     button->SetTileStyle(TscTileStyle::tsStretch);
-    const auto third = [](int index) {
-      TteBitmapLink link;
-      link.SetName("buttons");
-      link.SetRect({index * 16, 0, index * 16 + 16, 16});
-      return link;
-    };
-    button->SetBitmap(third(0));
-    button->SetBitmapHover(third(1));
-    button->SetBitmapDown(third(2));
+    TteBitmapLink link;  // normal, hover and down are the image's thirds
+    link.SetName("buttons");
+    link.SetRect({0, 0, 16, 16});
+    button->SetBitmap(link);
+    link.SetRect({16, 0, 32, 16});
+    button->SetBitmapHover(link);
+    link.SetRect({32, 0, 48, 16});
+    button->SetBitmapDown(link);
     FIds["Caption." + name] = FNextId++;
   }
 
