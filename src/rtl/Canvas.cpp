@@ -61,14 +61,10 @@ void MakeChangedPixelsOpaque(const TPixelSurface& s, const TRect& r,
 }
 
 // One text drawn in one font at one place: what its inked box depends on. The font is
-// described by the properties fonts are made from here rather than kept itself, since
+// kept as its key, which names every property it is made from, rather than itself, since
 // fonts must not outlive the application and the cache below lives as long as its thread.
 struct TInkRequest {
-  QString Family;
-  int PixelSize;
-  int Weight;
-  bool Italic, Underline, StrikeOut, FixedPitch;
-  int Strategy;
+  QString FontKey;
   QString Text;
   QRect Target;
   int Flags;
@@ -77,9 +73,8 @@ struct TInkRequest {
 };
 
 size_t qHash(const TInkRequest& r, size_t seed = 0) {
-  return qHashMulti(seed, r.Family, r.PixelSize, r.Weight, r.Italic, r.Underline, r.StrikeOut,
-                    r.FixedPitch, r.Strategy, r.Text, r.Target.left(), r.Target.top(),
-                    r.Target.width(), r.Target.height(), r.Flags);
+  return qHashMulti(seed, r.FontKey, r.Text, r.Target.left(), r.Target.top(), r.Target.width(),
+                    r.Target.height(), r.Flags);
 }
 
 // The box the text's ink can reach: its laid-out box, widened by a margin for slanted and
@@ -90,17 +85,7 @@ QRect InkedBox(const QFont& font, const QFontMetrics& fm, const QRect& target, i
                const QString& text) {
   constexpr qsizetype kKeptBoxes = 512;
   thread_local QHash<TInkRequest, QRect> boxes;
-  TInkRequest request{font.family(),
-                      font.pixelSize(),
-                      font.weight(),
-                      font.italic(),
-                      font.underline(),
-                      font.strikeOut(),
-                      font.fixedPitch(),
-                      font.styleStrategy(),
-                      text,
-                      target,
-                      flags};
+  TInkRequest request{font.key(), text, target, flags};
   if (auto known = boxes.constFind(request); known != boxes.constEnd()) return *known;
   const int overhang = fm.height();
   const QRect box = fm.boundingRect(target, flags, text)
