@@ -63,12 +63,15 @@ constexpr int64_t kMaxStretchExtent = int64_t{1} << 30;
 enum class TMapping { Shift, Stretch, Tile };
 
 // One axis of a draw: which source coordinate a destination device coordinate shows.
+// Axes and plans are filled whole by MakePlan before anything reads them; they carry no
+// defaults, since a band's plans are made on every paint and clearing them first cost
+// more than some pieces cost to draw.
 struct TAxis {
-  TMapping Mapping = TMapping::Shift;
-  int64_t DestStart = 0;
-  int64_t DestLength = 1;
-  int64_t SourceStart = 0;
-  int64_t SourceLength = 1;
+  TMapping Mapping;
+  int64_t DestStart;
+  int64_t DestLength;
+  int64_t SourceStart;
+  int64_t SourceLength;
 
   // Stretching samples at pixel centres: destination pixel i (centre i + 1/2) shows the
   // source pixel under centre position (i + 1/2) * SourceLength / DestLength.
@@ -208,12 +211,12 @@ void TrimToSource(const TAxis& axis, int64_t limit, int64_t& first, int64_t& las
 }
 
 struct TDrawPlan {
-  const uint32_t* Pixels = nullptr;  // the source image, rows ImageWidth apart
-  int32_t ImageWidth = 0;
+  const uint32_t* Pixels;  // the source image, rows ImageWidth apart
+  int32_t ImageWidth;
   TAxis X, Y;
   TRect Visible;  // the device pixels written, inside the target
-  TRowKernel Kernel = nullptr;
-  TDrawMode Mode = TDrawMode::Copy;
+  TRowKernel Kernel;
+  TDrawMode Mode;
 
   const uint32_t* SourceRow(int64_t y) const { return Pixels + y * ImageWidth; }
 };
@@ -306,8 +309,11 @@ TRowShape ShapeOf(const uint32_t* row, int width) {
   int last = shape.End;
   while (first < last && !IsOpaque(row[first])) ++first;
   while (last > first && !IsOpaque(row[last - 1])) --last;
+  // Four at a time: the alphas of a skin piece's row are mostly all 255.
   uint32_t all = kAlphaMask;
-  for (int i = first; i < last; ++i) all &= row[i];
+  int i = first;
+  for (; i + 4 <= last; i += 4) all &= row[i] & row[i + 1] & row[i + 2] & row[i + 3];
+  for (; i < last; ++i) all &= row[i];
   if (IsOpaque(all) && first == shape.Begin && last == shape.End) {
     shape.Opacity = TRowOpacity::Opaque;
     return shape;
@@ -352,22 +358,38 @@ void ForEachRow(const TDrawPlan& plan, RowFn&& rowFn) {
   }
 }
 
-// Copies rows of a few dozen pixels without a library call, which would cost more than
-// the copy; longer rows go to memcpy.
-inline void CopyPixels(uint32_t* dst, const uint32_t* src, int width) {
-  constexpr int kInlineCopy = 32;
-  if (width > kInlineCopy) {
-    std::memcpy(dst, src, size_t(width) * 4);
-    return;
-  }
-  int i = 0;
-  for (; i + 4 <= width; i += 4) {
-    uint32_t quad[4];
-    __builtin_memcpy(quad, src + i, sizeof quad);
-    __builtin_memcpy(dst + i, quad, sizeof quad);
-  }
-  for (; i < width; ++i) dst[i] = src[i];
+template <int N>
+inline void CopyBlock(uint32_t* dst, const uint32_t* src) {
+  __builtin_memcpy(dst, src, N * sizeof(uint32_t));
 }
+
+// Copies rows of a few dozen pixels without a library call, which would cost more than
+// the copy. A width between one block size and twice it is two blocks of that size, the
+// second ending where the row ends (the two may overlap): a skin piece's row is a few
+// loads and stores whatever its width.
+inline void CopyPixels(uint32_t* dst, const uint32_t* src, int width) {
+  if (width > 32) {
+    std::memcpy(dst, src, size_t(width) * 4);
+  } else if (width >= 16) {
+    CopyBlock<16>(dst, src);
+    CopyBlock<16>(dst + width - 16, src + width - 16);
+  } else if (width >= 8) {
+    CopyBlock<8>(dst, src);
+    CopyBlock<8>(dst + width - 8, src + width - 8);
+  } else if (width >= 4) {
+    CopyBlock<4>(dst, src);
+    CopyBlock<4>(dst + width - 4, src + width - 4);
+  } else {
+    for (int i = 0; i < width; ++i) dst[i] = src[i];
+  }
+}
+
+// Destination columns that show one source column, left to right: stretched wide, a source
+// pixel fills many columns, and filling a run costs far less than looking up every column.
+struct TColumnRun {
+  uint32_t Source;
+  uint32_t Length;
+};
 
 // Memory the row cache reuses from draw to draw on this thread (draws do not nest), so
 // that a draw allocates nothing once the buffers have grown; large buffers are returned
@@ -376,6 +398,7 @@ struct TRowScratch {
   std::vector<int64_t> SlotRow;
   std::vector<TRowShape> SlotShape;
   std::vector<uint32_t> Pixels;
+  std::vector<TColumnRun> Runs;
 
   static TRowScratch& ForThisThread() {
     thread_local TRowScratch scratch;
@@ -410,17 +433,23 @@ class TRowCache {
     FSlots = keepPiece ? y.SourceLength : 1;
     FScratch.SlotRow.assign(static_cast<size_t>(FSlots), -1);
     FScratch.SlotShape.resize(static_cast<size_t>(FSlots));
-    // The column maps of stretched pieces live after the slots' pixels (source columns fit
-    // 32 bits), each at its piece's place in the band.
-    FScratch.Pixels.resize(static_cast<size_t>((FSlots + 1) * FWidth));
+    FScratch.Pixels.resize(static_cast<size_t>(FSlots * FWidth));
     FPixels = FScratch.Pixels.data();
+    // A piece has at most one column run per visible column.
+    FScratch.Runs.resize(static_cast<size_t>(FWidth));
+    TColumnRun* runs = FScratch.Runs.data();
     for (size_t k = 0; k < pieces.size(); ++k)
-      if (pieces[k].X.Mapping == TMapping::Stretch) FColumns[k] = MapColumns(pieces[k]);
+      if (pieces[k].X.Mapping == TMapping::Stretch) {
+        FRuns[k] = runs;
+        FRunCounts[k] = MapColumns(pieces[k], runs);
+        runs += FRunCounts[k];
+      }
   }
 
   ~TRowCache() {
     constexpr size_t kKeptPixels = size_t{1} << 16;
     if (FScratch.Pixels.capacity() > kKeptPixels) FScratch.Pixels = {};
+    if (FScratch.Runs.capacity() > kKeptPixels) FScratch.Runs = {};
     if (FScratch.SlotRow.capacity() > kKeptPixels) {
       FScratch.SlotRow = {};
       FScratch.SlotShape = {};
@@ -435,22 +464,28 @@ class TRowCache {
     const auto slot = static_cast<size_t>(FSlots == 1 ? 0 : row.Phase());
     const int64_t sourceRow = row.Source();
     uint32_t* out = FPixels + slot * size_t(FWidth);
-    if (FScratch.SlotRow[slot] != sourceRow) {
-      FScratch.SlotRow[slot] = sourceRow;
-      Build(FPieces.front().SourceRow(sourceRow), out);
-      FScratch.SlotShape[slot] =
-          FClassify ? ShapeOf(out, FWidth) : TRowShape{0, FWidth, 0, 0, TRowOpacity::Mixed};
-    }
-    return {out, FScratch.SlotShape[slot]};
+    if (FScratch.SlotRow[slot] == sourceRow) return {out, FScratch.SlotShape[slot]};
+    FScratch.SlotRow[slot] = sourceRow;
+    Build(FPieces.front().SourceRow(sourceRow), out);
+    const TRowShape shape =
+        FClassify ? ShapeOf(out, FWidth) : TRowShape{0, FWidth, 0, 0, TRowOpacity::Mixed};
+    FScratch.SlotShape[slot] = shape;
+    return {out, shape};
   }
 
  private:
-  uint32_t* MapColumns(const TDrawPlan& piece) {
-    uint32_t* columns = FPixels + FSlots * FWidth + (piece.Visible.Left - FLeft);
+  // Fills `runs` with the runs of the piece's visible columns; returns how many.
+  static size_t MapColumns(const TDrawPlan& piece, TColumnRun* runs) {
     TSourceStepper column(piece.X, piece.Visible.Left);
-    for (int i = 0; i < piece.Visible.Width(); ++i, column.Next())
-      columns[i] = uint32_t(column.Source());
-    return columns;
+    size_t count = 0;
+    for (int i = 0; i < piece.Visible.Width(); ++i, column.Next()) {
+      const auto source = uint32_t(column.Source());
+      if (count > 0 && runs[count - 1].Source == source)
+        ++runs[count - 1].Length;
+      else
+        runs[count++] = {source, 1};
+    }
+    return count;
   }
 
   void Build(const uint32_t* source, uint32_t* out) const {
@@ -463,7 +498,10 @@ class TRowCache {
           CopyPixels(segment, source + piece.X.SourceOf(piece.Visible.Left), width);
           break;
         case TMapping::Stretch:
-          for (int i = 0; i < width; ++i) segment[i] = source[FColumns[k][i]];
+          for (const TColumnRun& run : std::span(FRuns[k], FRunCounts[k])) {
+            std::fill_n(segment, run.Length, source[run.Source]);
+            segment += run.Length;
+          }
           break;
         case TMapping::Tile:
           BuildTiled(piece, source, segment);
@@ -492,7 +530,8 @@ class TRowCache {
   TRowScratch& FScratch;
   int64_t FSlots = 1;
   uint32_t* FPixels = nullptr;
-  std::array<uint32_t*, kMaxBandPieces> FColumns{};
+  std::array<TColumnRun*, kMaxBandPieces> FRuns{};
+  std::array<size_t, kMaxBandPieces> FRunCounts{};
 };
 
 // A shifted piece's rows come straight from the image.
@@ -514,19 +553,24 @@ void ComposeShifted(const TPixelSurface& target, const TDrawPlan& plan) {
   });
 }
 
-// Copies one row into the rows [y, end). Where those rows lie back to back (the target is
-// as wide as the row), the rows written so far are copied on as one block, doubling each
-// time: a few long block copies instead of one short copy per row.
+// Copies one row into the rows [y, end), the rows [from, y) above them already holding it.
+// Where those rows lie back to back (the target is as wide as the row), the rows written
+// so far are copied on as one block, doubling each time: a few long block copies instead
+// of one short copy per row.
 void CopyRowRepeated(const TPixelSurface& target, int left, const uint32_t* pixels, int width,
-                     int y, int end) {
-  if (left != 0 || width != target.StridePixels || end - y < 2) {
+                     int from, int y, int end) {
+  if (left != 0 || width != target.StridePixels || end - from < 2) {
     for (; y < end; ++y) CopyPixels(target.Row(y) + left, pixels, width);
     return;
   }
-  uint32_t* first = target.Row(y);
-  const size_t total = size_t(end - y) * size_t(width);
-  CopyPixels(first, pixels, width);
-  for (size_t done = size_t(width); done < total;) {
+  uint32_t* first = target.Row(from);
+  const size_t total = size_t(end - from) * size_t(width);
+  size_t done = size_t(y - from) * size_t(width);
+  if (done == 0) {
+    CopyPixels(first, pixels, width);
+    done = size_t(width);
+  }
+  while (done < total) {
     const size_t block = std::min(done, total - done);
     std::memcpy(first + done, first, block * 4);
     done += block;
@@ -566,6 +610,11 @@ template <TMapping M, class Combine>
 void ComposeRuns(const TPixelSurface& target, const TDrawPlan& first, const TRect& area,
                  TRowCache& rows, Combine& combine) {
   TSourceStepper row(first.Y, area.Top);
+  // Opaque runs that show the same pixels as the run above them (source rows that are
+  // alike, as in a plain stretched track) continue its block of copies.
+  int opaqueFrom = area.Top;
+  int opaqueEnd = area.Top;
+  TRowShape opaqueShape;
   for (int y = area.Top; y < area.Bottom;) {
     const TRowCache::TRow composed = rows.Row(row);
     const int end = y + int(row.SkipRun<M>(area.Bottom - y));
@@ -577,8 +626,13 @@ void ComposeRuns(const TPixelSurface& target, const TDrawPlan& first, const TRec
         for (; y < end; ++y) CombineRow(target.Row(y) + area.Left, composed, combine);
         break;
       case TRowOpacity::Opaque:
-        CopyRowRepeated(target, left, pixels, width, y, end);
-        y = end;
+        if (opaqueEnd != y || opaqueShape.Begin != composed.Shape.Begin ||
+            opaqueShape.End != composed.Shape.End ||
+            std::memcmp(target.Row(y - 1) + left, pixels, size_t(width) * 4) != 0)
+          opaqueFrom = y;
+        CopyRowRepeated(target, left, pixels, width, opaqueFrom, y, end);
+        opaqueShape = composed.Shape;
+        opaqueEnd = y = end;
         break;
       case TRowOpacity::Clear:
         y = end;
@@ -675,11 +729,11 @@ bool SharesMemory(const TPixelSurface& target, const TteBitmap& image) {
 }
 
 void DrawIntoMemory(const TPixelSurface& target, const TteBitmap& image,
-                    std::span<TDrawPlan> pieces) {
+                    std::span<TDrawPlan> pieces, bool sharesMemory) {
   // Drawing an image onto itself reads from a copy, so that no row is read after it
   // was written.
   std::vector<uint32_t> snapshot;
-  if (SharesMemory(target, image)) {
+  if (sharesMemory) {
     snapshot.assign(image.ScanLine(0), image.ScanLine(0) + size_t(image.Width()) * image.Height());
     for (TDrawPlan& piece : pieces) piece.Pixels = snapshot.data();
   }
@@ -722,25 +776,36 @@ void DrawThroughPainter(TCanvas& canvas, const TDrawPlan& plan) {
   painter.restore();
 }
 
-// The plan of one draw on `canvas` (logical coordinates), combining pixels by `mode`;
-// false when nothing is to be drawn.
-bool PlanOnCanvas(const TteBitmap& image, const TCanvas& canvas, TMapping mapping, const TBox& dest,
-                  const TBox& source, const std::optional<TRect>& clip, TDrawMode mode,
-                  TDrawPlan& plan) {
+// What every plan of a draw on one canvas shares, worked out once per draw rather than
+// once per piece.
+struct TCanvasFrame {
+  TPoint Origin;
+  TBox Clip;  // device coordinates
+  const TPixelKernels* Kernels;
+
+  explicit TCanvasFrame(const TCanvas& canvas)
+      : Origin(canvas.Origin()), Clip(TBox::From(canvas.DeviceClip())), Kernels(&ActiveKernels()) {}
+};
+
+// The plan of one draw on the canvas of `frame` (logical coordinates), combining pixels
+// by `mode`; false when nothing is to be drawn.
+bool PlanOnCanvas(const TteBitmap& image, const TCanvasFrame& frame, TMapping mapping,
+                  const TBox& dest, const TBox& source, const std::optional<TRect>& clip,
+                  TDrawMode mode, TDrawPlan& plan) {
   if (image.Empty()) return false;
-  const TPoint origin = canvas.Origin();
-  TBox deviceClip = TBox::From(canvas.DeviceClip());
+  const TPoint origin = frame.Origin;
+  TBox deviceClip = frame.Clip;
   if (clip) deviceClip = deviceClip.Intersect(TBox::From(*clip).Offset(-origin.X, -origin.Y));
   if (!MakePlan(image, mapping, dest.Offset(-origin.X, -origin.Y), source, deviceClip, plan))
     return false;
   plan.Mode = mode;
-  plan.Kernel = KernelFor(mode, ActiveKernels());
+  plan.Kernel = KernelFor(mode, *frame.Kernels);
   return true;
 }
 
 void DrawPlanned(const TteBitmap& image, TCanvas& canvas, TDrawPlan& plan) {
   if (const TPixelSurface* surface = canvas.Surface())
-    DrawIntoMemory(*surface, image, std::span(&plan, 1));
+    DrawIntoMemory(*surface, image, std::span(&plan, 1), SharesMemory(*surface, image));
   else
     DrawThroughPainter(canvas, plan);
 }
@@ -749,11 +814,11 @@ void DrawMapped(const TteBitmap& image, TCanvas& canvas, TMapping mapping, const
                 const TBox& source, const std::optional<TRect>& clip) {
   const TDrawMode mode = DrawModeOf(image.AlphaFlag(), image.KeyFlag());
   TDrawPlan plan;
-  if (PlanOnCanvas(image, canvas, mapping, dest, source, clip, mode, plan))
+  if (PlanOnCanvas(image, TCanvasFrame(canvas), mapping, dest, source, clip, mode, plan))
     DrawPlanned(image, canvas, plan);
 }
 
-bool PlanBandPiece(const TteBitmap& image, const TCanvas& canvas, const TteBandPiece& piece,
+bool PlanBandPiece(const TteBitmap& image, const TCanvasFrame& canvas, const TteBandPiece& piece,
                    TDrawPlan& plan) {
   const TBox source = TBox::From(piece.Source);
   const TDrawMode mode = DrawModeOf(image.AlphaFlag(), piece.KeyFlag);
@@ -805,9 +870,10 @@ void TteBitmap::DrawBand(TCanvas& canvas, std::span<const TteBandPiece> pieces) 
   const bool together = canvas.Surface() && pieces.size() <= kMaxBandPieces;
   std::array<TDrawPlan, kMaxBandPieces> plans;
   size_t count = 0;
+  const TCanvasFrame frame(canvas);
   for (const TteBandPiece& piece : pieces) {
     TDrawPlan& plan = plans[together ? count : 0];
-    if (!PlanBandPiece(*this, canvas, piece, plan)) continue;
+    if (!PlanBandPiece(*this, frame, piece, plan)) continue;
     if (together)
       ++count;
     else
@@ -816,7 +882,7 @@ void TteBitmap::DrawBand(TCanvas& canvas, std::span<const TteBandPiece> pieces) 
   const std::span<TDrawPlan> planned(plans.data(), count);
   // Drawn onto itself, each piece must see what the pieces before it wrote.
   if (FormBand(planned) && !SharesMemory(*canvas.Surface(), *this)) {
-    DrawIntoMemory(*canvas.Surface(), *this, planned);
+    DrawIntoMemory(*canvas.Surface(), *this, planned, false);
     return;
   }
   for (TDrawPlan& plan : planned) DrawPlanned(*this, canvas, plan);

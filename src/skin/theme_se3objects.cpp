@@ -348,15 +348,20 @@ TSeSkinObject::TRuntimeSnapshot::TRuntimeSnapshot(TSeSkinObject& root) {
 }
 
 void TSeSkinObject::TRuntimeSnapshot::Take(TSeSkinObject& object) {
-  FEntries.push_back({&object, object.FLeft, object.FTop, object.FWidth, object.FHeight,
-                      object.FPrevLeft, object.FPrevTop, object.FPrevWidth, object.FPrevHeight,
-                      object.FState, object.FVisible, object.FActive});
-  for (int i = 0; i < object.ChildCount(); ++i)
-    if (TSeSkinObject* child = object.Children(i)) Take(*child);
+  const TEntry entry{&object,         object.FLeft,      object.FTop,
+                     object.FWidth,   object.FHeight,    object.FPrevLeft,
+                     object.FPrevTop, object.FPrevWidth, object.FPrevHeight,
+                     object.FState,   object.FVisible,   object.FActive};
+  if (FInlineCount < kInlineEntries)
+    FInline[FInlineCount++] = entry;
+  else
+    FSpilled.push_back(entry);
+  for (TSeSkinObject* child : object.ChildList())
+    if (child) Take(*child);
 }
 
 TSeSkinObject::TRuntimeSnapshot::~TRuntimeSnapshot() {
-  for (const TEntry& e : FEntries) {
+  const auto restore = [](const TEntry& e) {
     TSeSkinObject& o = *e.Object;
     o.FLeft = e.Left;
     o.FTop = e.Top;
@@ -369,7 +374,9 @@ TSeSkinObject::TRuntimeSnapshot::~TRuntimeSnapshot() {
     o.FState = e.State;
     o.FVisible = e.Visible;
     o.FActive = e.Active;
-  }
+  };
+  std::for_each(FInline.begin(), FInline.begin() + FInlineCount, restore);
+  std::for_each(FSpilled.begin(), FSpilled.end(), restore);
 }
 
 // The part of the object not yet taken by edge-aligned children. It is kept in 64 bits:
@@ -393,10 +400,26 @@ std::vector<TSeSkinObject*> TSeSkinObject::VisibleChildren() const {
 // Every placement goes through the child's SetBounds (PlaceAt), so the grandchildren
 // are laid out in turn.
 void TSeSkinObject::AlignChildren() {
-  if (ChildCount() == 0) return;
+  const std::vector<TSeSkinObject*>& children = ChildList();
+  if (children.empty()) return;
   // Listed once: laying a child out never changes which children there are or whether
-  // they are visible, and the list costs more to build than most passes cost to run.
-  const std::vector<TSeSkinObject*> visible = VisibleChildren();
+  // they are visible. Layout runs on every paint of a part, so a short list is kept on
+  // the stack rather than allocated.
+  constexpr size_t kInlineChildren = 32;
+  std::array<TSeSkinObject*, kInlineChildren> inlineList;
+  std::vector<TSeSkinObject*> heapList;
+  TSeSkinObject** list = inlineList.data();
+  if (children.size() > kInlineChildren) {
+    heapList.resize(children.size());
+    list = heapList.data();
+  }
+  size_t count = 0;
+  for (TSeSkinObject* child : children)
+    if (child && child->FVisible) list[count++] = child;
+  AlignVisibleChildren(TChildList(list, count));
+}
+
+void TSeSkinObject::AlignVisibleChildren(TChildList visible) {
   TFreeRect free{FLeft, FTop, int64_t{FLeft} + FWidth, int64_t{FTop} + FHeight};
   AlignEdgeChildren(visible, free, TA::saMostTop, TA::saMostBottom, true);
   AlignEdgeChildren(visible, free, TA::saMostLeft, TA::saMostRight, false);

@@ -15,6 +15,7 @@
 #include <QIcon>
 #include <QRegion>
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -205,7 +206,12 @@ class TSeSkinObject : public TComponent {
       bool Visible, Active;
     };
     void Take(TSeSkinObject& object);
-    std::vector<TEntry> FEntries;
+    // A painted part is an object with a child or two: its entries are kept in place, and
+    // only larger trees spill to the heap, so that a paint allocates nothing for them.
+    static constexpr size_t kInlineEntries = 8;
+    std::array<TEntry, kInlineEntries> FInline;
+    size_t FInlineCount = 0;
+    std::vector<TEntry> FSpilled;
   };
 
   // Marks the object as laid out for a paint that follows at once, so that a bitmap
@@ -395,6 +401,7 @@ class TSeSkinObject : public TComponent {
   void PaintCaption(TCanvas& canvas, const TRect& textRect);
   void PaintOppositeText(TCanvas& canvas, const TRect& textRect);
   std::vector<TSeSkinObject*> VisibleChildren() const;
+  void AlignVisibleChildren(TChildList visible);
   // The owned components as skin objects (nullptr for any other kind), built again only
   // when the components change: painting and layout ask for children all the time.
   const std::vector<TSeSkinObject*>& ChildList() const;
