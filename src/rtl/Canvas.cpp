@@ -4,6 +4,8 @@
 #include <QHash>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
+#include <vector>
 
 namespace vt {
 
@@ -42,12 +44,26 @@ Qt::Alignment ToQtAlignment(uint32_t format) {
   return a;
 }
 
-std::vector<uint32_t> CopyPixels(const TPixelSurface& s, const TRect& r) {
-  std::vector<uint32_t> copy;
-  copy.reserve(size_t(r.Width()) * size_t(r.Height()));
+bool AllOpaque(const TPixelSurface& s, const TRect& r) {
+  uint32_t all = 0xFF000000u;
+  for (int y = r.Top; y < r.Bottom; ++y) {
+    const uint32_t* row = s.Row(y);
+    for (int x = r.Left; x < r.Right; ++x) all &= row[x];
+  }
+  return all == 0xFF000000u;
+}
+
+void MakeOpaque(const TPixelSurface& s, const TRect& r) {
+  for (int y = r.Top; y < r.Bottom; ++y) {
+    uint32_t* row = s.Row(y);
+    for (int x = r.Left; x < r.Right; ++x) row[x] |= 0xFF000000u;
+  }
+}
+
+void CopyPixels(const TPixelSurface& s, const TRect& r, std::vector<uint32_t>& copy) {
+  copy.clear();
   for (int y = r.Top; y < r.Bottom; ++y)
     copy.insert(copy.end(), s.Row(y) + r.Left, s.Row(y) + r.Right);
-  return copy;
 }
 
 void MakeChangedPixelsOpaque(const TPixelSurface& s, const TRect& r,
@@ -59,6 +75,45 @@ void MakeChangedPixelsOpaque(const TPixelSurface& s, const TRect& r,
       if (row[x] != *old) row[x] |= 0xFF000000u;
   }
 }
+
+// Qt blends antialiased text into all four bytes of an RGB32 view, so the pixels a text
+// touched are made opaque afterwards. Where everything under the text is opaque already
+// (text on a filled background, the usual case) that is the whole box made opaque again;
+// elsewhere the box is copied before drawing and only the pixels that changed are made
+// opaque. The copy's memory is kept per thread and lent out for the draw, so that a draw
+// made while another is under way (none is today) would get a buffer of its own.
+class TAlphaRestorer {
+ public:
+  TAlphaRestorer(const std::optional<TPixelSurface>& surface, const TRect& box)
+      : FSurface(surface), FBox(box) {
+    if (!FSurface || AllOpaque(*FSurface, FBox)) return;
+    FBefore = std::exchange(Spare(), {});
+    CopyPixels(*FSurface, FBox, FBefore);
+    FCompare = true;
+  }
+  ~TAlphaRestorer() {
+    if (!FSurface) return;
+    if (!FCompare) {
+      MakeOpaque(*FSurface, FBox);
+      return;
+    }
+    MakeChangedPixelsOpaque(*FSurface, FBox, FBefore);
+    Spare() = std::move(FBefore);
+  }
+  TAlphaRestorer(const TAlphaRestorer&) = delete;
+  TAlphaRestorer& operator=(const TAlphaRestorer&) = delete;
+
+ private:
+  static std::vector<uint32_t>& Spare() {
+    thread_local std::vector<uint32_t> spare;
+    return spare;
+  }
+
+  const std::optional<TPixelSurface>& FSurface;
+  const TRect FBox;
+  std::vector<uint32_t> FBefore;
+  bool FCompare = false;
+};
 
 // One text drawn in one font at one place: what its inked box depends on. The font is
 // kept as its key, which names every property it is made from, rather than itself, since
@@ -81,11 +136,11 @@ size_t qHash(const TInkRequest& r, size_t seed = 0) {
 // antialiased ink that reaches past the advance. Laying a text out costs about as much as
 // drawing it, and a window repaints the same texts at the same places, so the boxes of
 // recent requests are kept, per thread since any thread may paint.
-QRect InkedBox(const QFont& font, const QFontMetrics& fm, const QRect& target, int flags,
+QRect InkedBox(const QString& fontKey, const QFontMetrics& fm, const QRect& target, int flags,
                const QString& text) {
   constexpr qsizetype kKeptBoxes = 512;
   thread_local QHash<TInkRequest, QRect> boxes;
-  TInkRequest request{font.key(), text, target, flags};
+  TInkRequest request{fontKey, text, target, flags};
   if (auto known = boxes.constFind(request); known != boxes.constEnd()) return *known;
   const int overhang = fm.height();
   const QRect box = fm.boundingRect(target, flags, text)
@@ -220,12 +275,20 @@ void TCanvas::LineTo(int x, int y) {
   }
 }
 
-QFont TCanvas::CurrentQFont() const {
-  return FFont.ToQFont();
+// Built again only when the canvas font changed: a paint draws many texts in a font or two,
+// and making a Qt font and its key costs more than drawing a short text.
+const TCanvas::TQtFont& TCanvas::CurrentQFont() const {
+  if (!FQtFont || !(FQtFont->Source == FFont)) {
+    if (!FQtFont) FQtFont = std::make_unique<TQtFont>();
+    FQtFont->Source.Assign(FFont);
+    FQtFont->Font = FFont.ToQFont();
+    FQtFont->Key = FQtFont->Font.key();
+  }
+  return *FQtFont;
 }
 
 QSize TCanvas::TextExtent(const QString& text) {
-  const QFontMetrics fm(CurrentQFont());
+  const QFontMetrics fm(CurrentQFont().Font);
   return QSize(fm.horizontalAdvance(text), fm.height());
 }
 
@@ -235,8 +298,8 @@ void TCanvas::TextOut(int x, int y, const QString& text) {
 }
 
 int TCanvas::DrawText(const QString& text, TRect& rect, uint32_t format) {
-  const QFont font = CurrentQFont();
-  const QFontMetrics fm(font);
+  const TQtFont& font = CurrentQFont();
+  const QFontMetrics fm(font.Font);
   if (format & dtCalcRect) {
     rect.Right = rect.Left + fm.horizontalAdvance(text);
     rect.Bottom = rect.Top + fm.height();
@@ -248,23 +311,18 @@ int TCanvas::DrawText(const QString& text, TRect& rect, uint32_t format) {
   const QString shown = (format & dtEndEllipsis)
                             ? fm.elidedText(text, Qt::ElideRight, std::max(0, rect.Width()))
                             : text;
-  // Qt blends antialiased text into all four bytes of an RGB32 view, so the alpha of the
-  // touched pixels is made opaque afterwards by comparing with what was there before.
-  // Only the text's inked box is compared: a caption's rectangle is mostly empty.
-  const TRect inked = TRect::FromQRect(
-      InkedBox(font, fm, target.ToQRect(), int(ToQtAlignment(format) | Qt::TextSingleLine), shown));
-  const TRect touched = IntersectRect(IntersectRect(clip, target), inked);
-  const std::vector<uint32_t> before =
-      FSurface ? CopyPixels(*FSurface, touched) : std::vector<uint32_t>{};
+  const int flags = int(ToQtAlignment(format) | Qt::TextSingleLine);
+  // Only the text's inked box can change: a caption's rectangle is mostly empty.
+  const TRect inked = TRect::FromQRect(InkedBox(font.Key, fm, target.ToQRect(), flags, shown));
+  const TAlphaRestorer alpha(FSurface, IntersectRect(IntersectRect(clip, target), inked));
   QPainter& p = Painter();
   p.save();
   p.setClipRect(clip.ToQRect());
-  p.setFont(font);
+  p.setFont(font.Font);
   p.setPen(ToQColor(FFont.GetColor()));
   p.setLayoutDirection((format & dtRtlReading) ? Qt::RightToLeft : Qt::LeftToRight);
-  p.drawText(target.ToQRect(), int(ToQtAlignment(format) | Qt::TextSingleLine), shown);
+  p.drawText(target.ToQRect(), flags, shown);
   p.restore();
-  if (FSurface) MakeChangedPixelsOpaque(*FSurface, touched, before);
   return fm.height();
 }
 

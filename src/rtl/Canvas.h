@@ -102,7 +102,13 @@ class TCanvas {
  private:
   void SetPixel(int x, int y, uint32_t pixel, bool xorMode);
   void EndPainter();
-  QFont CurrentQFont() const;
+  // The canvas font as Qt knows it, with the key that names it in text caches.
+  struct TQtFont {
+    TFont Source;
+    QFont Font;
+    QString Key;
+  };
+  const TQtFont& CurrentQFont() const;
 
   std::optional<TPixelSurface> FSurface;
   std::unique_ptr<QImage> FImageView;
@@ -112,6 +118,7 @@ class TCanvas {
   std::optional<TRect> FClip;
   TPoint FPenPos;
   TFont FFont;
+  mutable std::unique_ptr<TQtFont> FQtFont;
 };
 
 // A font metrics helper for measuring without a target (alignment of text children).
