@@ -150,3 +150,27 @@ TEST(Canvas, TextInEveryFontIsOpaqueWhereverItInks) {
   EXPECT_EQ(c.TextWidth("Sample"), 36);
   EXPECT_EQ(ScreenTextExtent(c.Font(), "Sample").width(), 36);
 }
+
+// A canvas keeps the Qt font of its last text: a changed font must be drawn as a fresh
+// canvas draws it, and ink over partly transparent pixels leaves the uninked ones alone.
+TEST(Canvas, TextFollowsFontChangesAndLeavesUninkedPixelsAlone) {
+  auto draw = [](TPixels& p, TCanvas& c, int height, int top) {
+    c.Font().SetHeight(height);
+    c.Font().SetStyle(height < -12 ? TFontStyles{TFontStyle::fsBold} : TFontStyles{});
+    TRect r{0, top, p.W, top + 30};
+    c.DrawText("Sample text", r, dtCenter | dtVCenter | dtSingleLine);
+  };
+  TPixels reused(140, 60, kKeyPixel), fresh(140, 60, kKeyPixel);
+  for (int y = 0; y < 60; ++y)  // the left half opaque, the right half the key
+    for (int x = 0; x < 70; ++x)
+      reused.Data[size_t(y) * 140 + x] = fresh.Data[size_t(y) * 140 + x] = 0xFFFFFFFFu;
+  TCanvas reusedCanvas(reused.Surface()), freshCanvas(fresh.Surface());
+  draw(reused, reusedCanvas, -9, 0);
+  draw(reused, reusedCanvas, -20, 30);
+  draw(fresh, freshCanvas, -20, 30);
+  for (int y = 30; y < 60; ++y)
+    for (int x = 0; x < 140; ++x) ASSERT_EQ(reused.At(x, y), fresh.At(x, y)) << x << "," << y;
+  EXPECT_GT(CountNot(fresh, kKeyPixel, {70, 30, 140, 60}), 20);  // ink on the key half
+  // Uninked key pixels stay the key: most of the key half, though the text's box covers it.
+  EXPECT_LT(CountNot(fresh, kKeyPixel, {70, 30, 140, 60}), 70 * 30 / 2);
+}

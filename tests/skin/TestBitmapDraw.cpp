@@ -142,9 +142,10 @@ TEST(TteBitmapDraw, StretchSamplesAtPixelCentresInRowsAndColumnsAndUnderAClip) {
     }
 }
 
-// Enlarged alpha rows cover runs of the right length, in targets as wide as the draw or wider.
+// Enlarged alpha rows cover runs of the right length, in targets as wide as the draw or wider;
+// opaque rows that follow one another each show their own pixels.
 TEST(TteBitmapDraw, EnlargedAlphaRowsCoverTheirRunsInEveryTarget) {
-  constexpr uint32_t kRowAlpha[] = {0xFF000000u, 0x80000000u, 0x00000000u};
+  constexpr uint32_t kRowAlpha[] = {0xFF000000u, 0xFF000000u, 0x80000000u, 0x00000000u};
   struct TCase {
     int SourceRows, DestRows, TargetWidth;
   };
@@ -154,7 +155,7 @@ TEST(TteBitmapDraw, EnlargedAlphaRowsCoverTheirRunsInEveryTarget) {
     source->SetSize(5, c.SourceRows);
     for (int y = 0; y < c.SourceRows; ++y)
       for (int x = 0; x < 5; ++x)
-        source->SetPixel(x, y, kRowAlpha[y % 3] | uint32_t(40 * x + 7 * y) << 8 | 0x33u);
+        source->SetPixel(x, y, kRowAlpha[y % 4] | uint32_t(40 * x + 7 * y) << 8 | 0x33u);
     source->CheckAlpha();
     const int drawWidth = c.TargetWidth == 20 ? 17 : c.TargetWidth;
     auto target = Target(c.TargetWidth, c.DestRows);
