@@ -11,6 +11,8 @@ namespace vt {
 
 namespace {
 
+constexpr uint32_t kOpaqueAlpha = 0xFF000000u;
+
 // Canvas colours become opaque pixels, except the key colour, which stays the exact
 // transparent key (see the alpha policy in Canvas.h).
 uint32_t CanvasPixel(TColor color) {
@@ -44,19 +46,27 @@ Qt::Alignment ToQtAlignment(uint32_t format) {
   return a;
 }
 
+// Both scans go four pixels a step, which the compiler turns into vector operations: a
+// text's box is a few thousand pixels, scanned on every draw.
 bool AllOpaque(const TPixelSurface& s, const TRect& r) {
-  uint32_t all = 0xFF000000u;
+  uint32_t all[4] = {kOpaqueAlpha, kOpaqueAlpha, kOpaqueAlpha, kOpaqueAlpha};
   for (int y = r.Top; y < r.Bottom; ++y) {
     const uint32_t* row = s.Row(y);
-    for (int x = r.Left; x < r.Right; ++x) all &= row[x];
+    int x = r.Left;
+    for (; x + 4 <= r.Right; x += 4)
+      for (int i = 0; i < 4; ++i) all[i] &= row[x + i];
+    for (; x < r.Right; ++x) all[0] &= row[x];
   }
-  return all == 0xFF000000u;
+  return (all[0] & all[1] & all[2] & all[3]) == kOpaqueAlpha;
 }
 
 void MakeOpaque(const TPixelSurface& s, const TRect& r) {
   for (int y = r.Top; y < r.Bottom; ++y) {
     uint32_t* row = s.Row(y);
-    for (int x = r.Left; x < r.Right; ++x) row[x] |= 0xFF000000u;
+    int x = r.Left;
+    for (; x + 4 <= r.Right; x += 4)
+      for (int i = 0; i < 4; ++i) row[x + i] |= kOpaqueAlpha;
+    for (; x < r.Right; ++x) row[x] |= kOpaqueAlpha;
   }
 }
 
