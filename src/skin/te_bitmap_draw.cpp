@@ -399,6 +399,7 @@ struct TRowScratch {
   std::vector<TRowShape> SlotShape;
   std::vector<uint32_t> Pixels;
   std::vector<TColumnRun> Runs;
+  std::vector<uint32_t> Columns;
 
   static TRowScratch& ForThisThread() {
     thread_local TRowScratch scratch;
@@ -437,19 +438,34 @@ class TRowCache {
     FPixels = FScratch.Pixels.data();
     // A piece has at most one column run per visible column.
     FScratch.Runs.resize(static_cast<size_t>(FWidth));
+    FScratch.Columns.resize(static_cast<size_t>(FWidth));
     TColumnRun* runs = FScratch.Runs.data();
-    for (size_t k = 0; k < pieces.size(); ++k)
-      if (pieces[k].X.Mapping == TMapping::Stretch) {
-        FRuns[k] = runs;
-        FRunCounts[k] = MapColumns(pieces[k], runs);
-        runs += FRunCounts[k];
+    uint32_t* columns = FScratch.Columns.data();
+    for (size_t k = 0; k < pieces.size(); ++k) {
+      if (pieces[k].X.Mapping != TMapping::Stretch) continue;
+      const size_t count = MapColumns(pieces[k], runs);
+      const auto width = static_cast<size_t>(pieces[k].Visible.Width());
+      // Filling runs pays where they are long; a piece stretched only a little looks its
+      // columns up one by one.
+      constexpr size_t kShortestRunFilled = 4;
+      if (count * kShortestRunFilled <= width) {
+        FRuns[k] = std::span(runs, count);
+        runs += count;
+      } else {
+        FColumns[k] = columns;
+        for (const TColumnRun& run : std::span(runs, count))
+          columns = std::fill_n(columns, run.Length, run.Source);
       }
+    }
   }
 
   ~TRowCache() {
     constexpr size_t kKeptPixels = size_t{1} << 16;
     if (FScratch.Pixels.capacity() > kKeptPixels) FScratch.Pixels = {};
-    if (FScratch.Runs.capacity() > kKeptPixels) FScratch.Runs = {};
+    if (FScratch.Runs.capacity() > kKeptPixels) {
+      FScratch.Runs = {};
+      FScratch.Columns = {};
+    }
     if (FScratch.SlotRow.capacity() > kKeptPixels) {
       FScratch.SlotRow = {};
       FScratch.SlotShape = {};
@@ -498,10 +514,11 @@ class TRowCache {
           CopyPixels(segment, source + piece.X.SourceOf(piece.Visible.Left), width);
           break;
         case TMapping::Stretch:
-          for (const TColumnRun& run : std::span(FRuns[k], FRunCounts[k])) {
-            std::fill_n(segment, run.Length, source[run.Source]);
-            segment += run.Length;
-          }
+          if (const uint32_t* columns = FColumns[k])
+            for (int i = 0; i < width; ++i) segment[i] = source[columns[i]];
+          else
+            for (const TColumnRun& run : FRuns[k])
+              segment = std::fill_n(segment, run.Length, source[run.Source]);
           break;
         case TMapping::Tile:
           BuildTiled(piece, source, segment);
@@ -530,8 +547,9 @@ class TRowCache {
   TRowScratch& FScratch;
   int64_t FSlots = 1;
   uint32_t* FPixels = nullptr;
-  std::array<TColumnRun*, kMaxBandPieces> FRuns{};
-  std::array<size_t, kMaxBandPieces> FRunCounts{};
+  // Per stretched piece, its column runs or, when they are short, its column map.
+  std::array<std::span<const TColumnRun>, kMaxBandPieces> FRuns{};
+  std::array<const uint32_t*, kMaxBandPieces> FColumns{};
 };
 
 // A shifted piece's rows come straight from the image.
