@@ -571,13 +571,18 @@ void ComposeShifted(const TPixelSurface& target, const TDrawPlan& plan) {
   });
 }
 
+// Whether rows of `width` pixels from column `left` lie back to back in the target's memory.
+bool RowsBackToBack(const TPixelSurface& target, int left, int width) {
+  return left == 0 && width == target.StridePixels;
+}
+
 // Copies one row into the rows [y, end), the rows [from, y) above them already holding it.
 // Where those rows lie back to back (the target is as wide as the row), the rows written
 // so far are copied on as one block, doubling each time: a few long block copies instead
 // of one short copy per row.
 void CopyRowRepeated(const TPixelSurface& target, int left, const uint32_t* pixels, int width,
                      int from, int y, int end) {
-  if (left != 0 || width != target.StridePixels || end - from < 2) {
+  if (!RowsBackToBack(target, left, width) || end - from < 2) {
     for (; y < end; ++y) CopyPixels(target.Row(y) + left, pixels, width);
     return;
   }
@@ -629,7 +634,8 @@ void ComposeRuns(const TPixelSurface& target, const TDrawPlan& first, const TRec
                  TRowCache& rows, Combine& combine) {
   TSourceStepper row(first.Y, area.Top);
   // Opaque runs that show the same pixels as the run above them (source rows that are
-  // alike, as in a plain stretched track) continue its block of copies.
+  // alike, as in a plain stretched track) continue its block of copies where the rows lie
+  // back to back; elsewhere each row is copied anyway.
   int opaqueFrom = area.Top;
   int opaqueEnd = area.Top;
   TRowShape opaqueShape;
@@ -645,7 +651,7 @@ void ComposeRuns(const TPixelSurface& target, const TDrawPlan& first, const TRec
         break;
       case TRowOpacity::Opaque:
         if (opaqueEnd != y || opaqueShape.Begin != composed.Shape.Begin ||
-            opaqueShape.End != composed.Shape.End ||
+            opaqueShape.End != composed.Shape.End || !RowsBackToBack(target, left, width) ||
             std::memcmp(target.Row(y - 1) + left, pixels, size_t(width) * 4) != 0)
           opaqueFrom = y;
         CopyRowRepeated(target, left, pixels, width, opaqueFrom, y, end);

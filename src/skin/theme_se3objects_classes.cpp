@@ -210,6 +210,48 @@ bool NinePartsAreWholeImage(const TPiecePainter& painter, const TNineParts& part
   return !(tiles && painter.ClipsTiles());
 }
 
+// The source and target of two pieces and of everything between them.
+TPiece Span(const TPiece& first, const TPiece& last) {
+  return {{first.Source.Left, first.Source.Top, last.Source.Right, last.Source.Bottom},
+          {first.Target.Left, first.Target.Top, last.Target.Right, last.Target.Bottom}};
+}
+
+// A frame as wide as its source (the track or thumb of a vertical scroll bar) shows each
+// row band's three pieces side by side at their own widths: together they are one strip
+// of the source's width. A frame as high as its source has three such columns. Drawn as
+// strips, a band is one piece to plan and combine instead of three, with the same pixels
+// when every piece merged combines its pixels alike (one key flag, the centre scaled as
+// the edges, no tile clipped where a corner is not). Returns false when this does not hold.
+bool DrawNinePartStrips(const TPiecePainter& painter, const TNineParts& parts, const TRect& frame,
+                        const TNinePartLook& look) {
+  const TRect source = NinePartsSource(parts);
+  const bool asWide = frame.Width() == source.Width();
+  const bool asHigh = frame.Height() == source.Height();
+  if (asWide == asHigh) return false;
+  const bool key = look.CornerKey.value_or(painter.ImageKeyFlag());
+  if (look.CentreKey.value_or(painter.ImageKeyFlag()) != key ||
+      look.BorderKey.value_or(painter.ImageKeyFlag()) != key)
+    return false;
+  const TPieceScale scale = ScaleOf(look.CentreStyle);
+  if (ScaleOf(look.BorderStyle) != scale || (scale == TPieceScale::Tile && painter.ClipsTiles()))
+    return false;
+  auto unscaled = [&](const TPiece& strip) {
+    return painter.UnscaledPiece(strip.Target, strip.Source, key);
+  };
+  const TPiece middle =
+      asWide ? Span(parts.Edges[2], parts.Edges[3]) : Span(parts.Edges[0], parts.Edges[1]);
+  const auto scaled = painter.Piece(middle.Target, middle.Source, look.CentreStyle, key);
+  if (asWide) {
+    painter.DrawBand({unscaled(Span(parts.Corners[0], parts.Corners[1]))});
+    painter.DrawBand({scaled});
+    painter.DrawBand({unscaled(Span(parts.Corners[2], parts.Corners[3]))});
+  } else {
+    painter.DrawBand({unscaled(Span(parts.Corners[0], parts.Corners[2])), scaled,
+                      unscaled(Span(parts.Corners[1], parts.Corners[3]))});
+  }
+  return true;
+}
+
 // The centre by its style, the edges by theirs, the corners unscaled. On a memory canvas
 // the three pieces of each row band go together when the pieces cannot overlap; a
 // painter gains nothing from bands and keeps the order centre, edges, corners.
@@ -229,6 +271,7 @@ void DrawNineParts(const TPiecePainter& painter, const TNineParts& parts, const 
     return;
   }
   if (painter.DrawsIntoMemory() && NinePartsTileFrame(frame, margins, look)) {
+    if (DrawNinePartStrips(painter, parts, frame, look)) return;
     painter.DrawBand({corner(0), edge(0), corner(1)});
     painter.DrawBand({edge(2), centre, edge(3)});
     painter.DrawBand({corner(2), edge(1), corner(3)});

@@ -605,13 +605,16 @@ struct TMarginCase {
   TRect Bounds;
 };
 
-// Ordinary, exactly filling, missing on two sides, overlapping, and image-sized margins.
-constexpr std::array<TMarginCase, 5> kMargins{{
+// Ordinary, exactly filling, missing on two sides, overlapping, and image-sized margins;
+// objects as wide as the image and as high as it (drawn as strips).
+constexpr std::array<TMarginCase, 7> kMargins{{
     {3, 2, 4, 3, {3, 2, 37, 27}},
     {6, 2, 4, 1, {5, 4, 15, 29}},
     {0, 3, 2, 0, {1, 1, 33, 21}},
     {6, 5, 3, 4, {8, 6, 15, 12}},
     {3, 2, 4, 3, {4, 7, 14, 16}},
+    {3, 2, 0, 3, {2, 3, 12, 28}},
+    {3, 2, 4, 3, {1, 10, 39, 19}},
 }};
 
 template <class TObject>
