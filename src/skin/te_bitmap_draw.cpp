@@ -804,11 +804,11 @@ void DrawThroughPainter(TCanvas& canvas, const TDrawPlan& plan) {
 // once per piece.
 struct TCanvasFrame {
   TPoint Origin;
-  TBox Clip;  // device coordinates
+  TRect Clip;  // device coordinates
   const TPixelKernels* Kernels;
 
   explicit TCanvasFrame(const TCanvas& canvas)
-      : Origin(canvas.Origin()), Clip(TBox::From(canvas.DeviceClip())), Kernels(&ActiveKernels()) {}
+      : Origin(canvas.Origin()), Clip(canvas.DeviceClip()), Kernels(&ActiveKernels()) {}
 };
 
 // The plan of one draw on the canvas of `frame` (logical coordinates), combining pixels
@@ -818,7 +818,7 @@ bool PlanOnCanvas(const TteBitmap& image, const TCanvasFrame& frame, TMapping ma
                   TDrawMode mode, TDrawPlan& plan) {
   if (image.Empty()) return false;
   const TPoint origin = frame.Origin;
-  TBox deviceClip = frame.Clip;
+  TBox deviceClip = TBox::From(frame.Clip);
   if (clip) deviceClip = deviceClip.Intersect(TBox::From(*clip).Offset(-origin.X, -origin.Y));
   if (!MakePlan(image, mapping, dest.Offset(-origin.X, -origin.Y), source, deviceClip, plan))
     return false;
