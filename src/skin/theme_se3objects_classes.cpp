@@ -54,56 +54,73 @@ class TPiecePainter {
                 const TRect& clip)
       : FCanvas(canvas), FImage(image), FObjectBounds(objectBounds), FClip(clip) {}
 
-  // The piece that draws `source` over `target` by `style`; none when either is empty.
-  std::optional<TteBandPiece> Piece(const TRect& target, const TRect& source, TscTileStyle style,
-                                    std::optional<bool> keyFlag) const {
-    if (target.IsEmpty() || source.IsEmpty()) return std::nullopt;
-    TteBandPiece piece{target, source, TteBandPiece::TScale::Stretch,
-                       keyFlag.value_or(FImage.KeyFlag()), std::nullopt};
-    switch (ScaleOf(style)) {
-      case TPieceScale::Stretch:
-        break;
-      case TPieceScale::Tile:
-        piece.Scale = TteBandPiece::TScale::Tile;
-        if (!FClip.IsEmpty()) piece.Clip = FClip;
-        break;
-      case TPieceScale::Center:
-        piece.Scale = TteBandPiece::TScale::Unscaled;
-        piece.Dest =
-            TRect::FromSize(FObjectBounds.Left + (FObjectBounds.Width() - source.Width()) / 2,
-                            FObjectBounds.Top + (FObjectBounds.Height() - source.Height()) / 2,
-                            source.Width(), source.Height());
-        break;
-    }
-    return piece;
-  }
+  // Up to three pieces side by side, left to right, each made where it is drawn from: a
+  // band is made on every paint, and pieces copied about cost more than small pieces take
+  // to draw. A piece with an empty target or source is left out.
+  class TBand {
+   public:
+    explicit TBand(const TPiecePainter& painter) : FPainter(painter) {}
 
-  // A piece drawn at its own size at the target's top-left corner.
-  std::optional<TteBandPiece> UnscaledPiece(const TRect& target, const TRect& source,
-                                            std::optional<bool> keyFlag) const {
-    if (target.IsEmpty() || source.IsEmpty()) return std::nullopt;
-    return TteBandPiece{target, source, TteBandPiece::TScale::Unscaled,
-                        keyFlag.value_or(FImage.KeyFlag()), std::nullopt};
-  }
+    // `source` over `target` by `style`.
+    TBand& Scaled(const TRect& target, const TRect& source, TscTileStyle style,
+                  std::optional<bool> keyFlag) {
+      TteBandPiece* piece = Add(target, source, keyFlag);
+      if (!piece) return *this;
+      switch (ScaleOf(style)) {
+        case TPieceScale::Stretch:
+          break;
+        case TPieceScale::Tile:
+          piece->Scale = TteBandPiece::TScale::Tile;
+          if (!FPainter.FClip.IsEmpty()) piece->Clip = FPainter.FClip;
+          break;
+        case TPieceScale::Center: {
+          const TRect& bounds = FPainter.FObjectBounds;
+          piece->Scale = TteBandPiece::TScale::Unscaled;
+          piece->Dest = TRect::FromSize(bounds.Left + (bounds.Width() - source.Width()) / 2,
+                                        bounds.Top + (bounds.Height() - source.Height()) / 2,
+                                        source.Width(), source.Height());
+          break;
+        }
+      }
+      return *this;
+    }
+
+    // `source` at its own size at the target's top-left corner.
+    TBand& Unscaled(const TRect& target, const TRect& source, std::optional<bool> keyFlag) {
+      if (TteBandPiece* piece = Add(target, source, keyFlag))
+        piece->Scale = TteBandPiece::TScale::Unscaled;
+      return *this;
+    }
+
+    void Draw() const {
+      if (FCount > 0) FPainter.FImage.DrawBand(FPainter.FCanvas, std::span(FPieces.data(), FCount));
+    }
+
+   private:
+    TteBandPiece* Add(const TRect& target, const TRect& source, std::optional<bool> keyFlag) {
+      if (target.IsEmpty() || source.IsEmpty() || FCount == FPieces.size()) return nullptr;
+      TteBandPiece& piece = FPieces[FCount++];
+      piece.Dest = target;
+      piece.Source = source;
+      piece.KeyFlag = keyFlag.value_or(FPainter.FImage.KeyFlag());
+      return &piece;
+    }
+
+    const TPiecePainter& FPainter;
+    std::array<TteBandPiece, 3> FPieces;
+    size_t FCount = 0;
+  };
+
+  TBand Band() const { return TBand(*this); }
 
   void Draw(const TRect& target, const TRect& source, TscTileStyle style,
             std::optional<bool> keyFlag) const {
-    DrawBand({Piece(target, source, style, keyFlag)});
+    Band().Scaled(target, source, style, keyFlag).Draw();
   }
 
   bool DrawsIntoMemory() const { return FCanvas.Surface() != nullptr; }
   bool ClipsTiles() const { return !FClip.IsEmpty(); }
   bool ImageKeyFlag() const { return FImage.KeyFlag(); }
-
-  // Pieces side by side, left to right (the missing ones left out), in one call so that
-  // the image can draw them as one band.
-  void DrawBand(std::initializer_list<std::optional<TteBandPiece>> pieces) const {
-    std::array<TteBandPiece, 3> present;
-    size_t count = 0;
-    for (const std::optional<TteBandPiece>& piece : pieces)
-      if (piece && count < present.size()) present[count++] = *piece;
-    if (count > 0) FImage.DrawBand(FCanvas, std::span(present.data(), count));
-  }
 
  private:
   TCanvas& FCanvas;
@@ -235,19 +252,28 @@ bool DrawNinePartStrips(const TPiecePainter& painter, const TNineParts& parts, c
   const TPieceScale scale = ScaleOf(look.CentreStyle);
   if (ScaleOf(look.BorderStyle) != scale || (scale == TPieceScale::Tile && painter.ClipsTiles()))
     return false;
-  auto unscaled = [&](const TPiece& strip) {
-    return painter.UnscaledPiece(strip.Target, strip.Source, key);
-  };
   const TPiece middle =
       asWide ? Span(parts.Edges[2], parts.Edges[3]) : Span(parts.Edges[0], parts.Edges[1]);
-  const auto scaled = painter.Piece(middle.Target, middle.Source, look.CentreStyle, key);
+  auto unscaled = [&](TPiecePainter::TBand& band, const TPiece& strip) {
+    band.Unscaled(strip.Target, strip.Source, key);
+  };
+  auto scaled = [&](TPiecePainter::TBand& band) {
+    band.Scaled(middle.Target, middle.Source, look.CentreStyle, key);
+  };
   if (asWide) {
-    painter.DrawBand({unscaled(Span(parts.Corners[0], parts.Corners[1]))});
-    painter.DrawBand({scaled});
-    painter.DrawBand({unscaled(Span(parts.Corners[2], parts.Corners[3]))});
+    TPiecePainter::TBand top = painter.Band(), centre = painter.Band(), bottom = painter.Band();
+    unscaled(top, Span(parts.Corners[0], parts.Corners[1]));
+    scaled(centre);
+    unscaled(bottom, Span(parts.Corners[2], parts.Corners[3]));
+    top.Draw();
+    centre.Draw();
+    bottom.Draw();
   } else {
-    painter.DrawBand({unscaled(Span(parts.Corners[0], parts.Corners[2])), scaled,
-                      unscaled(Span(parts.Corners[1], parts.Corners[3]))});
+    TPiecePainter::TBand band = painter.Band();
+    unscaled(band, Span(parts.Corners[0], parts.Corners[2]));
+    scaled(band);
+    unscaled(band, Span(parts.Corners[1], parts.Corners[3]));
+    band.Draw();
   }
   return true;
 }
@@ -257,29 +283,53 @@ bool DrawNinePartStrips(const TPiecePainter& painter, const TNineParts& parts, c
 // painter gains nothing from bands and keeps the order centre, edges, corners.
 void DrawNineParts(const TPiecePainter& painter, const TNineParts& parts, const TRect& frame,
                    const TMargins& margins, const TNinePartLook& look) {
-  auto corner = [&](int i) {
-    return painter.UnscaledPiece(parts.Corners[i].Target, parts.Corners[i].Source, look.CornerKey);
+  using TBand = TPiecePainter::TBand;
+  auto corner = [&](TBand& band, int i) {
+    band.Unscaled(parts.Corners[i].Target, parts.Corners[i].Source, look.CornerKey);
   };
-  auto edge = [&](int i) {
-    return painter.Piece(parts.Edges[i].Target, parts.Edges[i].Source, look.BorderStyle,
-                         look.BorderKey);
+  auto edge = [&](TBand& band, int i) {
+    band.Scaled(parts.Edges[i].Target, parts.Edges[i].Source, look.BorderStyle, look.BorderKey);
   };
-  auto centre =
-      painter.Piece(parts.Centre.Target, parts.Centre.Source, look.CentreStyle, look.CentreKey);
+  auto centre = [&](TBand& band) {
+    band.Scaled(parts.Centre.Target, parts.Centre.Source, look.CentreStyle, look.CentreKey);
+  };
   if (painter.DrawsIntoMemory() && NinePartsAreWholeImage(painter, parts, frame, margins, look)) {
-    painter.DrawBand({painter.UnscaledPiece(frame, NinePartsSource(parts), look.CornerKey)});
+    painter.Band().Unscaled(frame, NinePartsSource(parts), look.CornerKey).Draw();
     return;
   }
   if (painter.DrawsIntoMemory() && NinePartsTileFrame(frame, margins, look)) {
     if (DrawNinePartStrips(painter, parts, frame, look)) return;
-    painter.DrawBand({corner(0), edge(0), corner(1)});
-    painter.DrawBand({edge(2), centre, edge(3)});
-    painter.DrawBand({corner(2), edge(1), corner(3)});
+    TBand top = painter.Band();
+    corner(top, 0);
+    edge(top, 0);
+    corner(top, 1);
+    top.Draw();
+    TBand middle = painter.Band();
+    edge(middle, 2);
+    centre(middle);
+    edge(middle, 3);
+    middle.Draw();
+    TBand bottom = painter.Band();
+    corner(bottom, 2);
+    edge(bottom, 1);
+    corner(bottom, 3);
+    bottom.Draw();
     return;
   }
-  painter.DrawBand({centre});
-  for (int i = 0; i < 4; ++i) painter.DrawBand({edge(i)});
-  for (int i = 0; i < 4; ++i) painter.DrawBand({corner(i)});
+  // One piece at a time, in the order centre, edges, corners.
+  TBand alone = painter.Band();
+  centre(alone);
+  alone.Draw();
+  for (int i = 0; i < 4; ++i) {
+    TBand band = painter.Band();
+    edge(band, i);
+    band.Draw();
+  }
+  for (int i = 0; i < 4; ++i) {
+    TBand band = painter.Band();
+    corner(band, i);
+    band.Draw();
+  }
 }
 
 // The frame the nine parts are laid into, relative to the object: the whole object for
