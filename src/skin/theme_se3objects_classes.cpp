@@ -6,8 +6,10 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <array>
+#include <memory>
 #include <optional>
 #include <span>
+#include <type_traits>
 
 #include "rtl/AnsiText.h"
 #include "skin/theme_se3objects.h"
@@ -93,21 +95,29 @@ class TPiecePainter {
     }
 
     void Draw() const {
-      if (FCount > 0) FPainter.FImage.DrawBand(FPainter.FCanvas, std::span(FPieces.data(), FCount));
+      if (FCount > 0) FPainter.FImage.DrawBand(FPainter.FCanvas, std::span(FSlots.Pieces, FCount));
     }
 
    private:
     TteBandPiece* Add(const TRect& target, const TRect& source, std::optional<bool> keyFlag) {
-      if (target.IsEmpty() || source.IsEmpty() || FCount == FPieces.size()) return nullptr;
-      TteBandPiece& piece = FPieces[FCount++];
-      piece.Dest = target;
-      piece.Source = source;
-      piece.KeyFlag = keyFlag.value_or(FPainter.FImage.KeyFlag());
-      return &piece;
+      if (target.IsEmpty() || source.IsEmpty() || FCount == kMaxPieces) return nullptr;
+      return std::construct_at(
+          &FSlots.Pieces[FCount++],
+          TteBandPiece{target, source, TteBandPiece::TScale::Stretch,
+                       keyFlag.value_or(FPainter.FImage.KeyFlag()), std::nullopt});
     }
 
+    static constexpr size_t kMaxPieces = 3;
+    // Slots that are not cleared beforehand (a piece is made whole when it is added):
+    // clearing them cost as much as planning a piece.
+    union TSlots {
+      TSlots() {}
+      TteBandPiece Pieces[kMaxPieces];
+    };
+    static_assert(std::is_trivially_destructible_v<TteBandPiece>);
+
     const TPiecePainter& FPainter;
-    std::array<TteBandPiece, 3> FPieces;
+    TSlots FSlots;
     size_t FCount = 0;
   };
 
