@@ -116,10 +116,12 @@ TEST(TteBitmapDraw, StretchSamplesAtPixelCentresInRowsAndColumnsAndUnderAClip) {
   EXPECT_EQ(Columns(RowOf(*target, 0)), (std::vector<int>{1, 3, 5, 1, 1, 2, 2}));
   source->Draw(canvas, TRect{0, 0, 7, 1}, TRect{2, 0, 4, 1});
   EXPECT_EQ(Columns(RowOf(*target, 0)), (std::vector<int>{2, 2, 2, 3, 3, 3, 3}));
-  auto wide = Target(9, 1);  // stretched four times or more: filled as runs
+  auto wide = Target(21, 1);  // stretched four times or more: filled as runs
   TCanvas wideCanvas(wide->Surface());
-  source->Draw(wideCanvas, TRect{0, 0, 9, 1}, TRect{2, 0, 4, 1});
-  EXPECT_EQ(Columns(RowOf(*wide, 0)), (std::vector<int>{2, 2, 2, 2, 3, 3, 3, 3, 3}));
+  source->Draw(wideCanvas, TRect{0, 0, 21, 1}, TRect{2, 0, 4, 1});
+  std::vector<int> runs(10, 2);
+  runs.resize(21, 3);
+  EXPECT_EQ(Columns(RowOf(*wide, 0)), runs);
   // Four source columns -1..2 over four target columns: only 0 and 1 exist.
   auto two = Numbered(2);
   auto small = Target(4, 1);
