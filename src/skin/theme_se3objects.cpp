@@ -387,36 +387,32 @@ struct TSeSkinObject::TFreeRect {
   int64_t Height() const { return Bottom - Top; }
 };
 
+size_t TSeSkinObject::ListVisibleChildren(TSeSkinObject** list) const {
+  size_t count = 0;
+  for (TSeSkinObject* child : ChildList())
+    if (child && child->FVisible) list[count++] = child;
+  return count;
+}
+
 std::vector<TSeSkinObject*> TSeSkinObject::VisibleChildren() const {
-  std::vector<TSeSkinObject*> visible;
-  visible.reserve(static_cast<size_t>(ChildCount()));
-  for (int i = 0; i < ChildCount(); ++i) {
-    TSeSkinObject* child = Children(i);
-    if (child && child->FVisible) visible.push_back(child);
-  }
+  std::vector<TSeSkinObject*> visible(ChildList().size());
+  visible.resize(ListVisibleChildren(visible.data()));
   return visible;
 }
 
 // Every placement goes through the child's SetBounds (PlaceAt), so the grandchildren
 // are laid out in turn.
 void TSeSkinObject::AlignChildren() {
-  const std::vector<TSeSkinObject*>& children = ChildList();
-  if (children.empty()) return;
+  const size_t children = ChildList().size();
+  if (children == 0) return;
   // Listed once: laying a child out never changes which children there are or whether
   // they are visible. Layout runs on every paint of a part, so a short list is kept on
   // the stack rather than allocated.
   constexpr size_t kInlineChildren = 32;
   std::array<TSeSkinObject*, kInlineChildren> inlineList;
-  std::vector<TSeSkinObject*> heapList;
-  TSeSkinObject** list = inlineList.data();
-  if (children.size() > kInlineChildren) {
-    heapList.resize(children.size());
-    list = heapList.data();
-  }
-  size_t count = 0;
-  for (TSeSkinObject* child : children)
-    if (child && child->FVisible) list[count++] = child;
-  AlignVisibleChildren(TChildList(list, count));
+  std::vector<TSeSkinObject*> heapList(children > kInlineChildren ? children : 0);
+  TSeSkinObject** list = heapList.empty() ? inlineList.data() : heapList.data();
+  AlignVisibleChildren(TChildList(list, ListVisibleChildren(list)));
 }
 
 void TSeSkinObject::AlignVisibleChildren(TChildList visible) {

@@ -401,6 +401,8 @@ class TSeSkinObject : public TComponent {
   void PaintCaption(TCanvas& canvas, const TRect& textRect);
   void PaintOppositeText(TCanvas& canvas, const TRect& textRect);
   std::vector<TSeSkinObject*> VisibleChildren() const;
+  // The visible children, in order, into `list` (room for every child); returns how many.
+  size_t ListVisibleChildren(TSeSkinObject** list) const;
   void AlignVisibleChildren(TChildList visible);
   // The owned components as skin objects (nullptr for any other kind), built again only
   // when the components change: painting and layout ask for children all the time.

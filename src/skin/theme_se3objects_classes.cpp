@@ -222,12 +222,9 @@ TRect NinePartsSource(const TNineParts& parts) {
           parts.Corners[3].Source.Bottom};
 }
 
-bool NinePartsAreWholeImage(const TPiecePainter& painter, const TNineParts& parts,
-                            const TRect& frame, const TMargins& margins,
-                            const TNinePartLook& look) {
-  const TRect source = NinePartsSource(parts);
-  if (frame.Width() != source.Width() || frame.Height() != source.Height()) return false;
-  if (!NinePartsTileFrame(frame, margins, look)) return false;
+// Whether pieces of every kind, drawn as one, combine their pixels alike: one key flag for
+// them all, and no tile clipped where a corner is not.
+bool NinePartsCombineAlike(const TPiecePainter& painter, const TNinePartLook& look) {
   const bool key = painter.ImageKeyFlag();
   const bool cornerKey = look.CornerKey.value_or(key);
   if (look.CentreKey.value_or(key) != cornerKey || look.BorderKey.value_or(key) != cornerKey)
@@ -235,6 +232,14 @@ bool NinePartsAreWholeImage(const TPiecePainter& painter, const TNineParts& part
   const bool tiles = ScaleOf(look.CentreStyle) == TPieceScale::Tile ||
                      ScaleOf(look.BorderStyle) == TPieceScale::Tile;
   return !(tiles && painter.ClipsTiles());
+}
+
+bool NinePartsAreWholeImage(const TPiecePainter& painter, const TNineParts& parts,
+                            const TRect& frame, const TMargins& margins,
+                            const TNinePartLook& look) {
+  const TRect source = NinePartsSource(parts);
+  if (frame.Width() != source.Width() || frame.Height() != source.Height()) return false;
+  return NinePartsTileFrame(frame, margins, look) && NinePartsCombineAlike(painter, look);
 }
 
 // The source and target of two pieces and of everything between them.
@@ -247,21 +252,17 @@ TPiece Span(const TPiece& first, const TPiece& last) {
 // row band's three pieces side by side at their own widths: together they are one strip
 // of the source's width. A frame as high as its source has three such columns. Drawn as
 // strips, a band is one piece to plan and combine instead of three, with the same pixels
-// when every piece merged combines its pixels alike (one key flag, the centre scaled as
-// the edges, no tile clipped where a corner is not). Returns false when this does not hold.
+// when the pieces combine alike and the centre is scaled as the edges. Returns false when
+// this does not hold.
 bool DrawNinePartStrips(const TPiecePainter& painter, const TNineParts& parts, const TRect& frame,
                         const TNinePartLook& look) {
   const TRect source = NinePartsSource(parts);
   const bool asWide = frame.Width() == source.Width();
   const bool asHigh = frame.Height() == source.Height();
-  if (asWide == asHigh) return false;
+  if (asWide == asHigh || ScaleOf(look.BorderStyle) != ScaleOf(look.CentreStyle) ||
+      !NinePartsCombineAlike(painter, look))
+    return false;
   const bool key = look.CornerKey.value_or(painter.ImageKeyFlag());
-  if (look.CentreKey.value_or(painter.ImageKeyFlag()) != key ||
-      look.BorderKey.value_or(painter.ImageKeyFlag()) != key)
-    return false;
-  const TPieceScale scale = ScaleOf(look.CentreStyle);
-  if (ScaleOf(look.BorderStyle) != scale || (scale == TPieceScale::Tile && painter.ClipsTiles()))
-    return false;
   const TPiece middle =
       asWide ? Span(parts.Edges[2], parts.Edges[3]) : Span(parts.Edges[0], parts.Edges[1]);
   auto unscaled = [&](TPiecePainter::TBand& band, const TPiece& strip) {
